@@ -1,0 +1,7 @@
+#include "KvLibNav6/KvLib.h"
+
+NavObject::~NavObject() = default;
+
+void ObjectDelete(NavObject *obj) {
+    delete obj;
+}

@@ -1,0 +1,36 @@
+// Shared test helpers.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+namespace testsupport {
+
+// A fresh folder below the test run's temporary root, removed when the process ends.
+QString MakeTempDir(const QString &name);
+// Root of the project's sources and of the shared outside test data.
+QString SourcePath(const QString &relative);
+QString TestDataPath(const QString &relative);
+
+// While alive, reports to the exception handler are collected instead of failing the test.
+class TExpectReports {
+public:
+    TExpectReports();
+    ~TExpectReports();
+    int Count() const { return int(FReports.size()); }
+    const QString &ClassName(int i) const { return FReports.at(size_t(i)).first; }
+    const QString &Message(int i) const { return FReports.at(size_t(i)).second; }
+
+private:
+    std::vector<std::pair<QString, QString>> FReports;
+    std::function<void(const QString &, const QString &)> FPrevious;
+};
+
+// Runs `act` on the first modal widget that appears (10 ms poll, gives up after 5 s).
+void WhenModalAppears(std::function<void(QWidget *)> act);
+
+}  // namespace testsupport
