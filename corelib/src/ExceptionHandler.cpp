@@ -24,8 +24,12 @@ public:
         TRaised last;
         {
             QMutexLocker lock(&FMutex);
+            // Taken, not copied: a later report without a new raise must not repeat it.
             auto it = FLastRaised.find(threadId);
-            if (it != FLastRaised.end()) last = it->second;
+            if (it != FLastRaised.end()) {
+                last = it->second;
+                FLastRaised.erase(it);
+            }
         }
         if (last.ClassName.isEmpty()) last.ClassName = QStringLiteral("(unknown)");
         WriteLine(threadId, QStringLiteral("Unhandled ") + last.ClassName, last.Message);
