@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
+#include <functional>
 #include <typeinfo>
 #include <utility>
 
@@ -60,7 +62,8 @@ QByteArray ReadExactly(QIODevice &stream, qint64 size) {
 
 TDynamicList::TDynamicList(int32_t itemSize, bool blockStreaming)
     : FItemSize(itemSize), FBlockStreaming(blockStreaming) {
-    if (itemSize <= 0) kvlists::RaiseListError("TDynamicList.Create", "The item size must be positive.");
+    if (itemSize <= 0)
+        kvlists::RaiseListError("TDynamicList.Create", "The item size must be positive.");
 }
 
 QString TDynamicList::ClassName() const {
@@ -89,7 +92,7 @@ void TDynamicList::SetCapacity(int32_t newCapacity) {
         kvlists::RaiseListError("TDynamicList.SetCapacity",
                                 "The maximum size of the list has been reached.");
     // Below the count the items in use would lie outside the block.
-    if (newCapacity < FCount)
+    if (newCapacity < FCount || newCapacity < 0)
         kvlists::RaiseListError("TDynamicList.SetCapacity", "The capacity is below the count.");
     if (newCapacity == FCapacity) return;
     FData.resize(size_t(newCapacity) * size_t(FItemSize));
@@ -122,19 +125,26 @@ const void *TDynamicList::Item(int32_t index) const {
 
 void TDynamicList::Insert(int32_t index, const void *item) {
     if (index < 0 || index > FCount) kvlists::RaiseIndexError("TDynamicList.Insert", index);
-    // The item may lie inside our own block, which growing moves: copy it first.
-    std::vector<std::byte> copy(static_cast<const std::byte *>(item),
-                                static_cast<const std::byte *>(item) + FItemSize);
+    // The item may lie inside our own block, which growing and moving shift: keep a copy.
+    const auto *source = static_cast<const std::byte *>(item);
+    const std::less<const std::byte *> before;
+    std::vector<std::byte> copy;
+    if (!before(source, FData.data()) && before(source, FData.data() + FData.size())) {
+        copy.assign(source, source + FItemSize);
+        source = copy.data();
+    }
     if (FCount == FCapacity) Grow();
-    if (index < FCount) std::memmove(At(index + 1), At(index), size_t(FCount - index) * size_t(FItemSize));
-    std::memcpy(At(index), copy.data(), size_t(FItemSize));
+    if (index < FCount)
+        std::memmove(At(index + 1), At(index), size_t(FCount - index) * size_t(FItemSize));
+    std::memcpy(At(index), source, size_t(FItemSize));
     ++FCount;
 }
 
 void TDynamicList::Delete(int32_t index) {
     if (index < 0 || index >= FCount) kvlists::RaiseIndexError("TDynamicList.Delete", index);
     --FCount;
-    if (index < FCount) std::memmove(At(index), At(index + 1), size_t(FCount - index) * size_t(FItemSize));
+    if (index < FCount)
+        std::memmove(At(index), At(index + 1), size_t(FCount - index) * size_t(FItemSize));
 }
 
 void TDynamicList::Exchange(int32_t index1, int32_t index2) {

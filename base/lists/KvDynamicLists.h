@@ -10,7 +10,6 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -189,7 +188,7 @@ public:
     }
     // Not below the count.
     void SetCapacity(int32_t capacity) {
-        if (capacity < Count())
+        if (capacity < Count() || capacity < 0)
             kvlists::RaiseListError("TFastList.SetCapacity", "The capacity is below the count.");
         if (capacity == Capacity()) return;
         std::vector<T *> items;  // reserve alone never shrinks

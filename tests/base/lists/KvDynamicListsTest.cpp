@@ -47,7 +47,8 @@ class TRecList : public TDynamicList {
 public:
     TRecList() : TDynamicList(sizeof(TRec), true) {}
     int Compare(const void *a, const void *b) const override {
-        const int32_t ka = static_cast<const TRec *>(a)->key, kb = static_cast<const TRec *>(b)->key;
+        const int32_t ka = static_cast<const TRec *>(a)->key;
+        const int32_t kb = static_cast<const TRec *>(b)->key;
         return ka < kb ? -1 : ka > kb;
     }
     const TRec &At(int32_t i) const { return *static_cast<const TRec *>(Item(i)); }
@@ -168,6 +169,12 @@ TEST(KvDynamicLists, BadIndexesRaiseAndLeaveTheListAlone) {
         EXPECT_EQ(ListErrorOf(c.act), QString::fromLatin1(c.message));
         EXPECT_EQ(list.ToVector(), (Ints{10, 20, 30}));
     }
+    TIntList empty;
+    EXPECT_EQ(ListErrorOf([&] { empty.SetCapacity(-1); }),
+              QStringLiteral("TDynamicList.SetCapacity: The capacity is below the count."));
+    TFastList<int> emptyFast;
+    EXPECT_EQ(ListErrorOf([&] { emptyFast.SetCapacity(-1); }),
+              QStringLiteral("TFastList.SetCapacity: The capacity is below the count."));
     list.Insert(3, 40);  // the end itself is a valid insert position
     list.Exchange(0, 3);
     list.Delete(1);
@@ -181,8 +188,8 @@ TEST(KvDynamicLists, ListWithoutCompareAppendsButCannotSearch) {
     EXPECT_EQ(list.Add(&b), 1);
     list.Delete(0);
     EXPECT_EQ(list.Count(), 1);
-    const QString message =
-        QStringLiteral("TDynamicList.Compare: (anonymous namespace)::TPlainList does not support sorting.");
+    const QString message = QStringLiteral(
+        "TDynamicList.Compare: (anonymous namespace)::TPlainList does not support sorting.");
     EXPECT_EQ(ListErrorOf([&] { list.IndexOf(&b); }), message);
     list.Add(&a);
     EXPECT_EQ(ListErrorOf([&] { list.SetSorted(true); }), message);

@@ -44,7 +44,8 @@ bool StartsWith(const char *name, const char *prefix) {
 }
 
 bool IsKeyName(const TLanguageStrings *table) {
-    return table >= KvStr::KeyNames.data() && table < KvStr::KeyNames.data() + KvStr::KeyNames.size();
+    const TLanguageStrings *first = KvStr::KeyNames.data();
+    return table >= first && table < first + KvStr::KeyNames.size();
 }
 
 }  // namespace
@@ -140,7 +141,8 @@ TEST(KvStr, TranslationsKeepAcceleratorsPlaceholdersAndLineBreaks) {
             SCOPED_TRACE(LanguageNames[l - 1]);
             const QStringList letters = Accelerators(text);
             EXPECT_EQ(letters.size(), accelerators) << text.toStdString();
-            for (const QString &letter : letters) EXPECT_TRUE(!letter.isEmpty() && letter[0].isLetter());
+            for (const QString &letter : letters)
+                EXPECT_TRUE(!letter.isEmpty() && letter[0].isLetter());
             EXPECT_EQ(text.count(QStringLiteral("%s")), english.count(QStringLiteral("%s")));
             EXPECT_EQ(text.count(u'%'), english.count(u'%'));
             EXPECT_EQ(text.count(u'\r'), english.count(u'\r'));
