@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QStringList>
 
 using ::testing::_;
 using ::testing::DoAll;
@@ -157,6 +158,24 @@ TEST(NavMsgDeviceBrandToStr, BrandNamesPerLanguage) {
         TLanguage lang(c.lang);
         EXPECT_EQ(NavMsgDeviceBrandToStr(c.brand), QString::fromUtf8(c.text));
     }
+}
+
+namespace {
+QStringList LoggedWarnings;
+void CollectWarning(QtMsgType type, const QMessageLogContext &, const QString &message) {
+    if (type == QtWarningMsg) LoggedWarnings << message;
+}
+}  // namespace
+
+TEST(NavMsgDeviceBrandToStr, UnknownBrandIsLogged) {
+    LoggedWarnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(CollectWarning);
+    NavMsgDeviceBrandToStr(9);
+    NavMsgDeviceBrandToStr(3);
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(LoggedWarnings.size(), 1);
+    EXPECT_EQ(LoggedWarnings[0],
+              QStringLiteral("NavMsgDeviceBrandToStr: Unhandled case (aDeviceBrand = 9)"));
 }
 
 TEST(NavMsgDeviceBrandToStr, UnknownBrandGivesANeutralTextInsteadOfFailing) {
