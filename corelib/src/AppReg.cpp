@@ -4,8 +4,7 @@
 // Root 1 (the product key) and root 2 (the top of the user's file) are one per-user file
 // below $XDG_CONFIG_HOME/Korvane/<product sub-path>/; the product key is the key
 // "Software\Korvane\<sub-path>" inside it, so the maker-level key "Software\Korvane\Marivo"
-// sits above it in the same file, as on the platform this program came from. Root 0 is a
-// read-only file the installation ships.
+// sits above it in the same file. Root 0 is a read-only file the installation ships.
 #include "AppReg.h"
 #include "KvInternal.h"
 #include "SettingsStore.h"

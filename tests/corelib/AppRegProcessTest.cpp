@@ -236,7 +236,10 @@ TEST_F(AppRegFile, UnreadableFileIsMovedAsideAndAFreshStoreUsed) {
     struct Case { const char *name; QByteArray content; };
     QByteArray badPage = good;
     for (int i = 4096; i < 2 * 4096; ++i) badPage[i] = char(0xA5 ^ (i & 0xFF));
+    QByteArray foreign = good;  // another program's SQLite file: its own application id
+    foreign[68] = 0x12;
     const Case cases[] = {
+        {"another program's SQLite file", foreign},
         {"not a database at all", QByteArray("this is no settings file\n").repeated(50)},
         {"a damaged page", badPage},
         {"cut short", good.left(good.size() / 2 + 100)},
@@ -273,6 +276,30 @@ TEST_F(AppRegFile, UnreadableFileIsMovedAsideAndAFreshStoreUsed) {
         ASSERT_TRUE(Start());
         qputenv("XDG_CONFIG_HOME", (FDir + QStringLiteral("/config")).toLocal8Bit());
     }
+}
+
+TEST_F(AppRegFile, UnreadableInstallationFileIsIgnoredAndLeftAlone) {
+    const QString shipped = FDir + QStringLiteral("/Installation.db");
+    const QByteArray garbage("WaterwayNetworkPath=/somewhere\n");
+    QFile file(shipped);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(garbage);
+    file.close();
+    qputenv("MARIVO_INSTALLATION_SETTINGS", shipped.toLocal8Bit());
+    TWarnings warnings;
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(warnings.Messages.size(), 1) << warnings.Messages.join('\n').toStdString();
+    EXPECT_TRUE(warnings.Messages[0].contains(shipped)) << warnings.Messages[0].toStdString();
+    int32_t err = 0;
+    EXPECT_EQ(ReadText(0, u"", u"WaterwayNetworkPath", err), QString());
+    EXPECT_EQ(err, KvErr::NotFound);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), garbage);
+    EXPECT_EQ(QDir(FDir).entryList({QStringLiteral("Installation.db*")}, QDir::Files),
+              QStringList{QStringLiteral("Installation.db")});
+    // The user's own store is unaffected.
+    GetAppReg()->WriteInteger(1, R(u"Boat"), N(u"Length"), 9, err);
+    EXPECT_EQ(err, 0);
 }
 
 TEST_F(AppRegFile, FolderThatCannotBeWrittenGivesErrorsNotSilence) {
