@@ -42,6 +42,7 @@ const std::map<int32_t, const char *> &ErrorTexts() {
         {KvErr::PortUnsupported, "This kind of port is not supported."},
         {KvErr::PortLast, "Port error."},
         {KvErr::ReadOnly, "The object is read-only."},
+        {KvErr::SettingsUnavailable, "The settings could not be opened."},
         {KvErr::NameTooLong, "The name is too long."},
         {KvErr::PointAttached, "The waypoint is used by a route."},
         {KvErr::NoGPSPort, "No GPS port has been set up."},

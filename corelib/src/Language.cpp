@@ -1,6 +1,12 @@
 // The current interface language and the language names.
+#include "AppReg.h"
 #include "KvInternal.h"
+#include "KvLibNav6/KvAppReg.h"
+#include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvLanguage.h"
+#include "KvLibNav6/KvLib.h"
+
+#include <QDebug>
 
 #include <atomic>
 #include <string>
@@ -84,3 +90,23 @@ const TStrWRec *LanguageToStrLocal(int32_t lang) {
 const TStrWRec *LanguageToLanguageID(int32_t lang) {
     return &Records().Id[Valid(lang) ? lang - 1 : 8];
 }
+
+void RegWriteLanguage() {
+    int32_t err = KvErr::Ok;
+    GetAppReg()->WriteInteger(AppRegRoot::Product, TStrWRec(),
+                              ValueName(Rec(kv::StoredLanguageName)), GetCurrentLanguage(), err);
+    // No error result to hand back: the next start asks for the language again.
+    if (err != KvErr::Ok)
+        qWarning().noquote() << QStringLiteral("The interface language could not be stored: %1")
+                                    .arg(kv::ToQString(*ErrorToStr(err)));
+}
+
+namespace kv {
+
+int32_t ReadStoredLanguage() {
+    const int32_t lang = GetAppReg()->ReadIntegerDef(
+        AppRegRoot::Product, TStrWRec(), ValueName(Rec(StoredLanguageName)), KvLang::Unknown);
+    return Valid(lang) ? lang : KvLang::Unknown;
+}
+
+}  // namespace kv

@@ -21,6 +21,11 @@ namespace AppRegRoot {
 inline constexpr int32_t Installation = 0;
 // Product key fixed by InitApplication; every setting of the program lives here.
 inline constexpr int32_t Product = 1;
+// Top of the current user's store. Key paths are full paths as GetKeyPath returns them:
+// "Software\Korvane\Marivo" is the maker-level key above the product key (values the
+// maker's programs share; the program writes there only when the key exists), and library
+// objects handed a key path keep their settings below it through this root.
+inline constexpr int32_t CurrentUser = 2;
 }  // namespace AppRegRoot
 
 // The settings registry: a persistent tree of keys holding typed values.
@@ -46,7 +51,8 @@ public:
     virtual void CreateKey(int32_t root, const TStrWRec &key, int32_t &err) = 0;    // slot 4
     // Full path of the key inside the store. Handed to library objects (device manager,
     // GPS and port settings) that keep their own settings below it in the same store.
-    // Note the order: err comes before the out text.
+    // The path is the key's full path in the user's store (root CurrentUser); root 0 has
+    // none (KvErr::InvalidArgument). Note the order: err comes before the out text.
     virtual void GetKeyPath(int32_t root, const TStrWRec &key, int32_t &err,
                             IStrW *out) = 0;                                        // slot 5
     // Deletes the key with its values and sub-keys; a missing key is success (err = 0),

@@ -36,6 +36,7 @@ inline constexpr int32_t PortNoData = 0x3000B;
 inline constexpr int32_t PortUnsupported = 0x3000C;
 inline constexpr int32_t PortLast = 0x3000D;
 inline constexpr int32_t ReadOnly = 0xC0000;      // the object or database is read-only
+inline constexpr int32_t SettingsUnavailable = 0xE0000; // settings store not open (see log)
 inline constexpr int32_t NameTooLong = 0xC0029;
 inline constexpr int32_t PointAttached = 0xC0032; // the waypoint is used by a route
 inline constexpr int32_t NoGPSPort = 0xD000F;     // no GPS port configured
