@@ -6,7 +6,10 @@ endif()
 foreach(name ObjectDelete ErrorToStr StrWCreate StrWDelete StrWListCreate StrWListGetCount
              StrWListGetStr KvLibInitialize KvLibFinalize IsDebugBuild MemMgrMalloc MemMgrFree
              MemMgrRealloc ExceptionHandlerGet GetExceptionLogFileName SetExceptionLogFileName
-             GetProgInfo VersionInfoGetProgNameAndVersion MultiByteToUnicode)
+             GetProgInfo VersionInfoGetProgNameAndVersion MultiByteToUnicode
+             GetCurrentLanguage SetCurrentLanguage StrToLanguage RegWriteLanguage
+             InitApplication GetAppReg UnitConvert FormatDistance GetTimeZones
+             NavMsgGetGPSClock _FileNameReplaceInvalidChars StrToFloatTry)
   if(NOT symbols MATCHES "[ \n]${name}\\(")
     message(FATAL_ERROR "export missing: ${name}")
   endif()
