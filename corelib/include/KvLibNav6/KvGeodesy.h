@@ -205,11 +205,13 @@ KVLIB_API int32_t GeodeticRefInitPolarStereographic(TProjectionRef &ref, double 
 KVLIB_API void GeodeticRefInitHorizontal(THorizontalRef &ref, const TGeoPoint3 &origin,
                                          IGeodeticObject *obj);
 
-// Geographic ↔ "global" (earth-centred) coordinates on ref; the "2" forms are the
-// height-less ones (height 0).
-KVLIB_API void GeoToGlobal2(TDouble2 &out, const TGeoPoint &geo, IGeodeticObject *ref);
+// Geographic ↔ "global" (earth-centred) coordinates on ref's ellipsoid (a datum stands for
+// its ellipsoid; nullptr for the standard one). The "2" forms are the height-less ones:
+// the position is taken at height 0, and the height of a global point is dropped. A global
+// point always has three coordinates, so both forms take a TDouble3 on the global side.
+KVLIB_API void GeoToGlobal2(TDouble3 &out, const TGeoPoint &geo, IGeodeticObject *ref);
 KVLIB_API void GeoToGlobal3(TDouble3 &out, const TGeoPoint3 &geo, IGeodeticObject *ref);
-KVLIB_API void GlobalToGeo2(TGeoPoint &out, const TDouble2 &g, IGeodeticObject *ref);
+KVLIB_API void GlobalToGeo2(TGeoPoint &out, const TDouble3 &g, IGeodeticObject *ref);
 KVLIB_API void GlobalToGeo3(TGeoPoint3 &out, const TDouble3 &g, IGeodeticObject *ref);
 
 // Position in the RD datum ↔ RD grid metres (X 155 000, Y 463 000 is near Amersfoort,
