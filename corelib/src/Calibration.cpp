@@ -79,10 +79,10 @@ public:
     void PixelToGeo(TGeoPoint &out, const TDouble2 &pixel) override {
         out = {GeoPointNoPosition, GeoPointNoPosition};
         if (!FProjector) return;
-        double x = 0, y = 0, lat = 0, lon = 0, height = 0;
+        double x = 0, y = 0, lat = 0, lon = 0;
         FToProjected.Apply(pixel.X, pixel.Y, x, y);
         if (!FProjector->Inverse(x, y, lat, lon)) return;
-        if (!DatumShift(lat, lon, height, FRef.Datum, DefaultDatum())) return;
+        if (!DatumShift2(lat, lon, FRef.Datum, DefaultDatum())) return;
         out = {lat, lon};
     }
 
@@ -121,8 +121,8 @@ public:
 
 private:
     bool Project(const TGeoPoint &geo, double &x, double &y) const {
-        double lat = geo.Lat, lon = geo.Lon, height = 0;
-        if (!DatumShift(lat, lon, height, DefaultDatum(), FRef.Datum)) return false;
+        double lat = geo.Lat, lon = geo.Lon;
+        if (!DatumShift2(lat, lon, DefaultDatum(), FRef.Datum)) return false;
         return FProjector->Forward(lat, lon, x, y);
     }
 

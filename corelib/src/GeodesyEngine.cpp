@@ -1,14 +1,13 @@
-// PROJ operations (projections, datum shifts) and GeographicLib geodesics.
+// PROJ projections; GeographicLib earth-centred coordinates (datum shifts) and geodesics.
 #include "GeodesyEngine.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 
+#include <GeographicLib/Geocentric.hpp>
 #include <GeographicLib/Geodesic.hpp>
 
 #include <cmath>
 #include <cstdio>
-#include <map>
-#include <utility>
 
 namespace kv::geodesy {
 namespace {
@@ -33,42 +32,47 @@ bool Usable(const PJ_COORD &c) {
            c.v[1] != HUGE_VAL;
 }
 
-bool IsZero(const TGeodeticHelmert &h) {
-    return h.DX == 0 && h.DY == 0 && h.DZ == 0 && h.RX == 0 && h.RY == 0 && h.RZ == 0 &&
-           h.Scale == 0;
-}
-
-std::string HelmertStep(const TGeodeticHelmert &h, bool inverse) {
-    return std::string(" +step") + (inverse ? " +inv" : "") + " +proj=helmert +x=" + Num(h.DX) +
-           " +y=" + Num(h.DY) + " +z=" + Num(h.DZ) + " +rx=" + Num(h.RX) + " +ry=" + Num(h.RY) +
-           " +rz=" + Num(h.RZ) + " +s=" + Num(h.Scale) + " +convention=position_vector";
-}
-
-// Shift between two datums through earth-centred coordinates and WGS 84; an empty text
-// when both are the same frame.
-std::string ShiftDefinition(IGeodeticDatum *from, IGeodeticDatum *to) {
-    TGeodeticHelmert hf, ht;
-    from->GetHelmert(hf);
-    to->GetHelmert(ht);
-    const TEllipsoidParams ef = EllipsoidOf(from), et = EllipsoidOf(to);
-    const bool sameEllipsoid = ef.A == et.A && ef.InvF == et.InvF;
-    const bool sameShift = hf.DX == ht.DX && hf.DY == ht.DY && hf.DZ == ht.DZ &&
-                           hf.RX == ht.RX && hf.RY == ht.RY && hf.RZ == ht.RZ &&
-                           hf.Scale == ht.Scale;
-    if (sameEllipsoid && sameShift) return {};
-    std::string def = "+proj=pipeline +step +proj=cart " + EllipsoidDefinition(ef);
-    if (!sameShift) {
-        if (!IsZero(hf)) def += HelmertStep(hf, false);
-        if (!IsZero(ht)) def += HelmertStep(ht, true);
+// The Helmert transformation of one datum to WGS 84 on earth-centred metres, in the
+// position-vector convention with the linearised rotation matrix (as EPSG and PROJ use
+// it), with its exact inverse so that shifting there and back returns the same point.
+class THelmert {
+public:
+    explicit THelmert(const TGeodeticHelmert &h) {
+        constexpr double secToRad = M_PI / (180.0 * 3600.0);
+        const double rx = h.RX * secToRad, ry = h.RY * secToRad, rz = h.RZ * secToRad;
+        const double mu = 1.0 + h.Scale * 1e-6;
+        const double r[3][3] = {{1, -rz, ry}, {rz, 1, -rx}, {-ry, rx, 1}};
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) FM[i][j] = mu * r[i][j];
+        FT[0] = h.DX;
+        FT[1] = h.DY;
+        FT[2] = h.DZ;
+        const double det = FM[0][0] * (FM[1][1] * FM[2][2] - FM[1][2] * FM[2][1]) -
+                           FM[0][1] * (FM[1][0] * FM[2][2] - FM[1][2] * FM[2][0]) +
+                           FM[0][2] * (FM[1][0] * FM[2][1] - FM[1][1] * FM[2][0]);
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) {
+                const int i1 = (j + 1) % 3, i2 = (j + 2) % 3, j1 = (i + 1) % 3, j2 = (i + 2) % 3;
+                FInv[i][j] = (FM[i1][j1] * FM[i2][j2] - FM[i1][j2] * FM[i2][j1]) / det;
+            }
     }
-    def += " +step +inv +proj=cart " + EllipsoidDefinition(et);
-    return def;
-}
+    void ToWGS84(double (&v)[3]) const {
+        const double x[3] = {v[0], v[1], v[2]};
+        for (int i = 0; i < 3; ++i) v[i] = FT[i] + FM[i][0] * x[0] + FM[i][1] * x[1] + FM[i][2] * x[2];
+    }
+    void FromWGS84(double (&v)[3]) const {
+        const double x[3] = {v[0] - FT[0], v[1] - FT[1], v[2] - FT[2]};
+        for (int i = 0; i < 3; ++i) v[i] = FInv[i][0] * x[0] + FInv[i][1] * x[1] + FInv[i][2] * x[2];
+    }
 
-struct TShift {
-    bool Identity = false;
-    TPJPtr PJ;
+private:
+    double FM[3][3], FInv[3][3], FT[3];
 };
+
+GeographicLib::Geocentric EarthOf(IGeodeticDatum *d) {
+    const TEllipsoidParams e = EllipsoidOf(d);
+    return GeographicLib::Geocentric(e.A, e.InvF == 0.0 ? 0.0 : 1.0 / e.InvF);
+}
 
 }  // namespace
 
@@ -191,28 +195,61 @@ bool DatumShift(double &lat, double &lon, double &height, IGeodeticDatum *from,
     if (!std::isfinite(lat) || !std::isfinite(lon) || !std::isfinite(height) ||
         std::fabs(lat) > M_PI / 2)
         return false;
-    auto lock = ProjLock();
-    // Datums live for the run (the registry owns them), so their addresses are stable keys.
-    static std::map<std::pair<IGeodeticDatum *, IGeodeticDatum *>, TShift> cache;
-    auto it = cache.find({from, to});
-    if (it == cache.end()) {
-        TShift shift;
-        const std::string def = ShiftDefinition(from, to);
-        shift.Identity = def.empty();
-        if (!shift.Identity) {
-            shift.PJ = CreateOperation(def);
-            if (!shift.PJ) return false;
-        }
-        it = cache.emplace(std::make_pair(from, to), std::move(shift)).first;
+    TGeodeticHelmert hf, ht;
+    from->GetHelmert(hf);
+    to->GetHelmert(ht);
+    double v[3];
+    EarthOf(from).Forward(lat * DegPerRad, lon * DegPerRad, height, v[0], v[1], v[2]);
+    THelmert(hf).ToWGS84(v);
+    THelmert(ht).FromWGS84(v);
+    double outLat = 0, outLon = 0, outH = 0;
+    EarthOf(to).Reverse(v[0], v[1], v[2], outLat, outLon, outH);
+    if (!std::isfinite(outLat) || !std::isfinite(outLon) || !std::isfinite(outH)) return false;
+    lat = outLat / DegPerRad;
+    lon = outLon / DegPerRad;
+    height = outH;
+    return true;
+}
+
+namespace {
+
+// A datum → WGS 84 shift of a position on the datum's ellipsoid; the height it ends at
+// above the WGS 84 ellipsoid is dropped.
+bool ToWGS84Surface(double &lat, double &lon, IGeodeticDatum *datum) {
+    double h = 0;
+    return DatumShift(lat, lon, h, datum, DefaultDatum());
+}
+
+// The inverse of ToWGS84Surface, solved by iteration: shifting WGS 84 → datum through
+// earth-centred coordinates at height 0 would not land where the forward shift came from
+// (the heights above the two ellipsoids differ), and a calibration converts both ways.
+bool FromWGS84Surface(double &lat, double &lon, IGeodeticDatum *datum) {
+    double gLat = lat, gLon = lon, h = 0;
+    if (!DatumShift(gLat, gLon, h, DefaultDatum(), datum)) return false;
+    for (int i = 0; i < 6; ++i) {
+        double fLat = gLat, fLon = gLon;
+        if (!ToWGS84Surface(fLat, fLon, datum)) return false;
+        const double dLat = lat - fLat, dLon = std::remainder(lon - fLon, 2 * M_PI);
+        gLat += dLat;
+        gLon += dLon;
+        if (std::fabs(dLat) < 1e-15 && std::fabs(dLon) < 1e-15) break;
     }
-    if (it->second.Identity) return true;
-    PJ *pj = it->second.PJ.get();
-    const PJ_COORD r = proj_trans(pj, PJ_FWD, proj_coord(lon, lat, height, 0));
-    proj_errno_reset(pj);
-    if (!Usable(r) || !std::isfinite(r.v[2])) return false;
-    lon = r.lpz.lam;
-    lat = r.lpz.phi;
-    height = r.lpz.z;
+    lat = gLat;
+    lon = gLon;
+    return true;
+}
+
+}  // namespace
+
+bool DatumShift2(double &lat, double &lon, IGeodeticDatum *from, IGeodeticDatum *to) {
+    if (!from) from = DefaultDatum();
+    if (!to) to = DefaultDatum();
+    if (from == to) return true;
+    double la = lat, lo = lon;
+    if (from != DefaultDatum() && !ToWGS84Surface(la, lo, from)) return false;
+    if (to != DefaultDatum() && !FromWGS84Surface(la, lo, to)) return false;
+    lat = la;
+    lon = lo;
     return true;
 }
 

@@ -1,5 +1,6 @@
 // The geodesy engine behind KvGeodesy.h, shared by the library's own sources: PROJ for
-// projections and datum shifts, GeographicLib for earth-centred coordinates and geodesics.
+// projections, GeographicLib for earth-centred coordinates, datum shifts (seven-parameter
+// Helmert between earth-centred frames) and geodesics.
 //
 // Angles are radians, lengths metres, as at the interface. PROJ contexts and operations are
 // not reentrant, so every PROJ call runs under ProjLock().
@@ -68,6 +69,11 @@ std::string ProjectionDefinition(const TProjectionRef &ref);
 // false, leaving the values alone, when the shift fails (a position off the globe).
 bool DatumShift(double &lat, double &lon, double &height, IGeodeticDatum *from,
                 IGeodeticDatum *to);
+
+// The same for positions without height: a position on the surface of one datum's
+// ellipsoid to the surface of the other's. Exact inverses of each other both ways, which
+// the 3-D shift with heights dropped is not (by millimetres).
+bool DatumShift2(double &lat, double &lon, IGeodeticDatum *from, IGeodeticDatum *to);
 
 // Geodesic (shortest path on the WGS 84 ellipsoid) between two positions: length in
 // metres, initial bearing in radians clockwise from true north, in [0, 2π).

@@ -152,8 +152,8 @@ void RDToGeo(TGeoPoint &out, double x, double y, const TProjectionRef &) {
 }
 
 bool RDInGrid(const TGeoPoint &geo, IGeodeticDatum *rdDatum) {
-    double lat = geo.Lat, lon = geo.Lon, h = 0;
-    if (rdDatum && rdDatum != RDDatum() && !DatumShift(lat, lon, h, rdDatum, RDDatum()))
+    double lat = geo.Lat, lon = geo.Lon;
+    if (rdDatum && rdDatum != RDDatum() && !DatumShift2(lat, lon, rdDatum, RDDatum()))
         return false;
     // Area of use of EPSG:28992: the Netherlands with the Wadden Islands and 12-mile zone.
     const double latDeg = lat * DegPerRad, lonDeg = lon * DegPerRad;
@@ -204,8 +204,7 @@ void GeodeticDatumTransform(TGeoPoint &p, IGeodeticDatum *from, IGeodeticDatum *
 }
 
 void GeodeticDatumTransform2(TGeoPoint &p, IGeodeticDatum *from, IGeodeticDatum *to) {
-    double h = 0;
-    DatumShift(p.Lat, p.Lon, h, from, to);
+    DatumShift2(p.Lat, p.Lon, from, to);
 }
 
 void GeodeticDatumTransform3(TGeoPoint3 &p, IGeodeticDatum *from, IGeodeticDatum *to) {

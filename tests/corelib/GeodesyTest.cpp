@@ -383,6 +383,13 @@ TEST(GeodesyDatums, EveryBuiltInDatumShiftsAndComesBack) {
         GeodeticDatumTransform3(p, d, g.Default);
         EXPECT_LT(MetresApart({p.Lat, p.Lon}, {start.Lat, start.Lon}), 0.001);
         EXPECT_NEAR(p.Height, 10.0, 0.001);
+        // Without heights the shift must still be undone exactly: calibrations convert
+        // pixels to positions and back through it.
+        TGeoPoint q{start.Lat, start.Lon};
+        GeodeticDatumTransform2(q, g.Default, d);
+        GeodeticDatumTransform2(q, d, g.Default);
+        EXPECT_NEAR(q.Lat, start.Lat, 1e-13);
+        EXPECT_NEAR(q.Lon, start.Lon, 1e-13);
     }
     // No position (the (99, 99) marker) is left alone rather than turned into garbage.
     TGeoPoint none{GeoPointNoPosition, GeoPointNoPosition};
