@@ -140,6 +140,7 @@ private:
         FWidth = w;
         FHeight = h;
         FRef = ref;
+        if (FRef.Kind == ProjectionKind::RD) FRef.Datum = RDDatum();  // the grid's own datum
         if (w <= 0 || h <= 0)
             return Fail(KvErr::InvalidArgument,
                         QStringLiteral("The image size %1 x %2 is invalid.").arg(w).arg(h));
@@ -148,7 +149,7 @@ private:
                 return Fail(KvErr::InvalidArgument,
                             QStringLiteral("Reference pixel %1 is invalid.").arg(i + 1));
         int32_t err = 0;
-        auto projector = TProjector::Create(ref, err);
+        auto projector = TProjector::Create(FRef, err);
         if (!projector)
             return Fail(err, err == KvErr::InvalidArgument
                                  ? QStringLiteral("The calibration has no projection.")

@@ -128,9 +128,9 @@ std::string ProjectionDefinition(const TProjectionRef &ref) {
                " +lon_0=" + Deg(ref.Long0) + ell;
     case RD:
         // EPSG:28992 on the Bessel ellipsoid of the RD datum, false origin included.
+        // The grid fixes its datum as well as its parameters.
         return "+proj=sterea +lat_0=52.1561605555556 +lon_0=5.38763888888889 +k_0=0.9999079"
-               " +x_0=155000 +y_0=463000" +
-               (ref.Datum ? ell : " " + EllipsoidDefinition(EllipsoidOf(RDDatum())));
+               " +x_0=155000 +y_0=463000 " + EllipsoidDefinition(EllipsoidOf(RDDatum()));
     case PolarStereographic: {
         // The sign of Lat1 picks the pole; a latitude off the pole is the standard parallel.
         const bool south = ref.Lat1 < 0;

@@ -343,4 +343,16 @@ TEST(GeodesyCalibration, GlobalPointsLandOnTheSamePixelAsTheirPosition) {
     EXPECT_NEAR(viaGlobal.Y, viaGeo.Y, 1e-6);
     EXPECT_GT(viaGeo.X, 0);
     EXPECT_LT(viaGeo.X, W);
+
+    // The RD grid brings its own datum: a record without one calibrates the same way.
+    TProjectionRef bare = rd;
+    bare.Datum = nullptr;
+    TCalibrationPtr other(GeodeticCalibrationCreate());
+    other->Init2({0, 0}, {W - 1.0, H - 1.0}, Deg(52.6, 4.6), Deg(52.2, 5.2), W, H, bare, err);
+    ASSERT_EQ(err, KvErr::Ok);
+    EXPECT_EQ(other->GetProjection()->Datum, g.RD);
+    TDouble2 px;
+    other->GeoToPixel(px, pos);
+    EXPECT_NEAR(px.X, viaGeo.X, 1e-9);
+    EXPECT_NEAR(px.Y, viaGeo.Y, 1e-9);
 }
