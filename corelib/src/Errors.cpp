@@ -51,6 +51,10 @@ const std::map<int32_t, const char *> &ErrorTexts() {
         {KvErr::ImageSize, "The image is empty or too large."},
         {KvErr::NetworkFailed, "No connection to the service."},
         {KvErr::NetworkAnswer, "The service answered with an error."},
+        {KvErr::GeoProjection, "The projection parameters are invalid."},
+        {KvErr::GeoOutsideProjection, "The position lies outside the area the projection can show."},
+        {KvErr::GeoCalibrationPoints, "The reference points coincide or lie on one line."},
+        {KvErr::GeoCalibrationMirrored, "The reference points give a mirrored image."},
     };
     return texts;
 }

@@ -45,4 +45,8 @@ inline constexpr int32_t ImageFormat = 0x280000;  // unknown image format
 inline constexpr int32_t ImageSize = 0x280001;    // image too large or empty
 inline constexpr int32_t NetworkFailed = 0x400000; // no connection to the service
 inline constexpr int32_t NetworkAnswer = 0x400001; // the service answered with an error
+inline constexpr int32_t GeoProjection = 0x1A0000;   // the projection parameters are unusable
+inline constexpr int32_t GeoOutsideProjection = 0x1A0001; // a position the projection cannot show
+inline constexpr int32_t GeoCalibrationPoints = 0x1A0002; // reference points coincide or lie on a line
+inline constexpr int32_t GeoCalibrationMirrored = 0x1A0003; // reference points give a mirrored image
 }  // namespace KvErr

@@ -119,9 +119,11 @@ public:
     // Fills a caller-made array of at least GetCount(kind) entries, in the order the
     // datum lists show them. User-defined definitions are not listed.
     virtual void GetItems(int32_t kind, IGeodeticDefinition **array) = 0;           // slot 5
-    // User-defined ellipsoid (semi-major axis in metres, inverse flattening) and datum
-    // (see TGeodeticHelmert for the units). Both are kept by the registry for the rest of
-    // the run, because projection references and calibrations point to them.
+    // User-defined ellipsoid (semi-major axis in metres, inverse flattening; 0 = sphere)
+    // and datum (see TGeodeticHelmert for the units). Both are kept by the registry for the
+    // rest of the run, because projection references and calibrations point to them; asking
+    // again with the same values returns the same object. nullptr for values that make no
+    // ellipsoid (axis below 1 m, 1/f in (0, 1], not finite) or a datum without ellipsoid.
     virtual IGeodeticEllipsoid *NewEllipsoid(double a, double invF) = 0;            // slot —
     virtual IGeodeticDatum *NewDatum(IGeodeticEllipsoid *ellipsoid, double dX, double dY,
                                      double dZ, double rX, double rY, double rZ,
@@ -136,10 +138,13 @@ public:
 
 // Mapping between the pixels of a view or image and geographic positions.
 // Pixel centres lie on whole coordinates, so an image of width W spans -0.5 .. W - 0.5.
+// Positions in and out are in the default datum (global p3), like every position of the
+// program; the projection's datum is the one the image is drawn on.
 // From GeodeticCalibrationCreate (caller-owned) or from a chart viewer (viewer-owned,
 // replaced when the view changes). A failed Init leaves an error pending (HasError)
-// until the next successful Init; conversions before any successful Init give the
-// no-position value (99, 99).
+// until the next successful Init and leaves the calibration uncalibrated; conversions
+// without a successful Init, and of points the projection cannot show, give the
+// no-position value (99, 99) (for pixels too).
 class KVLIB_API IGeodeticCalibration : public NavObject {
 public:
     // Reference pixels the calibration was made from; returns their number, 2 or 3
@@ -205,22 +210,25 @@ KVLIB_API int32_t GeodeticRefInitPolarStereographic(TProjectionRef &ref, double 
 KVLIB_API void GeodeticRefInitHorizontal(THorizontalRef &ref, const TGeoPoint3 &origin,
                                          IGeodeticObject *obj);
 
-// Geographic ↔ "global" (earth-centred) coordinates on ref; the "2" forms are the
-// height-less ones (height 0).
-KVLIB_API void GeoToGlobal2(TDouble2 &out, const TGeoPoint &geo, IGeodeticObject *ref);
+// Geographic ↔ "global" (earth-centred) coordinates on ref's ellipsoid (a datum stands for
+// its ellipsoid; nullptr for the standard one). The "2" forms are the height-less ones:
+// the position is taken at height 0, and the height of a global point is dropped. A global
+// point always has three coordinates, so both forms take a TDouble3 on the global side.
+KVLIB_API void GeoToGlobal2(TDouble3 &out, const TGeoPoint &geo, IGeodeticObject *ref);
 KVLIB_API void GeoToGlobal3(TDouble3 &out, const TGeoPoint3 &geo, IGeodeticObject *ref);
-KVLIB_API void GlobalToGeo2(TGeoPoint &out, const TDouble2 &g, IGeodeticObject *ref);
+KVLIB_API void GlobalToGeo2(TGeoPoint &out, const TDouble3 &g, IGeodeticObject *ref);
 KVLIB_API void GlobalToGeo3(TGeoPoint3 &out, const TDouble3 &g, IGeodeticObject *ref);
 
 // Position in the RD datum ↔ RD grid metres (X 155 000, Y 463 000 is near Amersfoort,
-// 52.16 N 5.39 E). rd comes from GeodeticRefInitRD.
+// 52.16 N 5.39 E). rd comes from GeodeticRefInitRD. A conversion that fails gives NaN
+// metres, or the no-position value (99, 99).
 KVLIB_API void GeoToRD(TDouble2 &rdOut, const TGeoPoint &geo, const TProjectionRef &rd);
 KVLIB_API void RDToGeo(TGeoPoint &out, double x, double y, const TProjectionRef &rd);
 // Whether a position in rdDatum lies inside the area the RD grid covers.
 KVLIB_API bool RDInGrid(const TGeoPoint &geo, IGeodeticDatum *rdDatum);
 
-// Transverse Mercator metres without false easting or northing; tm from
-// GeodeticRefInitTransverseMercator.
+// Transverse Mercator metres without false easting or northing, of a position in tm's
+// datum; tm from GeodeticRefInitTransverseMercator. NaN when the conversion fails.
 KVLIB_API void GeoToTransverseMercator(TDouble2 &out, const TGeoPoint &geo,
                                        const TProjectionRef &tm);
 // Adds the UTM false easting and, for a southern band letter, the false northing.
@@ -228,10 +236,12 @@ KVLIB_API void TransverseMercatorToUTM(const TDouble2 &tm, char16_t band, TUTMPo
 // UTM zone (1..60, with the Norway and Svalbard exceptions) and band letter (C..X) of a
 // position; err KvErr::OutOfRange outside 80 S .. 84 N.
 KVLIB_API void UTMGeoToZone(const TGeoPoint &geo, int32_t &zone, char16_t &band, int32_t &err);
-// Central meridian of a zone, radians.
+// Central meridian of a zone, radians; NaN for a zone outside 1..60.
 KVLIB_API double UTMZoneToLong0(int32_t zone, char16_t band);
 
-// Datum shifts in place. The plain and "2" forms keep the height at 0; "3" carries it.
+// Datum shifts in place (nullptr = the default datum). The plain and "2" forms work on the
+// ellipsoid surfaces (height 0) and undo each other exactly; "3" carries the height.
+// A position that cannot be shifted (no position, off the globe) is left as it is.
 KVLIB_API void GeodeticDatumTransform(TGeoPoint &p, IGeodeticDatum *from, IGeodeticDatum *to);
 KVLIB_API void GeodeticDatumTransform2(TGeoPoint &p, IGeodeticDatum *from, IGeodeticDatum *to);
 KVLIB_API void GeodeticDatumTransform3(TGeoPoint3 &p, IGeodeticDatum *from, IGeodeticDatum *to);
