@@ -59,8 +59,12 @@ public:
                           float borderWidth) = 0;                                   // slot 11
     // Resamples this bitmap into target, whose size stays as it is.
     virtual void DrawScaled(IBmp32 *target) = 0;                                    // slot 13
+    // (x, y) is the top-left corner of the text; colour is ARGB; value is reserved (0).
     virtual void DrawText(const TStrWRec &text, int32_t x, int32_t y, FontHandle font,
                           uint32_t colour, int32_t value) = 0;                      // slot 14
+    // flag: horizontal alignment in bits 0-1 (0 left, 1 centre, 2 right) plus vertical
+    // alignment 0 top, 4 centre, 8 bottom; format1: ARGB text colour (0 = opaque black);
+    // format2: 1 wraps words; format3 reserved.
     virtual void DrawTextRect(const TStrWRec &text, const TRect &r, FontHandle font,
                               int32_t flag, int32_t format1, int32_t format2,
                               int32_t format3) = 0;                                 // slot 15
