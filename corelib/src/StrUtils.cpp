@@ -1,5 +1,6 @@
 // Text helpers for names, sizes and numbers.
 #include "KvInternal.h"
+#include "KvLibNav6/KvTracks.h"
 #include "KvLibNav6/KvStrUtils.h"
 #include "KvLibNav6/KvWaypoints.h"
 
@@ -177,9 +178,14 @@ bool StrToFloatTry(double &value, const TStrWRec &text, int32_t flag) {
 
 namespace {
 
+// Name of a waypoint-database object or a track (the track manager sorts with the same
+// comparer); empty for anything else.
 QString WptName(NavObject *o) {
-    auto *w = dynamic_cast<IWptObject *>(o);
-    const TStrWRec *name = w ? w->GetName() : nullptr;
+    const TStrWRec *name = nullptr;
+    if (auto *w = dynamic_cast<IWptObject *>(o))
+        name = w->GetName();
+    else if (auto *t = dynamic_cast<INavTrack *>(o))
+        name = t->GetName();
     return name ? kv::ToQString(*name) : QString();
 }
 

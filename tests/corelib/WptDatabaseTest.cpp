@@ -746,8 +746,9 @@ TEST_F(WptDatabase, ListsSortByTrailingNumber) {
     QStringList names;
     for (int32_t i = 0; i < list->GetCount(); ++i)
         names << Q(dynamic_cast<IWptObject *>(list->GetItem(i))->GetName());
-    // "buoy 09b" ends in a letter: plain text order puts it before "Buoy 9".
-    EXPECT_EQ(names, (QStringList{"anchorage", "buoy 09b", "Buoy 9", "buoy 10", "Buoy 100"}));
+    // "buoy 09b" ends in a letter, so all of it is the text before the number: it sorts
+    // after "buoy " followed by any number.
+    EXPECT_EQ(names, (QStringList{"anchorage", "Buoy 9", "buoy 10", "Buoy 100", "buoy 09b"}));
 }
 
 TEST_F(WptDatabase, CollectWaypointsOfGroupsAndTheUngrouped) {
