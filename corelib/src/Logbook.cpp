@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -75,9 +76,15 @@ bool Unescape(QStringView s, QString &out) {
     return true;
 }
 
+// The shortest text that reads back to the same value, independent of the locale.
 // Non-finite values are never written: a NaN would not read back.
-QString Num(double v) { return std::isfinite(v) ? QString::number(v, 'g', 17) : QStringLiteral("0"); }
-QString Num(float v) { return std::isfinite(v) ? QString::number(double(v), 'g', 9) : QStringLiteral("0"); }
+template <class T>
+QString Num(T v) {
+    if (!std::isfinite(v)) return QStringLiteral("0");
+    char buf[40];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return QString::fromLatin1(buf, r.ptr - buf);
+}
 
 bool ToInt(QStringView s, int32_t &v) {
     bool ok = false;
