@@ -42,8 +42,9 @@ public:
     virtual bool GetElectric() = 0;                                                 // slot 14
     virtual ILPBoatDefCurve *GetElectricCurve() = 0;                                // slot 15
     virtual ILPBoatDefCurve *GetFuelCurve() = 0;                                    // slot 16
-    // GPS antenna position: X along the hull (0 .. length), Y across it (signed,
-    // 0 = centre line). Owned by the definition, valid until it changes.
+    // GPS antenna position: X along the hull from the stern (0) to the bow (length), Y across
+    // it (0 = centre line, positive to starboard). Owned by the definition, valid until it
+    // changes.
     virtual const TFloat2 *GetGPSPosition() = 0;                                    // slot 17
     virtual float GetPosDrag() = 0;                                                 // slot 18
     // Air draught with the mast stepped.

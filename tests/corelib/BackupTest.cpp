@@ -1,0 +1,177 @@
+#include "TestSupport.h"
+#include "tests/base/logbook/NavBackupFixture.h"
+
+#include <KvLibNav6/KvBackup.h>
+#include <KvLibNav6/KvErrorCodes.h>
+#include <KvLibNav6/KvLib.h>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <memory>
+
+using namespace testsupport;
+
+namespace {
+
+struct Deleter {
+    void operator()(NavObject *o) const { ObjectDelete(o); }
+};
+using BackupPtr = std::unique_ptr<INavBackup, Deleter>;
+
+TStrWRec Rec(const QString &s) {
+    return TStrWRec{int32_t(s.size()), reinterpret_cast<const char16_t *>(s.utf16())};
+}
+
+QString Text(const TStrWRec *r) { return QString::fromUtf16(r->Text, r->Length); }
+
+QByteArray ReadAll(const QString &file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+BackupPtr Open(const QString &file, int32_t &err) {
+    return BackupPtr(NavBackupCreate(Rec(file), nullptr, err));
+}
+
+const QByteArray DatabaseBytes("SQLite format 3\0 pretend database pages", 40);
+
+std::vector<TBackupFixtureEntry> SampleEntries() {
+    return {{BackupRouteProfile, QStringLiteral("Route CSV"), QByteArray("route profile")},
+            {BackupDatabase, QStringLiteral("Waypoints.db"), DatabaseBytes},
+            {BackupTrack, QStringLiteral("Amsterdam – Hoorn"), QByteArray("track one")},
+            {BackupWaypointProfile, QStringLiteral("Waypoint CSV"), QByteArray("wpt profile")},
+            {BackupTrack, QStringLiteral("Hoorn.trk"), QByteArray("track two")},
+            {BackupTrack, QStringLiteral("../../escape"), QByteArray("track three")}};
+}
+
+}  // namespace
+
+TEST(Backup, FixtureReadsBackWithContentsNamesAndDatabasePosition) {
+    const QString dir = MakeTempDir(QStringLiteral("backup"));
+    const QString file = dir + "/data.kvbak";
+    ASSERT_TRUE(WriteFileBytes(file, NavBackupFixture(SampleEntries())));
+    int32_t err = -1;
+    BackupPtr b = Open(file, err);
+    ASSERT_EQ(err, 0);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->GetContents(), NavBackupContents::WaypointDatabase | NavBackupContents::RouteProfiles |
+                                    NavBackupContents::WaypointProfiles | NavBackupContents::Tracks);
+    ASSERT_EQ(b->GetTrackCount(), 3);
+    EXPECT_EQ(Text(b->GetTrack(0)->GetName()), QStringLiteral("Amsterdam – Hoorn"));
+    EXPECT_EQ(Text(b->GetTrack(2)->GetName()), QStringLiteral("../../escape"));
+    ASSERT_EQ(b->GetRouteProfileCount(), 1);
+    EXPECT_EQ(Text(b->GetRouteProfile(0)->GetName()), QStringLiteral("Route CSV"));
+    ASSERT_EQ(b->GetWaypointProfileCount(), 1);
+    EXPECT_EQ(Text(b->GetWaypointProfile(0)->GetName()), QStringLiteral("Waypoint CSV"));
+    EXPECT_EQ(b->GetTrack(3), nullptr);
+    EXPECT_EQ(b->GetTrack(-1), nullptr);
+    EXPECT_EQ(b->GetRouteProfile(1), nullptr);
+
+    // The position is where the database's own bytes start inside the file.
+    const qint64 pos = b->GetDatabasePosition();
+    ASSERT_GT(pos, 0);
+    EXPECT_EQ(ReadAll(file).mid(pos, DatabaseBytes.size()), DatabaseBytes);
+
+    // Profiles are listed but this reader does not restore them: an error, not a silent no-op.
+    b->ImportRouteProfiles(nullptr, 0, err);
+    EXPECT_EQ(err, KvErr::NotImplemented);
+    b->ImportWaypointProfiles(nullptr, 0, err);
+    EXPECT_EQ(err, KvErr::NotImplemented);
+    b->ImportChartCollections(nullptr, 0, err);
+    EXPECT_EQ(err, KvErr::NotImplemented);
+}
+
+TEST(Backup, ImportTracksWritesOnlySelectedTracksInsideTheFolder) {
+    const QString dir = MakeTempDir(QStringLiteral("backupimport"));
+    const QString file = dir + "/data.kvbak";
+    const QString target = dir + "/Tracks";
+    ASSERT_TRUE(QDir().mkpath(target));
+    ASSERT_TRUE(WriteFileBytes(file, NavBackupFixture(SampleEntries())));
+    ASSERT_TRUE(WriteFileBytes(target + "/Hoorn.trk", "existing"));
+    ASSERT_TRUE(WriteFileBytes(target + "/Amsterdam – Hoorn.trk", "existing"));
+
+    int32_t err = -1;
+    BackupPtr b = Open(file, err);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->ImportTracks(Rec(target), 0, err), 0) << "nothing selected yet";
+    EXPECT_EQ(err, 0);
+
+    b->GetTrack(0)->SetSelected(true);   // existing name, kept: a new unique name
+    b->GetTrack(1)->SetSelected(true);   // existing name, overwrite
+    b->GetTrack(1)->SetOverwrite(true);
+    b->GetTrack(2)->SetSelected(true);   // a name with folder parts stays in the folder
+    EXPECT_EQ(b->ImportTracks(Rec(target), 0, err), 3);
+    EXPECT_EQ(err, 0);
+
+    struct Case { const char *name; const char *file; QByteArray content; };
+    const Case cases[] = {
+        {"kept original", "Amsterdam – Hoorn.trk", "existing"},
+        {"unique name for the restored one", "Amsterdam – Hoorn (2).trk", "track one"},
+        {"overwritten", "Hoorn.trk", "track two"},
+        {"folder parts replaced", "_.._escape.trk", "track three"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ReadAll(target + '/' + QString::fromUtf8(c.file)), c.content);
+    }
+    EXPECT_EQ(QDir(target).entryList(QDir::Files).size(), 4);
+    EXPECT_FALSE(QFile::exists(dir + "/escape.trk"));
+    EXPECT_FALSE(QFile::exists(QFileInfo(dir).absolutePath() + "/escape.trk"));
+
+    EXPECT_EQ(b->ImportTracks(Rec(dir + "/nowhere"), 0, err), 0);
+    EXPECT_EQ(err, KvErr::NotFound);
+}
+
+TEST(Backup, DamagedFilesAreRefused) {
+    const QString dir = MakeTempDir(QStringLiteral("badbackup"));
+    const QByteArray good = NavBackupFixture(SampleEntries());
+    QByteArray reserved = NavBackupFixture({{BackupTrack, "T", "x"}});
+    reserved[16 + 2] = 1;
+    QByteArray huge = NavBackupFixture({{BackupTrack, "T", "x"}});
+    huge[16 + 15] = char(0x7f);  // data length near 2^63
+
+    struct Case { const char *name; QByteArray data; int32_t err; };
+    const Case cases[] = {
+        {"empty", QByteArray(), KvErr::BadFormat},
+        {"other file", QByteArray("PK\x03\x04 zip archive of something"), KvErr::BadFormat},
+        {"newer version", NavBackupFixture({}, 2), KvErr::BadVersion},
+        {"version zero", NavBackupFixture({}, 0), KvErr::BadFormat},
+        {"trailing byte", good + 'x', KvErr::BadFormat},
+        {"unknown kind", NavBackupFixture({{9, "T", "x"}}), KvErr::BadFormat},
+        {"reserved field set", reserved, KvErr::BadFormat},
+        {"data length beyond the file", huge, KvErr::BadFormat},
+        {"two databases", NavBackupFixture({{BackupDatabase, "a", "1"}, {BackupDatabase, "b", "2"}}),
+         KvErr::BadFormat},
+        {"empty database", NavBackupFixture({{BackupDatabase, "a", ""}}), KvErr::BadFormat},
+        {"name not UTF-8", NavBackupFixture({{BackupTrack, "T", "x"}}).replace("T", "\xff"),
+         KvErr::BadFormat},
+    };
+    const QString file = dir + "/bad.kvbak";
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteFileBytes(file, c.data));
+        int32_t err = 0;
+        EXPECT_FALSE(Open(file, err));
+        EXPECT_EQ(err, c.err);
+    }
+    for (qsizetype n = 0; n < good.size(); ++n) {
+        ASSERT_TRUE(WriteFileBytes(file, good.left(n)));
+        int32_t err = 0;
+        EXPECT_FALSE(Open(file, err)) << "cut after " << n << " bytes";
+        EXPECT_EQ(err, KvErr::BadFormat) << "cut after " << n << " bytes";
+    }
+    {
+        SCOPED_TRACE("an empty data file is valid and holds nothing");
+        ASSERT_TRUE(WriteFileBytes(file, NavBackupFixture({})));
+        int32_t err = -1;
+        BackupPtr b = Open(file, err);
+        ASSERT_TRUE(b);
+        EXPECT_EQ(b->GetContents(), 0u);
+        EXPECT_EQ(b->GetDatabasePosition(), 0);
+    }
+    int32_t err = 0;
+    EXPECT_FALSE(Open(dir + "/missing.kvbak", err));
+    EXPECT_EQ(err, KvErr::NotFound);
+}
