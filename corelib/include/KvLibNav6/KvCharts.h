@@ -203,6 +203,11 @@ public:
                                  int32_t &err) = 0;                                  // slot —
     // Unregisters the set; its files stay where they are.
     virtual void RemoveChartSet(IMRCChartSetRecord *rec) = 0;                        // slot —
+    // Charts, cells, manifests and folders the last scans skipped (unreadable, damaged,
+    // uncalibrated, empty), each with its file or folder and the reason.
+    virtual int32_t GetProblemCount() = 0;                                           // slot —
+    // False (texts emptied) for an index out of range.
+    virtual bool GetProblem(int32_t i, IStrW *file, IStrW *message) = 0;             // slot —
 };
 
 // An installed chart product (a maker's chart series). Owned by the chart manager.
