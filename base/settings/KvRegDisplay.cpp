@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace {
