@@ -265,8 +265,6 @@ void RegReadBoat(ILPBoatDef *def, int32_t number) {
     def->SetValue47(0);
 }
 
-// The definition has no getters for its loaded state and displacement, so "Loaded" and
-// "Displacement" keep whatever was stored before (the reader still hands them over).
 void RegWriteBoat(ILPBoatDef *def, int32_t number) {
     if (!def) return;
     const QString key = RegBoatKey(number);
@@ -277,6 +275,8 @@ void RegWriteBoat(ILPBoatDef *def, int32_t number) {
                        e);
     }
     WriteBool(key, RegName(u"Commercial"), def->GetCommercial());
+    WriteBool(key, RegName(u"Loaded"), def->GetLoaded());
+    WriteInteger(key, RegName(u"Displacement"), def->GetDisplacement());
     WriteSingle(key, RegName(u"Draught"), def->GetDraught());
     WriteSingle(key, RegName(u"MinDepthTolerance"), def->GetMinDepthTolerance());
     WriteBool(key, RegName(u"Electric"), def->GetElectric());

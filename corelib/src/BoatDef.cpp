@@ -120,6 +120,8 @@ public:
         FHeightSafeMargin = safeMargin;
     }
     void SetLoaded(bool loaded) override { FLoaded = loaded; }
+    bool GetLoaded() override { return FLoaded; }
+    int32_t GetDisplacement() override { return FDisplacement; }
     void SetMinDepthTolerance(float tolerance) override { FMinDepthTolerance = tolerance; }
     void SetValue51(int32_t value) override { FValue51 = value; }
     void SetMotorLowSOG(float speed) override { FMotorLowSOG = speed; }

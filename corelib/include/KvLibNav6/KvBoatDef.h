@@ -97,6 +97,9 @@ public:
     // LPBoatDef::Kind… value.
     virtual int32_t GetKind() = 0;                                                  // slot —
     virtual void SetMMSI(int32_t mmsi) = 0;                                         // slot —
+    // Read back what SetLoaded and SetDisplacement stored, so the settings keep them.
+    virtual bool GetLoaded() = 0;                                                   // slot —
+    virtual int32_t GetDisplacement() = 0;                                          // slot —
 };
 
 // A new boat definition with the library's defaults; the program passes kind 1.

@@ -163,12 +163,10 @@ TEST_F(BoatSettings, EveryBoatTypeSurvivesAndUnknownTypesFallBackToPower) {
     }
 }
 
-TEST_F(BoatSettings, LoadedAndDisplacementAreReadAndSurviveAWrite) {
-    int32_t error = 0;
-    RegWriteBool(GetAppReg(), Root, QStringLiteral("Boat"), RegName(u"Loaded"), true, error);
-    RegWriteInteger(GetAppReg(), Root, QStringLiteral("Boat"), RegName(u"Displacement"), 8500,
-                    error);
+TEST_F(BoatSettings, LoadedAndDisplacementRoundTrip) {
     FakeBoatDef def;
+    def.Loaded = true;
+    def.Displacement = 8500;
     RegWriteBoat(&def, 0);
     FakeBoatDef read;
     RegReadBoat(&read, 0);

@@ -121,6 +121,8 @@ public:
         HeightSafeMargin = margin;
     }
     void SetLoaded(bool v) override { Loaded = v; }
+    bool GetLoaded() override { return Loaded; }
+    int32_t GetDisplacement() override { return Displacement; }
     void SetMinDepthTolerance(float v) override { MinDepthTolerance = v; }
     void SetValue51(int32_t v) override { Value51 = v; }
     void SetMotorLowSOG(float v) override { MotorLowSOG = v; }
