@@ -232,6 +232,8 @@ TEST(GeoAdds, DamagedFilesAreRefusedAndTheOpenDataStays) {
         {"entry with a bad GUID",
          BuildFile(spoiled([](QJsonObject &c) { c["entries"] = QJsonArray{QJsonObject{{"guid", "{1234}"}, {"lat", 1}, {"lon", 1}}}; })), KvErr::BadFormat},
         {"picture outside the file", BuildFile(badPicture), KvErr::BadFormat},
+        {"marina guide not a list", BuildFile(spoiled([](QJsonObject &c) { c["marinas"] = "x"; })), KvErr::BadFormat},
+        {"marina that is no record", BuildFile(spoiled([](QJsonObject &c) { c["marinas"] = QJsonArray{1}; })), KvErr::BadFormat},
         {"another kind of database", BuildFile(SampleCatalogue(), {}, 1, 2), KvErr::BadFormat},
         {"newer version", BuildFile(SampleCatalogue(), {}, 7, 1), KvErr::BadVersion},
     };

@@ -684,3 +684,56 @@ TEST_F(ChartSettings, TrackingModeMapping) {
         EXPECT_EQ(RegReadIntegerDef(r, Root, key, RegName(name), -1), w.stored) << "mode " << w.mode;
     }
 }
+
+namespace {
+
+// A calibration that reports two good reference points under any projection record.
+class TFixedCalibration final : public IGeodeticCalibration {
+public:
+    TProjectionRef Ref;
+    int32_t GetPixelPoints(TDouble2 &p1, TDouble2 &p2, TDouble2 &) override {
+        p1 = {0, 0};
+        p2 = {W - 1.0, H - 1.0};
+        return 2;
+    }
+    void GetGeoPoints(TGeoPoint &c1, TGeoPoint &c2, TGeoPoint &) override {
+        c1 = Deg(52.6, 4.6);
+        c2 = Deg(52.2, 5.15);
+    }
+    bool HasError() override { return false; }
+    void GetErrorText(IStrW *) override {}
+    int32_t GetHeight() override { return H; }
+    const TProjectionRef *GetProjection() override { return &Ref; }
+    int32_t GetWidth() override { return W; }
+    void Init2(const TDouble2 &, const TDouble2 &, const TGeoPoint &, const TGeoPoint &, int32_t, int32_t,
+               const TProjectionRef &, int32_t &err) override { err = KvErr::NotImplemented; }
+    void Init(const TDouble2 &, const TDouble2 &, const TDouble2 &, const TGeoPoint &, const TGeoPoint &,
+              const TGeoPoint &, int32_t, int32_t, const TProjectionRef &, int32_t &err) override {
+        err = KvErr::NotImplemented;
+    }
+    void PixelToGeo(TGeoPoint &out, const TDouble2 &) override { out = {GeoPointNoPosition, GeoPointNoPosition}; }
+    void GeoToPixel(TDouble2 &out, const TGeoPoint &) override { out = {}; }
+    void ConvertGlobalPoint(TDouble2 &out, const TDouble3 &) override { out = {}; }
+    float GetVectorAngle(const TDouble2 &) override { return 0; }
+};
+
+}  // namespace
+
+TEST_F(ChartSettings, ProjectionKindsTheStoreCannotNameLeaveNoKey) {
+    for (int32_t kind : {ProjectionKind::None, 9, -1}) {
+        SCOPED_TRACE(kind);
+        TCalPtr old = Calibrated(Projections[0], 2);
+        ASSERT_TRUE(RegWriteCalibration(Key, old.get()));
+        TFixedCalibration cal;
+        cal.Ref.Kind = kind;
+        cal.Ref.Datum = Datum(u"WGE");
+        EXPECT_FALSE(RegWriteCalibration(Key, &cal));
+        EXPECT_FALSE(RegKeyExists(GetAppReg(), Root, Key));
+    }
+    // The same calibration with a known kind is stored.
+    TFixedCalibration cal;
+    cal.Ref.Kind = ProjectionKind::Mercator;
+    cal.Ref.Datum = Datum(u"WGE");
+    EXPECT_TRUE(RegWriteCalibration(Key, &cal));
+    EXPECT_EQ(RegReadIntegerDef(GetAppReg(), Root, Key, RegName(u"CoordSystem"), -1), 1);
+}
