@@ -3,15 +3,15 @@
 #include "base/charts/KvOnlineServices.h"
 
 #include "base/kvlib/KvStrings.h"
-#include "base/strings/KvStrUtils.h"
 
 IMRCChartCheck *CreateMRCChartCheck(INavMessageDispatcher *dispatcher, const QString &edition,
                                     int32_t packedProgramVersion) {
     return MRCChartCheckCreate(dispatcher, StrW(edition), packedProgramVersion);
 }
 
-IS57ChartCheck *CreateS57ChartCheck(INavMessageDispatcher *dispatcher) {
-    return S57ChartCheckCreate(dispatcher, StrW(QString()), MakeVersion(1, 0, 0, 0));
+IS57ChartCheck *CreateS57ChartCheck(INavMessageDispatcher *dispatcher, const QString &text,
+                                    int32_t packedVersion) {
+    return S57ChartCheckCreate(dispatcher, StrW(text), packedVersion);
 }
 
 IUserDataAPI *CreateUserDataAPI(INavMessageDispatcher *dispatcher, IMRCChartCheck *onlineService) {

@@ -17,8 +17,10 @@
 // Factories; the result is the caller's (ObjectDelete). edition: "Ostrel".
 IMRCChartCheck *CreateMRCChartCheck(INavMessageDispatcher *dispatcher, const QString &edition,
                                     int32_t packedProgramVersion);
-// The Inland ENC client: reserved text "" and version 1.0.0.0.
-IS57ChartCheck *CreateS57ChartCheck(INavMessageDispatcher *dispatcher);
+// The Inland ENC client; callers pass an empty text and the packed version 1.0.0.0
+// (MakeVersion(1, 0, 0, 0)).
+IS57ChartCheck *CreateS57ChartCheck(INavMessageDispatcher *dispatcher, const QString &text,
+                                    int32_t packedVersion);
 IUserDataAPI *CreateUserDataAPI(INavMessageDispatcher *dispatcher, IMRCChartCheck *onlineService);
 
 // Online chart products of the install pages.
