@@ -32,6 +32,8 @@ inline QString ToQ(const TStrWRec &rec) { return QString::fromUtf16(rec.Text, re
 class MockChartManager : public IChartManager {
 public:
     MOCK_METHOD(void, AddS57Folder, (const TStrWRec &, bool, IS57RegistrarManager *, IS52PresentationLib *), (override));
+    MOCK_METHOD(int32_t, GetProblemCount, (), (override));
+    MOCK_METHOD(bool, GetProblem, (int32_t, IStrW *, IStrW *), (override));
     MOCK_METHOD(void, SetViewerChartSet, (int32_t, ISortedGUIDArray *), (override));
     MOCK_METHOD(bool, FindChart, (const TStrWRec &, int32_t &), (override));
     MOCK_METHOD(bool, HasS57Folder, (const TStrWRec &, int32_t &), (override));
