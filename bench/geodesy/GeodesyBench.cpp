@@ -2,16 +2,13 @@
 // library's exports (datum shift into the RD datum, then the grid), next to PROJ called
 // directly on the same points in the same run (EPSG:4326 → EPSG:28992).
 //
-// PROJ is reached through the library file itself (dlopen), so this program needs no
-// build setting beyond the other benchmarks'. The "max_diff_m" counter of the PROJ runs is
+// The "max_diff_m" counter of the PROJ runs is
 // the largest distance between PROJ's and our grid metres for the same points: the two
 // paths may choose different datum transformations, and the counter says by how much.
 #include <KvLibNav6/KvGeodesy.h>
 
 #include <benchmark/benchmark.h>
 #include <proj.h>
-
-#include <dlfcn.h>
 
 #include <algorithm>
 #include <cmath>
@@ -125,7 +122,7 @@ PJ_COORD Coord(const TGeoPoint &p) {
     return c;
 }
 
-// PROJ's own entry points, taken from the library file.
+// PROJ's own entry points.
 struct TProj {
     decltype(&proj_context_create) ContextCreate = nullptr;
     decltype(&proj_context_destroy) ContextDestroy = nullptr;
@@ -138,21 +135,13 @@ struct TProj {
     PJ *Operation = nullptr;  // longitude, latitude in degrees → easting, northing
 
     TProj() {
-        void *lib = nullptr;
-        for (const char *name : {"libproj.so.25", "libproj.so"})
-            if ((lib = dlopen(name, RTLD_NOW | RTLD_LOCAL))) break;
-        if (!lib) return;
-        auto sym = [lib](auto &fn, const char *name) {
-            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
-        };
-        sym(ContextCreate, "proj_context_create");
-        sym(ContextDestroy, "proj_context_destroy");
-        sym(CrsToCrs, "proj_create_crs_to_crs");
-        sym(Normalize, "proj_normalize_for_visualization");
-        sym(Destroy, "proj_destroy");
-        sym(Trans, "proj_trans");
-        sym(TransGeneric, "proj_trans_generic");
-        if (!ContextCreate || !CrsToCrs || !Normalize || !Destroy || !Trans || !TransGeneric) return;
+        ContextCreate = &proj_context_create;
+        ContextDestroy = &proj_context_destroy;
+        CrsToCrs = &proj_create_crs_to_crs;
+        Normalize = &proj_normalize_for_visualization;
+        Destroy = &proj_destroy;
+        Trans = &proj_trans;
+        TransGeneric = &proj_trans_generic;
         Context = ContextCreate();
         PJ *raw = CrsToCrs(Context, "EPSG:4326", "EPSG:28992", nullptr);
         if (!raw) return;
