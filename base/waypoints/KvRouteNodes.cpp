@@ -1,5 +1,8 @@
 #include "base/waypoints/KvRouteNodes.h"
 
+#include "base/units/KvUnitsTime.h"
+
+#include <KvLibNav6/KvUnits.h>
 #include <KvLibNav6/KvWWNetwork.h>
 
 #include <QStringList>
@@ -59,6 +62,20 @@ bool RteNodeGetDepartureTime(const TRouteNode *node, double &value) {
     if (!d) return false;
     value = d->TimeUTC;
     return true;
+}
+
+void FormatMetresInUnit(int32_t unit, int32_t decimals, bool withUnit, QString &text,
+                        double metres, const TFormatSettings &fs) {
+    // A code that is no known length would label metres with a foreign unit ("12 kn").
+    QString unitText = UnitToStr(unit);
+    if (KvUnit::Quantity(unit) != KvUnit::QuantityLength || unitText.isEmpty()) {
+        unit = KvUnit::Metre;
+        unitText = UnitToStr(unit);
+    }
+    text = FloatToStrFixed(UnitConvert(metres, KvUnit::Metre, unit), 7, decimals, fs);
+    if (!withUnit) return;
+    // Some unit texts carry their own leading blank (" t"): never two blanks.
+    text += unitText.startsWith(QLatin1Char(' ')) ? unitText : QLatin1Char(' ') + unitText;
 }
 
 void FormatDurationDHMS(QString &out, float seconds) {

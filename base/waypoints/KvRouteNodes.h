@@ -4,6 +4,8 @@
 #include <KvLibNav6/KvPlanner.h>
 #include <KvLibNav6/KvWaypoints.h>
 
+#include "base/strings/KvFormatSettings.h"
+
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -37,6 +39,12 @@ bool RteNodeGetDistance(const TRouteNode *node, double &value);     // metres fr
 bool RteNodeGetConsumption(const TRouteNode *node, double &value);  // from the start
 bool RteNodeGetArrivalTime(const TRouteNode *node, double &value);  // UTC
 bool RteNodeGetDepartureTime(const TRouteNode *node, double &value);  // UTC
+
+// metres in a length unit (KvUnit codes), fixed-point with 7 significant digits and the given
+// decimals; withUnit appends a blank and the unit's text ("12.5 m"). A code that is no known
+// length unit gives metres.
+void FormatMetresInUnit(int32_t unit, int32_t decimals, bool withUnit, QString &text,
+                        double metres, const TFormatSettings &fs = UserFormatSettings());
 
 // "1d 1h 01m", "1h 02m 05s", "45s": seconds truncated; from a whole day on without seconds;
 // zero parts left out.

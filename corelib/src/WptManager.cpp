@@ -381,6 +381,9 @@ IWptManager *WptManagerCreate(IBmp32 *icon, IBmp32 *overlay, int32_t value3, flo
     t->FSub = s.SubText;
     t->FOriginX = anchorX;
     t->FOriginY = anchorY;
+    // Waypoints without a type of their own are drawn with the manager's icon.
+    t->FIconPng = BitmapToPng(icon);
+    t->FOverlayPng = BitmapToPng(overlay);
     m->SetWaterwayNetwork(network);
     return m;
 }

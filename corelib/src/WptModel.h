@@ -3,6 +3,7 @@
 // their database; the file is only touched by open, header read and save.
 #pragma once
 
+#include "Bmp32Impl.h"
 #include "KvInternal.h"
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvWaypoints.h"
@@ -31,12 +32,17 @@ class TPolygon;
 
 // Names longer than this are refused with NameTooLong (UTF-16 units).
 inline constexpr int32_t MaxNameLength = 255;
+// Icons and overlays larger than this (pixels a side) are not kept.
+inline constexpr int MaxIconSide = 4096;
 
 TGUID NewGuid();
 bool IsNullGuid(const TGUID &g);
 QByteArray GuidToBytes(const TGUID &g);
 bool GuidFromBytes(const QByteArray &b, TGUID &g);
 QString GuidToText(const TGUID &g);
+// A bitmap's pixels as PNG bytes (straight alpha); empty for none or a bitmap beyond
+// 4096 pixels a side.
+QByteArray BitmapToPng(IBmp32 *bmp);
 
 // Object kinds, used by the store and the merge.
 enum class TKind { Type, Field, Group, Waypoint, Route, RoutePoint, Polygon };
@@ -116,11 +122,12 @@ public:
     void SetLightCharColor(uint32_t color, int32_t &err) override { SetColor(FLight, color, err); }
     void SetSubtextSize(float size, int32_t &err) override { SetSize(FSub, size, err); }
     void SetSubtextColor(uint32_t color, int32_t &err) override { SetColor(FSub, color, err); }
-    // Bitmaps cannot be made inside the waypoint engine: the icon's pixels are kept as PNG
-    // bytes (stored and merged with the type) and no bitmap object is handed out.
-    IBmp32 *GetSymbol() override { return nullptr; }
-    IBmp32 *GetIcon() override { return nullptr; }
-    IBmp32 *GetOverlay() override { return nullptr; }
+    // The icon's pixels are kept as PNG bytes (stored and merged with the type); the bitmaps
+    // are decoded from them at first use and again after a change. nil for no (or an
+    // undecodable) picture.
+    IBmp32 *GetSymbol() override;
+    IBmp32 *GetIcon() override;
+    IBmp32 *GetOverlay() override;
     bool GetDrawOverlay() override { return FDrawOverlay; }
     float GetOriginX() override { return FOriginX; }
     float GetOriginY() override { return FOriginY; }
@@ -145,6 +152,17 @@ public:
     bool FDefault = false;
 
 private:
+    // One bitmap made from the type's PNG bytes. The sources are shallow copies: while the
+    // type's bytes are unchanged they share their data, so a changed picture is seen by
+    // comparing data pointers without comparing the bytes.
+    struct TBitmapCache {
+        QByteArray Icon, Overlay;
+        bool DrawOverlay = false;
+        float OriginX = 0.0f, OriginY = 0.0f;
+        std::unique_ptr<kv::TBmp32Impl> Bitmap;
+        bool Made = false;
+    };
+    TBitmapCache FIconCache, FOverlayCache, FSymbolCache;
     void SetStyle(TWptTextStyle &t, uint8_t style, int32_t &err) {
         if (!CheckWritable(err)) return;
         t.Style = style & WptFontStyle::Mask;
@@ -203,7 +221,8 @@ public:
     void SetProximity(float radiusM, int32_t &err) override;
     void SetTime(TDateTime time, int32_t &err) override;
     void GetGroups(IWptWaypointGroupList *out) override;
-    IBmp32 *GetIcon() override { return nullptr; }
+    // The type's symbol (owned by the type).
+    IBmp32 *GetIcon() override;
     TKind Kind() const override { return TKind::Waypoint; }
 
     void SetEntryLinkText(const QString &text);

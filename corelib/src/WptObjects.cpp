@@ -6,6 +6,7 @@
 #include <GeographicLib/Geodesic.hpp>
 #include <QBuffer>
 #include <QImage>
+#include <QImageReader>
 #include <QUuid>
 #include <algorithm>
 #include <cmath>
@@ -55,28 +56,6 @@ QString GuidToText(const TGUID &g) {
 
 namespace {
 
-// The icon's pixels as PNG through its public rows only (bytes blue, green, red, alpha).
-QByteArray BitmapToPng(IBmp32 *bmp) {
-    if (!bmp) return {};
-    const int w = bmp->GetWidth(), h = bmp->GetHeight();
-    if (w <= 0 || h <= 0 || w > 4096 || h > 4096) return {};
-    QImage img(w, h, QImage::Format_ARGB32);
-    for (int y = 0; y < h; ++y) {
-        const uint8_t *row = bmp->GetRow(y);
-        if (!row) return {};
-        auto *dst = reinterpret_cast<QRgb *>(img.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const uint8_t *px = row + 4 * x;
-            dst[x] = qRgba(px[2], px[1], px[0], px[3]);
-        }
-    }
-    QByteArray png;
-    QBuffer buf(&png);
-    buf.open(QIODevice::WriteOnly);
-    if (!img.save(&buf, "PNG")) return {};
-    return png;
-}
-
 bool ValidLat(double lat) {
     return std::isfinite(lat) && std::fabs(lat) <= M_PI / 2;
 }
@@ -89,6 +68,95 @@ bool ValidLon(double lon) {
 
 // ---------------------------------------------------------------------------------------------
 // Types
+
+QByteArray BitmapToPng(IBmp32 *bmp) {
+    if (!bmp) return {};
+    const int w = bmp->GetWidth(), h = bmp->GetHeight();
+    if (w <= 0 || h <= 0 || w > MaxIconSide || h > MaxIconSide) return {};
+    QImage img;
+    if (QImage *own = kv::Bmp32Image(bmp)) {
+        img = *own;
+    } else {
+        // Another implementation: its public rows, premultiplied like ours.
+        img = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < h; ++y) {
+            const uint8_t *row = bmp->GetRow(y);
+            if (!row) return {};
+            std::memcpy(img.scanLine(y), row, size_t(w) * 4);
+        }
+    }
+    // PNG keeps straight alpha: Qt converts from the premultiplied pixels.
+    QByteArray png;
+    QBuffer buf(&png);
+    buf.open(QIODevice::WriteOnly);
+    if (!img.save(&buf, "PNG")) return {};
+    return png;
+}
+
+namespace {
+
+bool SameBytes(const QByteArray &a, const QByteArray &b) {
+    return a.constData() == b.constData() && a.size() == b.size();
+}
+
+// nil for empty, damaged or oversized PNG bytes (a database file is outside input).
+std::unique_ptr<kv::TBmp32Impl> DecodePng(const QByteArray &png) {
+    if (png.isEmpty()) return nullptr;
+    QBuffer buf;
+    buf.setData(png);
+    buf.open(QIODevice::ReadOnly);
+    QImageReader reader(&buf, "PNG");
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > MaxIconSide || size.height() > MaxIconSide)
+        return nullptr;
+    QImage img;
+    if (!reader.read(&img) || img.isNull()) return nullptr;
+    auto bmp = std::make_unique<kv::TBmp32Impl>(img.width(), img.height());
+    bmp->SetImage(img, PixelFormat::Bits32);
+    return bmp;
+}
+
+}  // namespace
+
+IBmp32 *TType::GetIcon() {
+    TBitmapCache &c = FIconCache;
+    if (!c.Made || !SameBytes(c.Icon, FIconPng)) {
+        c.Icon = FIconPng;
+        c.Bitmap = DecodePng(FIconPng);
+        c.Made = true;
+    }
+    return c.Bitmap.get();
+}
+
+IBmp32 *TType::GetOverlay() {
+    TBitmapCache &c = FOverlayCache;
+    if (!c.Made || !SameBytes(c.Overlay, FOverlayPng)) {
+        c.Overlay = FOverlayPng;
+        c.Bitmap = DecodePng(FOverlayPng);
+        c.Made = true;
+    }
+    return c.Bitmap.get();
+}
+
+IBmp32 *TType::GetSymbol() {
+    IBmp32 *icon = GetIcon();
+    IBmp32 *overlay = FDrawOverlay ? GetOverlay() : nullptr;
+    if (!icon || !overlay) return icon ? icon : overlay;
+    TBitmapCache &c = FSymbolCache;
+    if (!c.Made || !SameBytes(c.Icon, FIconPng) || !SameBytes(c.Overlay, FOverlayPng) ||
+        c.OriginX != FOriginX || c.OriginY != FOriginY) {
+        c.Icon = FIconPng;
+        c.Overlay = FOverlayPng;
+        c.OriginX = FOriginX;
+        c.OriginY = FOriginY;
+        // The overlay is centred on the anchor, the point of the icon that marks the position.
+        c.Bitmap = std::make_unique<kv::TBmp32Impl>(icon->GetWidth(), icon->GetHeight());
+        c.Bitmap->Assign(icon);
+        DrawIconOverlay(c.Bitmap.get(), overlay, TFloat2{FOriginX, FOriginY});
+        c.Made = true;
+    }
+    return c.Bitmap.get();
+}
 
 void TType::SetIcons(IBmp32 *icon, IBmp32 *overlay, bool drawOverlay, float originX,
                      float originY) {
@@ -181,6 +249,11 @@ void TGroup::AddWaypoint(IWptWaypoint *waypoint, int32_t &err) {
 IWptWaypointType *TWaypoint::GetType() {
     if (FType) return FType;
     return FDb ? FDb->FManager->GetDefaultWaypointType() : nullptr;
+}
+
+IBmp32 *TWaypoint::GetIcon() {
+    IWptWaypointType *t = GetType();
+    return t ? t->GetSymbol() : nullptr;
 }
 
 NavObject *TWaypoint::GetCompareObject() {

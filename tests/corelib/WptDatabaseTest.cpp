@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <KvLibNav6/KvErrorCodes.h>
+#include <KvLibNav6/KvGraphics.h>
 #include <KvLibNav6/KvLib.h>
 #include <KvLibNav6/KvStrUtils.h>
 #include <KvLibNav6/KvWaypoints.h>
@@ -863,3 +864,140 @@ TEST_F(WptDatabase, RoutesFollowWaypointsOfAnotherDatabaseAcrossReopening) {
 }
 
 }  // namespace
+
+namespace {
+
+// Pixels as bytes blue, green, red, alpha (premultiplied, as bitmaps hold them).
+struct Px { uint8_t b, g, r, a; };
+
+Owned<IBmp32> MakeBitmap(int w, int h, const std::vector<Px> &pixels) {
+    Owned<IBmp32> bmp(Bmp32Create(w, h, 0));
+    for (int y = 0; y < h; ++y) std::memcpy(bmp->GetRow(y), &pixels[size_t(y * w)], size_t(w) * 4);
+    return bmp;
+}
+
+Px PixelAt(IBmp32 *bmp, int x, int y) {
+    Px p;
+    std::memcpy(&p, bmp->GetRow(y) + 4 * x, 4);
+    return p;
+}
+
+// Semi-transparent pixels pass through straight alpha in the PNG: one step of rounding.
+void ExpectPixel(IBmp32 *bmp, int x, int y, Px want) {
+    SCOPED_TRACE(testing::Message() << "pixel " << x << "," << y);
+    const Px got = PixelAt(bmp, x, y);
+    EXPECT_NEAR(got.b, want.b, 1);
+    EXPECT_NEAR(got.g, want.g, 1);
+    EXPECT_NEAR(got.r, want.r, 1);
+    EXPECT_EQ(got.a, want.a);
+}
+
+const Px kRed{0, 0, 255, 255}, kHalfGreen{0, 64, 0, 128}, kClear{0, 0, 0, 0},
+    kBlue{255, 0, 0, 255}, kWhite{255, 255, 255, 255};
+
+}  // namespace
+
+TEST_F(WptDatabase, TypeIconsComeBackAsBitmapsAfterReopening) {
+    // 5 x 4 icon: red and half-transparent green in the top row, the rest clear.
+    std::vector<Px> iconPx(20, kClear);
+    iconPx[0] = kRed;
+    iconPx[1] = kHalfGreen;
+    auto icon = MakeBitmap(5, 4, iconPx);
+    auto overlay = MakeBitmap(2, 2, std::vector<Px>(4, kBlue));
+    {
+        auto m = MakeManager();
+        IWptDatabase *db = NewDb(m.get(), kDbName);
+        int32_t err = -1;
+        TWptTypeDef def;
+        def.Icon = icon.get();
+        def.Overlay = overlay.get();
+        def.DrawOverlay = true;
+        // The 2 x 2 overlay centred here covers pixels 2..3 x 1..2 exactly.
+        def.OriginX = 2.5f;
+        def.OriginY = 1.5f;
+        IWptWaypointType *t = db->NewType(def, err);
+        ASSERT_EQ(err, KvErr::Ok);
+        SetName(t, kTypeName);
+        IWptWaypointType *plain = db->NewType(TWptTypeDef{}, err);
+        AddWaypoint(db, kWpt1, 54.0, 17.0, t);
+        AddWaypoint(db, kWpt2, 37.0, 24.0, plain);
+        ASSERT_EQ(Save(db, FFile), KvErr::Ok);
+    }
+    auto m = MakeManager();
+    int32_t err = -1;
+    IWptDatabase *db = Open(m.get(), FFile, err);
+    ASSERT_EQ(err, KvErr::Ok);
+    ASSERT_EQ(db->GetWaypointTypeCount(), 2);
+    IWptWaypointType *t = db->GetWaypointType(0);
+
+    IBmp32 *back = t->GetIcon();
+    ASSERT_NE(back, nullptr);
+    ASSERT_EQ(back->GetWidth(), 5);
+    ASSERT_EQ(back->GetHeight(), 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) ExpectPixel(back, x, y, iconPx[size_t(y * 5 + x)]);
+    EXPECT_EQ(t->GetIcon(), back);  // owned by the type, made once
+
+    IBmp32 *ov = t->GetOverlay();
+    ASSERT_NE(ov, nullptr);
+    EXPECT_EQ(ov->GetWidth(), 2);
+    ExpectPixel(ov, 1, 1, kBlue);
+
+    IBmp32 *symbol = t->GetSymbol();
+    ASSERT_NE(symbol, nullptr);
+    EXPECT_NE(symbol, back);
+    ExpectPixel(symbol, 0, 0, kRed);
+    ExpectPixel(symbol, 1, 0, kHalfGreen);
+    for (auto [x, y] : {std::pair{2, 1}, {3, 1}, {2, 2}, {3, 2}}) ExpectPixel(symbol, x, y, kBlue);
+    ExpectPixel(symbol, 4, 3, kClear);
+    ExpectPixel(back, 2, 1, kClear);  // the icon itself stays without the overlay
+
+    // Waypoints show their type's symbol; a type without pictures has none.
+    std::vector<IWptWaypoint *> w;
+    for (int32_t i = 0; i < m->GetWaypointCount(); ++i) w.push_back(m->GetWaypoint(i));
+    ASSERT_EQ(w.size(), 2u);
+    EXPECT_EQ(w[0]->GetIcon(), symbol);
+    EXPECT_EQ(db->GetWaypointType(1)->GetIcon(), nullptr);
+    EXPECT_EQ(w[1]->GetIcon(), nullptr);
+
+    // A new picture replaces the bitmaps handed out before.
+    auto white = MakeBitmap(1, 1, {kWhite});
+    t->SetIcons(white.get(), nullptr, false, 0.0f, 0.0f);
+    IBmp32 *changed = t->GetIcon();
+    ASSERT_NE(changed, nullptr);
+    EXPECT_EQ(changed->GetWidth(), 1);
+    ExpectPixel(changed, 0, 0, kWhite);
+    EXPECT_EQ(t->GetOverlay(), nullptr);
+    EXPECT_EQ(t->GetSymbol(), changed);  // no overlay drawn: the symbol is the icon
+}
+
+TEST_F(WptDatabase, ManagerIconDrawsWaypointsWithoutTypeAndDamagedIconsGiveNone) {
+    auto icon = MakeBitmap(2, 1, {kRed, kBlue});
+    int32_t err = -1;
+    Rec font(QStringLiteral("DejaVu Sans"));
+    Owned<IWptManager> m(WptManagerCreate(icon.get(), nullptr, 0, 0.5f, 0.0f, font, 10.0f, 0,
+                                          0xFF000000u, 8.0f, 0, 0xFF000000u, 8.0f, 0,
+                                          0xFF000000u, 5, nullptr, false, nullptr, nullptr,
+                                          nullptr, nullptr, err));
+    ASSERT_EQ(err, KvErr::Ok);
+    IWptDatabase *db = NewDb(m.get(), kDbName);
+    IWptWaypoint *w = AddWaypoint(db, kWpt3, 55.0, 12.0);
+    IBmp32 *shown = w->GetIcon();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_NE(shown, icon.get());  // the manager keeps its own copy
+    ExpectPixel(shown, 0, 0, kRed);
+    ExpectPixel(shown, 1, 0, kBlue);
+
+    TWptTypeDef def;
+    def.Icon = icon.get();
+    db->NewType(def, err);
+    ASSERT_EQ(Save(db, FFile), KvErr::Ok);
+    if (!RunSql(FFile, QStringLiteral("UPDATE types SET icon = X'89504E470D0A1A0A0000';")))
+        GTEST_SKIP() << "the sqlite3 shell is not installed";
+    auto m2 = MakeManager();
+    IWptDatabase *back = Open(m2.get(), FFile, err);
+    ASSERT_EQ(err, KvErr::Ok);
+    ASSERT_EQ(back->GetWaypointTypeCount(), 1);
+    EXPECT_EQ(back->GetWaypointType(0)->GetIcon(), nullptr);
+    EXPECT_EQ(back->GetWaypointType(0)->GetSymbol(), nullptr);
+}

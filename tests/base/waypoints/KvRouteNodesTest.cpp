@@ -5,6 +5,8 @@
 
 #include "TestSupport.h"
 
+#include <KvLibNav6/KvUnits.h>
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -203,3 +205,39 @@ TEST(WaypointWrappers, RecoverHandsBackTheNameADamagedFileWasMovedTo) {
 }
 
 }  // namespace
+
+TEST(KvRouteNodes, FormatMetresInUnitConvertsAndLabels) {
+    const TFormatSettings point = InvariantFormatSettings();
+    TFormatSettings comma = point;
+    comma.DecimalSeparator = u',';
+    comma.ThousandSeparator = u'.';
+    struct Case {
+        const char *name;
+        int32_t unit;
+        int32_t decimals;
+        bool withUnit;
+        double metres;
+        const TFormatSettings *fs;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {"metres, half rounds up", KvUnit::Metre, 2, true, 12.345, &point, "12.35 m"},
+        {"kilometres", KvUnit::Kilometre, 1, true, 1500.0, &point, "1.5 km"},
+        {"nautical mile", KvUnit::NauticalMile, 2, true, 1852.0, &point, "1.00 NM"},
+        {"statute miles", KvUnit::StatuteMile, 3, true, 2414.016, &point, "1.500 mi"},
+        {"feet without unit", KvUnit::Foot, 0, false, 3.048, &point, "10"},
+        {"centimetres", KvUnit::Centimetre, 0, true, 1.234, &point, "123 cm"},
+        {"negative", KvUnit::Metre, 1, true, -0.25, &point, "-0.3 m"},
+        {"seven significant digits", KvUnit::Metre, 3, false, 123456.789, &point, "123456.800"},
+        {"comma locale", KvUnit::Kilometre, 2, true, 1500.0, &comma, "1,50 km"},
+        {"speed unit gives metres", KvUnit::Knot, 1, true, 12.0, &point, "12.0 m"},
+        {"unknown length gives metres", 0x6FFFF, 1, true, 12.0, &point, "12.0 m"},
+        {"no unit code gives metres", 0, 0, true, 7.0, &point, "7 m"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QString text = QStringLiteral("old");
+        FormatMetresInUnit(c.unit, c.decimals, c.withUnit, text, c.metres, *c.fs);
+        EXPECT_EQ(text, QString::fromUtf8(c.expected));
+    }
+}
