@@ -27,7 +27,9 @@ void StrWDeleteIfAssigned(IStrW *s) {
 
 QString StrWToWide(const TStrWRec *rec) {
     if (!rec || !rec->Text || rec->Length <= 0) return QString();
-    return QString::fromUtf16(rec->Text, rec->Length);
+    // Copied verbatim: QString::fromUtf16 would take a leading U+FEFF or U+FFFE for a
+    // byte-order mark and drop it or byte-swap the text.
+    return QString(reinterpret_cast<const QChar *>(rec->Text), rec->Length);
 }
 
 IStrWList *StrWListNew() {

@@ -80,7 +80,8 @@ void ThumbnailCallback(const char16_t *sourceFile, const char16_t *targetFile, i
                        int32_t maxHeight) noexcept {
     try {
         if (!sourceFile || !targetFile) return;
-        MakeThumbnail(QString::fromUtf16(sourceFile), QString::fromUtf16(targetFile), maxWidth, maxHeight);
+        MakeThumbnail(QString(reinterpret_cast<const QChar *>(sourceFile)),
+                      QString(reinterpret_cast<const QChar *>(targetFile)), maxWidth, maxHeight);
     } catch (...) {
         ReportCurrentException();
     }

@@ -148,7 +148,7 @@ bool EncodeLatin1(const QString &text, QByteArray &out) {
 }
 
 QString DecodeText(const QByteArray &bytes, int32_t codePage) {
-    if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
+    if (bytes.startsWith("\xEF\xBB\xBF")) return kv::FromUtf8Verbatim(bytes.constData() + 3, bytes.size() - 3);
     if (bytes.startsWith("\xFF\xFE")) {
         QStringDecoder d(QStringConverter::Utf16LE);
         return d.decode(bytes.mid(2));

@@ -14,6 +14,17 @@ namespace kv {
 
 // Characters of a record as a QString; copies exactly Length units.
 QString ToQString(const TStrWRec &rec);
+// UTF-16 units copied verbatim. QString::fromUtf16 takes a leading U+FEFF or U+FFFE for a
+// byte-order mark (dropping it, or byte-swapping the whole text), which would damage any
+// name or value that happens to start with one.
+inline QString FromUtf16(const char16_t *text, qsizetype units) {
+    return text && units > 0 ? QString(reinterpret_cast<const QChar *>(text), units) : QString();
+}
+// UTF-8 decoded with a leading U+FEFF kept as a character (QString::fromUtf8 drops it).
+// Text stored in SQLite goes in and out as UTF-8 through these two: SQLite's UTF-16
+// interface, too, takes a leading U+FEFF or U+FFFE for a byte-order mark.
+QString FromUtf8Verbatim(const char *bytes, qsizetype size);
+inline QByteArray ToUtf8(const QString &text) { return text.toUtf8(); }
 // A record pointing into the QString's storage; the QString must outlive its use.
 TStrWRec ToRec(const QString &s);
 

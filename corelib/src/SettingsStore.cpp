@@ -1,5 +1,7 @@
 #include "SettingsStore.h"
 
+#include "KvInternal.h"
+
 #include "KvLibNav6/KvErrorCodes.h"
 
 #include <QDateTime>
@@ -180,7 +182,8 @@ public:
     sqlite3_stmt *get() const { return FStmt; }
     void Bind(int i, int64_t v) { sqlite3_bind_int64(FStmt, i, v); }
     void Bind(int i, const QString &s) {
-        sqlite3_bind_text16(FStmt, i, s.utf16(), int(s.size() * 2), SQLITE_TRANSIENT);
+        const QByteArray utf8 = kv::ToUtf8(s);
+        sqlite3_bind_text(FStmt, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
     }
     // SQLITE_ROW, SQLITE_DONE or an error
     int Step() { return FRc = sqlite3_step(FStmt); }
@@ -412,9 +415,8 @@ int32_t TSettingsStore::Names(const char *sql, const TKeyPath &key, QStringList 
     st.Bind(1, id);
     int rc;
     while ((rc = st.Step()) == SQLITE_ROW) {
-        const void *text = sqlite3_column_text16(st.get(), 0);
-        const int bytes = sqlite3_column_bytes16(st.get(), 0);
-        names.append(QString::fromUtf16(static_cast<const char16_t *>(text), bytes / 2));
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(st.get(), 0));
+        names.append(kv::FromUtf8Verbatim(text, sqlite3_column_bytes(st.get(), 0)));
     }
     if (rc != SQLITE_DONE) {
         names.clear();
@@ -474,9 +476,8 @@ int32_t TSettingsStore::Read(const TKeyPath &key, const QString &name, TRegValue
     }
     case TRegType::String: {
         if (column != SQLITE_TEXT) return KvErr::BadFormat;
-        const void *text = sqlite3_column_text16(s, 1);
-        const int bytes = sqlite3_column_bytes16(s, 1);
-        v.Text = QString::fromUtf16(static_cast<const char16_t *>(text), bytes / 2);
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(s, 1));
+        v.Text = kv::FromUtf8Verbatim(text, sqlite3_column_bytes(s, 1));
         break;
     }
     default:

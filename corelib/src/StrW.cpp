@@ -1,12 +1,13 @@
 #include "KvInternal.h"
 
+#include <QStringDecoder>
 #include <memory>
 
 namespace kv {
 
 QString ToQString(const TStrWRec &rec) {
     if (rec.Length <= 0 || !rec.Text) return QString();
-    return QString::fromUtf16(rec.Text, rec.Length);
+    return FromUtf16(rec.Text, rec.Length);
 }
 
 TStrWRec ToRec(const QString &s) {
@@ -43,6 +44,12 @@ void AddStrW(IStrWList *out, const QString &text) {
 
 void ClearStrWList(IStrWList *out) {
     if (auto *impl = dynamic_cast<TStrWListImpl *>(out)) impl->Clear();
+}
+
+QString FromUtf8Verbatim(const char *bytes, qsizetype size) {
+    if (!bytes || size <= 0) return QString();
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(bytes, size));
 }
 
 const TStrWRec *TOwnedText::Set(const QString &text) {

@@ -1,5 +1,7 @@
 #include "TrackFile.h"
 
+#include "KvInternal.h"
+
 #include "KvLibNav6/KvErrorCodes.h"
 
 #include <QFile>
@@ -92,7 +94,7 @@ int32_t ParseHeader(TReader &r, const QByteArray &data, THeader &h, uint32_t &he
         return KvErr::BadFormat;
     std::u16string name(nameLen, u'\0');
     std::memcpy(name.data(), r.Here(), 2 * size_t(nameLen));  // the name may sit unaligned
-    h.Name = QString::fromStdU16String(name);
+    h.Name = kv::FromUtf16(name.data(), qsizetype(name.size()));
     r.Skip(2 * qsizetype(nameLen));
     // Values of a later minor layout sit between the name and the CRC.
     if (!r.Skip(qsizetype(headerSize) - 4 - r.Pos())) return KvErr::BadFormat;

@@ -119,7 +119,8 @@ public:
     TStmt &Bind(int i, int64_t v) { return Check(sqlite3_bind_int64(FStmt, i, v)); }
     TStmt &Bind(int i, double v) { return Check(sqlite3_bind_double(FStmt, i, v)); }
     TStmt &Bind(int i, const QString &v) {
-        return Check(sqlite3_bind_text16(FStmt, i, v.utf16(), int(v.size() * 2), SQLITE_TRANSIENT));
+        const QByteArray utf8 = kv::ToUtf8(v);
+        return Check(sqlite3_bind_text(FStmt, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT));
     }
     TStmt &Bind(int i, const QByteArray &v) {
         if (v.isNull()) return Check(sqlite3_bind_null(FStmt, i));
@@ -142,9 +143,8 @@ public:
     double Real(int col) { return sqlite3_column_double(FStmt, col); }
     bool IsNull(int col) { return sqlite3_column_type(FStmt, col) == SQLITE_NULL; }
     QString Text(int col) {
-        const void *p = sqlite3_column_text16(FStmt, col);
-        const int n = sqlite3_column_bytes16(FStmt, col);
-        return p ? QString::fromUtf16(static_cast<const char16_t *>(p), n / 2) : QString();
+        const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(FStmt, col));
+        return p ? kv::FromUtf8Verbatim(p, sqlite3_column_bytes(FStmt, col)) : QString();
     }
     QByteArray Blob(int col) {
         const void *p = sqlite3_column_blob(FStmt, col);

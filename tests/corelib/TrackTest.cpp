@@ -24,8 +24,9 @@ struct NavObjectDeleter {
 };
 using TrackPtr = std::unique_ptr<INavTrack, NavObjectDeleter>;
 
+// Verbatim copy: QString::fromUtf16 would treat a leading U+FEFF/U+FFFE as a byte-order mark.
 QString Q(const TStrWRec *rec) {
-    return rec ? QString::fromUtf16(rec->Text, rec->Length) : QString();
+    return rec ? QString(reinterpret_cast<const QChar *>(rec->Text), rec->Length) : QString();
 }
 
 TStrWRec R(const QString &s) {
@@ -131,6 +132,21 @@ TEST_F(Track, RoundTripKeepsPointsNameColourWidthAndTimes) {
         EXPECT_NEAR(info.Distance, 9999 * 1.2e-6 * 6378137.0 * std::cos(0.91), 200.0);
         EXPECT_EQ(info.Colour, 0x00FF00u);
         EXPECT_FLOAT_EQ(info.Width, 3.5f);
+    }
+}
+
+TEST_F(Track, NamesStartingWithAByteOrderMarkCharacterSurvive) {
+    for (const QString &name : {QString(QChar(0xFEFF)) + QStringLiteral("Zero width"),
+                               QString(QChar(0xFFFE)) + QStringLiteral("ab")}) {
+        const QString file = File("bom.trk");
+        TrackPtr src = MakeTrack(3, name);
+        int32_t err = -1;
+        src->SaveToFile(R(file), err);
+        ASSERT_EQ(err, KvErr::Ok);
+        TrackPtr back(NavTrackCreate3(R(file), err));
+        ASSERT_EQ(err, KvErr::Ok);
+        EXPECT_EQ(Q(back->GetName()), name);
+        EXPECT_EQ(GetInfo(file).Name, name);
     }
 }
 

@@ -31,8 +31,9 @@ struct NavObjectDeleter {
 template <class T>
 using Owned = std::unique_ptr<T, NavObjectDeleter>;
 
+// Verbatim copy: QString::fromUtf16 would treat a leading U+FEFF/U+FFFE as a byte-order mark.
 QString Q(const TStrWRec *rec) {
-    return rec ? QString::fromUtf16(rec->Text, rec->Length) : QString();
+    return rec ? QString(reinterpret_cast<const QChar *>(rec->Text), rec->Length) : QString();
 }
 
 // Keeps the QString alive for the call the record is used in.
@@ -308,6 +309,25 @@ TEST_F(WptDatabase, EverythingSurvivesSaveCloseAndReopenWithNonLatinNames) {
     ASSERT_EQ(Save(db, second), KvErr::Ok);
     db->Close();
     ExpectPopulated(Open(m.get(), second, err));
+}
+
+TEST_F(WptDatabase, NamesStartingWithByteOrderMarkCharactersSurvive) {
+    const QString names[] = {QString(QChar(0xFEFF)) + QStringLiteral("Buoy"),
+                             QString(QChar(0xFFFE)) + QStringLiteral("ab")};
+    {
+        auto m = MakeManager();
+        IWptDatabase *db = NewDb(m.get(), kDbName);
+        for (const QString &n : names) AddWaypoint(db, n, 52, 5);
+        ASSERT_EQ(Save(db, FFile), KvErr::Ok);
+        db->Close();
+    }
+    auto m = MakeManager();
+    int32_t err = -1;
+    ASSERT_NE(Open(m.get(), FFile, err), nullptr);
+    ASSERT_EQ(err, KvErr::Ok);
+    QStringList back;
+    for (int32_t i = 0; i < m->GetWaypointCount(); ++i) back << Q(m->GetWaypoint(i)->GetName());
+    EXPECT_EQ(back, QStringList(std::begin(names), std::end(names)));
 }
 
 TEST_F(WptDatabase, HeaderIsReadWithoutOpening) {

@@ -146,6 +146,16 @@ TEST(KvStrings, TextKeepsEveryCharacterAcrossTheBoundary) {
     EXPECT_EQ(empty.Text[0], u'\0');
 }
 
+TEST(KvStrings, LeadingByteOrderMarkCharactersAreText) {
+    // A name may start with U+FEFF or U+FFFE; neither is a byte-order mark here.
+    for (const QString &text : {QString(QChar(0xFEFF)) + QStringLiteral("Buoy"),
+                               QString(QChar(0xFFFE)) + QStringLiteral("ab")}) {
+        IStrW *s = StrWCreateFromStr(text);
+        EXPECT_EQ(StrWToWide(s), text);
+        StrWDeleteIfAssigned(s);
+    }
+}
+
 TEST(KvStrings, StrWToWideCopiesByLengthOnly) {
     const char16_t unterminated[] = {u'L', u'o', u'c', u'k', u'!', u'!'};
     TStrWRec rec{4, unterminated};

@@ -181,6 +181,21 @@ TEST_F(RegistryHelpers, EveryTypeRoundTripsAndMissingValuesGiveTheDefault) {
     }
 }
 
+TEST_F(RegistryHelpers, TextsAndNamesStartingWithByteOrderMarkCharactersSurvive) {
+    // U+FEFF and U+FFFE at the start are characters of the text, not byte-order marks.
+    const QString zwnbsp = QString(QChar(0xFEFF)) + QStringLiteral("Folder");
+    const QString swapped = QString(QChar(0xFFFE)) + QStringLiteral("ab");
+    int32_t err = -1;
+    RegWriteString(GetAppReg(), 1, QStringLiteral("Bom"), RegName(zwnbsp), swapped, err);
+    ASSERT_EQ(err, 0);
+    QString out;
+    RegReadStringDef(GetAppReg(), 1, QStringLiteral("Bom"), RegName(zwnbsp), QString(), out);
+    EXPECT_EQ(out, swapped);
+    QStringList names;
+    RegGetValueNames(GetAppReg(), 1, QStringLiteral("Bom"), names, err);
+    EXPECT_EQ(names, QStringList{zwnbsp});
+}
+
 TEST_F(RegistryHelpers, ListsAreClearedAndFilledInOrder) {
     IAppReg *reg = GetAppReg();
     int32_t err = -1;
