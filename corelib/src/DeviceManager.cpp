@@ -3,6 +3,7 @@
 #include "DeviceManager.h"
 
 #include "DetectJob.h"
+#include "GPSDevice.h"
 #include "UnitsInternal.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
@@ -45,18 +46,26 @@ class TDeviceManager final : public INavMsgDeviceManager {
 public:
     explicit TDeviceManager(int32_t logBytes)
         : FLogBytes(logBytes > 0 ? logBytes : 0x2000),
-          FDetector([this](INavMsgPort *p) { return AsSerial(p); }) {
+          FDetector([this](INavMsgPort *p) { return AsSerial(p); }),
+          FGPSDevice([this](const QString &id) { return FindByID(id); }) {
         RescanPorts(1);
     }
 
     ~TDeviceManager() override {
         FDetector.Clear();
+        FGPSDevice.Disconnect();
         for (auto &port : FAll) port->Close();
     }
 
     TSerialPort *AsSerial(INavMsgPort *port) const {
         for (auto &p : FAll)
             if (p.get() == port) return p.get();
+        return nullptr;
+    }
+
+    TSerialPort *FindByID(const QString &id) const {
+        for (auto &p : FAll)
+            if (ToQString(*p->GetID()) == id) return p.get();
         return nullptr;
     }
 
@@ -124,9 +133,7 @@ public:
         return port && std::find(FListed.begin(), FListed.end(), port) != FListed.end();
     }
     INavMsgDeviceDetector *GetDetector() override { return &FDetector; }
-    // The NMEA transfer device is not built yet: callers get none rather than one that
-    // pretends to download.
-    INavMsgGPSDevice *GetGPSDevice() override { return nullptr; }
+    INavMsgGPSDevice *GetGPSDevice() override { return &FGPSDevice; }
 
 private:
     void WireClock(TSerialPort &port) {
@@ -160,6 +167,7 @@ private:
     std::vector<std::unique_ptr<TSerialPort>> FAll;
     std::vector<TSerialPort *> FListed;
     TDetector FDetector;
+    TGPSDevice FGPSDevice;
 };
 
 TSerialPort *PortOf(INavMsgPort *port) {
@@ -188,6 +196,15 @@ const TNmeaStats *NavMsgPortNmeaStats(INavMsgPort *port) {
 int32_t NavMsgPortLastError(INavMsgPort *port) {
     TSerialPort *serial = PortOf(port);
     return serial ? serial->LastError() : KvErr::InvalidArgument;
+}
+
+const TNmeaTransferCollector *NavMsgGPSDeviceCollected(INavMsgGPSDevice *device) {
+    auto *d = dynamic_cast<TGPSDevice *>(device);
+    return d ? &d->Collected() : nullptr;
+}
+
+void NavMsgGPSDeviceSetQuietTimes(INavMsgGPSDevice *device, int firstMs, int afterMs) {
+    if (auto *d = dynamic_cast<TGPSDevice *>(device)) d->SetQuietTimes(firstMs, afterMs);
 }
 
 void NavMsgDeviceManagerSetEvents(INavMsgDeviceManager *manager, TPortEvents events) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "NmeaParser.h"
+#include "NmeaTransfer.h"
 #include "SerialPort.h"
 
 #include "KvLibNav6/KvDevices.h"
@@ -32,5 +33,10 @@ KVLIB_API const TNmeaStats *NavMsgPortNmeaStats(INavMsgPort *port);
 KVLIB_API int32_t NavMsgPortLastError(INavMsgPort *port);
 // Who hears of port failures and recoveries (the own ship); replaces the previous handlers.
 KVLIB_API void NavMsgDeviceManagerSetEvents(INavMsgDeviceManager *manager, TPortEvents events);
+
+// What the transfer device collected in its last download; nullptr for other devices.
+KVLIB_API const TNmeaTransferCollector *NavMsgGPSDeviceCollected(INavMsgGPSDevice *device);
+// How long a download waits for the first sentence and then for the next (milliseconds).
+KVLIB_API void NavMsgGPSDeviceSetQuietTimes(INavMsgGPSDevice *device, int firstMs, int afterMs);
 
 }  // namespace kv

@@ -11,6 +11,7 @@
 #include <KvLibNav6/KvErrorCodes.h>
 #include <KvLibNav6/KvLib.h>
 #include <KvLibNav6/KvNavEnv.h>
+#include <KvLibNav6/KvProgress.h>
 
 #include <gtest/gtest.h>
 
@@ -130,6 +131,11 @@ bool PumpUntil(INavMsgDeviceManager *m, const std::function<bool()> &done, int m
     return done();
 }
 
+void AnswerEnglish(int32_t *language, bool *cancelled) {
+    *language = 1;
+    *cancelled = false;
+}
+
 class Devices : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -140,9 +146,30 @@ protected:
             return list;
         });
     }
-    void TearDown() override { kv::SetSerialPortSource(std::move(FPrevious)); }
+    void TearDown() override {
+        kv::SetSerialPortSource(std::move(FPrevious));
+        if (FStoreOpened) {
+            qputenv("XDG_CONFIG_HOME", FOldConfig);
+            qunsetenv("MARIVO_INSTALLATION_SETTINGS");
+        }
+    }
 
     QString Link(const QString &name) const { return FDir + '/' + name; }
+
+    // A settings store of this test's own; the environment is put back in TearDown.
+    bool OpenStore() {
+        FOldConfig = qgetenv("XDG_CONFIG_HOME");
+        FStoreOpened = true;
+        qputenv("XDG_CONFIG_HOME", (FDir + "/config").toLocal8Bit());
+        qputenv("MARIVO_INSTALLATION_SETTINGS", (FDir + "/none.db").toLocal8Bit());
+        TGUID product{};
+        product.D1 = 0x5C3A9E41;
+        return InitApplication(239, 0, &product, R(QStringLiteral("Marivo\\Ostrel")), 21, 3,
+                               2024, 2024, 3, 21, AnswerEnglish, nullptr, nullptr, nullptr,
+                               R(QStringLiteral("Test")), 9);
+    }
+    bool FStoreOpened = false;
+    QByteArray FOldConfig;
 
     QString FDir;
     QStringList FPorts;  // what the machine "has"
@@ -510,24 +537,8 @@ TEST_F(Devices, DetectionCancelledFromTheCallbackEndsWithError2) {
     detector->Clear();
 }
 
-namespace {
-
-void AnswerEnglish(int32_t *language, bool *cancelled) {
-    *language = 1;
-    *cancelled = false;
-}
-
-}  // namespace
-
 TEST_F(Devices, SettingsObjectsRoundTripThroughTheSettingsStore) {
-    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", (FDir + "/config").toLocal8Bit());
-    qputenv("MARIVO_INSTALLATION_SETTINGS", (FDir + "/none.db").toLocal8Bit());
-    TGUID product{};
-    product.D1 = 0x5C3A9E41;
-    ASSERT_TRUE(InitApplication(239, 0, &product, R(QStringLiteral("Marivo\\Ostrel")), 21, 3,
-                                2024, 2024, 3, 21, AnswerEnglish, nullptr, nullptr, nullptr,
-                                R(QStringLiteral("Test")), 9));
+    ASSERT_TRUE(OpenStore());
     TOwned<IStrW> path(StrWCreate(u"", 0));
     int32_t err = -1;
     GetAppReg()->GetKeyPath(AppRegRoot::Product, R(QStringLiteral("NavMsgDeviceManager")), err,
@@ -583,9 +594,6 @@ TEST_F(Devices, SettingsObjectsRoundTripThroughTheSettingsStore) {
     EXPECT_EQ(GetAppReg()->ReadIntegerDef(AppRegRoot::CurrentUser, R(base + "\\Devices\\Copy"),
                                           ValueName(R(QStringLiteral("Model"))), -1),
               2);
-
-    qputenv("XDG_CONFIG_HOME", oldConfig);
-    qunsetenv("MARIVO_INSTALLATION_SETTINGS");
 }
 
 TEST(DeviceModels, CountIncludesTheUnspecifiedModel) {
@@ -597,4 +605,125 @@ TEST(DeviceModels, CountIncludesTheUnspecifiedModel) {
         SCOPED_TRACE(c.brand);
         EXPECT_EQ(NavMsgGetDeviceModelCount(c.brand), c.count);
     }
+}
+
+namespace {
+
+struct TConnectLog {
+    int Connected = 0;
+    std::vector<int32_t> Errors;
+    std::vector<std::pair<int32_t, bool>> PortProblems;
+};
+
+void Connect(INavMsgGPSDevice *device, TConnectLog &log) {
+    device->ConnectAsync([](void *d) { ++static_cast<TConnectLog *>(d)->Connected; }, &log,
+                         [](void *d, int32_t code) { static_cast<TConnectLog *>(d)->Errors.push_back(code); },
+                         &log,
+                         [](void *d, INavMsgPort *, int32_t code, bool openFailed) {
+                             static_cast<TConnectLog *>(d)->PortProblems.emplace_back(code, openFailed);
+                         },
+                         &log);
+    QTest::qWait(20);
+}
+
+}  // namespace
+
+TEST_F(Devices, TransferDeviceListensForWaypointsAndRoutesOnTheReceiverPort) {
+    ASSERT_TRUE(OpenStore());
+    TPty pty(Link(QStringLiteral("ttyUSB1")));
+    FPorts = {pty.Link()};
+    TOwned<INavMsgDeviceManager> manager(NavMsgDeviceManagerCreate(nullptr, 0x2000, 1));
+    INavMsgGPSDevice *device = manager->GetGPSDevice();
+    ASSERT_TRUE(device);
+    kv::NavMsgGPSDeviceSetQuietTimes(device, 3000, 300);
+
+    TConnectLog noPort;
+    Connect(device, noPort);
+    EXPECT_EQ(noPort.Connected, 0);
+    EXPECT_EQ(noPort.Errors, std::vector<int32_t>{KvErr::NoGPSPort});
+
+    // The own ship's GPS settings name the port by its identifier.
+    INavMsgPort *port = manager->GetPort(0);
+    const QString key = QStringLiteral("Software\\Test\\GPS");
+    int32_t err = -1;
+    GetAppReg()->WriteString(AppRegRoot::CurrentUser, R(key), ValueName(R(QStringLiteral("PortID"))),
+                             *port->GetID(), err);
+    ASSERT_EQ(err, 0);
+    TOwned<INavMsgGPSSettings> settings(NavMsgGPSSettingsCreate());
+    settings->LoadFromReg(R(key));
+    device->ApplyDeviceSettings(settings.get());
+    EXPECT_EQ(device->GetPort(), port);
+    EXPECT_EQ(device->GetProtocol(), NavMsgProtocol::NMEA);
+    EXPECT_EQ(device->GetCapabilities(err), NavMsgTransfer::NMEACapabilities);
+    EXPECT_EQ(err, 0);
+    EXPECT_EQ(Text(device->GetProductText(0)), QStringLiteral("NMEA 0183"));
+
+    port->Open();  // the own ship was using it: the device takes the line over
+    TConnectLog log;
+    Connect(device, log);
+    EXPECT_EQ(log.Connected, 1);
+    EXPECT_TRUE(log.Errors.empty());
+    ASSERT_TRUE(device->IsConnected());
+
+    ASSERT_TRUE(pty.WriteAll(QByteArray::fromStdString(
+        Sentence("GPWPL,5222.500,N,00454.000,E,HOME") + Sentence("GPWPL,5230.000,N,00500.000,E,B7") +
+        Sentence("GPRTE,1,1,c,R1,HOME,B7"))));
+    struct TReports {
+        std::vector<TNavMsgTransferStatus> All;
+    } reports;
+    TProgressEx progress;
+    progress.Callback = [](void *data, TProgressEx *p) {
+        static_cast<TReports *>(data)->All.push_back(*p->Status);
+    };
+    progress.Data = &reports;
+    // Tracks only: nothing is stored, so no database is needed; what came in is kept.
+    EXPECT_EQ(device->Download(nullptr, nullptr, NavMsgTransfer::RequestTracks, &progress), 0);
+    ASSERT_GE(reports.All.size(), 2u);
+    EXPECT_EQ(reports.All.front().Stage, NavMsgTransfer::StageStart);
+    EXPECT_EQ(reports.All.back().Stage, NavMsgTransfer::StageFinished);
+    EXPECT_EQ(reports.All.back().WaypointCount, -1);
+    EXPECT_EQ(reports.All.back().TransferMax, -1);
+    const kv::TNmeaTransferCollector *got = kv::NavMsgGPSDeviceCollected(device);
+    ASSERT_TRUE(got);
+    EXPECT_EQ(got->Waypoints().size(), 2u);
+    ASSERT_EQ(got->Routes().size(), 1u);
+    EXPECT_EQ(got->Routes()[0].Points.size(), 2u);
+
+    // Waypoints wanted but no database to put them in.
+    EXPECT_EQ(device->Download(nullptr, nullptr, NavMsgTransfer::RequestWaypoints, &progress),
+              KvErr::InvalidArgument);
+
+    // Stopped from the progress callback: ends at once with a final report.
+    reports.All.clear();
+    progress.Callback = [](void *data, TProgressEx *p) {
+        auto *r = static_cast<std::pair<TReports *, INavMsgGPSDevice *> *>(data);
+        r->first->All.push_back(*p->Status);
+        r->second->StopTransfer();
+    };
+    std::pair<TReports *, INavMsgGPSDevice *> both{&reports, device};
+    progress.Data = &both;
+    QElapsedTimer t;
+    t.start();
+    EXPECT_EQ(device->Download(nullptr, nullptr, NavMsgTransfer::RequestTracks, &progress), 0);
+    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_EQ(reports.All.back().Stage, NavMsgTransfer::StageFinished);
+
+    device->EndTransfer();
+    EXPECT_FALSE(device->IsConnected());
+    // The own ship gets its port back.
+    ASSERT_TRUE(pty.WriteAll(QByteArray::fromStdString(
+        Sentence("GPGGA,120000,5200.000,N,00500.000,E,1,08,0.9,1.0,M,,M,,"))));
+    const kv::TNmeaNavState &state = *kv::NavMsgPortNavState(port);
+    EXPECT_TRUE(PumpUntil(manager.get(), [&] { return state.FixCount == 1; }));
+
+    // A port that vanished: the port problem comes first, then the error, once each.
+    pty.Unplug();
+    QFile::remove(pty.Link());
+    TConnectLog gone;
+    Connect(device, gone);
+    EXPECT_EQ(gone.Connected, 0);
+    ASSERT_EQ(gone.PortProblems.size(), 1u);
+    EXPECT_TRUE(gone.PortProblems[0].second);
+    ASSERT_EQ(gone.Errors.size(), 1u);
+    EXPECT_EQ(gone.Errors[0], gone.PortProblems[0].first);
 }
