@@ -12,6 +12,7 @@
 #include <KvLibNav6/KvLib.h>
 #include <KvLibNav6/KvNavEnv.h>
 #include <KvLibNav6/KvProgress.h>
+#include <KvLibNav6/KvUnits.h>
 
 #include <gtest/gtest.h>
 
@@ -223,6 +224,11 @@ TEST_F(Devices, RecordedLogsThroughASerialLineGiveTheDirectlyDecodedState) {
         }
         EXPECT_EQ(s.SatellitesInUse, direct.State().SatellitesInUse);
         EXPECT_EQ(s.HDOP, direct.State().HDOP);
+        // The program's clock now runs on the receiver's time of its last fix.
+        if (!std::isnan(direct.State().FixTimeUTC)) {
+            EXPECT_NEAR(NavMsgGetGPSClock()->GetDateTimeUTC(), direct.State().FixTimeUTC,
+                        10.0 / 86400);
+        }
 
         // The monitor's log holds the newest bytes, in order.
         const qsizetype kept = std::min<qsizetype>(bytes.size(), 0x2000);
