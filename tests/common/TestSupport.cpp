@@ -1,6 +1,10 @@
 #include "TestSupport.h"
 
 #include "base/kvlib/KvExceptions.h"
+#include "base/kvlib/KvStrings.h"
+
+#include <KvLibNav6/KvAppReg.h>
+#include <KvLibNav6/KvLanguage.h>
 
 #include <QApplication>
 #include <QDir>
@@ -23,6 +27,28 @@ QString SourcePath(const QString &relative) {
 
 QString TestDataPath(const QString &relative) {
     return QStringLiteral(MARIVO_SOURCE_DIR_STR "/../shared/testdata/") + relative;
+}
+
+namespace {
+void PickEnglish(int32_t *language, bool *cancelled) {
+    *language = KvLang::English;
+    *cancelled = false;
+}
+}  // namespace
+
+TPrivateSettingsStore::TPrivateSettingsStore(const QString &name)
+    : FOldConfig(qgetenv("XDG_CONFIG_HOME")) {
+    qputenv("XDG_CONFIG_HOME", (MakeTempDir(name) + QStringLiteral("/config")).toLocal8Bit());
+    qputenv("MARIVO_INSTALLATION_SETTINGS", QByteArray());
+    const TGUID product;
+    FOpened = InitApplication(239, 0, &product, StrW(QStringLiteral("Marivo\\Ostrel")), 21, 3,
+                              2024, 2024, 3, 21, PickEnglish, nullptr, nullptr, nullptr,
+                              StrW(QStringLiteral("Test")), 9);
+}
+
+TPrivateSettingsStore::~TPrivateSettingsStore() {
+    qputenv("XDG_CONFIG_HOME", FOldConfig);
+    qunsetenv("MARIVO_INSTALLATION_SETTINGS");
 }
 
 TExpectReports::TExpectReports() {

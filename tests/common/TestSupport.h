@@ -1,6 +1,7 @@
 // Shared test helpers.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <utility>
@@ -15,6 +16,19 @@ QString MakeTempDir(const QString &name);
 // Root of the project's sources and of the shared outside test data.
 QString SourcePath(const QString &relative);
 QString TestDataPath(const QString &relative);
+
+// A fresh, empty settings store in a folder of its own while the object lives (opened with
+// InitApplication as the program does); the previous location comes back afterwards.
+class TPrivateSettingsStore {
+public:
+    explicit TPrivateSettingsStore(const QString &name = QStringLiteral("settings"));
+    ~TPrivateSettingsStore();
+    bool Opened() const { return FOpened; }
+
+private:
+    QByteArray FOldConfig;
+    bool FOpened = false;
+};
 
 // While alive, reports to the exception handler are collected instead of failing the test.
 class TExpectReports {

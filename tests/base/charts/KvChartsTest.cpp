@@ -26,30 +26,12 @@ using ::testing::SetArgReferee;
 
 namespace {
 
-void PickEnglish(int32_t *language, bool *cancelled) {
-    *language = KvLang::English;
-    *cancelled = false;
-}
-
 // The fakes fill library strings through the settings store (SetFakeText), which needs an
 // opened store.
 class ChartWrappers : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FOldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME",
-                (testsupport::MakeTempDir(QStringLiteral("chartwrappers")) + "/config").toLocal8Bit());
-        qputenv("MARIVO_INSTALLATION_SETTINGS", QByteArray());
-        const TGUID product;
-        ASSERT_TRUE(InitApplication(239, 0, &product, StrW(QStringLiteral("Marivo\\Ostrel")), 21,
-                                    3, 2024, 2024, 3, 21, PickEnglish, nullptr, nullptr,
-                                    nullptr, StrW(QStringLiteral("Test")), 9));
-    }
-    void TearDown() override {
-        qputenv("XDG_CONFIG_HOME", FOldConfig);
-        qunsetenv("MARIVO_INSTALLATION_SETTINGS");
-    }
-    QByteArray FOldConfig;
+    void SetUp() override { ASSERT_TRUE(FStore.Opened()); }
+    testsupport::TPrivateSettingsStore FStore{QStringLiteral("chartwrappers")};
     TTexts FTexts;
 };
 

@@ -15,11 +15,6 @@
 
 namespace {
 
-void PickEnglish(int32_t *language, bool *cancelled) {
-    *language = KvLang::English;
-    *cancelled = false;
-}
-
 TGUID Guid(uint32_t d1) {
     TGUID g;
     g.D1 = d1;
@@ -31,21 +26,8 @@ TGUID Guid(uint32_t d1) {
 
 class RegistryHelpers : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FOldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME",
-                (testsupport::MakeTempDir(QStringLiteral("registry")) + "/config").toLocal8Bit());
-        qputenv("MARIVO_INSTALLATION_SETTINGS", QByteArray());
-        const TGUID product;
-        ASSERT_TRUE(InitApplication(239, 0, &product, StrW(QStringLiteral("Marivo\\Ostrel")), 21,
-                                    3, 2024, 2024, 3, 21, PickEnglish, nullptr, nullptr,
-                                    nullptr, StrW(QStringLiteral("Test")), 9));
-    }
-    void TearDown() override {
-        qputenv("XDG_CONFIG_HOME", FOldConfig);
-        qunsetenv("MARIVO_INSTALLATION_SETTINGS");
-    }
-    QByteArray FOldConfig;
+    void SetUp() override { ASSERT_TRUE(FStore.Opened()); }
+    testsupport::TPrivateSettingsStore FStore{QStringLiteral("registry")};
 };
 
 // One row per value type: write a value through the helper, then check the reader with a

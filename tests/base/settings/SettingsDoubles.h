@@ -29,27 +29,8 @@ namespace settingstest {
 // Every test starts with an empty store in a folder of its own.
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FOldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME",
-                (testsupport::MakeTempDir(QStringLiteral("settings")) + "/config").toLocal8Bit());
-        qputenv("MARIVO_INSTALLATION_SETTINGS", QByteArray());
-        const TGUID product;
-        ASSERT_TRUE(InitApplication(239, 0, &product, StrW(QStringLiteral("Marivo\\Ostrel")), 21,
-                                    3, 2024, 2024, 3, 21, PickEnglish, nullptr, nullptr,
-                                    nullptr, StrW(QStringLiteral("Test")), 9));
-    }
-    void TearDown() override {
-        qputenv("XDG_CONFIG_HOME", FOldConfig);
-        qunsetenv("MARIVO_INSTALLATION_SETTINGS");
-    }
-
-private:
-    static void PickEnglish(int32_t *language, bool *cancelled) {
-        *language = KvLang::English;
-        *cancelled = false;
-    }
-    QByteArray FOldConfig;
+    void SetUp() override { ASSERT_TRUE(FStore.Opened()); }
+    testsupport::TPrivateSettingsStore FStore{QStringLiteral("settings")};
 };
 
 // A value name from a character pointer held in a table (static text).
