@@ -241,6 +241,9 @@ std::unique_ptr<TSettingsStore> TSettingsStore::OpenWritable(const QString &file
             check = IsDamage(rc) ? TCheck::Damaged : TCheck::Failed;
         }
         if (check == TCheck::Good) {
+            // The store keeps a remembered service login: readable by its owner only
+            // (SQLite gives its -wal and -shm files the same permissions).
+            QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
             if (!moved.isEmpty())
                 warning = QStringLiteral("The settings file \"%1\" could not be read (%2). It "
                                          "was kept as \"%3\"; the settings start empty.")

@@ -249,6 +249,14 @@ TEST_F(AppReg, EveryTypeRoundTripsAndSurvivesReopening) {
     }
 }
 
+TEST_F(AppReg, StoreFileIsReadableByItsOwnerOnly) {
+    // It keeps a remembered service login.
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ReadOther | QFileDevice::WriteOther;
+    EXPECT_EQ(QFile::permissions(UserFile()) & others, QFileDevice::Permissions());
+    EXPECT_TRUE(QFile::permissions(UserFile()) & QFileDevice::ReadOwner);
+}
+
 TEST_F(AppReg, MissingValueGivesExactlyTheDefaultAndPlainReadersReportIt) {
     IAppReg *r = GetAppReg();
     int32_t err = 0;
