@@ -517,6 +517,19 @@ uint64_t TChartViewerCore::SettingsKey() const {
 }
 
 void TChartViewerCore::RenderCharts(QImage &image, const TViewState &view, const QRect &clip) {
+    if (clip != image.rect()) {
+        // A strip: drawn as a small view of its own, so only what lies in it is visited.
+        TViewState strip = view;
+        strip.Width = clip.width();
+        strip.Height = clip.height();
+        strip.Place(view.ToMercator().map(QPointF(clip.left(), clip.top())), QPointF(0, 0));
+        QImage part(clip.size(), QImage::Format_ARGB32_Premultiplied);
+        RenderCharts(part, strip, part.rect());
+        QPainter p(&image);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(clip.topLeft(), part);
+        return;
+    }
     {
         QPainter fill(&image);
         fill.fillRect(clip, QColor::fromRgba(FClearColour));
@@ -536,24 +549,8 @@ void TChartViewerCore::RenderCharts(QImage &image, const TViewState &view, const
     if (front && visible(front)) raster.push_back(front);
     for (auto *c : raster) {
         QString error;
-        QImage part = image.copy(clip);
-        if (clip == image.rect()) {
-            DrawRasterChart(image, c->Header().FileName, c->GetGeodeticReference(), c->Header().Width,
-                            c->Header().Height, rp, error);
-        } else {
-            // Only the strip: draw on a view shifted to the strip's origin.
-            TViewState strip = view;
-            strip.Width = clip.width();
-            strip.Height = clip.height();
-            strip.Place(view.ToMercator().map(QPointF(clip.left(), clip.top())), QPointF(0, 0));
-            rp.View = &strip;
-            DrawRasterChart(part, c->Header().FileName, c->GetGeodeticReference(), c->Header().Width,
-                            c->Header().Height, rp, error);
-            rp.View = &view;
-            QPainter p(&image);
-            p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(clip.topLeft(), part);
-        }
+        DrawRasterChart(image, c->Header().FileName, c->GetGeodeticReference(), c->Header().Width,
+                        c->Header().Height, rp, error);
         if (!error.isEmpty()) FChartErrors[c->Header().FileName] = error;
     }
     QPainter painter(&image);
