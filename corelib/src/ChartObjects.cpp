@@ -145,10 +145,14 @@ TChartCatalogueObject::TChartCatalogueObject(TRasterChart *raster, TChart *cell)
 TChartCatalogueEntry::TChartCatalogueEntry(TChartManager *owner, TChartSet *set, int32_t handle,
                                            std::unique_ptr<TRasterChart> raster)
     : FOwner(owner), FSet(set), FHandle(handle), FRaster(std::move(raster)),
-      FObject(FRaster.get(), nullptr) {}
+      FObject(FRaster.get(), nullptr) {
+    if (FRaster) FRaster->SetCatalogueHandle(handle);
+}
 
 TChartCatalogueEntry::TChartCatalogueEntry(TChartManager *owner, int32_t handle, TChart *cell)
-    : FOwner(owner), FHandle(handle), FCell(cell), FObject(nullptr, cell) {}
+    : FOwner(owner), FHandle(handle), FCell(cell), FObject(nullptr, cell) {
+    if (FCell) FCell->SetCatalogueHandle(handle);
+}
 
 const TGUID &TChartCatalogueEntry::Guid() const {
     static const TGUID null{};

@@ -90,8 +90,12 @@ public:
 
     const TRasterHeader &Header() const { return FHeader; }
     QString Description() const;
+    // The catalogue handle viewers receive in their chart selection (0 = none yet).
+    int32_t CatalogueHandle() const { return FHandle; }
+    void SetCatalogueHandle(int32_t handle) { FHandle = handle; }
 
 private:
+    int32_t FHandle = 0;
     TRasterHeader FHeader;
     TOwnedText FFileName;
     TRasterChartInfo FInfo;
@@ -138,6 +142,9 @@ public:
     // The viewer sets the feature of its last pick (owned by the viewer).
     void SetPickObject(IS57Object *pick) { FPick = pick; }
     QString Description() const;
+    // The catalogue handle viewers receive in their S-57 selection (0 = none yet).
+    int32_t CatalogueHandle() const { return FHandle; }
+    void SetCatalogueHandle(int32_t handle) { FHandle = handle; }
 
 private:
     TChartManager *FOwner;
@@ -148,6 +155,7 @@ private:
     bool FHidden = false;
     IS57Object *FPick = nullptr;
     TS57ChartSettings FSettings;
+    int32_t FHandle = 0;
 };
 
 class TChartCatalogueObject final : public IChartCatalogueObject {
