@@ -327,10 +327,13 @@ void TBuilder::Run() {
     bool failed = false;
     for (size_t i = 1; i < n; ++i) {
         TPlanPointImpl *pp = FPlan.Points[i].get();
-        TObjectListImpl *list = FPlan.Make(FPlan.Lists);
-        list->End = pp;
-        pp->Objects = list;
-        FPlan.Points[i - 1]->Next = list;
+        pp->Objects = FPlan.Make(FPlan.Lists);
+        pp->Objects->End = pp;
+        FPlan.Points[i - 1]->Next = pp->Objects;
+    }
+    for (size_t i = 1; i < n; ++i) {
+        TPlanPointImpl *pp = FPlan.Points[i].get();
+        TObjectListImpl *list = pp->Objects;
         ++FPlan.LegCount;
         FLastLeg = nullptr;
         FLastPointIndex = -1;
@@ -366,11 +369,12 @@ void TBuilder::Run() {
         s = end;
         pp->Arrival = TimePoint(s, where[i], LegKind::Stay);
         if (i + 1 < n) {
+            // Once a point is reached the objects ahead are those of the next leg.
             const TDateTime dep = DepartureAfterStay(FRoute.FPoints[i]->FStay, s.Utc, pp->Stop);
-            if (dep > s.Utc) Sample(s, where[i], FLastLeg, list, loc[i] ? loc[i]->Position : 0.0);
+            Sample(s, where[i], FLastLeg, pp->Next, loc[i] ? loc[i]->Position : 0.0);
             s.Utc = dep;
             pp->Departure = TimePoint(s, where[i], LegKind::Stay);
-            Sample(s, where[i], FLastLeg, list, loc[i] ? loc[i]->Position : 0.0);
+            if (dep > FPlan.Samples.back().Utc) Sample(s, where[i], FLastLeg, pp->Next, loc[i] ? loc[i]->Position : 0.0);
         }
     }
 }
