@@ -1,6 +1,8 @@
 // The route planner on the demo network (Velmerland) and on generated random networks.
 #include "DemoData.h"
 #include "TestSupport.h"
+#include "base/logbook/KvLogbook.h"
+#include "base/waypoints/KvWaypoints.h"
 
 #include <KvLibNav6/KvBoatDef.h>
 #include <KvLibNav6/KvErrorCodes.h>
@@ -585,6 +587,26 @@ TEST(PlannerRandomNetworks, ShortestDistanceEqualsAnIndependentDijkstra) {
             EXPECT_NEAR(v.distanceM, expected, 1e-6 * expected + 1e-3) << "query " << query;
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The program-side wrappers: argument order of the factory, plan point names.
+TEST_F(PlannerDemo, ProgramWrappersCreateThePlannerAndNameItsPoints) {
+    Owned<IWptPlanner> p(CreateWptPlanner(*Folder, nullptr, Db, 0, 0, nullptr, 0, 0, Net.get()));
+    ASSERT_TRUE(p);
+    IWptRoute *r = MarinaRoute(WptPlanMode::Shortest, SummerDay(10));
+    int32_t err = -1;
+    r->GetPoint(0)->SetName(Rec(QStringLiteral("Śluza Ø – ß")), err);
+    ASSERT_EQ(err, KvErr::Ok);
+    Owned<ILPBoatDef> bd = MakeBoat(TBoatSpec{});
+    p->Calculate(bd.get(), r, 0, false, false, false);
+    // Planned over the network handed as the last argument: the river's structures appear.
+    EXPECT_TRUE(View(r).structures.contains(QStringLiteral("Millbrook Bridge")));
+    EXPECT_EQ(PlannerPointGetName(r->GetPoint(0)->GetPlanPoint()), QStringLiteral("Śluza Ø – ß"));
+    EXPECT_EQ(PlannerPointGetName(nullptr), QString());
 }
 
 }  // namespace
