@@ -131,10 +131,11 @@ TPlannerEngine::TTravel TPlannerEngine::Move(TWWSectionImpl &s, double lo, doubl
 
 const TPlannerEngine::TTravel &TPlannerEngine::WholeMove(int32_t section, bool forward) {
     const size_t k = size_t(section) * 2 + (forward ? 1 : 0);
-    if (FWholeStamp[k] != FStamp) {
+    if (FWholeStamp[k] != FWholeGen) {
         TWWSectionImpl &s = *FNet.Section(section);
         FWhole[k] = Move(s, 0.0, s.GetLength(), forward);
-        FWholeStamp[k] = FStamp;
+        if (FWhole[k].Ok) FWhole[k].Cost = CostOf(FWhole[k], s.GetKind());
+        FWholeStamp[k] = FWholeGen;
     }
     return FWhole[k];
 }
@@ -220,17 +221,46 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
     const int32_t nSections = FNet.SectionCount(), nNodes = FNet.NodeCount();
     if (from.Section < 0 || from.Section >= nSections || to.Section < 0 || to.Section >= nSections)
         return result;
+    const TBoatProfile &a = FQuery.Boat, &b = q.Boat;
+    const bool sameMoves =
+        FHaveQuery && FWhole.size() == size_t(nSections) * 2 && a.Length == b.Length && a.Width == b.Width &&
+        a.Draught == b.Draught && a.HeightStepped == b.HeightStepped && a.HeightUnstepped == b.HeightUnstepped &&
+        a.SafeMargin == b.SafeMargin && a.Commercial == b.Commercial && a.SpeedMS == b.SpeedMS && a.Curve == b.Curve &&
+        FQuery.MastMode == q.MastMode && FQuery.WaterBodies == q.WaterBodies && FQuery.AvoidKinds == q.AvoidKinds &&
+        FQuery.ImposeSpeedLimit == q.ImposeSpeedLimit && FQuery.IgnoreBlocks == q.IgnoreBlocks &&
+        FQuery.Mode == q.Mode && FQuery.PricePerUnit == q.PricePerUnit;
     FQuery = q;
+    FHaveQuery = true;
     FDepartUtc = departUtc;
     if (++FStamp == 0) {  // the stamps wrapped: start the marks afresh
-        std::fill(FWholeStamp.begin(), FWholeStamp.end(), 0u);
         std::fill(FNodeStamp.begin(), FNodeStamp.end(), 0u);
         FStamp = 1;
     }
     if (FWhole.size() != size_t(nSections) * 2) {
         FWhole.assign(size_t(nSections) * 2, TTravel{});
         FWholeStamp.assign(size_t(nSections) * 2, 0u);
+        FHasStructs.resize(size_t(nSections));
+        FLength.resize(size_t(nSections));
+        for (int32_t i = 0; i < nSections; ++i) {
+            FHasStructs[size_t(i)] = FNet.Section(i)->Structs().empty() ? 0 : 1;
+            FLength[size_t(i)] = FNet.Section(i)->GetLength();
+        }
     }
+    // A boat definition changes in place (profiles are copied into it): its consumption curve
+    // must still have the same points for the kept moves to hold.
+    std::vector<TFloat2> curve;
+    for (int32_t i = 0; b.Curve && i < b.Curve->GetCount(); ++i) curve.push_back(b.Curve->GetPoint(i));
+    const bool sameCurve = curve.size() == FCurve.size() &&
+                           std::equal(curve.begin(), curve.end(), FCurve.begin(), [](const TFloat2 &x, const TFloat2 &y) {
+                               return x.X == y.X && x.Y == y.Y;
+                           });
+    if (!sameMoves || !sameCurve) {
+        if (++FWholeGen == 0) {
+            std::fill(FWholeStamp.begin(), FWholeStamp.end(), 0u);
+            FWholeGen = 1;
+        }
+    }
+    FCurve = std::move(curve);
     if (FKey.size() != size_t(nNodes)) {
         FKey.assign(size_t(nNodes), Inf);
         FSec.assign(size_t(nNodes), 0.0);
@@ -286,17 +316,16 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
             if (t.Ok && k + t.Cost < best) best = k + t.Cost, bestNode = u;
         }
         for (const TWWArc &arc : FNet.ArcsOf(u)) {
-            TWWSectionImpl &s = *FNet.Section(arc.Section);
-            const double len = s.GetLength();
-            const TTravel t = s.Structs().empty()
-                                  ? [&] {
-                                        TTravel w = WholeMove(arc.Section, arc.Forward);
-                                        if (w.Ok) w.Cost = CostOf(w, s.GetKind());
-                                        return w;
-                                    }()
-                                  : Travel(arc.Section, arc.Forward ? 0.0 : len, arc.Forward ? len : 0.0, sec, nullptr);
-            if (!t.Ok) continue;
-            relax(arc.OtherNode, k + t.Cost, sec + t.Seconds, arc.Section, u, arc.Forward);
+            const size_t si = size_t(arc.Section);
+            if (!FHasStructs[si]) {
+                // Time-independent: the kept move, its cost worked out once with it.
+                const TTravel &w = WholeMove(arc.Section, arc.Forward);
+                if (w.Ok) relax(arc.OtherNode, k + w.Cost, sec + w.Seconds, arc.Section, u, arc.Forward);
+                continue;
+            }
+            const double len = FLength[si];
+            const TTravel t = Travel(arc.Section, arc.Forward ? 0.0 : len, arc.Forward ? len : 0.0, sec, nullptr);
+            if (t.Ok) relax(arc.OtherNode, k + t.Cost, sec + t.Seconds, arc.Section, u, arc.Forward);
         }
     }
     if (bestNode == -1) return result;

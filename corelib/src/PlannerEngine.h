@@ -133,12 +133,19 @@ private:
     TQuery FQuery;
     double FDepartUtc = 0.0;
     std::vector<TTravel> FWhole;
+    // Per section, kept compact for the search loop: 1 when structures lie on it.
+    std::vector<uint8_t> FHasStructs;
+    std::vector<double> FLength;
     std::vector<uint32_t> FWholeStamp;
     std::vector<double> FKey, FSec;
     std::vector<int32_t> FPrevSection, FPrevNode;  // -1 none, -2 reached from the start
     std::vector<uint8_t> FPrevForward;
     std::vector<uint32_t> FNodeStamp;
     uint32_t FStamp = 0;
+    // Whole-section moves stay valid while the boat, mode and settings stay the same.
+    uint32_t FWholeGen = 0;
+    bool FHaveQuery = false;
+    std::vector<TFloat2> FCurve;
 };
 
 }  // namespace kv::plan

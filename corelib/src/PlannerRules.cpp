@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 
 namespace kv::plan {
 
@@ -16,9 +17,20 @@ using namespace kv::ww;
 namespace {
 
 constexpr double SecondsPerDay = 86400.0;
-const QDateTime &Epoch() {
-    static const QDateTime e(QDate(1899, 12, 30), QTime(0, 0), QTimeZone::utc());
-    return e;
+const qint64 EpochJulianDay = QDate(1899, 12, 30).toJulianDay();
+
+// Offset of local time from UTC at a UTC moment, seconds. Zone look-ups are slow and the
+// search asks often, so offsets are kept per UTC hour (zones change offset on whole hours).
+int LocalOffsetSeconds(double utcDays) {
+    thread_local std::unordered_map<int64_t, int> cache;
+    const int64_t hour = int64_t(std::floor(utcDays * 24.0));
+    auto it = cache.find(hour);
+    if (it != cache.end()) return it->second;
+    if (cache.size() > 100000) cache.clear();
+    static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0), QTimeZone::utc());
+    const int off = LocalZone().offsetFromUtc(epoch.addSecs(hour * 3600 + 1800));
+    cache.emplace(hour, off);
+    return off;
 }
 
 bool Given(float v) { return v < WWMissing && std::isfinite(v); }
@@ -196,10 +208,10 @@ double NextOperated(TWWStructImpl &st, double arriveUtc, bool along, bool commer
     period = schedule = window = -1;
     const TRawStruct &s = st.Raw();
     if (s.Periods.empty()) return arriveUtc;  // no times given: always operated
-    const QDateTime arriveLocal =
-        Epoch().addMSecs(qint64(std::llround(arriveUtc * SecondsPerDay * 1000.0))).toTimeZone(LocalZone());
-    const QDate firstDay = arriveLocal.date();
-    const int arriveMin = arriveLocal.time().hour() * 60 + arriveLocal.time().minute();
+    const double arriveLocal = arriveUtc + LocalOffsetSeconds(arriveUtc) / SecondsPerDay;
+    const double localDay = std::floor(arriveLocal);
+    const QDate firstDay = QDate::fromJulianDay(EpochJulianDay + qint64(localDay));
+    const int arriveMin = std::min(24 * 60 - 1, int((arriveLocal - localDay) * 24 * 60 + 1e-7));
 
     for (int d = 0; d < 15; ++d) {
         const QDate day = firstDay.addDays(d);
@@ -260,8 +272,10 @@ double NextOperated(TWWStructImpl &st, double arriveUtc, bool along, bool commer
         if (bestMin < 0) continue;
         period = p, schedule = bs, window = bw;
         if (d == 0 && bestMin == arriveMin) return arriveUtc;  // open on arrival
-        const QDateTime local(day, QTime(0, 0).addSecs(bestMin * 60), LocalZone());
-        const double utc = double(Epoch().msecsTo(local.toUTC())) / (SecondsPerDay * 1000.0);
+        // Local time back to UTC: the offset at the moment, found from a first guess.
+        const double local = double(day.toJulianDay() - EpochJulianDay) + bestMin / (24.0 * 60.0);
+        double utc = local - LocalOffsetSeconds(local - LocalOffsetSeconds(arriveUtc) / SecondsPerDay) / SecondsPerDay;
+        utc = local - LocalOffsetSeconds(utc) / SecondsPerDay;
         return std::max(utc, arriveUtc);
     }
     return std::numeric_limits<double>::quiet_NaN();
