@@ -31,3 +31,7 @@ int32_t NavBackupImportTracks(INavBackup *backup, const QString &folder, int32_t
 }
 
 QString NavBackupItemGetName(INavBackupEntry *item) { return StrWToWide(item->GetName()); }
+
+QString PlannerPointGetName(IWptPlanPoint *point) {
+    return point ? StrWToWide(point->GetName()) : QString();
+}

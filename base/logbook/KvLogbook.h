@@ -7,6 +7,7 @@
 #include <KvLibNav6/KvBoatDef.h>
 #include <KvLibNav6/KvLogbook.h>
 #include <KvLibNav6/KvNavBoat.h>
+#include <KvLibNav6/KvPlanner.h>
 #include <KvLibNav6/KvSound.h>
 
 #include <QString>
@@ -34,3 +35,6 @@ INavBackup *CreateNavBackup(const QString &fileName, int32_t &err);
 int32_t NavBackupImportTracks(INavBackup *backup, const QString &folder, int32_t flag,
                               int32_t &err);
 QString NavBackupItemGetName(INavBackupEntry *item);
+
+// Name of a start, via or destination point of the route planner; empty for nullptr.
+QString PlannerPointGetName(IWptPlanPoint *point);

@@ -36,6 +36,13 @@ IWptManager *CreateWptManager(IBmp32 *icon, IBmp32 *overlay, const QString &font
                             option1, option1Data, option2, option2Data, err);
 }
 
+IWptPlanner *CreateWptPlanner(const QString &folder, IChartManager *cm, IWptDatabase *userDb,
+                              int32_t value4, int32_t value5, NavObject *object6, int32_t value7,
+                              int32_t value8, IWWNetwork *network) {
+    return WptPlannerCreate(StrW(folder), cm, userDb, network, value8, value7, object6, value5,
+                            value4);
+}
+
 IWptManager *CreateWptManagerLike(IWptManager *existing, WptManagerOption1Proc option1,
                                   void *option1Data, WptManagerOption2Proc option2,
                                   void *option2Data, int32_t &err) {

@@ -2,6 +2,7 @@
 // as QString, one library call each, error values passed back unchanged.
 #pragma once
 
+#include <KvLibNav6/KvPlanner.h>
 #include <KvLibNav6/KvTracks.h>
 #include <KvLibNav6/KvWaypoints.h>
 
@@ -45,6 +46,12 @@ IWptManager *CreateWptManager(IBmp32 *icon, IBmp32 *overlay, const QString &font
 IWptManager *CreateWptManagerLike(IWptManager *existing, WptManagerOption1Proc option1,
                                   void *option1Data, WptManagerOption2Proc option2,
                                   void *option2Data, int32_t &err);
+
+// The route planner over the waterway network (folder: its data folder). Arguments as the
+// program passes them; the library takes them in another order. Owned by the caller.
+IWptPlanner *CreateWptPlanner(const QString &folder, IChartManager *cm, IWptDatabase *userDb,
+                              int32_t value4, int32_t value5, NavObject *object6, int32_t value7,
+                              int32_t value8, IWWNetwork *network);
 
 struct TWptDatabaseHeader {
     TGUID Guid;

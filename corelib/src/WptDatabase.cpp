@@ -337,6 +337,9 @@ TRoute *TDatabase::CopyRouteFrom(TRoute *src, bool reversed, bool keepGuid,
         p->FStay = sp.FStay;
         p->FXTELimit = sp.FXTELimit;
         p->FDirect = sp.FDirect;
+        p->FOnNetwork = sp.FOnNetwork;
+        p->FSectionGuid = sp.FSectionGuid;
+        p->FSectionOffset = sp.FSectionOffset;
         p->SetNameText(const_cast<TRoutePoint &>(sp).Name());
         TWaypoint *w = sp.FWaypoint ? (mapWaypoint ? mapWaypoint(sp.FWaypoint) : sp.FWaypoint)
                                     : nullptr;

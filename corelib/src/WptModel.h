@@ -18,6 +18,10 @@
 #include <memory>
 #include <vector>
 
+namespace kv::plan {
+class TRoutePlan;  // PlanObjects.h
+}
+
 namespace kv::wpt {
 
 class TDatabase;
@@ -251,7 +255,7 @@ public:
     int32_t GetIndex() override { return FIndex; }
     const TStrWRec *GetDisplayName() override { return GetName(); }
     IWptRoutePoint *GetNext() override;
-    IWptPlanPoint *GetPlanPoint() override { return nullptr; }
+    IWptPlanPoint *GetPlanPoint() override;
     const TStrWRec *GetName() override;
     const TRoutePosition *GetPosition() override;
     IWptRoute *GetRoute() override;
@@ -283,6 +287,12 @@ public:
     // GUID bytes of a waypoint of another database not open (yet); kept so the link
     // survives a save.
     QByteArray FPendingWaypoint;
+    // Where the point lies on the waterway network (AddNetworkPoint, AddPointAt). Kept by
+    // GUID and offset, not by section, so it survives a new network; without it the planner
+    // snaps a network point to the nearest usable section.
+    bool FOnNetwork = false;
+    TGUID FSectionGuid{};
+    double FSectionOffset = 0.0;  // metres from the section's start
 };
 
 class TRoute final : public TWptObject<IWptRoute> {
@@ -293,14 +303,14 @@ public:
     IWptRoutePoint *AddPointAtPosition(const TRoutePosition &pos, int32_t &err) override;
     IWptRoutePoint *AddNetworkPoint(IWWSection *section, double offset, int32_t reserved,
                                     int32_t &err) override;
-    bool IsCalculating() override { return false; }
+    bool IsCalculating() override { return FCalculating; }
     int32_t GetPointCount() override { return int32_t(FPoints.size()); }
     const TStrWRec *GetGroupName() override { return FGroupName.Get(); }
     IWptRoutePoint *GetLastPoint() override {
         return FPoints.empty() ? nullptr : FPoints.back().get();
     }
     int32_t GetMastMode() override { return FMastMode; }
-    IRouteChartCoverage *GetChartCoverage() override { return nullptr; }
+    IRouteChartCoverage *GetChartCoverage() override;
     IWptRoutePoint *GetPoint(int32_t i) override {
         return i >= 0 && i < GetPointCount() ? FPoints[size_t(i)].get() : nullptr;
     }
@@ -328,7 +338,7 @@ public:
     void SetWaterBodyMask(uint32_t mask, int32_t &err) override;
     bool GetLength(double &metres) override;
     void SetDefaultWaypointType(IWptWaypointType *type, int32_t &err) override;
-    IWptRouteSchedule *GetSchedule() override { return nullptr; }
+    IWptRouteSchedule *GetSchedule() override;
     TKind Kind() const override { return TKind::Route; }
 
     // Appends a point without the read-only check (loading, merging).
@@ -349,6 +359,11 @@ public:
     int32_t FVector35 = 1, FVector37 = 1, FVector39 = 0;
     TType *FDefaultType = nullptr;
     bool FUpdating = false;
+    bool FCalculating = false;
+    // The plan the route planner made; shared so the planner can empty it when the network
+    // goes away without owning it. Made on first use, so schedule and coverage always exist.
+    kv::plan::TRoutePlan &Plan();
+    std::shared_ptr<kv::plan::TRoutePlan> FPlan;
 };
 
 class TPolygonPoint final : public NavObject {

@@ -1,6 +1,8 @@
 // Waypoints, groups, types, fields, routes, route points and alarm zones.
 #include "WptModel.h"
+#include "PlanObjects.h"
 
+#include "KvLibNav6/KvGeodesy.h"
 #include "KvLibNav6/KvGraphics.h"
 
 #include <GeographicLib/Geodesic.hpp>
@@ -515,15 +517,55 @@ IWptRoutePoint *TRoute::AddPointAtPosition(const TRoutePosition &pos, int32_t &e
     return p;
 }
 
-IWptRoutePoint *TRoute::AddNetworkPoint(IWWSection *, double, int32_t, int32_t &err) {
-    // Points on waterway sections need the waterway network.
-    err = KvErr::NotImplemented;
+IWptRoutePoint *TRoute::AddNetworkPoint(IWWSection *section, double offset, int32_t,
+                                        int32_t &err) {
+    if (!CheckWritable(err)) return nullptr;
+    if (!section || !std::isfinite(offset) || !section->GetGUID()) {
+        err = KvErr::InvalidArgument;
+        return nullptr;
+    }
+    offset = std::clamp(offset, 0.0, section->GetLength());
+    TDouble3 g;
+    section->GetGlobalPositionAt(g, offset);
+    TGeoPoint geo;
+    GlobalToGeo2(geo, g, nullptr);
+    TRoutePoint *p = AppendPoint(NewGuid());
+    p->FPos = TRoutePosition{geo.Lat, geo.Lon, 0.0};
+    p->FDirect = false;
+    p->FOnNetwork = true;
+    p->FSectionGuid = *section->GetGUID();
+    p->FSectionOffset = offset;
+    Touch();
+    return p;
+}
+
+IWptRoutePoint *TRoute::AddPointAt(NavObject *obj, double v1, double, int32_t reserved,
+                                   int32_t &err) {
+    // The location records of the point selection: a section with the position along it, a
+    // structure (on its section), a leg of a plan (its section, position v1) or a waypoint.
+    if (auto *s = dynamic_cast<IWWSection *>(obj)) return AddNetworkPoint(s, v1, reserved, err);
+    if (auto *st = dynamic_cast<IWWStruct *>(obj)) {
+        if (st->GetSection()) return AddNetworkPoint(st->GetSection(), st->GetSectionPosition(), reserved, err);
+    } else if (auto *leg = dynamic_cast<IWptRouteLeg *>(obj)) {
+        if (leg->GetSection()) return AddNetworkPoint(leg->GetSection(), v1, reserved, err);
+    } else if (auto *wp = dynamic_cast<IWptWaypoint *>(obj)) {
+        return AddPointFromWaypoint(wp, 0, 1, err);
+    }
+    err = KvErr::InvalidArgument;
     return nullptr;
 }
 
-IWptRoutePoint *TRoute::AddPointAt(NavObject *, double, double, int32_t, int32_t &err) {
-    err = KvErr::NotImplemented;
-    return nullptr;
+kv::plan::TRoutePlan &TRoute::Plan() {
+    if (!FPlan) FPlan = std::make_shared<kv::plan::TRoutePlan>();
+    return *FPlan;
+}
+
+IRouteChartCoverage *TRoute::GetChartCoverage() { return &Plan().Coverage; }
+
+IWptRouteSchedule *TRoute::GetSchedule() { return &Plan().Schedule; }
+
+IWptPlanPoint *TRoutePoint::GetPlanPoint() {
+    return FRoute && FRoute->FPlan ? FRoute->FPlan->PlanPoint(FIndex) : nullptr;
 }
 
 IWptRoutePoint *TRoute::AddPoint(const TGeoPoint3 &pos, void *, void *, int32_t &err) {

@@ -1,0 +1,464 @@
+// Route planner speed: shortest and fastest routes on a generated waterway network of about
+// 100,000 sections, next to Boost Graph Library's Dijkstra on the same graph (same lengths),
+// and one query on the demo network. The network is written as a real network file and
+// loaded through the library, so the planner runs with every rule it applies to real data
+// (speed limits, structures with clearances, operating times).
+#include "../../corelib/src/WWFileFormat.h"
+
+#include <KvLibNav6/KvBoatDef.h>
+#include <KvLibNav6/KvErrorCodes.h>
+#include <KvLibNav6/KvLib.h>
+#include <KvLibNav6/KvPlanner.h>
+#include <KvLibNav6/KvWWNetwork.h>
+#include <KvLibNav6/KvWaypoints.h>
+
+#include <benchmark/benchmark.h>
+#include <boost/graph/adjacency_list.hpp>
+#include <boost/graph/dijkstra_shortest_paths.hpp>
+
+#include <gdal_priv.h>
+#include <ogrsf_frmts.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <QUuid>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+namespace f = kv::wwformat;
+
+struct TDeleter {
+    void operator()(NavObject *o) const { ObjectDelete(o); }
+};
+template <class T>
+using Owned = std::unique_ptr<T, TDeleter>;
+
+struct Rec {
+    explicit Rec(QString s) : Text(std::move(s)) {}
+    operator const TStrWRec &() {
+        R.Length = int32_t(Text.size());
+        R.Text = reinterpret_cast<const char16_t *>(Text.utf16());
+        return R;
+    }
+    QString Text;
+    TStrWRec R;
+};
+
+TGUID ToGuid(const QUuid &u) {
+    TGUID g;
+    g.D1 = u.data1;
+    g.D2 = u.data2;
+    g.D3 = u.data3;
+    for (int i = 0; i < 8; ++i) g.D4[i] = u.data4[i];
+    return g;
+}
+
+QString SectionGuid(int i) {
+    return QUuid::createUuidV5(QUuid(QStringLiteral("{2b7e4c1a-9d3f-4e6a-8c21-5f0b7a9e3d42}")), QString::number(i))
+        .toString(QUuid::WithBraces)
+        .toUpper();
+}
+
+// Every layer of the network file with its fields ("name:type", I integer, R real, S text).
+struct TLayerSpec {
+    const char *Name;
+    OGRwkbGeometryType Geometry;
+    QStringList Fields;
+};
+
+std::vector<TLayerSpec> Layers() {
+    QStringList items = QString("structure:S number:I remark:S name:S isrs:S bridge_type:I width:R passage_width:R "
+                                "min_gate_width:R length:R partial_length1:R partial_length2:R lock_length:R "
+                                "lock_length_low_tide:R has_tide_lengths:I")
+                            .split(' ');
+    for (const char *lv : f::LevelFields) {
+        const QString n = QString::fromLatin1(lv);
+        items << n + ":R" << n + "_ref:I" << n + "_ref_value:R" << n + "_nap_mode:I";
+    }
+    return {
+        {f::LayerInfo, wkbNone, QString("format:I version:S").split(' ')},
+        {f::LayerJunctions, wkbPoint, QString("id:I").split(' ')},
+        {f::LayerFairways, wkbNone, QString("guid:S name:S").split(' ')},
+        {f::LayerFairwayParts, wkbNone, QString("key:S fairway:S name:S list_name:S").split(' ')},
+        {f::LayerSections, wkbLineString,
+         QString("guid:S name:S start_junction:I end_junction:I kind:I water_body:I fairway:S fairway_part:S "
+                 "start_chainage:R")
+             .split(' ')},
+        {f::LayerSectionAttributes, wkbNone,
+         QString("section:S attribute:S from_pos:R to_pos:R num1:R num2:R num3:R num4:R text1:S text2:S").split(' ')},
+        {f::LayerManagers, wkbNone,
+         QString("key:S name:S type:I department:S mail_address:S mail_postal_code:S mail_place:S visit_address:S "
+                 "visit_place:S phone:S fax:S website:S")
+             .split(' ')},
+        {f::LayerStructures, wkbPoint,
+         QString("guid:S isrs:S kind:I other_type:I barrier_kind:I name:S place:S vhf_channel:S address:S "
+                 "postal_code:S phone:S complex:S label:S subtext:S images:S section:S section_position:R manager:S "
+                 "normally_open:I fall:R waiting_time:I control_kind:I")
+             .split(' ')},
+        {f::LayerStructureItems, wkbNone, items},
+        {f::LayerOperatingPeriods, wkbNone,
+         QString("structure:S id:I start_day:I start_month:I end_day:I end_month:I remark:S").split(' ')},
+        {f::LayerOperatingTimes, wkbNone,
+         QString("structure:S period:I week_days:I start_time:I end_time:I vessel_classes:I direction:I").split(' ')},
+        {f::LayerSpecialDayRules, wkbNone,
+         QString("structure:S id:I operation:I week_day:I no_operation_before:I no_operation_after:I "
+                 "vessel_classes:I direction:I")
+             .split(' ')},
+        {f::LayerSpecialDates, wkbNone, QString("structure:S rule:I holiday:I day:I month:I day_offset:I").split(' ')},
+        {f::LayerMarinas, wkbPoint,
+         QString("guid:S name:S section:S section_position:R place:S phone:S website:S").split(' ')},
+        {f::LayerDistanceMarks, wkbPoint, QString("section:S section_position:R value:R").split(' ')},
+    };
+}
+
+// A grid of canals, Side × Side junctions about 200 m apart, every edge with a kink so that
+// lengths differ. Every tenth section has a speed limit, every fiftieth a fixed bridge high
+// enough for the benchmark's boat and every hundredth an opening bridge with daily times.
+struct TGrid {
+    int Side = 224;
+    struct TEdge {
+        int A, B;
+        double KinkLon, KinkLat;
+    };
+    std::vector<TEdge> Edges;
+    double Lon(int n) const { return 4.0 + (n % Side) * 0.003; }
+    double Lat(int n) const { return 52.0 + (n / Side) * 0.0018; }
+
+    TGrid() {
+        QRandomGenerator rng(2024);
+        for (int y = 0; y < Side; ++y)
+            for (int x = 0; x < Side; ++x) {
+                const int n = y * Side + x;
+                if (x + 1 < Side) Edges.push_back({n, n + 1, rng.bounded(0.0008), rng.bounded(0.0006)});
+                if (y + 1 < Side) Edges.push_back({n, n + Side, rng.bounded(0.0008), rng.bounded(0.0006)});
+            }
+    }
+};
+
+bool WriteGrid(const TGrid &g, const QString &file, QString &error) {
+    GDALAllRegister();
+    QFile::remove(file);
+    GDALDriver *drv = GetGDALDriverManager()->GetDriverByName("GPKG");
+    GDALDatasetUniquePtr ds(drv->Create(QFile::encodeName(file).constData(), 0, 0, 0, GDT_Unknown, nullptr));
+    if (!ds) return error = QStringLiteral("cannot create %1").arg(file), false;
+    OGRSpatialReference srs;
+    srs.importFromEPSG(4326);
+    srs.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    std::map<QString, OGRLayer *> layers;
+    for (const TLayerSpec &spec : Layers()) {
+        OGRLayer *l = ds->CreateLayer(spec.Name, spec.Geometry == wkbNone ? nullptr : &srs, spec.Geometry, nullptr);
+        if (!l) return error = QStringLiteral("cannot create layer %1").arg(spec.Name), false;
+        for (const QString &fd : spec.Fields) {
+            const QStringList p = fd.split(':');
+            OGRFieldDefn def(p[0].toLatin1().constData(), p[1] == "I" ? OFTInteger : p[1] == "R" ? OFTReal : OFTString);
+            l->CreateField(&def);
+        }
+        layers[QString::fromLatin1(spec.Name)] = l;
+    }
+    ds->StartTransaction();
+    auto row = [&](const char *layer) { return std::make_unique<OGRFeature>(layers[layer]->GetLayerDefn()); };
+    auto commit = [&](const char *layer, OGRFeature *ft) { return layers[layer]->CreateFeature(ft) == OGRERR_NONE; };
+    bool ok = true;
+    {
+        auto r = row(f::LayerInfo);
+        r->SetField("format", f::FormatVersion);
+        r->SetField("version", "1.0.0.0");
+        ok &= commit(f::LayerInfo, r.get());
+    }
+    for (int n = 0; n < g.Side * g.Side && ok; ++n) {
+        auto r = row(f::LayerJunctions);
+        r->SetField("id", n + 1);
+        OGRPoint pt(g.Lon(n), g.Lat(n));
+        r->SetGeometry(&pt);
+        ok &= commit(f::LayerJunctions, r.get());
+    }
+    for (size_t i = 0; i < g.Edges.size() && ok; ++i) {
+        const auto &e = g.Edges[i];
+        const QByteArray guid = SectionGuid(int(i)).toLatin1();
+        auto r = row(f::LayerSections);
+        r->SetField("guid", guid.constData());
+        r->SetField("name", "Grid Canal");
+        r->SetField("start_junction", e.A + 1);
+        r->SetField("end_junction", e.B + 1);
+        r->SetField("kind", 1);
+        r->SetField("water_body", 3);
+        r->SetField("start_chainage", 0.0);
+        OGRLineString ls;
+        ls.addPoint(g.Lon(e.A), g.Lat(e.A));
+        ls.addPoint((g.Lon(e.A) + g.Lon(e.B)) / 2 + e.KinkLon, (g.Lat(e.A) + g.Lat(e.B)) / 2 + e.KinkLat);
+        ls.addPoint(g.Lon(e.B), g.Lat(e.B));
+        r->SetGeometry(&ls);
+        ok &= commit(f::LayerSections, r.get());
+        if (i % 10 == 0) {
+            auto a = row(f::LayerSectionAttributes);
+            a->SetField("section", guid.constData());
+            a->SetField("attribute", f::AttrSpeedLimit);
+            a->SetField("from_pos", 0.0);
+            a->SetField("num1", 2.0);
+            ok &= commit(f::LayerSectionAttributes, a.get());
+        }
+        if (i % 50 == 0) {
+            const bool opening = i % 100 == 0;
+            const QByteArray sg = QUuid::createUuidV5(QUuid(QString::fromLatin1(guid)), QStringLiteral("bridge"))
+                                      .toString(QUuid::WithBraces).toUpper().toLatin1();
+            auto s = row(f::LayerStructures);
+            s->SetField("guid", sg.constData());
+            s->SetField("kind", 1);
+            s->SetField("name", opening ? "Grid Opening Bridge" : "Grid Bridge");
+            s->SetField("section", guid.constData());
+            s->SetField("section_position", 50.0);
+            OGRPoint pt(g.Lon(e.A), g.Lat(e.A));
+            s->SetGeometry(&pt);
+            ok &= commit(f::LayerStructures, s.get());
+            auto it = row(f::LayerStructureItems);
+            it->SetField("structure", sg.constData());
+            it->SetField("number", 1);
+            it->SetField("bridge_type", opening ? 1 : 14);
+            it->SetField("width", 10.0);
+            it->SetField("passage_width", 10.0);
+            it->SetField("height_closed", opening ? 1.0 : 5.0);
+            if (!opening) it->SetField("passage_height", 5.0);
+            ok &= commit(f::LayerStructureItems, it.get());
+            if (opening) {
+                auto p = row(f::LayerOperatingPeriods);
+                p->SetField("structure", sg.constData());
+                p->SetField("id", 1);
+                p->SetField("start_day", 1);
+                p->SetField("start_month", 1);
+                p->SetField("end_day", 31);
+                p->SetField("end_month", 12);
+                ok &= commit(f::LayerOperatingPeriods, p.get());
+                auto t = row(f::LayerOperatingTimes);
+                t->SetField("structure", sg.constData());
+                t->SetField("period", 1);
+                t->SetField("week_days", 0xFE);
+                t->SetField("start_time", 6 * 60);
+                t->SetField("end_time", 22 * 60);
+                t->SetField("vessel_classes", 3);
+                t->SetField("direction", 0);
+                ok &= commit(f::LayerOperatingTimes, t.get());
+            }
+        }
+    }
+    if (ds->CommitTransaction() != OGRERR_NONE || !ok)
+        return error = QStringLiteral("writing %1 failed: %2").arg(file, QString::fromUtf8(CPLGetLastErrorMsg())), false;
+    return true;
+}
+
+using TBoostGraph = boost::adjacency_list<boost::vecS, boost::vecS, boost::undirectedS, boost::no_property,
+                                          boost::property<boost::edge_weight_t, double>>;
+
+struct TQueryPair {
+    int FromSection, ToSection;
+    double FromPos, ToPos;
+};
+
+// Everything the benchmarks share, made once.
+class TWorld {
+public:
+    static TWorld &Get() {
+        static TWorld w;
+        return w;
+    }
+    bool Ok = false;
+    QString Error;
+    TGrid Grid;
+    Owned<IWWNetwork> Net;
+    std::vector<IWWSection *> Sections;  // by grid edge
+    TBoostGraph Graph;
+    std::vector<TQueryPair> Queries;
+    Owned<IWptManager> Manager;
+    IWptDatabase *Db = nullptr;
+    Owned<IWptPlanner> Planner;
+    Owned<ILPBoatDef> Boat;
+
+private:
+    TWorld() {
+        const QString file = QDir(FDir.path()).filePath(QStringLiteral("grid.kvwwn"));
+        if (!WriteGrid(Grid, file, Error)) return;
+        int32_t err = -1;
+        Net.reset(WWNetworkCreateFromFile(Rec(file), nullptr, err));
+        if (!Net) {
+            Error = QStringLiteral("loading the grid failed: %1").arg(err);
+            return;
+        }
+        Graph = TBoostGraph(size_t(Grid.Side * Grid.Side));
+        for (size_t i = 0; i < Grid.Edges.size(); ++i) {
+            int32_t idx = -1;
+            if (!Net->FindSection(ToGuid(QUuid(SectionGuid(int(i)))), idx)) {
+                Error = QStringLiteral("section %1 missing").arg(i);
+                return;
+            }
+            Sections.push_back(Net->GetSection(idx));
+            boost::add_edge(size_t(Grid.Edges[i].A), size_t(Grid.Edges[i].B), Sections.back()->GetLength(), Graph);
+        }
+        QRandomGenerator rng(77);
+        for (int q = 0; q < 64; ++q) {
+            const int a = int(rng.bounded(int(Sections.size()))), b = int(rng.bounded(int(Sections.size())));
+            Queries.push_back({a, b, Sections[size_t(a)]->GetLength() / 2, Sections[size_t(b)]->GetLength() / 2});
+        }
+        Manager.reset(WptManagerCreate(nullptr, nullptr, 0, 15.5f, 15.5f, Rec(QStringLiteral("Sans")), 10.0f, 0,
+                                       0xFF000000u, 8.0f, 1, 0xFF0000FFu, 8.0f, 2, 0xFF00FF00u, 5, nullptr, false,
+                                       nullptr, nullptr, nullptr, nullptr, err));
+        if (!Manager) return;
+        Db = Manager->NewDatabase(Rec(QStringLiteral("bench")));
+        Planner.reset(WptPlannerCreate(Rec(FDir.path()), nullptr, Db, Net.get(), 0, 0, nullptr, 0, 0));
+        Boat.reset(LPBoatDefCreate(1));
+        Boat->SetHeights(3.0f, 1.5f, 0.0f);
+        Boat->SetDimensions(10.0f, 3.5f, TFloat2{5.0f, 0.0f});
+        Boat->SetSpeeds(2.0f, 3.0f, 4.0f);
+        Ok = true;
+    }
+    QTemporaryDir FDir;
+};
+
+TDateTime SummerNoonUtc() {
+    static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0), QTimeZone::utc());
+    return double(epoch.msecsTo(QDateTime(QDate(2024, 6, 12), QTime(10, 0), QTimeZone::utc()))) / 86400000.0;
+}
+
+void PlannerQueries(benchmark::State &state, int32_t mode) {
+    TWorld &w = TWorld::Get();
+    if (!w.Ok) {
+        state.SkipWithError(w.Error.toStdString().c_str());
+        return;
+    }
+    size_t q = 0;
+    double metres = 0;
+    for (auto _ : state) {
+        const TQueryPair &p = w.Queries[q++ % w.Queries.size()];
+        int32_t err = -1;
+        state.PauseTiming();
+        IWptRoute *r = w.Db->NewRoute(SummerNoonUtc());
+        r->SetPlanMode(mode, err);
+        r->AddNetworkPoint(w.Sections[size_t(p.FromSection)], p.FromPos, 0, err);
+        r->AddNetworkPoint(w.Sections[size_t(p.ToSection)], p.ToPos, 0, err);
+        state.ResumeTiming();
+        w.Planner->Calculate(w.Boat.get(), r, 0, false, false, false);
+        state.PauseTiming();
+        IWptPlanPoint *end = r->GetLastPoint()->GetPlanPoint();
+        if (end && end->GetArrival()) metres += end->GetArrival()->GetData()->DistanceM;
+        r->DeleteFromDatabase(err);
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()));
+    state.counters["avg_route_km"] = metres / 1000.0 / double(std::max<int64_t>(1, state.iterations()));
+}
+
+void BM_PlannerShortest(benchmark::State &state) { PlannerQueries(state, WptPlanMode::Shortest); }
+void BM_PlannerFastest(benchmark::State &state) { PlannerQueries(state, WptPlanMode::Fastest); }
+
+// Stops once the goal junction is settled, as the planner does.
+struct TStopAtGoal : boost::default_dijkstra_visitor {
+    size_t Goal;
+    explicit TStopAtGoal(size_t goal) : Goal(goal) {}
+    struct TDone {};
+    void finish_vertex(size_t u, const TBoostGraph &) const {
+        if (u == Goal) throw TDone{};
+    }
+};
+
+void BoostQueries(benchmark::State &state, bool stopAtGoal) {
+    TWorld &w = TWorld::Get();
+    if (!w.Ok) {
+        state.SkipWithError(w.Error.toStdString().c_str());
+        return;
+    }
+    const size_t n = boost::num_vertices(w.Graph);
+    std::vector<double> dist(n);
+    std::vector<size_t> pred(n);
+    size_t q = 0;
+    double metres = 0;
+    for (auto _ : state) {
+        const TQueryPair &p = w.Queries[q++ % w.Queries.size()];
+        const size_t from = size_t(w.Grid.Edges[size_t(p.FromSection)].A);
+        const size_t to = size_t(w.Grid.Edges[size_t(p.ToSection)].A);
+        auto params = boost::predecessor_map(pred.data()).distance_map(dist.data());
+        if (stopAtGoal) {
+            try {
+                boost::dijkstra_shortest_paths(w.Graph, from, params.visitor(TStopAtGoal(to)));
+            } catch (const TStopAtGoal::TDone &) {
+            }
+        } else {
+            boost::dijkstra_shortest_paths(w.Graph, from, params);
+        }
+        metres += dist[to];
+        benchmark::DoNotOptimize(dist[to]);
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()));
+    state.counters["avg_route_km"] = metres / 1000.0 / double(std::max<int64_t>(1, state.iterations()));
+}
+
+void BM_BoostDijkstraToGoal(benchmark::State &state) { BoostQueries(state, true); }
+void BM_BoostDijkstraAll(benchmark::State &state) { BoostQueries(state, false); }
+
+// The demo network: written by the generator next to this program's build, or named by
+// MARIVO_DEMO_NETWORK.
+QString DemoNetworkFile(QTemporaryDir &tmp) {
+    const QString given = qEnvironmentVariable("MARIVO_DEMO_NETWORK");
+    if (!given.isEmpty()) return given;
+    const QString exeDir = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
+    const QString built = QDir(exeDir).filePath(QStringLiteral("../demo-data/Waterway Network/WaterwayNetwork.kvwwn"));
+    if (QFileInfo::exists(built)) return built;
+    const QString gen = QDir(exeDir).filePath(QStringLiteral("../tools/demogen/marivo-demogen"));
+    if (!QFileInfo(gen).isExecutable()) return {};
+    if (QProcess::execute(gen, {tmp.path()}) != 0) return {};
+    return QDir(tmp.path()).filePath(QStringLiteral("Waterway Network/WaterwayNetwork.kvwwn"));
+}
+
+void BM_PlannerDemoNetwork(benchmark::State &state) {
+    QTemporaryDir tmp;
+    const QString file = DemoNetworkFile(tmp);
+    int32_t err = -1;
+    Owned<IWWNetwork> net(file.isEmpty() ? nullptr : WWNetworkCreateFromFile(Rec(file), nullptr, err));
+    if (!net) {
+        state.SkipWithError("demo network not found (set MARIVO_DEMO_NETWORK)");
+        return;
+    }
+    TWorld &w = TWorld::Get();
+    if (!w.Ok) {
+        state.SkipWithError(w.Error.toStdString().c_str());
+        return;
+    }
+    Owned<IWptPlanner> planner(WptPlannerCreate(Rec(tmp.path()), nullptr, w.Db, net.get(), 0, 0, nullptr, 0, 0));
+    // From the first section of the yacht haven entrance to the far end of the Dunmeer.
+    IWWSection *from = nullptr, *to = nullptr;
+    for (int32_t i = 0; i < 1000 && net->GetSection(i); ++i) {
+        IWWSection *s = net->GetSection(i);
+        const QString name = QString::fromUtf16(s->GetName()->Text, s->GetName()->Length);
+        if (!from && name == QLatin1String("Yacht Haven Entrance")) from = s;
+        if (name == QLatin1String("Dunmeer Marina Channel")) to = s;
+    }
+    if (!from || !to) {
+        state.SkipWithError("demo network lacks the marina channels");
+        return;
+    }
+    IWptRoute *r = w.Db->NewRoute(SummerNoonUtc());
+    r->AddNetworkPoint(from, from->GetLength(), 0, err);
+    r->AddNetworkPoint(to, to->GetLength(), 0, err);
+    Owned<ILPBoatDef> boat(LPBoatDefCreate(1));
+    boat->SetHeights(2.0f, 1.5f, 0.0f);
+    boat->SetSpeeds(2.0f, 4.0f, 5.0f);
+    for (auto _ : state) planner->Calculate(boat.get(), r, 0, false, false, false);
+    state.SetItemsProcessed(int64_t(state.iterations()));
+    r->DeleteFromDatabase(err);
+}
+
+BENCHMARK(BM_PlannerShortest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlannerFastest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoostDijkstraToGoal)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoostDijkstraAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlannerDemoNetwork)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

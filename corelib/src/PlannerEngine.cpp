@@ -1,0 +1,390 @@
+// The planner's search: Dijkstra over the junctions, with each section's cost worked out
+// when the search first reaches it. Costs that depend on the time of day (structures that
+// wait for their operating window) are worked out at the time the boat gets there; waiting
+// never lets a boat arrive earlier, so the first time a junction is settled is its best.
+#include "PlannerEngine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <queue>
+
+namespace kv::plan {
+
+using namespace kv::ww;
+
+namespace {
+
+constexpr double Inf = std::numeric_limits<double>::infinity();
+constexpr double SecondsPerDay = 86400.0;
+
+bool Given(double v) { return std::isfinite(v) && v < double(WWMissing); }
+bool Exceeds(float boat, double limit) { return boat > 0.0f && Given(limit) && boat > limit; }
+
+double TouristWeight(int32_t kind) {
+    switch (kind) {
+    case 1: return 0.8;   // canal
+    case 2: return 0.9;   // river
+    case 3: return 0.8;   // lake
+    case 4: return 1.3;   // coastal route
+    case 5: return 1.1;   // harbour channel
+    default: return 1.0;
+    }
+}
+
+}  // namespace
+
+int32_t TPlannerEngine::WaitSeconds(TWWStructImpl &s, const TQuery &q) {
+    const int32_t own = s.GetWaitingTime();
+    if (own >= 0) return own;
+    return s.GetKind() == WWStructKind::Lock ? std::max(0, q.LockWait) : std::max(0, q.BridgeWait);
+}
+
+bool TPlannerEngine::SectionAllowed(TWWSectionImpl &s) const {
+    const int32_t body = s.GetWaterBody(), kind = s.GetKind();
+    if (body >= 0 && body < 32 && !(FQuery.WaterBodies & (1u << body))) return false;
+    if (kind >= 0 && kind < 32 && (FQuery.AvoidKinds & (1u << kind))) return false;
+    return true;
+}
+
+double TPlannerEngine::CostOf(const TTravel &t, int32_t kind) const {
+    switch (FQuery.Mode) {
+    case WptPlanMode::Shortest:
+    case WptPlanMode::ShortestIgnoringBlockades:
+        return t.DistanceM;
+    case WptPlanMode::Economic:
+    case WptPlanMode::Cheapest:
+        // Without a consumption curve every mode falls back to time.
+        if (FQuery.Boat.Curve && FQuery.Boat.Curve->GetCount() > 0)
+            return t.Fuel * (FQuery.PricePerUnit > 0 ? FQuery.PricePerUnit : 1.0) + t.Seconds * 1e-12;
+        return t.Seconds;
+    case WptPlanMode::Tourist:
+        return t.Seconds * TouristWeight(kind);
+    default:
+        return t.Seconds;
+    }
+}
+
+TPlannerEngine::TTravel TPlannerEngine::Move(TWWSectionImpl &s, double lo, double hi, bool forward) {
+    TTravel r;
+    r.DistanceM = hi - lo;
+    if (!SectionAllowed(s)) {
+        r.Ok = false;
+        return r;
+    }
+    const TRawSection &raw = s.Raw();
+    const TBoatProfile &b = FQuery.Boat;
+    auto block = [&](int32_t reason) {
+        if (r.Block == WptBlockReason::None) r.Block = reason;
+        if (!FQuery.IgnoreBlocks) r.Ok = false;
+    };
+    // Every interval that overlaps the stretch applies (a point stretch: the one covering it).
+    auto overlapping = [&](TAttr a, auto &&fn) {
+        for (const TInterval &iv : raw.Attrs[size_t(a)]) {
+            if (hi > lo ? iv.From >= hi : iv.From > lo) break;
+            if (iv.To > lo) fn(iv);
+        }
+    };
+    const float air = (FQuery.MastMode == 1 ? b.HeightUnstepped : b.HeightStepped) + std::max(0.0f, b.SafeMargin);
+    const uint32_t cls = b.Commercial ? WWVesselClass::Commercial : WWVesselClass::Pleasure;
+    overlapping(TAttr::Navigability, [&](const TInterval &iv) {
+        if (Given(iv.Num[0]) && !(uint32_t(iv.Num[0]) & cls)) block(WptBlockReason::WrongShippingClass);
+    });
+    overlapping(TAttr::OneWay, [&](const TInterval &iv) {
+        if (Given(iv.Num[0]) && (iv.Num[0] != 0.0) != forward) block(WptBlockReason::WrongDirection);
+    });
+    overlapping(TAttr::MaxDimensions, [&](const TInterval &iv) {
+        if (Exceeds(b.Draught, iv.Num[0])) block(WptBlockReason::Draught);
+        else if (Exceeds(air, iv.Num[1]) || Exceeds(b.Length, iv.Num[2]) || Exceeds(b.Width, iv.Num[3]))
+            block(WptBlockReason::MaxDimensions);
+    });
+    if (!b.Commercial)
+        overlapping(TAttr::CommercialDimensions, [&](const TInterval &iv) {
+            if (Exceeds(b.Draught, iv.Num[0]) || Exceeds(air, iv.Num[1]) || Exceeds(b.Length, iv.Num[2]) ||
+                Exceeds(b.Width, iv.Num[3]))
+                block(WptBlockReason::WrongShippingClass);  // above these: commercial shipping only
+        });
+    if (!r.Ok) return r;
+
+    // Time and consumption, piece by piece where speed limits apply.
+    const double speed = std::max(0.1, b.SpeedMS);
+    auto piece = [&](double len, double limit) {
+        if (len <= 0) return;
+        double v = speed;
+        if (FQuery.ImposeSpeedLimit && Given(limit) && limit > 0) v = std::min(v, limit);
+        const double sec = len / v;
+        r.Seconds += sec;
+        if (b.Curve) r.Fuel += double(b.Curve->GetValueAt(float(v))) * sec;
+    };
+    double cursor = lo;
+    for (const TInterval &iv : raw.Attrs[size_t(TAttr::SpeedLimit)]) {
+        if (iv.From >= hi) break;
+        if (iv.To <= cursor) continue;
+        const double a = std::max(cursor, iv.From), e = std::min(hi, iv.To);
+        piece(a - cursor, Inf);
+        piece(e - a, iv.Num[0]);
+        cursor = e;
+    }
+    piece(hi - cursor, Inf);
+    return r;
+}
+
+const TPlannerEngine::TTravel &TPlannerEngine::WholeMove(int32_t section, bool forward) {
+    const size_t k = size_t(section) * 2 + (forward ? 1 : 0);
+    if (FWholeStamp[k] != FWholeGen) {
+        TWWSectionImpl &s = *FNet.Section(section);
+        FWhole[k] = Move(s, 0.0, s.GetLength(), forward);
+        if (FWhole[k].Ok) FWhole[k].Cost = CostOf(FWhole[k], s.GetKind());
+        FWholeStamp[k] = FWholeGen;
+    }
+    return FWhole[k];
+}
+
+TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, double to,
+                                               double startSec, TStep *step) {
+    TWWSectionImpl &s = *FNet.Section(section);
+    const double len = s.GetLength();
+    from = std::clamp(from, 0.0, len);
+    to = std::clamp(to, 0.0, len);
+    const bool forward = to >= from;
+    const double lo = std::min(from, to), hi = std::max(from, to);
+    TTravel r = (lo <= 0.0 && hi >= len) ? WholeMove(section, forward) : Move(s, lo, hi, forward);
+    if (!r.Ok) return r;
+    if (step) {
+        step->Section = section;
+        step->From = from;
+        step->To = to;
+        step->Block = r.Block;
+    }
+    const auto &structs = s.Structs();
+    if (!structs.empty()) {
+        const double moveSec = r.Seconds, dist = r.DistanceM;
+        double extra = 0.0;
+        auto pass = [&](TWWStructImpl *st) {
+            const double pos = st->Position();
+            if (pos < lo || pos > hi) return true;
+            const double part = dist > 0 ? std::abs(pos - from) / dist : 0.0;
+            const double arrive = startSec + extra + moveSec * part;
+            TPassagePlan p;
+            p.Struct = st;
+            p.Position = pos;
+            p.DistanceM = part * dist;
+            p.ArriveSec = arrive;
+            p.Check = CheckStruct(st->Raw(), FQuery);
+            if (p.Check.Block != WptBlockReason::None) {
+                if (r.Block == WptBlockReason::None) r.Block = p.Check.Block;
+                if (!FQuery.IgnoreBlocks) return r.Ok = false;
+            }
+            double start = arrive;
+            if (p.Check.LowerMast) start += std::max(0, FQuery.Boat.UnstepSeconds);
+            double end = start;
+            if (p.Check.NeedsOperation) {
+                const double open = NextOperated(*st, FDepartUtc + start / SecondsPerDay, forward,
+                                                 FQuery.Boat.Commercial, p.Period, p.Schedule, p.Window);
+                if (std::isnan(open)) {
+                    if (p.Check.Block == WptBlockReason::None) p.Check.Block = WptBlockReason::NoOperation;
+                    if (r.Block == WptBlockReason::None) r.Block = WptBlockReason::NoOperation;
+                    if (!FQuery.IgnoreBlocks) return r.Ok = false;
+                } else {
+                    start = std::max(start, (open - FDepartUtc) * SecondsPerDay);
+                }
+                end = start + WaitSeconds(*st, FQuery);
+            }
+            p.StartSec = start;
+            p.EndSec = end;
+            extra += end - arrive;
+            if (step) step->Passages.push_back(p);
+            return true;
+        };
+        if (forward) {
+            for (auto it = structs.begin(); it != structs.end(); ++it)
+                if (!pass(*it)) return r;
+        } else {
+            for (auto it = structs.rbegin(); it != structs.rend(); ++it)
+                if (!pass(*it)) return r;
+        }
+        r.Seconds += extra;
+    }
+    r.Cost = CostOf(r, s.GetKind());
+    if (step) {
+        step->StartSec = startSec;
+        step->EndSec = startSec + r.Seconds;
+        step->DistanceM = r.DistanceM;
+        step->Fuel = r.Fuel;
+    }
+    return r;
+}
+
+TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const TLocation &to,
+                                  double departUtc) {
+    TPathResult result;
+    const int32_t nSections = FNet.SectionCount(), nNodes = FNet.NodeCount();
+    if (from.Section < 0 || from.Section >= nSections || to.Section < 0 || to.Section >= nSections)
+        return result;
+    const TBoatProfile &a = FQuery.Boat, &b = q.Boat;
+    const bool sameMoves =
+        FHaveQuery && FWhole.size() == size_t(nSections) * 2 && a.Length == b.Length && a.Width == b.Width &&
+        a.Draught == b.Draught && a.HeightStepped == b.HeightStepped && a.HeightUnstepped == b.HeightUnstepped &&
+        a.SafeMargin == b.SafeMargin && a.Commercial == b.Commercial && a.SpeedMS == b.SpeedMS && a.Curve == b.Curve &&
+        FQuery.MastMode == q.MastMode && FQuery.WaterBodies == q.WaterBodies && FQuery.AvoidKinds == q.AvoidKinds &&
+        FQuery.ImposeSpeedLimit == q.ImposeSpeedLimit && FQuery.IgnoreBlocks == q.IgnoreBlocks &&
+        FQuery.Mode == q.Mode && FQuery.PricePerUnit == q.PricePerUnit;
+    FQuery = q;
+    FHaveQuery = true;
+    FDepartUtc = departUtc;
+    if (++FStamp == 0) {  // the stamps wrapped: start the marks afresh
+        std::fill(FNodeStamp.begin(), FNodeStamp.end(), 0u);
+        FStamp = 1;
+    }
+    if (FWhole.size() != size_t(nSections) * 2) {
+        FWhole.assign(size_t(nSections) * 2, TTravel{});
+        FWholeStamp.assign(size_t(nSections) * 2, 0u);
+        FHasStructs.resize(size_t(nSections));
+        FLength.resize(size_t(nSections));
+        for (int32_t i = 0; i < nSections; ++i) {
+            FHasStructs[size_t(i)] = FNet.Section(i)->Structs().empty() ? 0 : 1;
+            FLength[size_t(i)] = FNet.Section(i)->GetLength();
+        }
+    }
+    // A boat definition changes in place (profiles are copied into it): its consumption curve
+    // must still have the same points for the kept moves to hold.
+    std::vector<TFloat2> curve;
+    for (int32_t i = 0; b.Curve && i < b.Curve->GetCount(); ++i) curve.push_back(b.Curve->GetPoint(i));
+    const bool sameCurve = curve.size() == FCurve.size() &&
+                           std::equal(curve.begin(), curve.end(), FCurve.begin(), [](const TFloat2 &x, const TFloat2 &y) {
+                               return x.X == y.X && x.Y == y.Y;
+                           });
+    if (!sameMoves || !sameCurve) {
+        if (++FWholeGen == 0) {
+            std::fill(FWholeStamp.begin(), FWholeStamp.end(), 0u);
+            FWholeGen = 1;
+        }
+    }
+    FCurve = std::move(curve);
+    if (FKey.size() != size_t(nNodes)) {
+        FKey.assign(size_t(nNodes), Inf);
+        FSec.assign(size_t(nNodes), 0.0);
+        FPrevSection.assign(size_t(nNodes), -1);
+        FPrevNode.assign(size_t(nNodes), -1);
+        FPrevForward.assign(size_t(nNodes), 0);
+        FNodeStamp.assign(size_t(nNodes), 0u);
+    }
+    auto key = [&](int32_t n) { return FNodeStamp[size_t(n)] == FStamp ? FKey[size_t(n)] : Inf; };
+
+    using TEntry = std::pair<double, int32_t>;
+    std::priority_queue<TEntry, std::vector<TEntry>, std::greater<>> open;
+    auto relax = [&](int32_t node, double k, double sec, int32_t viaSection, int32_t viaNode, bool fwd) {
+        if (k >= key(node)) return;
+        const size_t i = size_t(node);
+        FNodeStamp[i] = FStamp;
+        FKey[i] = k;
+        FSec[i] = sec;
+        FPrevSection[i] = viaSection;
+        FPrevNode[i] = viaNode;
+        FPrevForward[i] = fwd ? 1 : 0;
+        open.emplace(k, node);
+    };
+
+    TWWSectionImpl &first = *FNet.Section(from.Section);
+    TWWSectionImpl &last = *FNet.Section(to.Section);
+    {
+        const TTravel a = Travel(from.Section, from.Position, first.GetLength(), 0.0, nullptr);
+        if (a.Ok) relax(first.EndNode()->Index, a.Cost, a.Seconds, from.Section, -2, true);
+        const TTravel b = Travel(from.Section, from.Position, 0.0, 0.0, nullptr);
+        if (b.Ok) relax(first.StartNode()->Index, b.Cost, b.Seconds, from.Section, -2, false);
+    }
+    double best = Inf;
+    int32_t bestNode = -1;  // -2: along the start section straight to the goal
+    if (from.Section == to.Section) {
+        const TTravel d = Travel(from.Section, from.Position, to.Position, 0.0, nullptr);
+        if (d.Ok) best = d.Cost, bestNode = -2;
+    }
+    const int32_t goalStart = last.StartNode()->Index, goalEnd = last.EndNode()->Index;
+
+    while (!open.empty()) {
+        const auto [k, u] = open.top();
+        open.pop();
+        if (k > key(u)) continue;  // superseded
+        if (k >= best) break;
+        const double sec = FSec[size_t(u)];
+        if (u == goalStart) {
+            const TTravel t = Travel(to.Section, 0.0, to.Position, sec, nullptr);
+            if (t.Ok && k + t.Cost < best) best = k + t.Cost, bestNode = u;
+        }
+        if (u == goalEnd) {
+            const TTravel t = Travel(to.Section, last.GetLength(), to.Position, sec, nullptr);
+            if (t.Ok && k + t.Cost < best) best = k + t.Cost, bestNode = u;
+        }
+        for (const TWWArc &arc : FNet.ArcsOf(u)) {
+            const size_t si = size_t(arc.Section);
+            if (!FHasStructs[si]) {
+                // Time-independent: the kept move, its cost worked out once with it.
+                const TTravel &w = WholeMove(arc.Section, arc.Forward);
+                if (w.Ok) relax(arc.OtherNode, k + w.Cost, sec + w.Seconds, arc.Section, u, arc.Forward);
+                continue;
+            }
+            const double len = FLength[si];
+            const TTravel t = Travel(arc.Section, arc.Forward ? 0.0 : len, arc.Forward ? len : 0.0, sec, nullptr);
+            if (t.Ok) relax(arc.OtherNode, k + t.Cost, sec + t.Seconds, arc.Section, u, arc.Forward);
+        }
+    }
+    if (bestNode == -1) return result;
+
+    // The sections in sailing order, then sailed once more to record times and structures.
+    struct TLegSpec {
+        int32_t Section;
+        double From, To;
+    };
+    std::vector<TLegSpec> specs;
+    if (bestNode == -2) {
+        specs.push_back({from.Section, from.Position, to.Position});
+    } else {
+        const bool goalFromStart = bestNode == goalStart &&
+                                   (bestNode != goalEnd || [&] {
+                                       // Both ends are the same junction: take the cheaper way in.
+                                       const double sec = FSec[size_t(bestNode)];
+                                       const TTravel a = Travel(to.Section, 0.0, to.Position, sec, nullptr);
+                                       const TTravel b = Travel(to.Section, last.GetLength(), to.Position, sec, nullptr);
+                                       return a.Ok && (!b.Ok || a.Cost <= b.Cost);
+                                   }());
+        specs.push_back({to.Section, goalFromStart ? 0.0 : last.GetLength(), to.Position});
+        int32_t n = bestNode;
+        while (true) {
+            const size_t i = size_t(n);
+            const int32_t sec = FPrevSection[i];
+            TWWSectionImpl &s = *FNet.Section(sec);
+            const bool fwd = FPrevForward[i] != 0;
+            if (FPrevNode[i] == -2) {
+                specs.push_back({sec, from.Position, fwd ? s.GetLength() : 0.0});
+                break;
+            }
+            specs.push_back({sec, fwd ? 0.0 : s.GetLength(), fwd ? s.GetLength() : 0.0});
+            n = FPrevNode[i];
+        }
+        std::reverse(specs.begin(), specs.end());
+    }
+    double sec = 0.0, dist = 0.0, fuel = 0.0;
+    for (const TLegSpec &sp : specs) {
+        TStep step;
+        const TTravel t = Travel(sp.Section, sp.From, sp.To, sec, &step);
+        if (!t.Ok) return TPathResult{};  // cannot happen: the search sailed the same way
+        if (t.DistanceM <= 0.0 && step.Passages.empty() && specs.size() > 1) continue;
+        step.StartDistM = dist;
+        step.StartFuel = fuel;
+        for (auto &p : step.Passages) p.DistanceM += dist;
+        if (result.FirstBlock == WptBlockReason::None) result.FirstBlock = step.Block;
+        for (const auto &p : step.Passages)
+            if (result.FirstBlock == WptBlockReason::None) result.FirstBlock = p.Check.Block;
+        sec += t.Seconds;
+        dist += t.DistanceM;
+        fuel += t.Fuel;
+        result.Steps.push_back(std::move(step));
+    }
+    result.Found = true;
+    result.Seconds = sec;
+    result.DistanceM = dist;
+    result.Fuel = fuel;
+    return result;
+}
+
+}  // namespace kv::plan

@@ -1,0 +1,612 @@
+// The route planner on the demo network (Velmerland) and on generated random networks.
+#include "DemoData.h"
+#include "TestSupport.h"
+#include "base/logbook/KvLogbook.h"
+#include "base/waypoints/KvWaypoints.h"
+
+#include <KvLibNav6/KvBoatDef.h>
+#include <KvLibNav6/KvErrorCodes.h>
+#include <KvLibNav6/KvGeodesy.h>
+#include <KvLibNav6/KvLib.h>
+#include <KvLibNav6/KvNavBoat.h>
+#include <KvLibNav6/KvPlanner.h>
+#include <KvLibNav6/KvWWNetwork.h>
+#include <KvLibNav6/KvWaypoints.h>
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTimeZone>
+#include <QUuid>
+
+#include <cmath>
+#include <limits>
+#include <map>
+#include <memory>
+#include <queue>
+
+namespace {
+
+struct TDeleter {
+    void operator()(NavObject *o) const { ObjectDelete(o); }
+};
+template <class T>
+using Owned = std::unique_ptr<T, TDeleter>;
+
+QString Q(const TStrWRec *r) { return r ? QString::fromUtf16(r->Text, r->Length) : QString(); }
+
+struct Rec {
+    explicit Rec(QString s) : Text(std::move(s)) {}
+    operator const TStrWRec &() {
+        R.Length = int32_t(Text.size());
+        R.Text = reinterpret_cast<const char16_t *>(Text.utf16());
+        return R;
+    }
+    QString Text;
+    TStrWRec R;
+};
+
+TGUID Guid(const QString &text) {
+    const QUuid u(text);
+    TGUID g;
+    g.D1 = u.data1;
+    g.D2 = u.data2;
+    g.D3 = u.data3;
+    for (int i = 0; i < 8; ++i) g.D4[i] = u.data4[i];
+    return g;
+}
+
+const QTimeZone &Local() {
+    static const QTimeZone z = [] {
+        QTimeZone t("Europe/Amsterdam");
+        return t.isValid() ? t : QTimeZone(3600);
+    }();
+    return z;
+}
+
+TDateTime ToTDateTime(const QDateTime &dt) {
+    static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0), QTimeZone::utc());
+    return double(epoch.msecsTo(dt.toUTC())) / 86400000.0;
+}
+
+QDateTime FromTDateTime(TDateTime t) {
+    static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0), QTimeZone::utc());
+    return epoch.addMSecs(qint64(std::llround(t * 86400000.0))).toTimeZone(Local());
+}
+
+Owned<IWWNetwork> LoadNetwork(const QString &file) {
+    int32_t err = -1;
+    Owned<IWWNetwork> net(WWNetworkCreateFromFile(Rec(file), nullptr, err));
+    EXPECT_EQ(err, KvErr::Ok);
+    return net;
+}
+
+Owned<IWptManager> MakeManager() {
+    int32_t err = -1;
+    Owned<IWptManager> m(WptManagerCreate(nullptr, nullptr, 0, 15.5f, 15.5f, Rec(QStringLiteral("DejaVu Sans")),
+                                          10.0f, 0, 0xFF000000u, 8.0f, 1, 0xFF0000FFu, 8.0f, 2, 0xFF00FF00u, 5,
+                                          nullptr, false, nullptr, nullptr, nullptr, nullptr, err));
+    EXPECT_EQ(err, KvErr::Ok);
+    return m;
+}
+
+struct TBoatSpec {
+    float height = 2.0f, lowered = 1.5f, length = 9.0f, width = 3.2f, draught = 1.1f;
+    float speed = 4.0f;
+};
+
+Owned<ILPBoatDef> MakeBoat(const TBoatSpec &b) {
+    Owned<ILPBoatDef> bd(LPBoatDefCreate(1));
+    bd->SetHeights(b.height, b.lowered, 0.0f);
+    bd->SetDimensions(b.length, b.width, TFloat2{b.length * 0.5f, 0.0f});
+    bd->SetDraught(b.draught);
+    bd->SetSpeeds(b.speed * 0.5f, b.speed, b.speed * 1.5f);
+    bd->SetCommercial(false);
+    bd->SetTimeUnstepStep(600);
+    const TFloat2 curve[] = {{0.0f, 0.0f}, {10.0f, 1e-5f}};  // 10 ml/s at 10 m/s
+    bd->GetFuelCurve()->SetPoints(2, curve);
+    return bd;
+}
+
+// What the plan of a two-point route says, in sailing order.
+struct TPlanView {
+    int32_t status = -99;
+    QStringList structures;    // names of structure objects
+    QStringList fairways;      // fairway of each leg, repeats folded
+    std::vector<IWptRouteObject *> objects;
+    double distanceM = 0, fuel = 0;
+    TDateTime departure = 0, arrival = 0;
+};
+
+TPlanView View(IWptRoute *route) {
+    TPlanView v;
+    IWptPlanPoint *end = route->GetLastPoint() ? route->GetLastPoint()->GetPlanPoint() : nullptr;
+    if (!end) return v;
+    v.status = end->GetStatus();
+    IWptPlanPoint *start = route->GetPoint(0)->GetPlanPoint();
+    if (start && start->GetDeparture()) v.departure = start->GetDeparture()->GetData()->TimeUTC;
+    if (end->GetArrival()) {
+        v.arrival = end->GetArrival()->GetData()->TimeUTC;
+        v.distanceM = end->GetArrival()->GetData()->DistanceM;
+        v.fuel = end->GetArrival()->GetData()->ConsumptionM3;
+    }
+    IWptRouteObjectList *list = end->GetObjects();
+    IWWSection *lastSection = nullptr;
+    for (int32_t i = 0; list && i < list->GetCount(); ++i) {
+        IWptRouteObject *o = list->GetItem(i);
+        v.objects.push_back(o);
+        if (o->GetKind() == WptRouteObjectKind::Structure)
+            v.structures << Q(o->GetStructPassage()->GetStruct()->GetName());
+        IWWSection *s = o->GetLeg() ? o->GetLeg()->GetSection() : nullptr;
+        if (s && s != lastSection && s->GetFairway()) {
+            const QString f = Q(s->GetFairway()->GetName());
+            if (v.fairways.isEmpty() || v.fairways.back() != f) v.fairways << f;
+            lastSection = s;
+        }
+    }
+    return v;
+}
+
+class PlannerDemo : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        Demo = new demo::TNetwork(demo::BuildDemoNetwork());
+        Folder = new QString(testsupport::MakeTempDir(QStringLiteral("planner")));
+        File = new QString(QDir(*Folder).filePath(QStringLiteral("WaterwayNetwork.kvwwn")));
+        QString error;
+        if (!demo::WriteNetwork(*Demo, *File, error)) File->clear();
+    }
+    static void TearDownTestSuite() {
+        delete Demo;
+        delete Folder;
+        delete File;
+    }
+    void SetUp() override {
+        ASSERT_FALSE(File->isEmpty()) << "demo network could not be written";
+        Net = LoadNetwork(*File);
+        ASSERT_TRUE(Net);
+        Manager = MakeManager();
+        Db = Manager->NewDatabase(Rec(QStringLiteral("Planner test")));
+        ASSERT_NE(Db, nullptr);
+        Planner.reset(WptPlannerCreate(Rec(*Folder), nullptr, Db, Net.get(), 0, 0, nullptr, 0, 0));
+        ASSERT_TRUE(Planner);
+    }
+    void TearDown() override {
+        Planner.reset();
+        Manager.reset();
+        Net.reset();
+    }
+
+    IWWSection *SectionByGuid(const QString &guid) {
+        int32_t i = -1;
+        return Net->FindSection(Guid(guid), i) ? Net->GetSection(i) : nullptr;
+    }
+    // A route from the Saltmere Yacht Haven to the Dunmeer Marina.
+    IWptRoute *MarinaRoute(int32_t mode, const QDateTime &departure) {
+        IWptRoute *r = Db->NewRoute(ToTDateTime(departure));
+        int32_t err = -1;
+        r->SetPlanMode(mode, err);
+        EXPECT_EQ(err, KvErr::Ok);
+        for (const demo::TMarina &m : Demo->Marinas) {
+            IWWSection *s = SectionByGuid(m.Section);
+            EXPECT_NE(s, nullptr) << m.Name.toStdString();
+            EXPECT_NE(r->AddNetworkPoint(s, m.SectionPosition, 0, err), nullptr);
+            EXPECT_EQ(err, KvErr::Ok);
+        }
+        return r;
+    }
+    TPlanView Plan(IWptRoute *r, const TBoatSpec &boat) {
+        Owned<ILPBoatDef> bd = MakeBoat(boat);
+        Planner->Calculate(bd.get(), r, 0, false, false, false);
+        return View(r);
+    }
+
+    static demo::TNetwork *Demo;
+    static QString *Folder;
+    static QString *File;
+    Owned<IWWNetwork> Net;
+    Owned<IWptManager> Manager;
+    IWptDatabase *Db = nullptr;
+    Owned<IWptPlanner> Planner;
+};
+demo::TNetwork *PlannerDemo::Demo = nullptr;
+QString *PlannerDemo::Folder = nullptr;
+QString *PlannerDemo::File = nullptr;
+
+// A summer Wednesday: every bridge and lock keeps its summer times.
+QDateTime SummerDay(int hour, int minute = 0) { return QDateTime(QDate(2024, 6, 12), QTime(hour, minute), Local()); }
+
+TEST_F(PlannerDemo, MarinaToMarinaFollowsTheRiverInFastestAndShortestMode) {
+    const QStringList riverStructures = {"Coast Road Bridge", "Orle Road Bridge", "Millbrook Bridge",
+                                         "Low Orle Bridge",   "Orle Weir",        "Orle Railway Bridge",
+                                         "Dunmeer Cut Bridge"};
+    const QStringList riverFairways = {"Yacht Haven Entrance", "River Orle", "Dunmeer Cut", "Dunmeer Marina Channel"};
+    struct Case {
+        const char *name;
+        int32_t mode;
+    };
+    const Case cases[] = {{"fastest", WptPlanMode::Fastest}, {"shortest", WptPlanMode::Shortest}};
+    std::map<int32_t, TPlanView> views;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        IWptRoute *r = MarinaRoute(c.mode, SummerDay(10));
+        const TPlanView v = Plan(r, TBoatSpec{});
+        EXPECT_EQ(v.status, WptPlanStatus::Planned);
+        EXPECT_EQ(v.structures, riverStructures);
+        EXPECT_EQ(v.fairways, riverFairways);
+        // The whole river and cut, and from each marina's channel the stretch from its
+        // junction to the marina (both marina sections start at that junction).
+        double expected = Demo->Marinas[0].SectionPosition + Demo->Marinas[1].SectionPosition;
+        for (const demo::TSection &s : Demo->Sections)
+            if (s.Name == QLatin1String("River Orle") || s.Name == QLatin1String("Dunmeer Cut")) expected += s.LengthM;
+        EXPECT_NEAR(v.distanceM, expected, expected * 0.002);
+        // Times: at most the boat's speed on average, and the Millbrook opening takes its 300 s.
+        EXPECT_GT((v.arrival - v.departure) * 86400.0, v.distanceM / 4.0 + 300.0 - 1.0);
+        EXPECT_GT(v.fuel, 0.0);
+        // Only the opening bridge that is too low for the boat has to open.
+        for (IWptRouteObject *o : v.objects) {
+            if (o->GetKind() != WptRouteObjectKind::Structure) continue;
+            const QString name = Q(o->GetStructPassage()->GetStruct()->GetName());
+            EXPECT_EQ(o->GetBlockReason(), WptBlockReason::None) << name.toStdString();
+            EXPECT_EQ(o->GetStructPassage()->GetOperation()->OperatingPeriod != nullptr,
+                      name == QLatin1String("Millbrook Bridge"))
+                << name.toStdString();
+        }
+        // The route point closes the list and objects run in sailing order.
+        ASSERT_FALSE(v.objects.empty());
+        EXPECT_EQ(v.objects.back()->GetKind(), WptRouteObjectKind::RoutePoint);
+        EXPECT_EQ(v.objects.back()->GetPlanPoint(), r->GetLastPoint()->GetPlanPoint());
+        for (size_t i = 1; i < v.objects.size(); ++i) {
+            EXPECT_LE(v.objects[i - 1]->GetValues()[0], v.objects[i]->GetValues()[0] + 1e-6);
+            EXPECT_LE(v.objects[i - 1]->GetValues()[3], v.objects[i]->GetValues()[3] + 1e-9);
+        }
+        views[c.mode] = v;
+    }
+    EXPECT_LE(views[WptPlanMode::Shortest].distanceM, views[WptPlanMode::Fastest].distanceM + 1e-6);
+    EXPECT_LE(views[WptPlanMode::Fastest].arrival, views[WptPlanMode::Shortest].arrival + 1e-9);
+}
+
+TEST_F(PlannerDemo, BoatHeightAgainstTheLowBridgeFollowsTheWaterLevel) {
+    // "Low Orle Bridge" is 3.6 m above the datum: its clearance is 3.6 m minus the water level.
+    struct Case {
+        const char *name;
+        float height;
+        float waterLevel;
+        bool underLowBridge;
+    };
+    const Case cases[] = {
+        {"low boat at the normal level", 2.0f, 1.0f, true},
+        {"3 m boat at the normal level goes round", 3.0f, 1.0f, false},
+        {"3 m boat at a low level fits under", 3.0f, 0.2f, true},
+        {"2.5 m boat when the river is high goes round", 2.5f, 1.5f, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Planner->SetNAPWaterLevel(c.waterLevel);
+        EXPECT_FLOAT_EQ(Planner->GetNAPWaterLevel(), c.waterLevel);
+        TBoatSpec boat;
+        boat.height = c.height;
+        const TPlanView v = Plan(MarinaRoute(WptPlanMode::Fastest, SummerDay(10)), boat);
+        ASSERT_EQ(v.status, WptPlanStatus::Planned);
+        EXPECT_EQ(v.structures.contains(QStringLiteral("Low Orle Bridge")), c.underLowBridge) << v.structures.join(", ").toStdString();
+        if (!c.underLowBridge) {
+            // The way round is a canal with a lock.
+            EXPECT_TRUE(v.structures.contains(QStringLiteral("Kessel Lock")) ||
+                        v.structures.contains(QStringLiteral("Brisk Lock")))
+                << v.structures.join(", ").toStdString();
+        }
+    }
+}
+
+TEST_F(PlannerDemo, BoatTooHighForEveryWayGetsTheBlockReason) {
+    TBoatSpec boat;
+    boat.height = 8.0f;  // under the Orle Road Bridge (9 m), over every bridge into the Dunmeer
+    boat.lowered = 8.0f;
+    IWptRoute *r = MarinaRoute(WptPlanMode::Fastest, SummerDay(10));
+    const TPlanView v = Plan(r, boat);
+    EXPECT_EQ(v.status, WptPlanStatus::UnreachableNetwork);
+    EXPECT_EQ(r->GetLastPoint()->GetPlanPoint()->GetArrival(), nullptr);
+    EXPECT_EQ(r->GetPoint(0)->GetPlanPoint()->GetStatus(), WptPlanStatus::Planned);
+    int tooHigh = 0;
+    for (IWptRouteObject *o : v.objects)
+        if (o->GetBlockReason() == WptBlockReason::TooHigh) {
+            ++tooHigh;
+            EXPECT_EQ(o->GetKind(), WptRouteObjectKind::Structure);
+        }
+    EXPECT_GE(tooHigh, 1);
+    // The route explore ends where the plan stops.
+    TNavRouteData nd;
+    EXPECT_FALSE(r->GetSchedule()->FillNavData(nd, ToTDateTime(SummerDay(20))));
+}
+
+TEST_F(PlannerDemo, LoweredMastPassesAFixedBridgeWhereAllowed) {
+    TWptRouteDefaults saved;
+    _GetWptRouteDefaults(saved);
+    TWptRouteDefaults d = saved;
+    d.MastMode = 2;  // lowered at bridges
+    SetWptRouteDefaults(d);
+    IWptRoute *r = MarinaRoute(WptPlanMode::Shortest, SummerDay(10));
+    SetWptRouteDefaults(saved);
+    TBoatSpec boat;
+    boat.height = 3.0f;
+    boat.lowered = 1.5f;
+    const TPlanView v = Plan(r, boat);
+    ASSERT_EQ(v.status, WptPlanStatus::Planned);
+    bool lowered = false;
+    for (IWptRouteObject *o : v.objects)
+        if (o->GetKind() == WptRouteObjectKind::Structure &&
+            Q(o->GetStructPassage()->GetStruct()->GetName()) == QLatin1String("Low Orle Bridge"))
+            lowered = o->GetStructPassage()->NeedsUnsteppedMast();
+    EXPECT_TRUE(lowered) << v.structures.join(", ").toStdString();
+}
+
+TEST_F(PlannerDemo, NightDepartureWaitsForTheBridgeToOpen) {
+    // Millbrook Bridge (1.8 m closed) opens 07:00-12:00 and 13:00-21:00 in summer.
+    const TPlanView day = Plan(MarinaRoute(WptPlanMode::Fastest, SummerDay(10)), TBoatSpec{});
+    IWptRoute *night = MarinaRoute(WptPlanMode::Fastest, SummerDay(22, 30));
+    const TPlanView v = Plan(night, TBoatSpec{});
+    ASSERT_EQ(v.status, WptPlanStatus::Planned);
+    IWptRouteStructPassage *millbrook = nullptr;
+    bool stopBefore = false;
+    for (IWptRouteObject *o : v.objects) {
+        if (o->GetKind() == WptRouteObjectKind::SailingTimesStop) stopBefore = true;
+        if (o->GetKind() == WptRouteObjectKind::Structure &&
+            Q(o->GetStructPassage()->GetStruct()->GetName()) == QLatin1String("Millbrook Bridge")) {
+            millbrook = o->GetStructPassage();
+            break;
+        }
+    }
+    ASSERT_NE(millbrook, nullptr);
+    EXPECT_TRUE(stopBefore);
+    const QDateTime opens = FromTDateTime(millbrook->GetPassageStart());
+    EXPECT_EQ(opens.date(), QDate(2024, 6, 13));
+    EXPECT_EQ(opens.time(), QTime(7, 0));
+    EXPECT_NEAR((millbrook->GetPassageEnd() - millbrook->GetPassageStart()) * 86400.0, 300.0, 1.0);
+    ASSERT_NE(millbrook->GetOperation()->TimeWindow, nullptr);
+    EXPECT_EQ(const_cast<IWWTimeWindow *>(millbrook->GetOperation()->TimeWindow)->GetTimes().StartHour, 7);
+    // Same way, but hours later than the sailing time alone.
+    EXPECT_EQ(v.structures, day.structures);
+    EXPECT_GT((v.arrival - v.departure) - (day.arrival - day.departure), 7.0 / 24.0);
+}
+
+TEST_F(PlannerDemo, StaysAndScheduleFollowThePlan) {
+    IWptRoute *r = MarinaRoute(WptPlanMode::Fastest, SummerDay(9));
+    // A via point on the river, halfway, with a stay of one hour.
+    const demo::TMarina &dest = Demo->Marinas[1];
+    int32_t err = -1;
+    r->DeletePoint(r->GetLastPoint(), err);
+    ASSERT_EQ(err, KvErr::Ok);
+    IWWSection *river = nullptr;
+    for (const demo::TSection &s : Demo->Sections)
+        if (s.Name == QLatin1String("River Orle")) river = SectionByGuid(s.Guid);  // the last one
+    ASSERT_NE(river, nullptr);
+    IWptRoutePoint *via = r->AddNetworkPoint(river, river->GetLength() / 2, 0, err);
+    ASSERT_NE(via, nullptr);
+    TRouteStayRec stay;
+    stay.Kind = RouteStayKind::StayFor;
+    stay.Duration = 3600;
+    via->SetStay(stay, err);
+    ASSERT_EQ(err, KvErr::Ok);
+    r->AddNetworkPoint(SectionByGuid(dest.Section), dest.SectionPosition, 0, err);
+    ASSERT_EQ(err, KvErr::Ok);
+    Owned<ILPBoatDef> bd = MakeBoat(TBoatSpec{});
+    Planner->Calculate(bd.get(), r, 0, false, false, false);
+
+    IWptPlanPoint *vp = via->GetPlanPoint();
+    ASSERT_NE(vp, nullptr);
+    ASSERT_NE(vp->GetArrival(), nullptr);
+    ASSERT_NE(vp->GetDeparture(), nullptr);
+    EXPECT_EQ(vp->GetStop()->Kind, WptPlanStopKind::FixedSeconds);
+    EXPECT_NEAR((vp->GetDeparture()->GetData()->TimeUTC - vp->GetArrival()->GetData()->TimeUTC) * 86400.0, 3600.0, 1.0);
+    EXPECT_EQ(r->GetPoint(0)->GetPlanPoint()->GetNextObjects(), vp->GetObjects());
+    EXPECT_EQ(vp->GetNextObjects(), r->GetLastPoint()->GetPlanPoint()->GetObjects());
+
+    // Route explore: outside the plan nothing; during the stay the boat stands at the point;
+    // under way it moves forward at no more than its speed.
+    IWptRouteSchedule *sch = r->GetSchedule();
+    TNavRouteData nd;
+    const TDateTime dep = r->GetPoint(0)->GetPlanPoint()->GetDeparture()->GetData()->TimeUTC;
+    EXPECT_FALSE(sch->FillNavData(nd, dep - 1.0 / 24));
+    const TDateTime arrive = vp->GetArrival()->GetData()->TimeUTC;
+    ASSERT_TRUE(sch->FillNavData(nd, arrive + 0.5 / 24));
+    EXPECT_NEAR(nd.RouteDistance, vp->GetArrival()->GetData()->DistanceM, 1.0);
+    EXPECT_EQ(nd.Objects, vp->GetNextObjects());
+    TMotion m;
+    TRoutePosition pos;
+    ASSERT_TRUE(sch->FillMotionData(m, 0, 0, &pos, 0, arrive + 0.5 / 24, 1));
+    EXPECT_FLOAT_EQ(m.SpeedMS, 0.0f);
+    TNavRouteData a, b;
+    ASSERT_TRUE(sch->FillNavData(a, dep + 10.0 / 1440));
+    ASSERT_TRUE(sch->FillNavData(b, dep + 20.0 / 1440));
+    EXPECT_GT(b.RouteDistance, a.RouteDistance);
+    EXPECT_LE(b.RouteDistance - a.RouteDistance, 4.0 * 600.0 + 1.0);
+    ASSERT_NE(a.NetworkPosition, nullptr);
+    EXPECT_NE(a.NetworkPosition->GetSection(), nullptr);
+    ASSERT_TRUE(sch->FillMotionData(m, 0, 0, &pos, 0, dep + 10.0 / 1440, 1));
+    EXPECT_GT(m.SpeedMS, 0.5f);
+    EXPECT_LE(m.SpeedMS, 4.0f + 1e-3f);
+    EXPECT_NEAR(pos.Lat * 180 / M_PI, 52.9, 0.2);
+}
+
+TEST_F(PlannerDemo, SettingsAndPointsOffTheNetwork) {
+    Planner->SetBridgeWaitTime(120);
+    Planner->SetLockWaitTime(900);
+    Planner->SetImposeSpeedLimit(false);
+    Planner->SetPlannerValueA3(0x20);
+    EXPECT_EQ(Planner->GetBridgeWaitTime(), 120);
+    EXPECT_EQ(Planner->GetLockWaitTime(), 900);
+    EXPECT_FALSE(Planner->GetImposeSpeedLimit());
+    EXPECT_EQ(Planner->GetPlannerValueA3(), 0x20);
+    Planner->ResetValue44(0);
+    EXPECT_EQ(Planner->GetPlannerValueA3(), 0);
+
+    // Kind 5 (harbour channels) avoided: both marinas lie on one, so no route is possible.
+    Planner->SetPlannerValueA3(1 << 5);
+    IWptRoute *r = MarinaRoute(WptPlanMode::Fastest, SummerDay(10));
+    EXPECT_EQ(Plan(r, TBoatSpec{}).status, WptPlanStatus::UnreachableNetwork);
+    Planner->SetPlannerValueA3(0);
+
+    // Points by position only make a direct leg with its course.
+    IWptRoute *direct = Db->NewRoute(ToTDateTime(SummerDay(10)));
+    int32_t err = -1;
+    direct->AddPointAtPosition(TRoutePosition{52.90 * M_PI / 180, 4.40 * M_PI / 180, 0}, err);
+    direct->AddPointAtPosition(TRoutePosition{52.95 * M_PI / 180, 4.40 * M_PI / 180, 0}, err);
+    const TPlanView v = Plan(direct, TBoatSpec{});
+    EXPECT_EQ(v.status, WptPlanStatus::Planned);
+    EXPECT_NEAR(v.distanceM, 5560.0, 30.0);
+    EXPECT_NEAR(direct->GetLastPoint()->GetPlanPoint()->GetObjects()->GetCourse(), 0.0, 1e-3);
+    EXPECT_TRUE(direct->GetChartCoverage()->NeedsCharts());
+    EXPECT_FALSE(direct->GetChartCoverage()->CoveredBy(nullptr));
+
+    // Bad network locations are refused, not added.
+    EXPECT_EQ(direct->AddNetworkPoint(nullptr, 0.0, 0, err), nullptr);
+    EXPECT_EQ(err, KvErr::InvalidArgument);
+    EXPECT_EQ(direct->AddPointAt(nullptr, 0.0, 0.0, 0, err), nullptr);
+    EXPECT_EQ(err, KvErr::InvalidArgument);
+    // A structure stands for its place on its section.
+    int32_t idx = -1;
+    const TGUID lockGuid = Guid(Demo->FindStructureByName(QStringLiteral("Kessel Lock"))->Guid);
+    ASSERT_TRUE(Net->FindStruct(&lockGuid, idx));
+    IWWStruct *lock = Net->GetStruct(idx);
+    IWptRoutePoint *p = direct->AddPointAt(lock, 0.0, 0.0, 0, err);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(err, KvErr::Ok);
+    EXPECT_FALSE(p->IsDirect());
+    TDouble3 at;
+    GeoToGlobal2(at, TGeoPoint{p->GetPosition()->Lat, p->GetPosition()->Lon}, nullptr);
+    const TDouble3 want = lock->GetGlobalPosition();
+    EXPECT_LT(std::hypot(at.X - want.X, at.Y - want.Y, at.Z - want.Z), 1.0);
+}
+
+TEST_F(PlannerDemo, ANewNetworkEmptiesOldPlans) {
+    IWptRoute *r = MarinaRoute(WptPlanMode::Fastest, SummerDay(10));
+    Plan(r, TBoatSpec{});
+    ASSERT_NE(r->GetLastPoint()->GetPlanPoint(), nullptr);
+    Planner->SetWaterwayNetwork(nullptr, nullptr);
+    EXPECT_EQ(r->GetLastPoint()->GetPlanPoint(), nullptr);
+    // Without a network the same network points are sailed as direct legs.
+    const TPlanView v = Plan(r, TBoatSpec{});
+    EXPECT_EQ(v.status, WptPlanStatus::Planned);
+    EXPECT_TRUE(v.structures.isEmpty());
+}
+
+// ---- random networks against an independent Dijkstra ----
+
+demo::TNetwork RandomNetwork(quint32 seed, int nodes, int extraSections) {
+    QRandomGenerator rng(seed);
+    demo::TNetwork net;
+    for (int i = 0; i < nodes; ++i)
+        net.Junctions.push_back(demo::TJunction{i + 1, {5.0 + rng.bounded(0.3), 52.0 + rng.bounded(0.2)}});
+    auto add = [&](int a, int b, int n) {
+        demo::TSection s;
+        s.Guid = demo::NameGuid(QStringLiteral("random:%1:%2").arg(seed).arg(n));
+        s.Name = QStringLiteral("S%1").arg(n);
+        s.StartJunction = a + 1;
+        s.EndJunction = b + 1;
+        const demo::TLonLat pa = net.Junctions[size_t(a)].Pos, pb = net.Junctions[size_t(b)].Pos;
+        // A kink so that lengths differ from the straight line between the junctions.
+        const demo::TLonLat mid{(pa.Lon + pb.Lon) / 2 + rng.bounded(0.01), (pa.Lat + pb.Lat) / 2 + rng.bounded(0.01)};
+        s.Line = {pa, mid, pb};
+        net.Sections.push_back(s);
+    };
+    int n = 0;
+    for (int i = 1; i < nodes; ++i) add(int(rng.bounded(i)), i, n++);  // a spanning tree
+    for (int k = 0; k < extraSections; ++k) {
+        const int a = int(rng.bounded(nodes)), b = int(rng.bounded(nodes));
+        if (a != b) add(a, b, n++);
+    }
+    return net;
+}
+
+TEST(PlannerRandomNetworks, ShortestDistanceEqualsAnIndependentDijkstra) {
+    const QString folder = testsupport::MakeTempDir(QStringLiteral("planner-random"));
+    Owned<IWptManager> manager = MakeManager();
+    IWptDatabase *db = manager->NewDatabase(Rec(QStringLiteral("random")));
+    Owned<ILPBoatDef> bd = MakeBoat(TBoatSpec{});
+    for (quint32 seed : {1u, 7u, 42u, 1234u}) {
+        SCOPED_TRACE(seed);
+        const demo::TNetwork spec = RandomNetwork(seed, 120, 200);
+        const QString file = QDir(folder).filePath(QStringLiteral("random%1.kvwwn").arg(seed));
+        QString error;
+        ASSERT_TRUE(demo::WriteNetwork(spec, file, error)) << error.toStdString();
+        Owned<IWWNetwork> net = LoadNetwork(file);
+        ASSERT_TRUE(net);
+        Owned<IWptPlanner> planner(WptPlannerCreate(Rec(folder), nullptr, db, net.get(), 0, 0, nullptr, 0, 0));
+
+        // The graph by junction ids from the records, lengths as the network measures them.
+        struct TEdge {
+            int a, b;
+            double len;
+        };
+        std::vector<TEdge> edges;
+        std::vector<std::vector<std::pair<int, double>>> adj(spec.Junctions.size());
+        std::vector<IWWSection *> sections;
+        for (const demo::TSection &s : spec.Sections) {
+            int32_t i = -1;
+            ASSERT_TRUE(net->FindSection(Guid(s.Guid), i));
+            IWWSection *sec = net->GetSection(i);
+            sections.push_back(sec);
+            const TEdge e{s.StartJunction - 1, s.EndJunction - 1, sec->GetLength()};
+            edges.push_back(e);
+            adj[size_t(e.a)].push_back({e.b, e.len});
+            adj[size_t(e.b)].push_back({e.a, e.len});
+        }
+        auto dijkstra = [&](int source, double startCost, std::vector<double> &dist) {
+            using E = std::pair<double, int>;
+            std::priority_queue<E, std::vector<E>, std::greater<>> q;
+            if (startCost < dist[size_t(source)]) dist[size_t(source)] = startCost, q.push({startCost, source});
+            while (!q.empty()) {
+                auto [d, u] = q.top();
+                q.pop();
+                if (d > dist[size_t(u)]) continue;
+                for (auto [v, w] : adj[size_t(u)])
+                    if (d + w < dist[size_t(v)]) dist[size_t(v)] = d + w, q.push({d + w, v});
+            }
+        };
+        QRandomGenerator rng(seed * 31 + 5);
+        for (int query = 0; query < 8; ++query) {
+            const int s = int(rng.bounded(int(edges.size()))), t = int(rng.bounded(int(edges.size())));
+            const double p = edges[size_t(s)].len * rng.generateDouble(), q = edges[size_t(t)].len * rng.generateDouble();
+            std::vector<double> dist(spec.Junctions.size(), std::numeric_limits<double>::infinity());
+            dijkstra(edges[size_t(s)].a, p, dist);
+            dijkstra(edges[size_t(s)].b, edges[size_t(s)].len - p, dist);
+            double expected = std::min(dist[size_t(edges[size_t(t)].a)] + q,
+                                       dist[size_t(edges[size_t(t)].b)] + edges[size_t(t)].len - q);
+            if (s == t) expected = std::min(expected, std::abs(p - q));
+
+            IWptRoute *r = db->NewRoute(ToTDateTime(SummerDay(10)));
+            int32_t err = -1;
+            r->SetPlanMode(WptPlanMode::Shortest, err);
+            r->AddNetworkPoint(sections[size_t(s)], p, 0, err);
+            r->AddNetworkPoint(sections[size_t(t)], q, 0, err);
+            planner->Calculate(bd.get(), r, 0, false, false, false);
+            const TPlanView v = View(r);
+            ASSERT_EQ(v.status, WptPlanStatus::Planned);
+            EXPECT_NEAR(v.distanceM, expected, 1e-6 * expected + 1e-3) << "query " << query;
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The program-side wrappers: argument order of the factory, plan point names.
+TEST_F(PlannerDemo, ProgramWrappersCreateThePlannerAndNameItsPoints) {
+    Owned<IWptPlanner> p(CreateWptPlanner(*Folder, nullptr, Db, 0, 0, nullptr, 0, 0, Net.get()));
+    ASSERT_TRUE(p);
+    IWptRoute *r = MarinaRoute(WptPlanMode::Shortest, SummerDay(10));
+    int32_t err = -1;
+    r->GetPoint(0)->SetName(Rec(QStringLiteral("Śluza Ø – ß")), err);
+    ASSERT_EQ(err, KvErr::Ok);
+    Owned<ILPBoatDef> bd = MakeBoat(TBoatSpec{});
+    p->Calculate(bd.get(), r, 0, false, false, false);
+    // Planned over the network handed as the last argument: the river's structures appear.
+    EXPECT_TRUE(View(r).structures.contains(QStringLiteral("Millbrook Bridge")));
+    EXPECT_EQ(PlannerPointGetName(r->GetPoint(0)->GetPlanPoint()), QStringLiteral("Śluza Ø – ß"));
+    EXPECT_EQ(PlannerPointGetName(nullptr), QString());
+}
+
+}  // namespace
