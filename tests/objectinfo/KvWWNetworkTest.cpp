@@ -549,6 +549,41 @@ public:
     int32_t GetControlKind() override { return 0; }
 };
 
+// A station whose name record the test sets; the values are not read by the adapter.
+class TFakeStation : public IWeatherStation {
+public:
+    const TStrWRec *Name = nullptr;
+    const TStrWRec *GetName() override { return Name; }
+    const TGeoPoint *GetPosition() override { return nullptr; }
+    TDateTime GetMeasurementTime() override { return 0.0; }
+    double GetHeight(int32_t) override { return 0.0; }
+    double GetHumidity(int32_t) override { return 0.0; }
+    double GetAirPressure(int32_t) override { return 0.0; }
+    double GetTemperature(int32_t) override { return 0.0; }
+    double GetVisibility(int32_t) override { return 0.0; }
+    double GetWindDirection(int32_t) override { return 0.0; }
+    double GetWindSpeed(int32_t) override { return 0.0; }
+    double GetWindGust(int32_t) override { return 0.0; }
+};
+
+TEST(KvWWNetworkFakes, WeatherStationNameIsCopiedForExactlyItsLength) {
+    // The record's characters run on past its length: only Length units are the name.
+    const QString longer = U(QStringLiteral("station")) + QStringLiteral(" and what follows");
+    const QString name = U(QStringLiteral("station"));
+    const TStrWRec named{int32_t(name.size()), reinterpret_cast<const char16_t *>(longer.utf16())};
+    const TStrWRec empty{0, u""};
+    struct Case { const char *name; const TStrWRec *rec; QString expected; };
+    const Case cases[] = {{"name outside Latin-1 with a surrogate pair", &named, name},
+                          {"empty record", &empty, QString()},
+                          {"no record", nullptr, QString()}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TFakeStation station;
+        station.Name = c.rec;
+        EXPECT_EQ(WeatherStationGetName(&station), c.expected);
+    }
+}
+
 // Fills a library string the way a library operation does: through a library routine that
 // writes its result into the string (a valid file name comes back as it is).
 void LibraryFill(IStrW *out, const QString &text) {
