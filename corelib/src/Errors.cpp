@@ -55,6 +55,7 @@ const std::map<int32_t, const char *> &ErrorTexts() {
         {KvErr::GeoOutsideProjection, "The position lies outside the area the projection can show."},
         {KvErr::GeoCalibrationPoints, "The reference points coincide or lie on one line."},
         {KvErr::GeoCalibrationMirrored, "The reference points give a mirrored image."},
+        {KvErr::WWNetworkDamaged, "The waterway network file is damaged or cannot be read."},
     };
     return texts;
 }

@@ -578,5 +578,10 @@ IWWNetwork *WWNetworkCreateFromFile(const TStrWRec &file, void *, int32_t &err) 
         err = KvErr::Failed;
         qCWarning(lcWWNetwork).noquote() << kv::ToQString(file) << ": out of memory while loading";
         return nullptr;
+    } catch (const std::exception &e) {
+        // Nothing may leave an export; whatever else the reader met, the file is unusable.
+        err = KvErr::WWNetworkDamaged;
+        qCWarning(lcWWNetwork).noquote() << kv::ToQString(file) << ":" << e.what();
+        return nullptr;
     }
 }

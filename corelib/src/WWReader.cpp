@@ -35,7 +35,9 @@ struct TLoadError : std::runtime_error {
     int32_t Err;
 };
 
-[[noreturn]] void Refuse(const QString &what) { throw TLoadError(KvErr::BadFormat, what); }
+// Not KvErr::BadFormat: start-up passes that value over in silence, and a damaged network
+// must not leave route planning to run without one unnoticed.
+[[noreturn]] void Refuse(const QString &what) { throw TLoadError(KvErr::WWNetworkDamaged, what); }
 
 QString GdalMessage() {
     const char *m = CPLGetLastErrorMsg();
@@ -753,7 +755,7 @@ int32_t ReadNetworkFile(const QString &fileName, TWWFileData &data, QString &mes
     }
     if (!info.isFile() || !info.isReadable()) {
         message = QStringLiteral("%1: the waterway network file cannot be read").arg(fileName);
-        return KvErr::ReadFailed;
+        return KvErr::WWNetworkDamaged;
     }
     TQuietGdal quiet;
     const char *drivers[] = {"GPKG", nullptr};
@@ -762,7 +764,7 @@ int32_t ReadNetworkFile(const QString &fileName, TWWFileData &data, QString &mes
     if (!ds) {
         message = QStringLiteral("%1: not a waterway network (no readable GeoPackage: %2)")
                       .arg(fileName, GdalMessage());
-        return KvErr::BadFormat;
+        return KvErr::WWNetworkDamaged;
     }
     try {
         TReader(ds.get(), data).Read();

@@ -671,8 +671,8 @@ TEST(WWNetworkBadInput, EachFaultGivesAClearErrorOrALoggedSkip) {
     const Case cases[] = {
         {"missing file", [](const QString &) {}, KvErr::NotFound, "does not exist", 0, 0},
         {"not a GeoPackage", [](const QString &f) { WriteBytes(f, QByteArray("just some text\n").repeated(100)); },
-         KvErr::BadFormat, "not a waterway network", 0, 0},
-        {"empty file", [](const QString &f) { WriteBytes(f, QByteArray()); }, KvErr::BadFormat,
+         KvErr::WWNetworkDamaged, "not a waterway network", 0, 0},
+        {"empty file", [](const QString &f) { WriteBytes(f, QByteArray()); }, KvErr::WWNetworkDamaged,
          "not a waterway network", 0, 0},
         {"truncated file",
          [&](const QString &f) {
@@ -681,16 +681,16 @@ TEST(WWNetworkBadInput, EachFaultGivesAClearErrorOrALoggedSkip) {
              ASSERT_TRUE(file.open(QIODevice::ReadWrite));
              file.resize(file.size() / 3);
          },
-         KvErr::BadFormat, "", 0, 0},
+         KvErr::WWNetworkDamaged, "", 0, 0},
         {"missing layer",
          [&](const QString &f) {
              network([](demo::TNetwork &) {})(f);
              DropLayer(f, "structures");
          },
-         KvErr::BadFormat, "\"structures\" is missing", 0, 0},
+         KvErr::WWNetworkDamaged, "\"structures\" is missing", 0, 0},
         {"newer format", network([](demo::TNetwork &n) { n.Format = 2; }), KvErr::BadVersion, "newer", 0, 0},
         {"bad version text", network([](demo::TNetwork &n) { n.Version = QStringLiteral("1.300.0.0"); }),
-         KvErr::BadFormat, "version", 0, 0},
+         KvErr::WWNetworkDamaged, "version", 0, 0},
         {"section without geometry",
          network([&](demo::TNetwork &n) {
              for (auto &s : n.Sections)
@@ -699,14 +699,14 @@ TEST(WWNetworkBadInput, EachFaultGivesAClearErrorOrALoggedSkip) {
          KvErr::Ok, "has no line geometry", 1, structsOnFirstRiver},
         {"structure without section",
          network([](demo::TNetwork &n) { n.Structures[2].Section = demo::NameGuid(QStringLiteral("nowhere")); }),
-         KvErr::BadFormat, "lies on a section the file does not have", 0, 0},
+         KvErr::WWNetworkDamaged, "lies on a section the file does not have", 0, 0},
         {"negative clearance",
          network([](demo::TNetwork &n) {
              for (auto &s : n.Structures)
                  if (s.Name == QLatin1String("Kessel Bridge"))
                      s.Items[0].Levels[QStringLiteral("passage_height")] = demo::TLevel{-2.0, 0, demo::NoValue, 0};
          }),
-         KvErr::BadFormat, "negative clearance", 0, 0},
+         KvErr::WWNetworkDamaged, "negative clearance", 0, 0},
     };
     int n = 0;
     for (const Case &c : cases) {

@@ -49,4 +49,7 @@ inline constexpr int32_t GeoProjection = 0x1A0000;   // the projection parameter
 inline constexpr int32_t GeoOutsideProjection = 0x1A0001; // a position the projection cannot show
 inline constexpr int32_t GeoCalibrationPoints = 0x1A0002; // reference points coincide or lie on a line
 inline constexpr int32_t GeoCalibrationMirrored = 0x1A0003; // reference points give a mirrored image
+// The waterway network file exists but is damaged or cannot be read. A value of its own,
+// unlike BadFormat (21), which start-up passes over in silence.
+inline constexpr int32_t WWNetworkDamaged = 0x1E0000;
 }  // namespace KvErr
