@@ -308,7 +308,7 @@ public:
     void SetTrackDistance(double metres) { FTrackDistanceM = metres; }
     void SetStateVector(const TVector &vAbs) {
         FState.VAbs = vAbs;
-        if (FSimulating) FSim.SetCommand(vAbs.Angle, vAbs.Length);
+        if (FNavigating && FSimulating) FSim.SetMotion(vAbs.Angle, vAbs.Length);
     }
 
 private:

@@ -186,7 +186,8 @@ void TRouteNavigation::CheckSwitch(const TRouteFix &fix) {
         Inverse(t, PointOf(next), m, toNext);
         double dShip = 0.0;
         Inverse(t, fix.Position, dShip, toShip);
-        passed = dShip < 1.0 || AngleBetween(toShip, toNext) < AngleBetween(toShip, toPrev);
+        passed = passed || dShip < 1.0 ||
+                 AngleBetween(toShip, toNext) < AngleBetween(toShip, toPrev);
     }
     if (FLeg.LegM > 1.0 && FLeg.AlongM >= FLeg.LegM) passed = true;  // abeam passed
     if (!passed) return;

@@ -46,9 +46,9 @@ struct TRouteEvents {
 };
 
 // Switching rule: a point is reached inside its radius (the point's own, else the route
-// defaults'). Without the bisector rule the target moves on when it is reached; with it the
-// target moves on when the ship crosses the bisector of the angle between the two legs at
-// the point. Either way a target whose perpendicular the ship has passed is passed too, so
+// defaults'), and the target then moves on. With the bisector rule it also moves on as soon
+// as the ship crosses the bisector of the angle between the two legs at the point, so a
+// ship cutting the corner outside the circle switches in time. Either way a target whose perpendicular the ship has passed is passed too, so
 // a ship that misses the circle does not keep steering back to it.
 class TRouteNavigation final : public INavRouteNavigation {
 public:

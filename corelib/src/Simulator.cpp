@@ -107,6 +107,12 @@ void TSimulator::SetCommand(double course, double speed) {
     if (std::isfinite(speed)) FCommandSpeed = std::clamp(speed, 0.0, double(FSpeedMax));
 }
 
+void TSimulator::SetMotion(double course, double speed) {
+    SetCommand(course, speed);
+    FCourse = FCommandCourse;
+    FSpeed = FCommandSpeed;
+}
+
 void TSimulator::Step(double seconds, const double *steerTo, TDateTime nowUtc) {
     if (!FRunning || !(seconds > 0)) return;
     FSpeed = std::min(FCommandSpeed, double(FSpeedMax));

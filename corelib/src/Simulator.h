@@ -78,6 +78,8 @@ public:
     bool IsRunning() const { return FRunning; }
     // Heading and speed to sail while no bearing is given.
     void SetCommand(double course, double speed);
+    // The same, taken at once (a state set by hand) instead of turned into.
+    void SetMotion(double course, double speed);
     // Moves on by seconds; steerTo, when given, is the bearing to turn towards (the route's
     // course to steer). Writes the matching sentences into the port's log.
     void Step(double seconds, const double *steerTo, TDateTime nowUtc);
