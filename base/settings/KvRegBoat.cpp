@@ -369,9 +369,7 @@ void RegReadBoatState(INavBoat *boat) {
     boat->SetInputModeWind(ReadInteger(KeyBoat, RegName(u"InputModeWind"), 1) == 1);
 }
 
-// The state has no getter for the relative wind, so "LastWindRelHDG L/A" keep what was
-// stored before. The true heading comes from the logbook context, the one place the ship
-// hands it out.
+// The true heading comes from the logbook context, the one place the ship hands it out.
 void RegWriteBoatState(INavBoat *boat) {
     if (!boat) return;
     TGeoPoint position;
@@ -386,6 +384,8 @@ void RegWriteBoatState(INavBoat *boat) {
         WriteDouble(KeyBoat, RegName(u"LastVAbs A"), state->GetVAbsAngle());
         WriteVector(RegName(u"LastCurrent L"), RegName(u"LastCurrent A"), state->GetCurrent());
         WriteVector(RegName(u"LastWindAbs L"), RegName(u"LastWindAbs A"), state->GetWindAbs());
+        WriteVector(RegName(u"LastWindRelHDG L"), RegName(u"LastWindRelHDG A"),
+                    state->GetWindRel());
         TLogbookContext context;
         boat->FillLogbookContext(context);
         WriteDouble(KeyBoat, RegName(u"LastHDGTrue"), context.Heading);

@@ -65,6 +65,7 @@ public:
     TVector GetPortTack() override { return PortTack; }
     TVector GetStarboardTack() override { return StarboardTack; }
     TVector GetWindAbs() override { return WindAbs; }
+    TVector GetWindRel() override { return WindRel; }
     void SetState(const TVector *vAbs, const TVector *current, const TVector *windAbs,
                   const TVector *windRel, float heading, float run, float cwd, bool, bool,
                   int32_t) override;

@@ -257,6 +257,8 @@ public:
     virtual void SetZeroCurrent(bool zero) = 0;                                     // slot —
     virtual bool GetZeroDrift() = 0;                                                // slot —
     virtual void SetZeroDrift(bool zero) = 0;                                       // slot —
+    // Wind relative to the heading, as SetState last set it; the settings keep it.
+    virtual TVector GetWindRel() = 0;                                               // slot —
     // The leeway is fixed by the boat model and cannot be entered.
     virtual bool GetDriftFixed() = 0;                                               // slot —
 };

@@ -273,6 +273,7 @@ TEST_F(BoatSettings, BoatStateRoundTrip) {
     ON_CALL(source.State, GetVAbsAngle()).WillByDefault(Return(1.1f));
     ON_CALL(source.State, GetCurrent()).WillByDefault(Return(TVector{0.4f, 2.2f}));
     ON_CALL(source.State, GetWindAbs()).WillByDefault(Return(TVector{7.5f, 4.0f}));
+    ON_CALL(source.State, GetWindRel()).WillByDefault(Return(TVector{6.0f, -0.6f}));
     ON_CALL(source.Boat, FillLogbookContext(_)).WillByDefault([](TLogbookContext &c) {
         c.Heading = 1.25f;
     });
@@ -294,7 +295,7 @@ TEST_F(BoatSettings, BoatStateRoundTrip) {
     });
     EXPECT_CALL(target.State,
                 SetState(VectorIs(3.25f, 1.1f), VectorIs(0.4f, 2.2f), VectorIs(7.5f, 4.0f),
-                         VectorIs(0.0f, 0.0f), 1.25f, 0.05f, -0.02f, true, true, 8));
+                         VectorIs(6.0f, -0.6f), 1.25f, 0.05f, -0.02f, true, true, 8));
     EXPECT_CALL(target.State, SetPortTack(TackIs(1800.0f, 0.7f)));
     EXPECT_CALL(target.State, SetStarboardTack(TackIs(2100.0f, 0.9f)));
     EXPECT_CALL(target.State, SetZeroCurrent(true));

@@ -231,6 +231,7 @@ public:
     MOCK_METHOD(TVector, GetPortTack, (), (override));
     MOCK_METHOD(TVector, GetStarboardTack, (), (override));
     MOCK_METHOD(TVector, GetWindAbs, (), (override));
+    MOCK_METHOD(TVector, GetWindRel, (), (override));
     MOCK_METHOD(void, SetState, (const TVector *vAbs, const TVector *current, const TVector *windAbs, const TVector *windRel, float heading, float run, float cwd, bool flag1, bool flag2, int32_t mode), (override));
     MOCK_METHOD(void, SetPortTack, (const TVector &tack), (override));
     MOCK_METHOD(void, SetStarboardTack, (const TVector &tack), (override));
