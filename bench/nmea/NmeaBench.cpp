@@ -30,10 +30,7 @@ const TCorpus &Corpus() {
         TCorpus c;
         QString folder = qEnvironmentVariable("MARIVO_NMEA_LOGS");
         if (folder.isEmpty())
-            folder = QString::fromStdString(
-                (std::filesystem::path(__FILE__).parent_path() / "../../../shared/testdata/nmea")
-                    .lexically_normal()
-                    .string());
+            folder = QStringLiteral(MARIVO_TESTDATA_DIR "/nmea");
         QByteArray once;
         for (const QString &name : QDir(folder).entryList({"*.log"}, QDir::Files, QDir::Name)) {
             QFile f(folder + '/' + name);

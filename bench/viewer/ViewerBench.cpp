@@ -23,7 +23,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <dlfcn.h>
 #include <memory>
 
 namespace {
@@ -37,7 +36,7 @@ template <class T> using Ptr = std::unique_ptr<T, Deleter>;
 QString TestDataRoot() {
     const QByteArray env = qgetenv("MARIVO_TESTDATA");
     if (!env.isEmpty()) return QString::fromLocal8Bit(env) + "/charts/";
-    return QCoreApplication::applicationDirPath() + "/../../../shared/testdata/charts/";
+    return QStringLiteral(MARIVO_TESTDATA_DIR "/charts/");
 }
 QString CellFile() { return TestDataRoot() + "s57/US4MD81M/US4MD81M.000"; }
 constexpr int W = 1920, H = 1080;
@@ -101,6 +100,10 @@ Ptr<INavViewer> MakeViewer(NavObject *chart, IBmp32 *bmp) {
 void BM_S57FullRedraw(benchmark::State &state) {
     Ptr<IBmp32> bmp(Bmp32Create(W, H, 1));
     IChart *cell = Setup().Manager->GetChart(0);
+    if (!cell) {
+        state.SkipWithError("the S-57 test cell was not found");
+        return;
+    }
     auto v = MakeViewer(cell, bmp.get());
     v->ZoomToS57Chart(cell);
     Wait(v.get(), bmp.get());
@@ -128,7 +131,14 @@ BENCHMARK(BM_S57PanRedraw)->Unit(benchmark::kMillisecond);
 
 void BM_BsbFullRedraw(benchmark::State &state) {
     Ptr<IBmp32> bmp(Bmp32Create(W, H, 1));
-    IRasterChart *chart = Setup().Manager->GetCatalogueEntry(0)->GetCatalogueObject()->GetRasterChart();
+    IChartCatalogueEntry *entry = Setup().Manager->GetCatalogueEntry(0);
+    IRasterChart *chart = entry && entry->GetCatalogueObject()
+                              ? entry->GetCatalogueObject()->GetRasterChart()
+                              : nullptr;
+    if (!chart) {
+        state.SkipWithError("the BSB test chart was not found");
+        return;
+    }
     auto v = MakeViewer(chart, bmp.get());
     IGeodeticCalibration *cal = chart->GetGeodeticReference();
     TGeoPoint centre;
@@ -145,7 +155,14 @@ BENCHMARK(BM_BsbFullRedraw)->Unit(benchmark::kMillisecond);
 
 void BM_BsbPanRedraw(benchmark::State &state) {
     Ptr<IBmp32> bmp(Bmp32Create(W, H, 1));
-    IRasterChart *chart = Setup().Manager->GetCatalogueEntry(0)->GetCatalogueObject()->GetRasterChart();
+    IChartCatalogueEntry *entry = Setup().Manager->GetCatalogueEntry(0);
+    IRasterChart *chart = entry && entry->GetCatalogueObject()
+                              ? entry->GetCatalogueObject()->GetRasterChart()
+                              : nullptr;
+    if (!chart) {
+        state.SkipWithError("the BSB test chart was not found");
+        return;
+    }
     auto v = MakeViewer(chart, bmp.get());
     IGeodeticCalibration *cal = chart->GetGeodeticReference();
     TGeoPoint centre;
@@ -162,25 +179,16 @@ void BM_BsbPanRedraw(benchmark::State &state) {
 }
 BENCHMARK(BM_BsbPanRedraw)->Unit(benchmark::kMillisecond);
 
-template <class F>
-F Sym(const char *name) {
-    return reinterpret_cast<F>(dlsym(RTLD_DEFAULT, name));
-}
-
 void BM_GdalRasterizeS57Polygons(benchmark::State &state) {
     Setup();
-    auto openEx = Sym<decltype(&GDALOpenEx)>("GDALOpenEx");
-    auto driverByName = Sym<decltype(&GDALGetDriverByName)>("GDALGetDriverByName");
-    auto create = Sym<decltype(&GDALCreate)>("GDALCreate");
-    auto setGt = Sym<decltype(&GDALSetGeoTransform)>("GDALSetGeoTransform");
-    auto layerByName = Sym<decltype(&GDALDatasetGetLayerByName)>("GDALDatasetGetLayerByName");
-    auto extent = Sym<decltype(&OGR_L_GetExtent)>("OGR_L_GetExtent");
-    auto rasterize = Sym<decltype(&GDALRasterizeLayers)>("GDALRasterizeLayers");
-    auto close = Sym<decltype(&GDALClose)>("GDALClose");
-    if (!openEx || !rasterize || !create) {
-        state.SkipWithError("GDAL symbols not found");
-        return;
-    }
+    auto openEx = &GDALOpenEx;
+    auto driverByName = &GDALGetDriverByName;
+    auto create = &GDALCreate;
+    auto setGt = &GDALSetGeoTransform;
+    auto layerByName = &GDALDatasetGetLayerByName;
+    auto extent = &OGR_L_GetExtent;
+    auto rasterize = &GDALRasterizeLayers;
+    auto close = &GDALClose;
     const QByteArray path = CellFile().toUtf8();
     GDALDatasetH src = openEx(path.constData(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr);
     if (!src) {
