@@ -10,7 +10,7 @@ BUILD=${MARIVO_BUILD_DIR:-$ROOT/build}
 PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
-  libqt6svg6-dev libxkbcommon-dev
+  libxkbcommon-dev
   libgdal-dev gdal-bin libproj-dev proj-bin libgeographiclib-dev geographiclib-tools
   libsqlite3-dev sqlite3 zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
