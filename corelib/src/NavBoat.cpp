@@ -1,6 +1,7 @@
 // The own ship: fed once a second by its GPS port's decoded input or by the simulator; keeps
 // the motion state, position validity and the no-position timing, the distance over ground,
-// the followed route, the recording track and the logbook's recording switch.
+// the ship's section on the waterway network, the followed route (and the go-to and default
+// routes it makes itself), the recording track and the logbook's recording switch.
 #include "NavBoat.h"
 
 #include "DeviceManager.h"

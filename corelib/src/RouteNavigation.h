@@ -1,6 +1,9 @@
 // Following a route with the own ship: the target point, when a point counts as reached and
 // passed, the cross-track error, course to steer, distance and time to go, VMG and the
-// arrival times. GUI thread only; driven by the own ship's one-second update.
+// arrival times. GUI thread only; driven by the own ship's one-second update. On legs the
+// planner laid over the network the ship is matched onto the planned way: distances, the
+// cross-track error and the network course to steer follow that way, and the route data
+// lists the plan's objects ahead.
 //
 // Legs are geodesics on the WGS 84 ellipsoid (GeographicLib). Angles radians clockwise from
 // true north, distances metres, speeds m/s, times UTC TDateTime.
