@@ -1,6 +1,7 @@
 // The own ship: fed once a second by its GPS port's decoded input or by the simulator; keeps
 // the motion state, position validity and the no-position timing, the distance over ground,
-// the followed route, the recording track and the logbook's recording switch.
+// the ship's section on the waterway network, the followed route (and the go-to and default
+// routes it makes itself), the recording track and the logbook's recording switch.
 #include "NavBoat.h"
 
 #include "DeviceManager.h"
@@ -8,6 +9,7 @@
 #include "GeodesyEngine.h"
 #include "KvInternal.h"
 #include "LogbookImpl.h"
+#include "MapMatch.h"
 #include "RouteNavigation.h"
 #include "Simulator.h"
 #include "UnitsInternal.h"
@@ -16,7 +18,9 @@
 #include "KvLibNav6/KvLogbook.h"
 #include "KvLibNav6/KvNavEnv.h"
 #include "KvLibNav6/KvSound.h"
+#include "KvLibNav6/KvPlanner.h"
 #include "KvLibNav6/KvTracks.h"
+#include "KvLibNav6/KvWWNetwork.h"
 #include "KvLibNav6/KvWaypoints.h"
 
 #include <GeographicLib/Geocentric.hpp>
@@ -38,6 +42,11 @@ constexpr double MpsPerKnot = 1852.0 / 3600.0;
 constexpr double SecondsPerDay = 86400.0;
 // Weight of a new value in the position, SOG and COG filters.
 constexpr double FilterWeight = 0.5;
+// The ship counts as on the network within this distance of a section (metres; the
+// default network path width); near a junction it stays on its section until another one
+// is nearer by the margin.
+constexpr double MatchLimitM = 200.0;
+constexpr double MatchKeepMarginM = 10.0;
 
 bool ValidPosition(const TGeoPoint &p) {
     return std::isfinite(p.Lat) && std::isfinite(p.Lon) && std::fabs(p.Lat) <= std::numbers::pi / 2 &&
@@ -258,7 +267,13 @@ public:
         FTrack = track;
         FTrackHasPoint = false;
     }
-    void SetWaterwayNetwork(IWWNetwork *network) override { FNetwork = network; }
+    void SetWaterwayNetwork(IWWNetwork *network) override {
+        if (network == FNetwork) return;
+        FNetwork = network;
+        FMatch = TShipMatch();  // its section belonged to the old network
+        FDefaultTargetSection = nullptr;
+        UpdateMatch();
+    }
     void SetInputModeWind(bool mode) override { FInputModeWind = mode ? 1 : 0; }
     void StartLogbookRecording(bool store) override { SetLogbookRecording(true, store); }
     void StartRouteNavigation(IWptPlanner *planner, IWptRoutePoint *fromPoint, bool flag,
@@ -293,9 +308,8 @@ public:
     bool GetDialogFlag() override { return FDialogFlag; }
     void SetDialogFlag(bool enabled) override { FDialogFlag = enabled; }
     double GetDistanceOverGround() override { return FDistance; }
-    // Map matching onto the network is not done here.
-    IWWSection *GetWaterwayObject() override { return nullptr; }
-    double GetWaterwayObjectPosition() override { return 0.0; }
+    IWWSection *GetWaterwayObject() override { return FMatch.Section; }
+    double GetWaterwayObjectPosition() override { return FMatch.Section ? FMatch.Position : 0.0; }
     bool IsValueValid(int32_t kind) override {
         return kind == NavBoat::ValueCourseAndSpeed && CourseAndSpeedValid();
     }
@@ -333,6 +347,9 @@ private:
         if (FCb.NavStarted) FCb.NavStarted(FCb.NavStartedData, 0);
     }
     void DropGotoRoute();
+    void UpdateMatch();
+    IWptRoutePoint *ReplanRoute();
+    IWptDatabase *OwnDatabase();
 
     IWptManager *FWm;
     ILPBoatDef *FBoatDef;
@@ -372,8 +389,16 @@ private:
     bool FInRouteUpdate = false;
     bool FRouteEndedPending = false;
     TRouteEvents FRouteEvents;  // the program's, kept for go-to routes
-    IWptDatabase *FGotoDatabase = nullptr;
+    IWptDatabase *FGotoDatabase = nullptr;  // private: holds the go-to and default routes
+    // The route the own ship made and follows (go-to or default route); deleted when it is
+    // no longer followed.
     IWptRoute *FGotoRoute = nullptr;
+    bool FGotoIsDefault = false;
+    IWptPlanner *FPlanner = nullptr;
+    // Where the default route leads: the node's place on its section.
+    IWWSection *FDefaultTargetSection = nullptr;
+    double FDefaultTargetPosition = 0.0;
+    TShipMatch FMatch;
 
     INavLogbook *FLogbook = nullptr;
     INavTrack *FTrack = nullptr;
@@ -546,6 +571,15 @@ void TNavBoat::SetPosition(const TGeoPoint &position) {
     FHasPosition = true;
     FHaveFix = false;  // the next fix is not a move from here
     if (FNavigating && FSimulating) FSim.Start(position, FSim.Course(), FSim.Speed());
+    UpdateMatch();
+}
+
+void TNavBoat::UpdateMatch() {
+    if (!FNetwork || !FHasPosition) {
+        FMatch = TShipMatch();
+        return;
+    }
+    FMatch = MatchShip(FNetwork, FPosition, FMatch, MatchLimitM, MatchKeepMarginM);
 }
 
 void TNavBoat::UpdateSecond(const TLoopRecord &loop, float, float, IGeodeticCalibration *,
@@ -569,7 +603,7 @@ void TNavBoat::UpdateSecond(const TLoopRecord &loop, float, float, IGeodeticCali
 void TNavBoat::Simulate(double elapsed, TDateTime now, uint32_t &flags) {
     double steer = 0.0;
     float cts = 0.0f;
-    const bool following = FRoute && !FRoute->HasEnded() && FRoute->GetCTS(cts);
+    const bool following = FRoute && !FRoute->HasEnded() && FRoute->GetNetworkCTS(cts);
     if (following) steer = cts;
     FSim.Step(elapsed, following ? &steer : nullptr, now);
     ApplyFix(FSim.Position(), FSim.Speed(), FSim.Course(), true, now, elapsed, flags);
@@ -695,6 +729,7 @@ void TNavBoat::ApplyFix(TGeoPoint pos, double sog, double cog, bool sogCogValid,
         flags |= NavBoat::ChangeDistance;
     }
 
+    UpdateMatch();
     if (FRoute) {
         TRouteFix fix;
         fix.Position = pos;
@@ -702,9 +737,16 @@ void TNavBoat::ApplyFix(TGeoPoint pos, double sog, double cog, bool sogCogValid,
         fix.CourseOverGround = cog;
         fix.CourseAndSpeedValid = sogCogValid;
         fix.NowUTC = now;
+        fix.ElapsedSec = elapsed;
         FInRouteUpdate = true;
         FRoute->Update(fix, counted);
         FInRouteUpdate = false;
+        // On a planned way the ship is on the section the plan sails, not on whichever
+        // section happens to be nearest (a junction, a parallel canal).
+        IWWSection *section = nullptr;
+        double position = 0.0, off = 0.0;
+        if (FRoute && FNetwork && FRoute->GetNetworkMatch(section, position, off) && off <= MatchLimitM)
+            FMatch = TShipMatch{section, position, off};
     }
     RecordTrack(now);
 }
@@ -751,7 +793,7 @@ void TNavBoat::SetLogbookRecording(bool on, bool store) {
     if (err != KvErr::Ok) qCWarning(LogBoat, "logbook not saved (%#x)", unsigned(err));
 }
 
-void TNavBoat::StartRouteNavigation(IWptPlanner *, IWptRoutePoint *fromPoint, bool, double dogRoute,
+void TNavBoat::StartRouteNavigation(IWptPlanner *planner, IWptRoutePoint *fromPoint, bool, double dogRoute,
                                     TDateTime startTime, float pathWidth,
                                     TargetChangedProc targetChanged, void *targetChangedData,
                                     PointPassedProc pointPassed, void *pointPassedData,
@@ -770,6 +812,41 @@ void TNavBoat::StartRouteNavigation(IWptPlanner *, IWptRoutePoint *fromPoint, bo
     TWptRouteDefaults defaults;
     _GetWptRouteDefaults(defaults);
     FRoute->SetSwitching(defaults.PointBiSector, defaults.PointRadius);
+    FPlanner = planner;
+    TRouteContext context;
+    context.Planner = planner;
+    context.BoatDef = FBoatDef;
+    context.Replan = [this] { return ReplanRoute(); };
+    FRoute->SetContext(std::move(context));
+}
+
+// Re-plans the followed route. The own ship's routes start again where the ship is: the
+// default route from its place on the network, a go-to route from its position. The
+// program's routes keep their points (they are the user's) and are planned anew.
+IWptRoutePoint *TNavBoat::ReplanRoute() {
+    IWptRoute *route = FRoute ? FRoute->GetRoute() : nullptr;
+    if (!route) return nullptr;
+    IWptRoutePoint *newTarget = nullptr;
+    const TDateTime now = FLastNow > 0 ? FLastNow : TimeEngine().NowUTC();
+    int32_t err = KvErr::Ok;
+    if (route == FGotoRoute && FGotoIsDefault && FMatch.Section && FDefaultTargetSection) {
+        while (route->GetPointCount() > 0) {
+            route->DeletePoint(route->GetLastPoint(), err);
+            if (err != KvErr::Ok) return nullptr;
+        }
+        route->AddNetworkPoint(FMatch.Section, FMatch.Position, 0, err);
+        if (err == KvErr::Ok) newTarget = route->AddNetworkPoint(FDefaultTargetSection, FDefaultTargetPosition, 0, err);
+        if (err != KvErr::Ok || !newTarget) {
+            qCWarning(LogBoat, "default route not rebuilt (%#x)", unsigned(err));
+            return route->GetLastPoint();
+        }
+        route->SetStartTime(now);
+    } else if (route == FGotoRoute && FHasPosition && route->GetPointCount() > 1) {
+        route->GetPoint(0)->SetPosition(FPosition, err);
+        route->SetStartTime(now);
+    }
+    if (FPlanner) FPlanner->Calculate(FBoatDef, route, 0, false, false, false);
+    return newTarget;
 }
 
 void TNavBoat::StopRouteNavigation() {
@@ -788,17 +865,15 @@ void TNavBoat::DropGotoRoute() {
     int32_t err = KvErr::Ok;
     IWptRoute *route = FGotoRoute;
     FGotoRoute = nullptr;
+    FGotoIsDefault = false;
+    FDefaultTargetSection = nullptr;
     route->DeleteFromDatabase(err);
 }
 
 void TNavBoat::GotoWaypoint(IWptWaypoint *wp, IWptPlanner *planner, float pathWidth) {
     if (!wp || !FWm || !wp->GetPosition()) return;
     StopRouteNavigation();
-    if (!FGotoDatabase) {
-        static const char16_t name[] = u"Go to";
-        FGotoDatabase = FWm->NewDatabase(TStrWRec{5, name});
-        if (!FGotoDatabase) return;
-    }
+    if (!OwnDatabase()) return;
     const TDateTime now = FLastNow > 0 ? FLastNow : TimeEngine().NowUTC();
     IWptRoute *route = FGotoDatabase->NewRoute(now);
     if (!route) return;
@@ -816,12 +891,58 @@ void TNavBoat::GotoWaypoint(IWptWaypoint *wp, IWptPlanner *planner, float pathWi
                          events.TargetChangedData, events.PointPassed, events.PointPassedData,
                          events.PointReached, events.PointReachedData);
     FGotoRoute = route;
+    FGotoIsDefault = false;
 }
 
-void TNavBoat::StartDefaultRoute(NavObject *, double, bool, IWptPlanner *, float) {
-    // A route along the waterway needs the planner's network routing, which this own ship
-    // does not do: no route is followed and the caller sees GetRouteNavigation() == nullptr.
-    qCWarning(LogBoat, "default route along the waterway not available");
+IWptDatabase *TNavBoat::OwnDatabase() {
+    if (!FGotoDatabase && FWm) {
+        static const char16_t name[] = u"Go to";
+        FGotoDatabase = FWm->NewDatabase(TStrWRec{5, name});
+    }
+    return FGotoDatabase;
+}
+
+void TNavBoat::StartDefaultRoute(NavObject *node, double position, bool forward, IWptPlanner *planner,
+                                 float pathWidth) {
+    // The ship's section is where it stands now; the node is one of that section's ends.
+    IWWSection *section = FMatch.Section;
+    if (!section || !FHasPosition) {
+        qCWarning(LogBoat, "default route not started: the ship is not on the waterway network");
+        return;
+    }
+    auto *junction = dynamic_cast<IWWJunction *>(node);
+    const double length = section->GetLength();
+    double target = 0.0;
+    if (junction && (junction == section->GetEndJunction() || junction == section->GetStartJunction()) &&
+        std::isfinite(position))
+        target = std::clamp(position, 0.0, length);
+    else
+        target = forward ? length : 0.0;  // a node of another section: the end ahead
+    // Nothing ahead to follow (the ship is at the end already).
+    if (std::fabs(target - FMatch.Position) < 1.0) return;
+    StopRouteNavigation();
+    if (!OwnDatabase()) return;
+    const TDateTime now = FLastNow > 0 ? FLastNow : TimeEngine().NowUTC();
+    IWptRoute *route = FGotoDatabase->NewRoute(now);
+    if (!route) return;
+    int32_t err = KvErr::Ok;
+    route->AddNetworkPoint(section, FMatch.Position, 0, err);
+    IWptRoutePoint *end = err == KvErr::Ok ? route->AddNetworkPoint(section, target, 0, err) : nullptr;
+    if (!end || err != KvErr::Ok) {
+        int32_t ignored = KvErr::Ok;
+        route->DeleteFromDatabase(ignored);
+        qCWarning(LogBoat, "default route not made (%#x)", unsigned(err));
+        return;
+    }
+    if (planner) planner->Calculate(FBoatDef, route, 0, false, false, false);
+    const TRouteEvents events = FRouteEvents;
+    StartRouteNavigation(planner, end, false, 0.0, now, pathWidth, events.TargetChanged,
+                         events.TargetChangedData, events.PointPassed, events.PointPassedData,
+                         events.PointReached, events.PointReachedData);
+    FGotoRoute = route;
+    FGotoIsDefault = true;
+    FDefaultTargetSection = section;
+    FDefaultTargetPosition = target;
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 // Route following for the own ship (see RouteNavigation.h).
 #include "RouteNavigation.h"
 
+#include "KvLibNav6/KvBoatDef.h"
+#include "KvLibNav6/KvGeodesy.h"
+#include "KvLibNav6/KvPlanner.h"
+#include "KvLibNav6/KvWWNetwork.h"
+
 #include <GeographicLib/Geodesic.hpp>
 #include <GeographicLib/GeodesicLine.hpp>
 
@@ -17,6 +22,12 @@ constexpr double Deg = 180.0 / std::numbers::pi;
 constexpr double SecondsPerDay = 86400.0;
 // Below this speed made good there is no meaningful time to go (m/s).
 constexpr double MinSpeedForTime = 0.05;
+// Along the network the ship steers for the point of the planned way this far ahead of its
+// own place (metres), or the distance it makes in LookAheadSec when that is more.
+constexpr double LookAheadM = 100.0;
+constexpr double LookAheadSec = 30.0;
+// Turns smaller than this (radians, either way) are not worth an indication.
+constexpr double SmallTurn = std::numbers::pi / 8;
 
 const GeographicLib::Geodesic &Wgs84() {
     return GeographicLib::Geodesic::WGS84();
@@ -128,6 +139,10 @@ double TRouteNavigation::RouteLengthTo(IWptRoutePoint *p) const {
 }
 
 double TRouteNavigation::RemainingAfterTarget() const {
+    IWptRoutePoint *last = FRoute ? FRoute->GetLastPoint() : nullptr;
+    const double atTarget = PlanDistanceOf(FTarget ? FTarget->GetPlanPoint() : nullptr, false);
+    const double atEnd = PlanDistanceOf(last ? last->GetPlanPoint() : nullptr, false);
+    if (atTarget >= 0 && atEnd >= atTarget) return atEnd - atTarget;
     double sum = 0.0;
     for (IWptRoutePoint *p = FTarget; p && p->GetNext(); p = p->GetNext()) {
         double m = 0.0, az = 0.0;
@@ -139,6 +154,12 @@ double TRouteNavigation::RemainingAfterTarget() const {
 
 void TRouteNavigation::Update(const TRouteFix &fix, double distanceStep) {
     if (distanceStep > 0 && std::isfinite(distanceStep)) FDogRoute += distanceStep;
+    // Consumption from the boat's curve at the speed actually sailed.
+    if (ILPBoatDef *bd = FContext.BoatDef; bd && fix.CourseAndSpeedValid && fix.ElapsedSec > 0) {
+        ILPBoatDefCurve *curve = bd->GetElectric() ? bd->GetElectricCurve() : bd->GetFuelCurve();
+        const double perSecond = curve ? double(curve->GetValueAt(float(fix.SpeedOverGround))) : 0.0;
+        if (perSecond > 0 && std::isfinite(perSecond)) FFuel += perSecond * fix.ElapsedSec;
+    }
     if (!FHaveStart) {
         FStart = fix.Position;
         FHaveStart = true;
@@ -156,16 +177,130 @@ void TRouteNavigation::Compute(const TRouteFix &fix) {
     FSog = fix.SpeedOverGround;
     FVmg = FSpeedValid ? fix.SpeedOverGround * std::cos(fix.CourseOverGround - FBearing) : 0.0;
     FLeg = LegPositionOf(LegStart(), target, fix.Position);
-    if (IWptRoutePoint *prev = FTarget->GetPrevious())
-        FRouteDistance = RouteLengthTo(prev) + std::clamp(FLeg.AlongM, 0.0, FLeg.LegM);
-    else
+    if (IWptRoutePoint *prev = FTarget->GetPrevious()) {
+        const double planned = PlanDistanceOf(prev->GetPlanPoint(), true);
+        FRouteDistance = (planned >= 0 ? planned : RouteLengthTo(prev)) + std::clamp(FLeg.AlongM, 0.0, FLeg.LegM);
+    } else {
         FRouteDistance = 0.0;  // still on the way to the first point
+    }
+    MatchPlan(fix);
+    if (FOnNetwork) {
+        FRouteDistance = FMatch.RouteDistance;
+        // Along the network: the way still to sail, and the speed made along it.
+        FDtg = std::max(0.0, TargetRouteDistance() - FRouteDistance);
+        if (FSpeedValid) FVmg = fix.SpeedOverGround * std::cos(fix.CourseOverGround - FNetworkBearing);
+    }
     FClosest = std::min(FClosest, FDtg);
+    FLastRouteDistance = FRouteDistance;
     FValid = true;
 
-    FNavData.CourseToSteer = float(FBearing);
+    FNavData = TNavRouteData{};
+    FNavData.CourseToSteer = float(FOnNetwork ? FNetworkBearing : FBearing);
     FNavData.RouteDistance = FRouteDistance;
     FNavData.DateTimeUTC = fix.NowUTC;
+    FNavData.FuelUsed = FFuel;
+    const double price = FContext.Planner ? double(FContext.Planner->GetPlannerValueA5()) : 0.0;
+    FNavData.CostSpent = std::isfinite(price) && price > 0 ? FFuel * price : 0.0;
+    FillPlanData();
+}
+
+double TRouteNavigation::PlanDistanceOf(IWptPlanPoint *pp, bool departure) const {
+    if (!pp) return -1.0;
+    IWptRouteTimePoint *tp = departure && pp->GetDeparture() ? pp->GetDeparture() : pp->GetArrival();
+    if (!tp && pp->GetIndex() == 0) return 0.0;
+    return tp && tp->GetData() ? tp->GetData()->DistanceM : -1.0;
+}
+
+// Where the plan reaches the target: its arrival, or the end of the leg's way when the plan
+// has no times (a blocked leg).
+double TRouteNavigation::TargetRouteDistance() const {
+    IWptPlanPoint *pp = FTarget ? FTarget->GetPlanPoint() : nullptr;
+    const double arrival = PlanDistanceOf(pp, false);
+    if (arrival >= 0) return arrival;
+    double end = FRouteDistance;
+    IWptRouteObjectList *list = pp ? pp->GetObjects() : nullptr;
+    for (const TPlanStretch &s : FStretches)
+        if (s.List == list) end = std::max(end, s.DistTo);
+    return end;
+}
+
+void TRouteNavigation::MatchPlan(const TRouteFix &fix) {
+    FOnNetwork = false;
+    FStretches = CollectPlanStretches(FRoute);
+    IWptPlanPoint *pp = FTarget ? FTarget->GetPlanPoint() : nullptr;
+    IWptRouteObjectList *list = pp ? pp->GetObjects() : nullptr;
+    if (!list || list->IsOpenLeg() || FStretches.empty()) return;
+    TDouble3 ship;
+    GeoToGlobal2(ship, fix.Position, nullptr);
+    FMatch = MatchOnPlan(FStretches, list, ship, FLastRouteDistance);
+    if (!FMatch.Ok) return;
+    FOnNetwork = true;
+    const double ahead = std::max(LookAheadM, FSpeedValid ? fix.SpeedOverGround * LookAheadSec : 0.0);
+    TDouble3 aim;
+    PlanPointAt(FStretches, FMatch.Stretch, std::min(FMatch.RouteDistance + ahead, TargetRouteDistance()), aim);
+    if (GlobalDistance(ship, aim) < 0.5) {
+        // On the target itself: keep the way's own direction.
+        const TPlanStretch &s = FStretches[FMatch.Stretch];
+        const double dir = s.Forward() ? 1.0 : -1.0;
+        FNetworkBearing = GlobalBearing(s.Section->GetPointAt(FMatch.Position - dir),
+                                        s.Section->GetPointAt(FMatch.Position + dir));
+    } else {
+        FNetworkBearing = GlobalBearing(ship, aim);
+    }
+}
+
+// Objects ahead, stops, network position and speed limit from the plan of the leg to the
+// target and the legs after it.
+void TRouteNavigation::FillPlanData() {
+    IWptPlanPoint *pp = FTarget ? FTarget->GetPlanPoint() : nullptr;
+    IWptRouteObjectList *list = pp ? pp->GetObjects() : nullptr;
+    FNavData.Objects = list;
+    if (FOnNetwork) {
+        const TPlanStretch &s = FStretches[FMatch.Stretch];
+        FNavData.NetworkPosition = s.Leg;
+        FNavData.SectionPosition = FMatch.Position;
+        FNavData.DirectionFrom = s.Forward() ? s.Section->GetStartJunction() : s.Section->GetEndJunction();
+        FNavData.DirectionTo = s.Forward() ? s.Section->GetEndJunction() : s.Section->GetStartJunction();
+        const float limit = s.Section->GetSpeedLimit(FMatch.Position);
+        if (limit > 0.0f && limit < WWMissing) FNavData.SpeedLimit = limit;
+    }
+    const bool unstepped = FRoute && FRoute->GetMastMode() == 1;
+    const float level = FContext.Planner ? FContext.Planner->GetNAPWaterLevel() : 1.0f;
+    bool first = true;
+    for (IWptRouteObjectList *l = list; l;) {
+        for (int32_t i = 0; i < l->GetCount(); ++i) {
+            IWptRouteObject *o = l->GetItem(i);
+            const double *v = o ? o->GetValues() : nullptr;
+            if (!v || v[0] < FRouteDistance - 0.5) continue;
+            if (first && FNavData.FirstObjectAhead < 0) {
+                FNavData.FirstObjectAhead = i;
+                FNavData.NextObject = o;
+            }
+            const int32_t kind = o->GetKind();
+            const bool shown = kind == WptRouteObjectKind::Structure || kind == WptRouteObjectKind::RoutePoint ||
+                               kind == WptRouteObjectKind::SailingTimesStop || kind == WptRouteObjectKind::Marina ||
+                               (kind == WptRouteObjectKind::Turn && std::fabs(o->GetTurnAngle()) > SmallTurn);
+            if (shown && !FNavData.NextIndication) FNavData.NextIndication = o;
+            IWptRouteStructPassage *pass = kind == WptRouteObjectKind::Structure ? o->GetStructPassage() : nullptr;
+            IWWStruct *st = pass ? pass->GetStruct() : nullptr;
+            if (!st) continue;
+            if (st->GetKind() == WWStructKind::Lock)
+                ++FNavData.LockStops;
+            else if (st->GetKind() == WWStructKind::Bridge && pass->NeedsOperation(FContext.BoatDef, unstepped, level))
+                ++FNavData.BridgeStops;
+        }
+        first = false;
+        IWptPlanPoint *end = l->GetEndPoint();
+        l = end ? end->GetNextObjects() : nullptr;
+    }
+}
+
+bool TRouteNavigation::GetNetworkMatch(IWWSection *&section, double &position, double &offMetres) const {
+    if (!FValid || !FOnNetwork) return false;
+    section = FStretches[FMatch.Stretch].Section;
+    position = FMatch.Position;
+    offMetres = std::fabs(FMatch.Xte);
+    return true;
 }
 
 void TRouteNavigation::CheckSwitch(const TRouteFix &fix) {
@@ -177,7 +312,11 @@ void TRouteNavigation::CheckSwitch(const TRouteFix &fix) {
     }
     IWptRoutePoint *next = FTarget->GetNext();
     bool passed = inside;
-    if (FBisector && next) {
+    if (FOnNetwork) {
+        // Along the network the planned way decides: the target is passed once the ship's
+        // place on it is the target's (the way's turns make the straight-line tests wrong).
+        passed = passed || FRouteDistance >= TargetRouteDistance() - 1.0;
+    } else if (FBisector && next) {
         // The bisector of the angle at the point between the way back and the way on: the
         // ship has crossed it once it lies nearer (in angle) to the way on.
         const TGeoPoint t = PointOf(FTarget);
@@ -189,7 +328,7 @@ void TRouteNavigation::CheckSwitch(const TRouteFix &fix) {
         passed = passed || dShip < 1.0 ||
                  AngleBetween(toShip, toNext) < AngleBetween(toShip, toPrev);
     }
-    if (FLeg.LegM > 1.0 && FLeg.AlongM >= FLeg.LegM) passed = true;  // abeam passed
+    if (!FOnNetwork && FLeg.LegM > 1.0 && FLeg.AlongM >= FLeg.LegM) passed = true;  // abeam passed
     if (!passed) return;
     if (next) {
         MoveTarget(next, true);
@@ -213,9 +352,24 @@ void TRouteNavigation::MoveTarget(IWptRoutePoint *next, bool passed) {
 
 void TRouteNavigation::Recalculate(int32_t) {
     // Open-water legs depend only on the points: start the way to a first point afresh from
-    // where the ship is now, and let the next update measure everything again.
+    // where the ship is now, and let the next update measure everything again. Over the
+    // network the route is planned anew (from the ship's position where the route is the
+    // own ship's to rebuild).
     FValid = false;
     FHaveStart = false;
+    if (!FContext.Replan) return;
+    if (IWptRoutePoint *target = FContext.Replan()) {
+        FTarget = target;
+        FReached = false;
+        FEnded = false;
+        FClosest = std::numeric_limits<double>::infinity();
+        FLastRouteDistance = 0.0;
+    }
+    FStretches.clear();
+    FOnNetwork = false;
+    // The old record points into the plan that was just replaced.
+    FNavData = TNavRouteData{};
+    FNavData.DateTimeUTC = FNow;
 }
 
 void TRouteNavigation::SetTargetPoint(IWptRoutePoint *p, int32_t) {
@@ -223,10 +377,18 @@ void TRouteNavigation::SetTargetPoint(IWptRoutePoint *p, int32_t) {
     FEnded = false;
     FHaveStart = false;  // a first point is sailed to from where the ship is
     FValid = false;
+    FLastRouteDistance = 0.0;
     MoveTarget(p, false);
 }
 
 bool TRouteNavigation::GetXTE(float &xte, float &xteRel, float &pathWidth) {
+    if (FValid && FOnNetwork) {
+        // The allowed deviation along the network is half the path either side.
+        xte = float(FMatch.Xte);
+        xteRel = FPathWidth > 0 ? float(FMatch.Xte / (FPathWidth / 2.0)) : 0.0f;
+        pathWidth = FPathWidth;
+        return true;
+    }
     if (!FValid || FLeg.LegM < 1.0) return false;
     const double limit = FTarget ? FTarget->GetXTELimit() : 0.0;
     xte = float(FLeg.XteM);
@@ -241,9 +403,12 @@ bool TRouteNavigation::GetCTS(float &rad) {
     return true;
 }
 
-// No map matching here: along the network the ship steers for the same point.
+// Along the network: towards the planned way a little ahead of the ship; on open legs the
+// same as GetCTS.
 bool TRouteNavigation::GetNetworkCTS(float &rad) {
-    return GetCTS(rad);
+    if (!FValid) return false;
+    rad = float(FOnNetwork ? FNetworkBearing : FBearing);
+    return true;
 }
 
 bool TRouteNavigation::GetDTG(float &metres) {
@@ -271,7 +436,15 @@ bool TRouteNavigation::GetRouteDistance(float &metres) {
 }
 
 bool TRouteNavigation::IsOpenLeg() {
-    return !FTarget || FTarget->IsDirect() || !FTarget->GetPlanPoint();
+    if (!FTarget || FTarget->IsDirect()) return true;
+    IWptPlanPoint *pp = FTarget->GetPlanPoint();
+    IWptRouteObjectList *list = pp ? pp->GetObjects() : nullptr;
+    if (!list || list->IsOpenLeg()) return true;
+    // A leg the planner could not lay over the network (a point too far from it) has no
+    // way along a section.
+    const std::vector<TPlanStretch> stretches = CollectPlanStretches(FRoute);
+    return std::none_of(stretches.begin(), stretches.end(),
+                        [list](const TPlanStretch &s) { return s.List == list; });
 }
 
 bool TRouteNavigation::GetTargetArrival(TDateTime &utc) {

@@ -1,6 +1,9 @@
 // Following a route with the own ship: the target point, when a point counts as reached and
 // passed, the cross-track error, course to steer, distance and time to go, VMG and the
-// arrival times. GUI thread only; driven by the own ship's one-second update.
+// arrival times. GUI thread only; driven by the own ship's one-second update. On legs the
+// planner laid over the network the ship is matched onto the planned way: distances, the
+// cross-track error and the network course to steer follow that way, and the route data
+// lists the plan's objects ahead.
 //
 // Legs are geodesics on the WGS 84 ellipsoid (GeographicLib). Angles radians clockwise from
 // true north, distances metres, speeds m/s, times UTC TDateTime.
@@ -10,7 +13,10 @@
 #include "KvLibNav6/KvNavBoat.h"
 #include "KvLibNav6/KvWaypoints.h"
 
+#include "MapMatch.h"
+
 #include <functional>
+#include <vector>
 
 namespace kv {
 
@@ -32,6 +38,7 @@ struct TRouteFix {
     double CourseOverGround = 0.0;
     bool CourseAndSpeedValid = false;
     TDateTime NowUTC = 0.0;
+    double ElapsedSec = 1.0;  // since the previous fix
 };
 
 struct TRouteEvents {
@@ -43,6 +50,16 @@ struct TRouteEvents {
     void *PointReachedData = nullptr;
     // The last point was reached or passed; the own ship tells the program.
     std::function<void()> RouteEnded;
+};
+
+// What the navigation plans and counts with; none of it is owned. The planner and boat may
+// be nullptr (then no re-planning, no fuel).
+struct TRouteContext {
+    IWptPlanner *Planner = nullptr;
+    ILPBoatDef *BoatDef = nullptr;
+    // Re-plans the followed route from the ship's position (the own ship knows which routes
+    // are its own to rebuild); returns the new target, or nullptr to keep the old one.
+    std::function<IWptRoutePoint *()> Replan;
 };
 
 // Switching rule: a point is reached inside its radius (the point's own, else the route
@@ -64,6 +81,10 @@ public:
     bool GetRouteArrival(TDateTime &utc);
     // The radius and rule in force (the route defaults at the start of the navigation).
     void SetSwitching(bool bisector, double defaultRadiusM);
+    void SetContext(TRouteContext context) { FContext = std::move(context); }
+    // The ship's place on the planned way of the current leg; false on open legs and off
+    // the plan.
+    bool GetNetworkMatch(IWWSection *&section, double &position, double &offMetres) const;
 
     IWptRoutePoint *GetTargetPoint() override { return FTarget; }
     double GetRouteDistanceOverGround() override { return FDogRoute; }
@@ -92,6 +113,11 @@ private:
     double RouteLengthTo(IWptRoutePoint *p) const;
     double RemainingAfterTarget() const;
     TGeoPoint LegStart() const;
+    // The network part: the ship on the plan of the leg to the target.
+    void MatchPlan(const TRouteFix &fix);
+    void FillPlanData();
+    double PlanDistanceOf(IWptPlanPoint *pp, bool departure) const;
+    double TargetRouteDistance() const;
 
     IWptRoute *FRoute = nullptr;
     IWptRoutePoint *FTarget = nullptr;
@@ -120,6 +146,14 @@ private:
     bool FReached = false;
     bool FEnded = false;
     TNavRouteData FNavData;
+
+    TRouteContext FContext;
+    std::vector<TPlanStretch> FStretches;  // of the current plan, refreshed every update
+    bool FOnNetwork = false;  // the ship is matched onto the plan of a network leg
+    TPlanMatch FMatch;
+    double FNetworkBearing = 0.0;
+    double FLastRouteDistance = 0.0;
+    double FFuel = 0.0;  // m³ (energy for electric boats) since the route start
 };
 
 }  // namespace kv
