@@ -13,6 +13,7 @@
 #include "RouteNavigation.h"
 #include "Simulator.h"
 #include "UnitsInternal.h"
+#include "WptModel.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvLogbook.h"
@@ -877,6 +878,7 @@ void TNavBoat::GotoWaypoint(IWptWaypoint *wp, IWptPlanner *planner, float pathWi
     const TDateTime now = FLastNow > 0 ? FLastNow : TimeEngine().NowUTC();
     IWptRoute *route = FGotoDatabase->NewRoute(now);
     if (!route) return;
+    if (auto *own = dynamic_cast<kv::wpt::TRoute *>(route)) own->SetDefaultRoute(true);
     int32_t err = KvErr::Ok;
     if (FHasPosition) route->AddPointAtPosition(TRoutePosition{FPosition.Lat, FPosition.Lon, 0.0}, err);
     IWptRoutePoint *target = route->AddPointFromWaypoint(wp, 0, 1, err);

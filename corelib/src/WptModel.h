@@ -298,7 +298,10 @@ public:
 class TRoute final : public TWptObject<IWptRoute> {
 public:
     using TWptObject::TWptObject;
-    bool IsDefaultRoute() override { return false; }
+    // The own ship's temporary route along the network: the program ends it when the ship
+    // slows down and names it itself.
+    bool IsDefaultRoute() override { return FDefaultRoute; }
+    void SetDefaultRoute(bool value) { FDefaultRoute = value; }
     bool IsReadOnly() override { return IsProtected(); }
     IWptRoutePoint *AddPointAtPosition(const TRoutePosition &pos, int32_t &err) override;
     IWptRoutePoint *AddNetworkPoint(IWWSection *section, double offset, int32_t reserved,
@@ -364,6 +367,9 @@ public:
     // goes away without owning it. Made on first use, so schedule and coverage always exist.
     kv::plan::TRoutePlan &Plan();
     std::shared_ptr<kv::plan::TRoutePlan> FPlan;
+
+private:
+    bool FDefaultRoute = false;
 };
 
 class TPolygonPoint final : public NavObject {

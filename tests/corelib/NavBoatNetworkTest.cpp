@@ -279,6 +279,7 @@ TEST_F(NavBoatNetwork, DefaultRouteLeadsAlongTheSectionInTheDirectionOfTravel) {
         ASSERT_NE(rn, nullptr);
         IWptRoute *route = rn->GetRoute();
         ASSERT_NE(route, nullptr);
+        EXPECT_TRUE(route->IsDefaultRoute());  // the program ends and names it by this
         ASSERT_EQ(route->GetPointCount(), 2);
         EXPECT_EQ(rn->GetTargetPoint(), route->GetLastPoint());
         const TRoutePosition *end = route->GetLastPoint()->GetPosition();
