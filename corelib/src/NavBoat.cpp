@@ -878,7 +878,6 @@ void TNavBoat::GotoWaypoint(IWptWaypoint *wp, IWptPlanner *planner, float pathWi
     const TDateTime now = FLastNow > 0 ? FLastNow : TimeEngine().NowUTC();
     IWptRoute *route = FGotoDatabase->NewRoute(now);
     if (!route) return;
-    if (auto *own = dynamic_cast<kv::wpt::TRoute *>(route)) own->SetDefaultRoute(true);
     int32_t err = KvErr::Ok;
     if (FHasPosition) route->AddPointAtPosition(TRoutePosition{FPosition.Lat, FPosition.Lon, 0.0}, err);
     IWptRoutePoint *target = route->AddPointFromWaypoint(wp, 0, 1, err);
@@ -943,6 +942,7 @@ void TNavBoat::StartDefaultRoute(NavObject *node, double position, bool forward,
                          events.PointReached, events.PointReachedData);
     FGotoRoute = route;
     FGotoIsDefault = true;
+    if (auto *own = dynamic_cast<kv::wpt::TRoute *>(route)) own->SetDefaultRoute(true);
     FDefaultTargetSection = section;
     FDefaultTargetPosition = target;
 }
