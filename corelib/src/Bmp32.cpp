@@ -426,6 +426,14 @@ void SetCursorBoat(const TFloat2 *points, int32_t count) {
     gCursorBoat.assign(points, points + (points && count > 0 ? count : 0));
 }
 
+namespace kv {
+// The viewers draw the own ship with this outline (see RenderOverlay.h).
+std::vector<TFloat2> CursorBoatPoints() {
+    std::lock_guard<std::mutex> lock(gCursorMutex);
+    return gCursorBoat;
+}
+}  // namespace kv
+
 uint32_t GetColorVectorCurrent() {
     // The route object ahead is drawn in the route colour of the running leg: magenta.
     return 0x00C000C0u;

@@ -1,16 +1,19 @@
 // The navigation viewer (NavViewerCreate): the chart viewer plus the program's objects on
-// top (waypoints, routes, tracks, distance measurement, scale bar, compass needle), their
-// hit tests and mouse editing with the viewer and object events.
-//
-// Not drawn here: the waterway network (its drawing comes with the network model), the own
-// ship (the viewer is handed no position source it can read yet) and alarm zones (a zone
-// hands out no points to draw).
+// top (waterway network, alarm zones, tracks, routes, waypoints, distance measurement, own
+// ship, scale bar, compass needle, user notifications), their hit tests and mouse editing
+// with the viewer and object events, and tracking of the own ship. The layers themselves
+// are drawn by RenderOverlay*.cpp.
 #include "ViewerFace.h"
 
 #include "Bmp32Impl.h"
 #include "GeodesyEngine.h"
+#include "NotificationCenter.h"
+#include "RenderOverlay.h"
+#include "WWNetwork.h"
+#include "WptModel.h"
 
 #include "KvLibNav6/KvLib.h"
+#include "KvLibNav6/KvNavBoat.h"
 #include "KvLibNav6/KvNavEnv.h"
 #include "KvLibNav6/KvTracks.h"
 #include "KvLibNav6/KvUnits.h"
@@ -19,6 +22,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <optional>
 
 using namespace kv::render;
 
@@ -57,8 +61,9 @@ public:
     // ---- objects and events ----
     void SetNavObjects(INavEnv *env, IWptManager *wptManager, INavStructOperationManager *, NavObject *,
                        NavObject *, NavObject *, NavObject *, NavObject *, NavObject *, void *, NavObject *,
-                       INavPredictedTime *, INavBoat *boat, IWptDatabase *userDatabase) override {
+                       INavPredictedTime *predictedTime, INavBoat *boat, IWptDatabase *userDatabase) override {
         FEnv = env;
+        FPredictedTime = predictedTime;
         FWptManager = wptManager;
         FBoat = boat;
         FUserDatabase = userDatabase;
@@ -84,8 +89,17 @@ public:
         FWaypoints = list;
         FCore.Invalidate();
     }
-    void SetWaterwayNetwork(IWWNetwork *network) override { FNetwork = network; }
-    void SetNotificationCenter(INavNotificationCenter *centre) override { FNotifications = centre; }
+    void SetWaterwayNetwork(IWWNetwork *network) override {
+        // Sections and structures of the old network die with it.
+        FNetwork = network;
+        FSelectedStructs.clear();
+        FCore.Invalidate();
+    }
+    void SetNotificationCenter(INavNotificationCenter *centre) override {
+        FNotifications = centre;
+        FNotificationBoxes.clear();
+        FCore.Invalidate();
+    }
     void SetOptionalObject(NavObject *obj) override { FOptional = obj; }
     void AddChartArea(int32_t bits, double lat1, double lon1, double lat2, double lon2) override {
         FChartAreas.push_back({bits, QRectF(GeoToMercator({lat1, lon1}), GeoToMercator({lat2, lon2})).normalized()});
@@ -99,7 +113,16 @@ public:
         FCore.FClearColour = argb | 0xFF000000u;
         FCore.RefreshCharts();
     }
-    void UpdateSecond() override {}
+    // The one-second tick: follow the own ship and pick up changed notifications.
+    void UpdateSecond() override {
+        if (FTrackingEnabled) UpdateTrackingPosition();
+        const uint64_t revision = kv::NotificationCenterRevision(FNotifications);
+        const bool shipMoved = FBoat && FBoat->HasPosition();
+        if (revision != FNotificationRevision || shipMoved) {
+            FNotificationRevision = revision;
+            FCore.Invalidate();
+        }
+    }
     void UpdateObjects() override { FCore.Invalidate(); }
     void RefreshObjectLayer1() override {}
     void RefreshObjectLayer2() override {}
@@ -156,23 +179,41 @@ public:
         if (mode != NavViewerEditMode::None && mode != NavViewerEditMode::Waypoints && mode != NavViewerEditMode::Routes &&
             mode != NavViewerEditMode::Distance && mode != NavViewerEditMode::AlarmZones)
             return;
+        if (mode == NavViewerEditMode::AlarmZones && FEditMode != mode) {
+            // "Edit alarm zone" acts on the zone under the mouse.
+            FEditZone = FCore.FMouseInside ? AlarmZoneAt(FCore.MousePixel()) : nullptr;
+            FSelectedZonePoint = nullptr;
+        } else if (mode != NavViewerEditMode::AlarmZones) {
+            FEditZone = nullptr;
+            FSelectedZonePoint = nullptr;
+            FDragZonePoint = nullptr;
+        }
         FEditMode = mode;
         FCore.Invalidate();
     }
     int32_t GetMouseState() override { return FCore.FDragging ? NavViewerMouseState::DragView : 0; }
     // Hover kinds: 1 waypoint, 2 route point, 3 route, 4 distance point, 5 S-57 cell, 6 raster
-    // chart; the others name objects this viewer does not draw.
+    // chart, 7 alarm zone, 8 network section, 9 network structure, 10 notification, 11 own
+    // ship; 12 names nothing this viewer draws.
     bool GetHoverState01() override { return GetWaypointAtMouse() != nullptr; }
     bool GetHoverState02() override { return GetRoutePointAtMouse() != nullptr; }
     bool GetHoverState03() override { return GetRouteAtMouse() != nullptr; }
     bool GetHoverState04() override { return GetDistancePointAtMouse() != nullptr; }
     bool GetHoverState05() override { return GetS57ChartAtMouseCount() > 0; }
     bool GetHoverState06() override { return GetChartAtMouseCount() > 0; }
-    bool GetHoverState07() override { return false; }
-    bool GetHoverState08() override { return false; }
-    bool GetHoverState09() override { return false; }
-    bool GetHoverState10() override { return false; }
-    bool GetHoverState11() override { return false; }
+    bool GetHoverState07() override { return GetAlarmZoneAtMouse() != nullptr; }
+    bool GetHoverState08() override { return GetNetworkSectionAtMouse() != nullptr; }
+    bool GetHoverState09() override {
+        auto *net = NetworkImpl(FNetwork);
+        return net && FCore.FMouseInside && !NetworkStructsAt(FCore.View(), *net, NetworkStyle(), FCore.MousePixel()).empty();
+    }
+    bool GetHoverState10() override {
+        int32_t kind = 0;
+        return FCore.FMouseInside && NotificationAt(FNotificationBoxes, FCore.MousePixel(), kind);
+    }
+    bool GetHoverState11() override {
+        return FCore.FMouseInside && OwnShipHit(FCore.View(), OwnShipOf(FBoat), ShipStyle(), FCore.MousePixel());
+    }
     bool GetHoverState12() override { return false; }
     int32_t GetRouteEditHit() override {
         if (FEditMode != NavViewerEditMode::Routes || !FEditRoute || !FCore.FMouseInside) return 0;
@@ -199,9 +240,15 @@ public:
         FDistance.clear();
         FCore.Invalidate();
     }
-    IWptPolygon *GetAlarmZoneAtMouse() override { return nullptr; }
-    IWptPolygon *GetEditAlarmZone() override { return FEditZone; }
-    NavObject *GetSelectedAlarmZonePoint() override { return nullptr; }
+    IWptPolygon *GetAlarmZoneAtMouse() override { return FCore.FMouseInside ? AlarmZoneAt(FCore.MousePixel()) : nullptr; }
+    IWptPolygon *GetEditAlarmZone() override {
+        CheckEditZone();
+        return FEditZone;
+    }
+    NavObject *GetSelectedAlarmZonePoint() override {
+        CheckEditZone();
+        return FSelectedZonePoint;
+    }
 
     // ---- tracks ----
     void ShowTrack(INavTrack *track) override {
@@ -234,11 +281,13 @@ public:
     }
     void SetDistanceCirclesCount(int32_t count) override { FDistanceCirclesCount = std::clamp(count, 0, 20); }
 
-    // ---- network (drawn with the network model) ----
-    IWWSection *GetNetworkSectionAtMouse() override { return nullptr; }
-    double GetNetworkDistanceAtMouse() override { return 0.0; }
-    IWWStruct *GetSelectedStructure(int32_t) override { return nullptr; }
-    int32_t GetSelectedStructureCount() override { return 0; }
+    // ---- network ----
+    IWWSection *GetNetworkSectionAtMouse() override { return SectionAtMouse().Section; }
+    double GetNetworkDistanceAtMouse() override { return SectionAtMouse().Position; }
+    IWWStruct *GetSelectedStructure(int32_t index) override {
+        return index >= 0 && size_t(index) < FSelectedStructs.size() ? FSelectedStructs[size_t(index)] : nullptr;
+    }
+    int32_t GetSelectedStructureCount() override { return int32_t(FSelectedStructs.size()); }
 
     // ---- tracking ----
     bool GetTrackingActive() override {
@@ -246,16 +295,29 @@ public:
         return FTrackingEnabled && GetTrackingTargetPosition(p);
     }
     bool GetTrackingEnabled() override { return FTrackingEnabled; }
-    void SetTrackingEnabled(bool on) override { FTrackingEnabled = on; }
+    void SetTrackingEnabled(bool on) override {
+        FTrackingEnabled = on;
+        if (on) UpdateTrackingPosition();
+    }
     int32_t GetTrackingMode() override { return FTrackingMode; }
     void SetTrackingMode(int32_t mode) override {
         if (mode >= NavViewerTrackingMode::ChartUp && mode <= NavViewerTrackingMode::WindDown) FTrackingMode = mode;
         if (mode == NavViewerTrackingMode::NorthUp) FCore.SetViewRotation(0.0);
+        if (FTrackingEnabled) UpdateTrackingPosition();
     }
-    // The viewer has no position source of the own ship to follow yet.
+    // Target 0 is the own ship's position; target 1 the position it reaches at the explored
+    // time on its present course and speed (now when no time is explored).
     bool GetTrackingTargetPosition(TGeoPoint &pos) override {
         pos = {GeoPointNoPosition, GeoPointNoPosition};
-        return false;
+        const TOwnShip ship = OwnShipOf(FBoat);
+        if (!ship.HasPosition) return false;
+        pos = ship.Position;
+        if (FTrackingTarget == NavViewerTrackingTarget::PredictedPosition && FPredictedTime) {
+            const double ahead = FPredictedTime->GetTimeOffset();
+            if (ahead > 0 && std::isfinite(ahead) && ship.SpeedMS > 0)
+                pos = kv::geodesy::GeodesicDirect(ship.Position, ship.CourseRad, ship.SpeedMS * ahead);
+        }
+        return true;
     }
     const TFloat2 *GetTrackingCursorPos() override { return &FTrackingCursor; }
     void SetTrackingCursorPos(const TFloat2 *pos) override {
@@ -270,7 +332,11 @@ public:
         if (!GetTrackingTargetPosition(p)) return;
         const TViewState &v = FCore.View();
         TViewState next = v;
+        double up = 0.0;  // the true direction that points straight up
+        if (TrackingUp(up)) next.Rotation = std::remainder(-up, 2 * M_PI);
+        else if (FTrackingMode == NavViewerTrackingMode::NorthUp) next.Rotation = 0.0;
         next.Place(GeoToMercator(p), QPointF(v.Width * FTrackingCursor.X, v.Height * FTrackingCursor.Y));
+        if (next.Center == v.Center && next.Rotation == v.Rotation) return;
         FCore.SetView(next);
     }
     void SetHomePosition(TGeoPoint pos) override {
@@ -330,15 +396,116 @@ protected:
     void DrawOverlays(QPainter &p, const TViewState &v) override {
         p.save();
         p.setRenderHint(QPainter::Antialiasing, true);
+        if (auto *net = NetworkImpl(FNetwork)) DrawNetwork(p, v, *net, NetworkStyle(), FSelectedStructs);
+        DrawAlarmZones(p, v);
         if (FShowVisibleTracks || !FShownTracks.empty()) DrawTracks(p, v);
         DrawRoutes(p, v);
         DrawWaypoints(p, v);
         DrawDistance(p, v);
         DrawMarker(p, v, FHome, QColor(0, 120, 0), GeoPointNoHome);
         DrawMarker(p, v, FReport, QColor(200, 0, 160), GeoPointNoPosition);
+        DrawOwnShip(p, v, OwnShipOf(FBoat), ShipStyle());
         if (FShowScaleBar) DrawScaleBar(p, v);
         if (FShowCompassNeedle) DrawCompass(p, v);
+        FNotificationBoxes = DrawNotifications(p, v, FNotifications);
+        FNotificationRevision = kv::NotificationCenterRevision(FNotifications);
         p.restore();
+    }
+
+    // ---- overlay layers ----
+    TNetworkStyle NetworkStyle() const {
+        TNetworkStyle s;
+        s.Flags = FNetworkFlags;
+        s.Colour = FWWSectionColor;
+        s.Back = FWWSectionColorBack;
+        s.Unpassable = FWWSectionColorUnpassable;
+        s.MaxWidth = FWWSectionMaxWidth;
+        s.ScaleDenominator = FCore.GetScale();
+        return s;
+    }
+    TOwnShipStyle ShipStyle() const {
+        TOwnShipStyle s;
+        s.Flags = FGPSFlags | NavViewerGPSFlag::Cursor;
+        s.ColourFix = FColorGPSFix;
+        s.ColourNoFix = FColorGPSNoFix;
+        s.CursorScale = FCursorScale;
+        s.CirclesAuto = FDistanceCirclesAuto;
+        s.CircleSpacingM = FDistanceCircles;
+        s.CircleCount = FDistanceCirclesCount;
+        return s;
+    }
+    TSectionHit SectionAtMouse() const {
+        auto *net = NetworkImpl(FNetwork);
+        if (!net || !FCore.FMouseInside) return {};
+        return NetworkSectionAt(FCore.View(), *net, NetworkStyle(), FCore.MousePixel());
+    }
+    // The zones to draw: the environment's visible polygons plus the one being edited.
+    std::vector<IWptPolygon *> Zones() const {
+        std::vector<IWptPolygon *> out;
+        if (FPolygons)
+            for (int i = 0; i < FPolygons->GetCount(); ++i)
+                if (auto *z = dynamic_cast<IWptPolygon *>(FPolygons->GetItem(i))) out.push_back(z);
+        if (FEditZone && std::find(out.begin(), out.end(), FEditZone) == out.end()) out.push_back(FEditZone);
+        return out;
+    }
+    // The edited zone is dropped once its database no longer holds it (deleted meanwhile).
+    void CheckEditZone() {
+        if (!FEditZone) return;
+        bool alive = FPolygons && FPolygons->IndexOf(FEditZone) >= 0;
+        if (!alive)
+            if (auto *db = dynamic_cast<kv::wpt::TDatabase *>(FUserDatabase))
+                for (auto &z : db->FPolygons) alive = alive || z.get() == FEditZone;
+        if (!alive) {
+            FEditZone = nullptr;
+            FSelectedZonePoint = nullptr;
+            return;
+        }
+        if (FSelectedZonePoint) {
+            auto *z = dynamic_cast<kv::wpt::TPolygon *>(FEditZone);
+            const bool kept = z && std::any_of(z->FPoints.begin(), z->FPoints.end(),
+                                               [this](const auto &pt) { return pt.get() == FSelectedZonePoint; });
+            if (!kept) FSelectedZonePoint = nullptr;
+        }
+    }
+    void DrawAlarmZones(QPainter &p, const TViewState &v) {
+        CheckEditZone();
+        const TZoneStyle style{FColorAlarmzoneInside, FColorAlarmzoneOutside};
+        for (IWptPolygon *z : Zones()) DrawAlarmZone(p, v, z, style, z == FEditZone, FSelectedZonePoint);
+    }
+    IWptPolygon *AlarmZoneAt(const QPointF &px) {
+        CheckEditZone();
+        const auto zones = Zones();
+        for (auto it = zones.rbegin(); it != zones.rend(); ++it)
+            if (AlarmZoneHit(FCore.View(), *it, px)) return *it;
+        return nullptr;
+    }
+    // The true direction the tracking mode puts up; false for modes that keep the rotation.
+    bool TrackingUp(double &up) const {
+        const TOwnShip ship = OwnShipOf(FBoat);
+        switch (FTrackingMode) {
+        case NavViewerTrackingMode::CourseUp:
+            up = ship.CourseRad;
+            return ship.HasPosition;
+        case NavViewerTrackingMode::HeadUp:
+            up = ship.HeadingRad;
+            return ship.HasPosition;
+        case NavViewerTrackingMode::WindDown:
+            up = ship.WindFromRad;
+            return ship.HasPosition;
+        case NavViewerTrackingMode::LegUp:
+            if (INavRouteNavigation *rn = FBoat ? FBoat->GetRouteNavigation() : nullptr)
+                if (IWptRoutePoint *target = rn->GetTargetPoint())
+                    if (IWptRoutePoint *from = target->GetPrevious()) {
+                        const TRoutePosition *a = from->GetPosition(), *b = target->GetPosition();
+                        double distance = 0, course = 0;
+                        kv::geodesy::GeodesicInverse({a->Lat, a->Lon}, {b->Lat, b->Lon}, distance, course);
+                        up = course;
+                        return distance > 0;
+                    }
+            return false;
+        default:
+            return false;
+        }
     }
 
     std::vector<INavTrack *> VisibleTracks() const {
@@ -557,6 +724,21 @@ protected:
     // ---- mouse editing ----
     bool HookMouseDown(int32_t button, uint32_t, const QPointF &px) override {
         if (button != ViewerMouseButton::Left) return false;
+        // Notifications lie on top of everything: a press on one never pans.
+        if (int32_t kind = 0; NotificationAt(FNotificationBoxes, px, kind)) {
+            FPressedNotification = kind;
+            return true;
+        }
+        if (FEditMode == NavViewerEditMode::AlarmZones) {
+            CheckEditZone();
+            if (NavObject *pt = FEditZone ? AlarmZonePointAt(FCore.View(), FEditZone, px) : nullptr;
+                pt && !FEditZone->IsProtected()) {
+                FDragZonePoint = static_cast<kv::wpt::TPolygonPoint *>(pt);
+                FSelectedZonePoint = pt;
+                FDragZoneMoved = false;
+                return true;
+            }
+        }
         if (FEditMode == NavViewerEditMode::Routes && FEditRoute && (FRouteEditFlags & NavViewerRouteEditFlag::Move)) {
             IWptRoutePoint *pt = RoutePointAt(px);
             if (pt && pt->GetRoute() == FEditRoute) {
@@ -578,7 +760,11 @@ protected:
     bool HookMouseMove(uint32_t, const QPointF &px) override {
         const TGeoPoint g = FCore.View().GeoOf(px);
         int32_t err = KvErr::Ok;
-        if (FDragPoint) {
+        if (FDragZonePoint) {
+            FDragZonePoint->Pos = g;
+            FDragZoneMoved = true;
+            if (auto *z = dynamic_cast<kv::wpt::TPolygon *>(FEditZone)) z->Touch();
+        } else if (FDragPoint) {
             FDragPoint->SetPosition(g, err);
         } else if (FDragWaypoint) {
             FDragWaypoint->SetLatitude(g.Lat, err);
@@ -592,6 +778,22 @@ protected:
     }
 
     bool HookMouseUp(int32_t button, uint32_t, const QPointF &px, bool moved) override {
+        if (FPressedNotification) {
+            const int32_t pressed = *FPressedNotification;
+            FPressedNotification.reset();
+            // Only a release over the same notification counts as a click on it.
+            if (int32_t kind = 0; NotificationAt(FNotificationBoxes, px, kind) && kind == pressed) {
+                kv::NotificationCenterClick(FNotifications, kind);
+                FCore.Invalidate();
+            }
+            return true;
+        }
+        if (FDragZonePoint) {
+            FDragZonePoint = nullptr;
+            FCore.Invalidate();
+            if (FDragZoneMoved) PostPolygonsChanged();
+            return true;
+        }
         if (FDragPoint || FDragWaypoint) {
             NavObject *obj = FDragPoint ? static_cast<NavObject *>(FDragPoint) : FDragWaypoint;
             const int32_t kind = FDragPoint ? ObjectEventKind::RoutePoint : ObjectEventKind::Waypoint;
@@ -637,13 +839,9 @@ protected:
             FCore.Invalidate();
             return true;
         case NavViewerEditMode::AlarmZones:
-            if (FEditZone) {
-                FEditZone->AddPoint(g, err);
-                if (err != KvErr::Ok) throw std::runtime_error("zone point refused");
-                FCore.Invalidate();
-                return true;
-            }
-            break;
+            EditZoneClick(px, g);
+            FCore.Invalidate();
+            return true;
         default:
             break;
         }
@@ -657,11 +855,72 @@ protected:
         } else if (IWptRoute *r = RouteAt(px)) {
             FSelectedRoute = r;
             RaiseObject(ObjectEventKind::Route, r);
-        } else if (FS57PickEnabled) {
+        } else if (!NetworkClick(px) && FS57PickEnabled) {
             if (TS57Object *pick = FCore.PickS57(px)) RaiseObject(ObjectEventKind::S57Object, pick);
         }
         FCore.Invalidate();
         return true;
+    }
+
+    // A click on structures selects all of them under the mouse and asks for their details;
+    // a click on a section asks for the section's. False when the network is not hit.
+    bool NetworkClick(const QPointF &px) {
+        auto *net = NetworkImpl(FNetwork);
+        FSelectedStructs.clear();
+        if (!net) return false;
+        const TNetworkStyle style = NetworkStyle();
+        for (auto *st : NetworkStructsAt(FCore.View(), *net, style, px)) FSelectedStructs.push_back(st);
+        INavMessageDispatcher *d = FEnv ? FEnv->GetDispatcher() : nullptr;
+        if (!FSelectedStructs.empty()) {
+            if (d) d->Post(NavNotify::ShowStructDetails, intptr_t(FSelectedStructs.front()), 0, 0, 0, 0, 0, 0);
+            return true;
+        }
+        const TSectionHit hit = NetworkSectionAt(FCore.View(), *net, style, px);
+        if (!hit.Section) return false;
+        if (d) d->Post(NavNotify::ShowSectionDetails, intptr_t(static_cast<IWWSection *>(hit.Section)), 0, 0, 0, 0, 0, 0,
+                       hit.Position);
+        return true;
+    }
+
+    // Alarm-zone editing: a corner of the edited zone is selected, elsewhere the click adds a
+    // corner to it. Without an edited zone a click on a zone takes it up, and a click beside
+    // every zone starts a new one in the user database.
+    void EditZoneClick(const QPointF &px, const TGeoPoint &g) {
+        CheckEditZone();
+        int32_t err = KvErr::Ok;
+        if (FEditZone) {
+            if (NavObject *pt = AlarmZonePointAt(FCore.View(), FEditZone, px)) {
+                FSelectedZonePoint = pt;
+                return;
+            }
+            FEditZone->AddPoint(g, err);
+            if (err != KvErr::Ok) throw std::runtime_error("zone point refused");
+            if (auto *z = dynamic_cast<kv::wpt::TPolygon *>(FEditZone); z && !z->FPoints.empty())
+                FSelectedZonePoint = z->FPoints.back().get();
+            PostPolygonsChanged();
+            return;
+        }
+        if (IWptPolygon *z = AlarmZoneAt(px)) {
+            FEditZone = z;
+            FSelectedZonePoint = nullptr;
+            return;
+        }
+        auto *db = dynamic_cast<kv::wpt::TDatabase *>(FUserDatabase);
+        if (!db || !db->IsWritable()) return;
+        kv::wpt::TPolygon *zone = db->AddPolygon(kv::wpt::NewGuid());
+        zone->AddPoint(g, err);
+        if (err != KvErr::Ok) {
+            db->DeleteObject(zone);
+            throw std::runtime_error("zone point refused");
+        }
+        if (FPolygons) FPolygons->Add(zone);
+        FEditZone = zone;
+        FSelectedZonePoint = zone->FPoints.back().get();
+        PostPolygonsChanged();
+    }
+    void PostPolygonsChanged() {
+        if (INavMessageDispatcher *d = FEnv ? FEnv->GetDispatcher() : nullptr)
+            d->Post(NavNotify::VisiblePolygonsChanged, intptr_t(FEditZone), 0, 0, 0, 0, 0, 0);
     }
 
     void HookViewChanged() override {}
@@ -706,6 +965,14 @@ protected:
     IWptRoutePoint *FSelectedPoint = nullptr, *FDragPoint = nullptr;
     IWptWaypoint *FSelectedWaypoint = nullptr, *FDragWaypoint = nullptr;
     IWptPolygon *FEditZone = nullptr;
+    NavObject *FSelectedZonePoint = nullptr;
+    kv::wpt::TPolygonPoint *FDragZonePoint = nullptr;
+    bool FDragZoneMoved = false;
+    INavPredictedTime *FPredictedTime = nullptr;
+    std::vector<kv::ww::TWWStructImpl *> FSelectedStructs;
+    std::vector<TNotificationBox> FNotificationBoxes;
+    uint64_t FNotificationRevision = 0;
+    std::optional<int32_t> FPressedNotification;
     int32_t FEditMode = NavViewerEditMode::None;
     std::vector<std::unique_ptr<TDistancePoint>> FDistance;
     std::vector<INavTrack *> FShownTracks;
@@ -1166,10 +1433,10 @@ public:
     int32_t FUnitDistanceSmall{};
     int32_t FUnitSpeed{};
     int32_t FUnitVolume{};
-    uint32_t FWWSectionColor{0xFF3060C0u};
-    uint32_t FWWSectionColorBack{0xFFFFFFFFu};
-    uint32_t FWWSectionColorUnpassable{0xFFC00000u};
-    int32_t FWWSectionMaxWidth{8};
+    uint32_t FWWSectionColor{0xFF0080FFu};
+    uint32_t FWWSectionColorBack{0xC0C0C0C0u};
+    uint32_t FWWSectionColorUnpassable{0xFFFF80C0u};
+    int32_t FWWSectionMaxWidth{2};
     TPoint FWaterReportClickPoint{};
     uint32_t FWaypointFlags{NavViewerWaypointFlag::Waypoints | NavViewerWaypointFlag::NameLabels};
 };
