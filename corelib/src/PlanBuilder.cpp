@@ -222,7 +222,11 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
             pass->Arrive = at(p.ArriveSec);
             pass->Start = at(p.StartSec);
             pass->End = at(p.EndSec);
-            if (p.Check.NeedsOperation && p.Period >= 0) {
+            if (p.Check.NeedsOperation && p.Struct->GetOperatingPeriodCount() == 0) {
+                TWWOperatingPeriodImpl *always = FPlan.AlwaysOperated();
+                pass->Operation.OperatingPeriod = always;
+                pass->Operation.TimeWindow = always->GetDaySchedule(0)->GetTimeWindow(0);
+            } else if (p.Check.NeedsOperation && p.Period >= 0) {
                 auto *period = static_cast<TWWOperatingPeriodImpl *>(p.Struct->GetOperatingPeriod(p.Period));
                 pass->Operation.OperatingPeriod = period;
                 IWWDaySchedule *day = period ? period->GetDaySchedule(p.Schedule) : nullptr;
@@ -342,12 +346,14 @@ void TBuilder::Run() {
         if (!loc[i - 1] || !loc[i] || !FCtx.Engine) {
             if (!failed) end = DirectLeg(where[i - 1], where[i], list, s);
         } else {
-            TPathResult r = FCtx.Engine->Route(FCtx.Query, *loc[i - 1], *loc[i], s.Utc);
+            // A structure at a via point was passed on the network leg that arrived there.
+            const bool passAtStart = i == 1 || !loc[i - 2];
+            TPathResult r = FCtx.Engine->Route(FCtx.Query, *loc[i - 1], *loc[i], s.Utc, passAtStart);
             if (!r.Found && !FCtx.Query.IgnoreBlocks) {
                 // No way for this boat: sail the way through the blocks to show what blocks it.
                 TQuery through = FCtx.Query;
                 through.IgnoreBlocks = true;
-                r = FCtx.Engine->Route(through, *loc[i - 1], *loc[i], s.Utc);
+                r = FCtx.Engine->Route(through, *loc[i - 1], *loc[i], s.Utc, passAtStart);
                 reached = false;
             }
             if (r.Found && !failed) end = NetworkLeg(r, list, s);

@@ -69,6 +69,22 @@ void TRoutePlan::Clear() {
     Network = nullptr;
 }
 
+ww::TWWOperatingPeriodImpl *TRoutePlan::AlwaysOperated() {
+    if (!FAlwaysOperated) {
+        ww::TRawWindow day;
+        day.Times = TWWTimeRange{0, 24, 0, 0};  // 00:00 - 24:00
+        ww::TRawSchedule week;
+        week.WeekDays = 0xFE;  // bits 1 (Monday) .. 7 (Sunday)
+        week.Windows.push_back(day);
+        ww::TRawPeriod year;
+        year.Dates = TWWDateRange{31, 12, 1, 1};
+        year.Schedules.push_back(week);
+        FAlwaysOperated = std::make_unique<ww::TWWOperatingPeriodImpl>(year);
+        FAlwaysOperated->SetPlannedTimes(day.Times);
+    }
+    return FAlwaysOperated.get();
+}
+
 int32_t TScheduleImpl::Bracket(TDateTime utc, double &t) const {
     const auto &s = FPlan.Samples;
     if (s.empty() || !std::isfinite(utc) || utc < s.front().Utc || utc > s.back().Utc) return -1;

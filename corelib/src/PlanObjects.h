@@ -6,6 +6,7 @@
 #pragma once
 
 #include "KvInternal.h"
+#include "WWNetwork.h"
 #include "KvLibNav6/KvNavBoat.h"
 #include "KvLibNav6/KvPlanner.h"
 #include "KvLibNav6/KvWWNetwork.h"
@@ -178,6 +179,10 @@ public:
 
     // Drops every plan object (the network they point into is going away).
     void Clear();
+    // The operating period of a structure that gives no operating times: operated all day,
+    // every day of the year. Passages of such structures point to it, as callers read a
+    // passage without a period as one that is not operated.
+    ww::TWWOperatingPeriodImpl *AlwaysOperated();
     TPlanPointImpl *PlanPoint(int32_t index) const {
         return index >= 0 && size_t(index) < Points.size() ? Points[size_t(index)].get() : nullptr;
     }
@@ -199,6 +204,9 @@ public:
     int32_t LegCount = 0;  // legs between route points (direct or over the network)
     TScheduleImpl Schedule;
     TChartCoverageImpl Coverage;
+
+private:
+    std::unique_ptr<ww::TWWOperatingPeriodImpl> FAlwaysOperated;  // refers to no network
 };
 
 }  // namespace kv::plan

@@ -141,7 +141,7 @@ const TPlannerEngine::TTravel &TPlannerEngine::WholeMove(int32_t section, bool f
 }
 
 TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, double to,
-                                               double startSec, TStep *step) {
+                                               double startSec, TStep *step, bool passAtFrom) {
     TWWSectionImpl &s = *FNet.Section(section);
     const double len = s.GetLength();
     from = std::clamp(from, 0.0, len);
@@ -162,7 +162,7 @@ TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, dou
         double extra = 0.0;
         auto pass = [&](TWWStructImpl *st) {
             const double pos = st->Position();
-            if (pos < lo || pos > hi) return true;
+            if (pos < lo || pos > hi || (!passAtFrom && pos == from)) return true;
             const double part = dist > 0 ? std::abs(pos - from) / dist : 0.0;
             const double arrive = startSec + extra + moveSec * part;
             TPassagePlan p;
@@ -216,7 +216,7 @@ TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, dou
 }
 
 TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const TLocation &to,
-                                  double departUtc) {
+                                  double departUtc, bool passAtStart) {
     TPathResult result;
     const int32_t nSections = FNet.SectionCount(), nNodes = FNet.NodeCount();
     if (from.Section < 0 || from.Section >= nSections || to.Section < 0 || to.Section >= nSections)
@@ -288,15 +288,15 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
     TWWSectionImpl &first = *FNet.Section(from.Section);
     TWWSectionImpl &last = *FNet.Section(to.Section);
     {
-        const TTravel a = Travel(from.Section, from.Position, first.GetLength(), 0.0, nullptr);
+        const TTravel a = Travel(from.Section, from.Position, first.GetLength(), 0.0, nullptr, passAtStart);
         if (a.Ok) relax(first.EndNode()->Index, a.Cost, a.Seconds, from.Section, -2, true);
-        const TTravel b = Travel(from.Section, from.Position, 0.0, 0.0, nullptr);
+        const TTravel b = Travel(from.Section, from.Position, 0.0, 0.0, nullptr, passAtStart);
         if (b.Ok) relax(first.StartNode()->Index, b.Cost, b.Seconds, from.Section, -2, false);
     }
     double best = Inf;
     int32_t bestNode = -1;  // -2: along the start section straight to the goal
     if (from.Section == to.Section) {
-        const TTravel d = Travel(from.Section, from.Position, to.Position, 0.0, nullptr);
+        const TTravel d = Travel(from.Section, from.Position, to.Position, 0.0, nullptr, passAtStart);
         if (d.Ok) best = d.Cost, bestNode = -2;
     }
     const int32_t goalStart = last.StartNode()->Index, goalEnd = last.EndNode()->Index;
@@ -364,9 +364,10 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
         std::reverse(specs.begin(), specs.end());
     }
     double sec = 0.0, dist = 0.0, fuel = 0.0;
-    for (const TLegSpec &sp : specs) {
+    for (size_t k = 0; k < specs.size(); ++k) {
+        const TLegSpec &sp = specs[k];
         TStep step;
-        const TTravel t = Travel(sp.Section, sp.From, sp.To, sec, &step);
+        const TTravel t = Travel(sp.Section, sp.From, sp.To, sec, &step, k > 0 || passAtStart);
         if (!t.Ok) return TPathResult{};  // cannot happen: the search sailed the same way
         if (t.DistanceM <= 0.0 && step.Passages.empty() && specs.size() > 1) continue;
         step.StartDistM = dist;

@@ -106,9 +106,11 @@ class TPlannerEngine {
 public:
     explicit TPlannerEngine(ww::TWWNetworkImpl &net) : FNet(net) {}
 
-    // Best path from one network location to another, departing at departUtc.
+    // Best path from one network location to another, departing at departUtc. A structure
+    // lying exactly at the goal is passed on this path; one exactly at the start only when
+    // passAtStart (a via point on a structure: the leg that arrives there passed it).
     TPathResult Route(const TQuery &q, const TLocation &from, const TLocation &to,
-                      double departUtc);
+                      double departUtc, bool passAtStart = true);
 
     // Waiting time at the structure for the query (own time or the default for its kind).
     static int32_t WaitSeconds(ww::TWWStructImpl &s, const TQuery &q);
@@ -120,8 +122,9 @@ private:
         double Seconds = 0.0, DistanceM = 0.0, Fuel = 0.0, Cost = 0.0;
     };
     // Sails [from, to] of a section starting startSec after departure; fills step (nullable)
-    // with the structures passed.
-    TTravel Travel(int32_t section, double from, double to, double startSec, TStep *step);
+    // with the structures passed (one exactly at from only when passAtFrom).
+    TTravel Travel(int32_t section, double from, double to, double startSec, TStep *step,
+                   bool passAtFrom = true);
     // The moving part of Travel: distance, time, fuel and the section's own limits.
     TTravel Move(ww::TWWSectionImpl &s, double lo, double hi, bool forward);
     // Whole-section moves do not depend on time: kept per section and direction.
