@@ -60,7 +60,10 @@ private:
     };
 
     std::optional<TLocation> Locate(wpt::TRoutePoint &p);
-    TTimePointImpl *TimePoint(const TState &s, const TDouble3 &where, int32_t legKind);
+    TTimePointImpl *TimePoint(const TState &s, const TDouble3 &where, int32_t legKind) {
+        return TimePoint(s, ToGeo(where), legKind);
+    }
+    TTimePointImpl *TimePoint(const TState &s, const TGeoPoint &where, int32_t legKind);
     TRouteObjectImpl *Object(TObjectListImpl *list, int32_t kind, TRouteLegImpl *leg, int32_t pointIndex,
                              double position, const TState &s);
     void Sample(const TState &s, const TDouble3 &where, TRouteLegImpl *leg, TObjectListImpl *list,
@@ -70,8 +73,9 @@ private:
     TState DirectLeg(const TDouble3 &a, const TDouble3 &b, TObjectListImpl *list, const TState &start);
     TDateTime DepartureAfterStay(const TRouteStayRec &stay, TDateTime arrival, TPlanStop &stop) const;
     double Cost(double fuel) const { return fuel * FCtx.Query.PricePerUnit; }
-    // Direction of travel (bearing) at a position of a step, looking along the step.
-    double StepBearing(const TStep &st, bool atEnd);
+    // Direction of travel (bearing) at an end of a step, looking along the step; atGeo is
+    // that end's position.
+    double StepBearing(const TStep &st, bool atEnd, const TGeoPoint &atGeo);
 
     wpt::TRoute &FRoute;
     TPlanContext &FCtx;
@@ -100,14 +104,14 @@ std::optional<TLocation> TBuilder::Locate(wpt::TRoutePoint &p) {
     return TLocation{impl->Index(), offset};
 }
 
-TTimePointImpl *TBuilder::TimePoint(const TState &s, const TDouble3 &where, int32_t legKind) {
+TTimePointImpl *TBuilder::TimePoint(const TState &s, const TGeoPoint &where, int32_t legKind) {
     TTimePointImpl *tp = FPlan.Make(FPlan.TimePoints);
     tp->Data.DistanceM = s.DistanceM;
     tp->Data.ConsumptionM3 = s.Fuel;
     tp->Data.Cost = Cost(s.Fuel);
     tp->Data.TimeUTC = s.Utc;
     tp->Info.LegKind = legKind;
-    tp->Pos = ToGeo(where);
+    tp->Pos = where;
     return tp;
 }
 
@@ -141,17 +145,17 @@ void TBuilder::Sample(const TState &s, const TDouble3 &where, TRouteLegImpl *leg
     FPlan.Samples.push_back(x);
 }
 
-double TBuilder::StepBearing(const TStep &st, bool atEnd) {
+double TBuilder::StepBearing(const TStep &st, bool atEnd, const TGeoPoint &atGeo) {
     TWWSectionImpl &s = *FCtx.Net->Section(st.Section);
     const double dir = st.To >= st.From ? 1.0 : -1.0;
     const double look = std::min(25.0, std::max(1.0, std::abs(st.To - st.From)));
-    const double at = atEnd ? st.To : st.From;
-    const double a = atEnd ? at - dir * look : at, b = atEnd ? at : at + dir * look;
-    return Bearing(ToGeo(s.GetPointAt(a)), ToGeo(s.GetPointAt(b)));
+    if (atEnd) return Bearing(ToGeo(s.GetPointAt(st.To - dir * look)), atGeo);
+    return Bearing(atGeo, ToGeo(s.GetPointAt(st.From + dir * look)));
 }
 
 TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *list, const TState &start) {
     auto at = [&](double sec) { return start.Utc + sec / SecondsPerDay; };
+    TGeoPoint lastExit{};  // where the previous step ended
     for (size_t k = 0; k < r.Steps.size(); ++k) {
         const TStep &st = r.Steps[k];
         TWWSectionImpl &sec = *FCtx.Net->Section(st.Section);
@@ -175,11 +179,13 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
         };
 
         const TState entry = state(st.From, 0.0);
-        leg->Points.push_back(TimePoint(entry, sec.GetPointAt(st.From), kind));
-        Sample(entry, sec.GetPointAt(st.From), leg, list, st.From);
+        const TDouble3 entryAt = sec.GetPointAt(st.From);
+        const TGeoPoint entryGeo = ToGeo(entryAt);
+        leg->Points.push_back(TimePoint(entry, entryGeo, kind));
+        Sample(entry, entryAt, leg, list, st.From);
         if (k > 0) {
             TRouteObjectImpl *turn = Object(list, WptRouteObjectKind::Turn, leg, 0, st.From, entry);
-            turn->TurnAngle = float(Wrap(StepBearing(st, false) - StepBearing(r.Steps[k - 1], true)));
+            turn->TurnAngle = float(Wrap(StepBearing(st, false, entryGeo) - StepBearing(r.Steps[k - 1], true, lastExit)));
         }
         if (st.Block != WptBlockReason::None) {
             TRouteObjectImpl *o = Object(list, WptRouteObjectKind::Obstacle, leg, 0, st.From, entry);
@@ -250,8 +256,10 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
         cornersUpTo(st.To);
         TState exit = state(st.To, waited);
         exit.Utc = at(st.EndSec);
-        leg->Points.push_back(TimePoint(exit, sec.GetPointAt(st.To), kind));
-        Sample(exit, sec.GetPointAt(st.To), leg, list, st.To);
+        const TDouble3 exitAt = sec.GetPointAt(st.To);
+        lastExit = ToGeo(exitAt);
+        leg->Points.push_back(TimePoint(exit, lastExit, kind));
+        Sample(exit, exitAt, leg, list, st.To);
         FLastLeg = leg;
         FLastPointIndex = int32_t(leg->Points.size()) - 1;
     }
