@@ -20,6 +20,8 @@ constexpr double SecondsPerDay = 86400.0;
 bool Given(double v) { return std::isfinite(v) && v < double(WWMissing); }
 bool Exceeds(float boat, double limit) { return boat > 0.0f && Given(limit) && boat > limit; }
 
+constexpr double MinTouristWeight = 0.8;
+
 double TouristWeight(int32_t kind) {
     switch (kind) {
     case 1: return 0.8;   // canal
@@ -61,6 +63,26 @@ double TPlannerEngine::CostOf(const TTravel &t, int32_t kind) const {
         return t.Seconds * TouristWeight(kind);
     default:
         return t.Seconds;
+    }
+}
+
+double TPlannerEngine::GoalRate() const {
+    // Cost per metre of straight line that no way can undercut: sections are at least as
+    // long as the line, the boat never sails faster than its speed, waits only add.
+    const double perSecond = 1.0 / std::max(0.1, FQuery.Boat.SpeedMS);
+    switch (FQuery.Mode) {
+    case WptPlanMode::Shortest:
+    case WptPlanMode::ShortestIgnoringBlockades:
+        return 1.0;
+    case WptPlanMode::Economic:
+    case WptPlanMode::Cheapest:
+        // Consumption per metre depends on the speed the curve allows: no bound is kept.
+        if (FQuery.Boat.Curve && FQuery.Boat.Curve->GetCount() > 0) return 0.0;
+        return perSecond;
+    case WptPlanMode::Tourist:
+        return perSecond * MinTouristWeight;
+    default:
+        return perSecond;
     }
 }
 
@@ -301,6 +323,18 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
             FStructStart[size_t(i) + 1] = FStructStart[size_t(i)] + uint32_t(FNet.Section(i)->Structs().size());
         FChecks.assign(FStructStart.back(), TStructCheck{});
         FCheckStamp.assign(FStructStart.back(), 0u);
+        FNodePos.resize(size_t(nNodes));
+        FEndGap = 0.0;
+        for (int32_t i = 0; i < nSections; ++i) {
+            TWWSectionImpl &s = *FNet.Section(i);
+            FNodePos[size_t(s.StartNode()->Index)] = s.StartNode()->Global;
+            FNodePos[size_t(s.EndNode()->Index)] = s.EndNode()->Global;
+            auto gap = [](const TDouble3 &a, const TDouble3 &b) {
+                return std::sqrt((a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y) + (a.Z - b.Z) * (a.Z - b.Z));
+            };
+            FEndGap = std::max({FEndGap, gap(s.Points().front(), s.StartNode()->Global),
+                                gap(s.Points().back(), s.EndNode()->Global)});
+        }
     }
     // A boat definition changes in place (profiles are copied into it): its consumption curve
     // must still have the same points for the kept moves to hold.
@@ -324,25 +358,38 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
     }
     FCurve = std::move(curve);
     if (FNodes.size() != size_t(nNodes)) FNodes.assign(size_t(nNodes), TNodeState{});
-    auto key = [&](int32_t n) {
-        const TNodeState &s = FNodes[size_t(n)];
-        return s.Stamp == FStamp ? s.Key : Inf;
+    TWWSectionImpl &last = *FNet.Section(to.Section);
+    // Goal-directed: a junction's heap order is its cost so far plus a bound of the cost
+    // still to come that never exceeds it, so the first way found to the goal is still the
+    // cheapest. The bound is shrunk a little against rounding; junctions that turn out
+    // cheaper later are opened again.
+    const TDouble3 goal = last.GetPointAt(to.Position);
+    const double rate = GoalRate() * (1.0 - 1e-9);
+    auto bound = [&](int32_t n) {
+        if (rate <= 0.0) return 0.0;
+        const TDouble3 &p = FNodePos[size_t(n)];
+        const double line = std::sqrt((p.X - goal.X) * (p.X - goal.X) + (p.Y - goal.Y) * (p.Y - goal.Y) +
+                                      (p.Z - goal.Z) * (p.Z - goal.Z));
+        return std::max(0.0, line - FEndGap) * rate;
     };
     FHeap.clear();
     auto relax = [&](int32_t node, double k, double sec, int32_t viaSection, int32_t viaNode, bool fwd) {
         TNodeState &s = FNodes[size_t(node)];
-        if (k >= (s.Stamp == FStamp ? s.Key : Inf)) return;
+        if (s.Stamp == FStamp) {
+            if (k >= s.Key) return;
+        } else {
+            s.Bound = bound(node);
+        }
         s.Stamp = FStamp;
         s.Key = k;
         s.Sec = sec;
         s.PrevSection = viaSection;
         s.PrevNode = viaNode;
         s.PrevForward = fwd ? 1 : 0;
-        HeapPush({k, node});
+        HeapPush({k + s.Bound, node});
     };
 
     TWWSectionImpl &first = *FNet.Section(from.Section);
-    TWWSectionImpl &last = *FNet.Section(to.Section);
     {
         const TTravel a = Travel(from.Section, from.Position, first.GetLength(), 0.0, nullptr, passAtStart);
         if (a.Ok) relax(first.EndNode()->Index, a.Cost, a.Seconds, from.Section, -2, true);
@@ -358,10 +405,11 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
     const int32_t goalStart = last.StartNode()->Index, goalEnd = last.EndNode()->Index;
 
     while (!FHeap.empty()) {
-        const auto [k, u] = HeapPop();
-        if (k > key(u)) continue;  // superseded
-        if (k >= best) break;
-        const double sec = FNodes[size_t(u)].Sec;
+        const auto [order, u] = HeapPop();
+        const TNodeState &state = FNodes[size_t(u)];
+        if (order > state.Key + state.Bound) continue;  // superseded
+        if (order >= best) break;
+        const double k = state.Key, sec = state.Sec;
         if (u == goalStart) {
             const TTravel t = Travel(to.Section, 0.0, to.Position, sec, nullptr);
             if (t.Ok && k + t.Cost < best) best = k + t.Cost, bestNode = u;

@@ -137,9 +137,10 @@ private:
         uint8_t Ok = 0;
         uint8_t HasStructs = 0;  // the move depends on the time: sailed with Travel
     };
-    // Search state of a junction, valid while Stamp equals FStamp.
+    // Search state of a junction, valid while Stamp equals FStamp. Key is the cost from the
+    // start, Bound the least cost still to come (fixed per query), Key + Bound its heap order.
     struct TNodeState {
-        double Key = 0.0, Sec = 0.0;
+        double Key = 0.0, Bound = 0.0, Sec = 0.0;
         int32_t PrevSection = -1, PrevNode = -1;  // PrevNode -2: reached from the start
         uint32_t Stamp = 0;
         uint8_t PrevForward = 0;
@@ -169,6 +170,12 @@ private:
     uint32_t FCheckGen = 0;
     std::vector<double> FLength;
     std::vector<TNodeState> FNodes;
+    // Junction positions, and how far a section's end may lie from its junction: the least
+    // cost still to come is the straight line to the goal, less that gap, at the cheapest
+    // rate of the mode (see GoalRate).
+    std::vector<TDouble3> FNodePos;
+    double FEndGap = 0.0;
+    double GoalRate() const;
     std::vector<THeapEntry> FHeap;  // a 4-ary min-heap
     uint32_t FStamp = 0;
     // Whole-section moves stay valid while the boat, mode and settings stay the same.

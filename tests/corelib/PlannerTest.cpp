@@ -696,7 +696,8 @@ TEST(PlannerNetworkPlace, RoutePointsKeepTheirSectionThroughSavingAndReopening) 
 
 // ---- random networks against an independent Dijkstra ----
 
-demo::TNetwork RandomNetwork(quint32 seed, int nodes, int extraSections) {
+// endOffset (degrees) moves each line's ends off its junctions, as surveyed data may have them.
+demo::TNetwork RandomNetwork(quint32 seed, int nodes, int extraSections, double endOffset = 0.0) {
     QRandomGenerator rng(seed);
     demo::TNetwork net;
     for (int i = 0; i < nodes; ++i)
@@ -710,7 +711,9 @@ demo::TNetwork RandomNetwork(quint32 seed, int nodes, int extraSections) {
         const demo::TLonLat pa = net.Junctions[size_t(a)].Pos, pb = net.Junctions[size_t(b)].Pos;
         // A kink so that lengths differ from the straight line between the junctions.
         const demo::TLonLat mid{(pa.Lon + pb.Lon) / 2 + rng.bounded(0.01), (pa.Lat + pb.Lat) / 2 + rng.bounded(0.01)};
-        s.Line = {pa, mid, pb};
+        const demo::TLonLat off = endOffset > 0 ? demo::TLonLat{rng.bounded(endOffset), rng.bounded(endOffset)}
+                                                : demo::TLonLat{};
+        s.Line = {{pa.Lon + off.Lon, pa.Lat}, mid, {pb.Lon, pb.Lat + off.Lat}};
         net.Sections.push_back(s);
     };
     int n = 0;
@@ -727,9 +730,14 @@ TEST(PlannerRandomNetworks, ShortestDistanceEqualsAnIndependentDijkstra) {
     Owned<IWptManager> manager = MakeManager();
     IWptDatabase *db = manager->NewDatabase(Rec(QStringLiteral("random")));
     Owned<ILPBoatDef> bd = MakeBoat(TBoatSpec{});
-    for (quint32 seed : {1u, 7u, 42u, 1234u}) {
+    const struct {
+        quint32 seed;
+        double endOffset;
+    } cases[] = {{1u, 0.0}, {7u, 0.0}, {42u, 0.0}, {1234u, 0.0}, {99u, 0.002}, {2024u, 0.01}, {5u, 0.01}};
+    for (const auto &c : cases) {
+        const quint32 seed = c.seed;
         SCOPED_TRACE(seed);
-        const demo::TNetwork spec = RandomNetwork(seed, 120, 200);
+        const demo::TNetwork spec = RandomNetwork(seed, 120, 200, c.endOffset);
         const QString file = QDir(folder).filePath(QStringLiteral("random%1.kvwwn").arg(seed));
         QString error;
         ASSERT_TRUE(demo::WriteNetwork(spec, file, error)) << error.toStdString();
@@ -778,15 +786,23 @@ TEST(PlannerRandomNetworks, ShortestDistanceEqualsAnIndependentDijkstra) {
                                        dist[size_t(edges[size_t(t)].b)] + edges[size_t(t)].len - q);
             if (s == t) expected = std::min(expected, std::abs(p - q));
 
-            IWptRoute *r = db->NewRoute(ToTDateTime(SummerDay(10)));
-            int32_t err = -1;
-            r->SetPlanMode(WptPlanMode::Shortest, err);
-            r->AddNetworkPoint(sections[size_t(s)], p, 0, err);
-            r->AddNetworkPoint(sections[size_t(t)], q, 0, err);
-            planner->Calculate(bd.get(), r, 0, false, false, false);
-            const TPlanView v = View(r);
-            ASSERT_EQ(v.status, WptPlanStatus::Planned);
-            EXPECT_NEAR(v.distanceM, expected, 1e-6 * expected + 1e-3) << "query " << query;
+            // Every section is a canal without limits or structures: each mode takes the
+            // shortest way, the fastest one at the boat's cruising speed (4 m/s).
+            for (int32_t mode : {WptPlanMode::Shortest, WptPlanMode::Fastest, WptPlanMode::Tourist,
+                                 WptPlanMode::Economic}) {
+                IWptRoute *r = db->NewRoute(ToTDateTime(SummerDay(10)));
+                int32_t err = -1;
+                r->SetPlanMode(mode, err);
+                r->AddNetworkPoint(sections[size_t(s)], p, 0, err);
+                r->AddNetworkPoint(sections[size_t(t)], q, 0, err);
+                planner->Calculate(bd.get(), r, 0, false, false, false);
+                const TPlanView v = View(r);
+                ASSERT_EQ(v.status, WptPlanStatus::Planned);
+                EXPECT_NEAR(v.distanceM, expected, 1e-6 * expected + 1e-3) << "query " << query << " mode " << mode;
+                if (mode == WptPlanMode::Fastest) {
+                    EXPECT_NEAR((v.arrival - v.departure) * 86400.0, expected / 4.0, 1e-3 * expected / 4.0 + 0.01);
+                }
+            }
         }
     }
 }
