@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numeric>
 #include <optional>
+#include <unordered_map>
 
 namespace kv::plan {
 
@@ -82,6 +83,8 @@ private:
     TRoutePlan &FPlan;
     TRouteLegImpl *FLastLeg = nullptr;
     int32_t FLastPointIndex = -1;
+    // The network's marinas by section index, in order along the section.
+    std::unordered_map<int32_t, std::vector<const TWWMarina *>> FMarinasOn;
 };
 
 std::optional<TLocation> TBuilder::Locate(wpt::TRoutePoint &p) {
@@ -206,6 +209,31 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
         }
         size_t c = 0;
         double waited = 0.0;
+        // Marinas met on the step, in sailing order; one at the leg's start point is where the
+        // boat sets out from, not one it meets.
+        std::vector<const TWWMarina *> marinas;
+        if (auto it = FMarinasOn.find(st.Section); it != FMarinasOn.end()) {
+            for (const TWWMarina *m : it->second) {
+                const double pos = m->Position;
+                if ((pos - st.From) * dir < 0 || (pos - st.To) * dir > 0 || (k == 0 && pos == st.From)) continue;
+                marinas.push_back(m);
+            }
+            if (!leg->Forward) std::reverse(marinas.begin(), marinas.end());
+        }
+        size_t nextMarina = 0;
+        auto marinasBefore = [&](double pos, bool inclusive) {
+            for (; nextMarina < marinas.size(); ++nextMarina) {
+                const TWWMarina &m = *marinas[nextMarina];
+                const double ahead = (m.Position - pos) * dir;
+                if (inclusive ? ahead > 0 : ahead >= 0) break;
+                const TState s = state(m.Position, waited);
+                leg->Points.push_back(TimePoint(s, sec.GetPointAt(m.Position), kind));
+                TRouteObjectImpl *o = Object(list, WptRouteObjectKind::Marina, leg, int32_t(leg->Points.size()) - 1,
+                                             m.Position, s);
+                wpt::TDatabase *db = FRoute.FDb;
+                o->Marina = FPlan.MarinaWaypoint(*m.Raw, db && db->FManager ? db->FManager->GetDefaultWaypointType() : nullptr);
+            }
+        };
         auto cornersUpTo = [&](double pos) {
             for (; c < corners.size() && (corners[c] - pos) * dir <= 0; ++c) {
                 const TState s = state(corners[c], waited);
@@ -213,6 +241,7 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
             }
         };
         for (const TPassagePlan &p : st.Passages) {
+            marinasBefore(p.Position, false);
             cornersUpTo(p.Position);
             const TDouble3 where = sec.GetPointAt(p.Position);
             TState arrive = state(p.Position, waited);
@@ -253,6 +282,7 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
             leave.Utc = at(p.EndSec);
             Sample(leave, where, leg, list, p.Position);
         }
+        marinasBefore(st.To, true);
         cornersUpTo(st.To);
         TState exit = state(st.To, waited);
         exit.Utc = at(st.EndSec);
@@ -313,8 +343,15 @@ TDateTime TBuilder::DepartureAfterStay(const TRouteStayRec &stay, TDateTime arri
 }
 
 void TBuilder::Run() {
-    FPlan.Clear();
+    FPlan.Clear(FCtx.Net && FPlan.Network == FCtx.Net);
     FPlan.Network = FCtx.Net;
+    if (FCtx.Net) {
+        for (const TWWMarina &m : FCtx.Net->Marinas())
+            if (m.Section) FMarinasOn[m.Section->Index()].push_back(&m);
+        for (auto &[section, list] : FMarinasOn)
+            std::stable_sort(list.begin(), list.end(),
+                             [](const TWWMarina *a, const TWWMarina *b) { return a->Position < b->Position; });
+    }
     const size_t n = FRoute.FPoints.size();
     if (n == 0) return;
     std::vector<std::optional<TLocation>> loc(n);

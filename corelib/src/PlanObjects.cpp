@@ -57,7 +57,22 @@ bool TStructPassageImpl::NeedsOperation(ILPBoatDef *boatDef, bool mastUnstepped,
     return c.NeedsOperation;
 }
 
-void TRoutePlan::Clear() {
+wpt::TWaypoint *TRoutePlan::MarinaWaypoint(const ww::TRawMarina &m, IWptWaypointType *type) {
+    std::unique_ptr<wpt::TWaypoint> &w = FMarinas[&m];
+    if (!w) {
+        w = std::make_unique<wpt::TWaypoint>(nullptr, m.Guid);
+        w->SetNameText(m.Name);
+        w->FPos = m.Pos;
+        w->FSubName.Set(m.Place);
+        w->FLink.Set(m.Website);
+        w->FProtected = true;
+    }
+    w->FType = dynamic_cast<wpt::TType *>(type);
+    return w.get();
+}
+
+void TRoutePlan::Clear(bool keepMarinas) {
+    if (!keepMarinas) FMarinas.clear();
     Points.clear();
     Lists.clear();
     Objects.clear();

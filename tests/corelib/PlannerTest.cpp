@@ -618,6 +618,80 @@ TEST_F(PlannerDemo, AStructureWithoutOperatingTimesIsOperatedAllDay) {
     Planner->SetWaterwayNetwork(Net.get(), nullptr);
 }
 
+TEST_F(PlannerDemo, MarinasOnTheWayBecomeRouteObjectsWithTheirWaypoint) {
+    const demo::TMarina &haven = Demo->Marinas[0], &dunmeer = Demo->Marinas[1];
+    IWWSection *river = nullptr;
+    for (const demo::TSection &s : Demo->Sections)
+        if (s.Name == QLatin1String("River Orle")) river = SectionByGuid(s.Guid);
+    ASSERT_NE(river, nullptr);
+    struct TPoint {
+        IWWSection *section;
+        double position;
+    };
+    const TPoint atHaven{SectionByGuid(haven.Section), haven.SectionPosition};
+    const TPoint atDunmeer{SectionByGuid(dunmeer.Section), dunmeer.SectionPosition};
+    struct Case {
+        const char *name;
+        std::vector<TPoint> points;
+        std::vector<QStringList> marinas;  // per route point after the first, in sailing order
+    };
+    const Case cases[] = {
+        {"haven to Dunmeer", {atHaven, atDunmeer}, {{dunmeer.Name}}},
+        {"Dunmeer to the haven", {atDunmeer, atHaven}, {{haven.Name}}},
+        {"to Dunmeer and back to the river", {atHaven, atDunmeer, {river, river->GetLength() / 2}}, {{dunmeer.Name}, {}}},
+        {"up the haven channel from its junction", {{atHaven.section, 0.0}, atHaven}, {{haven.Name}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        IWptRoute *r = Db->NewRoute(ToTDateTime(SummerDay(10)));
+        int32_t err = -1;
+        for (const TPoint &p : c.points) ASSERT_NE(r->AddNetworkPoint(p.section, p.position, 0, err), nullptr);
+        Owned<ILPBoatDef> bd = MakeBoat(TBoatSpec{});
+        Planner->Calculate(bd.get(), r, 0, false, false, false);
+        ASSERT_EQ(View(r).status, WptPlanStatus::Planned);
+        std::vector<IWptWaypoint *> seen;
+        for (int32_t i = 1; i < r->GetPointCount(); ++i) {
+            IWptRouteObjectList *list = r->GetPoint(i)->GetPlanPoint()->GetObjects();
+            QStringList names;
+            for (int32_t k = 0; k < list->GetCount(); ++k) {
+                IWptRouteObject *o = list->GetItem(k);
+                if (o->GetKind() != WptRouteObjectKind::Marina) {
+                    EXPECT_EQ(o->GetWaypoint(), nullptr);
+                    continue;
+                }
+                IWptWaypoint *w = o->GetWaypoint();
+                ASSERT_NE(w, nullptr);
+                names << Q(w->GetName());
+                seen.push_back(w);
+                const demo::TMarina &m = names.back() == haven.Name ? haven : dunmeer;
+                EXPECT_EQ(*w->GetGUID(), Guid(m.Guid));
+                EXPECT_NEAR(w->GetPosition()->Lat * 180 / M_PI, m.Pos.Lat, 1e-9);
+                EXPECT_NEAR(w->GetPosition()->Lon * 180 / M_PI, m.Pos.Lon, 1e-9);
+                EXPECT_EQ(w->GetDatabase(), nullptr);
+                w->SetName(Rec(QStringLiteral("renamed")), err);
+                EXPECT_EQ(err, KvErr::ReadOnly);
+                // Where and when: on its section at its place, with a time point of the leg.
+                EXPECT_EQ(o->GetLeg()->GetSection(), SectionByGuid(m.Section));
+                EXPECT_NEAR(o->GetPosition(), m.SectionPosition, 1e-6);
+                IWptRouteTimePoint *tp = o->GetLeg()->GetTimePoint(o->GetPointIndex());
+                ASSERT_NE(tp, nullptr);
+                EXPECT_NEAR(tp->GetData()->DistanceM, o->GetValues()[0], 1e-6);
+                EXPECT_NEAR(tp->GetData()->TimeUTC, o->GetValues()[3], 1e-9);
+            }
+            EXPECT_EQ(names, c.marinas[size_t(i - 1)]) << "point " << i;
+        }
+        // A new calculation over the same network hands out the same marina waypoints.
+        Planner->Calculate(bd.get(), r, 0, false, false, false);
+        std::vector<IWptWaypoint *> again;
+        for (int32_t i = 1; i < r->GetPointCount(); ++i) {
+            IWptRouteObjectList *list = r->GetPoint(i)->GetPlanPoint()->GetObjects();
+            for (int32_t k = 0; k < list->GetCount(); ++k)
+                if (list->GetItem(k)->GetKind() == WptRouteObjectKind::Marina) again.push_back(list->GetItem(k)->GetWaypoint());
+        }
+        EXPECT_EQ(again, seen);
+    }
+}
+
 // A route point keeps its section by GUID and offset through saving and reopening, also
 // when the next edition of the network moves that section's line: snapped by position, the
 // points would land on the nearer ditch instead.
