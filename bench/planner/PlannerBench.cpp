@@ -2,7 +2,8 @@
 // 100,000 sections, next to Boost Graph Library's Dijkstra on the same graph (same lengths),
 // and one query on the demo network. The network is written as a real network file and
 // loaded through the library, so the planner runs with every rule it applies to real data
-// (speed limits, structures with clearances, operating times).
+// (speed limits, structures with clearances, operating times). BM_PlannerShortestMatchesBoost
+// checks that the planner's shortest routes for the same queries have Boost's lengths.
 #include "../../corelib/src/WWFileFormat.h"
 
 #include <KvLibNav6/KvBoatDef.h>
@@ -398,6 +399,52 @@ void BoostQueries(benchmark::State &state, bool stopAtGoal) {
     state.counters["avg_route_km"] = metres / 1000.0 / double(std::max<int64_t>(1, state.iterations()));
 }
 
+// Not a timing: the planner's shortest routes for the benchmark's queries against Boost's
+// Dijkstra from both ends of the start section (point to point, as the planner plans). A
+// faster planner must still find routes of the same length.
+void BM_PlannerShortestMatchesBoost(benchmark::State &state) {
+    TWorld &w = TWorld::Get();
+    if (!w.Ok) {
+        state.SkipWithError(w.Error.toStdString().c_str());
+        return;
+    }
+    const size_t n = boost::num_vertices(w.Graph);
+    std::vector<double> fromA(n), fromB(n);
+    int mismatches = 0;
+    double worst = 0.0;
+    for (auto _ : state) {
+        for (const TQueryPair &p : w.Queries) {
+            const auto &s = w.Grid.Edges[size_t(p.FromSection)], &t = w.Grid.Edges[size_t(p.ToSection)];
+            const double sLen = w.Sections[size_t(p.FromSection)]->GetLength();
+            const double tLen = w.Sections[size_t(p.ToSection)]->GetLength();
+            boost::dijkstra_shortest_paths(w.Graph, size_t(s.A), boost::distance_map(fromA.data()));
+            boost::dijkstra_shortest_paths(w.Graph, size_t(s.B), boost::distance_map(fromB.data()));
+            auto via = [&](int node) {
+                return std::min(fromA[size_t(node)] + p.FromPos, fromB[size_t(node)] + sLen - p.FromPos);
+            };
+            double expected = std::min(via(t.A) + p.ToPos, via(t.B) + tLen - p.ToPos);
+            if (p.FromSection == p.ToSection) expected = std::min(expected, std::abs(p.FromPos - p.ToPos));
+
+            int32_t err = -1;
+            IWptRoute *r = w.Db->NewRoute(SummerNoonUtc());
+            r->SetPlanMode(WptPlanMode::Shortest, err);
+            r->AddNetworkPoint(w.Sections[size_t(p.FromSection)], p.FromPos, 0, err);
+            r->AddNetworkPoint(w.Sections[size_t(p.ToSection)], p.ToPos, 0, err);
+            w.Planner->Calculate(w.Boat.get(), r, 0, false, false, false);
+            IWptPlanPoint *end = r->GetLastPoint()->GetPlanPoint();
+            const double got = end && end->GetArrival() ? end->GetArrival()->GetData()->DistanceM : -1.0;
+            r->DeleteFromDatabase(err);
+            const double off = std::abs(got - expected);
+            worst = std::max(worst, off);
+            if (off > 1e-6 * expected + 1e-3) ++mismatches;
+        }
+    }
+    state.counters["queries"] = double(w.Queries.size());
+    state.counters["mismatches"] = mismatches;
+    state.counters["worst_diff_m"] = worst;
+    if (mismatches > 0) state.SkipWithError("the planner's shortest routes differ from Boost's");
+}
+
 void BM_BoostDijkstraToGoal(benchmark::State &state) { BoostQueries(state, true); }
 void BM_BoostDijkstraAll(benchmark::State &state) { BoostQueries(state, false); }
 
@@ -458,6 +505,7 @@ BENCHMARK(BM_PlannerFastest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoostDijkstraToGoal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoostDijkstraAll)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlannerDemoNetwork)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlannerShortestMatchesBoost)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

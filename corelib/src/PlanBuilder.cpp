@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numeric>
 #include <optional>
+#include <unordered_map>
 
 namespace kv::plan {
 
@@ -60,7 +61,10 @@ private:
     };
 
     std::optional<TLocation> Locate(wpt::TRoutePoint &p);
-    TTimePointImpl *TimePoint(const TState &s, const TDouble3 &where, int32_t legKind);
+    TTimePointImpl *TimePoint(const TState &s, const TDouble3 &where, int32_t legKind) {
+        return TimePoint(s, ToGeo(where), legKind);
+    }
+    TTimePointImpl *TimePoint(const TState &s, const TGeoPoint &where, int32_t legKind);
     TRouteObjectImpl *Object(TObjectListImpl *list, int32_t kind, TRouteLegImpl *leg, int32_t pointIndex,
                              double position, const TState &s);
     void Sample(const TState &s, const TDouble3 &where, TRouteLegImpl *leg, TObjectListImpl *list,
@@ -70,14 +74,17 @@ private:
     TState DirectLeg(const TDouble3 &a, const TDouble3 &b, TObjectListImpl *list, const TState &start);
     TDateTime DepartureAfterStay(const TRouteStayRec &stay, TDateTime arrival, TPlanStop &stop) const;
     double Cost(double fuel) const { return fuel * FCtx.Query.PricePerUnit; }
-    // Direction of travel (bearing) at a position of a step, looking along the step.
-    double StepBearing(const TStep &st, bool atEnd);
+    // Direction of travel (bearing) at an end of a step, looking along the step; atGeo is
+    // that end's position.
+    double StepBearing(const TStep &st, bool atEnd, const TGeoPoint &atGeo);
 
     wpt::TRoute &FRoute;
     TPlanContext &FCtx;
     TRoutePlan &FPlan;
     TRouteLegImpl *FLastLeg = nullptr;
     int32_t FLastPointIndex = -1;
+    // The network's marinas by section index, in order along the section.
+    std::unordered_map<int32_t, std::vector<const TWWMarina *>> FMarinasOn;
 };
 
 std::optional<TLocation> TBuilder::Locate(wpt::TRoutePoint &p) {
@@ -100,14 +107,14 @@ std::optional<TLocation> TBuilder::Locate(wpt::TRoutePoint &p) {
     return TLocation{impl->Index(), offset};
 }
 
-TTimePointImpl *TBuilder::TimePoint(const TState &s, const TDouble3 &where, int32_t legKind) {
+TTimePointImpl *TBuilder::TimePoint(const TState &s, const TGeoPoint &where, int32_t legKind) {
     TTimePointImpl *tp = FPlan.Make(FPlan.TimePoints);
     tp->Data.DistanceM = s.DistanceM;
     tp->Data.ConsumptionM3 = s.Fuel;
     tp->Data.Cost = Cost(s.Fuel);
     tp->Data.TimeUTC = s.Utc;
     tp->Info.LegKind = legKind;
-    tp->Pos = ToGeo(where);
+    tp->Pos = where;
     return tp;
 }
 
@@ -141,17 +148,17 @@ void TBuilder::Sample(const TState &s, const TDouble3 &where, TRouteLegImpl *leg
     FPlan.Samples.push_back(x);
 }
 
-double TBuilder::StepBearing(const TStep &st, bool atEnd) {
+double TBuilder::StepBearing(const TStep &st, bool atEnd, const TGeoPoint &atGeo) {
     TWWSectionImpl &s = *FCtx.Net->Section(st.Section);
     const double dir = st.To >= st.From ? 1.0 : -1.0;
     const double look = std::min(25.0, std::max(1.0, std::abs(st.To - st.From)));
-    const double at = atEnd ? st.To : st.From;
-    const double a = atEnd ? at - dir * look : at, b = atEnd ? at : at + dir * look;
-    return Bearing(ToGeo(s.GetPointAt(a)), ToGeo(s.GetPointAt(b)));
+    if (atEnd) return Bearing(ToGeo(s.GetPointAt(st.To - dir * look)), atGeo);
+    return Bearing(atGeo, ToGeo(s.GetPointAt(st.From + dir * look)));
 }
 
 TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *list, const TState &start) {
     auto at = [&](double sec) { return start.Utc + sec / SecondsPerDay; };
+    TGeoPoint lastExit{};  // where the previous step ended
     for (size_t k = 0; k < r.Steps.size(); ++k) {
         const TStep &st = r.Steps[k];
         TWWSectionImpl &sec = *FCtx.Net->Section(st.Section);
@@ -175,11 +182,13 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
         };
 
         const TState entry = state(st.From, 0.0);
-        leg->Points.push_back(TimePoint(entry, sec.GetPointAt(st.From), kind));
-        Sample(entry, sec.GetPointAt(st.From), leg, list, st.From);
+        const TDouble3 entryAt = sec.GetPointAt(st.From);
+        const TGeoPoint entryGeo = ToGeo(entryAt);
+        leg->Points.push_back(TimePoint(entry, entryGeo, kind));
+        Sample(entry, entryAt, leg, list, st.From);
         if (k > 0) {
             TRouteObjectImpl *turn = Object(list, WptRouteObjectKind::Turn, leg, 0, st.From, entry);
-            turn->TurnAngle = float(Wrap(StepBearing(st, false) - StepBearing(r.Steps[k - 1], true)));
+            turn->TurnAngle = float(Wrap(StepBearing(st, false, entryGeo) - StepBearing(r.Steps[k - 1], true, lastExit)));
         }
         if (st.Block != WptBlockReason::None) {
             TRouteObjectImpl *o = Object(list, WptRouteObjectKind::Obstacle, leg, 0, st.From, entry);
@@ -200,6 +209,31 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
         }
         size_t c = 0;
         double waited = 0.0;
+        // Marinas met on the step, in sailing order; one at the leg's start point is where the
+        // boat sets out from, not one it meets.
+        std::vector<const TWWMarina *> marinas;
+        if (auto it = FMarinasOn.find(st.Section); it != FMarinasOn.end()) {
+            for (const TWWMarina *m : it->second) {
+                const double pos = m->Position;
+                if ((pos - st.From) * dir < 0 || (pos - st.To) * dir > 0 || (k == 0 && pos == st.From)) continue;
+                marinas.push_back(m);
+            }
+            if (!leg->Forward) std::reverse(marinas.begin(), marinas.end());
+        }
+        size_t nextMarina = 0;
+        auto marinasBefore = [&](double pos, bool inclusive) {
+            for (; nextMarina < marinas.size(); ++nextMarina) {
+                const TWWMarina &m = *marinas[nextMarina];
+                const double ahead = (m.Position - pos) * dir;
+                if (inclusive ? ahead > 0 : ahead >= 0) break;
+                const TState s = state(m.Position, waited);
+                leg->Points.push_back(TimePoint(s, sec.GetPointAt(m.Position), kind));
+                TRouteObjectImpl *o = Object(list, WptRouteObjectKind::Marina, leg, int32_t(leg->Points.size()) - 1,
+                                             m.Position, s);
+                wpt::TDatabase *db = FRoute.FDb;
+                o->Marina = FPlan.MarinaWaypoint(*m.Raw, db && db->FManager ? db->FManager->GetDefaultWaypointType() : nullptr);
+            }
+        };
         auto cornersUpTo = [&](double pos) {
             for (; c < corners.size() && (corners[c] - pos) * dir <= 0; ++c) {
                 const TState s = state(corners[c], waited);
@@ -207,6 +241,7 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
             }
         };
         for (const TPassagePlan &p : st.Passages) {
+            marinasBefore(p.Position, false);
             cornersUpTo(p.Position);
             const TDouble3 where = sec.GetPointAt(p.Position);
             TState arrive = state(p.Position, waited);
@@ -222,7 +257,11 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
             pass->Arrive = at(p.ArriveSec);
             pass->Start = at(p.StartSec);
             pass->End = at(p.EndSec);
-            if (p.Check.NeedsOperation && p.Period >= 0) {
+            if (p.Check.NeedsOperation && p.Struct->GetOperatingPeriodCount() == 0) {
+                TWWOperatingPeriodImpl *always = FPlan.AlwaysOperated();
+                pass->Operation.OperatingPeriod = always;
+                pass->Operation.TimeWindow = always->GetDaySchedule(0)->GetTimeWindow(0);
+            } else if (p.Check.NeedsOperation && p.Period >= 0) {
                 auto *period = static_cast<TWWOperatingPeriodImpl *>(p.Struct->GetOperatingPeriod(p.Period));
                 pass->Operation.OperatingPeriod = period;
                 IWWDaySchedule *day = period ? period->GetDaySchedule(p.Schedule) : nullptr;
@@ -243,11 +282,14 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
             leave.Utc = at(p.EndSec);
             Sample(leave, where, leg, list, p.Position);
         }
+        marinasBefore(st.To, true);
         cornersUpTo(st.To);
         TState exit = state(st.To, waited);
         exit.Utc = at(st.EndSec);
-        leg->Points.push_back(TimePoint(exit, sec.GetPointAt(st.To), kind));
-        Sample(exit, sec.GetPointAt(st.To), leg, list, st.To);
+        const TDouble3 exitAt = sec.GetPointAt(st.To);
+        lastExit = ToGeo(exitAt);
+        leg->Points.push_back(TimePoint(exit, lastExit, kind));
+        Sample(exit, exitAt, leg, list, st.To);
         FLastLeg = leg;
         FLastPointIndex = int32_t(leg->Points.size()) - 1;
     }
@@ -301,8 +343,15 @@ TDateTime TBuilder::DepartureAfterStay(const TRouteStayRec &stay, TDateTime arri
 }
 
 void TBuilder::Run() {
-    FPlan.Clear();
+    FPlan.Clear(FCtx.Net && FPlan.Network == FCtx.Net);
     FPlan.Network = FCtx.Net;
+    if (FCtx.Net) {
+        for (const TWWMarina &m : FCtx.Net->Marinas())
+            if (m.Section) FMarinasOn[m.Section->Index()].push_back(&m);
+        for (auto &[section, list] : FMarinasOn)
+            std::stable_sort(list.begin(), list.end(),
+                             [](const TWWMarina *a, const TWWMarina *b) { return a->Position < b->Position; });
+    }
     const size_t n = FRoute.FPoints.size();
     if (n == 0) return;
     std::vector<std::optional<TLocation>> loc(n);
@@ -342,12 +391,14 @@ void TBuilder::Run() {
         if (!loc[i - 1] || !loc[i] || !FCtx.Engine) {
             if (!failed) end = DirectLeg(where[i - 1], where[i], list, s);
         } else {
-            TPathResult r = FCtx.Engine->Route(FCtx.Query, *loc[i - 1], *loc[i], s.Utc);
+            // A structure at a via point was passed on the network leg that arrived there.
+            const bool passAtStart = i == 1 || !loc[i - 2];
+            TPathResult r = FCtx.Engine->Route(FCtx.Query, *loc[i - 1], *loc[i], s.Utc, passAtStart);
             if (!r.Found && !FCtx.Query.IgnoreBlocks) {
                 // No way for this boat: sail the way through the blocks to show what blocks it.
                 TQuery through = FCtx.Query;
                 through.IgnoreBlocks = true;
-                r = FCtx.Engine->Route(through, *loc[i - 1], *loc[i], s.Utc);
+                r = FCtx.Engine->Route(through, *loc[i - 1], *loc[i], s.Utc, passAtStart);
                 reached = false;
             }
             if (r.Found && !failed) end = NetworkLeg(r, list, s);

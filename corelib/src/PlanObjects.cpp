@@ -57,7 +57,22 @@ bool TStructPassageImpl::NeedsOperation(ILPBoatDef *boatDef, bool mastUnstepped,
     return c.NeedsOperation;
 }
 
-void TRoutePlan::Clear() {
+wpt::TWaypoint *TRoutePlan::MarinaWaypoint(const ww::TRawMarina &m, IWptWaypointType *type) {
+    std::unique_ptr<wpt::TWaypoint> &w = FMarinas[&m];
+    if (!w) {
+        w = std::make_unique<wpt::TWaypoint>(nullptr, m.Guid);
+        w->SetNameText(m.Name);
+        w->FPos = m.Pos;
+        w->FSubName.Set(m.Place);
+        w->FLink.Set(m.Website);
+        w->FProtected = true;
+    }
+    w->FType = dynamic_cast<wpt::TType *>(type);
+    return w.get();
+}
+
+void TRoutePlan::Clear(bool keepMarinas) {
+    if (!keepMarinas) FMarinas.clear();
     Points.clear();
     Lists.clear();
     Objects.clear();
@@ -67,6 +82,22 @@ void TRoutePlan::Clear() {
     Samples.clear();
     LegCount = 0;
     Network = nullptr;
+}
+
+ww::TWWOperatingPeriodImpl *TRoutePlan::AlwaysOperated() {
+    if (!FAlwaysOperated) {
+        ww::TRawWindow day;
+        day.Times = TWWTimeRange{0, 24, 0, 0};  // 00:00 - 24:00
+        ww::TRawSchedule week;
+        week.WeekDays = 0xFE;  // bits 1 (Monday) .. 7 (Sunday)
+        week.Windows.push_back(day);
+        ww::TRawPeriod year;
+        year.Dates = TWWDateRange{31, 12, 1, 1};
+        year.Schedules.push_back(week);
+        FAlwaysOperated = std::make_unique<ww::TWWOperatingPeriodImpl>(year);
+        FAlwaysOperated->SetPlannedTimes(day.Times);
+    }
+    return FAlwaysOperated.get();
 }
 
 int32_t TScheduleImpl::Bracket(TDateTime utc, double &t) const {

@@ -6,11 +6,14 @@
 #pragma once
 
 #include "KvInternal.h"
+#include "WWNetwork.h"
+#include "WptModel.h"
 #include "KvLibNav6/KvNavBoat.h"
 #include "KvLibNav6/KvPlanner.h"
 #include "KvLibNav6/KvWWNetwork.h"
 #include "KvLibNav6/KvWaypoints.h"
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -82,7 +85,7 @@ public:
     IWptRouteLeg *GetLeg() override { return Leg; }
     int32_t GetIntervalId() override { return 0; }
     int32_t GetIntervalEdge() override { return 0; }
-    IWptWaypoint *GetWaypoint() override { return nullptr; }
+    IWptWaypoint *GetWaypoint() override { return Marina; }
     IWptPlanPoint *GetPlanPoint() override;
     double GetPosition() override { return Position; }
     const double *GetValues() override { return Values; }
@@ -95,6 +98,7 @@ public:
     TStructPassageImpl *Passage = nullptr;
     TRouteLegImpl *Leg = nullptr;
     TPlanPointImpl *Point = nullptr;
+    wpt::TWaypoint *Marina = nullptr;  // a marina object's waypoint, owned by the plan
     double Position = 0.0;
     double Values[4] = {};  // distance from the start, consumption, cost, UTC
 };
@@ -176,8 +180,16 @@ public:
     TRoutePlan(const TRoutePlan &) = delete;
     TRoutePlan &operator=(const TRoutePlan &) = delete;
 
-    // Drops every plan object (the network they point into is going away).
-    void Clear();
+    // Drops every plan object (the network they point into is going away). keepMarinas: the
+    // plan is made anew over the same network, and its marinas keep their waypoints.
+    void Clear(bool keepMarinas = false);
+    // The waypoint standing for a marina of the network: read-only, in no database, the same
+    // object for as long as the plan is made over that network.
+    wpt::TWaypoint *MarinaWaypoint(const ww::TRawMarina &m, IWptWaypointType *type);
+    // The operating period of a structure that gives no operating times: operated all day,
+    // every day of the year. Passages of such structures point to it, as callers read a
+    // passage without a period as one that is not operated.
+    ww::TWWOperatingPeriodImpl *AlwaysOperated();
     TPlanPointImpl *PlanPoint(int32_t index) const {
         return index >= 0 && size_t(index) < Points.size() ? Points[size_t(index)].get() : nullptr;
     }
@@ -199,6 +211,10 @@ public:
     int32_t LegCount = 0;  // legs between route points (direct or over the network)
     TScheduleImpl Schedule;
     TChartCoverageImpl Coverage;
+
+private:
+    std::unique_ptr<ww::TWWOperatingPeriodImpl> FAlwaysOperated;  // refers to no network
+    std::map<const ww::TRawMarina *, std::unique_ptr<wpt::TWaypoint>> FMarinas;
 };
 
 }  // namespace kv::plan

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <queue>
 
 namespace kv::plan {
 
@@ -20,6 +19,8 @@ constexpr double SecondsPerDay = 86400.0;
 
 bool Given(double v) { return std::isfinite(v) && v < double(WWMissing); }
 bool Exceeds(float boat, double limit) { return boat > 0.0f && Given(limit) && boat > limit; }
+
+constexpr double MinTouristWeight = 0.8;
 
 double TouristWeight(int32_t kind) {
     switch (kind) {
@@ -62,6 +63,26 @@ double TPlannerEngine::CostOf(const TTravel &t, int32_t kind) const {
         return t.Seconds * TouristWeight(kind);
     default:
         return t.Seconds;
+    }
+}
+
+double TPlannerEngine::GoalRate() const {
+    // Cost per metre of straight line that no way can undercut: sections are at least as
+    // long as the line, the boat never sails faster than its speed, waits only add.
+    const double perSecond = 1.0 / std::max(0.1, FQuery.Boat.SpeedMS);
+    switch (FQuery.Mode) {
+    case WptPlanMode::Shortest:
+    case WptPlanMode::ShortestIgnoringBlockades:
+        return 1.0;
+    case WptPlanMode::Economic:
+    case WptPlanMode::Cheapest:
+        // Consumption per metre depends on the speed the curve allows: no bound is kept.
+        if (FQuery.Boat.Curve && FQuery.Boat.Curve->GetCount() > 0) return 0.0;
+        return perSecond;
+    case WptPlanMode::Tourist:
+        return perSecond * MinTouristWeight;
+    default:
+        return perSecond;
     }
 }
 
@@ -131,17 +152,56 @@ TPlannerEngine::TTravel TPlannerEngine::Move(TWWSectionImpl &s, double lo, doubl
 
 const TPlannerEngine::TTravel &TPlannerEngine::WholeMove(int32_t section, bool forward) {
     const size_t k = size_t(section) * 2 + (forward ? 1 : 0);
-    if (FWholeStamp[k] != FWholeGen) {
+    TArcCost &c = FArcCost[k];
+    if (c.Stamp != FWholeGen) {
         TWWSectionImpl &s = *FNet.Section(section);
-        FWhole[k] = Move(s, 0.0, s.GetLength(), forward);
-        if (FWhole[k].Ok) FWhole[k].Cost = CostOf(FWhole[k], s.GetKind());
-        FWholeStamp[k] = FWholeGen;
+        TTravel &w = FWhole[k];
+        w = Move(s, 0.0, s.GetLength(), forward);
+        if (w.Ok) w.Cost = CostOf(w, s.GetKind());
+        c.Cost = w.Cost;
+        c.Seconds = w.Seconds;
+        c.Ok = w.Ok ? 1 : 0;
+        c.Stamp = FWholeGen;
     }
     return FWhole[k];
 }
 
+void TPlannerEngine::HeapPush(const THeapEntry &e) {
+    size_t i = FHeap.size();
+    FHeap.push_back(e);
+    while (i > 0) {
+        const size_t parent = (i - 1) / 4;
+        if (!(e < FHeap[parent])) break;
+        FHeap[i] = FHeap[parent];
+        i = parent;
+    }
+    FHeap[i] = e;
+}
+
+TPlannerEngine::THeapEntry TPlannerEngine::HeapPop() {
+    const THeapEntry top = FHeap.front();
+    const THeapEntry last = FHeap.back();
+    FHeap.pop_back();
+    const size_t n = FHeap.size();
+    if (n == 0) return top;
+    size_t i = 0;
+    while (true) {
+        const size_t first = i * 4 + 1;
+        if (first >= n) break;
+        size_t best = first;
+        const size_t end = std::min(first + 4, n);
+        for (size_t c = first + 1; c < end; ++c)
+            if (FHeap[c] < FHeap[best]) best = c;
+        if (!(FHeap[best] < last)) break;
+        FHeap[i] = FHeap[best];
+        i = best;
+    }
+    FHeap[i] = last;
+    return top;
+}
+
 TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, double to,
-                                               double startSec, TStep *step) {
+                                               double startSec, TStep *step, bool passAtFrom) {
     TWWSectionImpl &s = *FNet.Section(section);
     const double len = s.GetLength();
     from = std::clamp(from, 0.0, len);
@@ -160,9 +220,13 @@ TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, dou
     if (!structs.empty()) {
         const double moveSec = r.Seconds, dist = r.DistanceM;
         double extra = 0.0;
-        auto pass = [&](TWWStructImpl *st) {
+        const size_t base = FStructStart[size_t(section)];
+        // Structures added to the section after the engine counted them are checked afresh.
+        const bool cacheable = FStructStart[size_t(section) + 1] - base == structs.size();
+        auto pass = [&](size_t j) {
+            TWWStructImpl *st = structs[j];
             const double pos = st->Position();
-            if (pos < lo || pos > hi) return true;
+            if (pos < lo || pos > hi || (!passAtFrom && pos == from)) return true;
             const double part = dist > 0 ? std::abs(pos - from) / dist : 0.0;
             const double arrive = startSec + extra + moveSec * part;
             TPassagePlan p;
@@ -170,7 +234,15 @@ TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, dou
             p.Position = pos;
             p.DistanceM = part * dist;
             p.ArriveSec = arrive;
-            p.Check = CheckStruct(st->Raw(), FQuery);
+            if (!cacheable) {
+                p.Check = CheckStruct(st->Raw(), FQuery);
+            } else {
+                if (FCheckStamp[base + j] != FCheckGen) {
+                    FChecks[base + j] = CheckStruct(st->Raw(), FQuery);
+                    FCheckStamp[base + j] = FCheckGen;
+                }
+                p.Check = FChecks[base + j];
+            }
             if (p.Check.Block != WptBlockReason::None) {
                 if (r.Block == WptBlockReason::None) r.Block = p.Check.Block;
                 if (!FQuery.IgnoreBlocks) return r.Ok = false;
@@ -197,11 +269,11 @@ TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, dou
             return true;
         };
         if (forward) {
-            for (auto it = structs.begin(); it != structs.end(); ++it)
-                if (!pass(*it)) return r;
+            for (size_t j = 0; j < structs.size(); ++j)
+                if (!pass(j)) return r;
         } else {
-            for (auto it = structs.rbegin(); it != structs.rend(); ++it)
-                if (!pass(*it)) return r;
+            for (size_t j = structs.size(); j-- > 0;)
+                if (!pass(j)) return r;
         }
         r.Seconds += extra;
     }
@@ -216,7 +288,7 @@ TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, dou
 }
 
 TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const TLocation &to,
-                                  double departUtc) {
+                                  double departUtc, bool passAtStart) {
     TPathResult result;
     const int32_t nSections = FNet.SectionCount(), nNodes = FNet.NodeCount();
     if (from.Section < 0 || from.Section >= nSections || to.Section < 0 || to.Section >= nSections)
@@ -229,21 +301,39 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
         FQuery.MastMode == q.MastMode && FQuery.WaterBodies == q.WaterBodies && FQuery.AvoidKinds == q.AvoidKinds &&
         FQuery.ImposeSpeedLimit == q.ImposeSpeedLimit && FQuery.IgnoreBlocks == q.IgnoreBlocks &&
         FQuery.Mode == q.Mode && FQuery.PricePerUnit == q.PricePerUnit;
+    const bool sameLevel = FHaveQuery && FQuery.WaterLevel == q.WaterLevel;
     FQuery = q;
     FHaveQuery = true;
     FDepartUtc = departUtc;
     if (++FStamp == 0) {  // the stamps wrapped: start the marks afresh
-        std::fill(FNodeStamp.begin(), FNodeStamp.end(), 0u);
+        for (TNodeState &n : FNodes) n.Stamp = 0;
         FStamp = 1;
     }
     if (FWhole.size() != size_t(nSections) * 2) {
         FWhole.assign(size_t(nSections) * 2, TTravel{});
-        FWholeStamp.assign(size_t(nSections) * 2, 0u);
-        FHasStructs.resize(size_t(nSections));
+        FArcCost.assign(size_t(nSections) * 2, TArcCost{});
         FLength.resize(size_t(nSections));
         for (int32_t i = 0; i < nSections; ++i) {
-            FHasStructs[size_t(i)] = FNet.Section(i)->Structs().empty() ? 0 : 1;
+            const uint8_t has = FNet.Section(i)->Structs().empty() ? 0 : 1;
+            FArcCost[size_t(i) * 2].HasStructs = FArcCost[size_t(i) * 2 + 1].HasStructs = has;
             FLength[size_t(i)] = FNet.Section(i)->GetLength();
+        }
+        FStructStart.assign(size_t(nSections) + 1, 0u);
+        for (int32_t i = 0; i < nSections; ++i)
+            FStructStart[size_t(i) + 1] = FStructStart[size_t(i)] + uint32_t(FNet.Section(i)->Structs().size());
+        FChecks.assign(FStructStart.back(), TStructCheck{});
+        FCheckStamp.assign(FStructStart.back(), 0u);
+        FNodePos.resize(size_t(nNodes));
+        FEndGap = 0.0;
+        for (int32_t i = 0; i < nSections; ++i) {
+            TWWSectionImpl &s = *FNet.Section(i);
+            FNodePos[size_t(s.StartNode()->Index)] = s.StartNode()->Global;
+            FNodePos[size_t(s.EndNode()->Index)] = s.EndNode()->Global;
+            auto gap = [](const TDouble3 &a, const TDouble3 &b) {
+                return std::sqrt((a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y) + (a.Z - b.Z) * (a.Z - b.Z));
+            };
+            FEndGap = std::max({FEndGap, gap(s.Points().front(), s.StartNode()->Global),
+                                gap(s.Points().back(), s.EndNode()->Global)});
         }
     }
     // A boat definition changes in place (profiles are copied into it): its consumption curve
@@ -256,57 +346,70 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
                            });
     if (!sameMoves || !sameCurve) {
         if (++FWholeGen == 0) {
-            std::fill(FWholeStamp.begin(), FWholeStamp.end(), 0u);
+            for (TArcCost &c : FArcCost) c.Stamp = 0;
             FWholeGen = 1;
         }
     }
-    FCurve = std::move(curve);
-    if (FKey.size() != size_t(nNodes)) {
-        FKey.assign(size_t(nNodes), Inf);
-        FSec.assign(size_t(nNodes), 0.0);
-        FPrevSection.assign(size_t(nNodes), -1);
-        FPrevNode.assign(size_t(nNodes), -1);
-        FPrevForward.assign(size_t(nNodes), 0);
-        FNodeStamp.assign(size_t(nNodes), 0u);
+    if (!sameMoves || !sameCurve || !sameLevel) {
+        if (++FCheckGen == 0) {
+            std::fill(FCheckStamp.begin(), FCheckStamp.end(), 0u);
+            FCheckGen = 1;
+        }
     }
-    auto key = [&](int32_t n) { return FNodeStamp[size_t(n)] == FStamp ? FKey[size_t(n)] : Inf; };
-
-    using TEntry = std::pair<double, int32_t>;
-    std::priority_queue<TEntry, std::vector<TEntry>, std::greater<>> open;
+    FCurve = std::move(curve);
+    if (FNodes.size() != size_t(nNodes)) FNodes.assign(size_t(nNodes), TNodeState{});
+    TWWSectionImpl &last = *FNet.Section(to.Section);
+    // Goal-directed: a junction's heap order is its cost so far plus a bound of the cost
+    // still to come that never exceeds it, so the first way found to the goal is still the
+    // cheapest. The bound is shrunk a little against rounding; junctions that turn out
+    // cheaper later are opened again.
+    const TDouble3 goal = last.GetPointAt(to.Position);
+    const double rate = GoalRate() * (1.0 - 1e-9);
+    auto bound = [&](int32_t n) {
+        if (rate <= 0.0) return 0.0;
+        const TDouble3 &p = FNodePos[size_t(n)];
+        const double line = std::sqrt((p.X - goal.X) * (p.X - goal.X) + (p.Y - goal.Y) * (p.Y - goal.Y) +
+                                      (p.Z - goal.Z) * (p.Z - goal.Z));
+        return std::max(0.0, line - FEndGap) * rate;
+    };
+    FHeap.clear();
     auto relax = [&](int32_t node, double k, double sec, int32_t viaSection, int32_t viaNode, bool fwd) {
-        if (k >= key(node)) return;
-        const size_t i = size_t(node);
-        FNodeStamp[i] = FStamp;
-        FKey[i] = k;
-        FSec[i] = sec;
-        FPrevSection[i] = viaSection;
-        FPrevNode[i] = viaNode;
-        FPrevForward[i] = fwd ? 1 : 0;
-        open.emplace(k, node);
+        TNodeState &s = FNodes[size_t(node)];
+        if (s.Stamp == FStamp) {
+            if (k >= s.Key) return;
+        } else {
+            s.Bound = bound(node);
+        }
+        s.Stamp = FStamp;
+        s.Key = k;
+        s.Sec = sec;
+        s.PrevSection = viaSection;
+        s.PrevNode = viaNode;
+        s.PrevForward = fwd ? 1 : 0;
+        HeapPush({k + s.Bound, node});
     };
 
     TWWSectionImpl &first = *FNet.Section(from.Section);
-    TWWSectionImpl &last = *FNet.Section(to.Section);
     {
-        const TTravel a = Travel(from.Section, from.Position, first.GetLength(), 0.0, nullptr);
+        const TTravel a = Travel(from.Section, from.Position, first.GetLength(), 0.0, nullptr, passAtStart);
         if (a.Ok) relax(first.EndNode()->Index, a.Cost, a.Seconds, from.Section, -2, true);
-        const TTravel b = Travel(from.Section, from.Position, 0.0, 0.0, nullptr);
+        const TTravel b = Travel(from.Section, from.Position, 0.0, 0.0, nullptr, passAtStart);
         if (b.Ok) relax(first.StartNode()->Index, b.Cost, b.Seconds, from.Section, -2, false);
     }
     double best = Inf;
     int32_t bestNode = -1;  // -2: along the start section straight to the goal
     if (from.Section == to.Section) {
-        const TTravel d = Travel(from.Section, from.Position, to.Position, 0.0, nullptr);
+        const TTravel d = Travel(from.Section, from.Position, to.Position, 0.0, nullptr, passAtStart);
         if (d.Ok) best = d.Cost, bestNode = -2;
     }
     const int32_t goalStart = last.StartNode()->Index, goalEnd = last.EndNode()->Index;
 
-    while (!open.empty()) {
-        const auto [k, u] = open.top();
-        open.pop();
-        if (k > key(u)) continue;  // superseded
-        if (k >= best) break;
-        const double sec = FSec[size_t(u)];
+    while (!FHeap.empty()) {
+        const auto [order, u] = HeapPop();
+        const TNodeState &state = FNodes[size_t(u)];
+        if (order > state.Key + state.Bound) continue;  // superseded
+        if (order >= best) break;
+        const double k = state.Key, sec = state.Sec;
         if (u == goalStart) {
             const TTravel t = Travel(to.Section, 0.0, to.Position, sec, nullptr);
             if (t.Ok && k + t.Cost < best) best = k + t.Cost, bestNode = u;
@@ -317,10 +420,11 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
         }
         for (const TWWArc &arc : FNet.ArcsOf(u)) {
             const size_t si = size_t(arc.Section);
-            if (!FHasStructs[si]) {
+            const TArcCost &c = FArcCost[si * 2 + (arc.Forward ? 1 : 0)];
+            if (!c.HasStructs) {
                 // Time-independent: the kept move, its cost worked out once with it.
-                const TTravel &w = WholeMove(arc.Section, arc.Forward);
-                if (w.Ok) relax(arc.OtherNode, k + w.Cost, sec + w.Seconds, arc.Section, u, arc.Forward);
+                if (c.Stamp != FWholeGen) WholeMove(arc.Section, arc.Forward);
+                if (c.Ok) relax(arc.OtherNode, k + c.Cost, sec + c.Seconds, arc.Section, u, arc.Forward);
                 continue;
             }
             const double len = FLength[si];
@@ -342,7 +446,7 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
         const bool goalFromStart = bestNode == goalStart &&
                                    (bestNode != goalEnd || [&] {
                                        // Both ends are the same junction: take the cheaper way in.
-                                       const double sec = FSec[size_t(bestNode)];
+                                       const double sec = FNodes[size_t(bestNode)].Sec;
                                        const TTravel a = Travel(to.Section, 0.0, to.Position, sec, nullptr);
                                        const TTravel b = Travel(to.Section, last.GetLength(), to.Position, sec, nullptr);
                                        return a.Ok && (!b.Ok || a.Cost <= b.Cost);
@@ -350,23 +454,24 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
         specs.push_back({to.Section, goalFromStart ? 0.0 : last.GetLength(), to.Position});
         int32_t n = bestNode;
         while (true) {
-            const size_t i = size_t(n);
-            const int32_t sec = FPrevSection[i];
+            const TNodeState &ns = FNodes[size_t(n)];
+            const int32_t sec = ns.PrevSection;
             TWWSectionImpl &s = *FNet.Section(sec);
-            const bool fwd = FPrevForward[i] != 0;
-            if (FPrevNode[i] == -2) {
+            const bool fwd = ns.PrevForward != 0;
+            if (ns.PrevNode == -2) {
                 specs.push_back({sec, from.Position, fwd ? s.GetLength() : 0.0});
                 break;
             }
             specs.push_back({sec, fwd ? 0.0 : s.GetLength(), fwd ? s.GetLength() : 0.0});
-            n = FPrevNode[i];
+            n = ns.PrevNode;
         }
         std::reverse(specs.begin(), specs.end());
     }
     double sec = 0.0, dist = 0.0, fuel = 0.0;
-    for (const TLegSpec &sp : specs) {
+    for (size_t k = 0; k < specs.size(); ++k) {
+        const TLegSpec &sp = specs[k];
         TStep step;
-        const TTravel t = Travel(sp.Section, sp.From, sp.To, sec, &step);
+        const TTravel t = Travel(sp.Section, sp.From, sp.To, sec, &step, k > 0 || passAtStart);
         if (!t.Ok) return TPathResult{};  // cannot happen: the search sailed the same way
         if (t.DistanceM <= 0.0 && step.Passages.empty() && specs.size() > 1) continue;
         step.StartDistM = dist;

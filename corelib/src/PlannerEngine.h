@@ -106,9 +106,11 @@ class TPlannerEngine {
 public:
     explicit TPlannerEngine(ww::TWWNetworkImpl &net) : FNet(net) {}
 
-    // Best path from one network location to another, departing at departUtc.
+    // Best path from one network location to another, departing at departUtc. A structure
+    // lying exactly at the goal is passed on this path; one exactly at the start only when
+    // passAtStart (a via point on a structure: the leg that arrives there passed it).
     TPathResult Route(const TQuery &q, const TLocation &from, const TLocation &to,
-                      double departUtc);
+                      double departUtc, bool passAtStart = true);
 
     // Waiting time at the structure for the query (own time or the default for its kind).
     static int32_t WaitSeconds(ww::TWWStructImpl &s, const TQuery &q);
@@ -120,12 +122,38 @@ private:
         double Seconds = 0.0, DistanceM = 0.0, Fuel = 0.0, Cost = 0.0;
     };
     // Sails [from, to] of a section starting startSec after departure; fills step (nullable)
-    // with the structures passed.
-    TTravel Travel(int32_t section, double from, double to, double startSec, TStep *step);
+    // with the structures passed (one exactly at from only when passAtFrom).
+    TTravel Travel(int32_t section, double from, double to, double startSec, TStep *step,
+                   bool passAtFrom = true);
     // The moving part of Travel: distance, time, fuel and the section's own limits.
     TTravel Move(ww::TWWSectionImpl &s, double lo, double hi, bool forward);
     // Whole-section moves do not depend on time: kept per section and direction.
     const TTravel &WholeMove(int32_t section, bool forward);
+
+    // What the search loop reads of a whole-section move, packed so one arc costs one read.
+    struct TArcCost {
+        double Cost = 0.0, Seconds = 0.0;
+        uint32_t Stamp = 0;  // valid while equal to FWholeGen
+        uint8_t Ok = 0;
+        uint8_t HasStructs = 0;  // the move depends on the time: sailed with Travel
+    };
+    // Search state of a junction, valid while Stamp equals FStamp. Key is the cost from the
+    // start, Bound the least cost still to come (fixed per query), Key + Bound its heap order.
+    struct TNodeState {
+        double Key = 0.0, Bound = 0.0, Sec = 0.0;
+        int32_t PrevSection = -1, PrevNode = -1;  // PrevNode -2: reached from the start
+        uint32_t Stamp = 0;
+        uint8_t PrevForward = 0;
+    };
+    // Open junctions by key; ties go to the lower junction index, so the order in which
+    // equal keys settle does not depend on the heap's shape.
+    struct THeapEntry {
+        double Key;
+        int32_t Node;
+        bool operator<(const THeapEntry &o) const { return Key < o.Key || (Key == o.Key && Node < o.Node); }
+    };
+    void HeapPush(const THeapEntry &e);
+    THeapEntry HeapPop();
     double CostOf(const TTravel &t, int32_t kind) const;
     bool SectionAllowed(ww::TWWSectionImpl &s) const;
 
@@ -133,14 +161,22 @@ private:
     TQuery FQuery;
     double FDepartUtc = 0.0;
     std::vector<TTravel> FWhole;
-    // Per section, kept compact for the search loop: 1 when structures lie on it.
-    std::vector<uint8_t> FHasStructs;
+    std::vector<TArcCost> FArcCost;  // per section and direction, as FWhole
+    // CheckStruct of each structure, by section (FStructStart) and order along it; valid
+    // while its stamp equals FCheckGen (the boat, mast mode and water level stay the same).
+    std::vector<uint32_t> FStructStart;
+    std::vector<TStructCheck> FChecks;
+    std::vector<uint32_t> FCheckStamp;
+    uint32_t FCheckGen = 0;
     std::vector<double> FLength;
-    std::vector<uint32_t> FWholeStamp;
-    std::vector<double> FKey, FSec;
-    std::vector<int32_t> FPrevSection, FPrevNode;  // -1 none, -2 reached from the start
-    std::vector<uint8_t> FPrevForward;
-    std::vector<uint32_t> FNodeStamp;
+    std::vector<TNodeState> FNodes;
+    // Junction positions, and how far a section's end may lie from its junction: the least
+    // cost still to come is the straight line to the goal, less that gap, at the cheapest
+    // rate of the mode (see GoalRate).
+    std::vector<TDouble3> FNodePos;
+    double FEndGap = 0.0;
+    double GoalRate() const;
+    std::vector<THeapEntry> FHeap;  // a 4-ary min-heap
     uint32_t FStamp = 0;
     // Whole-section moves stay valid while the boat, mode and settings stay the same.
     uint32_t FWholeGen = 0;

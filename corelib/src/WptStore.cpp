@@ -21,7 +21,8 @@ namespace {
 
 constexpr char FormatName[] = "KvWptDB";
 // 1: first version.
-constexpr int32_t FormatVersion = 1;
+// 2: route points keep their place on the waterway network (net_section, net_offset).
+constexpr int32_t FormatVersion = 2;
 
 const char *const Schema = R"SQL(
 CREATE TABLE meta(key TEXT PRIMARY KEY, value);
@@ -52,7 +53,7 @@ CREATE TABLE route_points(route_ord INTEGER NOT NULL, ord INTEGER NOT NULL,
   guid BLOB NOT NULL, name TEXT NOT NULL, protected INTEGER NOT NULL, lat REAL NOT NULL,
   lon REAL NOT NULL, extra REAL, waypoint_guid BLOB, radius REAL, stay_kind INTEGER,
   stay_depart REAL, stay_duration INTEGER, stay_days INTEGER, xte REAL, direct INTEGER,
-  PRIMARY KEY(route_ord, ord));
+  net_section BLOB, net_offset REAL, PRIMARY KEY(route_ord, ord));
 CREATE TABLE polygons(ord INTEGER PRIMARY KEY, guid BLOB NOT NULL, name TEXT NOT NULL,
   protected INTEGER NOT NULL);
 CREATE TABLE polygon_points(polygon_ord INTEGER NOT NULL, ord INTEGER NOT NULL,
@@ -297,7 +298,7 @@ void WriteAll(TDb &db, TDatabase &d) {
     }
     {
         TStmt s(db, "INSERT INTO routes VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        TStmt p(db, "INSERT INTO route_points VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        TStmt p(db, "INSERT INTO route_points VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         for (size_t i = 0; i < d.FRoutes.size(); ++i) {
             TRoute &r = *d.FRoutes[i];
             s.Bind(1, int64_t(i)).Bind(2, GuidToBytes(r.FGuid)).Bind(3, r.Name())
@@ -320,7 +321,10 @@ void WriteAll(TDb &db, TDatabase &d) {
                     .Bind(12, pt.FStay.Kind == RouteStayKind::LeaveAtTime ? pt.FStay.DepartTime : 0.0)
                     .Bind(13, int64_t(pt.FStay.Kind == RouteStayKind::StayFor ? pt.FStay.Duration : 0))
                     .Bind(14, int64_t(pt.FStay.Days)).Bind(15, pt.FXTELimit)
-                    .Bind(16, int64_t(pt.FDirect)).Run();
+                    .Bind(16, int64_t(pt.FDirect));
+                if (pt.FOnNetwork) p.Bind(17, GuidToBytes(pt.FSectionGuid)).Bind(18, pt.FSectionOffset);
+                else p.BindNull(17).BindNull(18);
+                p.Run();
             }
         }
     }
@@ -468,6 +472,13 @@ void ReadAll(TDb &db, TDatabase &d) {
             }
             pt->FXTELimit = std::max(0.0, ReadFinite(p, 14));
             pt->FDirect = p.Int(15) != 0;
+            // Files of version 1 have no network place: the planner snaps such points.
+            if (d.FHeader.FormatVersion >= 2 && !p.IsNull(16)) {
+                pt->FSectionGuid = ReadGuid(p, 16);
+                pt->FSectionOffset = ReadFinite(p, 17);
+                if (pt->FSectionOffset < 0.0) Damaged();
+                pt->FOnNetwork = true;
+            }
             if (!p.IsNull(8)) {
                 const QByteArray g = p.Blob(8);
                 if (g.size() != 16) Damaged();

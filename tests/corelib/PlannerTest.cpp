@@ -26,6 +26,7 @@
 #include <map>
 #include <memory>
 #include <queue>
+#include <tuple>
 
 namespace {
 
@@ -492,9 +493,285 @@ TEST_F(PlannerDemo, ANewNetworkEmptiesOldPlans) {
     EXPECT_TRUE(v.structures.isEmpty());
 }
 
+// Every structure object of a route's plan, with the index of the route point whose list
+// holds it.
+std::vector<std::pair<int32_t, IWptRouteObject *>> StructureObjects(IWptRoute *r) {
+    std::vector<std::pair<int32_t, IWptRouteObject *>> out;
+    for (int32_t i = 0; i < r->GetPointCount(); ++i) {
+        IWptPlanPoint *pp = r->GetPoint(i)->GetPlanPoint();
+        IWptRouteObjectList *list = pp ? pp->GetObjects() : nullptr;
+        for (int32_t k = 0; list && k < list->GetCount(); ++k)
+            if (list->GetItem(k)->GetKind() == WptRouteObjectKind::Structure) out.push_back({i, list->GetItem(k)});
+    }
+    return out;
+}
+
+TEST_F(PlannerDemo, AStructureAtARoutePointIsPassedOnce) {
+    // Millbrook Bridge opens for the default boat, with the default 300 s bridge wait.
+    int32_t idx = -1;
+    const TGUID guid = Guid(Demo->FindStructureByName(QStringLiteral("Millbrook Bridge"))->Guid);
+    ASSERT_TRUE(Net->FindStruct(&guid, idx));
+    IWWStruct *bridge = Net->GetStruct(idx);
+    const TPlanView plain = Plan(MarinaRoute(WptPlanMode::Fastest, SummerDay(10)), TBoatSpec{});
+    ASSERT_EQ(plain.status, WptPlanStatus::Planned);
+    const double plainSec = (plain.arrival - plain.departure) * 86400.0;
+
+    struct Case {
+        const char *name;
+        bool startAtBridge, viaBridge, endAtBridge;
+        int32_t listOfBridge;  // route point whose objects hold the bridge
+    };
+    const Case cases[] = {
+        {"via point on the bridge", false, true, false, 1},
+        {"route starting on the bridge", true, false, false, 1},
+        {"route ending on the bridge", false, false, true, 1},
+        {"start and via on the bridge", true, true, false, 1},
+    };
+    const demo::TMarina &from = Demo->Marinas[0], &to = Demo->Marinas[1];
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        IWptRoute *r = Db->NewRoute(ToTDateTime(SummerDay(10)));
+        int32_t err = -1;
+        r->SetPlanMode(WptPlanMode::Fastest, err);
+        auto add = [&](bool atBridge, const demo::TMarina &m) {
+            return atBridge ? r->AddPointAt(bridge, 0.0, 0.0, 0, err)
+                            : r->AddNetworkPoint(SectionByGuid(m.Section), m.SectionPosition, 0, err);
+        };
+        ASSERT_NE(add(c.startAtBridge, from), nullptr);
+        if (c.viaBridge) {
+            ASSERT_NE(add(true, from), nullptr);
+        }
+        ASSERT_NE(add(c.endAtBridge, to), nullptr);
+        const TPlanView v = Plan(r, TBoatSpec{});
+        ASSERT_EQ(v.status, WptPlanStatus::Planned);
+
+        int count = 0;
+        for (const auto &[point, o] : StructureObjects(r)) {
+            if (o->GetStructPassage()->GetStruct() != bridge) continue;
+            ++count;
+            EXPECT_EQ(point, c.listOfBridge);
+            EXPECT_NE(o->GetStructPassage()->GetOperation()->OperatingPeriod, nullptr);
+        }
+        EXPECT_EQ(count, 1);
+        if (!c.startAtBridge && !c.endAtBridge) {
+            // The same water and one opening: no second wait at the via point.
+            EXPECT_NEAR(v.distanceM, plain.distanceM, 1.0);
+            EXPECT_NEAR((v.arrival - v.departure) * 86400.0, plainSec, 2.0);
+        }
+    }
+}
+
+TEST_F(PlannerDemo, AStructureWithoutOperatingTimesIsOperatedAllDay) {
+    // The same network, but Millbrook Bridge gives no operating times: it is operated at any
+    // hour, and its passages say so.
+    demo::TNetwork changed = *Demo;
+    for (demo::TStructure &st : changed.Structures)
+        if (st.Name == QLatin1String("Millbrook Bridge")) st.Periods.clear();
+    const QString file = QDir(*Folder).filePath(QStringLiteral("AlwaysOperated.kvwwn"));
+    QString error;
+    ASSERT_TRUE(demo::WriteNetwork(changed, file, error)) << error.toStdString();
+    Owned<IWWNetwork> net = LoadNetwork(file);
+    ASSERT_TRUE(net);
+    Planner->SetWaterwayNetwork(net.get(), nullptr);
+
+    struct Case {
+        const char *name;
+        int hour;
+    };
+    const Case cases[] = {{"by day", 10}, {"at night, when the bridge would be closed", 23}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        IWptRoute *r = Db->NewRoute(ToTDateTime(SummerDay(c.hour)));
+        int32_t err = -1;
+        for (const demo::TMarina &m : Demo->Marinas) {
+            int32_t i = -1;
+            ASSERT_TRUE(net->FindSection(Guid(m.Section), i));
+            r->AddNetworkPoint(net->GetSection(i), m.SectionPosition, 0, err);
+        }
+        const TPlanView v = Plan(r, TBoatSpec{});
+        ASSERT_EQ(v.status, WptPlanStatus::Planned);
+        IWptRouteStructPassage *millbrook = nullptr;
+        for (IWptRouteObject *o : v.objects) {
+            EXPECT_NE(o->GetKind(), WptRouteObjectKind::SailingTimesStop);
+            if (o->GetKind() != WptRouteObjectKind::Structure) continue;
+            IWptRouteStructPassage *p = o->GetStructPassage();
+            if (Q(p->GetStruct()->GetName()) == QLatin1String("Millbrook Bridge")) millbrook = p;
+            else EXPECT_EQ(p->GetOperation()->OperatingPeriod, nullptr) << "not operated for this boat";
+        }
+        ASSERT_NE(millbrook, nullptr);
+        const TPassageOperation *op = millbrook->GetOperation();
+        ASSERT_NE(op->OperatingPeriod, nullptr);
+        ASSERT_NE(op->TimeWindow, nullptr);
+        auto *period = const_cast<IWWOperatingPeriod *>(op->OperatingPeriod);
+        const TWWTimeRange t = period->GetTimes();
+        EXPECT_EQ(std::tuple(t.StartHour, t.StartMinute, t.EndHour, t.EndMinute), std::tuple(0, 0, 24, 0));
+        const TWWDateRange d = period->GetDates();
+        EXPECT_EQ(std::tuple(d.StartDay, d.StartMonth, d.EndDay, d.EndMonth), std::tuple(1, 1, 31, 12));
+        ASSERT_EQ(period->GetDayScheduleCount(), 1);
+        EXPECT_EQ(period->GetDaySchedule(0)->GetWeekDays(), 0xFE);
+        EXPECT_EQ(const_cast<IWWTimeWindow *>(op->TimeWindow)->GetTimes().EndHour, 24);
+        // Opened on arrival, for the bridge's waiting time only.
+        EXPECT_NEAR((millbrook->GetPassageStart() - r->GetPoint(0)->GetPlanPoint()->GetDeparture()->GetData()->TimeUTC) * 24.0,
+                    0.0, 3.0);
+        EXPECT_NEAR((millbrook->GetPassageEnd() - millbrook->GetPassageStart()) * 86400.0, 300.0, 1.0);
+    }
+    Planner->SetWaterwayNetwork(Net.get(), nullptr);
+}
+
+TEST_F(PlannerDemo, MarinasOnTheWayBecomeRouteObjectsWithTheirWaypoint) {
+    const demo::TMarina &haven = Demo->Marinas[0], &dunmeer = Demo->Marinas[1];
+    IWWSection *river = nullptr;
+    for (const demo::TSection &s : Demo->Sections)
+        if (s.Name == QLatin1String("River Orle")) river = SectionByGuid(s.Guid);
+    ASSERT_NE(river, nullptr);
+    struct TPoint {
+        IWWSection *section;
+        double position;
+    };
+    const TPoint atHaven{SectionByGuid(haven.Section), haven.SectionPosition};
+    const TPoint atDunmeer{SectionByGuid(dunmeer.Section), dunmeer.SectionPosition};
+    struct Case {
+        const char *name;
+        std::vector<TPoint> points;
+        std::vector<QStringList> marinas;  // per route point after the first, in sailing order
+    };
+    const Case cases[] = {
+        {"haven to Dunmeer", {atHaven, atDunmeer}, {{dunmeer.Name}}},
+        {"Dunmeer to the haven", {atDunmeer, atHaven}, {{haven.Name}}},
+        {"to Dunmeer and back to the river", {atHaven, atDunmeer, {river, river->GetLength() / 2}}, {{dunmeer.Name}, {}}},
+        {"up the haven channel from its junction", {{atHaven.section, 0.0}, atHaven}, {{haven.Name}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        IWptRoute *r = Db->NewRoute(ToTDateTime(SummerDay(10)));
+        int32_t err = -1;
+        for (const TPoint &p : c.points) ASSERT_NE(r->AddNetworkPoint(p.section, p.position, 0, err), nullptr);
+        Owned<ILPBoatDef> bd = MakeBoat(TBoatSpec{});
+        Planner->Calculate(bd.get(), r, 0, false, false, false);
+        ASSERT_EQ(View(r).status, WptPlanStatus::Planned);
+        std::vector<IWptWaypoint *> seen;
+        for (int32_t i = 1; i < r->GetPointCount(); ++i) {
+            IWptRouteObjectList *list = r->GetPoint(i)->GetPlanPoint()->GetObjects();
+            QStringList names;
+            for (int32_t k = 0; k < list->GetCount(); ++k) {
+                IWptRouteObject *o = list->GetItem(k);
+                if (o->GetKind() != WptRouteObjectKind::Marina) {
+                    EXPECT_EQ(o->GetWaypoint(), nullptr);
+                    continue;
+                }
+                IWptWaypoint *w = o->GetWaypoint();
+                ASSERT_NE(w, nullptr);
+                names << Q(w->GetName());
+                seen.push_back(w);
+                const demo::TMarina &m = names.back() == haven.Name ? haven : dunmeer;
+                EXPECT_EQ(*w->GetGUID(), Guid(m.Guid));
+                EXPECT_NEAR(w->GetPosition()->Lat * 180 / M_PI, m.Pos.Lat, 1e-9);
+                EXPECT_NEAR(w->GetPosition()->Lon * 180 / M_PI, m.Pos.Lon, 1e-9);
+                EXPECT_EQ(w->GetDatabase(), nullptr);
+                w->SetName(Rec(QStringLiteral("renamed")), err);
+                EXPECT_EQ(err, KvErr::ReadOnly);
+                // Where and when: on its section at its place, with a time point of the leg.
+                EXPECT_EQ(o->GetLeg()->GetSection(), SectionByGuid(m.Section));
+                EXPECT_NEAR(o->GetPosition(), m.SectionPosition, 1e-6);
+                IWptRouteTimePoint *tp = o->GetLeg()->GetTimePoint(o->GetPointIndex());
+                ASSERT_NE(tp, nullptr);
+                EXPECT_NEAR(tp->GetData()->DistanceM, o->GetValues()[0], 1e-6);
+                EXPECT_NEAR(tp->GetData()->TimeUTC, o->GetValues()[3], 1e-9);
+            }
+            EXPECT_EQ(names, c.marinas[size_t(i - 1)]) << "point " << i;
+        }
+        // A new calculation over the same network hands out the same marina waypoints.
+        Planner->Calculate(bd.get(), r, 0, false, false, false);
+        std::vector<IWptWaypoint *> again;
+        for (int32_t i = 1; i < r->GetPointCount(); ++i) {
+            IWptRouteObjectList *list = r->GetPoint(i)->GetPlanPoint()->GetObjects();
+            for (int32_t k = 0; k < list->GetCount(); ++k)
+                if (list->GetItem(k)->GetKind() == WptRouteObjectKind::Marina) again.push_back(list->GetItem(k)->GetWaypoint());
+        }
+        EXPECT_EQ(again, seen);
+    }
+}
+
+// A route point keeps its section by GUID and offset through saving and reopening, also
+// when the next edition of the network moves that section's line: snapped by position, the
+// points would land on the nearer ditch instead.
+TEST(PlannerNetworkPlace, RoutePointsKeepTheirSectionThroughSavingAndReopening) {
+    const QString folder = testsupport::MakeTempDir(QStringLiteral("planner-place"));
+    auto network = [&](double canalLat, const QString &name) {
+        demo::TNetwork spec;
+        spec.Junctions = {{1, {5.00, canalLat}}, {2, {5.05, canalLat}}, {3, {5.00, 52.0014}}, {4, {5.05, 52.0014}}};
+        const struct {
+            const char *name;
+            int a, b;
+        } lines[] = {{"Canal", 1, 2}, {"Ditch", 3, 4}};
+        for (const auto &l : lines) {
+            demo::TSection s;
+            s.Guid = demo::NameGuid(QStringLiteral("place:%1").arg(QLatin1String(l.name)));
+            s.Name = QString::fromLatin1(l.name);
+            s.StartJunction = l.a;
+            s.EndJunction = l.b;
+            s.Line = {spec.Junctions[size_t(l.a - 1)].Pos, spec.Junctions[size_t(l.b - 1)].Pos};
+            spec.Sections.push_back(s);
+        }
+        const QString file = QDir(folder).filePath(name);
+        QString error;
+        EXPECT_TRUE(demo::WriteNetwork(spec, file, error)) << error.toStdString();
+        return LoadNetwork(file);
+    };
+    // The ditch lies 150 m north of the first canal line, the new line 400 m south of it.
+    Owned<IWWNetwork> first = network(52.0, QStringLiteral("first.kvwwn"));
+    Owned<IWWNetwork> next = network(51.9964, QStringLiteral("next.kvwwn"));
+    ASSERT_TRUE(first && next);
+    const TGUID canalGuid = Guid(demo::NameGuid(QStringLiteral("place:Canal")));
+    int32_t i = -1;
+    ASSERT_TRUE(first->FindSection(canalGuid, i));
+    IWWSection *canal = first->GetSection(i);
+    ASSERT_TRUE(next->FindSection(canalGuid, i));
+    IWWSection *nextCanal = next->GetSection(i);
+    const double at = 1000.0;
+
+    const QString dbFile = QDir(folder).filePath(QStringLiteral("Routes.db"));
+    {
+        Owned<IWptManager> manager = MakeManager();
+        IWptDatabase *db = manager->NewDatabase(Rec(QStringLiteral("places")));
+        IWptRoute *r = db->NewRoute(ToTDateTime(SummerDay(10)));
+        int32_t err = -1;
+        r->SetPlanMode(WptPlanMode::Shortest, err);
+        ASSERT_NE(r->AddNetworkPoint(canal, at, 0, err), nullptr);
+        ASSERT_NE(r->AddNetworkPoint(canal, canal->GetLength(), 0, err), nullptr);
+        db->SaveToFile(Rec(dbFile), err);
+        ASSERT_EQ(err, KvErr::Ok);
+        db->Close();
+    }
+    Owned<IWptManager> manager = MakeManager();
+    int32_t err = -1;
+    IWptDatabase *db = manager->OpenDatabase(Rec(dbFile), 0, err);
+    ASSERT_EQ(err, KvErr::Ok);
+    ASSERT_NE(db, nullptr);
+    Owned<ILPBoatDef> bd = MakeBoat(TBoatSpec{});
+    Owned<IWptPlanner> planner(WptPlannerCreate(Rec(folder), nullptr, db, next.get(), 0, 0, nullptr, 0, 0));
+    IWptRoute *r = db->GetRoute(0);
+    planner->Calculate(bd.get(), r, 0, false, false, false);
+    const TPlanView v = View(r);
+    ASSERT_EQ(v.status, WptPlanStatus::Planned);
+    // The end point keeps its offset (the first line's length), not the new line's end.
+    const double expected = std::min(canal->GetLength(), nextCanal->GetLength()) - at;
+    EXPECT_NEAR(v.distanceM, expected, 1e-6 * expected + 0.01);
+    int legs = 0;
+    for (IWptRouteObject *o : v.objects) {
+        if (o->GetLeg() && o->GetLeg()->GetSection()) {
+            ++legs;
+            EXPECT_EQ(Q(o->GetLeg()->GetSection()->GetName()), QStringLiteral("Canal"));
+        }
+    }
+    EXPECT_GT(legs, 0);
+    planner.reset();
+}
+
 // ---- random networks against an independent Dijkstra ----
 
-demo::TNetwork RandomNetwork(quint32 seed, int nodes, int extraSections) {
+// endOffset (degrees) moves each line's ends off its junctions, as surveyed data may have them.
+demo::TNetwork RandomNetwork(quint32 seed, int nodes, int extraSections, double endOffset = 0.0) {
     QRandomGenerator rng(seed);
     demo::TNetwork net;
     for (int i = 0; i < nodes; ++i)
@@ -508,7 +785,9 @@ demo::TNetwork RandomNetwork(quint32 seed, int nodes, int extraSections) {
         const demo::TLonLat pa = net.Junctions[size_t(a)].Pos, pb = net.Junctions[size_t(b)].Pos;
         // A kink so that lengths differ from the straight line between the junctions.
         const demo::TLonLat mid{(pa.Lon + pb.Lon) / 2 + rng.bounded(0.01), (pa.Lat + pb.Lat) / 2 + rng.bounded(0.01)};
-        s.Line = {pa, mid, pb};
+        const demo::TLonLat off = endOffset > 0 ? demo::TLonLat{rng.bounded(endOffset), rng.bounded(endOffset)}
+                                                : demo::TLonLat{};
+        s.Line = {{pa.Lon + off.Lon, pa.Lat}, mid, {pb.Lon, pb.Lat + off.Lat}};
         net.Sections.push_back(s);
     };
     int n = 0;
@@ -525,9 +804,14 @@ TEST(PlannerRandomNetworks, ShortestDistanceEqualsAnIndependentDijkstra) {
     Owned<IWptManager> manager = MakeManager();
     IWptDatabase *db = manager->NewDatabase(Rec(QStringLiteral("random")));
     Owned<ILPBoatDef> bd = MakeBoat(TBoatSpec{});
-    for (quint32 seed : {1u, 7u, 42u, 1234u}) {
+    const struct {
+        quint32 seed;
+        double endOffset;
+    } cases[] = {{1u, 0.0}, {7u, 0.0}, {42u, 0.0}, {1234u, 0.0}, {99u, 0.002}, {2024u, 0.01}, {5u, 0.01}};
+    for (const auto &c : cases) {
+        const quint32 seed = c.seed;
         SCOPED_TRACE(seed);
-        const demo::TNetwork spec = RandomNetwork(seed, 120, 200);
+        const demo::TNetwork spec = RandomNetwork(seed, 120, 200, c.endOffset);
         const QString file = QDir(folder).filePath(QStringLiteral("random%1.kvwwn").arg(seed));
         QString error;
         ASSERT_TRUE(demo::WriteNetwork(spec, file, error)) << error.toStdString();
@@ -576,15 +860,23 @@ TEST(PlannerRandomNetworks, ShortestDistanceEqualsAnIndependentDijkstra) {
                                        dist[size_t(edges[size_t(t)].b)] + edges[size_t(t)].len - q);
             if (s == t) expected = std::min(expected, std::abs(p - q));
 
-            IWptRoute *r = db->NewRoute(ToTDateTime(SummerDay(10)));
-            int32_t err = -1;
-            r->SetPlanMode(WptPlanMode::Shortest, err);
-            r->AddNetworkPoint(sections[size_t(s)], p, 0, err);
-            r->AddNetworkPoint(sections[size_t(t)], q, 0, err);
-            planner->Calculate(bd.get(), r, 0, false, false, false);
-            const TPlanView v = View(r);
-            ASSERT_EQ(v.status, WptPlanStatus::Planned);
-            EXPECT_NEAR(v.distanceM, expected, 1e-6 * expected + 1e-3) << "query " << query;
+            // Every section is a canal without limits or structures: each mode takes the
+            // shortest way, the fastest one at the boat's cruising speed (4 m/s).
+            for (int32_t mode : {WptPlanMode::Shortest, WptPlanMode::Fastest, WptPlanMode::Tourist,
+                                 WptPlanMode::Economic}) {
+                IWptRoute *r = db->NewRoute(ToTDateTime(SummerDay(10)));
+                int32_t err = -1;
+                r->SetPlanMode(mode, err);
+                r->AddNetworkPoint(sections[size_t(s)], p, 0, err);
+                r->AddNetworkPoint(sections[size_t(t)], q, 0, err);
+                planner->Calculate(bd.get(), r, 0, false, false, false);
+                const TPlanView v = View(r);
+                ASSERT_EQ(v.status, WptPlanStatus::Planned);
+                EXPECT_NEAR(v.distanceM, expected, 1e-6 * expected + 1e-3) << "query " << query << " mode " << mode;
+                if (mode == WptPlanMode::Fastest) {
+                    EXPECT_NEAR((v.arrival - v.departure) * 86400.0, expected / 4.0, 1e-3 * expected / 4.0 + 0.01);
+                }
+            }
         }
     }
 }

@@ -342,7 +342,7 @@ TEST_F(WptDatabase, HeaderIsReadWithoutOpening) {
     WptDatabaseReadHeader(f, guid, ident, date, version, waypoints, routes, polygons, prot, texts,
                           err);
     EXPECT_EQ(err, KvErr::Ok);
-    EXPECT_EQ(version, 1);
+    EXPECT_EQ(version, 2);
     EXPECT_EQ(waypoints, 3);
     EXPECT_EQ(routes, 2);
     EXPECT_EQ(polygons, 0);
@@ -1020,4 +1020,93 @@ TEST_F(WptDatabase, ManagerIconDrawsWaypointsWithoutTypeAndDamagedIconsGiveNone)
     ASSERT_EQ(back->GetWaypointTypeCount(), 1);
     EXPECT_EQ(back->GetWaypointType(0)->GetIcon(), nullptr);
     EXPECT_EQ(back->GetWaypointType(0)->GetSymbol(), nullptr);
+}
+
+// A file of the first version (no network place on route points) still opens with all it
+// holds, and is written back in the current version.
+TEST_F(WptDatabase, FirstVersionFileOpensAndIsSavedInTheCurrentVersion) {
+    const QString fixture = testsupport::SourcePath(QStringLiteral("tests/data/waypoints/RoutesVersion1.db"));
+    ASSERT_TRUE(QFileInfo::exists(fixture)) << fixture.toStdString();
+    const QString file = FDir + QStringLiteral("/old.db");
+    ASSERT_TRUE(QFile::copy(fixture, file));
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+
+    auto readVersion = [](const QString &f) {
+        TGUID guid;
+        TDateTime date = 0;
+        int32_t version = 0, waypoints = 0, routes = 0, polygons = 0, err = -1;
+        bool prot = true;
+        Rec name(f);
+        WptDatabaseReadHeader(name, guid, nullptr, date, version, waypoints, routes, polygons, prot, nullptr,
+                              err);
+        EXPECT_EQ(err, KvErr::Ok);
+        return version;
+    };
+    EXPECT_EQ(readVersion(file), 1);
+
+    auto check = [](IWptDatabase *db) {
+        ASSERT_NE(db, nullptr);
+        EXPECT_EQ(Q(db->GetName()), QStringLiteral("Velmer trips"));
+        ASSERT_EQ(db->GetRouteCount(), 1);
+        IWptRoute *r = db->GetRoute(0);
+        EXPECT_EQ(Q(r->GetName()), QStringLiteral("Up the Orle"));
+        ASSERT_EQ(r->GetPointCount(), 3);
+        const struct {
+            const char *name;
+            double lat, lon;
+        } want[] = {{"Saltmere Haven", 0.922880, 0.076794}, {"Orle Quay", 0.923400, 0.077100},
+                    {"Dunmeer", 0.924100, 0.078000}};
+        for (int32_t i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            IWptRoutePoint *p = r->GetPoint(i);
+            EXPECT_EQ(Q(p->GetName()), QString::fromLatin1(want[i].name));
+            EXPECT_DOUBLE_EQ(p->GetPosition()->Lat, want[i].lat);
+            EXPECT_DOUBLE_EQ(p->GetPosition()->Lon, want[i].lon);
+            EXPECT_FALSE(p->IsDirect());
+        }
+        ASSERT_NE(r->GetPoint(0)->GetWaypoint(), nullptr);
+        EXPECT_EQ(Q(r->GetPoint(0)->GetWaypoint()->GetName()), QStringLiteral("Saltmere Haven"));
+        EXPECT_EQ(r->GetPoint(2)->GetStay()->Kind, RouteStayKind::StayFor);
+        EXPECT_EQ(r->GetPoint(2)->GetStay()->Duration, 3600);
+    };
+    auto m = MakeManager();
+    int32_t err = -1;
+    IWptDatabase *db = Open(m.get(), file, err);
+    ASSERT_EQ(err, KvErr::Ok);
+    check(db);
+    ASSERT_EQ(Save(db, file), KvErr::Ok);
+    db->Close();
+    EXPECT_EQ(readVersion(file), 2);
+    db = Open(m.get(), file, err);
+    ASSERT_EQ(err, KvErr::Ok);
+    check(db);
+}
+
+// A network place that is not what the writer puts there makes the file damaged, not a
+// point on some section.
+TEST_F(WptDatabase, DamagedNetworkPlaceOfARoutePointIsAFormatError) {
+    MakeFile();
+    struct Case {
+        const char *name;
+        const char *sql;
+        int32_t err;
+    };
+    const Case cases[] = {
+        {"short section GUID", "UPDATE route_points SET net_section = X'0102', net_offset = 5;", KvErr::BadFormat},
+        {"negative offset", "UPDATE route_points SET net_section = zeroblob(16), net_offset = -1;", KvErr::BadFormat},
+        {"infinite offset", "UPDATE route_points SET net_section = zeroblob(16), net_offset = 1e999;",
+         KvErr::BadFormat},
+        {"well-formed place", "UPDATE route_points SET net_section = zeroblob(16), net_offset = 12.5;", KvErr::Ok},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = FDir + QStringLiteral("/place-%1.db").arg(QString::fromLatin1(c.name).replace(u' ', u'_'));
+        ASSERT_TRUE(QFile::copy(FFile, file));
+        if (!RunSql(file, QString::fromLatin1(c.sql))) GTEST_SKIP() << "the sqlite3 shell is not installed";
+        auto m = MakeManager();
+        int32_t err = -1;
+        IWptDatabase *db = Open(m.get(), file, err);
+        EXPECT_EQ(err, c.err);
+        EXPECT_EQ(db != nullptr, c.err == KvErr::Ok);
+    }
 }
