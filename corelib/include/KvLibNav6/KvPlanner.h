@@ -134,7 +134,8 @@ static_assert(offsetof(TLegInfo, LegKind) == 24);
 struct TPassageOperation {
     int32_t Reserved[3] = {};
     // The operating period that applies at the planned passage; nil when the passage is not
-    // operated. Owned by the network.
+    // operated. Owned by the network; for a structure operated at any time (no periods of
+    // its own) an all-day, all-year period owned by the plan.
     const IWWOperatingPeriod *OperatingPeriod = nullptr;
     // The applicable time window of that period; nil with it.
     const IWWTimeWindow *TimeWindow = nullptr;
