@@ -2,6 +2,7 @@
 // none far off), the default route along its section in the direction it is given, the
 // route data of a planned route (the next structure ahead and its distance, stops, the
 // cross-track side along the network), and re-planning from where the ship is.
+#include "CoreTestSupport.h"
 #include "DemoData.h"
 #include "TestSupport.h"
 
@@ -30,36 +31,13 @@
 
 namespace {
 
+using testsupport::TDeleter;
+using testsupport::Owned;
+using testsupport::Q;
+using testsupport::Rec;
+using testsupport::Guid;
+
 constexpr double Deg = 180.0 / std::numbers::pi;
-
-struct TDeleter {
-    void operator()(NavObject *o) const { ObjectDelete(o); }
-};
-template <class T>
-using Owned = std::unique_ptr<T, TDeleter>;
-
-QString Q(const TStrWRec *r) { return r ? QString::fromUtf16(r->Text, r->Length) : QString(); }
-
-struct Rec {
-    explicit Rec(QString s) : Text(std::move(s)) {}
-    operator const TStrWRec &() {
-        R.Length = int32_t(Text.size());
-        R.Text = reinterpret_cast<const char16_t *>(Text.utf16());
-        return R;
-    }
-    QString Text;
-    TStrWRec R;
-};
-
-TGUID Guid(const QString &text) {
-    const QUuid u(text);
-    TGUID g;
-    g.D1 = u.data1;
-    g.D2 = u.data2;
-    g.D3 = u.data3;
-    for (int i = 0; i < 8; ++i) g.D4[i] = u.data4[i];
-    return g;
-}
 
 TDateTime SummerMorning() {
     static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0), QTimeZone::utc());

@@ -1,4 +1,5 @@
 // The route planner on the demo network (Velmerland) and on generated random networks.
+#include "CoreTestSupport.h"
 #include "DemoData.h"
 #include "TestSupport.h"
 #include "base/logbook/KvLogbook.h"
@@ -30,34 +31,11 @@
 
 namespace {
 
-struct TDeleter {
-    void operator()(NavObject *o) const { ObjectDelete(o); }
-};
-template <class T>
-using Owned = std::unique_ptr<T, TDeleter>;
-
-QString Q(const TStrWRec *r) { return r ? QString::fromUtf16(r->Text, r->Length) : QString(); }
-
-struct Rec {
-    explicit Rec(QString s) : Text(std::move(s)) {}
-    operator const TStrWRec &() {
-        R.Length = int32_t(Text.size());
-        R.Text = reinterpret_cast<const char16_t *>(Text.utf16());
-        return R;
-    }
-    QString Text;
-    TStrWRec R;
-};
-
-TGUID Guid(const QString &text) {
-    const QUuid u(text);
-    TGUID g;
-    g.D1 = u.data1;
-    g.D2 = u.data2;
-    g.D3 = u.data3;
-    for (int i = 0; i < 8; ++i) g.D4[i] = u.data4[i];
-    return g;
-}
+using testsupport::TDeleter;
+using testsupport::Owned;
+using testsupport::Q;
+using testsupport::Rec;
+using testsupport::Guid;
 
 const QTimeZone &Local() {
     static const QTimeZone z = [] {

@@ -1,5 +1,6 @@
 // The waterway network read from the demo GeoPackage: counts, graph, lookups, section
 // attributes, structures, merge, and bad files.
+#include "CoreTestSupport.h"
 #include "DemoData.h"
 #include "TestSupport.h"
 
@@ -26,6 +27,9 @@
 
 namespace {
 
+using testsupport::Q;
+using testsupport::Guid;
+
 constexpr double Rad = M_PI / 180.0;
 
 struct TDeleter {
@@ -35,19 +39,7 @@ using TNetworkPtr = std::unique_ptr<IWWNetwork, TDeleter>;
 using TStrPtr = std::unique_ptr<IStrW, TDeleter>;
 using TStrListPtr = std::unique_ptr<IStrWList, TDeleter>;
 
-QString Q(const TStrWRec *r) { return r ? QString::fromUtf16(r->Text, r->Length) : QString(); }
-
 TStrWRec Rec(const QString &s) { return TStrWRec{int32_t(s.size()), reinterpret_cast<const char16_t *>(s.utf16())}; }
-
-TGUID Guid(const QString &text) {
-    const QUuid u(text);
-    TGUID g;
-    g.D1 = u.data1;
-    g.D2 = u.data2;
-    g.D3 = u.data3;
-    for (int i = 0; i < 8; ++i) g.D4[i] = u.data4[i];
-    return g;
-}
 
 TNetworkPtr Load(const QString &file, int32_t &err) {
     err = -1;

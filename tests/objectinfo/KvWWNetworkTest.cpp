@@ -1,5 +1,6 @@
 // The waterway-network adapters over real network files written by the demo generator, and
 // over fakes where the library's behaviour must be forced (False answers, exceptions).
+#include "CoreTestSupport.h"
 #include "objectinfo/KvWWNetwork.h"
 
 #include "DemoData.h"
@@ -25,22 +26,14 @@
 
 namespace {
 
+using testsupport::Guid;
+
 using ::testing::_;
 using ::testing::Invoke;
 
 // Characters outside Latin-1, and one outside the basic plane (a surrogate pair).
 const QString Unicode = QStringLiteral("Śluza Ø – ß");
 QString U(const QString &text) { return Unicode + QLatin1Char(' ') + text + QStringLiteral(" \U0001D518"); }
-
-TGUID Guid(const QString &text) {
-    const QUuid u(text);
-    TGUID g;
-    g.D1 = u.data1;
-    g.D2 = u.data2;
-    g.D3 = u.data3;
-    for (int i = 0; i < 8; ++i) g.D4[i] = u.data4[i];
-    return g;
-}
 
 // Every free text of the demo network made non-Latin-1, plus a non-physical barrier and a
 // ship tunnel (the demo area has neither), so that every adapter has a text to return.
