@@ -169,6 +169,8 @@ QList<int> IntList(const QString &text) {
     return out;
 }
 
+uint32_t TraitsOf(const TS57Feature &f);
+
 struct TGdalQuiet {
     TGdalQuiet() { CPLPushErrorHandler(CPLQuietErrorHandler); }
     ~TGdalQuiet() { CPLPopErrorHandler(); }
@@ -249,6 +251,13 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
                 if (out.Path.isEmpty()) continue;
                 out.Path.setFillRule(Qt::OddEvenFill);
                 out.Box = out.Path.boundingRect();
+                out.Vertices.reserve(size_t(out.Path.elementCount()));
+                for (int i = 0; i < out.Path.elementCount(); ++i) {
+                    const QPainterPath::Element &e = out.Path.elementAt(i);
+                    if (e.type == QPainterPath::MoveToElement) out.Parts.push_back(int(out.Vertices.size()));
+                    out.Vertices.emplace_back(e.x, e.y);
+                }
+                out.Parts.push_back(int(out.Vertices.size()));
                 out.Group = !area ? TS57Group::Line
                                   : (IsOutlineArea(cls) ? TS57Group::AreaPattern : TS57Group::Area);
             } else {
@@ -288,6 +297,7 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
                 }
                 out.Attributes.emplace_back(QString::fromLatin1(n), value);
             }
+            out.Traits = TraitsOf(out);
             cell->Box = cell->Box.isNull() ? out.Box : cell->Box.united(out.Box);
             cell->Features.push_back(std::move(out));
         }
@@ -320,6 +330,23 @@ bool KnownPointClass(const QByteArray &c) {
     return c == "SOUNDG" || IsBuoy(c) || IsBeacon(c) ||
            Is(c, {"LIGHTS", "WRECKS", "OBSTRN", "UWTROC", "LNDMRK", "BRIDGE", "LNDARE", "BUISGL",
                   "PILPNT", "GATCON"});
+}
+
+// Bits of TS57Feature::Traits; the low two hold the TCategory.
+enum : uint32_t {
+    TraitCategoryMask = 3, TraitSounding = 4, TraitDepthContour = 8, TraitAid = 16, TraitLandFeature = 32,
+    TraitKnownPoint = 64, TraitsSet = 128
+};
+
+uint32_t TraitsOf(const TS57Feature &f) {
+    const QByteArray &c = f.Class;
+    uint32_t t = uint32_t(CategoryOf(f)) | TraitsSet;
+    if (c == "SOUNDG") t |= TraitSounding;
+    if (c == "DEPCNT") t |= TraitDepthContour;
+    if (IsBuoy(c) || IsBeacon(c)) t |= TraitAid;
+    if (Is(c, {"BUAARE", "LNDMRK", "BUISGL"})) t |= TraitLandFeature;
+    if (KnownPointClass(c)) t |= TraitKnownPoint;
+    return t;
 }
 
 double SafetyContour(const TS57CellData &cell, double safe) {
@@ -385,7 +412,7 @@ private:
 // a pan cheap. The buffers are kept from one call to the next so that their storage is reused.
 class TWideStroker {
 public:
-    void Stroke(QPainter &pt, const QPainterPath &path, const QTransform &toPixel, double width,
+    void Stroke(QPainter &pt, const TS57Feature &f, const QTransform &toPixel, double width,
                 const QColor &colour, const QRectF &device) {
         FHalf = width / 2;
         const double r = 2 * FHalf + 1;
@@ -395,23 +422,17 @@ public:
         // QTransform::map's dispatch on its type.
         const double m11 = toPixel.m11(), m12 = toPixel.m12(), m21 = toPixel.m21(), m22 = toPixel.m22(),
                      dx = toPixel.dx(), dy = toPixel.dy();
-        const int n = path.elementCount();
-        for (int k = 0; k < n;) {
+        const QPointF *v = f.Vertices.data();
+        for (size_t part = 0; part + 1 < f.Parts.size(); ++part) {
+            const int k = f.Parts[part], m = f.Parts[part + 1];
             FPts.clear();
-            QPointF start;
-            int m = k;
-            for (; m < n; ++m) {
-                const QPainterPath::Element &e = path.elementAt(m);
-                if (m > k && e.type == QPainterPath::MoveToElement) break;
-                if (m == k) start = QPointF(e.x, e.y);
-                const QPointF at(m11 * e.x + m21 * e.y + dx, m12 * e.x + m22 * e.y + dy);
+            for (int i = k; i < m; ++i) {
+                const QPointF at(m11 * v[i].x() + m21 * v[i].y() + dx, m12 * v[i].x() + m22 * v[i].y() + dy);
                 if (FPts.empty() || at != FPts.back()) FPts.push_back(at);
             }
-            const QPainterPath::Element last = path.elementAt(m - 1);
-            bool closed = m - k > 2 && QPointF(last.x, last.y) == start && FPts.size() > 2;
+            bool closed = m - k > 2 && v[m - 1] == v[k] && FPts.size() > 2;
             if (closed && FPts.back() == FPts.front()) FPts.pop_back();
             if (FPts.size() < 3) closed = false;
-            k = m;
             if (FPts.size() < 2) continue;
             FPoly.clear();
             AddSubpath(closed, reach);
@@ -526,6 +547,13 @@ private:
     QPolygonF FPoly;
 };
 
+// One per painting thread; reached once per redraw, as each access to a thread_local in a
+// shared library is a call.
+TWideStroker &ThreadStroker() {
+    static thread_local TWideStroker stroker;
+    return stroker;
+}
+
 QPen Cosmetic(const QColor &c, double width, Qt::PenStyle style = Qt::SolidLine) {
     QPen pen(c, width, style);
     pen.setCosmetic(true);
@@ -618,14 +646,15 @@ void DrawDanger(QPainter &pt, QPointF at, int32_t scheme) {
 }  // namespace
 
 bool S57FeatureShown(const TS57Feature &f, const TS57DrawParams &p) {
-    const TCategory cat = CategoryOf(f);
+    const uint32_t traits = f.Traits & TraitsSet ? f.Traits : TraitsOf(f);
+    const TCategory cat = TCategory(traits & TraitCategoryMask);
     if (cat == TCategory::Never) return false;
     const int32_t viewerCat = p.Viewer.Category;
     const uint32_t flags = p.Viewer.Flags;
-    if (f.Class == "SOUNDG") {
+    if (traits & TraitSounding) {
         if (viewerCat == S52DisplayCategory::Base) return false;
         if (viewerCat != S52DisplayCategory::Other && !(flags & S52DisplayFlag::ShowSoundings)) return false;
-    } else if (f.Class == "DEPCNT") {
+    } else if (traits & TraitDepthContour) {
         if (viewerCat == S52DisplayCategory::Base) {
             const double offset = p.Viewer.WaterLevelOffsetM;
             if (!f.HasValue1 || f.Value1 + offset < p.S52.DepthSafeM) return false;
@@ -635,11 +664,10 @@ bool S57FeatureShown(const TS57Feature &f, const TS57DrawParams &p) {
     } else if (cat == TCategory::Other && viewerCat != S52DisplayCategory::Other) {
         return false;
     }
-    if (f.Prim == 1 && !KnownPointClass(f.Class) && viewerCat != S52DisplayCategory::Other) return false;
-    const bool aid = IsBuoy(f.Class) || IsBeacon(f.Class);
+    if (f.Prim == 1 && !(traits & TraitKnownPoint) && viewerCat != S52DisplayCategory::Other) return false;
+    const bool aid = traits & TraitAid;
     if (aid && !(flags & S52DisplayFlag::ShowBuoys)) return false;
-    if (Is(f.Class, {"BUAARE", "LNDMRK", "BUISGL"}) && !(flags & S52DisplayFlag::ShowLandFeatures))
-        return false;
+    if ((traits & TraitLandFeature) && !(flags & S52DisplayFlag::ShowLandFeatures)) return false;
     if ((flags & S52DisplayFlag::UseSCAMIN) && p.ScaleDenominator > 0) {
         int scamin = f.Scamin;
         if (aid && p.S52.MaxBuoyScamin > 0 && scamin > 0) scamin = std::max(scamin, p.S52.MaxBuoyScamin);
@@ -703,18 +731,18 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
         pt.drawStaticText(baseline - QPointF(0, labelAscent), *it);
     };
     const bool symbolized = p.S52.BoundaryStyle == S52BoundaryStyle::Symbolized;
-    static thread_local TWideStroker stroker;
+    TWideStroker &stroker = ThreadStroker();
     const QRectF device(0, 0, view.Width, view.Height);
-    auto strokePath = [&](const QPainterPath &path, const QPen &pen) {
+    auto strokePath = [&](const TS57Feature &f, const QPen &pen) {
         if (pen.style() == Qt::SolidLine && pen.widthF() > 1) {
             mode.AliasedPixels();
-            stroker.Stroke(pt, path, toPixel, pen.widthF(), pen.color(), device);
+            stroker.Stroke(pt, f, toPixel, pen.widthF(), pen.color(), device);
             return;
         }
         mode.World();
         pt.setPen(pen);
         pt.setBrush(Qt::NoBrush);
-        pt.drawPath(path);
+        pt.drawPath(f.Path);
     };
     for (const TS57Feature &f : cell.Features) {
         if (f.Prim == 1 ? !pointBox.contains(f.Point) : !viewBox.intersects(f.Box)) continue;
@@ -745,7 +773,7 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 pt.setPen(Qt::NoPen);
                 pt.setBrush(S52Colour(fill, scheme));
                 pt.drawPath(f.Path);
-                if (outline.style() != Qt::NoPen) strokePath(f.Path, outline);
+                if (outline.style() != Qt::NoPen) strokePath(f, outline);
                 if (c == "LOKBSN") {
                     mode.Pixels();
                     const QPointF at = toPixel.map(f.Box.center());
@@ -758,7 +786,7 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 const QColor colour = restricted ? S52Colour(TS52Colour::Magenta, scheme)
                                       : c == "FAIRWY" ? S52Colour(TS52Colour::Grey, scheme)
                                                       : S52Colour(TS52Colour::Black, scheme);
-                strokePath(f.Path, Cosmetic(colour, restricted ? 1.5 : 1,
+                strokePath(f, Cosmetic(colour, restricted ? 1.5 : 1,
                                             symbolized ? Qt::DashLine : Qt::SolidLine));
             }
         } else if (f.Prim == 2) {
@@ -780,7 +808,7 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
             } else {
                 continue;
             }
-            strokePath(f.Path, pen);
+            strokePath(f, pen);
         } else {
             mode.Pixels();
             const QPointF at = toPixel.map(f.Point);
