@@ -9,6 +9,7 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <list>
 #include <mutex>
 
@@ -223,16 +224,23 @@ bool DrawRasterChart(QImage &target, const QString &file, IGeodeticCalibration *
     // the pixel loop. A null entry with its flag set is a tile that could not be read.
     const int tilesX = (cw + TileSize - 1) / TileSize, tilesY = (chh + TileSize - 1) / TileSize;
     std::vector<QImage> tiles(size_t(tilesX) * size_t(tilesY));
+    std::vector<const QRgb *> tileBits(tiles.size(), nullptr);
     std::vector<char> fetched(tiles.size(), 0);
+    size_t lastTile = SIZE_MAX;
+    const QRgb *lastBits = nullptr;
     auto tileAt = [&](int tx, int ty) -> const QRgb * {
         const size_t k = size_t(ty) * size_t(tilesX) + size_t(tx);
+        if (k == lastTile) return lastBits;
         if (!fetched[k]) {
             fetched[k] = 1;
             QString tileError;
             tiles[k] = TTileCache::Instance().Tile(file, tx, ty, tileError);
             if (tiles[k].isNull() && error.isEmpty()) error = tileError;
+            if (!tiles[k].isNull()) tileBits[k] = reinterpret_cast<const QRgb *>(tiles[k].constBits());
         }
-        return tiles[k].isNull() ? nullptr : reinterpret_cast<const QRgb *>(tiles[k].constBits());
+        lastTile = k;
+        lastBits = tileBits[k];
+        return lastBits;
     };
     // Chart pixel coordinates step along a row in 32.32 fixed point; over a grid cell the
     // rounding error stays below 1e-8 of a chart pixel.
