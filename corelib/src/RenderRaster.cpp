@@ -9,6 +9,7 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <list>
 #include <mutex>
 
@@ -191,6 +192,7 @@ QPolygonF RasterChartOutline(IGeodeticCalibration *cal, int w, int h, const TVie
 bool DrawRasterChart(QImage &target, const QString &file, IGeodeticCalibration *cal, int cw, int chh,
                      const TRasterDrawParams &p, QString &error) {
     const TViewState &view = *p.View;
+    ClearUpperVectorState();
     if (!cal || cal->HasError() || cw <= 0 || chh <= 0) {
         error = QStringLiteral("The chart has no usable calibration.");
         return false;
@@ -218,9 +220,36 @@ bool DrawRasterChart(QImage &target, const QString &file, IGeodeticCalibration *
     const bool fade = p.ColourFactors[3] < 0.999f || p.ColourFactors[0] != 1.0f ||
                       p.ColourFactors[1] != 1.0f || p.ColourFactors[2] != 1.0f;
     const float opacity = std::clamp(p.ColourFactors[3], 0.0f, 1.0f);
-    QImage tile;
-    int tileX = INT_MIN, tileY = INT_MIN;
-    bool tileMissing = false;
+    // The tiles this draw touches, fetched once each: the cache's lock and hash stay out of
+    // the pixel loop. A null entry with its flag set is a tile that could not be read.
+    const int tilesX = (cw + TileSize - 1) / TileSize, tilesY = (chh + TileSize - 1) / TileSize;
+    std::vector<QImage> tiles(size_t(tilesX) * size_t(tilesY));
+    std::vector<const QRgb *> tileBits(tiles.size(), nullptr);
+    std::vector<char> fetched(tiles.size(), 0);
+    size_t lastTile = SIZE_MAX;
+    const QRgb *lastBits = nullptr;
+    auto tileAt = [&](int tx, int ty) -> const QRgb * {
+        const size_t k = size_t(ty) * size_t(tilesX) + size_t(tx);
+        if (k == lastTile) return lastBits;
+        if (!fetched[k]) {
+            fetched[k] = 1;
+            QString tileError;
+            tiles[k] = TTileCache::Instance().Tile(file, tx, ty, tileError);
+            if (tiles[k].isNull() && error.isEmpty()) error = tileError;
+            if (!tiles[k].isNull()) tileBits[k] = reinterpret_cast<const QRgb *>(tiles[k].constBits());
+        }
+        lastTile = k;
+        lastBits = tileBits[k];
+        return lastBits;
+    };
+    // Chart pixel coordinates step along a row in 32.32 fixed point; over a grid cell the
+    // rounding error stays below 1e-8 of a chart pixel.
+    constexpr double FixOne = 4294967296.0;
+    const int64_t limitU = int64_t(cw) << 32, limitV = int64_t(chh) << 32;
+    // Grid cells lie far outside the chart when the view shows much beyond it; their
+    // coordinates are clamped before the fixed-point conversion so that it cannot overflow.
+    const double clampLimit = double(std::max(cw, chh)) * 4 + 4 * GridStep + 1e6;
+    auto fix = [&](double x) { return int64_t(std::floor(std::clamp(x, -clampLimit, clampLimit) * FixOne)); };
     for (int j = 0; j + 1 < gy; ++j) {
         for (int i = 0; i + 1 < gx; ++i) {
             const size_t k00 = size_t(j) * size_t(gx) + size_t(i), k10 = k00 + 1, k01 = k00 + size_t(gx), k11 = k01 + 1;
@@ -236,23 +265,15 @@ bool DrawRasterChart(QImage &target, const QString &file, IGeodeticCalibration *
                 const double fy = double(y - cy0) / GridStep;
                 const QPointF left = a + (c - a) * fy, right = b + (d - b) * fy;
                 const QPointF step = (right - left) / GridStep;
-                QPointF uv = left;
+                int64_t u = fix(left.x()), v = fix(left.y());
+                const int64_t du = fix(step.x()), dv = fix(step.y());
                 auto *row = reinterpret_cast<QRgb *>(target.scanLine(y));
-                for (int x = cx0; x < cx1; ++x, uv += step) {
-                    const double u = std::floor(uv.x()), v = std::floor(uv.y());
-                    if (u < 0 || v < 0 || u >= cw || v >= chh) continue;
-                    const int iu = int(u), iv = int(v);
-                    const int tx = iu / TileSize, ty = iv / TileSize;
-                    if (tx != tileX || ty != tileY) {
-                        tileX = tx;
-                        tileY = ty;
-                        QString tileError;
-                        tile = TTileCache::Instance().Tile(file, tx, ty, tileError);
-                        tileMissing = tile.isNull();
-                        if (tileMissing && error.isEmpty()) error = tileError;
-                    }
-                    if (tileMissing) continue;
-                    const QRgb src = reinterpret_cast<const QRgb *>(tile.constScanLine(iv - ty * TileSize))[iu - tx * TileSize];
+                for (int x = cx0; x < cx1; ++x, u += du, v += dv) {
+                    if (u < 0 || v < 0 || u >= limitU || v >= limitV) continue;
+                    const int iu = int(u >> 32), iv = int(v >> 32);
+                    const QRgb *tile = tileAt(iu / TileSize, iv / TileSize);
+                    if (!tile) continue;
+                    const QRgb src = tile[(iv % TileSize) * TileSize + iu % TileSize];
                     if (qAlpha(src) == 0) continue;
                     if (!fade) {
                         row[x] = src;

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <cstring>
 #include <limits>
 #include <QHash>
@@ -168,6 +169,8 @@ QList<int> IntList(const QString &text) {
     return out;
 }
 
+uint32_t TraitsOf(const TS57Feature &f);
+
 struct TGdalQuiet {
     TGdalQuiet() { CPLPushErrorHandler(CPLQuietErrorHandler); }
     ~TGdalQuiet() { CPLPopErrorHandler(); }
@@ -248,6 +251,13 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
                 if (out.Path.isEmpty()) continue;
                 out.Path.setFillRule(Qt::OddEvenFill);
                 out.Box = out.Path.boundingRect();
+                out.Vertices.reserve(size_t(out.Path.elementCount()));
+                for (int i = 0; i < out.Path.elementCount(); ++i) {
+                    const QPainterPath::Element &e = out.Path.elementAt(i);
+                    if (e.type == QPainterPath::MoveToElement) out.Parts.push_back(int(out.Vertices.size()));
+                    out.Vertices.emplace_back(e.x, e.y);
+                }
+                out.Parts.push_back(int(out.Vertices.size()));
                 out.Group = !area ? TS57Group::Line
                                   : (IsOutlineArea(cls) ? TS57Group::AreaPattern : TS57Group::Area);
             } else {
@@ -287,6 +297,7 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
                 }
                 out.Attributes.emplace_back(QString::fromLatin1(n), value);
             }
+            out.Traits = TraitsOf(out);
             cell->Box = cell->Box.isNull() ? out.Box : cell->Box.united(out.Box);
             cell->Features.push_back(std::move(out));
         }
@@ -319,6 +330,23 @@ bool KnownPointClass(const QByteArray &c) {
     return c == "SOUNDG" || IsBuoy(c) || IsBeacon(c) ||
            Is(c, {"LIGHTS", "WRECKS", "OBSTRN", "UWTROC", "LNDMRK", "BRIDGE", "LNDARE", "BUISGL",
                   "PILPNT", "GATCON"});
+}
+
+// Bits of TS57Feature::Traits; the low two hold the TCategory.
+enum : uint32_t {
+    TraitCategoryMask = 3, TraitSounding = 4, TraitDepthContour = 8, TraitAid = 16, TraitLandFeature = 32,
+    TraitKnownPoint = 64, TraitsSet = 128
+};
+
+uint32_t TraitsOf(const TS57Feature &f) {
+    const QByteArray &c = f.Class;
+    uint32_t t = uint32_t(CategoryOf(f)) | TraitsSet;
+    if (c == "SOUNDG") t |= TraitSounding;
+    if (c == "DEPCNT") t |= TraitDepthContour;
+    if (IsBuoy(c) || IsBeacon(c)) t |= TraitAid;
+    if (Is(c, {"BUAARE", "LNDMRK", "BUISGL"})) t |= TraitLandFeature;
+    if (KnownPointClass(c)) t |= TraitKnownPoint;
+    return t;
 }
 
 double SafetyContour(const TS57CellData &cell, double safe) {
@@ -363,12 +391,168 @@ public:
         FP.setRenderHint(QPainter::Antialiasing, true);
         FMode = 2;
     }
+    // Pixel coordinates drawn like the world ones, without antialiasing.
+    void AliasedPixels() {
+        if (FMode == 3) return;
+        FP.resetTransform();
+        FP.setRenderHint(QPainter::Antialiasing, false);
+        FMode = 3;
+    }
 
 private:
     QPainter &FP;
     QTransform FWorld;
     int FMode = 0;
 };
+
+// Strokes polylines with a solid cosmetic pen wider than a pixel into the outline Qt's own
+// stroker makes for it (square caps, bevel joins, the inner side of a turn through the
+// vertex, filled with the winding rule), without the two atan2 per vertex that made Qt's
+// stroker most of a redraw. Stretches off the device are left out, which keeps the strips of
+// a pan cheap. The buffers are kept from one call to the next so that their storage is reused.
+class TWideStroker {
+public:
+    void Stroke(QPainter &pt, const TS57Feature &f, const QTransform &toPixel, double width,
+                const QColor &colour, const QRectF &device) {
+        FHalf = width / 2;
+        const double r = 2 * FHalf + 1;
+        const QRectF reach = device.adjusted(-r, -r, r, r);
+        bool brushSet = false;
+        // The view's transform is a rotation and scale; mapped inline rather than through
+        // QTransform::map's dispatch on its type.
+        const double m11 = toPixel.m11(), m12 = toPixel.m12(), m21 = toPixel.m21(), m22 = toPixel.m22(),
+                     dx = toPixel.dx(), dy = toPixel.dy();
+        const QPointF *v = f.Vertices.data();
+        for (size_t part = 0; part + 1 < f.Parts.size(); ++part) {
+            const int k = f.Parts[part], m = f.Parts[part + 1];
+            FPts.clear();
+            for (int i = k; i < m; ++i) {
+                const QPointF at(m11 * v[i].x() + m21 * v[i].y() + dx, m12 * v[i].x() + m22 * v[i].y() + dy);
+                if (FPts.empty() || at != FPts.back()) FPts.push_back(at);
+            }
+            bool closed = m - k > 2 && v[m - 1] == v[k] && FPts.size() > 2;
+            if (closed && FPts.back() == FPts.front()) FPts.pop_back();
+            if (FPts.size() < 3) closed = false;
+            if (FPts.size() < 2) continue;
+            FPoly.clear();
+            AddSubpath(closed, reach);
+            if (FPoly.isEmpty()) continue;
+            if (!brushSet) {
+                pt.setPen(Qt::NoPen);
+                pt.setBrush(colour);
+                brushSet = true;
+            }
+            pt.drawPolygon(FPoly, Qt::WindingFill);
+            ClearUpperVectorState();
+        }
+    }
+
+private:
+    struct TSeg {
+        QPointF Dir, Normal;  // unit direction; left normal of half the width
+        bool Shown;
+    };
+
+    void AddSubpath(bool closed, const QRectF &reach) {
+        const size_t count = FPts.size();
+        const size_t segments = closed ? count : count - 1;
+        FSegs.resize(segments);
+        size_t hidden = segments;
+        for (size_t i = 0; i < segments; ++i) {
+            const QPointF p0 = FPts[i], p1 = FPts[(i + 1) % count];
+            const QPointF d = p1 - p0;
+            TSeg &s = FSegs[i];
+            s.Dir = d / std::sqrt(d.x() * d.x() + d.y() * d.y());
+            s.Normal = QPointF(-s.Dir.y(), s.Dir.x()) * FHalf;
+            s.Shown = std::max(p0.x(), p1.x()) >= reach.left() && std::min(p0.x(), p1.x()) <= reach.right() &&
+                      std::max(p0.y(), p1.y()) >= reach.top() && std::min(p0.y(), p1.y()) <= reach.bottom();
+            if (!s.Shown && hidden == segments) hidden = i;
+        }
+        if (closed && hidden == segments) {
+            AddRing(true);
+            FPoly << FPoly.front();
+            const qsizetype bridge = FPoly.size();
+            AddRing(false);
+            FPoly << FPoly[bridge];
+            return;
+        }
+        // Runs of shown segments, each an open line; a closed ring starts after a hidden one.
+        const size_t first = closed ? hidden + 1 : 0;
+        size_t i = 0;
+        while (i < segments) {
+            if (!FSegs[(first + i) % segments].Shown) {
+                ++i;
+                continue;
+            }
+            size_t j = i;
+            while (j < segments && FSegs[(first + j) % segments].Shown) ++j;
+            AddOpen(first + i, j - i, count, segments);
+            i = j;
+        }
+    }
+
+    // Turning left: the left offsets cross, and the outline passes through the vertex.
+    static double Turn(const TSeg &a, const TSeg &b) {
+        return a.Dir.x() * b.Dir.y() - a.Dir.y() * b.Dir.x();
+    }
+
+    void AddOpen(size_t firstSeg, size_t segs, size_t count, size_t segments) {
+        auto seg = [&](size_t i) -> const TSeg & { return FSegs[(firstSeg + i) % segments]; };
+        auto pt = [&](size_t i) { return FPts[(firstSeg + i) % count]; };
+        const QPointF begin = pt(0) - seg(0).Dir * FHalf;
+        const QPointF end = pt(segs) + seg(segs - 1).Dir * FHalf;
+        const qsizetype start = FPoly.size();
+        FPoly << begin + seg(0).Normal;
+        for (size_t i = 1; i < segs; ++i) {
+            const TSeg &a = seg(i - 1), &b = seg(i);
+            FPoly << pt(i) + a.Normal;
+            if (Turn(a, b) > 0) FPoly << pt(i);
+            FPoly << pt(i) + b.Normal;
+        }
+        FPoly << end + seg(segs - 1).Normal << end - seg(segs - 1).Normal;
+        for (size_t i = segs - 1; i >= 1; --i) {
+            const TSeg &a = seg(i - 1), &b = seg(i);
+            FPoly << pt(i) - b.Normal;
+            if (Turn(a, b) < 0) FPoly << pt(i);
+            FPoly << pt(i) - a.Normal;
+        }
+        FPoly << begin - seg(0).Normal << FPoly[start];
+        // Every run after the first is reached from where the first began and goes back
+        // there, so that the edges joining them are walked both ways and add no winding.
+        if (start > 0) FPoly << FPoly.front();
+    }
+
+    // The left offset walked forward, or the right one walked backward, of a closed line.
+    void AddRing(bool left) {
+        const size_t count = FPts.size();
+        for (size_t k = 0; k < count; ++k) {
+            const size_t i = left ? k : count - k;
+            const TSeg &a = FSegs[(i + count - 1) % count], &b = FSegs[i % count];
+            const QPointF at = FPts[i % count];
+            if (left) {
+                FPoly << at + a.Normal;
+                if (Turn(a, b) > 0) FPoly << at;
+                FPoly << at + b.Normal;
+            } else {
+                FPoly << at - b.Normal;
+                if (Turn(a, b) < 0) FPoly << at;
+                FPoly << at - a.Normal;
+            }
+        }
+    }
+
+    double FHalf = 0;
+    std::vector<QPointF> FPts;
+    std::vector<TSeg> FSegs;
+    QPolygonF FPoly;
+};
+
+// One per painting thread; reached once per redraw, as each access to a thread_local in a
+// shared library is a call.
+TWideStroker &ThreadStroker() {
+    static thread_local TWideStroker stroker;
+    return stroker;
+}
 
 QPen Cosmetic(const QColor &c, double width, Qt::PenStyle style = Qt::SolidLine) {
     QPen pen(c, width, style);
@@ -462,14 +646,15 @@ void DrawDanger(QPainter &pt, QPointF at, int32_t scheme) {
 }  // namespace
 
 bool S57FeatureShown(const TS57Feature &f, const TS57DrawParams &p) {
-    const TCategory cat = CategoryOf(f);
+    const uint32_t traits = f.Traits & TraitsSet ? f.Traits : TraitsOf(f);
+    const TCategory cat = TCategory(traits & TraitCategoryMask);
     if (cat == TCategory::Never) return false;
     const int32_t viewerCat = p.Viewer.Category;
     const uint32_t flags = p.Viewer.Flags;
-    if (f.Class == "SOUNDG") {
+    if (traits & TraitSounding) {
         if (viewerCat == S52DisplayCategory::Base) return false;
         if (viewerCat != S52DisplayCategory::Other && !(flags & S52DisplayFlag::ShowSoundings)) return false;
-    } else if (f.Class == "DEPCNT") {
+    } else if (traits & TraitDepthContour) {
         if (viewerCat == S52DisplayCategory::Base) {
             const double offset = p.Viewer.WaterLevelOffsetM;
             if (!f.HasValue1 || f.Value1 + offset < p.S52.DepthSafeM) return false;
@@ -479,11 +664,10 @@ bool S57FeatureShown(const TS57Feature &f, const TS57DrawParams &p) {
     } else if (cat == TCategory::Other && viewerCat != S52DisplayCategory::Other) {
         return false;
     }
-    if (f.Prim == 1 && !KnownPointClass(f.Class) && viewerCat != S52DisplayCategory::Other) return false;
-    const bool aid = IsBuoy(f.Class) || IsBeacon(f.Class);
+    if (f.Prim == 1 && !(traits & TraitKnownPoint) && viewerCat != S52DisplayCategory::Other) return false;
+    const bool aid = traits & TraitAid;
     if (aid && !(flags & S52DisplayFlag::ShowBuoys)) return false;
-    if (Is(f.Class, {"BUAARE", "LNDMRK", "BUISGL"}) && !(flags & S52DisplayFlag::ShowLandFeatures))
-        return false;
+    if ((traits & TraitLandFeature) && !(flags & S52DisplayFlag::ShowLandFeatures)) return false;
     if ((flags & S52DisplayFlag::UseSCAMIN) && p.ScaleDenominator > 0) {
         int scamin = f.Scamin;
         if (aid && p.S52.MaxBuoyScamin > 0 && scamin > 0) scamin = std::max(scamin, p.S52.MaxBuoyScamin);
@@ -494,6 +678,7 @@ bool S57FeatureShown(const TS57Feature &f, const TS57DrawParams &p) {
 
 void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p) {
     const TViewState &view = *p.View;
+    ClearUpperVectorState();
     const QRectF viewBox = view.MercatorBounds();
     if (!viewBox.intersects(cell.Box.adjusted(-1, -1, 1, 1))) return;
     const int32_t scheme = p.S52.ColorScheme;
@@ -517,11 +702,53 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
     soundingFont.setPixelSize(11);
     QFont labelFont;
     labelFont.setPixelSize(int(std::lround(11 * p.S52.TextScale)));
-    QHash<QString, QStaticText> soundings;
+    // Soundings and labels are laid out once per text and font size and kept across redraws
+    // (painting is on one thread per painter; each thread keeps its own layouts).
+    struct TTextCache {
+        QString Font;
+        QHash<QString, QStaticText> Texts;
+        QHash<QString, QStaticText> &For(const QFont &font) {
+            const QString key = font.key();
+            if (key != Font || Texts.size() > 4096) {
+                Texts.clear();
+                Font = key;
+            }
+            return Texts;
+        }
+    };
+    static thread_local TTextCache soundingCache, labelCache;
+    QHash<QString, QStaticText> &soundings = soundingCache.For(soundingFont);
+    QHash<QString, QStaticText> &labels = labelCache.For(labelFont);
+    const double labelAscent = QFontMetricsF(labelFont).ascent();
+    auto drawLabel = [&](const QPointF &baseline, const QString &text) {
+        auto it = labels.find(text);
+        if (it == labels.end()) {
+            QStaticText st(text);
+            st.setTextFormat(Qt::PlainText);
+            st.prepare(QTransform(), labelFont);
+            it = labels.insert(text, st);
+        }
+        pt.drawStaticText(baseline - QPointF(0, labelAscent), *it);
+    };
     const bool symbolized = p.S52.BoundaryStyle == S52BoundaryStyle::Symbolized;
+    TWideStroker &stroker = ThreadStroker();
+    const QRectF device(0, 0, view.Width, view.Height);
+    auto strokePath = [&](const TS57Feature &f, const QPen &pen) {
+        if (pen.style() == Qt::SolidLine && pen.widthF() > 1) {
+            mode.AliasedPixels();
+            stroker.Stroke(pt, f, toPixel, pen.widthF(), pen.color(), device);
+            return;
+        }
+        mode.World();
+        pt.setPen(pen);
+        pt.setBrush(Qt::NoBrush);
+        pt.drawPath(f.Path);
+    };
     for (const TS57Feature &f : cell.Features) {
         if (f.Prim == 1 ? !pointBox.contains(f.Point) : !viewBox.intersects(f.Box)) continue;
         if (!S57FeatureShown(f, p)) continue;
+        // Qt's span fillers leave the vector state dirty after each draw (see RenderView.h).
+        ClearUpperVectorState();
         const QByteArray &c = f.Class;
         if (f.Prim == 3) {
             mode.World();
@@ -543,9 +770,10 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                     outline = Cosmetic(S52Colour(TS52Colour::Coastline, scheme), 1);
                 }
                 if (fill == TS52Colour::Count) continue;
-                pt.setPen(outline);
+                pt.setPen(Qt::NoPen);
                 pt.setBrush(S52Colour(fill, scheme));
                 pt.drawPath(f.Path);
+                if (outline.style() != Qt::NoPen) strokePath(f, outline);
                 if (c == "LOKBSN") {
                     mode.Pixels();
                     const QPointF at = toPixel.map(f.Box.center());
@@ -558,32 +786,29 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 const QColor colour = restricted ? S52Colour(TS52Colour::Magenta, scheme)
                                       : c == "FAIRWY" ? S52Colour(TS52Colour::Grey, scheme)
                                                       : S52Colour(TS52Colour::Black, scheme);
-                pt.setPen(Cosmetic(colour, restricted ? 1.5 : 1,
-                                   symbolized ? Qt::DashLine : Qt::SolidLine));
-                pt.setBrush(Qt::NoBrush);
-                pt.drawPath(f.Path);
+                strokePath(f, Cosmetic(colour, restricted ? 1.5 : 1,
+                                            symbolized ? Qt::DashLine : Qt::SolidLine));
             }
         } else if (f.Prim == 2) {
-            mode.World();
-            pt.setBrush(Qt::NoBrush);
+            QPen pen;
             if (c == "DEPCNT") {
                 const bool isSafety = f.HasValue1 && f.Value1 == safety;
-                pt.setPen(isSafety ? Cosmetic(S52Colour(TS52Colour::SafetyContour, scheme), 2)
-                                   : Cosmetic(S52Colour(TS52Colour::DepthContour, scheme), 0.8));
+                pen = isSafety ? Cosmetic(S52Colour(TS52Colour::SafetyContour, scheme), 2)
+                               : Cosmetic(S52Colour(TS52Colour::DepthContour, scheme), 0.8);
             } else if (c == "COALNE" || c == "SLCONS" || c == "LNDARE") {
-                pt.setPen(Cosmetic(S52Colour(TS52Colour::Coastline, scheme), c == "SLCONS" ? 2 : 1.5));
+                pen = Cosmetic(S52Colour(TS52Colour::Coastline, scheme), c == "SLCONS" ? 2 : 1.5);
             } else if (c == "BRIDGE") {
-                pt.setPen(Cosmetic(S52Colour(TS52Colour::Grey, scheme), 4));
+                pen = Cosmetic(S52Colour(TS52Colour::Grey, scheme), 4);
             } else if (c == "NAVLNE" || c == "RECTRC") {
-                pt.setPen(Cosmetic(S52Colour(TS52Colour::Black, scheme), 1, Qt::DashLine));
+                pen = Cosmetic(S52Colour(TS52Colour::Black, scheme), 1, Qt::DashLine);
             } else if (c == "CBLOHD" || c == "CBLSUB" || c == "PIPSOL") {
-                pt.setPen(Cosmetic(S52Colour(TS52Colour::Magenta, scheme), 1, Qt::DashDotLine));
+                pen = Cosmetic(S52Colour(TS52Colour::Magenta, scheme), 1, Qt::DashDotLine);
             } else if (Is(c, {"RIVERS", "CANALS"})) {
-                pt.setPen(Cosmetic(S52Colour(TS52Colour::DepthContour, scheme), 1));
+                pen = Cosmetic(S52Colour(TS52Colour::DepthContour, scheme), 1);
             } else {
                 continue;
             }
-            pt.drawPath(f.Path);
+            strokePath(f, pen);
         } else {
             mode.Pixels();
             const QPointF at = toPixel.map(f.Point);
@@ -620,15 +845,15 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 (p.Viewer.Flags & S52DisplayFlag::ShowAtoNLabels)) {
                 pt.setFont(labelFont);
                 pt.setPen(S52Colour(TS52Colour::Black, scheme));
-                pt.drawText(at + QPointF(8, -6), f.Name);
+                drawLabel(at + QPointF(8, -6), f.Name);
             }
         }
         if (c == "BRIDGE" && f.HasValue2 && (p.Viewer.Flags & S52DisplayFlag::ShowText)) {
             mode.Pixels();
             pt.setFont(labelFont);
             pt.setPen(S52Colour(TS52Colour::Black, scheme));
-            pt.drawText(toPixel.map(f.Prim == 1 ? f.Point : f.Box.center()) + QPointF(6, 12),
-                        QStringLiteral("clr %1").arg(f.Value2, 0, 'f', 1));
+            drawLabel(toPixel.map(f.Prim == 1 ? f.Point : f.Box.center()) + QPointF(6, 12),
+                      QStringLiteral("clr %1").arg(f.Value2, 0, 'f', 1));
         }
     }
     pt.restore();

@@ -36,6 +36,11 @@ struct TS57Feature {
     TS57Group Group = TS57Group::Area;
     QRectF Box;            // Mercator metres
     QPainterPath Path;     // lines and areas, Mercator metres
+    // The same lines as plain vertex runs (Parts holds each run's first index, then the end),
+    // which the wide-line stroker walks without going through QPainterPath's elements.
+    std::vector<QPointF> Vertices;
+    std::vector<int> Parts;
+    uint32_t Traits = 0;   // what the display filter asks of the class, worked out on loading
     QPointF Point;         // points
     double Value1 = 0.0, Value2 = 0.0;  // DRVAL1/DRVAL2, VALDCO, sounding depth, VERCLR
     bool HasValue1 = false, HasValue2 = false;

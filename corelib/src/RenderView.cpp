@@ -6,6 +6,13 @@
 
 namespace kv::render {
 
+void ClearUpperVectorState() {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool hasAvx = __builtin_cpu_supports("avx");
+    if (hasAvx) __asm__ volatile("vzeroupper" ::: "memory");
+#endif
+}
+
 double MercatorY(double lat) {
     lat = std::clamp(lat, -MaxMercLat, MaxMercLat);
     const double s = std::sin(lat);
@@ -13,14 +20,23 @@ double MercatorY(double lat) {
 }
 
 double MercatorLat(double y) {
-    // Fixed-point iteration on the conformal latitude; converges to 1e-12 in a few steps.
-    const double t = std::exp(-y / WgsA);
-    double lat = M_PI / 2 - 2 * std::atan(t);
-    for (int i = 0; i < 15; ++i) {
-        const double es = WgsE * std::sin(lat);
-        const double next = M_PI / 2 - 2 * std::atan(t * std::pow((1 - es) / (1 + es), WgsE / 2));
-        if (std::fabs(next - lat) < 1e-13) return next;
-        lat = next;
+    // Conformal latitude, the series that inverts it, and one Newton step on the forward
+    // formula: exact to the last bits at a few transcendental calls, which matters because
+    // the raster resampler calls this thousands of times per frame.
+    const double chi = M_PI / 2 - 2 * std::atan(std::exp(-y / WgsA));
+    constexpr double e2 = WgsE * WgsE, e4 = e2 * e2, e6 = e4 * e2, e8 = e4 * e4;
+    constexpr double c2 = e2 / 2 + 5 * e4 / 24 + e6 / 12 + 13 * e8 / 360;
+    constexpr double c4 = 7 * e4 / 48 + 29 * e6 / 240 + 811 * e8 / 11520;
+    constexpr double c6 = 7 * e6 / 120 + 81 * e8 / 1120;
+    constexpr double c8 = 4279 * e8 / 161280;
+    double lat = chi + c2 * std::sin(2 * chi) + c4 * std::sin(4 * chi) + c6 * std::sin(6 * chi) +
+                 c8 * std::sin(8 * chi);
+    const double c = std::cos(lat);
+    if (c > 1e-9) {
+        const double s = std::sin(lat);
+        const double f = WgsA * (std::atanh(s) - WgsE * std::atanh(WgsE * s)) - y;
+        const double slope = WgsA * (1 - e2) / ((1 - e2 * s * s) * c);
+        lat -= f / slope;
     }
     return lat;
 }

@@ -29,6 +29,12 @@ TGeoPoint MercatorToGeo(const QPointF &m);
 // Ratio of Mercator metres to ground metres at a latitude.
 double MercatorScaleFactor(double latRad);
 
+// Routines in other libraries (Qt's raster paint engine among them) may return with the
+// upper halves of the AVX registers in use; until they are cleared, every SSE instruction of
+// this library pays a merge penalty that made the renderer's arithmetic some ten times
+// slower. The draw routines call this on entry and after painting through Qt.
+void ClearUpperVectorState();
+
 struct TViewState {
     int Width = 0;
     int Height = 0;

@@ -246,6 +246,49 @@ TEST(ViewerS57, TestCellsOfTheS58SuiteRender) {
     }
 }
 
+// Wide lines (coastline, safety contour) are stroked only where they reach the strip a pan
+// uncovers; what a pan draws must be what a full redraw draws at the same place.
+TEST(ViewerS57, PanDrawsWhatAFullRedrawDraws) {
+    const QString folder = testsupport::TestDataPath("charts/s57/US4MD81M");
+    if (!QFileInfo::exists(folder)) GTEST_SKIP() << "no US4MD81M test cell";
+    TCharts charts("viewer-pan");
+    charts.Create();
+    charts.AddS57(folder);
+    ASSERT_EQ(charts.Manager->GetChartCount(), 1);
+    const int w = 600, h = 400;
+    TViewerRig rig(w, h);
+    auto list = charts.All();
+    int32_t err = 0;
+    rig.Viewer->SetCharts(list.data(), int32_t(list.size()), err);
+    rig.Viewer->ZoomToS57Chart(charts.Manager->GetChart(0));
+    const TDouble2 centre{w / 2.0, h / 2.0};
+    rig.Viewer->ZoomAt(3.0, &centre);
+    rig.RenderLoaded();
+    auto pixels = [&] {
+        std::vector<uint32_t> out;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) out.push_back(PixelAt(rig.Bitmap.get(), x, y));
+        return out;
+    };
+    const uint32_t coastline = 0xFF525A5Cu;
+    const int steps[][2] = {{37, 0}, {0, -23}, {-61, 45}, {150, 110}};
+    for (const auto &step : steps) {
+        SCOPED_TRACE(testing::Message() << "pan " << step[0] << ", " << step[1]);
+        rig.Viewer->Pan(step[0], step[1]);
+        rig.Viewer->Render(rig.Bitmap.get());
+        const std::vector<uint32_t> panned = pixels();
+        rig.Viewer->RefreshCharts();
+        rig.Viewer->Render(rig.Bitmap.get());
+        const std::vector<uint32_t> full = pixels();
+        EXPECT_GT(std::count(full.begin(), full.end(), coastline), 100) << "the view shows coastline";
+        // A strip is drawn as a view of its own whose centre lies a rounding error away from
+        // the full view's, so a few edge pixels along its border may fall the other way.
+        size_t differing = 0;
+        for (size_t i = 0; i < full.size(); ++i) differing += panned[i] != full[i];
+        EXPECT_LE(differing, full.size() / 1000);
+    }
+}
+
 // ---- raster ----
 
 struct TRef { int X, Y; double Lat, Lon; };
