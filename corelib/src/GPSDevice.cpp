@@ -202,7 +202,12 @@ int32_t TGPSDevice::Store(IWptDatabase *db, uint32_t requestFlags) {
                 if (wp != made.end()) {
                     route->AddPointFromWaypoint(wp->second, 0, 1, err);
                 } else if (const TNmeaWaypoint *w = FCollected.FindWaypoint(name)) {
-                    route->AddPoint(TGeoPoint3{w->LatRad, w->LonRad, 0.0}, nullptr, nullptr, err);
+                    // No waypoint stands behind the point: it keeps the receiver's name itself.
+                    IWptRoutePoint *point = route->AddPoint(
+                        TGeoPoint3{w->LatRad, w->LonRad, 0.0}, nullptr, nullptr, err);
+                    if (point && err == KvErr::Ok)
+                        point->SetName(
+                            ToRec(QString::fromLatin1(name.data(), qsizetype(name.size()))), err);
                 } else {
                     // The receiver named a point it never sent: the route keeps the others.
                     continue;

@@ -1,5 +1,5 @@
 // Chart manager, raster charts, S-57 cells, S-52 settings and GUID sets against real chart
-// files and small hand-written KAP fixtures.
+// files and small hand-written KAP and GeoTIFF fixtures.
 #include "TestSupport.h"
 
 #include "KvLibNav6/KvCharts.h"
@@ -14,7 +14,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <gdal_priv.h>
 #include <gtest/gtest.h>
+#include <ogr_spatialref.h>
 
 #include <cmath>
 #include <memory>
@@ -412,4 +414,99 @@ TEST(ChartManager, SelectionPerViewerPersistsThroughCommit) {
     cm->GetSelectedCharts(sel.get(), 1);
     EXPECT_TRUE(sel->Contains(a));
     EXPECT_FALSE(sel->Contains(b));
+}
+
+namespace {
+
+// A small georeferenced GeoTIFF written with GDAL: origin and pixel size in the units of the
+// EPSG system, north up. The pixels carry a pattern so the image is not empty.
+void WriteGeoTiff(const QString &file, int epsg, int w, int h, double originX, double originY,
+                  double pixelSize, const char *name) {
+    GDALAllRegister();
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    GDALDriver *driver = GetGDALDriverManager()->GetDriverByName("GTiff");
+    ASSERT_TRUE(driver);
+    GDALDatasetUniquePtr ds(driver->Create(QFile::encodeName(file).constData(), w, h, 1, GDT_Byte, nullptr));
+    ASSERT_TRUE(ds);
+    double gt[6] = {originX, pixelSize, 0.0, originY, 0.0, -pixelSize};
+    ASSERT_EQ(ds->SetGeoTransform(gt), CE_None);
+    OGRSpatialReference srs;
+    ASSERT_EQ(srs.importFromEPSG(epsg), OGRERR_NONE);
+    ASSERT_EQ(ds->SetSpatialRef(&srs), CE_None);
+    ds->SetMetadataItem("TIFFTAG_DOCUMENTNAME", name);
+    std::vector<uint8_t> pixels(size_t(w) * size_t(h));
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = uint8_t(i * 37);
+    ASSERT_EQ(ds->GetRasterBand(1)->RasterIO(GF_Write, 0, 0, w, h, pixels.data(), w, h, GDT_Byte, 0, 0,
+                                             nullptr),
+              CE_None);
+}
+
+// GDAL/PROJ's own answer: a position in an EPSG system to WGS 84 degrees (lat, lon).
+bool ToWgs84(int epsg, double x, double y, double &latDeg, double &lonDeg) {
+    OGRSpatialReference from, to;
+    if (from.importFromEPSG(epsg) != OGRERR_NONE) return false;
+    to.SetWellKnownGeogCS("WGS84");
+    from.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    to.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    std::unique_ptr<OGRCoordinateTransformation> t(OGRCreateCoordinateTransformation(&from, &to));
+    if (!t || !t->Transform(1, &x, &y)) return false;
+    lonDeg = x;
+    latDeg = y;
+    return true;
+}
+
+}  // namespace
+
+TEST(RasterChart, GeoTiffInAChartSetIsListedAndItsCornersMapToTheirPositions) {
+    struct Case {
+        const char *name;
+        int epsg;
+        double originX, originY, pixelSize;  // EPSG units
+    };
+    // World Mercator: 5 km pixels, so that the middle of the chart is off a straight line
+    // between its corners by far more than the tolerance.
+    const Case cases[] = {{"geographic", 4326, 4.0, 52.5, 0.01},
+                          {"world mercator", 3395, 445277.96317309426, 6781891.619437493, 5000.0}};
+    constexpr int W = 16, H = 12;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TManagerFiles files(QStringLiteral("geotiff-%1").arg(c.epsg));
+        WriteGeoTiff(files.Charts + "/set/G001.tif", c.epsg, W, H, c.originX, c.originY, c.pixelSize,
+                     c.name);
+        WriteManifest(files.Charts + "/set", {"G001.tif"});
+        struct Pixel { const char *where; double x, y; };
+        const Pixel pixels[] = {{"upper left", 0, 0},  {"upper right", W, 0},     {"lower right", W, H},
+                                {"lower left", 0, H},  {"middle", W / 2.0, H / 2.0}};
+        // First from the file, then from the catalogue cache.
+        for (const char *run : {"read", "cached"}) {
+            SCOPED_TRACE(run);
+            Ptr<IChartManager> cm(files.Create());
+            ASSERT_EQ(cm->GetCatalogueCount(), 1) << Problems(cm.get()).join("\n").toStdString();
+            EXPECT_TRUE(Problems(cm.get()).isEmpty()) << Problems(cm.get()).join("\n").toStdString();
+            IRasterChart *chart = RasterAt(cm.get(), 0);
+            ASSERT_TRUE(chart);
+            EXPECT_EQ(QFileInfo(Text(chart->GetFileName())).fileName(), "G001.tif");
+            EXPECT_EQ(Text(chart->GetInfo()->GetName()), c.name);
+            EXPECT_EQ(Text(chart->GetInfo()->GetChartSetName()), "Belgium");
+            EXPECT_TRUE(cm->GetCatalogueEntry(0)->IsAvailable());
+            EXPECT_NEAR(chart->GetRotationAngle(), 0.0, 1e-9);
+            IGeodeticCalibration *cal = chart->GetGeodeticReference();
+            ASSERT_FALSE(cal->HasError());
+            EXPECT_EQ(cal->GetWidth(), W);
+            EXPECT_EQ(cal->GetHeight(), H);
+            for (const Pixel &p : pixels) {
+                SCOPED_TRACE(p.where);
+                double lat = 0, lon = 0;
+                ASSERT_TRUE(ToWgs84(c.epsg, c.originX + p.x * c.pixelSize, c.originY - p.y * c.pixelSize, lat, lon));
+                TGeoPoint g;
+                cal->PixelToGeo(g, TDouble2{p.x, p.y});
+                EXPECT_NEAR(g.Lat / Deg, lat, 1e-7);
+                EXPECT_NEAR(g.Lon / Deg, lon, 1e-7);
+                TDouble2 back;
+                cal->GeoToPixel(back, TGeoPoint{lat * Deg, lon * Deg});
+                EXPECT_NEAR(back.X, p.x, 1e-4);
+                EXPECT_NEAR(back.Y, p.y, 1e-4);
+            }
+        }
+    }
 }

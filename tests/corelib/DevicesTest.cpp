@@ -13,6 +13,7 @@
 #include <KvLibNav6/KvNavEnv.h>
 #include <KvLibNav6/KvProgress.h>
 #include <KvLibNav6/KvUnits.h>
+#include <KvLibNav6/KvWaypoints.h>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,7 @@
 #include <QFile>
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
@@ -736,4 +738,158 @@ TEST_F(Devices, TransferDeviceListensForWaypointsAndRoutesOnTheReceiverPort) {
     EXPECT_TRUE(gone.PortProblems[0].second);
     ASSERT_EQ(gone.Errors.size(), 1u);
     EXPECT_EQ(gone.Errors[0], gone.PortProblems[0].first);
+}
+
+namespace {
+
+constexpr double DegToRad = 3.14159265358979323846 / 180.0;
+
+struct TSentPoint {
+    const char *Name;
+    double LatDeg, LonDeg;
+};
+
+// What a receiver sends when the user starts "send all": four waypoints and three routes, the
+// middle message of R2 lost on the line. Names as receivers send them (upper case, spaces).
+const TSentPoint kSentPoints[] = {{"HOME", 52.375, 4.9},
+                                  {"BUOY 7", -33.5, -70.25},
+                                  {"LOCK", 52.51666666666667, 5.016666666666667},
+                                  {"PIER", 0.25, -0.5}};
+
+std::string DownloadSentences() {
+    return Sentence("GPWPL,5222.500,N,00454.000,E,HOME") +
+           Sentence("GPWPL,3330.000,S,07015.000,W,BUOY 7") +
+           Sentence("GPRTE,2,1,c,HARBOUR,HOME,BUOY 7") + Sentence("GPRTE,2,2,c,HARBOUR,LOCK") +
+           Sentence("GPRTE,3,1,c,LOST,PIER,HOME") + Sentence("GPRTE,3,3,c,LOST,LOCK") +
+           Sentence("GPWPL,5231.000,N,00501.000,E,LOCK") +
+           Sentence("GPWPL,0015.000,N,00030.000,W,PIER") +
+           Sentence("GPRTE,1,1,c,BACK,PIER,LOCK,HOME");
+}
+
+QString Q(const TStrWRec *r) {
+    return r ? QString(reinterpret_cast<const QChar *>(r->Text), r->Length) : QString();
+}
+
+struct TWptManagerDeleter {
+    void operator()(IWptManager *m) const { ObjectDelete(m); }
+};
+
+std::unique_ptr<IWptManager, TWptManagerDeleter> MakeWptManager() {
+    int32_t err = -1;
+    const QString font = QStringLiteral("DejaVu Sans");
+    std::unique_ptr<IWptManager, TWptManagerDeleter> m(
+        WptManagerCreate(nullptr, nullptr, 0, 15.5f, 15.5f, R(font), 10.0f, 0, 0xFF000000u, 8.0f,
+                         1, 0xFF0000FFu, 8.0f, 2, 0xFF00FF00u, 5, nullptr, false, nullptr,
+                         nullptr, nullptr, nullptr, err));
+    EXPECT_EQ(err, KvErr::Ok);
+    return m;
+}
+
+}  // namespace
+
+// The download path end to end: sentences over the serial line into an in-memory database.
+TEST_F(Devices, DownloadStoresWaypointsAndRoutesInTheDatabase) {
+    ASSERT_TRUE(OpenStore());
+    using namespace NavMsgTransfer;
+    struct Case {
+        const char *name;
+        uint32_t flags;
+        bool waypoints, routes;
+    };
+    const Case cases[] = {
+        {"waypoints and routes", RequestWaypoints | RequestRoutes, true, true},
+        {"waypoints only", RequestWaypoints, true, false},
+        {"routes only", RequestRoutes, false, true},
+    };
+    // Route ID and the names of its points in order; LOST lost its second message.
+    const std::vector<std::pair<QString, QStringList>> kRoutes = {
+        {QStringLiteral("HARBOUR"), {QStringLiteral("HOME"), QStringLiteral("BUOY 7"), QStringLiteral("LOCK")}},
+        {QStringLiteral("BACK"), {QStringLiteral("PIER"), QStringLiteral("LOCK"), QStringLiteral("HOME")}}};
+    auto sent = [](const QString &name) -> const TSentPoint & {
+        return *std::find_if(std::begin(kSentPoints), std::end(kSentPoints),
+                             [&](const TSentPoint &p) { return name == QLatin1String(p.Name); });
+    };
+
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TPty pty(Link(QStringLiteral("ttyUSB2")));
+        FPorts = {pty.Link()};
+        TOwned<INavMsgDeviceManager> manager(NavMsgDeviceManagerCreate(nullptr, 0x2000, 1));
+        INavMsgGPSDevice *device = manager->GetGPSDevice();
+        ASSERT_TRUE(device);
+        kv::NavMsgGPSDeviceSetQuietTimes(device, 3000, 300);
+        const QString key = QStringLiteral("Software\\Test\\GPSDownload");
+        int32_t err = -1;
+        GetAppReg()->WriteString(AppRegRoot::CurrentUser, R(key),
+                                 ValueName(R(QStringLiteral("PortID"))),
+                                 *manager->GetPort(0)->GetID(), err);
+        ASSERT_EQ(err, 0);
+        TOwned<INavMsgGPSSettings> settings(NavMsgGPSSettingsCreate());
+        settings->LoadFromReg(R(key));
+        device->ApplyDeviceSettings(settings.get());
+        TConnectLog log;
+        Connect(device, log);
+        ASSERT_TRUE(device->IsConnected());
+
+        auto wpt = MakeWptManager();
+        ASSERT_TRUE(wpt);
+        IWptDatabase *db = wpt->NewDatabase(R(QStringLiteral("Download")));
+        ASSERT_TRUE(db);
+
+        ASSERT_TRUE(pty.WriteAll(QByteArray::fromStdString(DownloadSentences())));
+        struct TLast {
+            TNavMsgTransferStatus Status;
+        } last;
+        TProgressEx progress;
+        progress.Callback = [](void *data, TProgressEx *p) {
+            static_cast<TLast *>(data)->Status = *p->Status;
+        };
+        progress.Data = &last;
+        EXPECT_EQ(device->Download(db, nullptr, c.flags, &progress), KvErr::Ok);
+        device->EndTransfer();
+        EXPECT_EQ(last.Status.Stage, StageFinished);
+        EXPECT_EQ(last.Status.WaypointCount, c.waypoints ? 4 : -1);
+        EXPECT_EQ(last.Status.RouteCount, c.routes ? 2 : -1);
+        EXPECT_EQ(last.Status.RoutePointCount, c.routes ? 6 : -1);
+
+        // Waypoints: names and positions as sent, in the order they came.
+        QStringList names;
+        for (int32_t i = 0; i < wpt->GetWaypointCount(); ++i) {
+            IWptWaypoint *w = wpt->GetWaypoint(i);
+            ASSERT_EQ(w->GetDatabase(), db);
+            names << Q(w->GetName());
+            const TSentPoint &p = sent(names.back());
+            EXPECT_NEAR(w->GetLatitude(), p.LatDeg * DegToRad, 1e-9) << p.Name;
+            EXPECT_NEAR(w->GetLongitude(), p.LonDeg * DegToRad, 1e-9) << p.Name;
+        }
+        EXPECT_EQ(names, c.waypoints ? QStringList({"HOME", "BUOY 7", "LOCK", "PIER"}) : QStringList());
+
+        // Routes: the complete ones, each with its points in order at the sent positions;
+        // the route with the lost message is gone, and nothing of it leaked into the others.
+        ASSERT_EQ(db->GetRouteCount(), c.routes ? int32_t(kRoutes.size()) : 0);
+        for (int32_t r = 0; r < db->GetRouteCount(); ++r) {
+            IWptRoute *route = db->GetRoute(r);
+            SCOPED_TRACE(Q(route->GetName()).toStdString());
+            EXPECT_EQ(Q(route->GetName()), kRoutes[size_t(r)].first);
+            const QStringList &want = kRoutes[size_t(r)].second;
+            ASSERT_EQ(route->GetPointCount(), want.size());
+            for (int32_t i = 0; i < route->GetPointCount(); ++i) {
+                IWptRoutePoint *point = route->GetPoint(i);
+                const TSentPoint &p = sent(want[i]);
+                EXPECT_EQ(point->GetIndex(), i);
+                EXPECT_NEAR(point->GetPosition()->Lat, p.LatDeg * DegToRad, 1e-9) << p.Name;
+                EXPECT_NEAR(point->GetPosition()->Lon, p.LonDeg * DegToRad, 1e-9) << p.Name;
+                EXPECT_EQ(Q(point->GetDisplayName()), want[i]);
+                // With the waypoints downloaded too, the route follows them.
+                IWptWaypoint *w = point->GetWaypoint();
+                if (c.waypoints) {
+                    ASSERT_TRUE(w);
+                    EXPECT_EQ(Q(w->GetName()), want[i]);
+                } else {
+                    EXPECT_FALSE(w);
+                }
+            }
+        }
+        db->Close();
+    }
 }
