@@ -257,17 +257,20 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
             pass->Arrive = at(p.ArriveSec);
             pass->Start = at(p.StartSec);
             pass->End = at(p.EndSec);
+            IWWOperatingPeriod *period = nullptr;
+            IWWTimeWindow *window = nullptr;
             if (p.Check.NeedsOperation && p.Struct->GetOperatingPeriodCount() == 0) {
-                TWWOperatingPeriodImpl *always = FPlan.AlwaysOperated();
-                pass->Operation.OperatingPeriod = always;
-                pass->Operation.TimeWindow = always->GetDaySchedule(0)->GetTimeWindow(0);
+                period = FPlan.AlwaysOperated();
+                window = period->GetDaySchedule(0)->GetTimeWindow(0);
             } else if (p.Check.NeedsOperation && p.Period >= 0) {
-                auto *period = static_cast<TWWOperatingPeriodImpl *>(p.Struct->GetOperatingPeriod(p.Period));
-                pass->Operation.OperatingPeriod = period;
+                period = p.Struct->GetOperatingPeriod(p.Period);
                 IWWDaySchedule *day = period ? period->GetDaySchedule(p.Schedule) : nullptr;
-                IWWTimeWindow *window = day ? day->GetTimeWindow(p.Window) : nullptr;
+                window = day ? day->GetTimeWindow(p.Window) : nullptr;
+            }
+            if (period) {
+                pass->Period = std::make_unique<TPassagePeriodImpl>(*period, window ? window->GetTimes() : TWWTimeRange{});
+                pass->Operation.OperatingPeriod = pass->Period.get();
                 pass->Operation.TimeWindow = window;
-                if (period && window) period->SetPlannedTimes(window->GetTimes());
             }
             if (p.StartSec - p.ArriveSec > StopThresholdSec + (p.Check.LowerMast ? FCtx.Query.Boat.UnstepSeconds : 0)) {
                 TRouteObjectImpl *stop = Object(list, WptRouteObjectKind::SailingTimesStop, leg, pointIndex, p.Position, arrive);

@@ -95,7 +95,6 @@ ww::TWWOperatingPeriodImpl *TRoutePlan::AlwaysOperated() {
         year.Dates = TWWDateRange{31, 12, 1, 1};
         year.Schedules.push_back(week);
         FAlwaysOperated = std::make_unique<ww::TWWOperatingPeriodImpl>(year);
-        FAlwaysOperated->SetPlannedTimes(day.Times);
     }
     return FAlwaysOperated.get();
 }

@@ -57,6 +57,24 @@ public:
     std::vector<TTimePointImpl *> Points;  // owned by the plan
 };
 
+// A structure's operating period as one passage sees it: the period itself, plus the window
+// the planner scheduled that passage in. Owned by the passage, so that planning another
+// passage through the same period, or another route, leaves this passage's times alone.
+// The period it wraps belongs to the network (or to the plan) and outlives the passage.
+class TPassagePeriodImpl final : public IWWOperatingPeriod {
+public:
+    TPassagePeriodImpl(IWWOperatingPeriod &period, const TWWTimeRange &times) : FPeriod(period), FTimes(times) {}
+    TWWDateRange GetDates() override { return FPeriod.GetDates(); }
+    const TStrWRec *GetRemark() override { return FPeriod.GetRemark(); }
+    int32_t GetDayScheduleCount() override { return FPeriod.GetDayScheduleCount(); }
+    IWWDaySchedule *GetDaySchedule(int32_t index) override { return FPeriod.GetDaySchedule(index); }
+    TWWTimeRange GetTimes() override { return FTimes; }
+
+private:
+    IWWOperatingPeriod &FPeriod;
+    TWWTimeRange FTimes;
+};
+
 class TStructPassageImpl final : public IWptRouteStructPassage {
 public:
     int32_t GetPassageIndex() override { return Item; }
@@ -70,7 +88,9 @@ public:
     IWWStruct *Struct = nullptr;
     int32_t Item = -1;
     bool LowerMast = false;
+    // Operation.OperatingPeriod points to Period when the passage is operated.
     TPassageOperation Operation;
+    std::unique_ptr<TPassagePeriodImpl> Period;
     TDateTime Arrive = 0.0, Start = 0.0, End = 0.0;
 };
 
@@ -187,8 +207,8 @@ public:
     // object for as long as the plan is made over that network.
     wpt::TWaypoint *MarinaWaypoint(const ww::TRawMarina &m, IWptWaypointType *type);
     // The operating period of a structure that gives no operating times: operated all day,
-    // every day of the year. Passages of such structures point to it, as callers read a
-    // passage without a period as one that is not operated.
+    // every day of the year. Passages of such structures point to a view of it, as callers
+    // read a passage without a period as one that is not operated.
     ww::TWWOperatingPeriodImpl *AlwaysOperated();
     TPlanPointImpl *PlanPoint(int32_t index) const {
         return index >= 0 && size_t(index) < Points.size() ? Points[size_t(index)].get() : nullptr;

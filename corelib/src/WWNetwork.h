@@ -224,15 +224,14 @@ public:
     const TStrWRec *GetRemark() override { return FRemark.Get(); }
     int32_t GetDayScheduleCount() override { return int32_t(FSchedules.size()); }
     IWWDaySchedule *GetDaySchedule(int32_t index) override;
-    TWWTimeRange GetTimes() override { return FPlannedTimes; }
-    // The planner records the window it scheduled a passage in.
-    void SetPlannedTimes(const TWWTimeRange &t) { FPlannedTimes = t; }
+    // Which window applies depends on the passage: a route's passages point to a view of the
+    // period that knows it. The network's own period is shared by every plan and is no passage.
+    TWWTimeRange GetTimes() override { return TWWTimeRange{}; }
 
 private:
     TWWDateRange FDates;
     TOwnedText FRemark;
     std::vector<std::unique_ptr<TWWDayScheduleImpl>> FSchedules;
-    TWWTimeRange FPlannedTimes;
 };
 
 class TWWSpecialDateImpl final : public IWWSpecialDate {

@@ -350,6 +350,56 @@ TEST_F(PlannerDemo, NightDepartureWaitsForTheBridgeToOpen) {
     EXPECT_GT((v.arrival - v.departure) - (day.arrival - day.departure), 7.0 / 24.0);
 }
 
+TEST_F(PlannerDemo, EachPassageKeepsTheOperatingTimesItWasPlannedIn) {
+    // Millbrook Bridge opens 07:00-12:00 and 13:00-21:00 in summer: a night departure passes in
+    // the morning window, an afternoon one in the afternoon window. Both routes' passages share
+    // one operating period of the network, yet each must go on telling its own window, however
+    // often the other route is planned again.
+    struct Case {
+        const char *name;
+        QDateTime departure;
+        TWWTimeRange window;
+    };
+    const Case cases[] = {{"night departure", SummerDay(22, 30), TWWTimeRange{0, 12, 0, 7}},
+                          {"afternoon departure", SummerDay(13), TWWTimeRange{0, 21, 0, 13}}};
+    auto millbrookOf = [](IWptRoute *r) -> IWptRouteStructPassage * {
+        for (IWptRouteObject *o : View(r).objects)
+            if (o->GetKind() == WptRouteObjectKind::Structure &&
+                Q(o->GetStructPassage()->GetStruct()->GetName()) == QLatin1String("Millbrook Bridge"))
+                return o->GetStructPassage();
+        return nullptr;
+    };
+    auto times = [](IWptRouteStructPassage *p) {
+        auto *period = const_cast<IWWOperatingPeriod *>(p->GetOperation()->OperatingPeriod);
+        const TWWTimeRange t = period ? period->GetTimes() : TWWTimeRange{99, 99, 99, 99};
+        return std::tuple(int(t.StartHour), int(t.StartMinute), int(t.EndHour), int(t.EndMinute));
+    };
+    auto expected = [](const Case &c) {
+        return std::tuple(int(c.window.StartHour), int(c.window.StartMinute), int(c.window.EndHour), int(c.window.EndMinute));
+    };
+    std::vector<IWptRoute *> routes;
+    for (const Case &c : cases) {
+        routes.push_back(MarinaRoute(WptPlanMode::Fastest, c.departure));
+        ASSERT_EQ(Plan(routes.back(), TBoatSpec{}).status, WptPlanStatus::Planned) << c.name;
+    }
+    // Plan the first route once more: the last planning must not decide what the others say.
+    ASSERT_EQ(Plan(routes.front(), TBoatSpec{}).status, WptPlanStatus::Planned);
+    for (size_t i = 0; i < routes.size(); ++i) {
+        const Case &c = cases[i];
+        SCOPED_TRACE(c.name);
+        IWptRouteStructPassage *p = millbrookOf(routes[i]);
+        ASSERT_NE(p, nullptr);
+        ASSERT_NE(p->GetOperation()->OperatingPeriod, nullptr);
+        ASSERT_NE(p->GetOperation()->TimeWindow, nullptr);
+        EXPECT_EQ(times(p), expected(c));
+        const TWWTimeRange w = const_cast<IWWTimeWindow *>(p->GetOperation()->TimeWindow)->GetTimes();
+        EXPECT_EQ(times(p), std::tuple(int(w.StartHour), int(w.StartMinute), int(w.EndHour), int(w.EndMinute)));
+        const QTime start = FromTDateTime(p->GetPassageStart()).time();
+        EXPECT_GE(start, QTime(c.window.StartHour, c.window.StartMinute));
+        EXPECT_LT(start, QTime(c.window.EndHour, c.window.EndMinute));
+    }
+}
+
 TEST_F(PlannerDemo, StaysAndScheduleFollowThePlan) {
     IWptRoute *r = MarinaRoute(WptPlanMode::Fastest, SummerDay(9));
     // A via point on the river, halfway, with a stay of one hour.
