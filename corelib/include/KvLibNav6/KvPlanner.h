@@ -134,8 +134,9 @@ static_assert(offsetof(TLegInfo, LegKind) == 24);
 struct TPassageOperation {
     int32_t Reserved[3] = {};
     // The operating period that applies at the planned passage; nil when the passage is not
-    // operated. Owned by the network; for a structure operated at any time (no periods of
-    // its own) an all-day, all-year period owned by the plan.
+    // operated. Owned by the passage: a view of the network's period (or of an all-day,
+    // all-year period for a structure operated at any time) whose GetTimes gives the window
+    // this passage was planned in.
     const IWWOperatingPeriod *OperatingPeriod = nullptr;
     // The applicable time window of that period; nil with it.
     const IWWTimeWindow *TimeWindow = nullptr;

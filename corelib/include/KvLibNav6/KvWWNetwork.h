@@ -449,8 +449,8 @@ public:
     virtual const TStrWRec *GetRemark() = 0;                                         // slot —
     virtual int32_t GetDayScheduleCount() = 0;                                       // slot —
     virtual IWWDaySchedule *GetDaySchedule(int32_t index) = 0;                       // slot —
-    // The time window that applies at the passage the planner last scheduled through this
-    // period (the window of the route's structure passage).
+    // Read through a route's structure passage: the time window that applies at that
+    // passage. The network's own period, read directly, gives an empty range.
     virtual TWWTimeRange GetTimes() = 0;                                             // slot —
 };
 
