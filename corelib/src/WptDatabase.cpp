@@ -401,9 +401,13 @@ struct TDupAsker {
     bool HaveAll = false;
     int32_t AllAction = WptDuplicateAction::AddAsDuplicate;
 
-    // False on cancel. existing is not empty.
+    // The answer for one incoming object; false on cancel. Without a collision the object
+    // is simply added (AddAsDuplicate, nothing chosen) and nobody is asked.
     bool Ask(const std::vector<NavObject *> &existing, NavObject *incoming, int32_t &action,
              NavObject *&chosen) {
+        chosen = nullptr;
+        action = WptDuplicateAction::AddAsDuplicate;
+        if (existing.empty()) return true;
         chosen = existing.front();
         if (!Proc) {
             action = WptDuplicateAction::AddAsDuplicate;
@@ -494,13 +498,13 @@ void TDatabase::MergeObjects(IWptWaypointTypeList *types, DuplicateProc typeDup,
         for (TType *src : Items<IWptWaypointTypeList, TType>(types)) {
             if (!foreign(src)) continue;
             auto existing = Collisions(FTypes, byName, src);
-            int32_t action = WptDuplicateAction::AddAsDuplicate;
-            NavObject *chosen = nullptr;
-            if (!existing.empty() && !asker.Ask(existing, src, action, chosen)) {
+            int32_t action;
+            NavObject *chosen;
+            if (!asker.Ask(existing, src, action, chosen)) {
                 err = KvErr::Cancelled;
                 return;
             }
-            if (existing.empty() || action == WptDuplicateAction::AddAsDuplicate) {
+            if (action == WptDuplicateAction::AddAsDuplicate) {
                 TType *t = CopyType(src, true);
                 byName.insert(t->Name().toCaseFolded(), t);
                 typeMap[src] = t;
@@ -543,14 +547,14 @@ void TDatabase::MergeObjects(IWptWaypointTypeList *types, DuplicateProc typeDup,
         for (TWaypoint *src : Items<IWptWaypointList, TWaypoint>(waypoints)) {
             if (!foreign(src)) continue;
             auto existing = Collisions(FWaypoints, byName, src);
-            int32_t action = WptDuplicateAction::AddAsDuplicate;
-            NavObject *chosen = nullptr;
-            if (!existing.empty() && !asker.Ask(existing, src, action, chosen)) {
+            int32_t action;
+            NavObject *chosen;
+            if (!asker.Ask(existing, src, action, chosen)) {
                 err = KvErr::Cancelled;
                 return;
             }
             TWaypoint *w = nullptr;
-            if (existing.empty() || action == WptDuplicateAction::AddAsDuplicate) {
+            if (action == WptDuplicateAction::AddAsDuplicate) {
                 w = AddWaypoint(HasGuid(src->FGuid) ? NewGuid() : src->FGuid);
                 byName.insert(src->Name().toCaseFolded(), w);
                 AddTo(waypointsAdded, w);
@@ -592,14 +596,14 @@ void TDatabase::MergeObjects(IWptWaypointTypeList *types, DuplicateProc typeDup,
         for (TGroup *src : Items<IWptWaypointGroupList, TGroup>(groups)) {
             if (!foreign(src) || src->FUngrouped) continue;
             auto existing = Collisions(FGroups, byName, src);
-            int32_t action = WptDuplicateAction::AddAsDuplicate;
-            NavObject *chosen = nullptr;
-            if (!existing.empty() && !asker.Ask(existing, src, action, chosen)) {
+            int32_t action;
+            NavObject *chosen;
+            if (!asker.Ask(existing, src, action, chosen)) {
                 err = KvErr::Cancelled;
                 return;
             }
             TGroup *g = nullptr;
-            if (existing.empty() || action == WptDuplicateAction::AddAsDuplicate) {
+            if (action == WptDuplicateAction::AddAsDuplicate) {
                 g = AddGroup(HasGuid(src->FGuid) ? NewGuid() : src->FGuid);
                 g->SetNameText(src->Name());
                 g->FVisibleMask = src->FVisibleMask;
@@ -632,14 +636,14 @@ void TDatabase::MergeObjects(IWptWaypointTypeList *types, DuplicateProc typeDup,
         for (TPolygon *src : Items<IWptPolygonList, TPolygon>(polygons)) {
             if (!foreign(src)) continue;
             auto existing = Collisions(FPolygons, byName, src);
-            int32_t action = WptDuplicateAction::AddAsDuplicate;
-            NavObject *chosen = nullptr;
-            if (!existing.empty() && !asker.Ask(existing, src, action, chosen)) {
+            int32_t action;
+            NavObject *chosen;
+            if (!asker.Ask(existing, src, action, chosen)) {
                 err = KvErr::Cancelled;
                 return;
             }
             TPolygon *p = nullptr;
-            if (existing.empty() || action == WptDuplicateAction::AddAsDuplicate) {
+            if (action == WptDuplicateAction::AddAsDuplicate) {
                 p = AddPolygon(HasGuid(src->FGuid) ? NewGuid() : src->FGuid);
                 byName.insert(src->Name().toCaseFolded(), p);
                 AddTo(polygonsAdded, p);
@@ -666,15 +670,15 @@ void TDatabase::MergeObjects(IWptWaypointTypeList *types, DuplicateProc typeDup,
         for (TRoute *src : Items<IWptRouteList, TRoute>(routes)) {
             if (!foreign(src)) continue;
             auto existing = Collisions(FRoutes, byName, src);
-            int32_t action = WptDuplicateAction::AddAsDuplicate;
-            NavObject *chosen = nullptr;
-            if (!existing.empty() && !asker.Ask(existing, src, action, chosen)) {
+            int32_t action;
+            NavObject *chosen;
+            if (!asker.Ask(existing, src, action, chosen)) {
                 err = KvErr::Cancelled;
                 return;
             }
-            if (!existing.empty() && action == WptDuplicateAction::KeepExisting) continue;
+            if (action == WptDuplicateAction::KeepExisting) continue;
             TGUID wantGuid = src->FGuid;
-            if (!existing.empty() && action == WptDuplicateAction::Overwrite) {
+            if (action == WptDuplicateAction::Overwrite) {
                 // The overwritten route keeps its GUID, so references to it stay valid.
                 auto *old = static_cast<TRoute *>(chosen);
                 wantGuid = old->FGuid;
