@@ -90,7 +90,7 @@ public:
         p.Time = timeOr0;
         p.Lat = int32_t(std::lround(pos.Lat * TrackPointUnitsPerRadian));
         p.Lon = int32_t(std::lround(pos.Lon * TrackPointUnitsPerRadian));
-        if (!FPoints.empty()) FDistance += LegMetres(FPoints.back(), p);
+        if (!FPoints.empty() && FDistanceKnown) FDistance += LegMetres(FPoints.back(), p);
         FPoints.push_back(p);
         FDirty = true;
         if (FRecording && FPoints.size() % FlushEvery == 0) Flush();
@@ -138,7 +138,7 @@ public:
         THeader h = FHeader;
         h.Name = kv::ToQString(*FName.Get());
         h.PointCount = int32_t(FPoints.size());
-        h.DistanceM = FDistance;
+        h.DistanceM = Distance();
         h.Start = FPoints.empty() ? 0.0 : FPoints.front().Time;
         h.End = FPoints.empty() ? 0.0 : FPoints.back().Time;
         return h;
@@ -148,9 +148,22 @@ public:
         SaveToFile(TStrWRec{}, err);
     }
 
+    // The distance of a loaded track is not taken from its file but computed from its
+    // points, when first needed: a season's track loads without a geodesic per point.
+    double Distance() const {
+        if (!FDistanceKnown) {
+            FDistance = 0.0;
+            for (size_t i = 1; i < FPoints.size(); ++i)
+                FDistance += LegMetres(FPoints[i - 1], FPoints[i]);
+            FDistanceKnown = true;
+        }
+        return FDistance;
+    }
+
     THeader FHeader;
     std::vector<TTrackPoint> FPoints;
-    double FDistance = 0.0;
+    mutable double FDistance = 0.0;
+    mutable bool FDistanceKnown = true;
     kv::TOwnedText FFileName, FName;
     bool FRecording = false;
     bool FDirty = false;
@@ -185,9 +198,7 @@ INavTrack *NavTrackCreate3(const TStrWRec &file, int32_t &err) {
     t->FHeader = h;
     t->FName.Set(h.Name);
     t->FFileName.Set(path);
-    // The stored distance is recomputed rather than trusted.
-    for (size_t i = 1; i < t->FPoints.size(); ++i)
-        t->FDistance += kv::trk::LegMetres(t->FPoints[i - 1], t->FPoints[i]);
+    t->FDistanceKnown = false;  // the stored distance is not trusted; computed when needed
     return t.release();
 }
 

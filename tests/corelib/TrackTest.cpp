@@ -130,6 +130,12 @@ TEST_F(Track, RoundTripKeepsPointsNameColourWidthAndTimes) {
         EXPECT_DOUBLE_EQ(info.End, kStart + 9999 * kSecond);
         EXPECT_EQ(info.Count, 10000);
         EXPECT_NEAR(info.Distance, 9999 * 1.2e-6 * 6378137.0 * std::cos(0.91), 200.0);
+
+        // A loaded track saved again reports the distance of its points.
+        const QString again = File(compress ? "packed2.trk" : "plain2.trk");
+        back->SaveToFile(R(again), err);
+        ASSERT_EQ(err, KvErr::Ok);
+        EXPECT_NEAR(GetInfo(again).Distance, info.Distance, 1e-6);
         EXPECT_EQ(info.Colour, 0x00FF00u);
         EXPECT_FLOAT_EQ(info.Width, 3.5f);
     }
