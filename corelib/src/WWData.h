@@ -187,5 +187,7 @@ int32_t ReadNetworkFile(const QString &fileName, TWWFileData &data, QString &mes
 // "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" ↔ TGUID; false for text that is no GUID.
 bool ParseGuid(const QString &text, TGUID &out);
 QString GuidToString(const TGUID &g);
+// The lookup key of a GUID reference in a record; empty when the text is no GUID.
+QString GuidKey(const QString &text);
 
 }  // namespace kv::ww

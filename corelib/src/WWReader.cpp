@@ -359,8 +359,7 @@ void TReader::ReadAttributes() {
               text2 = l.Field("text2");
     const int nums[4] = {l.Field("num1"), l.Field("num2"), l.Field("num3"), l.Field("num4")};
     while (OGRFeatureUniquePtr r = l.Next()) {
-        TGUID g;
-        const QString sk = ParseGuid(Text(*r, section), g) ? GuidToString(g) : QString();
+        const QString sk = GuidKey(Text(*r, section));
         auto s = FSectionByGuid.find(sk);
         if (s == FSectionByGuid.end()) {
             if (!FSkippedSections.contains(sk))
@@ -442,8 +441,7 @@ void TReader::ReadStructures() {
         const QString where = QStringLiteral("structure %1 (%2)").arg(key, st.Name);
         if (FStructByGuid.contains(key) || FSkippedStructs.contains(key))
             Refuse(where + QStringLiteral(" occurs twice"));
-        TGUID sg;
-        const QString sk = ParseGuid(Text(*r, section), sg) ? GuidToString(sg) : QString();
+        const QString sk = GuidKey(Text(*r, section));
         auto s = FSectionByGuid.find(sk);
         if (s == FSectionByGuid.end()) {
             // On a section that was left out, no route can reach the structure anyway.
@@ -564,8 +562,7 @@ void TReader::ReadPeriods() {
                   sm = l.Field("start_month"), ed = l.Field("end_day"), em = l.Field("end_month"),
                   remark = l.Field("remark");
         while (OGRFeatureUniquePtr r = l.Next()) {
-            TGUID g;
-            const QString key = ParseGuid(Text(*r, structure), g) ? GuidToString(g) : QString();
+            const QString key = GuidKey(Text(*r, structure));
             TRawStruct *st = StructFor(key);
             if (!st) {
                 if (!FSkippedStructs.contains(key))
@@ -594,8 +591,7 @@ void TReader::ReadPeriods() {
               end = l.Field("end_time"), classes = l.Field("vessel_classes"),
               direction = l.Field("direction");
     while (OGRFeatureUniquePtr r = l.Next()) {
-        TGUID g;
-        const QString key = ParseGuid(Text(*r, structure), g) ? GuidToString(g) : QString();
+        const QString key = GuidKey(Text(*r, structure));
         TRawStruct *st = StructFor(key);
         const int64_t pid = Int(*r, period);
         auto p = st ? std::find_if(st->Periods.begin(), st->Periods.end(),
@@ -631,8 +627,7 @@ void TReader::ReadRules() {
                   before = l.Field("no_operation_before"), after = l.Field("no_operation_after"),
                   classes = l.Field("vessel_classes"), direction = l.Field("direction");
         while (OGRFeatureUniquePtr r = l.Next()) {
-            TGUID g;
-            const QString key = ParseGuid(Text(*r, structure), g) ? GuidToString(g) : QString();
+            const QString key = GuidKey(Text(*r, structure));
             TRawStruct *st = StructFor(key);
             if (!st) {
                 if (!FSkippedStructs.contains(key))
@@ -657,8 +652,7 @@ void TReader::ReadRules() {
               holiday = l.Field("holiday"), day = l.Field("day"), month = l.Field("month"),
               offset = l.Field("day_offset");
     while (OGRFeatureUniquePtr r = l.Next()) {
-        TGUID g;
-        const QString key = ParseGuid(Text(*r, structure), g) ? GuidToString(g) : QString();
+        const QString key = GuidKey(Text(*r, structure));
         TRawStruct *st = StructFor(key);
         const int64_t rid = Int(*r, ruleId);
         auto rule = st ? std::find_if(st->Rules.begin(), st->Rules.end(),
@@ -685,8 +679,7 @@ void TReader::ReadMarinas() {
               phone = l.Field("phone"), web = l.Field("website");
     while (OGRFeatureUniquePtr r = l.Next()) {
         TRawMarina m;
-        TGUID sg;
-        const QString sk = ParseGuid(Text(*r, section), sg) ? GuidToString(sg) : QString();
+        const QString sk = GuidKey(Text(*r, section));
         auto s = FSectionByGuid.find(sk);
         const OGRGeometry *g = r->GetGeometryRef();
         if (!ParseGuid(Text(*r, guid), m.Guid) || s == FSectionByGuid.end() || !g ||
@@ -711,8 +704,7 @@ void TReader::ReadMarks() {
     const int section = l.Field("section"), position = l.Field("section_position"),
               value = l.Field("value");
     while (OGRFeatureUniquePtr r = l.Next()) {
-        TGUID sg;
-        const QString sk = ParseGuid(Text(*r, section), sg) ? GuidToString(sg) : QString();
+        const QString sk = GuidKey(Text(*r, section));
         auto s = FSectionByGuid.find(sk);
         const double pos = Real(*r, position), v = Real(*r, value);
         if (s == FSectionByGuid.end() || !std::isfinite(pos) || !std::isfinite(v) || v < 0) {
@@ -735,6 +727,11 @@ bool ParseGuid(const QString &text, TGUID &out) {
     out.D3 = u.data3;
     for (int i = 0; i < 8; ++i) out.D4[i] = u.data4[i];
     return true;
+}
+
+QString GuidKey(const QString &text) {
+    TGUID g;
+    return ParseGuid(text, g) ? GuidToString(g) : QString();
 }
 
 QString GuidToString(const TGUID &g) {
