@@ -279,6 +279,7 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
             TRouteObjectImpl *o = Object(list, WptRouteObjectKind::Structure, leg, pointIndex, p.Position, arrive);
             o->Passage = pass;
             o->Block = p.Check.Block;
+            if (o->Block == WptBlockReason::None && p.Check.ClearanceUnknown) o->Block = WptBlockReason::ClearanceUnknown;
 
             waited += p.EndSec - p.ArriveSec;
             TState leave = state(p.Position, waited);

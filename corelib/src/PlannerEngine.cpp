@@ -247,6 +247,10 @@ TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, dou
                 if (r.Block == WptBlockReason::None) r.Block = p.Check.Block;
                 if (!FQuery.IgnoreBlocks) return r.Ok = false;
             }
+            if (p.Check.ClearanceUnknown && FAvoidUnknownClearance) {
+                FMetUnknownClearance = true;
+                return r.Ok = false;
+            }
             double start = arrive;
             if (p.Check.LowerMast) start += std::max(0, FQuery.Boat.UnstepSeconds);
             double end = start;
@@ -289,6 +293,18 @@ TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, dou
 
 TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const TLocation &to,
                                   double departUtc, bool passAtStart) {
+    FAvoidUnknownClearance = true;
+    FMetUnknownClearance = false;
+    TPathResult r = Search(q, from, to, departUtc, passAtStart);
+    if (!r.Found && FMetUnknownClearance) {
+        FAvoidUnknownClearance = false;
+        r = Search(q, from, to, departUtc, passAtStart);
+    }
+    return r;
+}
+
+TPathResult TPlannerEngine::Search(const TQuery &q, const TLocation &from, const TLocation &to,
+                                   double departUtc, bool passAtStart) {
     TPathResult result;
     const int32_t nSections = FNet.SectionCount(), nNodes = FNet.NodeCount();
     if (from.Section < 0 || from.Section >= nSections || to.Section < 0 || to.Section >= nSections)

@@ -55,6 +55,9 @@ struct TStructCheck {
     int32_t Item = -1;  // passage or chamber used
     bool NeedsOperation = false;
     bool LowerMast = false;
+    // Passable, but under a structure whose clearance is not given while the boat's height
+    // is: the search takes such a way only when no other exists.
+    bool ClearanceUnknown = false;
 };
 
 // A structure passed, as planned. Seconds after departure.
@@ -108,7 +111,8 @@ public:
 
     // Best path from one network location to another, departing at departUtc. A structure
     // lying exactly at the goal is passed on this path; one exactly at the start only when
-    // passAtStart (a via point on a structure: the leg that arrives there passed it).
+    // passAtStart (a via point on a structure: the leg that arrives there passed it). It
+    // passes under a structure of unknown clearance only where no other way exists.
     TPathResult Route(const TQuery &q, const TLocation &from, const TLocation &to,
                       double departUtc, bool passAtStart = true);
 
@@ -116,6 +120,10 @@ public:
     static int32_t WaitSeconds(ww::TWWStructImpl &s, const TQuery &q);
 
 private:
+    // One search, with structures of unknown clearance usable or not (FAvoidUnknownClearance).
+    TPathResult Search(const TQuery &q, const TLocation &from, const TLocation &to, double departUtc,
+                       bool passAtStart);
+
     struct TTravel {
         bool Ok = true;
         int32_t Block = WptBlockReason::None;
@@ -181,6 +189,8 @@ private:
     // Whole-section moves stay valid while the boat, mode and settings stay the same.
     uint32_t FWholeGen = 0;
     bool FHaveQuery = false;
+    bool FAvoidUnknownClearance = true;
+    bool FMetUnknownClearance = false;  // the search turned away from such a structure
     std::vector<TFloat2> FCurve;
 };
 
