@@ -375,7 +375,6 @@ void BM_PlannerFastest(benchmark::State &state) { PlannerQueries(state, WptPlanM
 
 // Stops once the goal junction is settled, as the planner does.
 struct TDone {};
-long GExamined = 0;
 struct TStopAtGoal : boost::default_dijkstra_visitor {
     size_t Goal;
     explicit TStopAtGoal(size_t goal) : Goal(goal) {}
@@ -387,7 +386,6 @@ struct TAStarStopAtGoal : boost::default_astar_visitor {
     size_t Goal;
     explicit TAStarStopAtGoal(size_t goal) : Goal(goal) {}
     void examine_vertex(size_t u, const TBoostGraph &) const {
-        ++GExamined;
         if (u == Goal) throw TDone{};
     }
 };
@@ -447,8 +445,6 @@ void BoostQueries(benchmark::State &state, TBoostSearch search) {
     }
     state.SetItemsProcessed(int64_t(state.iterations() * w.Queries.size()));
     state.counters["avg_route_km"] = metres / 1000.0 / double(w.Queries.size());
-    state.counters["examined"] = double(GExamined) / double(state.iterations() * w.Queries.size());
-    GExamined = 0;
 }
 
 // Not a timing: the planner's shortest routes for the benchmark's queries against Boost's
