@@ -1,4 +1,4 @@
-#include "ChartCatalogue.h"
+#include "charts/ChartCatalogue.h"
 
 #include "KvLibNav6/KvCharts.h"
 

@@ -3,7 +3,7 @@
 // values only, so the scan can run in a worker thread.
 #pragma once
 
-#include "ChartFiles.h"
+#include "charts/ChartFiles.h"
 
 #include <QHash>
 #include <QString>

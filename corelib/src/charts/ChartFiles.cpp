@@ -1,4 +1,4 @@
-#include "ChartFiles.h"
+#include "charts/ChartFiles.h"
 
 #include "KvLibNav6/KvGeodesy.h"
 

@@ -1,4 +1,4 @@
-#include "ChartManager.h"
+#include "charts/ChartManager.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvProgress.h"

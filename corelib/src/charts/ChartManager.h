@@ -1,7 +1,7 @@
 // The chart manager's internal face for its own objects.
 #pragma once
 
-#include "ChartObjects.h"
+#include "charts/ChartObjects.h"
 
 #include <QHash>
 #include <QSet>

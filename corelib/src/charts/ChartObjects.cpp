@@ -1,4 +1,4 @@
-#include "ChartManager.h"
+#include "charts/ChartManager.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,9 +4,9 @@
 // because viewers may still hold them).
 #pragma once
 
-#include "ChartCatalogue.h"
-#include "KvInternal.h"
-#include "SortedGUIDArray.h"
+#include "charts/ChartCatalogue.h"
+#include "charts/SortedGUIDArray.h"
+#include "kernel/KvInternal.h"
 
 #include "KvLibNav6/KvCharts.h"
 #include "KvLibNav6/KvGeodesy.h"

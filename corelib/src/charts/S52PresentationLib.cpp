@@ -1,6 +1,6 @@
-#include "S52PresentationLib.h"
+#include "charts/S52PresentationLib.h"
 
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,7 +1,7 @@
 // The S-57 loader objects the environment creates and hands around. Cells are read by the
 // chart manager (catalogue) and by the viewers (drawing); the loader keeps the viewers'
 // limits and the busy state they share.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 
 #include "KvLibNav6/KvCharts.h"
 #include "KvLibNav6/KvErrorCodes.h"

@@ -1,4 +1,4 @@
-#include "SortedGUIDArray.h"
+#include "charts/SortedGUIDArray.h"
 
 #include "KvLibNav6/KvCharts.h"
 

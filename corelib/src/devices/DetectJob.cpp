@@ -1,8 +1,8 @@
 // GPS detection over the device manager's ports. A job probes with a QSerialPort of its
 // own; the manager's port object lets go of the device for the run and takes it back after.
-#include "DetectJob.h"
+#include "devices/DetectJob.h"
 
-#include "SerialPort.h"
+#include "devices/SerialPort.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 

@@ -2,8 +2,8 @@
 // accepts the first set at which checksum-valid NMEA sentences arrive. GUI thread only.
 #pragma once
 
-#include "DeviceSettings.h"
-#include "NmeaParser.h"
+#include "devices/DeviceSettings.h"
+#include "devices/NmeaParser.h"
 
 #include "KvLibNav6/KvDevices.h"
 

@@ -1,10 +1,10 @@
 // The device manager: the machine's serial ports (rescanned on device change), their input
 // pumped once a second, detection, and the settings below the key path it is given.
-#include "DeviceManager.h"
+#include "devices/DeviceManager.h"
 
-#include "DetectJob.h"
-#include "GPSDevice.h"
-#include "UnitsInternal.h"
+#include "devices/DetectJob.h"
+#include "devices/GPSDevice.h"
+#include "units/UnitsInternal.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvNavEnv.h"

@@ -2,9 +2,9 @@
 // own ship (and the tests) read from a port beyond INavMsgPort. GUI thread only.
 #pragma once
 
-#include "NmeaParser.h"
-#include "NmeaTransfer.h"
-#include "SerialPort.h"
+#include "devices/NmeaParser.h"
+#include "devices/NmeaTransfer.h"
+#include "devices/SerialPort.h"
 
 #include "KvLibNav6/KvDevices.h"
 

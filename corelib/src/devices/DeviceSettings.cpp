@@ -1,5 +1,5 @@
 // Port and GPS settings objects, their factories, and the device model table.
-#include "DeviceSettings.h"
+#include "devices/DeviceSettings.h"
 
 #include "KvLibNav6/KvAppReg.h"
 #include "KvLibNav6/KvErrorCodes.h"

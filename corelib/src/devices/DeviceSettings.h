@@ -3,7 +3,7 @@
 #pragma once
 
 #include "KvLibNav6/KvDevices.h"
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // NMEA waypoint and route download into a waypoint database.
-#include "GPSDevice.h"
+#include "devices/GPSDevice.h"
 
-#include "DeviceSettings.h"
-#include "UnitsInternal.h"
+#include "devices/DeviceSettings.h"
+#include "units/UnitsInternal.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvProgress.h"

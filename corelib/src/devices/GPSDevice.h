@@ -2,8 +2,8 @@
 // for the waypoints and routes the user sends from the receiver. GUI thread only.
 #pragma once
 
-#include "NmeaTransfer.h"
-#include "SerialPort.h"
+#include "devices/NmeaTransfer.h"
+#include "devices/SerialPort.h"
 
 #include "KvLibNav6/KvDevices.h"
 

@@ -1,5 +1,5 @@
 // NMEA 0183 sentence splitter, checker and decoder (see NmeaParser.h for units and rules).
-#include "NmeaParser.h"
+#include "devices/NmeaParser.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,5 +1,5 @@
 // Collecting $--WPL waypoints and multi-message $--RTE routes.
-#include "NmeaTransfer.h"
+#include "devices/NmeaTransfer.h"
 
 #include <algorithm>
 

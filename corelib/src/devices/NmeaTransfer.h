@@ -2,7 +2,7 @@
 // on it. Collects them from checksum-valid sentences; plain C++ like the decoder.
 #pragma once
 
-#include "NmeaParser.h"
+#include "devices/NmeaParser.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 // Serial ports through QSerialPort: reading as data arrives, decoding on the one-second pump.
-#include "SerialPort.h"
+#include "devices/SerialPort.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 

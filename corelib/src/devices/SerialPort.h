@@ -1,9 +1,9 @@
 // A serial port of the device manager with its input log and NMEA decoder. GUI thread only.
 #pragma once
 
-#include "DeviceSettings.h"
-#include "KvInternal.h"
-#include "NmeaParser.h"
+#include "devices/DeviceSettings.h"
+#include "devices/NmeaParser.h"
+#include "kernel/KvInternal.h"
 
 #include "KvLibNav6/KvDevices.h"
 

@@ -1,6 +1,6 @@
-#include "Dispatcher.h"
+#include "environment/Dispatcher.h"
 
-#include "NavEnvInternal.h"
+#include "environment/NavEnvInternal.h"
 
 #include <QCoreApplication>
 #include <QDebug>

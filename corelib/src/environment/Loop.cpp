@@ -1,7 +1,7 @@
 // The navigation loop: fast tick, tick and UI tick, driven by Qt timers on the GUI thread or,
 // for tests, by a manual clock that only Advance moves.
-#include "NavEnvInternal.h"
-#include "UnitsInternal.h"
+#include "environment/NavEnvInternal.h"
+#include "units/UnitsInternal.h"
 
 #include "KvLibNav6/KvNavEnv.h"
 

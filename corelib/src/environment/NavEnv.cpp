@@ -1,7 +1,7 @@
 // The core environment and the reporting of exceptions that program callbacks let out.
-#include "Dispatcher.h"
-#include "KvInternal.h"
-#include "NavEnvInternal.h"
+#include "environment/Dispatcher.h"
+#include "environment/NavEnvInternal.h"
+#include "kernel/KvInternal.h"
 
 #include "KvLibNav6/KvLib.h"
 #include "KvLibNav6/KvNavEnv.h"

@@ -1,10 +1,10 @@
 // The user-notification centre: which notifications are shown, for how long, with which
 // text, and what the user's clicks on them report back to the program.
-#include "NotificationCenter.h"
+#include "environment/NotificationCenter.h"
 
-#include "Bmp32Impl.h"
-#include "KvInternal.h"
-#include "UnitsInternal.h"
+#include "graphics/Bmp32Impl.h"
+#include "kernel/KvInternal.h"
+#include "units/UnitsInternal.h"
 
 #include "KvLibNav6/KvGraphics.h"
 #include "KvLibNav6/KvLanguage.h"

@@ -3,8 +3,8 @@
 // Positions in and out are in the default datum (the program keeps every position there);
 // the projection's datum is only the datum the image was drawn on, so positions are
 // shifted into it before they are projected.
-#include "GeodesyEngine.h"
-#include "KvInternal.h"
+#include "geodesy/GeodesyEngine.h"
+#include "kernel/KvInternal.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvLib.h"

@@ -1,5 +1,5 @@
 // PROJ projections; GeographicLib earth-centred coordinates (datum shifts) and geodesics.
-#include "GeodesyEngine.h"
+#include "geodesy/GeodesyEngine.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 

@@ -1,5 +1,5 @@
 // Projection initialisers, earth-centred coordinates, RD, UTM, datum shifts and local frames.
-#include "GeodesyEngine.h"
+#include "geodesy/GeodesyEngine.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 

@@ -1,6 +1,6 @@
 // The geodetic registry: built-in ellipsoids and datums, user-defined ones, the globals.
-#include "GeodesyEngine.h"
-#include "KvInternal.h"
+#include "geodesy/GeodesyEngine.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvErrorCodes.h"
 
 #include <QMutex>

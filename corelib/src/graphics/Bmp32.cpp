@@ -1,7 +1,7 @@
 // 32-bit bitmaps on QImage and the pixel-format helpers.
-#include "Bmp32Impl.h"
+#include "graphics/Bmp32Impl.h"
 
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvErrorCodes.h"
 
 #include <QColor>

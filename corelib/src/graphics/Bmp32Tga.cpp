@@ -1,6 +1,6 @@
 // A TGA reader of our own: Qt's plugin refuses files without the version 2 footer, and most
 // TGA pictures (the program's own button and icon pictures among them) have none.
-#include "Bmp32Impl.h"
+#include "graphics/Bmp32Impl.h"
 
 #include <QFile>
 #include <cstring>

@@ -1,5 +1,5 @@
 // Boat definitions and their consumption curves: plain value objects.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvBoatDef.h"
 
 #include <algorithm>

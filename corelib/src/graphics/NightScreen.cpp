@@ -5,7 +5,7 @@
 // brightness, is dimmed and drawn in red, so nothing bright or blue spoils night vision.
 // The transform is monotonic (a dark background stays the darkest thing, a light symbol the
 // lightest); forms get their dark background from the program's night palette.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvGraphics.h"
 
 #include <algorithm>

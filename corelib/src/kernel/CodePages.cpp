@@ -1,6 +1,6 @@
 // Decoding of 8-bit text. Code page 1252 is decoded from our own table because Qt only
 // knows it when built with ICU; the other pages go through Qt's codecs.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 
 #include <QStringDecoder>
 

@@ -1,5 +1,5 @@
 // Texts of the library's error values.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvLib.h"
 

@@ -1,5 +1,5 @@
 // The process-wide exception handler and its plain-text log.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvLib.h"
 
 #include <QDateTime>

@@ -1,5 +1,5 @@
 // Program information from the build configuration, and version side files.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvLib.h"
 

@@ -1,5 +1,5 @@
 // Text helpers for names, sizes and numbers.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvTracks.h"
 #include "KvLibNav6/KvStrUtils.h"
 #include "KvLibNav6/KvWaypoints.h"

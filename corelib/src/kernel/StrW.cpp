@@ -1,4 +1,4 @@
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 
 #include <QStringDecoder>
 #include <memory>

@@ -1,9 +1,9 @@
 // Map matching onto the network and the plan (see MapMatch.h).
-#include "MapMatch.h"
+#include "navigation/MapMatch.h"
 
-#include "PlanObjects.h"
-#include "WWNetwork.h"
-#include "WptModel.h"
+#include "network/WWNetwork.h"
+#include "planner/PlanObjects.h"
+#include "waypoints/WptModel.h"
 
 #include "KvLibNav6/KvGeodesy.h"
 

@@ -2,18 +2,18 @@
 // the motion state, position validity and the no-position timing, the distance over ground,
 // the ship's section on the waterway network, the followed route (and the go-to and default
 // routes it makes itself), the recording track and the logbook's recording switch.
-#include "NavBoat.h"
+#include "navigation/NavBoat.h"
 
-#include "DeviceManager.h"
-#include "DeviceSettings.h"
-#include "GeodesyEngine.h"
-#include "KvInternal.h"
-#include "LogbookImpl.h"
-#include "MapMatch.h"
-#include "RouteNavigation.h"
-#include "Simulator.h"
-#include "UnitsInternal.h"
-#include "WptModel.h"
+#include "devices/DeviceManager.h"
+#include "devices/DeviceSettings.h"
+#include "geodesy/GeodesyEngine.h"
+#include "kernel/KvInternal.h"
+#include "navigation/MapMatch.h"
+#include "navigation/RouteNavigation.h"
+#include "navigation/Simulator.h"
+#include "tracks/LogbookImpl.h"
+#include "units/UnitsInternal.h"
+#include "waypoints/WptModel.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvLogbook.h"

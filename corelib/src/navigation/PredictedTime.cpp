@@ -1,6 +1,6 @@
-#include "PredictedTime.h"
+#include "navigation/PredictedTime.h"
 
-#include "UnitsInternal.h"
+#include "units/UnitsInternal.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // Route following for the own ship (see RouteNavigation.h).
-#include "RouteNavigation.h"
+#include "navigation/RouteNavigation.h"
 
 #include "KvLibNav6/KvBoatDef.h"
 #include "KvLibNav6/KvGeodesy.h"

@@ -13,7 +13,7 @@
 #include "KvLibNav6/KvNavBoat.h"
 #include "KvLibNav6/KvWaypoints.h"
 
-#include "MapMatch.h"
+#include "navigation/MapMatch.h"
 
 #include <functional>
 #include <vector>

@@ -1,8 +1,8 @@
 // The own ship's simulator (see Simulator.h).
-#include "Simulator.h"
+#include "navigation/Simulator.h"
 
-#include "GeodesyEngine.h"
-#include "NmeaParser.h"
+#include "devices/NmeaParser.h"
+#include "geodesy/GeodesyEngine.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 

@@ -4,8 +4,8 @@
 // send, for the NMEA monitor. GUI thread only.
 #pragma once
 
-#include "KvInternal.h"
-#include "SerialPort.h"
+#include "devices/SerialPort.h"
+#include "kernel/KvInternal.h"
 
 #include "KvLibNav6/KvDevices.h"
 #include "KvLibNav6/KvNavBoat.h"

@@ -1,7 +1,7 @@
 // The waterway network: loading, the graph, sections and junctions, fairways, lookups and
 // merging a second network.
-#include "WWNetwork.h"
-#include "WWLog.h"
+#include "network/WWNetwork.h"
+#include "network/WWLog.h"
 
 #include "KvLibNav6/KvGeodesy.h"
 

@@ -15,8 +15,8 @@
 // handed out stay valid for the network's life (Merge appends and never moves them).
 #pragma once
 
-#include "KvInternal.h"
-#include "WWData.h"
+#include "kernel/KvInternal.h"
+#include "network/WWData.h"
 
 #include <QHash>
 #include <memory>

@@ -1,7 +1,7 @@
 // Reading the ".kvwwn" GeoPackage into plain records (layout in WWFileFormat.h).
-#include "WWData.h"
-#include "WWFileFormat.h"
-#include "WWLog.h"
+#include "network/WWData.h"
+#include "network/WWFileFormat.h"
+#include "network/WWLog.h"
 
 #include <cpl_error.h>
 #include <gdal_priv.h>

@@ -1,6 +1,6 @@
 // Structures of the waterway network with their passages, chambers, operating times and
 // authorities.
-#include "WWNetwork.h"
+#include "network/WWNetwork.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // The maker's account client (IMRCChartCheck) with its request lists. Requests go through
 // the transport of WebServicesTransport.h; the login is held by the client and, when the
 // user asks to be remembered, kept in the settings store for later runs.
-#include "KvInternal.h"
-#include "WebServicesClient.h"
+#include "kernel/KvInternal.h"
+#include "online/WebServicesClient.h"
 
 #include "KvLibNav6/KvAppReg.h"
 

@@ -1,4 +1,4 @@
-#include "WebServicesClient.h"
+#include "online/WebServicesClient.h"
 
 namespace kv {
 

@@ -2,7 +2,7 @@
 // answering it exactly once with a posted notification that names the client in P1.
 #pragma once
 
-#include "WebServicesTransport.h"
+#include "online/WebServicesTransport.h"
 
 #include "KvLibNav6/KvNavEnv.h"
 #include "KvLibNav6/KvWebServices.h"

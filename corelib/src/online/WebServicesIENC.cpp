@@ -1,6 +1,6 @@
 // The Inland ENC download client (IS57ChartCheck). Answers: NavNotify::IENCStepDone.
-#include "KvInternal.h"
-#include "WebServicesClient.h"
+#include "kernel/KvInternal.h"
+#include "online/WebServicesClient.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "WebServicesTransport.h"
+#include "online/WebServicesTransport.h"
 
 namespace kv {
 

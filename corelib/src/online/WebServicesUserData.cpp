@@ -1,7 +1,7 @@
 // The user-data client (IUserDataAPI): user reports and the ships saved in the account the
 // account client is logged in with. Answers: NavNotify::UserDataRequestDone.
-#include "KvInternal.h"
-#include "WebServicesClient.h"
+#include "kernel/KvInternal.h"
+#include "online/WebServicesClient.h"
 
 #include <QFileInfo>
 #include <cmath>

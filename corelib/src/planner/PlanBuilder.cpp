@@ -1,6 +1,6 @@
 // Building a route's plan from the search results, leg by leg in sailing order.
-#include "PlanBuilder.h"
-#include "WptModel.h"
+#include "planner/PlanBuilder.h"
+#include "waypoints/WptModel.h"
 
 #include "KvLibNav6/KvGeodesy.h"
 

@@ -3,8 +3,8 @@
 // the route-explore samples.
 #pragma once
 
-#include "PlanObjects.h"
-#include "PlannerEngine.h"
+#include "planner/PlannerEngine.h"
+#include "planner/PlanObjects.h"
 
 namespace kv::wpt {
 class TRoute;

@@ -1,7 +1,7 @@
 // Plan objects: the route-explore schedule, chart coverage and the small getters that need
 // the whole plan.
-#include "PlanObjects.h"
-#include "PlannerEngine.h"
+#include "planner/PlanObjects.h"
+#include "planner/PlannerEngine.h"
 
 #include "KvLibNav6/KvCharts.h"
 #include "KvLibNav6/KvGeodesy.h"

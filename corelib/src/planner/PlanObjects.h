@@ -5,9 +5,9 @@
 // plan refers to goes away. Times are UTC TDateTime (days), distances metres.
 #pragma once
 
-#include "KvInternal.h"
-#include "WWNetwork.h"
-#include "WptModel.h"
+#include "kernel/KvInternal.h"
+#include "network/WWNetwork.h"
+#include "waypoints/WptModel.h"
 #include "KvLibNav6/KvNavBoat.h"
 #include "KvLibNav6/KvPlanner.h"
 #include "KvLibNav6/KvWWNetwork.h"

@@ -6,10 +6,10 @@
 //   A5  price of one unit of consumption (m³ of fuel, or energy); cost = consumption × A5
 //   A7, A8  handed back by GetParam2 / GetParam3 (values for the chart viewer)
 //   A4, A9, A10, A11, A13, A14  kept and handed back; no planning rule reads them
-#include "PlanBuilder.h"
-#include "PlanObjects.h"
-#include "PlannerEngine.h"
-#include "WptModel.h"
+#include "planner/PlanBuilder.h"
+#include "planner/PlannerEngine.h"
+#include "planner/PlanObjects.h"
+#include "waypoints/WptModel.h"
 
 #include "KvLibNav6/KvCharts.h"
 #include "KvLibNav6/KvPlanner.h"

@@ -2,7 +2,7 @@
 // when the search first reaches it. Costs that depend on the time of day (structures that
 // wait for their operating window) are worked out at the time the boat gets there; waiting
 // never lets a boat arrive earlier, so the first time a junction is settled is its best.
-#include "PlannerEngine.h"
+#include "planner/PlannerEngine.h"
 
 #include <algorithm>
 #include <cmath>

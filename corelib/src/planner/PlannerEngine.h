@@ -7,7 +7,7 @@
 // (see LocalZone). Positions along sections are metres from the section's start junction.
 #pragma once
 
-#include "WWNetwork.h"
+#include "network/WWNetwork.h"
 
 #include "KvLibNav6/KvBoatDef.h"
 #include "KvLibNav6/KvPlanner.h"

@@ -1,7 +1,7 @@
 // The planner's rules for structures: clearances at the water level, which passage or
 // chamber a boat fits, and when an operated structure lets it through (operating periods,
 // weekly windows, holidays and other special days).
-#include "PlannerEngine.h"
+#include "planner/PlannerEngine.h"
 
 #include <QDate>
 #include <QDateTime>

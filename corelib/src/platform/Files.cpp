@@ -1,7 +1,7 @@
 // Files and folders: creation, deletion, copies, moves, text files and searches.
 // Every export reports through err and never throws: the program's wrappers decide.
-#include "FilesCommon.h"
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
+#include "platform/FilesCommon.h"
 #include "KvLibNav6/KvFiles.h"
 
 #include <QDateTime>

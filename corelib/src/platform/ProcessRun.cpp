@@ -1,7 +1,7 @@
 // RunAndWait: a companion program runs while the GUI thread keeps calling the caller's wait
 // callback, so the caller decides whether window messages are processed meanwhile.
-#include "FilesCommon.h"
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
+#include "platform/FilesCommon.h"
 #include "KvLibNav6/KvFiles.h"
 
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // The desktop shell: documents and links open in the desktop's handler, programs start
 // detached, special folders come from the platform's standard locations.
-#include "FilesCommon.h"
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
+#include "platform/FilesCommon.h"
 #include "KvLibNav6/KvFiles.h"
-#include "ShellOpener.h"
+#include "platform/ShellOpener.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,5 +1,5 @@
 // Alarm sounds: WAV files checked when loaded, played through Qt Multimedia.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvSound.h"
 

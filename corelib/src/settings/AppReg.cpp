@@ -5,9 +5,9 @@
 // below $XDG_CONFIG_HOME/Korvane/<product sub-path>/; the product key is the key
 // "Software\Korvane\<sub-path>" inside it, so the maker-level key "Software\Korvane\Marivo"
 // sits above it in the same file. Root 0 is a read-only file the installation ships.
-#include "AppReg.h"
-#include "KvInternal.h"
-#include "SettingsStore.h"
+#include "settings/AppReg.h"
+#include "kernel/KvInternal.h"
+#include "settings/SettingsStore.h"
 
 #include "KvLibNav6/KvAppReg.h"
 #include "KvLibNav6/KvErrorCodes.h"

@@ -1,6 +1,6 @@
 // The current interface language and the language names.
-#include "AppReg.h"
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
+#include "settings/AppReg.h"
 #include "KvLibNav6/KvAppReg.h"
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvLanguage.h"

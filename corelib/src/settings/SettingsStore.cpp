@@ -1,6 +1,6 @@
-#include "SettingsStore.h"
+#include "settings/SettingsStore.h"
 
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 

@@ -1,7 +1,7 @@
 // The ship's logbook: a small versioned entry file with picture thumbnails.
-#include "LogbookImpl.h"
+#include "tracks/LogbookImpl.h"
 
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvErrorCodes.h"
 
 #include <QDateTime>

@@ -1,9 +1,9 @@
 // Tracks in memory, their ".trk" files and track lists.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvTracks.h"
-#include "TrackFile.h"
-#include "WptLists.h"
+#include "tracks/TrackFile.h"
+#include "waypoints/WptLists.h"
 
 #include <GeographicLib/Geodesic.hpp>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "TrackFile.h"
+#include "tracks/TrackFile.h"
 
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 

@@ -1,8 +1,8 @@
 // Angle texts: positions in the three position formats, courses and bearings, parsing of
 // typed positions, and reduction of angles into their principal ranges.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvUnits.h"
-#include "UnitsInternal.h"
+#include "units/UnitsInternal.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 // Day and month names, weekday sets and date-time texts in the eight interface languages.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvLanguage.h"
 #include "KvLibNav6/KvUnits.h"
-#include "UnitsInternal.h"
+#include "units/UnitsInternal.h"
 
 #include <QDate>
 #include <QTime>

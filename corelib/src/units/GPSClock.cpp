@@ -1,6 +1,6 @@
 // The clock of the instrument layer: the system clock, corrected by the receiver's time.
 #include "KvLibNav6/KvUnits.h"
-#include "UnitsInternal.h"
+#include "units/UnitsInternal.h"
 
 #include <QDateTime>
 

@@ -1,6 +1,6 @@
 // Time zones: the offset the program shows times in, and UTC ↔ local conversion.
 #include "KvLibNav6/KvUnits.h"
-#include "UnitsInternal.h"
+#include "units/UnitsInternal.h"
 
 #include <QDateTime>
 

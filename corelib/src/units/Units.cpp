@@ -1,7 +1,7 @@
 // Measurement units: conversion between unit codes, unit texts and distance formatting.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvUnits.h"
-#include "UnitsInternal.h"
+#include "units/UnitsInternal.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,7 +6,7 @@
 // ship, notification centre) live on it.
 #pragma once
 
-#include "RenderView.h"
+#include "viewer/RenderView.h"
 
 #include "KvLibNav6/KvTypes.h"
 

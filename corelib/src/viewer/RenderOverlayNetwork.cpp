@@ -1,6 +1,6 @@
-#include "RenderOverlay.h"
+#include "viewer/RenderOverlay.h"
 
-#include "WWNetwork.h"
+#include "network/WWNetwork.h"
 
 #include "KvLibNav6/KvGeodesy.h"
 #include "KvLibNav6/KvViewer.h"

@@ -1,6 +1,6 @@
-#include "RenderOverlay.h"
+#include "viewer/RenderOverlay.h"
 
-#include "NotificationCenter.h"
+#include "environment/NotificationCenter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "RenderOverlay.h"
+#include "viewer/RenderOverlay.h"
 
-#include "GeodesyEngine.h"
-#include "WptModel.h"
+#include "geodesy/GeodesyEngine.h"
+#include "waypoints/WptModel.h"
 
 #include "KvLibNav6/KvNavBoat.h"
 #include "KvLibNav6/KvViewer.h"

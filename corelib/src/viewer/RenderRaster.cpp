@@ -1,6 +1,6 @@
-#include "RenderRaster.h"
+#include "viewer/RenderRaster.h"
 
-#include "ChartFiles.h"
+#include "charts/ChartFiles.h"
 
 #include "KvLibNav6/KvGeodesy.h"
 

@@ -3,7 +3,7 @@
 // the view.
 #pragma once
 
-#include "RenderView.h"
+#include "viewer/RenderView.h"
 
 #include <QImage>
 #include <QString>

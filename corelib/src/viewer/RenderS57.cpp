@@ -1,6 +1,6 @@
-#include "RenderS57.h"
+#include "viewer/RenderS57.h"
 
-#include "ChartFiles.h"
+#include "charts/ChartFiles.h"
 
 #include "KvLibNav6/KvUnits.h"
 

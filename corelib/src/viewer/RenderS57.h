@@ -5,8 +5,8 @@
 // loader thread and shared read-only by every viewer that shows it.
 #pragma once
 
-#include "RenderView.h"
-#include "S52PresentationLib.h"
+#include "charts/S52PresentationLib.h"
+#include "viewer/RenderView.h"
 
 #include <QColor>
 #include <QPainterPath>

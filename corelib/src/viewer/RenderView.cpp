@@ -1,4 +1,4 @@
-#include "RenderView.h"
+#include "viewer/RenderView.h"
 
 #include <QPolygonF>
 #include <algorithm>

@@ -1,8 +1,8 @@
 // The drawing engine objects the environment creates once: the engine with its resource
 // folders, the raster tile manager, the background-map tile manager (no tile is fetched:
 // the background stays plain) and the chart data cache.
-#include "KvInternal.h"
-#include "RenderRaster.h"
+#include "kernel/KvInternal.h"
+#include "viewer/RenderRaster.h"
 
 #include "KvLibNav6/KvCharts.h"
 #include "KvLibNav6/KvErrorCodes.h"

@@ -1,4 +1,4 @@
-#include "S57Object.h"
+#include "viewer/S57Object.h"
 
 namespace kv::render {
 

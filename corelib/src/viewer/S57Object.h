@@ -2,8 +2,8 @@
 // while cells are reloaded. Owned by the viewer until the next pick or ClearS57Pick.
 #pragma once
 
-#include "KvInternal.h"
-#include "RenderS57.h"
+#include "kernel/KvInternal.h"
+#include "viewer/RenderS57.h"
 
 #include "KvLibNav6/KvCharts.h"
 

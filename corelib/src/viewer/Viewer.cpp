@@ -1,7 +1,7 @@
-#include "Viewer.h"
+#include "viewer/Viewer.h"
 
-#include "Bmp32Impl.h"
-#include "ChartObjects.h"
+#include "charts/ChartObjects.h"
+#include "graphics/Bmp32Impl.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvLib.h"

@@ -6,9 +6,9 @@
 // hand it back through a queued call.
 #pragma once
 
-#include "RenderRaster.h"
-#include "RenderS57.h"
-#include "S57Object.h"
+#include "viewer/RenderRaster.h"
+#include "viewer/RenderS57.h"
+#include "viewer/S57Object.h"
 
 #include "KvLibNav6/KvCharts.h"
 #include "KvLibNav6/KvGeodesy.h"

@@ -2,8 +2,8 @@
 // navigation viewer (Base is the interface the viewer implements).
 #pragma once
 
-#include "ChartObjects.h"
-#include "Viewer.h"
+#include "charts/ChartObjects.h"
+#include "viewer/Viewer.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 

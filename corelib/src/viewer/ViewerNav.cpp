@@ -3,14 +3,14 @@
 // ship, scale bar, compass needle, user notifications), their hit tests and mouse editing
 // with the viewer and object events, and tracking of the own ship. The layers themselves
 // are drawn by RenderOverlay*.cpp.
-#include "ViewerFace.h"
+#include "viewer/ViewerFace.h"
 
-#include "Bmp32Impl.h"
-#include "GeodesyEngine.h"
-#include "NotificationCenter.h"
-#include "RenderOverlay.h"
-#include "WWNetwork.h"
-#include "WptModel.h"
+#include "environment/NotificationCenter.h"
+#include "geodesy/GeodesyEngine.h"
+#include "graphics/Bmp32Impl.h"
+#include "network/WWNetwork.h"
+#include "viewer/RenderOverlay.h"
+#include "waypoints/WptModel.h"
 
 #include "KvLibNav6/KvLib.h"
 #include "KvLibNav6/KvNavBoat.h"

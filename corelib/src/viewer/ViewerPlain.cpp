@@ -1,5 +1,5 @@
 // The plain chart viewer (S3DChartViewerCreate).
-#include "ViewerFace.h"
+#include "viewer/ViewerFace.h"
 
 namespace {
 

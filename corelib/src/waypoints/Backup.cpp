@@ -7,7 +7,7 @@
 // Kinds: 1 waypoint database (at most one; its data is a database file, read in place),
 // 2 route profile, 3 waypoint profile, 4 track (a ".trk" file). The entries fill the file
 // exactly; anything else is a damaged file.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvBackup.h"
 #include "KvLibNav6/KvErrorCodes.h"
 

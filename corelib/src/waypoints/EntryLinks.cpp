@@ -8,8 +8,8 @@
 // "//", no query. A link without a database GUID refers to the database the caller
 // names; a "geoadds" link needs one of the two, a "wwstruct" link may name none (the
 // network in use).
-#include "GeoAdds.h"
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
+#include "waypoints/GeoAdds.h"
 
 #include "KvLibNav6/KvMarinaGuide.h"
 

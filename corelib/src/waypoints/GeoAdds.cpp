@@ -15,10 +15,10 @@
 //             "marinas": [ marina-guide entries, see MarinaGuide.h ] }
 // A reader refuses a newer version (KvErr::BadVersion) and any file whose catalogue or
 // picture places do not fit the file (KvErr::BadFormat); nothing of such a file is used.
-#include "GeoAdds.h"
+#include "waypoints/GeoAdds.h"
 
-#include "KvInternal.h"
-#include "MarinaGuide.h"
+#include "kernel/KvInternal.h"
+#include "waypoints/MarinaGuide.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 

@@ -1,6 +1,6 @@
-#include "MarinaGuide.h"
+#include "waypoints/MarinaGuide.h"
 
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 
 #include <QJsonValue>
 #include <QString>

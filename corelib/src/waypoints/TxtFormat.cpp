@@ -7,7 +7,7 @@
 //
 // Profile file: UTF-8 JSON {"format": "KvTxtFormatProfiles", "version": 1, "profiles": [...]},
 // written atomically.
-#include "KvInternal.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvTxtFormat.h"
 

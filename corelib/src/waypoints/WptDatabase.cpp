@@ -1,5 +1,5 @@
 // A waypoint database: its objects, copies between databases and the merge of imports.
-#include "WptModel.h"
+#include "waypoints/WptModel.h"
 
 #include <QHash>
 #include <algorithm>

@@ -1,5 +1,5 @@
 // The waypoint manager, the waypoint exports and the library-wide route defaults.
-#include "WptModel.h"
+#include "waypoints/WptModel.h"
 
 #include "KvLibNav6/KvStrUtils.h"
 

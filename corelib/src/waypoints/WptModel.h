@@ -3,11 +3,11 @@
 // their database; the file is only touched by open, header read and save.
 #pragma once
 
-#include "Bmp32Impl.h"
-#include "KvInternal.h"
+#include "graphics/Bmp32Impl.h"
+#include "kernel/KvInternal.h"
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvWaypoints.h"
-#include "WptLists.h"
+#include "waypoints/WptLists.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 // Waypoints, groups, types, fields, routes, route points and alarm zones.
-#include "WptModel.h"
-#include "PlanObjects.h"
+#include "planner/PlanObjects.h"
+#include "waypoints/WptModel.h"
 
 #include "KvLibNav6/KvGeodesy.h"
 #include "KvLibNav6/KvGraphics.h"

@@ -3,7 +3,7 @@
 // Saving writes a complete new file next to the target and renames it over the target, so
 // the file on disk is always either the last saved state or the new one. The previous file
 // is kept as "<file>.bak" (a hard link, so no extra copy), which recovery can fall back to.
-#include "WptModel.h"
+#include "waypoints/WptModel.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 // silent and noisy ports, and the settings objects in the settings store.
 #include "TestSupport.h"
 
-#include "corelib/src/DeviceManager.h"
-#include "corelib/src/NmeaParser.h"
+#include "devices/DeviceManager.h"
+#include "devices/NmeaParser.h"
 
 #include <KvLibNav6/KvAppReg.h>
 #include <KvLibNav6/KvDevices.h>

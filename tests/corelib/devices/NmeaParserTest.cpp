@@ -2,7 +2,7 @@
 // with them, every sentence kind the own ship uses, and input that must be refused.
 #include "TestSupport.h"
 
-#include "corelib/src/NmeaParser.h"
+#include "devices/NmeaParser.h"
 
 #include <gtest/gtest.h>
 

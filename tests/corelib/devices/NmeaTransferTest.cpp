@@ -1,5 +1,5 @@
 // Waypoints and routes as a receiver sends them: WPL and multi-message RTE sentences.
-#include "corelib/src/NmeaTransfer.h"
+#include "devices/NmeaTransfer.h"
 
 #include <gtest/gtest.h>
 

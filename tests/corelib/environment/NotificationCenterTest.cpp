@@ -1,6 +1,6 @@
 // The user-notification centre: shown kinds and their texts, expiry on the loop's time,
 // filters, route-explore notice, water-level notice and what clicks report back.
-#include "corelib/src/NotificationCenter.h"
+#include "environment/NotificationCenter.h"
 
 #include <KvLibNav6/KvGraphics.h>
 #include <KvLibNav6/KvLanguage.h>

@@ -4,9 +4,9 @@
 // the active track records at its interval and distance; the logbook's recording switch.
 #include "TestSupport.h"
 
-#include "corelib/src/DeviceManager.h"
-#include "corelib/src/NavBoat.h"
-#include "corelib/src/NmeaParser.h"
+#include "devices/DeviceManager.h"
+#include "devices/NmeaParser.h"
+#include "navigation/NavBoat.h"
 
 #include <KvLibNav6/KvDevices.h>
 #include <KvLibNav6/KvErrorCodes.h>

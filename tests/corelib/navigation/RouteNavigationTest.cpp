@@ -3,7 +3,7 @@
 // target-changed events of the switching rule in force; the cross-track error matches
 // GeographicLib; time to go and arrival times follow the speed made good; the simulator
 // sails a whole route on its own.
-#include "corelib/src/NavBoat.h"
+#include "navigation/NavBoat.h"
 
 #include <KvLibNav6/KvDevices.h>
 #include <KvLibNav6/KvErrorCodes.h>

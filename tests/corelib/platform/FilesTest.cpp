@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "base/kvlib/KvStrings.h"
-#include "corelib/src/ShellOpener.h"
+#include "platform/ShellOpener.h"
 
 #include <KvLibNav6/KvErrorCodes.h>
 #include <KvLibNav6/KvFiles.h>

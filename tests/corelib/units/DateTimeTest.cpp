@@ -1,5 +1,5 @@
 // Day and month names, weekday sets, date-time formats, time zones and the GPS clock.
-#include "corelib/src/UnitsInternal.h"
+#include "units/UnitsInternal.h"
 
 #include <KvLibNav6/KvLanguage.h>
 #include <KvLibNav6/KvUnits.h>
