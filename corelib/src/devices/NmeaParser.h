@@ -10,6 +10,8 @@
 // validly) send is "unknown": NaN for numbers, -1 for counts; never 0.
 #pragma once
 
+#include "kernel/TestApi.h"
+
 #include "KvLibNav6/KvTypes.h"
 
 #include <array>
@@ -99,10 +101,10 @@ enum class TNmeaResult : uint8_t {
     OutOfRange,       // latitude 95, minutes 61, month 13, ...
 };
 inline constexpr int NmeaResultCount = int(TNmeaResult::OutOfRange) + 1;
-KVLIB_API const char *NmeaResultName(TNmeaResult r);
+KVLIB_TEST_API const char *NmeaResultName(TNmeaResult r);
 inline bool NmeaRejected(TNmeaResult r) { return r >= TNmeaResult::TooLong; }
 
-struct KVLIB_API TNmeaStats {
+struct KVLIB_TEST_API TNmeaStats {
     std::array<uint32_t, NmeaResultCount> ByResult{};
     uint64_t GarbageBytes = 0;  // bytes outside any sentence (comments, noise)
     uint32_t PositionSentences = 0;  // checksum-valid GGA, GLL, RMC, GNS (valid fix or not)
@@ -122,7 +124,7 @@ struct TNmeaSentence {
     std::string_view Field(int i) const { return i < FieldCount ? Fields[size_t(i)] : std::string_view(); }
 };
 
-class KVLIB_API TNmeaParser {
+class KVLIB_TEST_API TNmeaParser {
 public:
     // Receives the receiver's time after a sentence was applied: a full UTC date and time
     // (RMC with a fix, ZDA), or only the seconds after midnight (GGA, GLL, GNS with a fix).

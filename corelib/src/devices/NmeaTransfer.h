@@ -3,6 +3,7 @@
 #pragma once
 
 #include "devices/NmeaParser.h"
+#include "kernel/TestApi.h"
 
 #include <string>
 #include <vector>
@@ -20,7 +21,7 @@ struct TNmeaRoute {
     std::vector<std::string> Points;  // waypoint names in order
 };
 
-class KVLIB_API TNmeaTransferCollector {
+class KVLIB_TEST_API TNmeaTransferCollector {
 public:
     // Takes a WPL or RTE sentence; anything else is ignored. False for a WPL or RTE whose
     // fields are unusable, or an RTE message out of sequence (the route is then dropped).

@@ -3,6 +3,8 @@
 // library's tests only; the program reaches the centre through INavNotificationCenter.
 #pragma once
 
+#include "kernel/TestApi.h"
+
 #include "KvLibNav6/KvNavEnv.h"
 
 #include <QImage>
@@ -45,21 +47,21 @@ struct TNotificationItem {
 // The notifications to draw now: filters applied unless includeHidden, alarms first, then in
 // the order they were shown. Empty for nullptr or an object not made by
 // NavNotificationCenterCreate.
-KVLIB_API std::vector<TNotificationItem> NotificationCenterItems(
+KVLIB_TEST_API std::vector<TNotificationItem> NotificationCenterItems(
     INavNotificationCenter *centre, bool includeHidden = false);
 
 // The user clicked the notification of that kind. The cross-track alarm toggles its sound and
 // a message is dismissed; either reports back (NavNotify::UserNotificationReport, P1 = the
 // centre, P2 = kind, P3 = the new sound state 1/0 or the message value) at the next Tick.
 // False when nothing of that kind is shown or it does not react to clicks.
-KVLIB_API bool NotificationCenterClick(INavNotificationCenter *centre, int32_t kind);
+KVLIB_TEST_API bool NotificationCenterClick(INavNotificationCenter *centre, int32_t kind);
 
 // The copies of the sound pictures given to SetResources; null when none was given.
-KVLIB_API QImage NotificationCenterSoundPicture(INavNotificationCenter *centre, bool soundOn);
+KVLIB_TEST_API QImage NotificationCenterSoundPicture(INavNotificationCenter *centre, bool soundOn);
 
 // Grows with every change of what is drawn (show, withdraw, expiry, filters, sound state),
 // so that a viewer can tell whether its cached overlay is stale. Changes are also announced
 // with NavNotify::InvalidateViews once SetResources gave an environment.
-KVLIB_API uint64_t NotificationCenterRevision(INavNotificationCenter *centre);
+KVLIB_TEST_API uint64_t NotificationCenterRevision(INavNotificationCenter *centre);
 
 }  // namespace kv

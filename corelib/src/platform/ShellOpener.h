@@ -3,6 +3,8 @@
 // place so that nothing is launched. Called on the GUI thread only.
 #pragma once
 
+#include "kernel/TestApi.h"
+
 #include "KvLibNav6/KvTypes.h"
 
 #include <QString>
@@ -23,6 +25,6 @@ struct TShellOpener {
 
 // Installs opener and returns the one it replaces. Empty members fall back to the desktop
 // (QDesktopServices::openUrl) and QProcess::startDetached.
-KVLIB_API TShellOpener SetShellOpener(TShellOpener opener);
+KVLIB_TEST_API TShellOpener SetShellOpener(TShellOpener opener);
 
 }  // namespace kv
