@@ -5,7 +5,7 @@
 // The first input byte picks the mode: odd inputs get their two CRC-32 fields recomputed
 // before parsing, so that mutations reach the point decoding instead of stopping at the
 // checksums; even inputs are parsed as given.
-#include "TrackFile.h"
+#include "tracks/TrackFile.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 

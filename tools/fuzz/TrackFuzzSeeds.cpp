@@ -1,7 +1,7 @@
 // Writes the seed corpus of the ".trk" fuzzer into the folder given: valid files with and
 // without times, packed and plain, empty and with points, each behind the mode byte that
 // keeps its checksums as they are.
-#include "TrackFile.h"
+#include "tracks/TrackFile.h"
 
 #include <QFile>
 #include <QString>
