@@ -8,8 +8,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 namespace testsupport {
 
@@ -26,7 +29,9 @@ QString SourcePath(const QString &relative) {
 }
 
 QString TestDataPath(const QString &relative) {
-    return QStringLiteral(MARIVO_SOURCE_DIR_STR "/../shared/testdata/") + relative;
+    const QString path = QStringLiteral(MARIVO_TESTDATA_DIR_STR "/") + relative;
+    if (!QFileInfo::exists(path)) ADD_FAILURE() << "shared test data missing: " << path.toStdString();
+    return path;
 }
 
 namespace {

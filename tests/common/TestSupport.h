@@ -13,8 +13,11 @@ namespace testsupport {
 
 // A fresh folder below the test run's temporary root, removed when the process ends.
 QString MakeTempDir(const QString &name);
-// Root of the project's sources and of the shared outside test data.
+// Root of the project's sources.
 QString SourcePath(const QString &relative);
+// A file or folder of the shared outside test data. That data is always there, in CI and on
+// developers' machines: a missing one fails the calling test (a skip would hide a broken
+// path), and the caller still stops where it cannot go on.
 QString TestDataPath(const QString &relative);
 
 // A fresh, empty settings store in a folder of its own while the object lives (opened with
