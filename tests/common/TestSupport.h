@@ -19,7 +19,7 @@ QString MakeTempDir(const QString &name);
 QString SourcePath(const QString &relative);
 // A file or folder of the shared outside test data. That data is always there, in CI and on
 // developers' machines: a missing one fails the calling test (a skip would hide a broken
-// path), and the caller still stops where it cannot go on.
+// path); the caller asserts what it needs before it goes on.
 QString TestDataPath(const QString &relative);
 
 // A fresh, empty settings store in a folder of its own while the object lives (opened with
