@@ -50,6 +50,8 @@ int32_t CheckLineSettings(const TLineSettings &line) {
     return ok ? KvErr::Ok : KvErr::PortSettings;
 }
 
+TPortSettings::TPortSettings(int32_t kind) : FKind(kind) {}
+
 void TPortSettings::SaveToReg(const TStrWRec &keyPath, int32_t &err) {
     TStore s{keyPath};
     s.Int(u"Kind", FKind);

@@ -29,7 +29,7 @@ int32_t CheckLineSettings(const TLineSettings &line);
 // Settings of one port: the serial kind carries line values, the others only the port.
 class TPortSettings : public INavMsgCommPortSettings {
 public:
-    explicit TPortSettings(int32_t kind) : FKind(kind) {}
+    explicit TPortSettings(int32_t kind);  // out of line: the class's vtable is not exported
 
     int32_t Kind() const { return FKind; }
     const TLineSettings &Line() const { return FLine; }

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace kv::geodesy {
 namespace {
@@ -61,7 +62,14 @@ public:
         for (int i = 0; i < 3; ++i) v[i] = FT[i] + FM[i][0] * x[0] + FM[i][1] * x[1] + FM[i][2] * x[2];
     }
     void FromWGS84(double (&v)[3]) const {
-        const double x[3] = {v[0] - FT[0], v[1] - FT[1], v[2] - FT[2]};
+        v[0] -= FT[0];
+        v[1] -= FT[1];
+        v[2] -= FT[2];
+        FromWGS84Direction(v);
+    }
+    // Where a displacement in WGS 84 lands in the datum's frame.
+    void FromWGS84Direction(double (&v)[3]) const {
+        const double x[3] = {v[0], v[1], v[2]};
         for (int i = 0; i < 3; ++i) v[i] = FInv[i][0] * x[0] + FInv[i][1] * x[1] + FInv[i][2] * x[2];
     }
 
@@ -72,6 +80,24 @@ private:
 GeographicLib::Geocentric EarthOf(IGeodeticDatum *d) {
     const TEllipsoidParams e = EllipsoidOf(d);
     return GeographicLib::Geocentric(e.A, e.InvF == 0.0 ? 0.0 : 1.0 / e.InvF);
+}
+
+// A datum's shift and ellipsoid, made once for a run of conversions through the same datum
+// (datums never change and are never released).
+struct TDatumFrame {
+    IGeodeticDatum *Datum = nullptr;
+    THelmert Shift{TGeodeticHelmert{}};
+    GeographicLib::Geocentric Earth;
+};
+
+const TDatumFrame &FrameOf(IGeodeticDatum *datum) {
+    thread_local TDatumFrame last;
+    if (last.Datum != datum) {
+        TGeodeticHelmert h;
+        datum->GetHelmert(h);
+        last = {datum, THelmert(h), EarthOf(datum)};
+    }
+    return last;
 }
 
 }  // namespace
@@ -220,22 +246,44 @@ bool ToWGS84Surface(double &lat, double &lon, IGeodeticDatum *datum) {
     return DatumShift(lat, lon, h, datum, DefaultDatum());
 }
 
-// The inverse of ToWGS84Surface, solved by iteration: shifting WGS 84 → datum through
-// earth-centred coordinates at height 0 would not land where the forward shift came from
-// (the heights above the two ellipsoids differ), and a calibration converts both ways.
+// The inverse of ToWGS84Surface. The 3-D shift of the WGS 84 surface point lands a height h
+// above the datum's ellipsoid (the two surfaces lie tens of metres apart); dropping h would
+// move the point along the datum's normal, and the forward shift would come back beside the
+// start by h times the angle between the two normals (millimetres). Sliding the point along
+// the image of the WGS 84 normal instead, down to the datum's surface, leaves an error of
+// the second order in that angle (micrometres) at the cost of one shift, where iterating to
+// the last bit took several.
 bool FromWGS84Surface(double &lat, double &lon, IGeodeticDatum *datum) {
-    double gLat = lat, gLon = lon, h = 0;
-    if (!DatumShift(gLat, gLon, h, DefaultDatum(), datum)) return false;
-    for (int i = 0; i < 6; ++i) {
-        double fLat = gLat, fLon = gLon;
-        if (!ToWGS84Surface(fLat, fLon, datum)) return false;
-        const double dLat = lat - fLat, dLon = std::remainder(lon - fLon, 2 * M_PI);
-        gLat += dLat;
-        gLon += dLon;
-        if (std::fabs(dLat) < 1e-15 && std::fabs(dLon) < 1e-15) break;
-    }
-    lat = gLat;
-    lon = gLon;
+    if (!std::isfinite(lat) || !std::isfinite(lon) || std::fabs(lat) > M_PI / 2) return false;
+    const TDatumFrame &frame = FrameOf(datum);
+    const THelmert &shift = frame.Shift;
+    double v[3];
+    GeographicLib::Geocentric::WGS84().Forward(lat * DegPerRad, lon * DegPerRad, 0.0, v[0],
+                                               v[1], v[2]);
+    shift.FromWGS84(v);
+    // East, north and up at the landing point as earth-centred columns (row-major).
+    thread_local std::vector<double> enu(9);
+    const GeographicLib::Geocentric &earth = frame.Earth;
+    double latDeg = 0, lonDeg = 0, h = 0;
+    earth.Reverse(v[0], v[1], v[2], latDeg, lonDeg, h, enu);
+    if (!std::isfinite(latDeg) || !std::isfinite(lonDeg) || !std::isfinite(h)) return false;
+    const double dLat = latDeg / DegPerRad, dLon = lonDeg / DegPerRad;
+    const double east[3] = {enu[0], enu[3], enu[6]}, north[3] = {enu[1], enu[4], enu[7]},
+                 up[3] = {enu[2], enu[5], enu[8]};
+    const double sp = up[2], cp = north[2];
+    // The WGS 84 normal at the start, from the datum's normal here to the first order.
+    const double toLat = lat - dLat, toLon = std::remainder(lon - dLon, 2 * M_PI) * cp;
+    double m[3];
+    for (int i = 0; i < 3; ++i) m[i] = up[i] + toLat * north[i] + toLon * east[i];
+    shift.FromWGS84Direction(m);
+    auto dot = [](const double (&a)[3], const double (&b)[3]) {
+        return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+    };
+    const double t = -h / dot(m, up);
+    const double f = earth.Flattening(), e2 = f * (2 - f), w2 = 1 - e2 * sp * sp;
+    const double nu = earth.EquatorialRadius() / std::sqrt(w2), rho = nu * (1 - e2) / w2;
+    lat = dLat + t * dot(m, north) / rho;
+    lon = cp > 1e-12 ? dLon + t * dot(m, east) / (nu * cp) : dLon;
     return true;
 }
 

@@ -71,8 +71,8 @@ bool DatumShift(double &lat, double &lon, double &height, IGeodeticDatum *from,
                 IGeodeticDatum *to);
 
 // The same for positions without height: a position on the surface of one datum's
-// ellipsoid to the surface of the other's. Exact inverses of each other both ways, which
-// the 3-D shift with heights dropped is not (by millimetres).
+// ellipsoid to the surface of the other's. Inverses of each other both ways to within
+// micrometres, which the 3-D shift with heights dropped is not (it misses by millimetres).
 bool DatumShift2(double &lat, double &lon, IGeodeticDatum *from, IGeodeticDatum *to);
 
 // Geodesic (shortest path on the WGS 84 ellipsoid) between two positions: length in

@@ -12,13 +12,21 @@
 
 namespace kv {
 
-// Characters of a record as a QString; copies exactly Length units.
-QString ToQString(const TStrWRec &rec);
+// Helpers that inline code of headers seen outside the library (tests) calls are inline
+// themselves: the library exports none of them.
+
 // UTF-16 units copied verbatim. QString::fromUtf16 takes a leading U+FEFF or U+FFFE for a
 // byte-order mark (dropping it, or byte-swapping the whole text), which would damage any
 // name or value that happens to start with one.
 inline QString FromUtf16(const char16_t *text, qsizetype units) {
     return text && units > 0 ? QString(reinterpret_cast<const QChar *>(text), units) : QString();
+}
+// Characters of a record as a QString; copies exactly Length units.
+inline QString ToQString(const TStrWRec &rec) {
+    return FromUtf16(rec.Text, rec.Length);
+}
+inline std::u16string ToU16(const QString &text) {
+    return std::u16string(reinterpret_cast<const char16_t *>(text.utf16()), size_t(text.size()));
 }
 // UTF-8 decoded with a leading U+FEFF kept as a character (QString::fromUtf8 drops it).
 // Text stored in SQLite goes in and out as UTF-8 through these two: SQLite's UTF-16
@@ -67,7 +75,12 @@ void ClearStrWList(IStrWList *out);
 // A text record owned by an object and handed out by a getter: valid until the next set.
 class TOwnedText {
 public:
-    const TStrWRec *Set(const QString &text);
+    const TStrWRec *Set(const QString &text) {
+        FText = ToU16(text);
+        FRec.Length = int32_t(FText.size());
+        FRec.Text = FText.c_str();
+        return &FRec;
+    }
     const TStrWRec *Get() const { return &FRec; }
 
 private:

@@ -5,11 +5,6 @@
 
 namespace kv {
 
-QString ToQString(const TStrWRec &rec) {
-    if (rec.Length <= 0 || !rec.Text) return QString();
-    return FromUtf16(rec.Text, rec.Length);
-}
-
 TStrWRec ToRec(const QString &s) {
     TStrWRec r;
     r.Length = int32_t(s.size());
@@ -30,10 +25,6 @@ const TStrWRec *TStrWListImpl::At(int32_t index) const {
     return &FItems[size_t(index)]->Rec;
 }
 
-static std::u16string ToU16(const QString &text) {
-    return std::u16string(reinterpret_cast<const char16_t *>(text.utf16()), size_t(text.size()));
-}
-
 void SetStrW(IStrW *out, const QString &text) {
     if (auto *impl = dynamic_cast<TStrWImpl *>(out)) impl->Set(ToU16(text));
 }
@@ -50,13 +41,6 @@ QString FromUtf8Verbatim(const char *bytes, qsizetype size) {
     if (!bytes || size <= 0) return QString();
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
     return decoder.decode(QByteArrayView(bytes, size));
-}
-
-const TStrWRec *TOwnedText::Set(const QString &text) {
-    FText = ToU16(text);
-    FRec.Length = int32_t(FText.size());
-    FRec.Text = FText.c_str();
-    return &FRec;
 }
 
 }  // namespace kv

@@ -83,7 +83,7 @@ QStringList LogNames() {
 
 TEST(NmeaLogs, LastFixMatchesReferenceDecoder) {
     const QStringList logs = LogNames();
-    if (logs.isEmpty()) GTEST_SKIP() << "no recorded NMEA logs in the shared test data";
+    ASSERT_FALSE(logs.isEmpty()) << "no recorded NMEA logs in the shared test data";
     for (const QString &name : logs) {
         SCOPED_TRACE(name.toStdString());
         QFile file(testsupport::TestDataPath("nmea/" + name));
@@ -127,7 +127,7 @@ TEST(NmeaLogs, LastFixMatchesReferenceDecoder) {
 // The splitter must not depend on where the port cut the stream.
 TEST(NmeaLogs, ByteByByteFeedGivesTheSameState) {
     const QStringList logs = LogNames();
-    if (logs.isEmpty()) GTEST_SKIP() << "no recorded NMEA logs in the shared test data";
+    ASSERT_FALSE(logs.isEmpty()) << "no recorded NMEA logs in the shared test data";
     for (const QString &name : logs) {
         SCOPED_TRACE(name.toStdString());
         QFile file(testsupport::TestDataPath("nmea/" + name));
