@@ -94,10 +94,11 @@ double Normalize360(double deg) {
 }  // namespace
 
 const char *NmeaResultName(TNmeaResult r) {
+    static_assert(NmeaMaxAccepted == 120, "the text of TooLong names the bound");
     switch (r) {
     case TNmeaResult::Applied: return "applied";
     case TNmeaResult::Ignored: return "ignored";
-    case TNmeaResult::TooLong: return "longer than 82 characters";
+    case TNmeaResult::TooLong: return "longer than 120 characters";
     case TNmeaResult::Noise: return "binary noise";
     case TNmeaResult::Truncated: return "truncated";
     case TNmeaResult::ChecksumMissing: return "no checksum";
@@ -241,6 +242,81 @@ bool TNmeaParser::ParseDate(std::string_view f, TDateTime &day, TNmeaResult &why
     return true;
 }
 
+namespace {
+
+// Reads the optional fields of one sentence. A malformed one (letters in a number, a value
+// out of range, a mode letter where E/W belongs) is left unknown and marks the sentence odd:
+// it never costs the fields the fix depends on.
+class TOptional {
+public:
+    explicit TOptional(bool &odd) : FOdd(odd) {}
+
+    double Real(std::string_view f) {
+        double v = NmeaUnknown;
+        TNmeaResult why;
+        const bool ok = TNmeaParser::ParseNumber(f, v, why);
+        return Keep(ok, v);
+    }
+    double Bounded(std::string_view f, double max) {
+        double v = NmeaUnknown;
+        TNmeaResult why;
+        const bool ok = NonNegative(f, v, why, max);
+        return Keep(ok, v);
+    }
+    double Degrees(std::string_view f) {
+        double v = NmeaUnknown;
+        TNmeaResult why;
+        const bool ok = Angle(f, v, why);
+        return Keep(ok, v);
+    }
+    // Receivers send a dilution of precision of 0 ("0.0", "00.0") before a fix; no real
+    // one is below 1.
+    double Dop(std::string_view f) {
+        const double v = Bounded(f, 100.0);
+        return v == 0.0 ? NmeaUnknown : v;
+    }
+    // -1 when empty or malformed.
+    int32_t Integer(std::string_view f, int32_t max) {
+        int32_t v = -1;
+        TNmeaResult why;
+        if (Count(f, v, why, max)) return v;
+        FOdd = true;
+        return -1;
+    }
+    // The letter when the field is one of `allowed`, 0 when it is empty or anything else.
+    char OneOf(std::string_view f, std::string_view allowed) {
+        if (f.empty()) return 0;
+        if (f.size() == 1 && allowed.find(f[0]) != std::string_view::npos) return f[0];
+        FOdd = true;
+        return 0;
+    }
+    // ddmmyy; "000000" is what a receiver sends before it knows the date.
+    TDateTime Date(std::string_view f) {
+        if (f == "000000") return NmeaUnknown;
+        TDateTime day = NmeaUnknown;
+        TNmeaResult why;
+        const bool ok = TNmeaParser::ParseDate(f, day, why);
+        return Keep(ok, day);
+    }
+    void Mark() { FOdd = true; }
+
+private:
+    double Keep(bool ok, double v) {
+        if (ok) return v;
+        FOdd = true;
+        return NmeaUnknown;
+    }
+
+    bool &FOdd;
+};
+
+// Mode letters of NMEA 2.3 and later (RMC, GLL, VTG; GNS has one per system).
+constexpr std::string_view ModeLetters = "ADEFMNPRS";
+
+bool ModeMeansNoFix(char mode) { return mode == 'N' || mode == 'S'; }
+
+}  // namespace
+
 void TNmeaParser::Reset() {
     TClockSink clock = std::move(FClock);
     auto hook = std::move(FHook);
@@ -264,7 +340,7 @@ void TNmeaParser::Feed(const char *data, size_t size) {
         } else if (c == '\r' || c == '\n') {
             if (FInSentence) {
                 FInSentence = false;
-                if (FLineLength > NmeaMaxSentence)
+                if (FLineLength > NmeaMaxAccepted)
                     Finish(TNmeaResult::TooLong, std::string_view(FLine.data(), FLine.size()));
                 else
                     ParseSentence(std::string_view(FLine.data(), FLineLength));
@@ -272,7 +348,7 @@ void TNmeaParser::Feed(const char *data, size_t size) {
         } else if (FInSentence) {
             if (FLineLength < FLine.size()) FLine[FLineLength] = c;
             // Saturates: a line without end is one overlong sentence, not a counter wrap.
-            if (FLineLength <= NmeaMaxSentence) ++FLineLength;
+            if (FLineLength <= NmeaMaxAccepted) ++FLineLength;
         } else {
             ++FStats.GarbageBytes;
         }
@@ -288,7 +364,7 @@ TNmeaResult TNmeaParser::Finish(TNmeaResult r, std::string_view line) {
 
 TNmeaResult TNmeaParser::ParseSentence(std::string_view line) {
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
-    if (line.size() > NmeaMaxSentence) return Finish(TNmeaResult::TooLong, line);
+    if (line.size() > NmeaMaxAccepted) return Finish(TNmeaResult::TooLong, line);
     for (char c : line)
         if (uint8_t(c) < 0x20 || uint8_t(c) > 0x7E) return Finish(TNmeaResult::Noise, line);
     if (line.empty() || (line[0] != '$' && line[0] != '!'))
@@ -303,8 +379,10 @@ TNmeaResult TNmeaParser::ParseSentence(std::string_view line) {
     const std::string_view body = line.substr(1, star - 1);
     if (Checksum(body) != uint8_t(hi << 4 | lo)) return Finish(TNmeaResult::ChecksumError, line);
 
-    TNmeaSentence s;
+    TNmeaSentence &s = FSentence;
     s.Start = line[0];
+    s.Talker = s.Type = std::string_view();
+    s.FieldCount = 0;
     const size_t comma = body.find(',');
     const std::string_view address = body.substr(0, comma);
     if (address.empty()) return Finish(TNmeaResult::BadAddress, line);
@@ -329,8 +407,11 @@ TNmeaResult TNmeaParser::ParseSentence(std::string_view line) {
         }
     }
 
+    FOddField = false;
     const TNmeaResult r = s.Start == '$' && !s.Talker.empty() ? Apply(s) : TNmeaResult::Ignored;
     if (!NmeaRejected(r)) {
+        if (line.size() > NmeaMaxSentence) ++FStats.OverLong;
+        if (FOddField) ++FStats.OddFields;
         FPrevWasGSA = s.Type == "GSA";
         const uint32_t type = Code(s.Type);
         if (type == Code("GGA") || type == Code("GLL") || type == Code("RMC") ||
@@ -395,11 +476,10 @@ TNmeaResult TNmeaParser::ApplyGGA(const TNmeaSentence &s, bool gns) {
     // GNS: time, lat, N/S, lon, E/W, mode letters, satellites, HDOP, altitude, ...
     if (s.FieldCount < 9) return TNmeaResult::Truncated;
     TNmeaResult why = TNmeaResult::BadField;
-    double tod, lat, lon, hdop, alt;
-    int32_t sats, quality = -1;
+    double tod, lat, lon;
+    int32_t quality = -1;
     if (!ParseTime(s.Field(0), tod, why) || !ParseLatitude(s.Field(1), s.Field(2), lat, why) ||
-        !ParseLongitude(s.Field(3), s.Field(4), lon, why) || !Count(s.Field(6), sats, why, 99) ||
-        !NonNegative(s.Field(7), hdop, why, 100.0) || !ParseNumber(s.Field(8), alt, why))
+        !ParseLongitude(s.Field(3), s.Field(4), lon, why))
         return why;
     bool fix;
     if (gns) {
@@ -414,8 +494,13 @@ TNmeaResult TNmeaParser::ApplyGGA(const TNmeaSentence &s, bool gns) {
     } else {
         if (!Count(s.Field(5), quality, why, 8)) return why;
         fix = quality >= 1 && quality <= 6;
-        FState.FixQuality = quality;
     }
+    TOptional opt(FOddField);
+    const int32_t sats = opt.Integer(s.Field(6), 99);
+    const double hdop = opt.Dop(s.Field(7));
+    const double alt = opt.Real(s.Field(8));
+
+    if (!gns) FState.FixQuality = quality;
     fix = fix && NmeaKnown(lat) && NmeaKnown(lon);
     // The newest report wins (a GSA group after the GGA of the same epoch replaces its
     // count); some receivers put 0 into GGA with a fix and count only in GSA.
@@ -433,33 +518,41 @@ TNmeaResult TNmeaParser::ApplyGGA(const TNmeaSentence &s, bool gns) {
 }
 
 TNmeaResult TNmeaParser::ApplyRMC(const TNmeaSentence &s) {
-    // time, status, lat, N/S, lon, E/W, SOG kn, COG true, date, variation, E/W, mode
+    // time, status, lat, N/S, lon, E/W, SOG kn, COG true, date, variation, E/W, mode,
+    // navigational status. The fix rests on the first six; the rest may be malformed.
     if (s.FieldCount < 9) return TNmeaResult::Truncated;
     TNmeaResult why = TNmeaResult::BadField;
-    double tod, lat, lon, sog, cog, var = NmeaUnknown;
-    TDateTime date;
+    double tod, lat, lon;
     char status;
     if (!Letter(s.Field(1), status) || (status != 'A' && status != 'V'))
         return TNmeaResult::BadField;
     if (!ParseTime(s.Field(0), tod, why) || !ParseLatitude(s.Field(2), s.Field(3), lat, why) ||
-        !ParseLongitude(s.Field(4), s.Field(5), lon, why) ||
-        !NonNegative(s.Field(6), sog, why, 10000.0) || !Angle(s.Field(7), cog, why) ||
-        !ParseDate(s.Field(8), date, why))
+        !ParseLongitude(s.Field(4), s.Field(5), lon, why))
         return why;
-    if (s.FieldCount > 10 && !s.Field(9).empty()) {
-        char ew;
-        if (!NonNegative(s.Field(9), var, why, 180.0)) return why;
-        if (!Letter(s.Field(10), ew) || (ew != 'E' && ew != 'W')) return TNmeaResult::BadField;
-        if (ew == 'W') var = -var;
+    TOptional opt(FOddField);
+    const double sog = opt.Bounded(s.Field(6), 10000.0);
+    const double cog = opt.Degrees(s.Field(7));
+    const TDateTime date = opt.Date(s.Field(8));
+    // Some receivers put the mode letter into the variation's E/W slot.
+    double var = opt.Bounded(s.Field(9), 180.0);
+    const char ew = opt.OneOf(s.Field(10), "EW");
+    if (NmeaKnown(var) && ew == 0) {
+        if (s.Field(10).empty()) opt.Mark();  // a variation without its direction
+        var = NmeaUnknown;
     }
+    if (ew == 'W') var = -var;
     bool fix = status == 'A' && NmeaKnown(lat) && NmeaKnown(lon);
-    if (s.FieldCount > 11 && !s.Field(11).empty()) {
-        const char mode = s.Field(11)[0];
-        if (mode == 'N' || mode == 'S') fix = false;
+    if (ModeMeansNoFix(opt.OneOf(s.Field(11), ModeLetters))) fix = false;
+
+    if (NmeaKnown(date)) {
+        FDate = date;
+        if (NmeaKnown(tod)) {
+            FState.DateTimeUTC = date + tod / 86400.0;
+            FState.TimeOfDaySec = tod;
+        }
+    } else {
+        SetTimeOfDay(tod, false);  // the day of the last date seen
     }
-    if (NmeaKnown(date)) FDate = date;
-    if (NmeaKnown(tod) && NmeaKnown(date)) FState.DateTimeUTC = date + tod / 86400.0;
-    if (NmeaKnown(tod)) FState.TimeOfDaySec = tod;
     if (fix) {
         SetFix(lat, lon, tod);
         FState.SOGKn = sog;
@@ -490,8 +583,8 @@ TNmeaResult TNmeaParser::ApplyGLL(const TNmeaSentence &s) {
             return TNmeaResult::BadField;
         fix = fix && status == 'A';
     }
-    if (s.FieldCount > 6 && !s.Field(6).empty() && (s.Field(6)[0] == 'N' || s.Field(6)[0] == 'S'))
-        fix = false;
+    TOptional opt(FOddField);
+    if (ModeMeansNoFix(opt.OneOf(s.Field(6), ModeLetters))) fix = false;
     SetTimeOfDay(tod, fix);
     if (fix)
         SetFix(lat, lon, tod);
@@ -501,25 +594,25 @@ TNmeaResult TNmeaParser::ApplyGLL(const TNmeaSentence &s) {
 }
 
 TNmeaResult TNmeaParser::ApplyVTG(const TNmeaSentence &s) {
-    TNmeaResult why = TNmeaResult::BadField;
+    // Every value is optional: a malformed one is unknown, the others still count.
+    TOptional opt(FOddField);
     double cogT, cogM, sogN, sogK;
     bool valid = true;
     if (s.Field(1) == "T") {
         // COG true, T, COG magnetic, M, SOG kn, N, SOG km/h, K, mode
         if (s.FieldCount < 8) return TNmeaResult::Truncated;
-        if (!Angle(s.Field(0), cogT, why) || !Angle(s.Field(2), cogM, why) ||
-            !NonNegative(s.Field(4), sogN, why, 10000.0) ||
-            !NonNegative(s.Field(6), sogK, why, 20000.0))
-            return why;
-        if (s.FieldCount > 8 && !s.Field(8).empty() && (s.Field(8)[0] == 'N' || s.Field(8)[0] == 'S'))
-            valid = false;
+        cogT = opt.Degrees(s.Field(0));
+        cogM = opt.Degrees(s.Field(2));
+        sogN = opt.Bounded(s.Field(4), 10000.0);
+        sogK = opt.Bounded(s.Field(6), 20000.0);
+        valid = !ModeMeansNoFix(opt.OneOf(s.Field(8), ModeLetters));
     } else {
         // The format before NMEA 2.0: COG true, COG magnetic, SOG kn, SOG km/h.
         if (s.FieldCount < 4) return TNmeaResult::Truncated;
-        if (!Angle(s.Field(0), cogT, why) || !Angle(s.Field(1), cogM, why) ||
-            !NonNegative(s.Field(2), sogN, why, 10000.0) ||
-            !NonNegative(s.Field(3), sogK, why, 20000.0))
-            return why;
+        cogT = opt.Degrees(s.Field(0));
+        cogM = opt.Degrees(s.Field(1));
+        sogN = opt.Bounded(s.Field(2), 10000.0);
+        sogK = opt.Bounded(s.Field(3), 20000.0);
     }
     if (!valid) {
         FState.SOGKn = FState.COGTrueDeg = FState.COGMagDeg = NmeaUnknown;
@@ -535,16 +628,15 @@ TNmeaResult TNmeaParser::ApplyGSA(const TNmeaSentence &s) {
     // mode, fix type, 12 PRNs, PDOP, HDOP, VDOP, [system]
     if (s.FieldCount < 17) return TNmeaResult::Truncated;
     TNmeaResult why = TNmeaResult::BadField;
-    int32_t fixType, used = 0;
-    double pdop, hdop, vdop;
-    if (!Count(s.Field(1), fixType, why, 3) || !NonNegative(s.Field(14), pdop, why, 100.0) ||
-        !NonNegative(s.Field(15), hdop, why, 100.0) || !NonNegative(s.Field(16), vdop, why, 100.0))
-        return why;
-    for (int i = 2; i < 14; ++i) {
-        int32_t prn;
-        if (!Count(s.Field(i), prn, why, 999)) return why;
-        if (prn >= 0) ++used;
-    }
+    int32_t fixType;
+    if (!Count(s.Field(1), fixType, why, 3)) return why;
+    TOptional opt(FOddField);
+    const double pdop = opt.Dop(s.Field(14));
+    const double hdop = opt.Dop(s.Field(15));
+    const double vdop = opt.Dop(s.Field(16));
+    int32_t used = 0;
+    for (int i = 2; i < 14; ++i)
+        if (opt.Integer(s.Field(i), 999) >= 0) ++used;
     if (!FPrevWasGSA) FGSAUsed = 0;
     FGSAUsed += used;
     FState.SatellitesInUse = FGSAUsed;
@@ -563,15 +655,15 @@ TNmeaResult TNmeaParser::ApplyGSV(const TNmeaSentence &s) {
     if (!Count(s.Field(0), total, why, 99) || !Count(s.Field(1), number, why, 99) ||
         !Count(s.Field(2), inView, why, 999))
         return why;
-    for (int i = 3; i < s.FieldCount; ++i) {
-        double v;
-        if (!ParseNumber(s.Field(i), v, why)) {
-            // NMEA 4.1 appends a hexadecimal signal ID as the last field.
-            if (i == s.FieldCount - 1 && s.Field(i).size() == 1 && HexValue(s.Field(i)[0]) >= 0)
-                break;
-            return why;
-        }
-    }
+    // The satellites themselves are not used: only checked, so a receiver that garbles
+    // them shows up in the statistics. NMEA 4.1 appends a hexadecimal signal ID.
+    TOptional opt(FOddField);
+    const bool hasSignalId = (s.FieldCount - 3) % 4 == 1;
+    const int blocksEnd = s.FieldCount - (hasSignalId ? 1 : 0);
+    for (int i = 3; i < blocksEnd; ++i) opt.Real(s.Field(i));
+    const std::string_view signalId = s.Field(blocksEnd);
+    if (hasSignalId && (signalId.size() > 1 || (signalId.size() == 1 && HexValue(signalId[0]) < 0)))
+        opt.Mark();
     if (inView < 0) return TNmeaResult::Applied;
     FInView[SystemIndex(s.Talker)] = inView;
     int32_t sum = 0;
@@ -590,7 +682,8 @@ TNmeaResult TNmeaParser::ApplyZDA(const TNmeaSentence &s) {
     if (!ParseTime(s.Field(0), tod, why) || !Count(s.Field(1), day, why, 31) ||
         !Count(s.Field(2), month, why, 12) || !Count(s.Field(3), year, why, 9999))
         return why;
-    if (!NmeaKnown(tod) || day < 0 || month < 0 || year < 0) {
+    // Zeros are the placeholder of a receiver that does not know the date yet.
+    if (!NmeaKnown(tod) || day <= 0 || month <= 0 || year <= 0) {
         if (NmeaKnown(tod)) FState.TimeOfDaySec = tod;
         return TNmeaResult::Applied;
     }

@@ -30,6 +30,9 @@ inline bool NmeaKnown(double v) { return !std::isnan(v); }
 
 // The longest sentence NMEA 0183 allows is 82 characters including "$" and CR LF.
 inline constexpr size_t NmeaMaxSentence = 80;  // without CR LF
+// Receivers of several satellite systems send longer GGA and GSA (83 to 90 characters):
+// sentences up to this length are decoded and counted as over-long, longer ones refused.
+inline constexpr size_t NmeaMaxAccepted = 120;  // without CR LF
 
 // What the receivers told us, as the own ship reads it on its one-second update.
 struct TNmeaNavState {
@@ -87,11 +90,12 @@ struct TNmeaNavState {
 };
 
 // Outcome of one sentence. Everything from TooLong on is rejected and leaves the state
-// unchanged.
+// unchanged. A malformed optional field (variation, mode letter, DOP, satellite count, ...)
+// rejects nothing: the sentence is applied with that value unknown.
 enum class TNmeaResult : uint8_t {
     Applied,          // decoded into the state
     Ignored,          // valid but of a kind the state does not use (proprietary, AIS, ...)
-    TooLong,          // longer than 82 characters
+    TooLong,          // longer than NmeaMaxAccepted
     Noise,            // control or non-ASCII characters
     Truncated,        // cut off (no checksum, missing fields, a new "$" in the middle)
     ChecksumMissing,  // ends without "*hh"
@@ -108,6 +112,8 @@ struct KVLIB_TEST_API TNmeaStats {
     std::array<uint32_t, NmeaResultCount> ByResult{};
     uint64_t GarbageBytes = 0;  // bytes outside any sentence (comments, noise)
     uint32_t PositionSentences = 0;  // checksum-valid GGA, GLL, RMC, GNS (valid fix or not)
+    uint32_t OverLong = 0;   // valid sentences longer than the 82 characters NMEA allows
+    uint32_t OddFields = 0;  // applied sentences with a malformed optional field left unknown
     uint32_t Count(TNmeaResult r) const { return ByResult[size_t(r)]; }
     uint32_t Valid() const { return Count(TNmeaResult::Applied) + Count(TNmeaResult::Ignored); }
     uint32_t Rejected() const;
@@ -119,7 +125,10 @@ struct TNmeaSentence {
     char Start = '$';         // '$' or '!'
     std::string_view Talker;  // "GP", "GN", ... ; empty for proprietary sentences
     std::string_view Type;    // "GGA", ...; the whole address for proprietary ("PGRMZ")
-    std::array<std::string_view, 80> Fields{};  // Fields[0] is the first after the address
+    // Fields[0] is the first after the address; an accepted sentence has fewer fields than
+    // characters. Entries from FieldCount on are left over from earlier sentences: read
+    // through Field().
+    std::array<std::string_view, NmeaMaxAccepted> Fields{};
     int FieldCount = 0;
     std::string_view Field(int i) const { return i < FieldCount ? Fields[size_t(i)] : std::string_view(); }
 };
@@ -148,7 +157,8 @@ public:
 
     void SetClockSink(TClockSink sink) { FClock = std::move(sink); }
     // Called with every checksum-valid sentence (also those the state does not use), after
-    // it was applied; for the transfer device (WPL, RTE) and for detection.
+    // it was applied; for the transfer device (WPL, RTE) and for detection. The hook must
+    // not feed this parser: the sentence it holds would be overwritten.
     void SetSentenceHook(std::function<void(const TNmeaSentence &)> hook) { FHook = std::move(hook); }
     // Called with every rejected sentence (and the reason); the device layer logs them.
     void SetRejectHook(std::function<void(TNmeaResult, std::string_view)> hook) { FRejectHook = std::move(hook); }
@@ -194,9 +204,13 @@ private:
     std::function<void(const TNmeaSentence &)> FHook;
     std::function<void(TNmeaResult, std::string_view)> FRejectHook;
 
+    // The sentence being decoded; kept here because clearing its field table for every
+    // sentence would cost more than decoding most of them.
+    TNmeaSentence FSentence;
+
     // Splitter: the sentence being received. Characters past the limit are counted, not
     // kept, so an endless line costs no memory.
-    std::array<char, NmeaMaxSentence + 8> FLine{};
+    std::array<char, NmeaMaxAccepted + 8> FLine{};
     size_t FLineLength = 0;
     bool FInSentence = false;
 
@@ -207,6 +221,8 @@ private:
     // GSV "in view" per satellite system (GP, GL, GA, BD/GB, GQ, other).
     std::array<int32_t, 6> FInView{{-1, -1, -1, -1, -1, -1}};
     TDateTime FDate = NmeaUnknown;  // UTC day of the last date seen
+    // Set while a sentence is decoded when an optional field of it was malformed.
+    bool FOddField = false;
 };
 
 }  // namespace kv

@@ -19,6 +19,8 @@
 #include <QMutex>
 #include <QStandardPaths>
 #include <cstring>
+#include <string>
+#include <unordered_map>
 
 namespace kv {
 
@@ -54,6 +56,66 @@ bool IsReal(TRegType t) {
     return t == TRegType::Double || t == TRegType::DateTime;
 }
 
+// Answers about the stored data itself; a failure to read the file is asked again.
+bool IsCacheable(int32_t err) {
+    return err == KvErr::Ok || err == KvErr::NotFound || err == KvErr::BadFormat;
+}
+
+// What the program reads most of the time is the same few hundred values: they are kept
+// here, exactly as the store answered (also "not found"), until the store's generation
+// moves on (any write, of this process or another one), and then all forgotten at once.
+class TReadCache {
+public:
+    // Valid until the next call.
+    const TRegValue *Find(int32_t root, const TStrWRec &key, const TStrWRec &name,
+                          int32_t &err) {
+        MakeKey(root, key, name);
+        const auto it = FEntries.find(FKey);
+        if (it == FEntries.end()) return nullptr;
+        err = it->second.Error;
+        return &it->second.Value;
+    }
+    // For the key of the Find just before.
+    void Add(int32_t err, const TRegValue &value) {
+        if (!IsCacheable(err)) return;
+        if (FEntries.size() >= MaxEntries) FEntries.clear();
+        FEntries.insert_or_assign(FKey, TEntry{err, value});
+    }
+    // Forgets everything when the store moved on since the last call.
+    void Validate(uint64_t generation) {
+        if (generation == FGeneration) return;
+        FEntries.clear();
+        FGeneration = generation;
+    }
+    void Clear() {
+        FEntries.clear();
+        FGeneration = UINT64_MAX;
+    }
+
+private:
+    // Bounds memory when a program reads ever new names (an enumeration of a big key).
+    static constexpr size_t MaxEntries = 4096;
+    struct TEntry {
+        int32_t Error;
+        TRegValue Value;
+    };
+
+    // Names are taken as given: another spelling of one value is another entry, which is
+    // harmless because every entry goes at once.
+    void MakeKey(int32_t root, const TStrWRec &key, const TStrWRec &name) {
+        FKey.clear();
+        FKey.push_back(char16_t(root));
+        FKey.push_back(char16_t(uint32_t(key.Length) & 0xFFFF));
+        FKey.push_back(char16_t(uint32_t(key.Length) >> 16));
+        if (key.Length > 0) FKey.append(key.Text, size_t(key.Length));
+        if (name.Length > 0) FKey.append(name.Text, size_t(name.Length));
+    }
+
+    std::unordered_map<std::u16string, TEntry> FEntries;
+    std::u16string FKey;  // reused: a cached read allocates nothing
+    uint64_t FGeneration = UINT64_MAX;
+};
+
 class TAppReg final : public IAppReg {
 public:
     // Closes what is open first, so a file in use becomes free (and checkpointed) before
@@ -61,6 +123,7 @@ public:
     void Open(const QStringList &productKey, const QString &userFile,
               const QString &installationFile) {
         QMutexLocker lock(&FLock);
+        FCache.Clear();
         FUser.reset();
         FInstallation.reset();
         FProductKey = productKey;
@@ -330,9 +393,20 @@ private:
     int32_t Read(int32_t root, const TStrWRec &key, const ValueName &name, TRegType wanted,
                  TRegValue &v) {
         QMutexLocker lock(&FLock);
-        TTarget t;
-        if (const int32_t err = Resolve(root, key, false, t)) return err;
-        if (const int32_t err = t.Store->Read(t.Path, ToQString(name.Rec), v)) return err;
+        // The installation's file never changes while open: the user's store alone decides.
+        FCache.Validate(FUser ? FUser->Generation() : 0);
+        int32_t err = KvErr::Ok;
+        if (const TRegValue *cached = FCache.Find(root, key, name.Rec, err)) {
+            if (err == KvErr::Ok) v = *cached;
+        } else {
+            TTarget t;
+            err = Resolve(root, key, false, t);
+            if (err == KvErr::Ok) {
+                err = t.Store->Read(t.Path, ToQString(name.Rec), v);
+                FCache.Add(err, v);
+            }
+        }
+        if (err != KvErr::Ok) return err;
         // A value of another type is never reinterpreted.
         if (v.Type != wanted && !(IsReal(v.Type) && IsReal(wanted))) return KvErr::BadFormat;
         return KvErr::Ok;
@@ -365,6 +439,7 @@ private:
     }
 
     QMutex FLock;
+    TReadCache FCache;
     std::unique_ptr<TSettingsStore> FUser;
     std::unique_ptr<TSettingsStore> FInstallation;
     int32_t FUserError = KvErr::SettingsUnavailable;

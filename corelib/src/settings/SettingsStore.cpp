@@ -9,7 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <array>
+#include <atomic>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kv {
 
@@ -22,6 +28,8 @@ constexpr int32_t SchemaVersion = 1;
 // Another instance holding the write lock finishes within milliseconds; this is only the
 // limit for a hung one.
 constexpr int BusyTimeoutMs = 10000;
+
+const char *const FindKeySql = "SELECT Id FROM RegKey WHERE Parent = ?1 AND Fold = ?2";
 
 const char *const SchemaSql =
     "CREATE TABLE IF NOT EXISTS RegKey("
@@ -170,13 +178,16 @@ TKeyPath SplitKeyPath(const QString &path) {
     return path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
 }
 
-// A prepared statement, finalized when the scope ends.
+// One use of a statement the store prepared once: reset and unbound when the scope ends,
+// so that it holds no read lock and no copy of the texts bound to it.
 class TSettingsStore::TStatement {
 public:
-    TStatement(sqlite3 *db, const char *sql) {
-        FRc = sqlite3_prepare_v2(db, sql, -1, &FStmt, nullptr);
+    TStatement(TSettingsStore &store, const char *sql) { FRc = store.Prepared(sql, FStmt); }
+    ~TStatement() {
+        if (!FStmt) return;
+        sqlite3_reset(FStmt);
+        sqlite3_clear_bindings(FStmt);
     }
-    ~TStatement() { sqlite3_finalize(FStmt); }
     bool Ok() const { return FRc == SQLITE_OK; }
     int Rc() const { return FRc; }
     sqlite3_stmt *get() const { return FStmt; }
@@ -193,10 +204,14 @@ private:
     int FRc = SQLITE_OK;
 };
 
-// Rolls back unless committed, so an error on the way leaves the file as it was.
+// Rolls back unless committed, so an error on the way leaves the file as it was. Whatever
+// the outcome, what was read before may be stale: the generation moves on.
 class TSettingsStore::TTransaction {
 public:
-    explicit TTransaction(sqlite3 *db) : FDb(db) { FRc = Exec(db, "BEGIN IMMEDIATE"); }
+    explicit TTransaction(TSettingsStore &store) : FDb(store.FDb) {
+        ++store.FGeneration;
+        FRc = Exec(FDb, "BEGIN IMMEDIATE");
+    }
     ~TTransaction() {
         if (FRc == SQLITE_OK && !FDone) Exec(FDb, "ROLLBACK");
     }
@@ -213,11 +228,130 @@ private:
     bool FDone = false;
 };
 
+// One read transaction around the statements of a read: the file is locked once instead of
+// once per key level (every lock is a system call), and all levels come from one state of
+// the file even while another process writes.
+class TSettingsStore::TReadSnapshot {
+public:
+    explicit TReadSnapshot(TSettingsStore &store) : FStore(store) {
+        if (!store.FDb || !sqlite3_get_autocommit(store.FDb)) return;
+        TStatement begin(store, "BEGIN");
+        FOpen = begin.Ok() && begin.Step() == SQLITE_DONE;
+    }
+    ~TReadSnapshot() {
+        if (!FOpen) return;
+        TStatement commit(FStore, "COMMIT");
+        // A transaction left open would make the next write fail.
+        if (!commit.Ok() || commit.Step() != SQLITE_DONE) Exec(FStore.FDb, "ROLLBACK");
+    }
+
+private:
+    TSettingsStore &FStore;
+    bool FOpen = false;
+};
+
+// Sees a commit of any connection without a system call: every commit rewrites the header
+// of the WAL index, the "-shm" file that SQLite's unix VFS maps into each process using the
+// store (its layout is in SQLite's "WAL-mode file format" document). PRAGMA data_version
+// tells the same but takes two file locks per call, more than a whole cached read may cost.
+class TSettingsStore::TWalIndexWatch {
+public:
+    // nullptr when the file cannot be mapped or is not a WAL index of the known version.
+    static std::unique_ptr<TWalIndexWatch> Open(const QByteArray &shmFile) {
+        const int fd = ::open(shmFile.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return nullptr;
+        struct stat st {};
+        void *map = MAP_FAILED;
+        if (::fstat(fd, &st) == 0 && st.st_size >= off_t(HeaderBytes))
+            map = ::mmap(nullptr, HeaderBytes, PROT_READ, MAP_SHARED, fd, 0);
+        ::close(fd);
+        if (map == MAP_FAILED) return nullptr;
+        std::unique_ptr<TWalIndexWatch> watch(
+            new TWalIndexWatch(static_cast<const volatile uint32_t *>(map)));
+        if (watch->FHeader[0] != Version) return nullptr;
+        return watch;
+    }
+    ~TWalIndexWatch() { ::munmap(const_cast<uint32_t *>(FHeader), HeaderBytes); }
+
+    // True on the first call and whenever the header differs from the one seen last, also
+    // while a commit is halfway through rewriting it.
+    bool Changed() {
+        // A writer fills the second copy, then the first: read them the other way round.
+        THeader first, second;
+        for (size_t i = 0; i < Words; ++i) first[i] = FHeader[i];
+        std::atomic_thread_fence(std::memory_order_acquire);
+        for (size_t i = 0; i < Words; ++i) second[i] = FHeader[Words + i];
+        if (first != second || first[0] != Version) {
+            FKnown = false;
+            return true;
+        }
+        if (FKnown && first == FLast) return false;
+        FLast = first;
+        FKnown = true;
+        return true;
+    }
+
+private:
+    static constexpr uint32_t Version = 3007000;  // the first word of every header so far
+    static constexpr size_t Words = 12;           // one copy of the 48-byte header
+    static constexpr size_t HeaderBytes = 2 * Words * sizeof(uint32_t);
+    using THeader = std::array<uint32_t, Words>;
+
+    explicit TWalIndexWatch(const volatile uint32_t *header) : FHeader(header) {}
+
+    const volatile uint32_t *FHeader;
+    THeader FLast{};
+    bool FKnown = false;
+};
+
 TSettingsStore::TSettingsStore(sqlite3 *db, const QString &file, bool readOnly)
-    : FDb(db), FFile(file), FReadOnly(readOnly) {}
+    : FDb(db), FFile(file), FReadOnly(readOnly) {
+    // The index exists only in WAL mode; a file system without WAL keeps data_version.
+    QString mode;
+    if (db && !readOnly && QueryText(db, "PRAGMA journal_mode", mode) == SQLITE_OK &&
+        mode == QLatin1String("wal"))
+        FWalIndex = TWalIndexWatch::Open(QByteArray(sqlite3_db_filename(db, "main")) + "-shm");
+}
 
 TSettingsStore::~TSettingsStore() {
+    FWalIndex.reset();
+    for (const auto &[sql, stmt] : FStatements) sqlite3_finalize(stmt);
     if (FDb) sqlite3_close_v2(FDb);
+}
+
+int TSettingsStore::Prepared(const char *sql, sqlite3_stmt *&stmt) {
+    const auto it = FStatements.find(sql);
+    if (it != FStatements.end()) {
+        stmt = it->second;
+        return SQLITE_OK;
+    }
+    stmt = nullptr;
+    const int rc = sqlite3_prepare_v3(FDb, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        stmt = nullptr;
+        return rc;
+    }
+    FStatements.emplace(sql, stmt);
+    return SQLITE_OK;
+}
+
+uint64_t TSettingsStore::Generation() {
+    // The installation's file is opened as immutable: nothing changes it while it is open.
+    if (!FDb || FReadOnly) return FGeneration;
+    if (FWalIndex) {
+        if (FWalIndex->Changed()) ++FGeneration;
+        return FGeneration;
+    }
+    // Counts the commits of other connections only; our own move the generation themselves.
+    TStatement st(*this, "PRAGMA data_version");
+    if (!st.Ok() || st.Step() != SQLITE_ROW) return ++FGeneration;  // unknown: trust nothing
+    const int64_t version = sqlite3_column_int64(st.get(), 0);
+    if (version != FDataVersion) {
+        FDataVersion = version;
+        ++FGeneration;
+    }
+    return FGeneration;
 }
 
 std::unique_ptr<TSettingsStore> TSettingsStore::OpenWritable(const QString &file,
@@ -302,7 +436,7 @@ int32_t TSettingsStore::FindKey(const TKeyPath &key, int64_t &id) {
         return KvErr::Ok;
     }
     for (const QString &level : key) {
-        TStatement st(FDb, "SELECT Id FROM RegKey WHERE Parent = ?1 AND Fold = ?2");
+        TStatement st(*this, FindKeySql);
         if (!st.Ok()) return Fail(st.Rc());
         st.Bind(1, id);
         st.Bind(2, Fold(level));
@@ -321,7 +455,7 @@ int32_t TSettingsStore::EnsureKey(const TKeyPath &key, int64_t &id) {
     id = 0;
     for (const QString &level : key) {
         const QString fold = Fold(level);
-        TStatement find(FDb, "SELECT Id FROM RegKey WHERE Parent = ?1 AND Fold = ?2");
+        TStatement find(*this, FindKeySql);
         if (!find.Ok()) return Fail(find.Rc());
         find.Bind(1, id);
         find.Bind(2, fold);
@@ -331,7 +465,7 @@ int32_t TSettingsStore::EnsureKey(const TKeyPath &key, int64_t &id) {
             continue;
         }
         if (rc != SQLITE_DONE) return Fail(rc);
-        TStatement add(FDb, "INSERT INTO RegKey(Parent, Name, Fold) VALUES(?1, ?2, ?3)");
+        TStatement add(*this, "INSERT INTO RegKey(Parent, Name, Fold) VALUES(?1, ?2, ?3)");
         if (!add.Ok()) return Fail(add.Rc());
         add.Bind(1, id);
         add.Bind(2, level);
@@ -355,7 +489,7 @@ int32_t TSettingsStore::DeleteBelow(int64_t id, int64_t keepId, bool includeSelf
         "DELETE FROM RegKey WHERE Id = ?1",
     };
     for (int i = 0; i < (includeSelf ? 4 : 3); ++i) {
-        TStatement st(FDb, steps[i]);
+        TStatement st(*this, steps[i]);
         if (!st.Ok()) return Fail(st.Rc());
         st.Bind(1, id);
         if (i < 2) st.Bind(2, keepId);
@@ -365,6 +499,7 @@ int32_t TSettingsStore::DeleteBelow(int64_t id, int64_t keepId, bool includeSelf
 }
 
 int32_t TSettingsStore::KeyExists(const TKeyPath &key, bool &exists) {
+    TReadSnapshot snapshot(*this);
     int64_t id = -1;
     const int32_t err = FindKey(key, id);
     exists = err == KvErr::Ok && id >= 0;
@@ -373,7 +508,7 @@ int32_t TSettingsStore::KeyExists(const TKeyPath &key, bool &exists) {
 
 int32_t TSettingsStore::CreateKey(const TKeyPath &key) {
     if (FReadOnly) return KvErr::ReadOnly;
-    TTransaction tx(FDb);
+    TTransaction tx(*this);
     if (tx.Rc() != SQLITE_OK) return Fail(tx.Rc());
     int64_t id = 0;
     if (const int32_t err = EnsureKey(key, id)) return err;
@@ -382,7 +517,7 @@ int32_t TSettingsStore::CreateKey(const TKeyPath &key) {
 
 int32_t TSettingsStore::DeleteKey(const TKeyPath &key) {
     if (FReadOnly) return KvErr::ReadOnly;
-    TTransaction tx(FDb);
+    TTransaction tx(*this);
     if (tx.Rc() != SQLITE_OK) return Fail(tx.Rc());
     int64_t id = -1;
     if (const int32_t err = FindKey(key, id)) return err;
@@ -393,7 +528,7 @@ int32_t TSettingsStore::DeleteKey(const TKeyPath &key) {
 
 int32_t TSettingsStore::ClearKey(const TKeyPath &key, const QString &keepSubKey) {
     if (FReadOnly) return KvErr::ReadOnly;
-    TTransaction tx(FDb);
+    TTransaction tx(*this);
     if (tx.Rc() != SQLITE_OK) return Fail(tx.Rc());
     int64_t id = -1;
     if (const int32_t err = FindKey(key, id)) return err;
@@ -410,10 +545,11 @@ int32_t TSettingsStore::ClearKey(const TKeyPath &key, const QString &keepSubKey)
 
 int32_t TSettingsStore::Names(const char *sql, const TKeyPath &key, QStringList &names) {
     names.clear();
+    TReadSnapshot snapshot(*this);
     int64_t id = -1;
     if (const int32_t err = FindKey(key, id)) return err;
     if (id < 0) return KvErr::NotFound;
-    TStatement st(FDb, sql);
+    TStatement st(*this, sql);
     if (!st.Ok()) return Fail(st.Rc());
     st.Bind(1, id);
     int rc;
@@ -438,10 +574,11 @@ int32_t TSettingsStore::ValueNames(const TKeyPath &key, QStringList &names) {
 }
 
 int32_t TSettingsStore::Read(const TKeyPath &key, const QString &name, TRegValue &value) {
+    TReadSnapshot snapshot(*this);
     int64_t id = -1;
     if (const int32_t err = FindKey(key, id)) return err;
     if (id < 0) return KvErr::NotFound;
-    TStatement st(FDb, "SELECT Type, Data FROM RegValue WHERE KeyId = ?1 AND Fold = ?2");
+    TStatement st(*this, "SELECT Type, Data FROM RegValue WHERE KeyId = ?1 AND Fold = ?2");
     if (!st.Ok()) return Fail(st.Rc());
     st.Bind(1, id);
     st.Bind(2, Fold(name));
@@ -492,13 +629,13 @@ int32_t TSettingsStore::Read(const TKeyPath &key, const QString &name, TRegValue
 
 int32_t TSettingsStore::Write(const TKeyPath &key, const QString &name, const TRegValue &value) {
     if (FReadOnly) return KvErr::ReadOnly;
-    TTransaction tx(FDb);
+    TTransaction tx(*this);
     if (tx.Rc() != SQLITE_OK) return Fail(tx.Rc());
     int64_t id = 0;
     if (const int32_t err = EnsureKey(key, id)) return err;
     // A rewrite keeps the row, and so the value's place in the enumeration and the case of
     // its name as first written.
-    TStatement st(FDb,
+    TStatement st(*this,
                   "INSERT INTO RegValue(KeyId, Name, Fold, Type, Data) VALUES(?1, ?2, ?3, ?4, ?5)"
                   " ON CONFLICT(KeyId, Fold) DO UPDATE SET Type = excluded.Type,"
                   " Data = excluded.Data");
@@ -538,12 +675,12 @@ int32_t TSettingsStore::Write(const TKeyPath &key, const QString &name, const TR
 
 int32_t TSettingsStore::DeleteValue(const TKeyPath &key, const QString &name) {
     if (FReadOnly) return KvErr::ReadOnly;
-    TTransaction tx(FDb);
+    TTransaction tx(*this);
     if (tx.Rc() != SQLITE_OK) return Fail(tx.Rc());
     int64_t id = -1;
     if (const int32_t err = FindKey(key, id)) return err;
     if (id < 0) return KvErr::NotFound;
-    TStatement st(FDb, "DELETE FROM RegValue WHERE KeyId = ?1 AND Fold = ?2");
+    TStatement st(*this, "DELETE FROM RegValue WHERE KeyId = ?1 AND Fold = ?2");
     if (!st.Ok()) return Fail(st.Rc());
     st.Bind(1, id);
     st.Bind(2, Fold(name));

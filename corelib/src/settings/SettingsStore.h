@@ -1,9 +1,10 @@
 // One settings file: a tree of keys holding typed values, kept in SQLite.
 //
 // Every write is one transaction committed with synchronous=FULL in WAL mode, so it is on
-// disk when the call returns and a crash leaves either the old or the new value. Nothing
-// is cached: each call asks the file, so two processes on one file see each other's
-// writes at once (a busy file is waited for, not failed).
+// disk when the call returns and a crash leaves either the old or the new value. Each call
+// asks the file through statements prepared once, so two processes on one file see each
+// other's writes at once (a busy file is waited for, not failed); a cache in front of the
+// store asks Generation() before it trusts what it holds.
 #pragma once
 
 #include <QByteArray>
@@ -11,8 +12,10 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace kv {
 
@@ -77,10 +80,17 @@ public:
     int32_t Write(const TKeyPath &key, const QString &name, const TRegValue &value);
     int32_t DeleteValue(const TKeyPath &key, const QString &name);
 
+    // Changes whenever what the file holds may have changed since the previous call: after
+    // every write through this store (done or failed) and after every commit of another
+    // connection. Cheap enough to ask before each cached read (in WAL mode a memory read).
+    uint64_t Generation();
+
 private:
     TSettingsStore(sqlite3 *db, const QString &file, bool readOnly);
     class TTransaction;
     class TStatement;
+    class TReadSnapshot;
+    class TWalIndexWatch;
 
     // Id of the key, 0 for the top; -1 when a level is missing.
     int32_t FindKey(const TKeyPath &key, int64_t &id);
@@ -89,9 +99,17 @@ private:
     int32_t Names(const char *sql, const TKeyPath &key, QStringList &names);
     int32_t Fail(int rc) const;
 
+    // The statement of `sql` (a literal: its address is the key), prepared on first use.
+    int Prepared(const char *sql, sqlite3_stmt *&stmt);
+
     sqlite3 *FDb = nullptr;  // nullptr: a read-only store without a file (empty)
     QString FFile;
     bool FReadOnly = false;
+    std::unordered_map<const char *, sqlite3_stmt *> FStatements;
+    // Commits of other connections: the WAL index where it can be read, else data_version.
+    std::unique_ptr<TWalIndexWatch> FWalIndex;
+    int64_t FDataVersion = -1;
+    uint64_t FGeneration = 0;
 };
 
 }  // namespace kv

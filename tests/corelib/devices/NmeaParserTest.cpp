@@ -172,9 +172,9 @@ TEST(NmeaBadInput, RejectedCountedAndStateUnchanged) {
         TNmeaResult expected;
     };
     const Case cases[] = {
-        {"longer than 82 characters",
-         Sentence("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,,,,,,,,,,,,,,,,,,,"
-                  ",,,,,,,,,,,,,,,,,"),
+        {"longer than 120 characters",
+         Sentence("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,," +
+                  std::string(60, ',')),
          TNmeaResult::TooLong},
         {"binary noise", std::string("$GPGGA,12\x01\xff") + "3519,4807.038,N*45",
          TNmeaResult::Noise},
@@ -185,10 +185,6 @@ TEST(NmeaBadInput, RejectedCountedAndStateUnchanged) {
          TNmeaResult::ChecksumError},
         {"fields missing", Sentence("GPGGA,123519,4807.038,N"), TNmeaResult::Truncated},
         {"letters in latitude", Sentence("GPGGA,123519,48O7.038,N,01131.000,E,1,08,0.9,545.4,M,,M,,"),
-         TNmeaResult::BadField},
-        {"letters in satellites", Sentence("GPGGA,123519,4807.038,N,01131.000,E,1,x8,0.9,545.4,M,,M,,"),
-         TNmeaResult::BadField},
-        {"exponent in HDOP", Sentence("GPGGA,123519,4807.038,N,01131.000,E,1,08,9e1,545.4,M,,M,,"),
          TNmeaResult::BadField},
         {"latitude 95", Sentence("GPGGA,123519,9507.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
          TNmeaResult::OutOfRange},
@@ -202,10 +198,11 @@ TEST(NmeaBadInput, RejectedCountedAndStateUnchanged) {
          TNmeaResult::OutOfRange},
         {"RMC status Q", Sentence("GPRMC,123520,Q,4807.040,N,01131.002,E,022.4,084.4,230394,,"),
          TNmeaResult::BadField},
-        {"RMC month 13", Sentence("GPRMC,123520,A,4807.040,N,01131.002,E,022.4,084.4,231394,,"),
-         TNmeaResult::OutOfRange},
-        {"course 400", Sentence("GPRMC,123520,A,4807.040,N,01131.002,E,022.4,400.0,230394,,"),
-         TNmeaResult::OutOfRange},
+        {"RMC time letters", Sentence("GPRMC,12352O,A,4807.040,N,01131.002,E,022.4,084.4,230394,,"),
+         TNmeaResult::BadField},
+        {"GSA fix type letter", Sentence("GNGSA,A,X,01,02,03,,,,,,,,,,1.5,0.9,1.2"),
+         TNmeaResult::BadField},
+        {"ZDA month 13", Sentence("GPZDA,201530.00,04,13,2002,00,00"), TNmeaResult::OutOfRange},
         {"fix quality 12", Sentence("GPGGA,123519,4807.038,N,01131.000,E,12,08,0.9,545.4,M,,M,,"),
          TNmeaResult::OutOfRange},
         {"lower-case talker", Sentence("gpGGA,123519,4807.038,N,01131.000,E,1,08,0.9,5,M,,M,,"),
@@ -252,6 +249,44 @@ TEST(NmeaBadInput, StreamOfNoiseAndBrokenLinesLeavesOnlyTheGoodSentences) {
     EXPECT_NEAR(parser.State().LatRad * RadToDeg, 48.0 + 7.040 / 60.0, 1e-9);
 }
 
+// Receivers of several satellite systems exceed the 82 characters of the standard: such
+// sentences are decoded and counted up to a bound, and only longer ones are refused.
+TEST(NmeaBadInput, OverLongSentencesAreDecodedUpToTheBound) {
+    // A GGA padded in the altitude's decimals to `length` characters without CR LF.
+    const auto gga = [](size_t length) {
+        const std::string head = "GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4";
+        const std::string tail = ",M,46.9,M,,";
+        const size_t padding = length - Sentence(head + tail).size();
+        return Sentence(head + std::string(padding, '0') + tail);
+    };
+    struct Case {
+        const char *name;
+        size_t length;
+        TNmeaResult expected;
+        uint32_t overLong;
+    };
+    const Case cases[] = {
+        {"82 with CR LF", 80, TNmeaResult::Applied, 0},
+        {"one more", 81, TNmeaResult::Applied, 1},
+        {"multi-system GGA", 88, TNmeaResult::Applied, 1},
+        {"at the bound", 120, TNmeaResult::Applied, 1},
+        {"beyond the bound", 121, TNmeaResult::TooLong, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string line = gga(c.length);
+        ASSERT_EQ(line.size(), c.length);
+        TNmeaParser parser;
+        const std::string stream = line + "\r\n" + GoodRMC + "\r\n";
+        parser.Feed(stream.data(), stream.size());
+        EXPECT_EQ(parser.Stats().Count(c.expected), c.expected == TNmeaResult::Applied ? 2u : 1u);
+        EXPECT_EQ(parser.Stats().OverLong, c.overLong);
+        EXPECT_EQ(parser.Stats().Rejected(), NmeaRejected(c.expected) ? 1u : 0u);
+        EXPECT_EQ(parser.State().FixQuality, c.expected == TNmeaResult::Applied ? 1 : -1);
+        EXPECT_TRUE(parser.State().PositionValid) << "the next sentence is not lost";
+    }
+}
+
 namespace {
 
 struct TDecodeCase {
@@ -266,6 +301,7 @@ void RunDecodeCases(const std::vector<TDecodeCase> &cases) {
         TNmeaParser parser;
         for (const std::string &b : c.bodies)
             EXPECT_EQ(parser.ParseSentence(Sentence(b)), TNmeaResult::Applied) << b;
+        EXPECT_EQ(parser.Stats().OddFields, 0u);
         c.check(parser.State());
     }
 }
@@ -341,6 +377,154 @@ TEST(NmeaDecode, PositionSentences) {
          {"GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45",
           "GLGSV,1,1,03,65,10,100,30,66,20,200,,67,30,300,"},
          [](const kv::TNmeaNavState &s) { EXPECT_EQ(s.SatellitesInView, 11); }},
+    });
+}
+
+// A malformed optional field costs only itself: the rest of the sentence is applied and
+// the oddity counted. Extra fields of newer NMEA versions are no oddity.
+TEST(NmeaDecode, BadOptionalFieldIsLeftUnknownAndTheRestApplied) {
+    using State = kv::TNmeaNavState;
+    const auto fixKept = [](const State &s) {
+        EXPECT_TRUE(s.PositionValid);
+        EXPECT_NEAR(s.LatRad * RadToDeg, 48.0 + 7.040 / 60.0, 1e-9);
+    };
+    struct Case {
+        const char *name;
+        std::string body;
+        bool odd;
+        std::function<void(const State &)> check;
+    };
+    const Case cases[] = {
+        {"mode letter in RMC's E/W slot",
+         "GPRMC,123520,A,4807.040,N,01131.002,E,022.4,084.4,230394,003.1,A", true,
+         [&](const State &s) {
+             fixKept(s);
+             EXPECT_DOUBLE_EQ(s.SOGKn, 22.4);
+             EXPECT_DOUBLE_EQ(s.COGTrueDeg, 84.4);
+             EXPECT_DOUBLE_EQ(s.DateTimeUTC, TNmeaParser::DateFromYMD(1994, 3, 23) +
+                                                 (12 * 3600 + 35 * 60 + 20) / 86400.0);
+             EXPECT_TRUE(std::isnan(s.MagVariationDeg));
+         }},
+        {"mode letter after an empty variation",
+         "GPRMC,123520,A,4807.040,N,01131.002,E,022.4,084.4,230394,,D", true,
+         [&](const State &s) {
+             fixKept(s);
+             EXPECT_TRUE(std::isnan(s.MagVariationDeg));
+         }},
+        {"variation without its direction",
+         "GPRMC,123520,A,4807.040,N,01131.002,E,022.4,084.4,230394,003.1,,A", true,
+         [&](const State &s) {
+             fixKept(s);
+             EXPECT_TRUE(std::isnan(s.MagVariationDeg));
+         }},
+        {"RMC course 400", "GPRMC,123520,A,4807.040,N,01131.002,E,022.4,400.0,230394,,", true,
+         [&](const State &s) {
+             fixKept(s);
+             EXPECT_DOUBLE_EQ(s.SOGKn, 22.4);
+             EXPECT_TRUE(std::isnan(s.COGTrueDeg));
+         }},
+        {"RMC month 13", "GPRMC,123520,A,4807.040,N,01131.002,E,022.4,084.4,231394,,", true,
+         [&](const State &s) {
+             fixKept(s);
+             EXPECT_TRUE(std::isnan(s.DateTimeUTC));
+             EXPECT_DOUBLE_EQ(s.TimeOfDaySec, 12 * 3600 + 35 * 60 + 20);
+         }},
+        {"RMC unknown mode letter", "GPRMC,123520,A,4807.040,N,01131.002,E,022.4,084.4,230394,,,X",
+         true, fixKept},
+        {"RMC of NMEA 4.1 with navigational status",
+         "GNRMC,123520,A,4807.040,N,01131.002,E,022.4,084.4,230394,003.1,W,D,S", false,
+         [&](const State &s) {
+             fixKept(s);
+             EXPECT_DOUBLE_EQ(s.MagVariationDeg, -3.1);
+         }},
+        {"GGA letters in satellites", "GPGGA,123520,4807.040,N,01131.000,E,1,x8,0.9,545.4,M,,M,,",
+         true,
+         [&](const State &s) {
+             fixKept(s);
+             EXPECT_EQ(s.SatellitesInUse, -1);
+             EXPECT_DOUBLE_EQ(s.HDOP, 0.9);
+             EXPECT_DOUBLE_EQ(s.AltitudeM, 545.4);
+         }},
+        {"GGA exponent in HDOP", "GPGGA,123520,4807.040,N,01131.000,E,1,08,9e1,545.4,M,,M,,", true,
+         [&](const State &s) {
+             fixKept(s);
+             EXPECT_EQ(s.SatellitesInUse, 8);
+             EXPECT_TRUE(std::isnan(s.HDOP));
+         }},
+        {"GGA garbled altitude", "GPGGA,123520,4807.040,N,01131.000,E,1,08,0.9,5-45,M,,M,,", true,
+         [&](const State &s) {
+             fixKept(s);
+             EXPECT_TRUE(std::isnan(s.AltitudeM));
+         }},
+        {"GNS of NMEA 4.1 with navigational status",
+         "GNGNS,123520,4807.040,N,01131.000,E,AN,08,0.9,545.4,46.9,,,V", false, fixKept},
+        {"GLL unknown mode letter", "GPGLL,4807.040,N,01131.000,E,123520,A,X", true, fixKept},
+        {"GSA garbled satellite number", "GNGSA,A,3,01,X2,03,,,,,,,,,,1.5,0.9,1.2", true,
+         [](const State &s) {
+             EXPECT_EQ(s.SatellitesInUse, 2);
+             EXPECT_DOUBLE_EQ(s.HDOP, 0.9);
+         }},
+        {"GSA of NMEA 4.1 with system ID", "GNGSA,A,3,01,02,03,,,,,,,,,,1.5,0.9,1.2,1", false,
+         [](const State &s) { EXPECT_EQ(s.SatellitesInUse, 3); }},
+        {"GSV garbled elevation", "GPGSV,1,1,02,01,4O,083,46,02,17,308,41", true,
+         [](const State &s) { EXPECT_EQ(s.SatellitesInView, 2); }},
+        {"GSV of NMEA 4.1 with signal ID", "GPGSV,1,1,02,01,40,083,46,02,17,308,41,1", false,
+         [](const State &s) { EXPECT_EQ(s.SatellitesInView, 2); }},
+        {"VTG garbled magnetic course", "GPVTG,054.7,T,O34.4,M,005.5,N,010.2,K,A", true,
+         [](const State &s) {
+             EXPECT_DOUBLE_EQ(s.COGTrueDeg, 54.7);
+             EXPECT_TRUE(std::isnan(s.COGMagDeg));
+             EXPECT_DOUBLE_EQ(s.SOGKn, 5.5);
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TNmeaParser parser;
+        EXPECT_EQ(parser.ParseSentence(Sentence(c.body)), TNmeaResult::Applied);
+        EXPECT_EQ(parser.Stats().OddFields, c.odd ? 1u : 0u);
+        EXPECT_EQ(parser.Stats().Rejected(), 0u);
+        c.check(parser.State());
+    }
+}
+
+// What receivers send before a fix fills no value: zero DOPs and an all-zero date are
+// unknown, not 0.0 or the year 2000, and they are no oddity either.
+TEST(NmeaDecode, PlaceholdersBeforeAFixLeaveValuesUnknown) {
+    RunDecodeCases({
+        {"GSA with DOPs 00.0", {"GPGSA,A,1,,,,,,,,,,,,,00.0,00.0,00.0"},
+         [](const kv::TNmeaNavState &s) {
+             EXPECT_EQ(s.FixType, 1);
+             EXPECT_TRUE(std::isnan(s.PDOP));
+             EXPECT_TRUE(std::isnan(s.HDOP));
+             EXPECT_TRUE(std::isnan(s.VDOP));
+         }},
+        {"GSA with DOPs 0.0 after one with real values",
+         {"GNGSA,A,3,01,02,03,04,,,,,,,,,1.9,1.1,1.5", "GNGGA,120000,,,,,0,00,,,M,,M,,",
+          "GNGSA,A,1,,,,,,,,,,,,,0.0,0.0,0.0"},
+         [](const kv::TNmeaNavState &s) {
+             EXPECT_DOUBLE_EQ(s.PDOP, 1.9);
+             EXPECT_DOUBLE_EQ(s.HDOP, 1.1);
+             EXPECT_EQ(s.SatellitesInUse, 0);
+         }},
+        {"GGA of a receiver without fix",
+         {"GPGGA,000001.00,0000.0000,N,00000.0000,E,0,00,0.0,0.0,M,0.0,M,,"},
+         [](const kv::TNmeaNavState &s) {
+             EXPECT_FALSE(s.PositionValid);
+             EXPECT_TRUE(std::isnan(s.LatRad));
+             EXPECT_TRUE(std::isnan(s.HDOP));
+             EXPECT_TRUE(std::isnan(s.AltitudeM));
+         }},
+        {"RMC with date 000000", {"GPRMC,000001.00,V,0000.0000,N,00000.0000,E,0.0,0.0,000000,,,N"},
+         [](const kv::TNmeaNavState &s) {
+             EXPECT_FALSE(s.PositionValid);
+             EXPECT_TRUE(std::isnan(s.DateTimeUTC));
+             EXPECT_TRUE(std::isnan(s.SOGKn));
+         }},
+        {"ZDA with zero date", {"GPZDA,000001.00,00,00,0000,00,00"},
+         [](const kv::TNmeaNavState &s) {
+             EXPECT_TRUE(std::isnan(s.DateTimeUTC));
+             EXPECT_DOUBLE_EQ(s.TimeOfDaySec, 1.0);
+         }},
     });
 }
 

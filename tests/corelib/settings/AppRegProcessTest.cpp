@@ -145,6 +145,20 @@ TEST(AppRegChild, DISABLED_Role) {
         r->WriteDouble(1, R(u"Shared\\Deeper"), N(u"Real"), 2.75, err);
         ASSERT_EQ(err, 0);
         std::printf("done\n");
+    } else if (role == QLatin1String("change")) {
+        r->WriteInteger(1, R(u"Shared"), N(u"Counter"), 2, err);
+        ASSERT_EQ(err, 0);
+        r->WriteString(1, R(u"Shared"), N(u"Text"), R(SharedText), err);
+        ASSERT_EQ(err, 0);
+        r->DeleteValue(1, R(u"Shared"), N(u"Gone"), err);
+        ASSERT_EQ(err, 0);
+        r->WriteInteger(1, R(u"Shared"), N(u"Fresh"), 7, err);
+        ASSERT_EQ(err, 0);
+        std::printf("changed\n");
+        std::fflush(stdout);
+        // Keeps the file open until the parent has read: nothing is checkpointed or closed.
+        while (std::getchar() != EOF) {
+        }
     } else if (role == QLatin1String("race")) {
         for (int i = 0; i < 150; ++i) {
             const std::u16string name = u"Child" + QString::number(i).toStdU16String();
@@ -193,6 +207,37 @@ TEST_F(AppRegFile, TwoProcessesSeeEachOthersValues) {
     EXPECT_EQ(r->ReadInteger(1, R(u"shared"), N(u"fromchild"), err), 42);
     EXPECT_EQ(err, 0);
     EXPECT_EQ(r->ReadDoubleDef(1, R(u"Shared\\Deeper"), N(u"Real"), 0.0), 2.75);
+}
+
+// Values this process has read before are read anew the moment another process changed
+// them, while that process still has the file open.
+TEST_F(AppRegFile, ChangeByAnotherProcessIsReadAtOnce) {
+    IAppReg *r = GetAppReg();
+    int32_t err = -1;
+    r->WriteInteger(1, R(u"Shared"), N(u"Counter"), 1, err);
+    r->WriteString(1, R(u"Shared"), N(u"Text"), R(u"before"), err);
+    r->WriteBool(1, R(u"Shared"), N(u"Gone"), true, err);
+    ASSERT_EQ(err, 0);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(r->ReadIntegerDef(1, R(u"Shared"), N(u"Counter"), -1), 1);
+        EXPECT_EQ(ReadText(1, u"Shared", u"Text", err), QStringLiteral("before"));
+        EXPECT_TRUE(r->ReadBoolDef(1, R(u"Shared"), N(u"Gone"), false));
+        EXPECT_EQ(r->ReadIntegerDef(1, R(u"Shared"), N(u"Fresh"), -1), -1);
+    }
+    auto child = StartChild(QStringLiteral("change"));
+    QByteArray seen;
+    ASSERT_TRUE(WaitForLine(*child, "changed", seen)) << seen.constData();
+
+    EXPECT_EQ(r->ReadIntegerDef(1, R(u"Shared"), N(u"Counter"), -1), 2);
+    EXPECT_EQ(ReadText(1, u"Shared", u"Text", err), QString::fromStdU16String(SharedText));
+    EXPECT_EQ(err, 0);
+    r->ReadBool(1, R(u"Shared"), N(u"Gone"), err);
+    EXPECT_EQ(err, KvErr::NotFound);
+    EXPECT_EQ(r->ReadIntegerDef(1, R(u"Shared"), N(u"Fresh"), -1), 7);
+
+    child->closeWriteChannel();
+    ASSERT_TRUE(child->waitForFinished(10000));
+    EXPECT_EQ(child->exitCode(), 0) << child->readAllStandardOutput().constData();
 }
 
 TEST_F(AppRegFile, ConcurrentWritersLoseNothing) {

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
+#include <sqlite3.h>
+
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -495,6 +497,85 @@ TEST_F(AppReg, RootsAndKeyPaths) {
     r->WriteInteger(7, R(u"X"), N(u"Y"), 1, err);
     EXPECT_EQ(err, KvErr::InvalidArgument);
     EXPECT_EQ(r->GetDisplayName()->Length, 0);
+}
+
+// Values are read again and again, so whatever sits in front of the file must forget a
+// value the moment it changes: under either root, in any spelling of its name.
+TEST_F(AppReg, EveryChangeIsReadBackAtOnce) {
+    IAppReg *r = GetAppReg();
+    const std::u16string full = u"Software\\Korvane\\Marivo\\Ostrel\\Boat";
+    struct Case {
+        const char *name;
+        std::function<void(int32_t &)> change;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        {"rewritten", [&](int32_t &e) { r->WriteInteger(1, R(u"Boat"), N(u"Length"), 9, e); }, 9},
+        {"rewritten in another spelling",
+         [&](int32_t &e) { r->WriteInteger(1, R(u"BOAT"), N(u"length"), 9, e); }, 9},
+        {"rewritten through the user root",
+         [&](int32_t &e) { r->WriteInteger(AppRegRoot::CurrentUser, R(full), N(u"Length"), 9, e); },
+         9},
+        {"rewritten as text", [&](int32_t &e) { r->WriteString(1, R(u"Boat"), N(u"Length"), R(u"9"), e); },
+         -1},
+        {"value deleted", [&](int32_t &e) { r->DeleteValue(1, R(u"Boat"), N(u"Length"), e); }, -1},
+        {"key deleted", [&](int32_t &e) { r->DeleteKey(1, R(u"Boat"), e); }, -1},
+        {"key cleared", [&](int32_t &e) { r->ClearKey(1, R(u"Boat"), e); }, -1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        int32_t err = -1;
+        r->WriteInteger(1, R(u"Boat"), N(u"Length"), 12, err);
+        ASSERT_EQ(err, 0);
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(r->ReadIntegerDef(1, R(u"Boat"), N(u"Length"), -1), 12);
+            EXPECT_EQ(r->ReadIntegerDef(AppRegRoot::CurrentUser, R(full), N(u"LENGTH"), -1), 12);
+        }
+        c.change(err);
+        ASSERT_EQ(err, 0);
+        EXPECT_EQ(r->ReadIntegerDef(1, R(u"Boat"), N(u"Length"), -1), c.expected);
+        EXPECT_EQ(r->ReadIntegerDef(AppRegRoot::CurrentUser, R(full), N(u"LENGTH"), -1), c.expected);
+        r->DeleteKey(1, R(u"Boat"), err);
+    }
+}
+
+TEST_F(AppReg, FailedChangeLeavesTheOldValuesReadable) {
+    IAppReg *r = GetAppReg();
+    int32_t err = -1;
+    r->WriteInteger(1, R(u"Boat"), N(u"Length"), 12, err);
+    ASSERT_EQ(err, 0);
+    // Another program makes every change of a value fail inside the transaction, after the
+    // keys of the path were made, as a full disk would at the commit.
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(UserFile().toUtf8().constData(), &db), SQLITE_OK);
+    const char *refuse =
+        "CREATE TRIGGER RefuseInsert BEFORE INSERT ON RegValue BEGIN SELECT RAISE(ABORT, 'no'); END;"
+        "CREATE TRIGGER RefuseUpdate BEFORE UPDATE ON RegValue BEGIN SELECT RAISE(ABORT, 'no'); END;"
+        "CREATE TRIGGER RefuseDelete BEFORE DELETE ON RegValue BEGIN SELECT RAISE(ABORT, 'no'); END;";
+    ASSERT_EQ(sqlite3_exec(db, refuse, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+
+    struct Case {
+        const char *name;
+        std::function<void(int32_t &)> change;
+    };
+    const Case cases[] = {
+        {"rewrite", [&](int32_t &e) { r->WriteInteger(1, R(u"Boat"), N(u"Length"), 9, e); }},
+        {"rewrite as text", [&](int32_t &e) { r->WriteString(1, R(u"Boat"), N(u"Length"), R(u"9"), e); }},
+        {"new value in a new key",
+         [&](int32_t &e) { r->WriteInteger(1, R(u"Boat\\Engine"), N(u"Power"), 30, e); }},
+        {"deletion", [&](int32_t &e) { r->DeleteValue(1, R(u"Boat"), N(u"Length"), e); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(r->ReadIntegerDef(1, R(u"Boat"), N(u"Length"), -1), 12);
+        EXPECT_EQ(r->ReadIntegerDef(1, R(u"Boat\\Engine"), N(u"Power"), -1), -1);
+        c.change(err);
+        EXPECT_NE(err, 0);
+        EXPECT_EQ(r->ReadIntegerDef(1, R(u"Boat"), N(u"Length"), -1), 12);
+        EXPECT_EQ(r->ReadIntegerDef(1, R(u"Boat\\Engine"), N(u"Power"), -1), -1);
+        EXPECT_FALSE(r->KeyExists(1, R(u"Boat\\Engine"))) << "the keys made on the way are gone";
+    }
 }
 
 TEST_F(AppReg, InstallationRootIsReadOnlyAndReadFromItsOwnFile) {
