@@ -380,23 +380,26 @@ GDALDataset *OpenS57Cell(const QString &file, const QStringList &options, bool &
 
 TS57Extent S57PrimitiveExtent(GDALDataset &ds) {
     TS57Extent e;
-    e.SouthDeg = std::numeric_limits<double>::infinity();
-    e.NorthDeg = -e.SouthDeg;
-    for (OGRLayer *layer : ds.GetLayers()) {
-        if (!IsS57PrimitiveLayer(layer->GetName())) continue;
-        layer->ResetReading();
-        for (const auto &f : *layer) {
-            const OGRGeometry *g = f->GetGeometryRef();
-            if (!g) continue;
-            ForEachVertex(*g, [&](double x, double y) {
-                if (!std::isfinite(y)) return;
-                e.Lon.Add(x);
-                e.SouthDeg = std::min(e.SouthDeg, y);
-                e.NorthDeg = std::max(e.NorthDeg, y);
-            });
+    // The driver keeps the extent of the whole cell; only a cell more than half the world
+    // wide can lie across 180°, and only then are its coordinates looked at one by one.
+    OGREnvelope env;
+    for (OGRLayer *layer : ds.GetLayers())
+        if (layer->GetGeomType() != wkbNone && layer->GetExtent(&env, TRUE) == OGRERR_NONE) break;
+    if (!env.IsInit()) return e;
+    e.Valid = true;
+    e.SouthDeg = env.MinY;
+    e.NorthDeg = env.MaxY;
+    e.Lon.Add(env.MinX);
+    e.Lon.Add(env.MaxX);
+    if (env.MaxX - env.MinX > 180.0) {
+        e.Lon = TLonSpan();
+        for (OGRLayer *layer : ds.GetLayers()) {
+            if (!IsS57PrimitiveLayer(layer->GetName())) continue;
+            layer->ResetReading();
+            for (const auto &f : *layer)
+                if (const OGRGeometry *g = f->GetGeometryRef()) e.Lon.Add(*g);
         }
     }
-    e.Valid = !e.Lon.Empty() && e.SouthDeg <= e.NorthDeg;
     e.Lon.Finish();
     return e;
 }

@@ -61,8 +61,8 @@ private:
     bool FCrosses = false;
 };
 
-// The extent of a cell opened through GDAL's S-57 driver with RETURN_PRIMITIVES=ON, from its
-// vector primitives (every coordinate the cell holds). Finished; Valid False when it has none.
+// The extent of a cell opened through GDAL's S-57 driver with RETURN_PRIMITIVES=ON: every
+// coordinate the cell holds. Lon is finished; Valid False when the cell has none.
 struct TS57Extent {
     bool Valid = false;
     double SouthDeg = 0, NorthDeg = 0;
