@@ -16,7 +16,7 @@ namespace kv::charts {
 
 namespace {
 
-// 2: S-57 bounds across the 180° meridian, failed update records.
+// 2: S-57 bounds across the 180° meridian, updates that could not be applied.
 constexpr int CacheFormat = 2;
 const QUuid ChartNamespace(0x6d1c7a52, 0x3b0e, 0x4f5a, 0x9a, 0x41, 0x2c, 0x86, 0x0b, 0x55, 0xe3, 0x17);
 

@@ -233,28 +233,26 @@ TChartBounds BoundsFromJson(const QJsonObject &o) {
             o.value(QStringLiteral("w")).toDouble(), o.value(QStringLiteral("e")).toDouble()};
 }
 
-// Calls visit(x, y) for every vertex of the geometry, in degrees.
-template <class F> void ForEachVertex(const OGRGeometry &g, const F &visit) {
+// Calls visit(lon) for every vertex of the geometry, in degrees.
+template <class F> void ForEachLongitude(const OGRGeometry &g, const F &visit) {
     switch (wkbFlatten(g.getGeometryType())) {
-    case wkbPoint: {
-        const OGRPoint *p = g.toPoint();
-        if (!p->IsEmpty()) visit(p->getX(), p->getY());
+    case wkbPoint:
+        if (!g.IsEmpty()) visit(g.toPoint()->getX());
         break;
-    }
     case wkbLineString:
     case wkbLinearRing: {
         const OGRSimpleCurve *c = g.toSimpleCurve();
-        for (int i = 0; i < c->getNumPoints(); ++i) visit(c->getX(i), c->getY(i));
+        for (int i = 0; i < c->getNumPoints(); ++i) visit(c->getX(i));
         break;
     }
     case wkbPolygon:
-        for (const OGRLinearRing *ring : *g.toPolygon()) ForEachVertex(*ring, visit);
+        for (const OGRLinearRing *ring : *g.toPolygon()) ForEachLongitude(*ring, visit);
         break;
     case wkbMultiPoint:
     case wkbMultiLineString:
     case wkbMultiPolygon:
     case wkbGeometryCollection:
-        for (const OGRGeometry *part : *g.toGeometryCollection()) ForEachVertex(*part, visit);
+        for (const OGRGeometry *part : *g.toGeometryCollection()) ForEachLongitude(*part, visit);
         break;
     default:
         break;
@@ -296,6 +294,7 @@ QString RefusedUpdatesReason(const QByteArray &path) {
                 !line.contains(QStringLiteral("Applying")))
                 reason = line.section(QStringLiteral(": "), 1);
         if (reason.isEmpty()) reason = errors.FirstFailure();
+        if (reason.isEmpty()) reason = QStringLiteral("GDAL refused them");
     }
     CPLSetThreadLocalConfigOption("CPL_DEBUG", before.isEmpty() ? nullptr : before.constData());
     return reason;
@@ -323,7 +322,7 @@ void TLonSpan::Add(double lonDeg) {
 }
 
 void TLonSpan::Add(const OGRGeometry &g) {
-    ForEachVertex(g, [this](double x, double) { Add(x); });
+    ForEachLongitude(g, [this](double lon) { Add(lon); });
 }
 
 bool TLonSpan::CrossesDateline() const {
@@ -378,7 +377,7 @@ GDALDataset *OpenS57Cell(const QString &file, const QStringList &options, bool &
     return ds;
 }
 
-TS57Extent S57PrimitiveExtent(GDALDataset &ds) {
+TS57Extent S57CellExtent(GDALDataset &ds) {
     TS57Extent e;
     // The driver keeps the extent of the whole cell; only a cell more than half the world
     // wide can lie across 180°, and only then are its coordinates looked at one by one.
@@ -564,7 +563,7 @@ TS57Header ReadS57Header(const QString &file) {
     if (h.IENC && h.CellName.size() > 2 && h.CellName[2].isDigit())
         h.Purpose = h.CellName[2].digitValue();
     // Coverage: every coordinate the cell holds, taken across 180° where the cell lies so.
-    const TS57Extent extent = S57PrimitiveExtent(*ds);
+    const TS57Extent extent = S57CellExtent(*ds);
     if (errors.Failed()) {
         h.Message = QStringLiteral("The cell is damaged: %1").arg(errors.FirstFailure());
         return h;

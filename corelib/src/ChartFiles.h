@@ -69,7 +69,7 @@ struct TS57Extent {
     TLonSpan Lon;
     TChartBounds Bounds() const;
 };
-TS57Extent S57PrimitiveExtent(GDALDataset &ds);
+TS57Extent S57CellExtent(GDALDataset &ds);
 // The layers RETURN_PRIMITIVES adds, which hold no chart features.
 bool IsS57PrimitiveLayer(const char *name);
 

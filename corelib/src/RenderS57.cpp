@@ -4,7 +4,6 @@
 
 #include "KvLibNav6/KvUnits.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <cstring>
@@ -223,8 +222,8 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
             if (i >= 0) cell->Scale = f->GetFieldAsInteger(i);
         }
     }
-    // The primitives tell whether the cell lies across 180° before any feature is built.
-    const kv::charts::TLonSpan lon = kv::charts::S57PrimitiveExtent(*ds).Lon;
+    // Whether the cell lies across 180° is known before any feature is built.
+    const kv::charts::TLonSpan lon = kv::charts::S57CellExtent(*ds).Lon;
     for (OGRLayer *layer : ds->GetLayers()) {
         const QByteArray cls(layer->GetName());
         if (cls == "DSID" || (cls.startsWith("M_") && cls != "M_COVR") || cls.startsWith("C_") ||

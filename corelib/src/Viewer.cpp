@@ -42,11 +42,9 @@ QRectF BoundsToMercator(const kv::charts::TChartBounds &b) {
 bool Meets(const QRectF &box, const QRectF &area) { return !WorldShiftsMeeting(box, area).Empty(); }
 QRectF PointArea(const QPointF &m) { return QRectF(m, QSizeF(0, 0)); }
 
-// The view that shows the copy of a chart shifted by offset where the chart itself would be.
-TViewState ViewOfCopy(const TViewState &view, double offset) {
-    TViewState v = view;
-    v.Center.rx() -= offset;
-    return v;
+// The copy of a chart shifted by offset shows where the chart itself would in this view.
+void LookAtCopy(TViewState &copy, const TViewState &view, double offset) {
+    copy.Center = view.Center - QPointF(offset, 0);
 }
 
 }  // namespace
@@ -580,15 +578,16 @@ void TChartViewerCore::RenderCharts(QImage &image, const TViewState &view, const
     }
     QPainter painter(&image);
     painter.setClipRect(clip);
+    TViewState copy = view;
     TS57DrawParams sp = S57Params(view);
+    sp.View = &copy;
     for (auto *c : FCells) {
         if (!CellShown(c)) continue;
         const TWorldShifts shifts = WorldShiftsMeeting(CellBox(c), box);
         auto it = FLoaded.find(c->Header().FileName);
         if (shifts.Empty() || it == FLoaded.end() || !it->second) continue;
         for (int k = shifts.First; k <= shifts.Last; ++k) {
-            const TViewState copy = ViewOfCopy(view, shifts.Offset(k));
-            sp.View = &copy;
+            LookAtCopy(copy, view, shifts.Offset(k));
             DrawS57Cell(painter, *it->second, sp);
         }
     }
@@ -676,7 +675,9 @@ void TChartViewerCore::Repaint() {
 
 TS57Object *TChartViewerCore::PickS57(const QPointF &pixel) {
     ClearS57Pick();
+    TViewState copy = FView;
     TS57DrawParams p = S57Params(FView);
+    p.View = &copy;
     std::vector<charts::TChart *> cells = ShownCells();
     std::reverse(cells.begin(), cells.end());
     charts::TChart *hitChart = nullptr;
@@ -689,8 +690,7 @@ TS57Object *TChartViewerCore::PickS57(const QPointF &pixel) {
         const TWorldShifts shifts = WorldShiftsMeeting(CellBox(c), viewBox);
         int i = -1;
         for (int k = shifts.First; k <= shifts.Last && i < 0; ++k) {
-            const TViewState copy = ViewOfCopy(FView, shifts.Offset(k));
-            p.View = &copy;
+            LookAtCopy(copy, FView, shifts.Offset(k));
             i = HitTestS57(*it->second, p, pixel);
         }
         if (i < 0) continue;
