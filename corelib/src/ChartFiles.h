@@ -45,12 +45,12 @@ public:
     void Add(double lonDeg);
     // Every vertex of the geometry.
     void Add(const OGRGeometry &g);
-    bool Empty() const { return FEastMin > FEastMax && FWestMin > FWestMax; }
     bool CrossesDateline() const;
     // The longitude as the cell is kept: western ones plus 360° for a cell across 180°.
     double Unwrap(double lonDeg) const { return FCrosses && lonDeg < 0 ? lonDeg + 360.0 : lonDeg; }
     // Fixes the answer of Unwrap once every longitude is in.
     void Finish() { FCrosses = CrossesDateline(); }
+    // The cell's ends once finished; East beyond 180 for a cell across 180°.
     double WestDeg() const;
     double EastDeg() const;
 

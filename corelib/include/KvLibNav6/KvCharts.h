@@ -204,7 +204,9 @@ public:
     // Unregisters the set; its files stay where they are.
     virtual void RemoveChartSet(IMRCChartSetRecord *rec) = 0;                        // slot —
     // Charts, cells, manifests and folders the last scans skipped (unreadable, damaged,
-    // uncalibrated, empty), each with its file or folder and the reason.
+    // uncalibrated, empty, cancelled by an update), updates that could not be applied,
+    // charts a viewer could not load or draw, and the manager's own files it could not
+    // save (listed until saved), each with its file or folder and the reason.
     virtual int32_t GetProblemCount() = 0;                                           // slot —
     // False (texts emptied) for an index out of range.
     virtual bool GetProblem(int32_t i, IStrW *file, IStrW *message) = 0;             // slot —
