@@ -4,8 +4,6 @@
 #include "ChartTestRig.h"
 #include "S57TestCells.h"
 
-#include "KvLibNav6/KvErrorCodes.h"
-
 #include <QFile>
 #include <gtest/gtest.h>
 #include <ogrsf_frmts.h>
@@ -45,7 +43,7 @@ void WriteDatelineCell(const QString &file) {
     ASSERT_TRUE(w.Finish(problem)) << problem.toStdString();
 }
 
-// A square of land, named after its cell.
+// A square of land.
 void WriteLandCell(const QString &file, double west, double south, double side) {
     TCellWriter w(file);
     w.Area("LNDARE", Box(west, south, west + side, south + side));
