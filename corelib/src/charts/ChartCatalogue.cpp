@@ -16,7 +16,8 @@ namespace kv::charts {
 
 namespace {
 
-constexpr int CacheFormat = 1;
+// 2: S-57 bounds across the 180° meridian, updates that could not be applied.
+constexpr int CacheFormat = 2;
 const QUuid ChartNamespace(0x6d1c7a52, 0x3b0e, 0x4f5a, 0x9a, 0x41, 0x2c, 0x86, 0x0b, 0x55, 0xe3, 0x17);
 
 bool IsRasterFile(const QString &name) {
@@ -102,12 +103,8 @@ bool WriteManifest(const TManifest &m, QString &error) {
         {QStringLiteral("ownInstallation"), m.OwnInstallation},
         {QStringLiteral("charts"), charts},
         {QStringLiteral("dataFiles"), data}};
-    QSaveFile f(QDir(m.Folder).filePath(QLatin1String(ManifestFileName)));
-    if (!f.open(QIODevice::WriteOnly) || f.write(QJsonDocument(o).toJson()) < 0 || !f.commit()) {
-        error = f.errorString();
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(QDir(m.Folder).filePath(QLatin1String(ManifestFileName)),
+                               QJsonDocument(o).toJson(), error);
 }
 
 TIENCIdentity ReadIENCIdentity(const QString &folder) {
@@ -247,6 +244,7 @@ TScanResult ScanCharts(const TScanInput &in, const std::function<void(int, int)>
             r.Cells.push_back(h);
         else
             r.Problems.push_back({cell, h.Message});
+        if (h.Ok && !h.UpdateProblem.isEmpty()) r.Problems.push_back({cell, h.UpdateProblem});
         if (progress) progress(++done, total);
     }
     return r;
@@ -271,19 +269,29 @@ bool ReadCatalogueCache(const QString &file, QHash<QString, TRasterHeader> &rast
 }
 
 bool WriteCatalogueCache(const QString &file, const QHash<QString, TRasterHeader> &raster,
-                         const QHash<QString, TS57Header> &s57) {
-    if (file.isEmpty()) return false;
+                         const QHash<QString, TS57Header> &s57, QString &error) {
     QJsonArray r, s;
     for (const auto &h : raster) r << h.ToJson();
     for (const auto &h : s57) s << h.ToJson();
-    QDir().mkpath(QFileInfo(file).absolutePath());
+    return WriteFileAtomically(file,
+                               QJsonDocument(QJsonObject{{QStringLiteral("format"), CacheFormat},
+                                                         {QStringLiteral("raster"), r},
+                                                         {QStringLiteral("s57"), s}})
+                                   .toJson(QJsonDocument::Compact),
+                               error);
+}
+
+bool WriteFileAtomically(const QString &file, const QByteArray &data, QString &error) {
+    if (!QDir().mkpath(QFileInfo(file).absolutePath())) {
+        error = QStringLiteral("The folder %1 cannot be made.").arg(QFileInfo(file).absolutePath());
+        return false;
+    }
     QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(QJsonDocument(QJsonObject{{QStringLiteral("format"), CacheFormat},
-                                      {QStringLiteral("raster"), r},
-                                      {QStringLiteral("s57"), s}})
-                .toJson(QJsonDocument::Compact));
-    return f.commit();
+    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit()) {
+        error = f.errorString();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace kv::charts

@@ -89,8 +89,11 @@ TScanResult ScanCharts(const TScanInput &in, const std::function<void(int, int)>
 
 bool ReadCatalogueCache(const QString &file, QHash<QString, TRasterHeader> &raster,
                         QHash<QString, TS57Header> &s57);
+// False with the reason in error when the file cannot be written.
 bool WriteCatalogueCache(const QString &file, const QHash<QString, TRasterHeader> &raster,
-                         const QHash<QString, TS57Header> &s57);
+                         const QHash<QString, TS57Header> &s57, QString &error);
+// Writes the whole file or leaves the old one; makes the folder. False with the reason.
+bool WriteFileAtomically(const QString &file, const QByteArray &data, QString &error);
 
 // Identity of a chart when its manifest gives none: stable across restarts and moves of
 // the charts folder.

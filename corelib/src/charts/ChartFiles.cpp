@@ -16,6 +16,7 @@
 #include <ogrsf_frmts.h>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <mutex>
 
@@ -27,7 +28,7 @@ std::atomic<int> GOpenCount{0};
 constexpr double RadPerDeg = M_PI / 180.0;
 
 // Collects GDAL's messages of one read on this thread instead of printing them; the first
-// failure becomes the chart's message.
+// failure becomes the chart's message, the warnings are kept for whoever asks.
 class TGdalErrorScope {
 public:
     TGdalErrorScope() { CPLPushErrorHandlerEx(&TGdalErrorScope::Handler, this); }
@@ -36,14 +37,22 @@ public:
     TGdalErrorScope &operator=(const TGdalErrorScope &) = delete;
     bool Failed() const { return !FFirstFailure.isEmpty(); }
     const QString &FirstFailure() const { return FFirstFailure; }
+    const QStringList &Warnings() const { return FWarnings; }
+    // Only while CPL_DEBUG is set for the thread.
+    const QStringList &DebugLines() const { return FDebug; }
 
 private:
     static void CPL_STDCALL Handler(CPLErr cls, CPLErrorNum, const char *msg) {
         auto *self = static_cast<TGdalErrorScope *>(CPLGetErrorHandlerUserData());
-        if (self && cls >= CE_Failure && self->FFirstFailure.isEmpty())
-            self->FFirstFailure = QString::fromUtf8(msg ? msg : "");
+        if (!self) return;
+        const QString text = QString::fromUtf8(msg ? msg : "").simplified();
+        if (cls >= CE_Failure && self->FFirstFailure.isEmpty()) self->FFirstFailure = text;
+        // A damaged update can warn once per record: a bound keeps the list small.
+        if (cls == CE_Warning && self->FWarnings.size() < 10000) self->FWarnings << text;
+        if (cls == CE_Debug && self->FDebug.size() < 10000) self->FDebug << text;
     }
     QString FFirstFailure;
+    QStringList FWarnings, FDebug;
 };
 
 struct TDatasetCloser {
@@ -224,7 +233,175 @@ TChartBounds BoundsFromJson(const QJsonObject &o) {
             o.value(QStringLiteral("w")).toDouble(), o.value(QStringLiteral("e")).toDouble()};
 }
 
+// Calls visit(lon) for every vertex of the geometry, in degrees.
+template <class F> void ForEachLongitude(const OGRGeometry &g, const F &visit) {
+    switch (wkbFlatten(g.getGeometryType())) {
+    case wkbPoint:
+        if (!g.IsEmpty()) visit(g.toPoint()->getX());
+        break;
+    case wkbLineString:
+    case wkbLinearRing: {
+        const OGRSimpleCurve *c = g.toSimpleCurve();
+        for (int i = 0; i < c->getNumPoints(); ++i) visit(c->getX(i));
+        break;
+    }
+    case wkbPolygon:
+        for (const OGRLinearRing *ring : *g.toPolygon()) ForEachLongitude(*ring, visit);
+        break;
+    case wkbMultiPoint:
+    case wkbMultiLineString:
+    case wkbMultiPolygon:
+    case wkbGeometryCollection:
+        for (const OGRGeometry *part : *g.toGeometryCollection()) ForEachLongitude(*part, visit);
+        break;
+    default:
+        break;
+    }
+}
+
+GDALDataset *OpenS57(const QByteArray &path, QStringList options, bool applyUpdates) {
+    options << (applyUpdates ? QStringLiteral("UPDATES=APPLY") : QStringLiteral("UPDATES=IGNORE"));
+    std::vector<QByteArray> texts;
+    for (const QString &o : options) texts.push_back(o.toLatin1());
+    std::vector<const char *> list;
+    for (const QByteArray &t : texts) list.push_back(t.constData());
+    list.push_back(nullptr);
+    const char *const drivers[] = {"S57", nullptr};
+    return GDALDataset::FromHandle(GDALOpenEx(path.constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY,
+                                              drivers, list.data(), nullptr));
+}
+
+const QStringList HeaderOptions{QStringLiteral("RETURN_PRIMITIVES=ON")};
+
+// Update-record warnings: those GDAL gives with the updates applied and not without them.
+QStringList UpdateWarnings(const QByteArray &path, QStringList applied) {
+    TGdalErrorScope errors;
+    TDatasetPtr ds(OpenS57(path, HeaderOptions, false));
+    for (const QString &w : errors.Warnings()) applied.removeOne(w);
+    return applied;
+}
+
+// Why GDAL refused the update files: it says so only in its debug output.
+QString RefusedUpdatesReason(const QByteArray &path) {
+    const QByteArray before = CPLGetThreadLocalConfigOption("CPL_DEBUG", "");
+    CPLSetThreadLocalConfigOption("CPL_DEBUG", "S57");
+    QString reason;
+    {
+        TGdalErrorScope errors;
+        TDatasetPtr ds(OpenS57(path, HeaderOptions, true));
+        for (const QString &line : errors.DebugLines())
+            if (line.contains(QStringLiteral("update"), Qt::CaseInsensitive) &&
+                !line.contains(QStringLiteral("Applying")))
+                reason = line.section(QStringLiteral(": "), 1);
+        if (reason.isEmpty()) reason = errors.FirstFailure();
+        if (reason.isEmpty()) reason = QStringLiteral("GDAL refused them");
+    }
+    CPLSetThreadLocalConfigOption("CPL_DEBUG", before.isEmpty() ? nullptr : before.constData());
+    return reason;
+}
+
+QString SkippedRecordsMessage(const QStringList &skipped) {
+    const QString count = skipped.size() == 1
+                              ? QStringLiteral("1 update record could not be applied")
+                              : QStringLiteral("%1 update records could not be applied").arg(skipped.size());
+    return QStringLiteral("%1; the cell is shown without them: %2")
+        .arg(count, skipped.mid(0, 3).join(QStringLiteral("; ")));
+}
+
 }  // namespace
+
+void TLonSpan::Add(double lonDeg) {
+    if (!std::isfinite(lonDeg)) return;
+    if (lonDeg >= 0) {
+        FEastMin = std::min(FEastMin, lonDeg);
+        FEastMax = std::max(FEastMax, lonDeg);
+    } else {
+        FWestMin = std::min(FWestMin, lonDeg);
+        FWestMax = std::max(FWestMax, lonDeg);
+    }
+}
+
+void TLonSpan::Add(const OGRGeometry &g) {
+    ForEachLongitude(g, [this](double lon) { Add(lon); });
+}
+
+bool TLonSpan::CrossesDateline() const {
+    if (FEastMin > FEastMax || FWestMin > FWestMax) return false;  // one side only
+    const double plain = FEastMax - FWestMin;
+    const double across = FWestMax + 360.0 - FEastMin;
+    return across < plain;
+}
+
+double TLonSpan::WestDeg() const {
+    if (FCrosses || FWestMin > FWestMax) return FEastMin;
+    return FWestMin;
+}
+
+double TLonSpan::EastDeg() const {
+    if (FCrosses) return FWestMax + 360.0;
+    return FEastMax >= FEastMin ? FEastMax : FWestMax;
+}
+
+TChartBounds TS57Extent::Bounds() const {
+    if (!Valid) return {};
+    return {true, SouthDeg * RadPerDeg, NorthDeg * RadPerDeg, Lon.WestDeg() * RadPerDeg,
+            Lon.EastDeg() * RadPerDeg};
+}
+
+bool IsS57PrimitiveLayer(const char *name) {
+    for (const char *p : {"IsolatedNode", "ConnectedNode", "Edge", "Face"})
+        if (std::strcmp(name, p) == 0) return true;
+    return false;
+}
+
+GDALDataset *OpenS57Cell(const QString &file, const QStringList &options, bool &updatesLeftOut) {
+    const QByteArray path = QFile::encodeName(file);
+    updatesLeftOut = false;
+    GDALDataset *ds = nullptr;
+    QString failure;
+    QStringList warnings;
+    {
+        // GDAL's messages of this read reach the caller only if the read is the one kept.
+        TGdalErrorScope applying;
+        ds = OpenS57(path, options, true);
+        failure = applying.FirstFailure();
+        warnings = applying.Warnings();
+    }
+    if (!ds && !S57UpdateFiles(file).isEmpty()) {
+        ds = OpenS57(path, options, false);
+        updatesLeftOut = ds != nullptr;
+        if (ds) return ds;
+    }
+    for (const QString &w : warnings) CPLError(CE_Warning, CPLE_AppDefined, "%s", w.toUtf8().constData());
+    if (!failure.isEmpty()) CPLError(CE_Failure, CPLE_AppDefined, "%s", failure.toUtf8().constData());
+    return ds;
+}
+
+TS57Extent S57CellExtent(GDALDataset &ds) {
+    TS57Extent e;
+    // The driver keeps the extent of the whole cell; only a cell more than half the world
+    // wide can lie across 180°, and only then are its coordinates looked at one by one.
+    OGREnvelope env;
+    for (OGRLayer *layer : ds.GetLayers())
+        if (layer->GetGeomType() != wkbNone && layer->GetExtent(&env, TRUE) == OGRERR_NONE) break;
+    if (!env.IsInit()) return e;
+    e.Valid = true;
+    e.SouthDeg = env.MinY;
+    e.NorthDeg = env.MaxY;
+    e.Lon.Add(env.MinX);
+    e.Lon.Add(env.MaxX);
+    if (env.MaxX - env.MinX > 180.0) {
+        e.Lon = TLonSpan();
+        for (OGRLayer *layer : ds.GetLayers()) {
+            if (!IsS57PrimitiveLayer(layer->GetName())) continue;
+            layer->ResetReading();
+            for (const auto &f : *layer)
+                if (const OGRGeometry *g = f->GetGeometryRef()) e.Lon.Add(*g);
+        }
+    }
+    e.Lon.Finish();
+    return e;
+}
 
 void EnsureGdal() {
     static std::once_flag once;
@@ -313,18 +490,27 @@ TS57Header ReadS57Header(const QString &file) {
     EnsureGdal();
     TS57Header h;
     h.FileName = file;
-    h.Signature = FileSignature(file, S57UpdateFiles(file));
+    const QStringList updates = S57UpdateFiles(file);
+    h.Signature = FileSignature(file, updates);
     TGdalErrorScope errors;
-    const QByteArray path = QFile::encodeName(file);
-    const char *const drivers[] = {"S57", nullptr};
-    const char *const options[] = {"UPDATES=APPLY", "RETURN_PRIMITIVES=OFF", nullptr};
+    bool updatesLeftOut = false;
     ++GOpenCount;
-    TDatasetPtr ds(GDALDataset::FromHandle(GDALOpenEx(
-        path.constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY, drivers, options, nullptr)));
+    TDatasetPtr ds(OpenS57Cell(file, HeaderOptions, updatesLeftOut));
     if (!ds) {
         h.Message = errors.Failed() ? errors.FirstFailure()
                                     : QStringLiteral("Not an S-57 cell GDAL can read.");
         return h;
+    }
+    const QByteArray path = QFile::encodeName(file);
+    if (updatesLeftOut) {
+        h.UpdateProblem = QStringLiteral("The update files could not be applied (%1); the cell is "
+                                         "shown without them.")
+                              .arg(RefusedUpdatesReason(path));
+    } else if (!updates.isEmpty() && !errors.Warnings().isEmpty()) {
+        // GDAL applies the update files while it opens the cell and passes over a record it
+        // cannot apply with a warning.
+        const QStringList skipped = UpdateWarnings(path, errors.Warnings());
+        if (!skipped.isEmpty()) h.UpdateProblem = SkippedRecordsMessage(skipped);
     }
     OGRLayer *dsid = ds->GetLayerByName("DSID");
     std::unique_ptr<OGRFeature> f(dsid ? dsid->GetNextFeature() : nullptr);
@@ -357,6 +543,16 @@ TS57Header ReadS57Header(const QString &file) {
     h.VerticalDatum = number("DSPM_VDAT");
     h.SoundingDatum = number("DSPM_SDAT");
     h.HorizontalDatum = number("DSPM_HDAT");
+    // The producer withdraws a cell with an update whose edition is 0; GDAL leaves the
+    // cancelled cell's features in place, so the edition is all that tells.
+    if (h.Edition.trimmed() == u"0") {
+        h.Message = updates.isEmpty()
+                        ? QStringLiteral("The cell is cancelled (edition 0) and is not shown.")
+                        : QStringLiteral("The cell was cancelled by its update %1 (edition 0) "
+                                         "and is no longer shown.")
+                              .arg(QFileInfo(updates.last()).fileName());
+        return h;
+    }
     const QString spec = h.ProductSpecText;
     h.BENC = spec.contains(QStringLiteral("bENC"), Qt::CaseSensitive) ||
              spec.contains(QStringLiteral("bathymetric"), Qt::CaseInsensitive);
@@ -366,26 +562,13 @@ TS57Header ReadS57Header(const QString &file) {
     // the third character of the cell name, beyond what INTU can hold.
     if (h.IENC && h.CellName.size() > 2 && h.CellName[2].isDigit())
         h.Purpose = h.CellName[2].digitValue();
-    // Coverage: the M_COVR areas when present, else every feature layer together.
-    OGREnvelope env;
-    bool have = false;
-    if (OGRLayer *covr = ds->GetLayerByName("M_COVR"); covr && covr->GetExtent(&env, TRUE) == OGRERR_NONE)
-        have = true;
-    for (int i = 0; !have && i < ds->GetLayerCount(); ++i) {
-        OGREnvelope layerEnv;
-        OGRLayer *layer = ds->GetLayer(i);
-        if (layer->GetGeomType() == wkbNone) continue;
-        if (layer->GetExtent(&layerEnv, TRUE) != OGRERR_NONE) continue;
-        env.Merge(layerEnv);
-    }
-    have = have || env.IsInit();
+    // Coverage: every coordinate the cell holds, taken across 180° where the cell lies so.
+    const TS57Extent extent = S57CellExtent(*ds);
     if (errors.Failed()) {
         h.Message = QStringLiteral("The cell is damaged: %1").arg(errors.FirstFailure());
         return h;
     }
-    if (have)
-        h.Bounds = {true, env.MinY * RadPerDeg, env.MaxY * RadPerDeg, env.MinX * RadPerDeg,
-                    env.MaxX * RadPerDeg};
+    h.Bounds = extent.Bounds();
     h.Ok = true;
     return h;
 }
@@ -465,7 +648,8 @@ QJsonObject TS57Header::ToJson() const {
             {QStringLiteral("cscl"), Scale}, {QStringLiteral("vdat"), VerticalDatum},
             {QStringLiteral("sdat"), SoundingDatum}, {QStringLiteral("hdat"), HorizontalDatum},
             {QStringLiteral("ienc"), IENC}, {QStringLiteral("benc"), BENC},
-            {QStringLiteral("bounds"), BoundsToJson(Bounds)}};
+            {QStringLiteral("bounds"), BoundsToJson(Bounds)},
+            {QStringLiteral("updateProblem"), UpdateProblem}};
 }
 
 TS57Header TS57Header::FromJson(const QJsonObject &o) {
@@ -493,6 +677,7 @@ TS57Header TS57Header::FromJson(const QJsonObject &o) {
     h.IENC = o.value(QStringLiteral("ienc")).toBool();
     h.BENC = o.value(QStringLiteral("benc")).toBool();
     h.Bounds = BoundsFromJson(o.value(QStringLiteral("bounds")).toObject());
+    h.UpdateProblem = s("updateProblem");
     return h;
 }
 

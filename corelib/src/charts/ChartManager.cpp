@@ -11,7 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSettings>
 #include <QThread>
 #include <QTimer>
@@ -145,7 +144,7 @@ void TChartManager::AddSet(const TScannedSet &s) {
         const QString guidText = mc.Guid.isEmpty()
                                      ? DerivedChartGuid(s.Manifest.ProductNumber, s.Manifest.SetCode, mc.File)
                                      : mc.Guid;
-        auto raster = std::make_unique<TRasterChart>(s.Charts[i], s.Manifest, GuidFromText(guidText));
+        auto raster = std::make_unique<TRasterChart>(this, s.Charts[i], s.Manifest, GuidFromText(guidText));
         FEntryStore.push_back(std::make_unique<TChartCatalogueEntry>(this, set, FNextHandle++, std::move(raster)));
         set->AddEntry(FEntryStore.back().get());
         if (active) FCatalogue.push_back(FEntryStore.back().get());
@@ -163,11 +162,14 @@ void TChartManager::BuildRaster(const TScanResult &r) {
         }
 }
 
-void TChartManager::BuildCells(const TScanResult &r) {
+bool TChartManager::BuildCells(const TScanResult &r) {
     // Old cell objects stay alive (viewers may hold them); only the lists change.
+    const std::vector<TChart *> before = std::move(FCells);
     FCells.clear();
     FCellEntries.clear();
+    QSet<QString> files;
     for (const TS57Header &h : r.Cells) {
+        files.insert(h.FileName);
         QString folder = QFileInfo(h.FileName).absolutePath();
         bool hidden = false;
         for (const auto &f : FS57Folders)
@@ -180,6 +182,13 @@ void TChartManager::BuildCells(const TScanResult &r) {
         FEntryStore.push_back(std::make_unique<TChartCatalogueEntry>(this, FNextHandle++, cell));
         FCellEntries.push_back(FEntryStore.back().get());
     }
+    bool changed = before.size() != FCells.size();
+    for (TChart *old : before)
+        if (!files.contains(old->Header().FileName)) {
+            old->SetHidden(true);
+            changed = true;
+        }
+    return changed;
 }
 
 void TChartManager::ReplaceProblems(const TScanResult &r, bool raster, bool s57) {
@@ -195,7 +204,24 @@ void TChartManager::ReplaceProblems(const TScanResult &r, bool raster, bool s57)
     FProblems = std::move(kept);
 }
 
-void TChartManager::SaveCache() { WriteCatalogueCache(FInfoCacheFile, FRasterCache, FS57Cache); }
+void TChartManager::SaveCache() {
+    if (FInfoCacheFile.isEmpty()) return;
+    QString error;
+    const bool ok = WriteCatalogueCache(FInfoCacheFile, FRasterCache, FS57Cache, error);
+    NoteWrite(FInfoCacheFile, ok, QStringLiteral("The chart catalogue cache"), error);
+}
+
+void TChartManager::NoteWrite(const QString &file, bool ok, const QString &what, const QString &reason) {
+    std::erase_if(FProblems, [&](const TScanProblem &p) { return p.File == file; });
+    if (!ok) FProblems.push_back({file, QStringLiteral("%1 could not be saved: %2").arg(what, reason)});
+}
+
+void TChartManager::ReportProblem(const QString &file, const QString &message) {
+    const bool known = std::any_of(FProblems.begin(), FProblems.end(), [&](const TScanProblem &p) {
+        return p.File == file && p.Message == message;
+    });
+    if (!known) FProblems.push_back({file, message});
+}
 
 // ---- S-57 folders ----
 
@@ -209,7 +235,7 @@ void TChartManager::AddS57Folder(const TStrWRec &folderRec, bool withSubfolders,
     } else {
         FS57Folders.push_back({folder, withSubfolders, ReadIENCIdentity(folder)});
     }
-    WriteS57BaseData(FBaseDataFile);
+    SaveS57BaseDataFile();
 }
 
 bool TChartManager::HasS57Folder(const TStrWRec &folderRec, int32_t &index) {
@@ -226,7 +252,7 @@ bool TChartManager::HasS57Folder(const TStrWRec &folderRec, int32_t &index) {
 void TChartManager::RemoveS57Folder(const TStrWRec &folderRec) {
     const QString folder = ToQString(folderRec);
     std::erase_if(FS57Folders, [&](const TS57FolderEntry &f) { return f.Folder == folder; });
-    WriteS57BaseData(FBaseDataFile);
+    SaveS57BaseDataFile();
 }
 
 void TChartManager::GetS57Folder(int32_t i, IStrW *folder, bool &excluded, IStrW *identity,
@@ -257,9 +283,12 @@ bool TChartManager::LoadS57ChartInfo(TProgressEx *progress, int32_t, int32_t, in
     for (auto &f : FS57Folders) f.Identity = ReadIENCIdentity(f.Folder);
     const TScanResult r = RunScan(MakeInput(false, true), progress);
     FS57Cache = r.S57Cache;
-    BuildCells(r);
+    const bool changed = BuildCells(r);
     ReplaceProblems(r, false, true);
     SaveCache();
+    // Viewers drop cells that went (a cancelled one) and show those that came.
+    if (changed)
+        for (int32_t v : FViewers) FireChanged(v);
     err = KvErr::Ok;
     return true;
 }
@@ -317,7 +346,13 @@ bool TChartManager::WriteS57BaseData(const QString &file) const {
 
 void TChartManager::CellVisibilityChanged(TChart *cell) {
     FCellVisibility.insert(cell->Header().FileName, uint32_t(cell->GetVisibility()));
-    WriteS57BaseData(FBaseDataFile);
+    SaveS57BaseDataFile();
+}
+
+void TChartManager::SaveS57BaseDataFile() {
+    if (FBaseDataFile.isEmpty()) return;
+    NoteWrite(FBaseDataFile, WriteS57BaseData(FBaseDataFile), QStringLiteral("The list of S-57 folders"),
+              QStringLiteral("the file cannot be written."));
 }
 
 // ---- lookups ----
@@ -504,7 +539,7 @@ void TChartManager::LoadSelection() {
     }
 }
 
-void TChartManager::SaveSelection() const {
+void TChartManager::SaveSelection() {
     if (FSelectedChartsFile.isEmpty()) return;
     QJsonObject viewers;
     for (const auto &[viewer, guids] : FSelection) {
@@ -512,12 +547,10 @@ void TChartManager::SaveSelection() const {
         for (const TGUID &g : guids) a << GuidToText(g);
         viewers.insert(QString::number(viewer), a);
     }
-    QDir().mkpath(QFileInfo(FSelectedChartsFile).absolutePath());
-    QSaveFile f(FSelectedChartsFile);
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(QJsonDocument(QJsonObject{{QStringLiteral("viewers"), viewers}}).toJson());
-        f.commit();
-    }
+    QString error;
+    const bool ok = WriteFileAtomically(
+        FSelectedChartsFile, QJsonDocument(QJsonObject{{QStringLiteral("viewers"), viewers}}).toJson(), error);
+    NoteWrite(FSelectedChartsFile, ok, QStringLiteral("The chart selection"), error);
 }
 
 // ---- installed chart sets ----
@@ -530,15 +563,17 @@ void TChartManager::LoadSetRegistry() {
     for (const QJsonValue &v : o.value(QStringLiteral("removed")).toArray()) FRemovedSetFolders << v.toString();
 }
 
-void TChartManager::SaveSetRegistry() const {
+void TChartManager::SaveSetRegistry() {
     if (FChartsFolder.isEmpty()) return;
-    QDir().mkpath(FChartsFolder);
-    QSaveFile f(QDir(FChartsFolder).filePath(QLatin1String(SetRegistryFileName)));
-    if (!f.open(QIODevice::WriteOnly)) return;
-    f.write(QJsonDocument(QJsonObject{{QStringLiteral("extra"), QJsonArray::fromStringList(FExtraSetFolders)},
-                                      {QStringLiteral("removed"), QJsonArray::fromStringList(FRemovedSetFolders)}})
-                .toJson());
-    f.commit();
+    const QString file = QDir(FChartsFolder).filePath(QLatin1String(SetRegistryFileName));
+    QString error;
+    const bool ok = WriteFileAtomically(
+        file,
+        QJsonDocument(QJsonObject{{QStringLiteral("extra"), QJsonArray::fromStringList(FExtraSetFolders)},
+                                  {QStringLiteral("removed"), QJsonArray::fromStringList(FRemovedSetFolders)}})
+            .toJson(),
+        error);
+    NoteWrite(file, ok, QStringLiteral("The list of installed chart sets"), error);
 }
 
 void TChartManager::InstallChartSet(IMRCChartSetRecord *rec, const TStrWRec &chartFolder, int32_t &err) {

@@ -58,6 +58,8 @@ public:
     // For the chart objects.
     uint32_t ViewerBitsOf(const TGUID &guid) const;
     void CellVisibilityChanged(TChart *cell);
+    // A chart that failed after the scan (loading or drawing in a viewer); listed once.
+    void ReportProblem(const QString &file, const QString &message);
 
 private:
     struct TViewerSelection {
@@ -67,15 +69,21 @@ private:
 
     TScanResult RunScan(TScanInput in, TProgressEx *progressEx);
     void BuildRaster(const TScanResult &r);
-    void BuildCells(const TScanResult &r);
+    // True when cells came or went; the objects of cells that went are hidden, so a viewer
+    // still holding them stops drawing them.
+    bool BuildCells(const TScanResult &r);
     void ReplaceProblems(const TScanResult &r, bool raster, bool s57);
     void LoadSelection();
-    void SaveSelection() const;
+    void SaveSelection();
     QString BaseDataFile() const;
     void LoadS57BaseData(const QString &file);
     bool WriteS57BaseData(const QString &file) const;
+    void SaveS57BaseDataFile();
     void LoadSetRegistry();
-    void SaveSetRegistry() const;
+    void SaveSetRegistry();
+    // A failed write of one of the manager's own files is listed until the file is
+    // written again.
+    void NoteWrite(const QString &file, bool ok, const QString &what, const QString &reason);
     TScanInput MakeInput(bool raster, bool s57) const;
     void SaveCache();
     bool ChangeSelection(int32_t viewer, const std::vector<TGUID> &guids, bool add, bool remove);

@@ -55,9 +55,14 @@ void TRasterChartInfo::GetDatum(TRasterChartDatum &out) {
     out.Name1 = FDatumName.toStdU16String();
 }
 
-TRasterChart::TRasterChart(const TRasterHeader &h, const TManifest &set, const TGUID &guid)
-    : FHeader(h), FInfo(h, set, guid), FUpdate(h) {
+TRasterChart::TRasterChart(TChartManager *owner, const TRasterHeader &h, const TManifest &set,
+                           const TGUID &guid)
+    : FOwner(owner), FHeader(h), FInfo(h, set, guid), FUpdate(h) {
     FFileName.Set(h.FileName);
+}
+
+void TRasterChart::ReportProblem(const QString &message) {
+    if (FOwner) FOwner->ReportProblem(FHeader.FileName, message);
 }
 
 IGeodeticCalibration *TRasterChart::GetGeodeticReference() {
@@ -111,6 +116,10 @@ TChart::TChart(TChartManager *owner, const TS57Header &h, const QString &folder,
     FFileName.Set(h.FileName);
     FFolder.Set(folder);
     FProductEdition.Set(h.ProductEdition);
+}
+
+void TChart::ReportProblem(const QString &message) {
+    if (FOwner) FOwner->ReportProblem(FHeader.FileName, message);
 }
 
 void TChart::SetVisibleInViewer(int32_t viewerIndex, bool on) {

@@ -76,7 +76,7 @@ private:
 
 class TRasterChart final : public IRasterChart {
 public:
-    TRasterChart(const TRasterHeader &h, const TManifest &set, const TGUID &guid);
+    TRasterChart(TChartManager *owner, const TRasterHeader &h, const TManifest &set, const TGUID &guid);
     const TStrWRec *GetFileName() override { return FFileName.Get(); }
     // Built on first use: the geodesy engine lives on the GUI thread, the scan does not.
     IGeodeticCalibration *GetGeodeticReference() override;
@@ -93,8 +93,11 @@ public:
     // The catalogue handle viewers receive in their chart selection (0 = none yet).
     int32_t CatalogueHandle() const { return FHandle; }
     void SetCatalogueHandle(int32_t handle) { FHandle = handle; }
+    // Into the chart manager's problem list (a viewer could not draw the chart).
+    void ReportProblem(const QString &message);
 
 private:
+    TChartManager *FOwner;
     int32_t FHandle = 0;
     TRasterHeader FHeader;
     TOwnedText FFileName;
@@ -145,6 +148,8 @@ public:
     // The catalogue handle viewers receive in their S-57 selection (0 = none yet).
     int32_t CatalogueHandle() const { return FHandle; }
     void SetCatalogueHandle(int32_t handle) { FHandle = handle; }
+    // Into the chart manager's problem list (a viewer could not load or draw the cell).
+    void ReportProblem(const QString &message);
 
 private:
     TChartManager *FOwner;

@@ -2,6 +2,8 @@
 
 #include "kernel/KvInternal.h"
 
+#include "KvLibNav6/KvErrorCodes.h"
+
 #include <QDir>
 #include <QSettings>
 #include <cmath>
@@ -22,6 +24,7 @@ public:
         Load();
         FActive = FPending;
     }
+    // Nobody is left to tell of a failure here; Commit has told of the same values.
     ~TS52PresentationLib() override { Save(); }
 
     int32_t GetBoundaryStyle() override { return FPending.BoundaryStyle; }
@@ -71,7 +74,11 @@ public:
     }
     void Commit() override {
         FActive = FPending;
-        Save();
+        FSaveError = Save();
+    }
+    int32_t GetSaveError(IStrW *message) override {
+        kv::SetStrW(message, FSaveError == KvErr::Ok ? QString() : FSaveMessage);
+        return FSaveError;
     }
     int32_t GetColorScheme() override { return FPending.ColorScheme; }
     void SetColorScheme(int32_t scheme) override {
@@ -117,10 +124,12 @@ private:
     }
 
     // The water-level offset is a live value and is not kept between runs.
-    void Save() const {
+    int32_t Save() {
         const QString path = FilePath();
-        if (path.isEmpty()) return;
-        QDir().mkpath(FFolder);
+        if (path.isEmpty()) return KvErr::Ok;
+        FSaveMessage = QStringLiteral("The S-57 display settings could not be saved to %1.")
+                           .arg(QDir::toNativeSeparators(path));
+        if (!QDir().mkpath(FFolder)) return KvErr::WriteFailed;
         QSettings s(path, QSettings::IniFormat);
         const kv::TS52Settings &v = FActive;
         s.setValue("BoundaryStyle", v.BoundaryStyle);
@@ -139,12 +148,16 @@ private:
             s.setValue("Flags", v.Viewers[size_t(i)].Flags);
         }
         s.endArray();
+        s.sync();
+        return s.status() == QSettings::NoError ? KvErr::Ok : KvErr::WriteFailed;
     }
 
     QString FFolder;
     kv::TS52Settings FPending;
     kv::TS52Settings FActive;
     INavPredictedTime *FPredicted = nullptr;
+    int32_t FSaveError = KvErr::Ok;
+    QString FSaveMessage;
 };
 
 }  // namespace

@@ -60,7 +60,10 @@ public:
             err = KvErr::InvalidArgument;
             return;
         }
-        err = WriteFileAtomic(target, Serialise(Header(), FPoints));
+        QByteArray image;
+        err = Serialise(Header(), FPoints, image);
+        // A track that cannot be packed leaves its file as it was.
+        if (err == KvErr::Ok) err = WriteFileAtomic(target, image);
         if (err == KvErr::Ok) {
             FFileName.Set(target);
             FDirty = false;

@@ -167,7 +167,8 @@ int32_t Parse(const QByteArray &data, THeader &h, std::vector<TTrackPoint> *poin
     return KvErr::Ok;
 }
 
-QByteArray Serialise(const THeader &h, const std::vector<TTrackPoint> &points) {
+int32_t Serialise(const THeader &h, const std::vector<TTrackPoint> &points, QByteArray &out) {
+    out.clear();
     TWriter w;
     w.Bytes(Magic, 8);
     const uint32_t nameLen = uint32_t(std::min<qsizetype>(h.Name.size(), MaxNameUnits));
@@ -195,17 +196,21 @@ QByteArray Serialise(const THeader &h, const std::vector<TTrackPoint> &points) {
     if (!h.Compressed) {
         w.FData.append(raw);
         w.Put(Crc(raw.constData(), raw.size()));
-        return w.FData;
+        out = std::move(w.FData);
+        return KvErr::Ok;
     }
     uLongf packedLen = compressBound(uLong(raw.size()));
     QByteArray packed(qsizetype(packedLen), Qt::Uninitialized);
-    compress2(reinterpret_cast<Bytef *>(packed.data()), &packedLen,
-              reinterpret_cast<const Bytef *>(raw.constData()), uLong(raw.size()), 6);
+    // zlib fails only short of memory; a file written anyway would hold no points.
+    if (compress2(reinterpret_cast<Bytef *>(packed.data()), &packedLen,
+                  reinterpret_cast<const Bytef *>(raw.constData()), uLong(raw.size()), 6) != Z_OK)
+        return KvErr::WriteFailed;
     packed.resize(qsizetype(packedLen));
     w.Put(uint32_t(packed.size()));
     w.FData.append(packed);
     w.Put(Crc(packed.constData(), packed.size()));
-    return w.FData;
+    out = std::move(w.FData);
+    return KvErr::Ok;
 }
 
 int32_t ReadHeader(const QString &file, THeader &h) {

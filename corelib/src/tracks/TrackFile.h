@@ -41,7 +41,8 @@ int32_t ReadHeader(const QString &file, THeader &h);
 int32_t ReadFile(const QString &file, THeader &h, std::vector<TTrackPoint> &points);
 // Parses a file image (the fuzzer's entry); headerOnly skips the points.
 int32_t Parse(const QByteArray &data, THeader &h, std::vector<TTrackPoint> *points);
-QByteArray Serialise(const THeader &h, const std::vector<TTrackPoint> &points);
+// The file image of the track; an error (out empty) when the points cannot be packed.
+int32_t Serialise(const THeader &h, const std::vector<TTrackPoint> &points, QByteArray &out);
 // Written to "<file>.saving", synced and renamed over file.
 int32_t WriteFileAtomic(const QString &file, const QByteArray &image);
 

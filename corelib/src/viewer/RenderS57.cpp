@@ -4,7 +4,6 @@
 
 #include "KvLibNav6/KvUnits.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <cstring>
@@ -127,31 +126,32 @@ QPointF Merc(double lonDeg, double latDeg) {
     return QPointF(MercatorX(lonDeg * RadPerDeg), MercatorY(latDeg * RadPerDeg));
 }
 
-void AddLine(QPainterPath &path, const OGRLineString *ls, bool close) {
+// Longitudes go through the cell's span, which keeps a cell across 180° in one piece.
+void AddLine(QPainterPath &path, const OGRLineString *ls, bool close, const kv::charts::TLonSpan &lon) {
     const int n = ls->getNumPoints();
     if (n < 2) return;
-    path.moveTo(Merc(ls->getX(0), ls->getY(0)));
-    for (int i = 1; i < n; ++i) path.lineTo(Merc(ls->getX(i), ls->getY(i)));
+    path.moveTo(Merc(lon.Unwrap(ls->getX(0)), ls->getY(0)));
+    for (int i = 1; i < n; ++i) path.lineTo(Merc(lon.Unwrap(ls->getX(i)), ls->getY(i)));
     if (close) path.closeSubpath();
 }
 
-void AddGeometry(QPainterPath &path, const OGRGeometry *g) {
+void AddGeometry(QPainterPath &path, const OGRGeometry *g, const kv::charts::TLonSpan &lon) {
     switch (wkbFlatten(g->getGeometryType())) {
     case wkbLineString:
-        AddLine(path, g->toLineString(), false);
+        AddLine(path, g->toLineString(), false, lon);
         break;
     case wkbPolygon: {
         const OGRPolygon *poly = g->toPolygon();
-        if (poly->getExteriorRing()) AddLine(path, poly->getExteriorRing(), true);
+        if (poly->getExteriorRing()) AddLine(path, poly->getExteriorRing(), true, lon);
         for (int i = 0; i < poly->getNumInteriorRings(); ++i)
-            AddLine(path, poly->getInteriorRing(i), true);
+            AddLine(path, poly->getInteriorRing(i), true, lon);
         break;
     }
     case wkbMultiLineString:
     case wkbMultiPolygon:
     case wkbGeometryCollection: {
         const OGRGeometryCollection *c = g->toGeometryCollection();
-        for (int i = 0; i < c->getNumGeometries(); ++i) AddGeometry(path, c->getGeometryRef(i));
+        for (int i = 0; i < c->getNumGeometries(); ++i) AddGeometry(path, c->getGeometryRef(i), lon);
         break;
     }
     default:
@@ -198,12 +198,14 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
     if (TS57CellPtr cached = CachedS57Cell(file)) return cached;
     kv::charts::EnsureGdal();
     TGdalQuiet quiet;
-    const QByteArray path = QFile::encodeName(file);
-    const char *const drivers[] = {"S57", nullptr};
-    const char *const options[] = {"UPDATES=APPLY", "SPLIT_MULTIPOINT=ON", "ADD_SOUNDG_DEPTH=ON",
-                                   "RECODE_BY_DSSI=ON", "RETURN_PRIMITIVES=OFF", nullptr};
-    GDALDatasetUniquePtr ds(GDALDataset::FromHandle(
-        GDALOpenEx(path.constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY, drivers, options, nullptr)));
+    // As the scan read it: with the updates, or without them where GDAL refuses them (the
+    // chart manager lists that).
+    bool updatesLeftOut = false;
+    GDALDatasetUniquePtr ds(kv::charts::OpenS57Cell(
+        file,
+        {QStringLiteral("SPLIT_MULTIPOINT=ON"), QStringLiteral("ADD_SOUNDG_DEPTH=ON"),
+         QStringLiteral("RECODE_BY_DSSI=ON"), QStringLiteral("RETURN_PRIMITIVES=ON")},
+        updatesLeftOut));
     if (!ds) {
         const char *msg = CPLGetLastErrorMsg();
         error = msg && *msg ? QString::fromUtf8(msg) : QStringLiteral("Not an S-57 cell that can be read.");
@@ -220,9 +222,12 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
             if (i >= 0) cell->Scale = f->GetFieldAsInteger(i);
         }
     }
+    // Whether the cell lies across 180° is known before any feature is built.
+    const kv::charts::TLonSpan lon = kv::charts::S57CellExtent(*ds).Lon;
     for (OGRLayer *layer : ds->GetLayers()) {
         const QByteArray cls(layer->GetName());
-        if (cls == "DSID" || (cls.startsWith("M_") && cls != "M_COVR") || cls.startsWith("C_"))
+        if (cls == "DSID" || (cls.startsWith("M_") && cls != "M_COVR") || cls.startsWith("C_") ||
+            kv::charts::IsS57PrimitiveLayer(cls.constData()))
             continue;
         layer->ResetReading();
         for (std::unique_ptr<OGRFeature> f(layer->GetNextFeature()); f; f.reset(layer->GetNextFeature())) {
@@ -235,7 +240,7 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
                 const OGRPoint *p = g->toPoint();
                 out.Prim = 1;
                 out.Group = TS57Group::Point;
-                out.Point = Merc(p->getX(), p->getY());
+                out.Point = Merc(lon.Unwrap(p->getX()), p->getY());
                 out.Box = QRectF(out.Point, QSizeF(0, 0));
                 if (cls == "SOUNDG") {
                     out.Value1 = p->Is3D() ? p->getZ() : 0.0;
@@ -247,7 +252,7 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
                        type == wkbMultiPolygon) {
                 const bool area = type == wkbPolygon || type == wkbMultiPolygon;
                 out.Prim = area ? 3 : 2;
-                AddGeometry(out.Path, g);
+                AddGeometry(out.Path, g, lon);
                 if (out.Path.isEmpty()) continue;
                 out.Path.setFillRule(Qt::OddEvenFill);
                 out.Box = out.Path.boundingRect();

@@ -50,6 +50,19 @@ double MercatorScaleFactor(double lat) {
     return std::sqrt(1 - WgsE * WgsE * s * s) / std::max(1e-9, std::cos(lat));
 }
 
+TWorldShifts WorldShiftsMeeting(const QRectF &box, const QRectF &area) {
+    constexpr int MaxCopies = 4;
+    TWorldShifts s;
+    const QRectF b = box.normalized(), a = area.normalized();
+    if (b.isNull()) return s;  // no box: the chart's extent is unknown
+    if (b.top() > a.bottom() || b.bottom() < a.top()) return s;
+    // Touching counts as meeting, so that a point on an edge and a zero-width box are found.
+    s.First = int(std::ceil((a.left() - b.right()) / WorldWidth));
+    s.Last = int(std::floor((a.right() - b.left()) / WorldWidth));
+    s.Last = std::min(s.Last, s.First + MaxCopies - 1);
+    return s;
+}
+
 QTransform TViewState::ToPixel() const {
     const double c = std::cos(Rotation) / MetresPerPixel, s = std::sin(Rotation) / MetresPerPixel;
     // x' = c·X + s·Y + dx, y' = s·X − c·Y + dy (y of the plane runs north, pixels run down).

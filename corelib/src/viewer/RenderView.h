@@ -29,6 +29,20 @@ TGeoPoint MercatorToGeo(const QPointF &m);
 // Ratio of Mercator metres to ground metres at a latitude.
 double MercatorScaleFactor(double latRad);
 
+// One turn of the plane: x and x ± WorldWidth are the same place. A chart across the 180°
+// meridian is kept in one piece east of x = WorldWidth / 2, and a view may look past either
+// end, so what lies in a view is found among the chart's whole-turn copies.
+inline constexpr double WorldWidth = 2 * 3.14159265358979323846 * WgsA;
+// The copies of box (shifted by k × WorldWidth, k from First to Last) that meet area; none
+// when Last < First. An area of zero width or height stands for a point. At most a few
+// copies are given, even for a view wider than the world.
+struct TWorldShifts {
+    int First = 0, Last = -1;
+    bool Empty() const { return Last < First; }
+    double Offset(int k) const { return k * WorldWidth; }
+};
+TWorldShifts WorldShiftsMeeting(const QRectF &box, const QRectF &area);
+
 // Routines in other libraries (Qt's raster paint engine among them) may return with the
 // upper halves of the AVX registers in use; until they are cleared, every SSE instruction of
 // this library pays a merge penalty that made the renderer's arithmetic some ten times

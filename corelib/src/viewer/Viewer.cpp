@@ -38,7 +38,15 @@ QRectF BoundsToMercator(const kv::charts::TChartBounds &b) {
     return QRectF(QPointF(sw.x(), ne.y()), QPointF(ne.x(), sw.y())).normalized();
 }
 
-// The view a calibration describes: its centre, Mercator resolution and rotation.
+// Whether a chart's box, or one of its whole-turn copies, meets the area (see RenderView.h).
+bool Meets(const QRectF &box, const QRectF &area) { return !WorldShiftsMeeting(box, area).Empty(); }
+QRectF PointArea(const QPointF &m) { return QRectF(m, QSizeF(0, 0)); }
+
+// The copy of a chart shifted by offset shows where the chart itself would in this view.
+void LookAtCopy(TViewState &copy, const TViewState &view, double offset) {
+    copy.Center = view.Center - QPointF(offset, 0);
+}
+
 }  // namespace
 
 bool ViewFromCalibrationOf(IGeodeticCalibration *cal, int width, int height, TViewState &out) {
@@ -109,6 +117,8 @@ void TChartViewerCore::ApplyPending() {
             else if (auto *c = dynamic_cast<charts::TChart *>(o)) FCells.push_back(c);
         }
         FPendingCharts.reset();
+        // A new chart list (after a rescan) tries the charts that failed before once more.
+        FChartErrors.clear();
         // Small scales first, so the detailed charts end up on top.
         std::stable_sort(FRaster.begin(), FRaster.end(), [](auto *a, auto *b) {
             return a->Header().Scale > b->Header().Scale;
@@ -214,7 +224,7 @@ std::vector<charts::TChart *> TChartViewerCore::ShownCells() const {
     std::vector<charts::TChart *> out;
     const QRectF view = FView.MercatorBounds();
     for (auto *c : FCells)
-        if (CellShown(c) && CellBox(c).intersects(view)) out.push_back(c);
+        if (CellShown(c) && Meets(CellBox(c), view)) out.push_back(c);
     return out;
 }
 
@@ -234,7 +244,7 @@ std::vector<IChart *> TChartViewerCore::S57ChartsAt(const QPointF &pixel) const 
     std::vector<IChart *> out;
     const QPointF m = FView.ToMercator().map(pixel);
     for (auto *c : ShownCells())
-        if (CellBox(c).contains(m)) out.push_back(c);
+        if (Meets(CellBox(c), PointArea(m))) out.push_back(c);
     std::reverse(out.begin(), out.end());
     return out;
 }
@@ -243,7 +253,7 @@ void TChartViewerCore::RequestLoads(const TViewState &view) {
     const QRectF box = view.MercatorBounds();
     int budget = FLoader ? std::max(1, FLoader->GetMaxChartLoad()) : 20;
     for (auto *c : FCells) {
-        if (!CellShown(c) || !BoundsToMercator(c->Header().Bounds).intersects(box)) continue;
+        if (!CellShown(c) || !Meets(BoundsToMercator(c->Header().Bounds), box)) continue;
         const QString file = c->Header().FileName;
         if (FLoaded.count(file) || FLoading.count(file) || FChartErrors.count(file)) continue;
         if (TS57CellPtr cached = CachedS57Cell(file)) {
@@ -268,8 +278,14 @@ void TChartViewerCore::RequestLoads(const TViewState &view) {
 void TChartViewerCore::OnCellLoaded(const QString &file, TS57CellPtr cell, const QString &error, int generation) {
     if (generation != FGeneration) return;
     FLoading.erase(file);
-    if (cell) FLoaded[file] = std::move(cell);
-    else FChartErrors[file] = error;
+    if (cell) {
+        FLoaded[file] = std::move(cell);
+    } else {
+        FChartErrors[file] = error;
+        for (auto *c : FCells)
+            if (c->Header().FileName == file)
+                c->ReportProblem(QStringLiteral("The cell could not be loaded: %1").arg(error));
+    }
     FLayerValid = false;
     PostToWindow(ViewerMessage::ChartLoaded);
     Invalidate();
@@ -306,7 +322,9 @@ IGeodeticCalibration *TChartViewerCore::GetCalibration() {
     if (FCalibrationStale || !FCalibration) {
         if (!FCalibration) FCalibration.reset(GeodeticCalibrationCreate());
         TProjectionRef ref;
-        GeodeticRefInitMercator(ref, 0.0, WgsDatum());
+        // Centred on the view's meridian, the projection stays continuous across 180°
+        // wherever the view looks.
+        GeodeticRefInitMercator(ref, std::remainder(MercatorLon(FView.Center.x()), 2 * M_PI), WgsDatum());
         const double w = FView.Width, h = FView.Height;
         const TDouble2 p1{0, 0}, p2{w, 0}, p3{w, h};
         const TGeoPoint c1 = FView.GeoOf({0, 0}), c2 = FView.GeoOf({w, 0}), c3 = FView.GeoOf({w, h});
@@ -378,7 +396,7 @@ void TChartViewerCore::Zoom100At(const TGeoPoint &pos, const QPointF &point) {
     if (!(mpp > 0)) {
         // No raster chart there: an S-57 cell at its compilation scale.
         for (auto *c : ShownCells())
-            if (CellBox(c).contains(m) && c->GetScale() > 0) {
+            if (Meets(CellBox(c), PointArea(m)) && c->GetScale() > 0) {
                 mpp = c->GetScale() * ScreenMetresPerPixel() * MercatorScaleFactor(pos.Lat);
                 break;
             }
@@ -551,16 +569,27 @@ void TChartViewerCore::RenderCharts(QImage &image, const TViewState &view, const
         QString error;
         DrawRasterChart(image, c->Header().FileName, c->GetGeodeticReference(), c->Header().Width,
                         c->Header().Height, rp, error);
-        if (!error.isEmpty()) FChartErrors[c->Header().FileName] = error;
+        if (!error.isEmpty()) {
+            // Reported once per message, not once per frame.
+            QString &known = FChartErrors[c->Header().FileName];
+            if (known != error) c->ReportProblem(QStringLiteral("The chart could not be drawn: %1").arg(error));
+            known = error;
+        }
     }
     QPainter painter(&image);
     painter.setClipRect(clip);
-    const TS57DrawParams sp = S57Params(view);
+    TViewState copy = view;
+    TS57DrawParams sp = S57Params(view);
+    sp.View = &copy;
     for (auto *c : FCells) {
-        if (!CellShown(c) || !CellBox(c).intersects(box)) continue;
+        if (!CellShown(c)) continue;
+        const TWorldShifts shifts = WorldShiftsMeeting(CellBox(c), box);
         auto it = FLoaded.find(c->Header().FileName);
-        if (it == FLoaded.end() || !it->second) continue;
-        DrawS57Cell(painter, *it->second, sp);
+        if (shifts.Empty() || it == FLoaded.end() || !it->second) continue;
+        for (int k = shifts.First; k <= shifts.Last; ++k) {
+            LookAtCopy(copy, view, shifts.Offset(k));
+            DrawS57Cell(painter, *it->second, sp);
+        }
     }
     if (FShowChartBounds) {
         painter.setRenderHint(QPainter::Antialiasing, true);
@@ -646,16 +675,24 @@ void TChartViewerCore::Repaint() {
 
 TS57Object *TChartViewerCore::PickS57(const QPointF &pixel) {
     ClearS57Pick();
-    const TS57DrawParams p = S57Params(FView);
+    TViewState copy = FView;
+    TS57DrawParams p = S57Params(FView);
+    p.View = &copy;
     std::vector<charts::TChart *> cells = ShownCells();
     std::reverse(cells.begin(), cells.end());
     charts::TChart *hitChart = nullptr;
     const TS57Feature *hit = nullptr;
     bool second = false;
+    const QRectF viewBox = FView.MercatorBounds();
     for (auto *c : cells) {
         auto it = FLoaded.find(c->Header().FileName);
         if (it == FLoaded.end() || !it->second) continue;
-        const int i = HitTestS57(*it->second, p, pixel);
+        const TWorldShifts shifts = WorldShiftsMeeting(CellBox(c), viewBox);
+        int i = -1;
+        for (int k = shifts.First; k <= shifts.Last && i < 0; ++k) {
+            LookAtCopy(copy, FView, shifts.Offset(k));
+            i = HitTestS57(*it->second, p, pixel);
+        }
         if (i < 0) continue;
         if (hit) {
             second = true;

@@ -83,7 +83,8 @@ public:
     std::vector<charts::TChart *> ShownCells() const;
     bool RasterShown(charts::TRasterChart *c) const;
     bool CellShown(charts::TChart *c) const;
-    // Messages of charts that failed to load or draw, by file.
+    // Messages of charts that failed to load or draw, by file; each also went into the chart
+    // manager's problem list. Cleared by a new chart list.
     std::map<QString, QString> FChartErrors;
 
     // ---- view ----

@@ -1,6 +1,7 @@
 // The chart viewer against real charts: a small S-57 cell written through GDAL's S-57
 // driver, a hand-written BSB chart compared with GDAL's own decoding, the S-58 test cells,
 // and the program's objects it draws and hit-tests.
+#include "ChartTestRig.h"
 #include "TestSupport.h"
 
 #include "KvLibNav6/KvCharts.h"
@@ -103,30 +104,7 @@ struct TViewerRig {
     }
 };
 
-struct TCharts {
-    QString Root;
-    Ptr<IChartManager> Manager;
-    explicit TCharts(const QString &name) : Root(testsupport::MakeTempDir(name)) {
-        QDir().mkpath(Root + "/Charts");
-        QDir().mkpath(Root + "/cache");
-    }
-    void Create() {
-        Manager.reset(ChartManagerCreate(Rec(Root + "/cache/ChartInfo.cif"), Rec(Root + "/Sel"), Rec(Root + "/Charts"),
-                                         nullptr, 1, nullptr, nullptr, nullptr, nullptr));
-    }
-    void AddS57(const QString &folder) {
-        Manager->AddS57Folder(Rec(folder), true, nullptr, nullptr);
-        int32_t err = 0;
-        Manager->LoadS57ChartInfo(nullptr, 0, 0, 1, err);
-    }
-    std::vector<NavObject *> All() {
-        std::vector<NavObject *> out;
-        for (int i = 0; i < Manager->GetCatalogueCount(); ++i)
-            out.push_back(Manager->GetCatalogueEntry(i)->GetCatalogueObject()->GetRasterChart());
-        for (int i = 0; i < Manager->GetChartCount(); ++i) out.push_back(Manager->GetChart(i));
-        return out;
-    }
-};
+using TCharts = chartrig::TManagerRig;
 
 QString FixtureCell() { return testsupport::SourcePath("tests/data/charts/viewer"); }
 
@@ -443,6 +421,28 @@ TEST(ViewerRaster, PanAndZoomKeepPositionsUnderTheirPixels) {
         for (int x = 0; x < 240; ++x)
             if (PixelAt(rig.Bitmap.get(), x, y) != PixelAt(before.get(), x, y)) ++differing;
     EXPECT_EQ(differing, 0);
+}
+
+TEST(ViewerRaster, ChartDamagedAfterTheScanIsListedOnceAsAProblemWhenDrawn) {
+    TRasterFixture fx;
+    ASSERT_EQ(fx.Charts.Manager->GetProblemCount(), 0);
+    IRasterChart *chart = fx.Charts.Manager->GetCatalogueEntry(0)->GetCatalogueObject()->GetRasterChart();
+    QFile kap(fx.Kap);
+    ASSERT_TRUE(kap.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(kap.resize(1200));  // the text header stays, the image is gone
+    kap.close();
+    TViewerRig rig(200, 150);
+    NavObject *one = chart;
+    int32_t err = 0;
+    rig.Viewer->SetCharts(&one, 1, err);
+    rig.Viewer->ZoomToChart(chart);
+    for (int pass = 0; pass < 2; ++pass) {
+        rig.Viewer->RefreshCharts();
+        rig.Viewer->Render(rig.Bitmap.get());
+    }
+    const QStringList problems = fx.Charts.Problems();
+    ASSERT_EQ(problems.size(), 1) << problems.join("\n").toStdString();
+    EXPECT_TRUE(problems[0].startsWith("VIEW1.KAP: The chart could not be drawn: ")) << problems[0].toStdString();
 }
 
 // ---- objects ----
