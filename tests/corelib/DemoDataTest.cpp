@@ -236,9 +236,13 @@ TEST(DemoDataWriters, UnwritableTargetGivesMessageNamingTheFile) {
     QString error;
     EXPECT_FALSE(demo::WriteNetwork(demo::BuildDemoNetwork(), target, error));
     EXPECT_TRUE(error.contains(target)) << error.toStdString();
+    // The raster chart is drawn from a readable cell, then cannot be written.
+    const QString cell = QDir(dir).filePath(QStringLiteral("cell/XX5VELM1.000"));
     error.clear();
-    EXPECT_FALSE(demo::WriteKapChart(demo::BuildDemoNetwork(), blocker + QStringLiteral("/x.kap"), error));
+    ASSERT_TRUE(demo::WriteS57Cell(demo::BuildDemoNetwork(), cell, error)) << error.toStdString();
+    EXPECT_FALSE(demo::WriteKapChart(cell, blocker + QStringLiteral("/x.kap"), error));
     EXPECT_TRUE(error.contains(QStringLiteral("x.kap"))) << error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(blocker + QStringLiteral("/x.kap")));
 }
 
 }  // namespace
