@@ -20,7 +20,8 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
-#include <array>
+#include <algorithm>
+#include <unordered_map>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -165,52 +166,55 @@ bool RenderCell(const QString &cellFile, const TMercator &m, QImage &out, QStrin
     return true;
 }
 
-// The picture's colours reduced to at most 127: the commonest, by 15-bit colour cells, and
-// every other colour drawn as the nearest of them.
-struct TPalette {
-    std::vector<QRgb> Colours;
-    std::vector<uint8_t> IndexOfCell = std::vector<uint8_t>(32768);
-    static int Cell(QRgb c) { return ((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3); }
-    uint8_t Index(QRgb c) const { return IndexOfCell[size_t(Cell(c))]; }
-};
-
-TPalette MakePalette(const QImage &img) {
-    std::vector<std::array<uint64_t, 4>> cells(32768, {0, 0, 0, 0});
-    for (int y = 0; y < img.height(); ++y) {
-        const QRgb *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
-            auto &c = cells[size_t(TPalette::Cell(row[x]))];
-            c[0] += qRed(row[x]);
-            c[1] += qGreen(row[x]);
-            c[2] += qBlue(row[x]);
-            ++c[3];
+// The picture's colours reduced to at most 127: the commonest kept exactly (so the S-52
+// colours of areas come through unchanged), every other drawn as the nearest of them.
+class TPalette {
+public:
+    explicit TPalette(const QImage &img) {
+        std::unordered_map<QRgb, uint64_t> counts;
+        ForEachRun(img, [&](QRgb c, int n) { counts[c] += uint64_t(n); });
+        std::vector<std::pair<QRgb, uint64_t>> byCount(counts.begin(), counts.end());
+        std::sort(byCount.begin(), byCount.end(), [](const auto &a, const auto &b) {
+            return a.second != b.second ? a.second > b.second : a.first < b.first;
+        });
+        for (size_t i = 0; i < byCount.size() && i < size_t(MaxColours); ++i) {
+            Colours.push_back(byCount[i].first);
+            FExact[byCount[i].first] = uint8_t(i + 1);
         }
     }
-    std::vector<int> order;
-    for (int i = 0; i < 32768; ++i)
-        if (cells[size_t(i)][3] > 0) order.push_back(i);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return cells[size_t(a)][3] > cells[size_t(b)][3]; });
-    if (order.size() > size_t(MaxColours)) order.resize(MaxColours);
-    TPalette p;
-    for (int i : order) {
-        const auto &c = cells[size_t(i)];
-        p.Colours.push_back(qRgb(int(c[0] / c[3]), int(c[1] / c[3]), int(c[2] / c[3])));
-    }
-    for (int cell = 0; cell < 32768; ++cell) {
-        const int r = ((cell >> 10) << 3) + 4, g = (((cell >> 5) & 31) << 3) + 4, b = ((cell & 31) << 3) + 4;
+    std::vector<QRgb> Colours;
+    // BSB index (from 1) of a colour.
+    uint8_t Index(QRgb c) {
+        c |= 0xFF000000u;
+        if (auto it = FExact.find(c); it != FExact.end()) return it->second;
         int best = 0, bestDistance = INT32_MAX;
-        for (size_t k = 0; k < p.Colours.size(); ++k) {
-            const int dr = qRed(p.Colours[k]) - r, dg = qGreen(p.Colours[k]) - g, db = qBlue(p.Colours[k]) - b;
+        for (size_t k = 0; k < Colours.size(); ++k) {
+            const int dr = qRed(Colours[k]) - qRed(c), dg = qGreen(Colours[k]) - qGreen(c),
+                      db = qBlue(Colours[k]) - qBlue(c);
             const int d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
             if (d < bestDistance) {
                 bestDistance = d;
                 best = int(k);
             }
         }
-        p.IndexOfCell[size_t(cell)] = uint8_t(best + 1);
+        return FExact[c] = uint8_t(best + 1);
     }
-    return p;
-}
+    template <class F>
+    static void ForEachRun(const QImage &img, F &&f) {
+        for (int y = 0; y < img.height(); ++y) {
+            const QRgb *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+            for (int x = 0; x < img.width();) {
+                int n = 1;
+                while (x + n < img.width() && row[x + n] == row[x]) ++n;
+                f(row[x] | 0xFF000000u, n);
+                x += n;
+            }
+        }
+    }
+
+private:
+    std::unordered_map<QRgb, uint8_t> FExact;  // palette colours and those already matched
+};
 
 void PutVarint(std::string &s, uint32_t v) {
     int k = 0;
@@ -232,7 +236,7 @@ bool WriteKapChart(const QString &s57Cell, const QString &file, QString &error) 
         error = QStringLiteral("%1: %2").arg(file, error);
         return false;
     }
-    const TPalette palette = MakePalette(img);
+    TPalette palette(img);
     const int w = m.Width(), h = m.Height();
     const int nColours = int(palette.Colours.size());
 
@@ -288,7 +292,8 @@ bool WriteKapChart(const QString &s57Cell, const QString &file, QString &error) 
     std::vector<uint8_t> row(static_cast<size_t>(w));
     for (int y = 0; y < h; ++y) {
         const QRgb *scan = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < w; ++x) row[size_t(x)] = palette.Index(scan[x]);
+        for (int x = 0; x < w; ++x)
+            row[size_t(x)] = x > 0 && scan[x] == scan[x - 1] ? row[size_t(x - 1)] : palette.Index(scan[x]);
         rowOffsets.push_back(uint32_t(s.size()));
         PutVarint(s, uint32_t(y + 1));
         for (int x = 0; x < w;) {

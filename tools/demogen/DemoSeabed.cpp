@@ -14,6 +14,7 @@ namespace {
 constexpr double ApproachLengthM = 2300.0;
 constexpr double ApproachWidthM = 160.0;
 constexpr double ApproachDepthM = 6.0;
+constexpr double ApproachInsideM = 600.0;  // dredged on between the piers, to the coast
 
 struct TBank {
     TLonLat Centre;
@@ -50,7 +51,7 @@ struct TSeabed {
         const double dx = x - Scene.Entrance.x, dy = y - Scene.Entrance.y;
         const double u = -(dx * Scene.EntranceDir.x + dy * Scene.EntranceDir.y);
         const double v = -dx * Scene.EntranceDir.y + dy * Scene.EntranceDir.x;
-        return u > -200.0 && u < ApproachLengthM + margin && std::fabs(v) < ApproachWidthM / 2 + margin;
+        return u > -ApproachInsideM && u < ApproachLengthM + margin && std::fabs(v) < ApproachWidthM / 2 + margin;
     }
     double Depth(double x, double y) const {
         const double d = Natural(x, y);
@@ -66,9 +67,9 @@ void BuildSeabed(TChartScene &scene) {
     const TSeabed seabed(scene);
     // The dredged approach, outside the entrance.
     const OGRRawPoint d = scene.EntranceDir;
-    const OGRRawPoint mid(scene.Entrance.x - d.x * (ApproachLengthM / 2 - 100.0),
-                          scene.Entrance.y - d.y * (ApproachLengthM / 2 - 100.0));
-    scene.Approach = Intersection(*Rectangle(mid, d, ApproachLengthM + 200.0, ApproachWidthM), *scene.Sea);
+    const double middle = (ApproachLengthM - ApproachInsideM) / 2;
+    const OGRRawPoint mid(scene.Entrance.x - d.x * middle, scene.Entrance.y - d.y * middle);
+    scene.Approach = Intersection(*Rectangle(mid, d, ApproachLengthM + ApproachInsideM, ApproachWidthM), *scene.Sea);
     for (auto &piece : Polygons(*scene.Approach, 100.0))
         scene.Add("DRGARE", *piece)
             .Set("DRVAL1", ApproachDepthM)

@@ -288,9 +288,10 @@ void BuildWaters(TChartScene &scene) {
     scene.InlandWater = Intersection(*Difference(*Difference(*water, *scene.Sea), *scene.Structures), *scene.Plane.Box());
 
     // The lake's channel and depths.
+    // Dredged wherever a section crosses the lake: its crossing and the ends of the canals.
     TGeometryPtr channel(new OGRPolygon);
     for (const TSection &s : net.Sections)
-        if (s.Kind == 3) channel = Union(*channel, *TGeometryPtr(scene.SectionLine(s)->Buffer(25.0, 8)));
+        if (scene.SectionLine(s)->Intersects(scene.Lake.get())) channel = Union(*channel, *TGeometryPtr(scene.SectionLine(s)->Buffer(25.0, 8)));
     channel = Intersection(*channel, *scene.Lake);
     for (auto &piece : Polygons(*channel, 20.0))
         scene.Add("DRGARE", *piece).Set("DRVAL1", 2.5).Set("DRVAL2", 3.0).Set("OBJNAM", "Dunmeer Channel");
