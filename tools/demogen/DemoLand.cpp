@@ -88,6 +88,22 @@ void BuildLand(TChartScene &scene) {
         scene.Add(r.Class, *pieces.front()).Set("OBJNAM", r.Name);
     }
 
+    // Meres among the fields, apart from the navigable water.
+    TGeometryPtr keepClear(scene.InlandWater->Buffer(60.0, 4));
+    keepClear = Union(*keepClear, *TGeometryPtr(scene.Sea->Buffer(1500.0, 4)));
+    const TRegion meres[] = {{"LAKARE", "Ashmere", {4.585, 53.020}, 520.0, 300.0, 0.6},
+                             {"LAKARE", "", {4.675, 52.870}, 260.0, 170.0, -0.3},
+                             {"LAKARE", "", {4.540, 52.860}, 220.0, 150.0, 0.9}};
+    for (const TRegion &m : meres) {
+        TGeometryPtr mere = Difference(*Blob(plane.ToXY(m.Centre), m.Rx, m.Ry, m.Rotation, 0.2, seed++), *keepClear);
+        for (auto &piece : Polygons(*mere, 20000.0)) {
+            scene.Add("DEPARE", *piece).Set("DRVAL1", 0.0).Set("DRVAL2", 1.0);
+            TChartFeature &f = scene.Add(m.Class, *piece);
+            if (*m.Name) f.Set("OBJNAM", m.Name);
+            keepClear = Union(*keepClear, *TGeometryPtr(piece->Buffer(60.0, 4)));
+        }
+    }
+
     // The Vorn Canal's nature reserve: navigation by permit only.
     auto reserve = Blob(plane.ToXY({4.805, 53.006}), 4700.0, 1500.0, 0.05, 0.3, 60);
     scene.Add("RESARE", *Intersection(*reserve, *plane.Box()))

@@ -100,9 +100,9 @@ void BuildAidsToNavigation(TChartScene &scene) {
 
     // Pier heads: a red light to the north, a green one to the south.
     const OGRRawPoint north = at(-4.0, 43.0), south = at(-4.0, -43.0);
-    scene.AddPoint("BCNLAT", north).Set("OBJNAM", "Saltmere North Pier").Set("CATLAM", 1).Set("COLOUR", "3");
+    scene.AddPoint("BCNLAT", north).Set("OBJNAM", "N Pier").Set("CATLAM", 1).Set("COLOUR", "3");
     Light(scene, north, "Saltmere North Pier", 2, nullptr, "3", 5.0, 9.0, 4.0);
-    scene.AddPoint("BCNLAT", south).Set("OBJNAM", "Saltmere South Pier").Set("CATLAM", 2).Set("COLOUR", "4");
+    scene.AddPoint("BCNLAT", south).Set("OBJNAM", "S Pier").Set("CATLAM", 2).Set("COLOUR", "4");
     Light(scene, south, "Saltmere South Pier", 2, nullptr, "4", 5.0, 9.0, 4.0);
 
     // Velmer Head: the lighthouse on the headland north of the harbour.
