@@ -340,7 +340,9 @@ bool KnownPointClass(const QByteArray &c) {
 }
 
 // Swing, lifting, bascule and draw bridges and those only said to open.
-bool IsOpeningBridge(const TS57Feature &f) { return Is(f.Class, {"BRIDGE"}) && ((f.Shape >= 2 && f.Shape <= 5) || f.Shape == 7); }
+bool IsOpeningBridge(const TS57Feature &f) {
+    return f.Class == "BRIDGE" && ((f.Shape >= 2 && f.Shape <= 5) || f.Shape == 7);
+}
 
 uint32_t TraitsOf(const TS57Feature &f) {
     const QByteArray &c = f.Class;
@@ -564,6 +566,84 @@ TWideStroker &ThreadStroker() {
     return stroker;
 }
 
+// Soundings and labels are laid out once per text and font size and kept across redraws
+// (painting is on one thread per painter; each thread keeps its own layouts).
+struct TTextCache {
+    QString Font;
+    QHash<QString, QStaticText> Texts;
+    QHash<QString, QStaticText> &For(const QFont &font) {
+        const QString key = font.key();
+        if (key != Font || Texts.size() > 4096) {
+            Texts.clear();
+            Font = key;
+        }
+        return Texts;
+    }
+};
+
+const QStaticText &Layout(QHash<QString, QStaticText> &cache, const QFont &font, const QString &text) {
+    auto it = cache.find(text);
+    if (it == cache.end()) {
+        QStaticText st(text);
+        st.setTextFormat(Qt::PlainText);
+        st.prepare(QTransform(), font);
+        it = cache.insert(text, st);
+    }
+    return *it;
+}
+
+// Names and important texts over every symbol of the cell, in pixels. A name may reach well
+// past its feature, so features just outside the view are visited too: a strip of a pan
+// then draws the same letters as a full redraw.
+void DrawNames(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p, const QRectF &viewBox,
+               const QTransform &toPixel, const QFont &labelFont) {
+    static thread_local TTextCache labelCache, waterLabelCache;
+    QFont waterFont = labelFont;
+    waterFont.setItalic(true);
+    QHash<QString, QStaticText> &labels = labelCache.For(labelFont);
+    QHash<QString, QStaticText> &waterLabels = waterLabelCache.For(waterFont);
+    const double labelAscent = QFontMetricsF(labelFont).ascent();
+    auto drawLabel = [&](const QPointF &baseline, const QString &text) {
+        pt.setFont(labelFont);
+        pt.drawStaticText(baseline - QPointF(0, labelAscent), Layout(labels, labelFont, text));
+    };
+    const bool importantOnly = p.Viewer.Flags & S52DisplayFlag::ShowTextImportant;
+    const bool lightTexts = p.Viewer.Flags & S52DisplayFlag::ShowLightDesc;
+    const double reach = 200 * p.View->MetresPerPixel;
+    const QRectF labelBox = viewBox.adjusted(-reach, -reach, reach, reach);
+    pt.setPen(S52Colour(TS52Colour::Black, p.S52.ColorScheme));
+    for (const TS57Feature &f : cell.Features) {
+        const bool named = !f.Name.isEmpty() && ((f.Traits & TraitNameImportant) ||
+                                                 ((f.Traits & TraitNameOther) && !importantOnly));
+        const bool texted = !f.Text.isEmpty() && (f.Class != "LIGHTS" || lightTexts);
+        if (!named && !texted) continue;
+        if (f.Prim == 1 ? !labelBox.contains(f.Point) : !labelBox.intersects(f.Box)) continue;
+        if (!S57FeatureShown(f, p)) continue;
+        ClearUpperVectorState();
+        if (named && f.HasLabelPlace) {
+            // Along the feature's course, never upside down.
+            const bool water = f.Traits & TraitWaterName;
+            const QFont &font = water ? waterFont : labelFont;
+            const QStaticText &st = Layout(water ? waterLabels : labels, font, f.Name);
+            const QPointF at = toPixel.map(f.LabelAt);
+            const QPointF ahead = toPixel.map(f.LabelAt + QPointF(std::cos(f.LabelAngle), std::sin(f.LabelAngle)));
+            double degrees = std::atan2(ahead.y() - at.y(), ahead.x() - at.x()) * 180.0 / M_PI;
+            if (degrees > 90) degrees -= 180;
+            if (degrees <= -90) degrees += 180;
+            pt.setFont(font);
+            pt.save();
+            pt.translate(at);
+            pt.rotate(degrees);
+            pt.drawStaticText(-QPointF(st.size().width() / 2, st.size().height() / 2), st);
+            pt.restore();
+        }
+        const QPointF at = toPixel.map(f.Prim == 1 ? f.Point : f.Box.center());
+        const bool light = f.Class == "LIGHTS";
+        if (texted) drawLabel(at + (light ? QPointF(14, 12) : QPointF(6, 12)), f.Text);
+        if (named && !f.HasLabelPlace) drawLabel(at + (texted ? QPointF(6, 25) : QPointF(10, 4)), f.Name);
+    }
+}
+
 }  // namespace
 
 bool S57FeatureShown(const TS57Feature &f, const TS57DrawParams &p) {
@@ -623,37 +703,13 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
     soundingFont.setPixelSize(11);
     QFont labelFont;
     labelFont.setPixelSize(int(std::lround(11 * p.S52.TextScale)));
-    // Soundings and labels are laid out once per text and font size and kept across redraws
-    // (painting is on one thread per painter; each thread keeps its own layouts).
-    struct TTextCache {
-        QString Font;
-        QHash<QString, QStaticText> Texts;
-        QHash<QString, QStaticText> &For(const QFont &font) {
-            const QString key = font.key();
-            if (key != Font || Texts.size() > 4096) {
-                Texts.clear();
-                Font = key;
-            }
-            return Texts;
-        }
-    };
-    static thread_local TTextCache soundingCache, labelCache, waterLabelCache;
+    static thread_local TTextCache soundingCache, labelCache;
     QHash<QString, QStaticText> &soundings = soundingCache.For(soundingFont);
     QHash<QString, QStaticText> &labels = labelCache.For(labelFont);
     const double labelAscent = QFontMetricsF(labelFont).ascent();
-    auto layout = [](QHash<QString, QStaticText> &cache, const QFont &font, const QString &text) {
-        auto it = cache.find(text);
-        if (it == cache.end()) {
-            QStaticText st(text);
-            st.setTextFormat(Qt::PlainText);
-            st.prepare(QTransform(), font);
-            it = cache.insert(text, st);
-        }
-        return *it;
-    };
     auto drawLabel = [&](const QPointF &baseline, const QString &text) {
         pt.setFont(labelFont);
-        pt.drawStaticText(baseline - QPointF(0, labelAscent), layout(labels, labelFont, text));
+        pt.drawStaticText(baseline - QPointF(0, labelAscent), Layout(labels, labelFont, text));
     };
     const bool symbolized = p.S52.BoundaryStyle == S52BoundaryStyle::Symbolized;
     TWideStroker &stroker = ThreadStroker();
@@ -783,49 +839,9 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
             }
         }
     }
-    if (!(p.Viewer.Flags & S52DisplayFlag::ShowText)) {
-        pt.restore();
-        return;
-    }
-    // Names and important texts over every symbol of the cell. A name may reach well past
-    // its feature, so features just outside the view are visited too: a strip of a pan then
-    // draws the same letters as a full redraw.
-    QFont waterFont = labelFont;
-    waterFont.setItalic(true);
-    QHash<QString, QStaticText> &waterLabels = waterLabelCache.For(waterFont);
-    const bool importantOnly = p.Viewer.Flags & S52DisplayFlag::ShowTextImportant;
-    const bool lightTexts = p.Viewer.Flags & S52DisplayFlag::ShowLightDesc;
-    const double reach = 200 * view.MetresPerPixel;
-    const QRectF labelBox = viewBox.adjusted(-reach, -reach, reach, reach);
-    mode.Pixels();
-    pt.setPen(S52Colour(TS52Colour::Black, scheme));
-    for (const TS57Feature &f : cell.Features) {
-        const bool named = !f.Name.isEmpty() && ((f.Traits & TraitNameImportant) ||
-                                                 ((f.Traits & TraitNameOther) && !importantOnly));
-        const bool texted = !f.Text.isEmpty() && (f.Class != "LIGHTS" || lightTexts);
-        if (!named && !texted) continue;
-        if (f.Prim == 1 ? !labelBox.contains(f.Point) : !labelBox.intersects(f.Box)) continue;
-        if (!S57FeatureShown(f, p)) continue;
-        ClearUpperVectorState();
-        if (named && f.HasLabelPlace) {
-            const bool water = f.Traits & TraitWaterName;
-            const QStaticText st = water ? layout(waterLabels, waterFont, f.Name) : layout(labels, labelFont, f.Name);
-            const QPointF at = toPixel.map(f.LabelAt);
-            const QPointF ahead = toPixel.map(f.LabelAt + QPointF(std::cos(f.LabelAngle), std::sin(f.LabelAngle)));
-            double degrees = std::atan2(ahead.y() - at.y(), ahead.x() - at.x()) * 180.0 / M_PI;
-            if (degrees > 90) degrees -= 180;
-            if (degrees <= -90) degrees += 180;
-            pt.setFont(water ? waterFont : labelFont);
-            pt.save();
-            pt.translate(at);
-            pt.rotate(degrees);
-            pt.drawStaticText(-QPointF(st.size().width() / 2, st.size().height() / 2), st);
-            pt.restore();
-        }
-        const QPointF at = toPixel.map(f.Prim == 1 ? f.Point : f.Box.center());
-        const bool light = f.Class == "LIGHTS";
-        if (texted) drawLabel(at + (light ? QPointF(14, 12) : QPointF(6, 12)), f.Text);
-        if (named && !f.HasLabelPlace) drawLabel(at + (texted ? QPointF(6, 25) : QPointF(10, 4)), f.Name);
+    if (p.Viewer.Flags & S52DisplayFlag::ShowText) {
+        mode.Pixels();
+        DrawNames(pt, cell, p, viewBox, toPixel, labelFont);
     }
     pt.restore();
 }

@@ -196,6 +196,15 @@ void Save(const QImage &image, const QString &name) {
     EXPECT_TRUE(image.save(dir + "/" + name)) << name.toStdString();
 }
 
+// Share of pixels of a colour.
+double Share(const QImage &image, QRgb colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++n;
+    return double(n) / (image.width() * image.height());
+}
+
 // Share of pixels whose colours differ by more than a shade.
 double Differing(const QImage &a, const QImage &b) {
     int differing = 0;
@@ -244,6 +253,13 @@ TEST_F(DemoCharts, RasterChartShowsWhatTheCellShows) {
         const QImage r = raster.Image(), s = vector.Image();
         Save(r, QStringLiteral("demo-bsb-%1.png").arg(QLatin1String(v.name)));
         Save(s, QStringLiteral("demo-s57-%1.png").arg(QLatin1String(v.name)));
+        // Both show the land and the waters of the view, and show them alike (names and
+        // symbols a paper chart adds aside).
+        for (const QImage *picture : {&r, &s}) {
+            const double land = Share(*picture, qRgb(201, 185, 122));
+            EXPECT_GT(land, 0.05);
+            EXPECT_LT(land, 0.97);
+        }
         EXPECT_LT(Differing(r, s), 0.1);
     }
 }
