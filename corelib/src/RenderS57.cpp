@@ -774,7 +774,7 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 pen = isSafety ? Cosmetic(S52Colour(TS52Colour::SafetyContour, scheme), 2)
                                : Cosmetic(S52Colour(TS52Colour::DepthContour, scheme), 0.8);
             } else if (c == "COALNE" || c == "SLCONS" || c == "LNDARE") {
-                pen = Cosmetic(S52Colour(TS52Colour::Coastline, scheme), c == "SLCONS" ? 2 : 1.5);
+                pen = Cosmetic(S52Colour(TS52Colour::Coastline, scheme), c == "SLCONS" ? 2 : 1);
             } else if (c == "BRIDGE") {
                 pen = Cosmetic(S52Colour(TS52Colour::Grey, scheme), 4);
             } else if (c == "GATCON" || c == "DAMCON") {
