@@ -220,60 +220,91 @@ void AddDepthArea(TChartScene &scene, const OGRGeometry &area, double from, doub
 
 }  // namespace
 
+namespace {
+
+// Every section's water at its width, by waterway part in the network's order, and the
+// river on above the last junction (narrower, for small boats only) to the area's edge.
+struct TParts {
+    std::map<QString, TPart> ByKey;
+    std::vector<QString> Order;
+    void Add(const QString &key, TPart part) {
+        auto it = ByKey.find(key);
+        if (it != ByKey.end()) {
+            it->second.Area = Union(*it->second.Area, *part.Area);
+            return;
+        }
+        Order.push_back(key);
+        ByKey[key] = std::move(part);
+    }
+};
+
+TParts SectionWaters(const TChartScene &scene) {
+    TParts parts;
+    const TSection *river = nullptr;
+    for (const TSection &s : scene.Net.Sections) {
+        if (s.Name == QLatin1String("River Orle")) river = &s;
+        if (!(s.WidthM > 0)) continue;
+        TGeometryPtr buffer(scene.SectionLine(s)->Buffer(s.WidthM / 2, 8));
+        parts.Add(s.FairwayPart.isEmpty() ? s.Name : s.FairwayPart, TPart{s.Name, s.Kind, s.DepthM, std::move(buffer)});
+    }
+    const TLonLat r4 = river->Line.back();
+    std::vector<TLonLat> upstream{r4};
+    for (int i = 1; i <= 24; ++i) {
+        const double t = i / 24.0;
+        upstream.push_back({r4.Lon + t * (DemoArea().East + 0.01 - r4.Lon),
+                            r4.Lat + 0.006 * std::sin(t * 5.0) + 0.004 * Noise1(t * 9, 41)});
+    }
+    TGeometryPtr buffer(scene.Plane.Line(upstream)->Buffer(17.0, 8));
+    parts.Add(QStringLiteral("River Orle upstream"), TPart{river->Name, 2, 1.2, std::move(buffer)});
+    return parts;
+}
+
+// The lake's depth areas, contours and soundings; it is dredged wherever a section crosses
+// it (its crossing and the ends of the canals). Returns the lake and its channel.
+TGeometryPtr ChartLake(TChartScene &scene, const TLakeModel &lake) {
+    TGeometryPtr channel(new OGRPolygon);
+    for (const TSection &s : scene.Net.Sections) {
+        auto line = scene.SectionLine(s);
+        if (line->Intersects(scene.Lake.get())) channel = Union(*channel, *TGeometryPtr(line->Buffer(25.0, 8)));
+    }
+    channel = Intersection(*channel, *scene.Lake);
+    for (auto &piece : Polygons(*channel, 20.0))
+        scene.Add("DRGARE", *piece).Set("DRVAL1", 2.5).Set("DRVAL2", 3.0).Set("OBJNAM", "Dunmeer Channel");
+    std::vector<TDepthBand> bands;
+    std::vector<TContour> contours;
+    TGeometryPtr open = Difference(*scene.Lake, *channel);
+    ContourSeabed([&](double x, double y) { return lake.Depth(x, y); }, *open, 30.0, {1.0, 2.0, 3.0}, 0.0, 4.0,
+                  bands, contours);
+    for (const TDepthBand &b : bands) AddDepthArea(scene, *b.Area, b.Min, b.Max);
+    for (const TContour &c : contours)
+        for (auto &l : Lines(*c.Line, 30.0)) scene.Add("DEPCNT", *l).Set("VALDCO", c.Depth);
+    scene.Add("LAKARE", *scene.Lake).Set("OBJNAM", "Dunmeer");
+    auto soundings = std::make_unique<OGRMultiPoint>();
+    for (const OGRRawPoint &p : Scatter(*Difference(*open, *TGeometryPtr(channel->Buffer(60.0))), 420.0, 34)) {
+        const double d = std::round(lake.Depth(p.x, p.y) * 10.0) / 10.0;
+        if (d > 0.2 && lake.Reach(p.x, p.y) < 0.93) soundings->addGeometryDirectly(new OGRPoint(p.x, p.y, d));
+    }
+    scene.Features.push_back(TChartFeature{"SOUNDG", scene.Plane.ToDegrees(*soundings), {}});
+    return Union(*scene.Lake, *channel);
+}
+
+}  // namespace
+
 void BuildWaters(TChartScene &scene) {
     const TNetwork &net = scene.Net;
     std::vector<TChartFeature> later;
-
-    // Every section's water at its width, gathered by waterway part.
-    std::map<QString, TPart> parts;
-    std::vector<QString> order;
-    for (const TSection &s : net.Sections) {
-        if (!(s.WidthM > 0)) continue;
-        const QString key = s.FairwayPart.isEmpty() ? s.Name : s.FairwayPart;
-        auto line = scene.SectionLine(s);
-        TGeometryPtr buffer(line->Buffer(s.WidthM / 2, 8));
-        auto it = parts.find(key);
-        if (it == parts.end()) {
-            order.push_back(key);
-            parts[key] = TPart{s.Name, s.Kind, s.DepthM, std::move(buffer)};
-        } else {
-            it->second.Area = Union(*it->second.Area, *buffer);
-        }
-    }
-    // The river above the last junction: narrower, for small boats only, on to the area's edge.
-    {
-        const TSection *last = nullptr;
-        for (const TSection &s : net.Sections)
-            if (s.Name == QLatin1String("River Orle")) last = &s;
-        const TLonLat r4 = last->Line.back();
-        std::vector<TLonLat> upstream{r4};
-        for (int i = 1; i <= 24; ++i) {
-            const double t = i / 24.0;
-            upstream.push_back({r4.Lon + t * (DemoArea().East + 0.01 - r4.Lon), r4.Lat + 0.006 * std::sin(t * 5.0) +
-                                                                                 0.004 * Noise1(t * 9, 41)});
-        }
-        TGeometryPtr buffer(scene.Plane.Line(upstream)->Buffer(17.0, 8));
-        order.push_back(QStringLiteral("River Orle upstream"));
-        parts[order.back()] = TPart{last->Name, 2, 1.2, std::move(buffer)};
-    }
-
-    TGeometryPtr water(new OGRPolygon);
-    for (const QString &key : order) water = Union(*water, *parts[key].Area);
-    TGeometryPtr harbour = HarbourBasins(scene);
-    water = Union(*water, *harbour);
-    parts[QStringLiteral("Saltmere Harbour Channel/Saltmere Harbour")].Area =
-        Union(*parts[QStringLiteral("Saltmere Harbour Channel/Saltmere Harbour")].Area, *harbour);
+    TParts parts = SectionWaters(scene);
+    const QString harbourKey = QStringLiteral("Saltmere Harbour Channel/Saltmere Harbour");
+    parts.Add(harbourKey, TPart{QString(), 5, 0.0, HarbourBasins(scene)});
     for (const TMarina &m : net.Marinas) {
         const bool big = m.Name.contains(QLatin1String("Yacht Haven"));
         TGeometryPtr basin = MarinaBasin(scene, m, big ? 300.0 : 220.0, big ? 180.0 : 140.0, later);
-        water = Union(*water, *basin);
-        parts[QStringLiteral("marina:%1").arg(m.Name)] = TPart{m.Name, 5, big ? 3.0 : 2.6, std::move(basin)};
-        order.push_back(QStringLiteral("marina:%1").arg(m.Name));
+        parts.Add(QStringLiteral("marina:%1").arg(m.Name), TPart{m.Name, 5, big ? 3.0 : 2.6, std::move(basin)});
     }
-
     const TLakeModel lake = LakeModel(scene);
     scene.Lake.reset(lake.Outline().release());
-    water = Union(*water, *scene.Lake);
+    TGeometryPtr water(scene.Lake->clone());
+    for (const QString &key : parts.Order) water = Union(*water, *parts.ByKey[key].Area);
 
     // Locks and opening bridges over canals take their stretch of the water and give back
     // their chambers and passages.
@@ -285,47 +316,21 @@ void BuildWaters(TChartScene &scene) {
             AddBridgeNarrows(scene, st, *s, *cut, *openings);
     }
     water = Union(*Difference(*water, *cut), *openings);
-    scene.InlandWater = Intersection(*Difference(*Difference(*water, *scene.Sea), *scene.Structures), *scene.Plane.Box());
-
-    // The lake's channel and depths.
-    // Dredged wherever a section crosses the lake: its crossing and the ends of the canals.
-    TGeometryPtr channel(new OGRPolygon);
-    for (const TSection &s : net.Sections)
-        if (scene.SectionLine(s)->Intersects(scene.Lake.get())) channel = Union(*channel, *TGeometryPtr(scene.SectionLine(s)->Buffer(25.0, 8)));
-    channel = Intersection(*channel, *scene.Lake);
-    for (auto &piece : Polygons(*channel, 20.0))
-        scene.Add("DRGARE", *piece).Set("DRVAL1", 2.5).Set("DRVAL2", 3.0).Set("OBJNAM", "Dunmeer Channel");
-    std::vector<TDepthBand> bands;
-    std::vector<TContour> contours;
-    TGeometryPtr lakeOpen = Difference(*scene.Lake, *channel);
-    ContourSeabed([&](double x, double y) { return lake.Depth(x, y); }, *lakeOpen, 30.0, {1.0, 2.0, 3.0},
-                  0.0, 4.0, bands, contours);
-    TGeometryPtr covered = Union(*scene.Lake, *channel);
-    for (const TDepthBand &b : bands) AddDepthArea(scene, *b.Area, b.Min, b.Max);
-    for (const TContour &c : contours)
-        for (auto &l : Lines(*c.Line, 30.0)) scene.Add("DEPCNT", *l).Set("VALDCO", c.Depth);
-    scene.Add("LAKARE", *scene.Lake).Set("OBJNAM", "Dunmeer");
-    auto soundings = std::make_unique<OGRMultiPoint>();
-    for (const OGRRawPoint &p : Scatter(*Difference(*lakeOpen, *TGeometryPtr(channel->Buffer(60.0))), 420.0, 34)) {
-        const double d = std::round(lake.Depth(p.x, p.y) * 10.0) / 10.0;
-        if (d > 0.2 && lake.Reach(p.x, p.y) < 0.93) soundings->addGeometryDirectly(new OGRPoint(p.x, p.y, d));
-    }
-    scene.Features.push_back(TChartFeature{"SOUNDG", scene.Plane.ToDegrees(*soundings), {}});
+    scene.InlandWater =
+        Intersection(*Difference(*Difference(*water, *scene.Sea), *scene.Structures), *scene.Plane.Box());
+    TGeometryPtr covered = ChartLake(scene, lake);
 
     // Depth areas and named water bodies of each waterway part, outside what is charted.
-    for (const QString &key : order) {
-        TPart &p = parts[key];
+    for (const QString &key : parts.Order) {
+        const TPart &p = parts.ByKey[key];
         TGeometryPtr area = Intersection(*p.Area, *scene.InlandWater);
         TGeometryPtr fresh = Difference(*area, *covered);
         AddDepthArea(scene, *fresh, p.DepthM, p.DepthM + (p.Kind == 2 ? 1.0 : 0.5));
         covered = Union(*covered, *fresh);
-        if (key.startsWith(QLatin1String("marina:"))) continue;  // named as its harbour basin
-        const char *cls = p.Kind == 2 ? "RIVERS" : p.Kind == 5 && key.startsWith(QLatin1String("Saltmere Harbour"))
-                                                       ? "DOCARE"
-                                                       : "CANALS";
-        const QString name = p.Kind == 5 && key.startsWith(QLatin1String("Saltmere Harbour"))
-                                 ? QStringLiteral("Saltmere Harbour")
-                                 : p.Name;
+        if (key.startsWith(QLatin1String("marina:"))) continue;  // named by its harbour facility
+        const bool harbour = key == harbourKey;
+        const char *cls = p.Kind == 2 ? "RIVERS" : harbour ? "DOCARE" : "CANALS";
+        const QString name = harbour ? QStringLiteral("Saltmere Harbour") : p.Name;
         for (auto &piece : Polygons(*area, 100.0)) scene.Add(cls, *piece).Set("OBJNAM", name);
     }
     for (auto &f : later) scene.Features.push_back(std::move(f));
