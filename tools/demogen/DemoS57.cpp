@@ -11,9 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <array>
-#include <cmath>
-#include <functional>
 #include <vector>
 
 namespace demo {
@@ -38,12 +35,8 @@ public:
 private:
     void Write(const TChartFeature &f, const OGRGeometry &g) {
         switch (wkbFlatten(g.getGeometryType())) {
-        case wkbPoint: {
-            const int node = Node("IsolatedNode", RcnmIsolated, &g);
-            Feature(f, 1, {RcnmIsolated}, {node}, {255}, {255}, {255});
-            break;
-        }
-        case wkbMultiPoint: {  // soundings
+        case wkbPoint:
+        case wkbMultiPoint: {  // a multipoint: soundings, one node for all
             const int node = Node("IsolatedNode", RcnmIsolated, &g);
             Feature(f, 1, {RcnmIsolated}, {node}, {255}, {255}, {255});
             break;
