@@ -18,7 +18,9 @@ bool WriteDemoData(const QString &folder, QString &error) {
     const TNetwork net = BuildDemoNetwork();
     if (!WriteNetwork(net, dir.filePath(QString::fromLatin1(NetworkRelPath)), error)) return false;
     if (!WriteS57Cell(net, dir.filePath(QString::fromLatin1(S57RelPath)), error)) return false;
-    if (!WriteKapChart(net, dir.filePath(QString::fromLatin1(KapRelPath)), error)) return false;
+    if (!WriteKapChart(dir.filePath(QString::fromLatin1(S57RelPath)), dir.filePath(QString::fromLatin1(KapRelPath)),
+                       error))
+        return false;
     QSaveFile marker(dir.filePath(QStringLiteral(".complete")));
     if (!marker.open(QIODevice::WriteOnly) || marker.write("demo data set 1\n") < 0 ||
         !marker.commit()) {

@@ -1,6 +1,8 @@
 #include "viewer/RenderS57.h"
 
 #include "charts/ChartFiles.h"
+#include "viewer/RenderS57Labels.h"
+#include "viewer/RenderS57Symbols.h"
 
 #include "KvLibNav6/KvUnits.h"
 
@@ -49,20 +51,6 @@ static_assert(std::size(DayColours) == size_t(TS52Colour::Count));
 static_assert(std::size(DuskColours) == size_t(TS52Colour::Count));
 static_assert(std::size(NightColours) == size_t(TS52Colour::Count));
 
-// S-57 COLOUR codes 1..13 as tokens.
-TS52Colour TokenOfColour(int code) {
-    switch (code) {
-    case 1: return TS52Colour::White;
-    case 2: return TS52Colour::Black;
-    case 3: return TS52Colour::Red;
-    case 4: return TS52Colour::Green;
-    case 6: return TS52Colour::Yellow;
-    case 11: return TS52Colour::Orange;
-    case 12: case 10: case 13: return TS52Colour::Magenta;
-    default: return TS52Colour::Grey;
-    }
-}
-
 // Fields the driver adds for its own linkage; everything else is an S-57 attribute.
 bool IsTechnicalField(const char *name) {
     static const char *const names[] = {"RCID", "PRIM", "GRUP", "OBJL", "RVER", "AGEN", "FIDN",
@@ -81,6 +69,7 @@ bool Is(const QByteArray &cls, std::initializer_list<const char *> names) {
 bool IsBuoy(const QByteArray &c) { return c.startsWith("BOY"); }
 bool IsBeacon(const QByteArray &c) { return c.startsWith("BCN"); }
 bool IsDepthArea(const QByteArray &c) { return Is(c, {"DEPARE", "DRGARE"}); }
+bool IsWaterBody(const QByteArray &c) { return Is(c, {"LAKARE", "RIVERS", "CANALS", "DOCARE"}); }
 // Areas drawn as an outline only, over the filled ones.
 bool IsOutlineArea(const QByteArray &c) {
     return Is(c, {"RESARE", "FAIRWY", "CTNARE", "CBLARE", "PIPARE", "MIPARE", "ACHARE", "DMPGRD",
@@ -90,9 +79,12 @@ bool IsOutlineArea(const QByteArray &c) {
 int SortKey(const TS57Feature &f) {
     int key = int(f.Group) * 10;
     if (f.Group == TS57Group::Area) {
-        if (IsDepthArea(f.Class)) key += 0;
-        else if (Is(f.Class, {"UNSARE"})) key += 1;
-        else if (f.Class == "LNDARE") key += 3;
+        // Lakes, rivers and canals lie over the land; where a depth area charts the same
+        // water its shade is what shows.
+        if (Is(f.Class, {"UNSARE"})) key += 0;
+        else if (f.Class == "LNDARE") key += 1;
+        else if (IsWaterBody(f.Class)) key += 2;
+        else if (IsDepthArea(f.Class)) key += 3;
         else key += 4;
     } else if (f.Group == TS57Group::Point) {
         key += f.Class == "SOUNDG" ? 0 : (Is(f.Class, {"LIGHTS"}) ? 2 : 1);
@@ -168,6 +160,16 @@ QList<int> IntList(const QString &text) {
     }
     return out;
 }
+
+// Bits of TS57Feature::Traits; the low two hold the TCategory. A name is important text
+// (shown also with "important labels only") when a skipper finds his way by it: waterways,
+// harbours, locks and towns; the names of sea areas, land regions, landmarks and bridges are
+// other text.
+enum : uint32_t {
+    TraitCategoryMask = 3, TraitSounding = 4, TraitDepthContour = 8, TraitAid = 16, TraitLandFeature = 32,
+    TraitKnownPoint = 64, TraitsSet = 128, TraitNameImportant = 256, TraitNameOther = 512,
+    TraitNamed = TraitNameImportant | TraitNameOther, TraitWaterName = 1024, TraitLabelOnly = 2048
+};
 
 uint32_t TraitsOf(const TS57Feature &f);
 
@@ -287,7 +289,7 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
                     out.HasValue2 = ok;
                 } else if (n == "SCAMIN") {
                     out.Scamin = value.toInt();
-                } else if (n == "BOYSHP" || n == "BCNSHP" || n == "CATLIT") {
+                } else if (n == "BOYSHP" || n == "BCNSHP" || n == "CATLIT" || n == "CATBRG" || n == "CATHAF") {
                     out.Shape = IntList(value).value(0);
                 } else if (n == "COLOUR") {
                     out.Colours = IntList(value);
@@ -303,6 +305,10 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
                 out.Attributes.emplace_back(QString::fromLatin1(n), value);
             }
             out.Traits = TraitsOf(out);
+            out.Text = S57FeatureText(out);
+            // A bridge's name stands beside its clearance, not along its deck.
+            if (!out.Name.isEmpty() && (out.Traits & TraitNamed) && out.Prim != 1 && cls != "BRIDGE")
+                out.HasLabelPlace = PlaceS57Name(out, out.LabelAt, out.LabelAngle);
             cell->Box = cell->Box.isNull() ? out.Box : cell->Box.united(out.Box);
             cell->Features.push_back(std::move(out));
         }
@@ -326,7 +332,8 @@ TCategory CategoryOf(const TS57Feature &f) {
     if (IsBuoy(c) || IsBeacon(c) ||
         Is(c, {"LIGHTS", "BRIDGE", "LOKBSN", "FAIRWY", "RESARE", "BUAARE", "WRECKS", "OBSTRN",
                "UWTROC", "NAVLNE", "RECTRC", "CTNARE", "LAKARE", "RIVERS", "CANALS", "PONTON",
-               "HULKES", "DOCARE", "ACHARE", "TSSLPT", "GATCON", "CAUSWY"}))
+               "HULKES", "DOCARE", "ACHARE", "TSSLPT", "GATCON", "CAUSWY", "HRBFAC", "SMCFAC",
+               "DAMCON"}))
         return TCategory::Standard;
     return TCategory::Other;
 }
@@ -334,14 +341,13 @@ TCategory CategoryOf(const TS57Feature &f) {
 bool KnownPointClass(const QByteArray &c) {
     return c == "SOUNDG" || IsBuoy(c) || IsBeacon(c) ||
            Is(c, {"LIGHTS", "WRECKS", "OBSTRN", "UWTROC", "LNDMRK", "BRIDGE", "LNDARE", "BUISGL",
-                  "PILPNT", "GATCON"});
+                  "PILPNT", "GATCON", "HRBFAC", "SMCFAC"});
 }
 
-// Bits of TS57Feature::Traits; the low two hold the TCategory.
-enum : uint32_t {
-    TraitCategoryMask = 3, TraitSounding = 4, TraitDepthContour = 8, TraitAid = 16, TraitLandFeature = 32,
-    TraitKnownPoint = 64, TraitsSet = 128
-};
+// Swing, lifting, bascule and draw bridges and those only said to open.
+bool IsOpeningBridge(const TS57Feature &f) {
+    return f.Class == "BRIDGE" && ((f.Shape >= 2 && f.Shape <= 5) || f.Shape == 7);
+}
 
 uint32_t TraitsOf(const TS57Feature &f) {
     const QByteArray &c = f.Class;
@@ -351,6 +357,12 @@ uint32_t TraitsOf(const TS57Feature &f) {
     if (IsBuoy(c) || IsBeacon(c)) t |= TraitAid;
     if (Is(c, {"BUAARE", "LNDMRK", "BUISGL"})) t |= TraitLandFeature;
     if (KnownPointClass(c)) t |= TraitKnownPoint;
+    if (Is(c, {"LAKARE", "RIVERS", "CANALS", "DOCARE", "HRBFAC", "SMCFAC", "LOKBSN", "BUAARE"}))
+        t |= TraitNameImportant;
+    else if (Is(c, {"SEAARE", "LNDRGN", "LNDMRK", "BRIDGE"}))
+        t |= TraitNameOther;
+    if (Is(c, {"LAKARE", "RIVERS", "CANALS", "DOCARE", "SEAARE"})) t |= TraitWaterName;
+    if (Is(c, {"SEAARE", "LNDRGN"})) t |= TraitLabelOnly;
     return t;
 }
 
@@ -559,93 +571,82 @@ TWideStroker &ThreadStroker() {
     return stroker;
 }
 
-QPen Cosmetic(const QColor &c, double width, Qt::PenStyle style = Qt::SolidLine) {
-    QPen pen(c, width, style);
-    pen.setCosmetic(true);
-    return pen;
-}
-
-void DrawBuoy(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme) {
-    const QColor fill = S52Colour(TokenOfColour(f.Colours.value(0, 7)), scheme);
-    const QColor band = f.Colours.size() > 1 ? S52Colour(TokenOfColour(f.Colours[1]), scheme) : fill;
-    pt.setPen(Cosmetic(S52Colour(TS52Colour::Black, scheme), 1));
-    pt.setBrush(fill);
-    QPolygonF shape;
-    switch (f.Shape) {
-    case 1:  // conical
-        shape << at + QPointF(-5, 0) << at + QPointF(5, 0) << at + QPointF(0, -11);
-        break;
-    case 2:  // can
-        shape << at + QPointF(-5, 0) << at + QPointF(5, 0) << at + QPointF(4, -9) << at + QPointF(-4, -9);
-        break;
-    case 4:  // pillar
-    case 7:
-        shape << at + QPointF(-5, 0) << at + QPointF(5, 0) << at + QPointF(2, -13) << at + QPointF(-2, -13);
-        break;
-    case 5:  // spar
-        shape << at + QPointF(-2, 0) << at + QPointF(2, 0) << at + QPointF(2, -13) << at + QPointF(-2, -13);
-        break;
-    default:
-        pt.drawEllipse(at + QPointF(0, -5), 5, 5);
-        break;
-    }
-    if (!shape.isEmpty()) pt.drawPolygon(shape);
-    if (band != fill) {
-        pt.setBrush(band);
-        pt.drawRect(QRectF(at + QPointF(-3, -6), QSizeF(6, 2.5)));
-    }
-    pt.setBrush(Qt::NoBrush);
-    pt.drawEllipse(at, 1.5, 1.5);
-}
-
-void DrawBeacon(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme) {
-    const QColor fill = S52Colour(TokenOfColour(f.Colours.value(0, 2)), scheme);
-    pt.setPen(Cosmetic(S52Colour(TS52Colour::Black, scheme), 1));
-    pt.setBrush(fill);
-    pt.drawRect(QRectF(at + QPointF(-1.5, -14), QSizeF(3, 14)));
-    pt.drawEllipse(at + QPointF(0, -15), 3, 3);
-    pt.drawLine(at + QPointF(-4, 0), at + QPointF(4, 0));
-}
-
-void DrawLight(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme) {
-    const int code = f.Colours.value(0, 6);
-    const QColor c = code == 3 ? S52Colour(TS52Colour::Red, scheme)
-                     : code == 4 ? S52Colour(TS52Colour::Green, scheme)
-                                 : S52Colour(TS52Colour::LightFlare, scheme);
-    if (f.Sector1 >= 0 && f.Sector2 >= 0) {
-        // Sector limits are bearings from seaward towards the light.
-        const double r = 25.0;
-        pt.setPen(Cosmetic(S52Colour(TS52Colour::Black, scheme), 1, Qt::DashLine));
-        for (double b : {f.Sector1, f.Sector2}) {
-            const double a = (b + 180.0) * RadPerDeg;
-            pt.drawLine(at, at + QPointF(std::sin(a) * r * 1.6, -std::cos(a) * r * 1.6));
+// Soundings and labels are laid out once per text and font size and kept across redraws
+// (painting is on one thread per painter; each thread keeps its own layouts).
+struct TTextCache {
+    QString Font;
+    QHash<QString, QStaticText> Texts;
+    QHash<QString, QStaticText> &For(const QFont &font) {
+        const QString key = font.key();
+        if (key != Font || Texts.size() > 4096) {
+            Texts.clear();
+            Font = key;
         }
-        double span = std::fmod(f.Sector2 - f.Sector1 + 360.0, 360.0);
-        if (span == 0) span = 360.0;
-        const double startQt = 90.0 - (f.Sector1 + 180.0);  // Qt: degrees counter-clockwise from 3 o'clock
-        pt.setPen(Cosmetic(c, 3));
-        pt.drawArc(QRectF(at - QPointF(r, r), QSizeF(2 * r, 2 * r)), int(startQt * 16), int(-span * 16));
-        return;
+        return Texts;
     }
-    QPainterPath flare;
-    flare.moveTo(0, 0);
-    flare.cubicTo(3, -6, 4, -12, 0, -16);
-    flare.cubicTo(-4, -12, -3, -6, 0, 0);
-    pt.save();
-    pt.translate(at);
-    pt.rotate(135);
-    pt.setPen(Cosmetic(S52Colour(TS52Colour::Black, scheme), 0.8));
-    pt.setBrush(c);
-    pt.drawPath(flare);
-    pt.restore();
+};
+
+const QStaticText &Layout(QHash<QString, QStaticText> &cache, const QFont &font, const QString &text) {
+    auto it = cache.find(text);
+    if (it == cache.end()) {
+        QStaticText st(text);
+        st.setTextFormat(Qt::PlainText);
+        st.prepare(QTransform(), font);
+        it = cache.insert(text, st);
+    }
+    return *it;
 }
 
-void DrawDanger(QPainter &pt, QPointF at, int32_t scheme) {
-    pt.setPen(Cosmetic(S52Colour(TS52Colour::Black, scheme), 1.2));
-    pt.drawLine(at + QPointF(-4, 0), at + QPointF(4, 0));
-    pt.drawLine(at + QPointF(0, -4), at + QPointF(0, 4));
-    pt.drawLine(at + QPointF(-3, -3), at + QPointF(3, 3));
-    pt.drawLine(at + QPointF(-3, 3), at + QPointF(3, -3));
+// Names and important texts over every symbol of the cell, in pixels. A name may reach well
+// past its feature, so features just outside the view are visited too: a strip of a pan
+// then draws the same letters as a full redraw.
+void DrawNames(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p, const QRectF &viewBox,
+               const QTransform &toPixel, const QFont &labelFont) {
+    static thread_local TTextCache labelCache, waterLabelCache;
+    QFont waterFont = labelFont;
+    waterFont.setItalic(true);
+    QHash<QString, QStaticText> &labels = labelCache.For(labelFont);
+    QHash<QString, QStaticText> &waterLabels = waterLabelCache.For(waterFont);
+    const double labelAscent = QFontMetricsF(labelFont).ascent();
+    auto drawLabel = [&](const QPointF &baseline, const QString &text) {
+        pt.setFont(labelFont);
+        pt.drawStaticText(baseline - QPointF(0, labelAscent), Layout(labels, labelFont, text));
+    };
+    const bool importantOnly = p.Viewer.Flags & S52DisplayFlag::ShowTextImportant;
+    const bool lightTexts = p.Viewer.Flags & S52DisplayFlag::ShowLightDesc;
+    const double reach = 200 * p.View->MetresPerPixel;
+    const QRectF labelBox = viewBox.adjusted(-reach, -reach, reach, reach);
+    pt.setPen(S52Colour(TS52Colour::Black, p.S52.ColorScheme));
+    for (const TS57Feature &f : cell.Features) {
+        const bool named = !f.Name.isEmpty() && ((f.Traits & TraitNameImportant) ||
+                                                 ((f.Traits & TraitNameOther) && !importantOnly));
+        const bool texted = !f.Text.isEmpty() && (f.Class != "LIGHTS" || lightTexts);
+        if (!named && !texted) continue;
+        if (f.Prim == 1 ? !labelBox.contains(f.Point) : !labelBox.intersects(f.Box)) continue;
+        if (!S57FeatureShown(f, p)) continue;
+        ClearUpperVectorState();
+        if (named && f.HasLabelPlace) {
+            // Along the feature's course, never upside down.
+            const bool water = f.Traits & TraitWaterName;
+            const QFont &font = water ? waterFont : labelFont;
+            const QStaticText &st = Layout(water ? waterLabels : labels, font, f.Name);
+            const QPointF at = toPixel.map(f.LabelAt);
+            const QPointF ahead = toPixel.map(f.LabelAt + QPointF(std::cos(f.LabelAngle), std::sin(f.LabelAngle)));
+            double degrees = std::atan2(ahead.y() - at.y(), ahead.x() - at.x()) * 180.0 / M_PI;
+            if (degrees > 90) degrees -= 180;
+            if (degrees <= -90) degrees += 180;
+            pt.setFont(font);
+            pt.save();
+            pt.translate(at);
+            pt.rotate(degrees);
+            pt.drawStaticText(-QPointF(st.size().width() / 2, st.size().height() / 2), st);
+            pt.restore();
+        }
+        const QPointF at = toPixel.map(f.Prim == 1 ? f.Point : f.Box.center());
+        const bool light = f.Class == "LIGHTS";
+        if (texted) drawLabel(at + (light ? QPointF(14, 12) : QPointF(6, 12)), f.Text);
+        if (named && !f.HasLabelPlace) drawLabel(at + (texted ? QPointF(6, 25) : QPointF(10, 4)), f.Name);
+    }
 }
 
 }  // namespace
@@ -707,33 +708,13 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
     soundingFont.setPixelSize(11);
     QFont labelFont;
     labelFont.setPixelSize(int(std::lround(11 * p.S52.TextScale)));
-    // Soundings and labels are laid out once per text and font size and kept across redraws
-    // (painting is on one thread per painter; each thread keeps its own layouts).
-    struct TTextCache {
-        QString Font;
-        QHash<QString, QStaticText> Texts;
-        QHash<QString, QStaticText> &For(const QFont &font) {
-            const QString key = font.key();
-            if (key != Font || Texts.size() > 4096) {
-                Texts.clear();
-                Font = key;
-            }
-            return Texts;
-        }
-    };
     static thread_local TTextCache soundingCache, labelCache;
     QHash<QString, QStaticText> &soundings = soundingCache.For(soundingFont);
     QHash<QString, QStaticText> &labels = labelCache.For(labelFont);
     const double labelAscent = QFontMetricsF(labelFont).ascent();
     auto drawLabel = [&](const QPointF &baseline, const QString &text) {
-        auto it = labels.find(text);
-        if (it == labels.end()) {
-            QStaticText st(text);
-            st.setTextFormat(Qt::PlainText);
-            st.prepare(QTransform(), labelFont);
-            it = labels.insert(text, st);
-        }
-        pt.drawStaticText(baseline - QPointF(0, labelAscent), *it);
+        pt.setFont(labelFont);
+        pt.drawStaticText(baseline - QPointF(0, labelAscent), Layout(labels, labelFont, text));
     };
     const bool symbolized = p.S52.BoundaryStyle == S52BoundaryStyle::Symbolized;
     TWideStroker &stroker = ThreadStroker();
@@ -761,6 +742,7 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 TS52Colour fill = TS52Colour::Count;
                 QPen outline(Qt::NoPen);
                 if (IsDepthArea(c)) fill = DepthShade((f.HasValue1 ? f.Value1 : -1.0) + offset, p);
+                if (c == "DRGARE") outline = Cosmetic(S52Colour(TS52Colour::Grey, scheme), 1, Qt::DashLine);
                 else if (c == "LNDARE") fill = TS52Colour::Land;
                 else if (c == "BUAARE") fill = TS52Colour::BuiltUp;
                 else if (c == "UNSARE") fill = TS52Colour::NoData;
@@ -770,6 +752,9 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                     outline = Cosmetic(S52Colour(TS52Colour::Black, scheme), 1.5);
                 } else if (c == "BRIDGE") {
                     fill = TS52Colour::Grey;
+                } else if (c == "SLCONS") {
+                    fill = TS52Colour::Land;
+                    outline = Cosmetic(S52Colour(TS52Colour::Coastline, scheme), 1.5);
                 } else if (c == "PONTON" || c == "HULKES") {
                     fill = TS52Colour::BuiltUp;
                     outline = Cosmetic(S52Colour(TS52Colour::Coastline, scheme), 1);
@@ -779,13 +764,6 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 pt.setBrush(S52Colour(fill, scheme));
                 pt.drawPath(f.Path);
                 if (outline.style() != Qt::NoPen) strokePath(f, outline);
-                if (c == "LOKBSN") {
-                    mode.Pixels();
-                    const QPointF at = toPixel.map(f.Box.center());
-                    pt.setPen(Cosmetic(S52Colour(TS52Colour::Black, scheme), 2));
-                    pt.drawLine(at + QPointF(-6, -4), at + QPointF(6, -4));
-                    pt.drawLine(at + QPointF(-6, 4), at + QPointF(6, 4));
-                }
             } else {
                 const bool restricted = Is(c, {"RESARE", "CTNARE", "ACHARE", "MIPARE", "DMPGRD", "PRCARE"});
                 const QColor colour = restricted ? S52Colour(TS52Colour::Magenta, scheme)
@@ -801,9 +779,13 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 pen = isSafety ? Cosmetic(S52Colour(TS52Colour::SafetyContour, scheme), 2)
                                : Cosmetic(S52Colour(TS52Colour::DepthContour, scheme), 0.8);
             } else if (c == "COALNE" || c == "SLCONS" || c == "LNDARE") {
-                pen = Cosmetic(S52Colour(TS52Colour::Coastline, scheme), c == "SLCONS" ? 2 : 1.5);
+                pen = Cosmetic(S52Colour(TS52Colour::Coastline, scheme), c == "SLCONS" ? 2 : 1);
             } else if (c == "BRIDGE") {
                 pen = Cosmetic(S52Colour(TS52Colour::Grey, scheme), 4);
+            } else if (c == "GATCON" || c == "DAMCON") {
+                pen = Cosmetic(S52Colour(TS52Colour::Black, scheme), c == "GATCON" ? 3 : 2);
+            } else if (c == "PONTON") {
+                pen = Cosmetic(S52Colour(TS52Colour::Coastline, scheme), 1);
             } else if (c == "NAVLNE" || c == "RECTRC") {
                 pen = Cosmetic(S52Colour(TS52Colour::Black, scheme), 1, Qt::DashLine);
             } else if (c == "CBLOHD" || c == "CBLSUB" || c == "PIPSOL") {
@@ -814,6 +796,11 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 continue;
             }
             strokePath(f, pen);
+            if (c == "BRIDGE" && IsOpeningBridge(f) && f.Vertices.size() >= 2) {
+                mode.Pixels();
+                const QPointF a = toPixel.map(f.Vertices.front()), b = toPixel.map(f.Vertices.back());
+                DrawOpeningSpan(pt, (a + b) / 2, b - a, scheme);
+            }
         } else {
             mode.Pixels();
             const QPointF at = toPixel.map(f.Point);
@@ -841,6 +828,10 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 DrawLight(pt, at, f, scheme);
             } else if (Is(c, {"WRECKS", "OBSTRN", "UWTROC"})) {
                 DrawDanger(pt, at, scheme);
+            } else if (c == "SMCFAC" || (c == "HRBFAC" && f.Shape == 5)) {
+                DrawMarina(pt, at, scheme);
+            } else if (c == "GATCON") {
+                DrawGatePoint(pt, at, scheme);
             } else {
                 pt.setPen(Cosmetic(S52Colour(TS52Colour::Grey, scheme), 1));
                 pt.setBrush(Qt::NoBrush);
@@ -848,18 +839,14 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
             }
             if ((IsBuoy(c) || IsBeacon(c)) && !f.Name.isEmpty() &&
                 (p.Viewer.Flags & S52DisplayFlag::ShowAtoNLabels)) {
-                pt.setFont(labelFont);
                 pt.setPen(S52Colour(TS52Colour::Black, scheme));
                 drawLabel(at + QPointF(8, -6), f.Name);
             }
         }
-        if (c == "BRIDGE" && f.HasValue2 && (p.Viewer.Flags & S52DisplayFlag::ShowText)) {
-            mode.Pixels();
-            pt.setFont(labelFont);
-            pt.setPen(S52Colour(TS52Colour::Black, scheme));
-            drawLabel(toPixel.map(f.Prim == 1 ? f.Point : f.Box.center()) + QPointF(6, 12),
-                      QStringLiteral("clr %1").arg(f.Value2, 0, 'f', 1));
-        }
+    }
+    if (p.Viewer.Flags & S52DisplayFlag::ShowText) {
+        mode.Pixels();
+        DrawNames(pt, cell, p, viewBox, toPixel, labelFont);
     }
     pt.restore();
 }
@@ -897,7 +884,9 @@ int HitTestS57(const TS57CellData &cell, const TS57DrawParams &p, const QPointF 
     }
     for (int i = n - 1; i >= 0; --i) {
         const TS57Feature &f = cell.Features[size_t(i)];
-        if (f.Prim == 3 && f.Box.contains(m) && S57FeatureShown(f, p) && f.Path.contains(m)) return i;
+        if (f.Prim == 3 && !(f.Traits & TraitLabelOnly) && f.Box.contains(m) && S57FeatureShown(f, p) &&
+            f.Path.contains(m))
+            return i;
     }
     return -1;
 }
@@ -917,6 +906,9 @@ QString S57ClassName(const QByteArray &a) {
         {"LNDMRK", "Landmark"}, {"NAVLNE", "Navigation line"}, {"RECTRC", "Recommended track"},
         {"CBLARE", "Cable area"}, {"PIPARE", "Pipeline area"}, {"CTNARE", "Caution area"},
         {"ACHARE", "Anchorage area"}, {"UNSARE", "Unsurveyed area"}, {"PONTON", "Pontoon"},
+        {"HRBFAC", "Harbour facility"}, {"SMCFAC", "Small craft facility"}, {"GATCON", "Gate"},
+        {"CANALS", "Canal"}, {"RIVERS", "River"}, {"LAKARE", "Lake"},
+        {"DOCARE", "Dock area"}, {"DAMCON", "Dam"}, {"SEAARE", "Sea area"}, {"LNDRGN", "Land region"},
         {"M_COVR", "Coverage"}};
     return names.value(a, QString::fromLatin1(a));
 }

@@ -45,10 +45,14 @@ struct TS57Feature {
     double Value1 = 0.0, Value2 = 0.0;  // DRVAL1/DRVAL2, VALDCO, sounding depth, VERCLR
     bool HasValue1 = false, HasValue2 = false;
     int Scamin = 0;
-    int Shape = 0;         // BOYSHP, BCNSHP, CATLIT
+    int Shape = 0;         // BOYSHP, BCNSHP, CATLIT, CATBRG
     QList<int> Colours;    // COLOUR
     double Sector1 = -1, Sector2 = -1, Range = 0;  // lights: degrees, NM
     QString Name;          // OBJNAM
+    QString Text;          // important text beside the symbol: a bridge's clearance, a light's description
+    QPointF LabelAt;       // where the name of an area or line stands, Mercator metres
+    double LabelAngle = 0; // its baseline, radians from the plane's x axis counter-clockwise
+    bool HasLabelPlace = false;
     std::vector<std::pair<QString, QString>> Attributes;  // acronym, value as read
 };
 

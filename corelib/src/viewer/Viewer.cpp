@@ -507,11 +507,12 @@ void TChartViewerCore::MouseLeave() {
 
 // ---- drawing ----
 
-TS57DrawParams TChartViewerCore::S57Params(const TViewState &view) const {
+TS57DrawParams TChartViewerCore::S57Params(const TViewState &view, double paperMetresPerPixel) const {
     TS57DrawParams p;
     p.View = &view;
     const double lat = MercatorLat(view.Center.y());
-    p.ScaleDenominator = view.MetresPerPixel / MercatorScaleFactor(lat) / ScreenMetresPerPixel();
+    p.ScaleDenominator = view.MetresPerPixel / MercatorScaleFactor(lat) /
+                         (paperMetresPerPixel > 0 ? paperMetresPerPixel : ScreenMetresPerPixel());
     p.S52 = S52ActiveSettings(FS52);
     p.Viewer = p.S52.Viewers[size_t(FViewerIndex)];
     p.DepthUnit = FDepthUnit;
@@ -534,7 +535,8 @@ uint64_t TChartViewerCore::SettingsKey() const {
     return h;
 }
 
-void TChartViewerCore::RenderCharts(QImage &image, const TViewState &view, const QRect &clip) {
+void TChartViewerCore::RenderCharts(QImage &image, const TViewState &view, const QRect &clip,
+                                    double paperMetresPerPixel) {
     if (clip != image.rect()) {
         // A strip: drawn as a small view of its own, so only what lies in it is visited.
         TViewState strip = view;
@@ -542,7 +544,7 @@ void TChartViewerCore::RenderCharts(QImage &image, const TViewState &view, const
         strip.Height = clip.height();
         strip.Place(view.ToMercator().map(QPointF(clip.left(), clip.top())), QPointF(0, 0));
         QImage part(clip.size(), QImage::Format_ARGB32_Premultiplied);
-        RenderCharts(part, strip, part.rect());
+        RenderCharts(part, strip, part.rect(), paperMetresPerPixel);
         QPainter p(&image);
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(clip.topLeft(), part);
@@ -579,7 +581,7 @@ void TChartViewerCore::RenderCharts(QImage &image, const TViewState &view, const
     QPainter painter(&image);
     painter.setClipRect(clip);
     TViewState copy = view;
-    TS57DrawParams sp = S57Params(view);
+    TS57DrawParams sp = S57Params(view, paperMetresPerPixel);
     sp.View = &copy;
     for (auto *c : FCells) {
         if (!CellShown(c)) continue;
@@ -653,14 +655,37 @@ void TChartViewerCore::Render(IBmp32 *target) {
     }
 }
 
-void TChartViewerCore::PrintTile(IGeodeticCalibration *tileCal, IBmp32 *bitmap, double) {
+void TChartViewerCore::PrintTile(IGeodeticCalibration *tileCal, IBmp32 *bitmap, double resolution) {
     QImage *image = Bmp32Image(bitmap);
     if (!image || image->isNull()) return;
     TViewState v;
     if (!ViewFromCalibration(tileCal, image->width(), image->height(), v)) return;
     // The tile's centre pixel is the calibration's centre; shift for the bitmap's size.
     v.Place(v.Center, QPointF(tileCal->GetWidth() / 2.0, tileCal->GetHeight() / 2.0));
-    RenderCharts(*image, v, image->rect());
+    LoadCellsNow(v);
+    RenderCharts(*image, v, image->rect(), resolution > 0 ? 1.0 / resolution : 0.0);
+}
+
+void TChartViewerCore::LoadCellsNow(const TViewState &view) {
+    // A print cannot wait for the loader thread: the cells it shows are read here, once the
+    // loads under way are done (GDAL's S-57 reader takes one thread at a time). A cell the
+    // thread has just read comes from the cache; its queued result changes nothing then.
+    const QRectF box = view.MercatorBounds();
+    bool waited = false;
+    for (auto *c : FCells) {
+        if (!CellShown(c) || !BoundsToMercator(c->Header().Bounds).intersects(box)) continue;
+        const QString file = c->Header().FileName;
+        if (FLoaded.count(file) || FChartErrors.count(file)) continue;
+        if (!waited) {
+            FPool.waitForDone();
+            waited = true;
+        }
+        QString error;
+        TS57CellPtr cell = LoadS57Cell(file, error);
+        FLoading.erase(file);
+        if (cell) FLoaded[file] = std::move(cell);
+        else FChartErrors[file] = error;
+    }
 }
 
 void TChartViewerCore::Invalidate() {

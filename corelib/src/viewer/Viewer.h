@@ -124,9 +124,11 @@ public:
 
     // ---- drawing ----
     void Render(IBmp32 *target);
-    void RenderCharts(QImage &image, const TViewState &view, const QRect &clip);
+    // paperMetresPerPixel: the size of a pixel on paper for a print, which sets the scale
+    // the S-57 display filters see; 0 for the screen.
+    void RenderCharts(QImage &image, const TViewState &view, const QRect &clip, double paperMetresPerPixel = 0);
     void PrintTile(IGeodeticCalibration *tileCal, IBmp32 *bitmap, double resolution);
-    TS57DrawParams S57Params(const TViewState &view) const;
+    TS57DrawParams S57Params(const TViewState &view, double paperMetresPerPixel = 0) const;
     void Invalidate();
     void Repaint();
     void ViewChanged();
@@ -148,6 +150,7 @@ public:
 private:
     void ApplyPending();
     void RequestLoads(const TViewState &view);
+    void LoadCellsNow(const TViewState &view);
     void OnCellLoaded(const QString &file, TS57CellPtr cell, const QString &error, int generation);
     QRectF CellBox(charts::TChart *c) const;
     QRectF RasterBox(charts::TRasterChart *c) const;
