@@ -61,7 +61,6 @@ const TLanguageStrings SCloseNote = {
 
 TFormMarivo6Main::TFormMarivo6Main(const TStartOptions &options, QWidget *owner)
     : TMainFormScaled(owner) {
-    GCurrent = this;
     const bool found = FindDataFolder(options);
     if (!found) {
         FStartFailed = true;
@@ -90,6 +89,7 @@ TFormMarivo6Main::TFormMarivo6Main(const TStartOptions &options, QWidget *owner)
     }
     qCInfo(lcStartup) << "main window created";
     QMetaObject::invokeMethod(this, &TFormMarivo6Main::WMDeferredStart, Qt::QueuedConnection);
+    FConstructed = true;
 }
 
 TFormMarivo6Main::~TFormMarivo6Main() {
@@ -98,7 +98,14 @@ TFormMarivo6Main::~TFormMarivo6Main() {
         FNavEnv->Shutdown();
     }
     FNavEnv.reset();
-    if (GCurrent == this) GCurrent = nullptr;
+}
+
+TFormMarivo6Main::TCurrent::TCurrent(TFormMarivo6Main *main) {
+    GCurrent = main;
+}
+
+TFormMarivo6Main::TCurrent::~TCurrent() {
+    GCurrent = nullptr;
 }
 
 TFormMarivo6Main *TFormMarivo6Main::Current() {
@@ -153,9 +160,11 @@ void TFormMarivo6Main::CloseOnRequest() {
 }
 
 void TFormMarivo6Main::CloseWhenIdle() {
-    // Dialogs being ended must unwind first, and a posted start must have run: closing
-    // under either would shut the environment down beneath code that still uses it.
-    if (QThread::currentThread()->loopLevel() > 1 || (FNavEnv && !FDeferredStartDone)) {
+    // The window must be complete, dialogs being ended must unwind first, and a posted start
+    // must have run: closing earlier would shut the environment down beneath code that still
+    // uses it.
+    if (!FConstructed || QThread::currentThread()->loopLevel() > 1 ||
+        (FNavEnv && !FDeferredStartDone)) {
         QTimer::singleShot(20, this, &TFormMarivo6Main::CloseWhenIdle);
         return;
     }

@@ -46,9 +46,16 @@ private:
     void FormClose();
     void CloseWhenIdle();
 
+    // Current() is this window from the first line of the constructor until the window is
+    // gone, also when the constructor raises.
+    struct TCurrent {
+        explicit TCurrent(TFormMarivo6Main *main);
+        ~TCurrent();
+    } FCurrent{this};
     std::unique_ptr<TMarivoNavEnv> FNavEnv;
     QString FDataFolder, FSharedFolder;
     bool FStartFailed = false;
+    bool FConstructed = false;
     bool FCloseWithoutQuestion = false;  // the program closes itself (update install)
     bool FCloseRequested = false;        // termination signal
     bool FDeferredStartDone = false;

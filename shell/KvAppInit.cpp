@@ -17,6 +17,8 @@ namespace {
 bool GTerminatedByLibrary = false;
 bool GLoopRunning = false;
 
+}  // namespace
+
 void LanguageChoiceCallback(int32_t *language, bool *cancelled) {
     try {
         *cancelled = !ChooseLanguage(GetAvailableLanguages(), *language);
@@ -29,18 +31,16 @@ void LanguageChoiceCallback(int32_t *language, bool *cancelled) {
 // Qt has no application idle handler to remove.
 void IdleResetCallback() {}
 
-void TerminationCallback() {
+void TerminationRequestCallback() {
     GTerminatedByLibrary = true;
     ApplicationTerminate();
 }
-
-}  // namespace
 
 bool InitApplicationA(const QString &identity, uint16_t day, uint16_t month, uint16_t year) {
     const TGUID product = ProgInfoGetProductGUID();
     return InitApplication(239, 0, &product, StrW(QStringLiteral("Marivo\\Ostrel")), day, month,
                            year, year, month, day, LanguageChoiceCallback, AnswerBothTrueCallback,
-                           IdleResetCallback, TerminationCallback, StrW(identity), 9);
+                           IdleResetCallback, TerminationRequestCallback, StrW(identity), 9);
 }
 
 bool TerminatedByLibrary() {

@@ -13,6 +13,13 @@
 // language choice was cancelled, or the library refused).
 bool InitApplicationA(const QString &identity, uint16_t day, uint16_t month, uint16_t year);
 
+// The callbacks InitApplicationA hands to the library (the two-answer query is
+// AnswerBothTrueCallback). The language choice shows the language dialog with the
+// library's languages; the termination request sets TerminatedByLibrary and ends the loop.
+void LanguageChoiceCallback(int32_t *language, bool *cancelled);
+void IdleResetCallback();
+void TerminationRequestCallback();
+
 // Set by the library's termination request; the start-up records it after the loop.
 bool TerminatedByLibrary();
 void SetTerminatedByLibrary(bool terminated);

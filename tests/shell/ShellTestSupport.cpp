@@ -9,6 +9,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
 
 namespace shelltest {
 
@@ -51,6 +54,16 @@ QString FreshDemoData(const QString &name) {
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(text);
     }
     return copy;
+}
+
+void SaveScreenshot(QWidget *widget, const QString &name) {
+    SaveScreenshot(widget->grab().toImage(), name);
+}
+
+void SaveScreenshot(const QImage &image, const QString &name) {
+    const QString dir = QStringLiteral(MARIVO_BINARY_DIR "/test-output");
+    QDir().mkpath(dir);
+    image.save(dir + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG");
 }
 
 QString BuiltProgramFolder() {

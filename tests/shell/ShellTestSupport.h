@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+class QImage;
+class QWidget;
 class TFormMsgDisclaimer;
 
 namespace shelltest {
@@ -19,6 +21,10 @@ QString FreshDemoData(const QString &name);
 QString BuiltProgramFolder();
 // A program folder of the test's own: a copy of the built one, minus the files named.
 QString ProgramFolderWithout(const QStringList &missing);
+
+// Saves what the widget shows as <build>/test-output/<name>.png, for a look by eye.
+void SaveScreenshot(QWidget *widget, const QString &name);
+void SaveScreenshot(const QImage &image, const QString &name);
 
 // While alive the program folder is the one given, the splash never waits and the
 // disclaimer is answered with OK at once; the previous state comes back afterwards.
