@@ -14,11 +14,8 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QThread>
 #include <QTimer>
-
-Q_LOGGING_CATEGORY(lcStartup, "marivo.startup", QtWarningMsg)
 
 namespace {
 

@@ -50,6 +50,18 @@ QString ReinstallMessage(const TLanguageStrings &what, const QString &name) {
            LanguageText(NavEnvText::ReinstallHint);
 }
 
+// A profile file that cannot be read is put aside, so that the empty profiles saved under
+// its name later do not overwrite what the user may still recover.
+void KeepUnreadableFile(const QString &file, int32_t err) {
+    const QString aside = file + QStringLiteral(".damaged-") +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    int32_t moveErr = 0;
+    FileMoveA(file, aside, false, moveErr);
+    MsgBox(LanguageText(NavEnvText::ProfilesNotLoaded)
+               .arg(file, ErrorToStrA(err), moveErr == KvErr::Ok ? aside : file),
+           mtWarning, MsgButtons({mbOK}));
+}
+
 TMarivoNavEnv *Env(void *data) {
     return static_cast<TMarivoNavEnv *>(data);
 }
@@ -251,9 +263,7 @@ void TMarivoNavEnv::CreateProfiles() {
         if (QFileInfo::exists(p.File)) {
             int32_t err = 0;
             Own(p.Name, p.Manager, F.CreateTxtFormatProfileManager(p.File, err));
-            if (!p.Manager)
-                qWarning().noquote() << QStringLiteral("%1: %2; starting with no profiles")
-                                            .arg(p.File, ErrorToStrA(err));
+            if (!p.Manager) KeepUnreadableFile(p.File, err);
         }
         if (!p.Manager) {
             Own(p.Name, p.Manager, F.CreateTxtFormatProfileManagerEmpty());

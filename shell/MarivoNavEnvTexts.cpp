@@ -169,6 +169,28 @@ const TLanguageStrings S57ChartInfoLoaderFailed = {
     /*it*/ "Impossibile creare il caricatore di informazioni delle carte S57.",
     /*da*/ "S57-s\u00F8kortinformationsindl\u00E6seren kunne ikke oprettes.",
     /*sv*/ "S57-sj\u00F6kortsinformationsinl\u00E4saren kunde inte skapas."};
+const TLanguageStrings ProfilesNotLoaded = {
+    "The text format profiles in \"%1\" could not be read: %2\nThe file has been renamed to "
+    "\"%3\".",
+    /*nl*/
+    "De tekstformaatprofielen in \"%1\" konden niet worden gelezen: %2\nHet bestand is "
+    "hernoemd naar \"%3\".",
+    /*de*/
+    "Die Textformatprofile in \"%1\" konnten nicht gelesen werden: %2\nDie Datei wurde in "
+    "\"%3\" umbenannt.",
+    /*fr*/
+    "Les profils de format texte de \"%1\" n'ont pas pu \u00EAtre lus : %2\nLe fichier a "
+    "\u00E9t\u00E9 renomm\u00E9 en \"%3\".",
+    /*es*/ "",
+    /*it*/
+    "Impossibile leggere i profili di formato testo in \"%1\": %2\nIl file \u00E8 stato "
+    "rinominato in \"%3\".",
+    /*da*/
+    "Tekstformatprofilerne i \"%1\" kunne ikke l\u00E6ses: %2\nFilen er omd\u00F8bt til "
+    "\"%3\".",
+    /*sv*/
+    "Textformatprofilerna i \"%1\" kunde inte l\u00E4sas: %2\nFilen har bytt namn till "
+    "\"%3\"."};
 const TLanguageStrings StopCommunication = {
     "Stop communication", /*nl*/ "Communicatie stoppen", /*de*/ "Kommunikation beenden",
     /*fr*/ "Arr\u00EAter la communication", /*es*/ "", /*it*/ "Interrompi la comunicazione",

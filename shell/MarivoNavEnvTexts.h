@@ -33,6 +33,8 @@ extern const TLanguageStrings OSMTileManagerFailed;
 extern const TLanguageStrings TileManagerFailed;
 extern const TLanguageStrings S57ChartLoaderFailed;
 extern const TLanguageStrings S57ChartInfoLoaderFailed;
+// %1 the profile file, %2 the error text, %3 the name the file was renamed to.
+extern const TLanguageStrings ProfilesNotLoaded;
 extern const TLanguageStrings StopCommunication;
 // %1 the point's name, %2 the distance with its unit.
 extern const TLanguageStrings RoutePointPassed;

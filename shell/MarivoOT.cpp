@@ -4,7 +4,6 @@
 // demo data of the run script); without it the common application-data folder is used.
 #include "base/kvlib/KvExceptions.h"
 #include "base/kvlib/KvLib.h"
-#include "base/kvlib/KvProgInfo.h"
 #include "shell/MarivoUtils.h"
 
 #include <QCommandLineParser>
@@ -14,7 +13,6 @@ int main(int argc, char **argv) {
     TKvLibScope library;
     InstallExceptionReporting();
     TReportingApplication app(argc, argv);
-    app.setApplicationName(ProgInfoGetTitle());
 
     QCommandLineParser parser;
     const QCommandLineOption data(QStringLiteral("data"),

@@ -25,6 +25,8 @@
 #include <QFileInfo>
 #include <QPainter>
 
+Q_LOGGING_CATEGORY(lcStartup, "marivo.startup", QtWarningMsg)
+
 namespace {
 
 constexpr int32_t CommonAppData = 35;
@@ -144,6 +146,7 @@ QString StartSharedFolder(const TStartOptions &options) {
 bool CheckPreviousRun(const TUpdateCheck &updateCheck) {
     const TExecState state = ReadExecState();
     if (state != TExecState::None) {
+        qCInfo(lcStartup) << "asking about the previous run";
         const int answer = ShowCloseError(state);
         if (answer == 1) return false;  // the old state stays: the question comes again
         if (answer == 2) {
@@ -180,7 +183,7 @@ int StartUp(uint16_t day, uint16_t month, uint16_t year, const TStartOptions &op
         QApplication::setWindowIcon(ApplicationIcon());
         const QString identity = QStringLiteral("TFormMarivo6Main") + QStringLiteral("Ostrel");
         if (!InitApplicationA(identity, day, month, year)) return 0;
-        QApplication::setApplicationDisplayName(ProgInfoGetTitle());
+        QCoreApplication::setApplicationName(ProgInfoGetTitle());
         const QString help = SelectHelpFile(GetCurrentLanguage(), StartDataFolder(options),
                                             GetHTMLHelper().HelpRoot());
         // The help root holds one folder per language.

@@ -9,6 +9,7 @@
 #include <KvLibNav6/KvGraphics.h>
 
 #include <QColor>
+#include <QLoggingCategory>
 #include <QModelIndex>
 #include <QRect>
 #include <QString>
@@ -43,6 +44,10 @@ void DrawRowSeparator(QPainter &p, const QRect &cell);
 TFormMsgDrawing MarivoFormMsgDrawing();
 
 // ---- Start-up --------------------------------------------------------------------------
+
+// The steps of the start and the end of the run, logged as information (off by default:
+// QT_LOGGING_RULES="marivo.startup.info=true").
+Q_DECLARE_LOGGING_CATEGORY(lcStartup)
 
 // How the last run ended, as the program sees the stored "ExecState" (0 none, 1 running,
 // 2 terminated by the library; any other stored value reads as none). Closed is written as

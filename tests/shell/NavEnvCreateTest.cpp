@@ -235,6 +235,14 @@ TEST_F(NavEnvCreate, BadInputIsToldAndNothingIsLost) {
              ASSERT_TRUE(f.open(QIODevice::WriteOnly));
          },
          {}, QStringLiteral("/Planner/\"") + reinstall},
+        {"damaged route profiles: put aside, not overwritten later",
+         [](const QString &data) {
+             QFile f(data + QStringLiteral("/Marivo.ProfilesRTE"));
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             f.write("{ not a profile file");
+         },
+         QStringLiteral("The text format profiles in \"%DATA%/Marivo.ProfilesRTE\" could not be read: "),
+         {}},
         {"damaged user database: put aside, an empty one saved",
          [](const QString &data) {
              QFile f(data + QStringLiteral("/Waypoints.db"));
@@ -243,7 +251,7 @@ TEST_F(NavEnvCreate, BadInputIsToldAndNothingIsLost) {
          },
          QStringLiteral("The waypoint database could not be loaded due to an error: \"") +
              ErrorToStrA(KvErr::BadFormat) + QStringLiteral("\".\nThe erroneous database has been "
-                                                           "renamed to \"") + QStringLiteral("%DATA%"),
+                                                           "renamed to \"") + QStringLiteral("%DB%"),
          {}},
     };
     for (const Case &c : cases) {
@@ -256,6 +264,10 @@ TEST_F(NavEnvCreate, BadInputIsToldAndNothingIsLost) {
             bool failed = false;
             TMarivoNavEnv env(failed, nullptr, FData, FData, 1, {}, {});
             EXPECT_FALSE(failed);
+            if (QString(c.name).startsWith(QLatin1String("damaged route profiles"))) {
+                EXPECT_FALSE(QFileInfo::exists(FData + QStringLiteral("/Marivo.ProfilesRTE")));
+                EXPECT_EQ(QDir(FData).entryList({QStringLiteral("Marivo.ProfilesRTE.damaged-*")}).size(), 1);
+            }
             if (QString(c.name).startsWith(QLatin1String("damaged user database"))) {
                 ASSERT_TRUE(env.UserDatabase);
                 EXPECT_EQ(WptDatabaseGetName(env.UserDatabase), QStringLiteral("Marivo5 User Database"));
@@ -271,8 +283,10 @@ TEST_F(NavEnvCreate, BadInputIsToldAndNothingIsLost) {
             EXPECT_TRUE(Messages.isEmpty()) << Messages.join(QLatin1Char('|')).toStdString();
         } else {
             ASSERT_EQ(Messages.size(), 1);
-            EXPECT_TRUE(Messages[0].startsWith(QString(c.message).replace(
-                QStringLiteral("%DATA%"), FData + QStringLiteral("/Waypoints.db.damaged-"))))
+            EXPECT_TRUE(Messages[0].startsWith(QString(c.message)
+                                                   .replace(QStringLiteral("%DB%"),
+                                                            FData + QStringLiteral("/Waypoints.db.damaged-"))
+                                                   .replace(QStringLiteral("%DATA%"), FData)))
                 << Messages[0].toStdString();
         }
     }

@@ -44,11 +44,14 @@ bool WaitForStep(QProcess &program, const QByteArray &step, QByteArray &seen) {
 
 }  // namespace
 
+enum class TEnd { ClosedInOrder, EndedBeforeTheWindow, Killed };
+
 struct TSignalCase {
     const char *name;
+    int execStateBefore;
     QByteArray step;  // signalled once the program reports it
     int signal;
-    bool orderly;
+    TEnd end;
 };
 
 // One process per case, so that the cases (each waits for the disclaimer) run side by side.
@@ -59,6 +62,8 @@ TEST_P(ProgramProcess, SignalEndsTheProgramInOrderOrAKillIsNoticedNextTime) {
     testsupport::TPrivateSettingsStore store;
     shelltest::TShellScope shell;
     IAppReg *reg = GetAppReg();
+    int32_t err = 0;
+    RegWriteInteger(reg, AppRegRoot::Product, QString(), ExecStateName, c.execStateBefore, err);
     const QString data = shelltest::FreshDemoData(QStringLiteral("process"));
     ASSERT_FALSE(data.isEmpty());
     const QString ini = data + QStringLiteral("/Cache/S57ChartBaseData.ini");
@@ -73,30 +78,44 @@ TEST_P(ProgramProcess, SignalEndsTheProgramInOrderOrAKillIsNoticedNextTime) {
     ASSERT_TRUE(program->waitForStarted(10000));
     QByteArray seen;
     ASSERT_TRUE(WaitForStep(*program, c.step, seen)) << seen.toStdString();
-    EXPECT_EQ(RegReadIntegerDef(reg, AppRegRoot::Product, QString(), ExecStateName, -1), 1);
     ASSERT_EQ(::kill(pid_t(program->processId()), c.signal), 0);
     ASSERT_TRUE(program->waitForFinished(30000)) << "still running 30 s after the signal";
     seen += program->readAllStandardError();
 
-    if (c.orderly) {
+    const int stored = RegReadIntegerDef(reg, AppRegRoot::Product, QString(), ExecStateName, -1);
+    const bool routeDefaults = RegKeyExists(reg, AppRegRoot::Product, QStringLiteral("Routes"));
+    switch (c.end) {
+    case TEnd::ClosedInOrder:
         EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program->exitCode(), 0) << seen.toStdString();
         EXPECT_TRUE(seen.contains("marivo.startup: closed")) << seen.toStdString();
-        EXPECT_EQ(RegReadIntegerDef(reg, AppRegRoot::Product, QString(), ExecStateName, -1), 0);
-        EXPECT_TRUE(RegKeyExists(reg, AppRegRoot::Product, QStringLiteral("Routes")))
-            << "route defaults stored at the end of the run";
+        EXPECT_EQ(stored, 0);
+        EXPECT_TRUE(routeDefaults) << "route defaults stored at the end of the run";
         EXPECT_GT(QFileInfo(ini).lastModified(), old) << "S-57 base data stored";
-    } else {
+        break;
+    case TEnd::EndedBeforeTheWindow:
+        EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program->exitCode(), 0) << seen.toStdString();
+        EXPECT_FALSE(seen.contains("marivo.startup: main window created"));
+        EXPECT_EQ(stored, c.execStateBefore) << "nothing written";
+        EXPECT_FALSE(routeDefaults);
+        break;
+    case TEnd::Killed:
         EXPECT_EQ(program->exitStatus(), QProcess::CrashExit);
-        EXPECT_EQ(RegReadIntegerDef(reg, AppRegRoot::Product, QString(), ExecStateName, -1), 1);
-        EXPECT_FALSE(RegKeyExists(reg, AppRegRoot::Product, QStringLiteral("Routes")));
+        EXPECT_EQ(stored, 1) << "the next start asks what to do";
+        EXPECT_FALSE(routeDefaults);
+        break;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Signals, ProgramProcess,
-    ::testing::Values(TSignalCase{"SigtermWhenReady", "ready", SIGTERM, true},
-                      TSignalCase{"SigintWhenReady", "ready", SIGINT, true},
-                      TSignalCase{"SigtermWhileTheDisclaimerIsOpen", "disclaimer shown", SIGTERM, true},
-                      TSignalCase{"SigkillWhenReady", "ready", SIGKILL, false}),
+    ::testing::Values(
+        TSignalCase{"SigtermWhenReady", 0, "ready", SIGTERM, TEnd::ClosedInOrder},
+        TSignalCase{"SigintWhenReady", 0, "ready", SIGINT, TEnd::ClosedInOrder},
+        TSignalCase{"SigtermWhileTheDisclaimerIsOpen", 0, "disclaimer shown", SIGTERM,
+                    TEnd::ClosedInOrder},
+        TSignalCase{"SigtermAtTheCloseErrorDialog", 2, "asking about the previous run", SIGTERM,
+                    TEnd::EndedBeforeTheWindow},
+        TSignalCase{"SigkillWhenReady", 0, "ready", SIGKILL, TEnd::Killed}),
     [](const ::testing::TestParamInfo<TSignalCase> &info) { return std::string(info.param.name); });
