@@ -149,12 +149,14 @@ TEST(CheckPreviousRun, TheCloseErrorDialogDecidesAfterAnUncleanEnd) {
         } else {
             EXPECT_TRUE(checks.empty());
         }
-        if (c.stored == 2)
-            EXPECT_TRUE(message.startsWith(
-                QStringLiteral("The previous session of Marivo Ostrel has been closed because of an error.")));
-        if (c.stored == 1 && shown)
-            EXPECT_TRUE(message.startsWith(
-                QStringLiteral("The previous session of Marivo Ostrel has not been closed properly.")));
+        if (c.stored == 2) {
+            EXPECT_TRUE(message.startsWith(QStringLiteral(
+                "The previous session of Marivo Ostrel has been closed because of an error.")));
+        }
+        if (c.stored == 1 && shown) {
+            EXPECT_TRUE(message.startsWith(QStringLiteral(
+                "The previous session of Marivo Ostrel has not been closed properly.")));
+        }
     }
 }
 
