@@ -27,10 +27,13 @@ void Name(OGRFeature &f, const char *name) { f.SetField("OBJNAM", name); }
 void WriteDatelineCell(const QString &file) {
     TCellWriter w(file);
     w.Area("M_COVR", Box(177, -17, -177, -16), [](OGRFeature &f) { f.SetField("CATCOV", 1); });
-    w.Area("DEPARE", Box(177, -17, -177, -16), [](OGRFeature &f) {
-        f.SetField("DRVAL1", 5.0);
-        f.SetField("DRVAL2", 10.0);
-    });
+    // Depth areas and land share no water, as in a real cell: four strips round the island.
+    for (const auto &strip : {Box(177, -16.2, -177, -16), Box(177, -17, -177, -16.8), Box(177, -16.8, 179.5, -16.2),
+                              Box(-179.5, -16.8, -177, -16.2)})
+        w.Area("DEPARE", strip, [](OGRFeature &f) {
+            f.SetField("DRVAL1", 5.0);
+            f.SetField("DRVAL2", 10.0);
+        });
     w.Area("LNDARE", Box(179.5, -16.8, -179.5, -16.2), [](OGRFeature &f) { Name(f, "Meridian Island"); });
     for (const auto &[lon, name] : {std::pair{179.8, "East Buoy"}, std::pair{-179.8, "West Buoy"}})
         w.Point("BOYLAT", {lon, -16.9}, [name = name](OGRFeature &f) {
