@@ -935,6 +935,8 @@ void TNavBoat::StartDefaultRoute(NavObject *node, double position, bool forward,
         qCWarning(LogBoat, "default route not made (%#x)", unsigned(err));
         return;
     }
+    // The ship leaves now by its own clock (the loop's), which is not the wall clock in a replay.
+    route->SetStartTime(now);
     if (planner) planner->Calculate(FBoatDef, route, 0, false, false, false);
     const TRouteEvents events = FRouteEvents;
     StartRouteNavigation(planner, end, false, 0.0, now, pathWidth, events.TargetChanged,

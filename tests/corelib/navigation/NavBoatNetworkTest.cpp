@@ -250,6 +250,7 @@ TEST_F(NavBoatNetwork, DefaultRouteLeadsAlongTheSectionInTheDirectionOfTravel) {
         Events = TEvents();
         const double course = SectionBearing(river, start) + (c.forward ? 0.0 : std::numbers::pi);
         StartAt(On(river, start), 0.0f, float(course));
+        Tick();  // the ship's clock, not the wall clock, times the opening bridges on the way
         ASSERT_EQ(Boat->GetWaterwayObject(), river);
         IWWJunction *node = c.forward ? river->GetEndJunction() : river->GetStartJunction();
         Boat->StartDefaultRoute(node, node->GetPosition(), c.forward, Planner.get(), 200.0f);
