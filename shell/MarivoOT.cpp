@@ -1,31 +1,34 @@
-// The program: library start, exception reporting, and the main window.
+// The program: library start, exception reporting, the start-up and the message loop.
+//   marivo [--data <folder>]
+// --data names the folder that holds the user's data and the shared charts at once (the
+// demo data of the run script); without it the common application-data folder is used.
 #include "base/kvlib/KvExceptions.h"
 #include "base/kvlib/KvLib.h"
-#include "base/kvlib/KvProgInfo.h"
+#include "shell/MarivoUtils.h"
 
-#include <QLabel>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <QTextStream>
 
 int main(int argc, char **argv) {
     TKvLibScope library;
     InstallExceptionReporting();
     TReportingApplication app(argc, argv);
-    app.setApplicationName(ProgInfoGetTitle());
 
-    // Until the main window exists the program shows its identity only.
-    QMainWindow window;
-    window.setWindowTitle(ProgInfoGetTitle());
-    const uint32_t v = uint32_t(ProgInfoGetVersion());
-    auto *label = new QLabel(QStringLiteral("%1 %2.%3.%4.%5")
-                                 .arg(ProgInfoGetTitle())
-                                 .arg(v >> 24).arg((v >> 16) & 0xFF)
-                                 .arg((v >> 8) & 0xFF).arg(v & 0xFF),
-                             &window);
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
-    window.resize(800, 600);
-    window.show();
-    const int result = app.exec();
+    QCommandLineParser parser;
+    const QCommandLineOption data(QStringLiteral("data"),
+                                  QStringLiteral("Folder of the user's data and the charts."),
+                                  QStringLiteral("folder"));
+    parser.addOption(data);
+    parser.addHelpOption();
+    if (!parser.parse(app.arguments())) {
+        QTextStream(stderr) << parser.errorText() << "\n";
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+
+    TStartOptions options;
+    options.DataFolder = parser.value(data);
+    const int result = StartUp(21, 3, 2024, options);
     UninstallExceptionReporting();
     return result;
 }

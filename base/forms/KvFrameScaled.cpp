@@ -2,14 +2,10 @@
 
 #include "base/forms/KvForms.h"
 
-#include <QScreen>
-#include <cmath>
-
 TFrameScaled::TFrameScaled(QWidget *owner) : QWidget(owner) {}
 
 int TFrameScaled::ScreenDpi() const {
-    const QScreen *s = screen();
-    return s ? int(std::lround(s->logicalDotsPerInch())) : 96;
+    return FormScreenDpi(this);
 }
 
 namespace {

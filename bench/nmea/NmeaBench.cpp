@@ -2,7 +2,7 @@
 // gpsd's gpsdecode on the same bytes in the same run for comparison (found through the
 // GPSDECODE variable or the PATH; skipped when absent). The logs are read from
 // MARIVO_NMEA_LOGS, else from the shared test data next to the source tree.
-#include "corelib/src/NmeaParser.h"
+#include "devices/NmeaParser.h"
 
 #include <benchmark/benchmark.h>
 

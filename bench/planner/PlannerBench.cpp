@@ -6,7 +6,7 @@
 // applies to real data (speed limits, structures with clearances, operating times).
 // BM_PlannerShortestMatchesBoost checks that the planner's shortest routes for the same
 // queries have Boost's lengths.
-#include "../../corelib/src/WWFileFormat.h"
+#include "network/WWFileFormat.h"
 
 #include <KvLibNav6/KvBoatDef.h>
 #include <KvLibNav6/KvErrorCodes.h>

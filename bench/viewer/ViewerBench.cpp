@@ -1,8 +1,5 @@
 // Redraw speed of the chart viewer at 1920 × 1080: an S-57 cell, a BSB chart and a pan,
-// next to GDAL burning the same S-57 polygons into a raster of the same size.
-//
-// GDAL is reached through the symbols the core library already loaded, so this program
-// needs no link of its own against it.
+// next to GDAL burning the same S-57 features into a raster of the same size.
 #include "KvLibNav6/KvCharts.h"
 #include "KvLibNav6/KvGeodesy.h"
 #include "KvLibNav6/KvGraphics.h"
@@ -22,8 +19,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTemporaryDir>
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -179,39 +179,79 @@ void BM_BsbPanRedraw(benchmark::State &state) {
 }
 BENCHMARK(BM_BsbPanRedraw)->Unit(benchmark::kMillisecond);
 
-void BM_GdalRasterizeS57Polygons(benchmark::State &state) {
+// The object classes the viewer draws at its default display category: the base and
+// standard classes, depth contours and soundings.
+bool DrawnByDefault(const QByteArray &cls) {
+    static const QSet<QByteArray> classes = {
+        "DEPARE", "DRGARE", "LNDARE", "COALNE", "UNSARE", "SLCONS", "DEPCNT", "SOUNDG",
+        "LIGHTS", "BRIDGE", "LOKBSN", "FAIRWY", "RESARE", "BUAARE", "WRECKS", "OBSTRN",
+        "UWTROC", "NAVLNE", "RECTRC", "CTNARE", "LAKARE", "RIVERS", "CANALS", "PONTON",
+        "HULKES", "DOCARE", "ACHARE", "TSSLPT", "GATCON", "CAUSWY"};
+    return classes.contains(cls) || cls.startsWith("BOY") || cls.startsWith("BCN");
+}
+
+// The cell's drawn features decoded once, as the viewer holds them after loading, each with
+// a colour (land, water, the rest).
+struct TGdalFeatures {
+    std::vector<OGRGeometryH> Geometries;
+    std::vector<double> Burn;  // red, green, blue per geometry
+    OGREnvelope Extent;
+    TGdalFeatures() {
+        const QByteArray path = CellFile().toUtf8();
+        GDALDatasetH src = GDALOpenEx(path.constData(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr);
+        if (!src) return;
+        for (int i = 0; i < GDALDatasetGetLayerCount(src); ++i) {
+            OGRLayerH layer = GDALDatasetGetLayer(src, i);
+            const QByteArray cls(OGR_L_GetName(layer));
+            if (!DrawnByDefault(cls)) continue;
+            const bool land = cls == "LNDARE" || cls == "BUAARE";
+            const bool water = cls == "DEPARE" || cls == "DRGARE";
+            OGR_L_ResetReading(layer);
+            while (OGRFeatureH f = OGR_L_GetNextFeature(layer)) {
+                OGRGeometryH g = OGR_F_GetGeometryRef(f);
+                if (g && !OGR_G_IsEmpty(g)) {
+                    OGREnvelope e;
+                    OGR_G_GetEnvelope(g, &e);
+                    if (Geometries.empty()) Extent = e;
+                    else Extent.Merge(e);
+                    Geometries.push_back(OGR_G_Clone(g));
+                    Burn.insert(Burn.end(), land ? std::initializer_list<double>{201, 185, 122}
+                                            : water ? std::initializer_list<double>{115, 182, 239}
+                                                    : std::initializer_list<double>{40, 40, 40});
+                }
+                OGR_F_Destroy(f);
+            }
+        }
+        GDALClose(src);
+    }
+    ~TGdalFeatures() {
+        for (OGRGeometryH g : Geometries) OGR_G_DestroyGeometry(g);
+    }
+};
+
+// GDAL burning the features the viewer draws by default into a raster of the view's size:
+// filled areas, lines and points, in the cell's own order, from features decoded once.
+void BM_GdalRasterizeS57(benchmark::State &state) {
     Setup();
-    auto openEx = &GDALOpenEx;
-    auto driverByName = &GDALGetDriverByName;
-    auto create = &GDALCreate;
-    auto setGt = &GDALSetGeoTransform;
-    auto layerByName = &GDALDatasetGetLayerByName;
-    auto extent = &OGR_L_GetExtent;
-    auto rasterize = &GDALRasterizeLayers;
-    auto close = &GDALClose;
-    const QByteArray path = CellFile().toUtf8();
-    GDALDatasetH src = openEx(path.constData(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr);
-    if (!src) {
+    static const TGdalFeatures features;
+    if (features.Geometries.empty()) {
         state.SkipWithError("cell not readable");
         return;
     }
-    std::vector<OGRLayerH> layers;
-    for (const char *name : {"DEPARE", "LNDARE", "DRGARE", "BUAARE", "RESARE", "FAIRWY"})
-        if (OGRLayerH l = layerByName(src, name)) layers.push_back(l);
-    OGREnvelope env;
-    extent(layers.front(), &env, 1);
-    GDALDatasetH dst = create(driverByName("MEM"), "", W, H, 3, GDT_Byte, nullptr);
+    const OGREnvelope &env = features.Extent;
+    GDALDatasetH dst = GDALCreate(GDALGetDriverByName("MEM"), "", W, H, 3, GDT_Byte, nullptr);
     double gt[6] = {env.MinX, (env.MaxX - env.MinX) / W, 0, env.MaxY, 0, -(env.MaxY - env.MinY) / H};
-    setGt(dst, gt);
+    GDALSetGeoTransform(dst, gt);
     int bands[3] = {1, 2, 3};
-    double burn[3] = {201, 185, 122};
     for (auto _ : state) {
-        rasterize(dst, 3, bands, int(layers.size()), layers.data(), nullptr, nullptr, burn, nullptr, nullptr, nullptr);
+        GDALRasterizeGeometries(dst, 3, bands, int(features.Geometries.size()),
+                                const_cast<OGRGeometryH *>(features.Geometries.data()), nullptr,
+                                nullptr, features.Burn.data(), nullptr, nullptr, nullptr);
     }
-    close(dst);
-    close(src);
+    state.counters["features"] = double(features.Geometries.size());
+    GDALClose(dst);
 }
-BENCHMARK(BM_GdalRasterizeS57Polygons)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GdalRasterizeS57)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -7,9 +7,16 @@
 #include <KvLibNav6/KvLanguage.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTimer>
 #include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace testsupport {
 
@@ -26,7 +33,9 @@ QString SourcePath(const QString &relative) {
 }
 
 QString TestDataPath(const QString &relative) {
-    return QStringLiteral(MARIVO_SOURCE_DIR_STR "/../shared/testdata/") + relative;
+    const QString path = QStringLiteral(MARIVO_TESTDATA_DIR_STR "/") + relative;
+    if (!QFileInfo::exists(path)) ADD_FAILURE() << "shared test data missing: " << path.toStdString();
+    return path;
 }
 
 namespace {
@@ -59,6 +68,53 @@ TExpectReports::TExpectReports() {
 
 TExpectReports::~TExpectReports() {
     SetExceptionListener(std::move(FPrevious));
+}
+
+TChildProcess::TChildProcess(const QString &test,
+                             const std::vector<std::pair<QString, QString>> &env)
+    : FProcess(std::make_unique<QProcess>()) {
+    QProcessEnvironment all = QProcessEnvironment::systemEnvironment();
+    for (const auto &[name, value] : env) all.insert(name, value);
+    // A killed child cannot remove its temporary folder: keep it inside ours.
+    all.insert(QStringLiteral("TMPDIR"), MakeTempDir(QStringLiteral("child")));
+    FProcess->setProcessEnvironment(all);
+    FProcess->start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=") + test,
+                     QStringLiteral("--gtest_also_run_disabled_tests")});
+    EXPECT_TRUE(FProcess->waitForStarted(30000)) << FProcess->errorString().toStdString();
+}
+
+TChildProcess::~TChildProcess() {
+    if (FProcess->state() != QProcess::NotRunning) Kill();
+}
+
+bool TChildProcess::WaitForLine(const QByteArray &line, int count) {
+    auto seen = [&] {
+        QList<QByteArray> lines = FSeen.split('\n');
+        lines.removeLast();  // not ended yet
+        return int(lines.count(line));
+    };
+    QDeadlineTimer quiet(60000);
+    while (seen() < count) {
+        if (FProcess->state() == QProcess::NotRunning || quiet.hasExpired()) break;
+        if (FProcess->waitForReadyRead(1000)) quiet.setRemainingTime(60000);
+        FSeen += FProcess->readAllStandardOutput();
+    }
+    FSeen += FProcess->readAllStandardOutput();
+    return seen() >= count;
+}
+
+bool TChildProcess::Kill() {
+    FProcess->kill();
+    FProcess->waitForFinished(30000);
+    FSeen += FProcess->readAllStandardOutput();
+    return FProcess->state() == QProcess::NotRunning &&
+           FProcess->exitStatus() == QProcess::CrashExit;
+}
+
+void TellParent(const char *line) {
+    std::printf("%s\n", line);
+    std::fflush(stdout);
 }
 
 void WhenModalAppears(std::function<void(QWidget *)> act) {

@@ -4,17 +4,22 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
+class QProcess;
 class QWidget;
 
 namespace testsupport {
 
 // A fresh folder below the test run's temporary root, removed when the process ends.
 QString MakeTempDir(const QString &name);
-// Root of the project's sources and of the shared outside test data.
+// Root of the project's sources.
 QString SourcePath(const QString &relative);
+// A file or folder of the shared outside test data. That data is always there, in CI and on
+// developers' machines: a missing one fails the calling test (a skip would hide a broken
+// path); the caller asserts what it needs before it goes on.
 QString TestDataPath(const QString &relative);
 
 // A fresh, empty settings store in a folder of its own while the object lives (opened with
@@ -43,6 +48,28 @@ private:
     std::vector<std::pair<QString, QString>> FReports;
     std::function<void(const QString &, const QString &)> FPrevious;
 };
+
+// This test program started again as the other process of a test: it runs only the hidden
+// test named (a DISABLED_ one, which ctest never runs), with the variables given, and the
+// test follows the lines it prints. A child still running when the object goes is killed.
+class TChildProcess {
+public:
+    TChildProcess(const QString &test, const std::vector<std::pair<QString, QString>> &env);
+    ~TChildProcess();
+    // Waits until the child has printed `line`, on a line of its own, `count` times; false
+    // when it ends or stays silent for a minute first.
+    bool WaitForLine(const QByteArray &line, int count = 1);
+    // Kills the child at once; true when the kill is what ended it.
+    bool Kill();
+    const QByteArray &Output() const { return FSeen; }
+
+private:
+    std::unique_ptr<QProcess> FProcess;
+    QByteArray FSeen;
+};
+
+// The child's side: one line to the parent, sent at once.
+void TellParent(const char *line);
 
 // Runs `act` on the first modal widget that appears (10 ms poll, gives up after 5 s).
 void WhenModalAppears(std::function<void(QWidget *)> act);

@@ -50,6 +50,11 @@ struct TSection {
     double StartChainage = 0.0;
     std::vector<TLonLat> Line;  // from the start junction to the end junction
     double LengthM = 0.0;       // geodesic length of Line
+    // The water the charts draw around the section (not part of the network file): its
+    // width from bank to bank and its depth below chart datum; 0 where the section crosses
+    // open water (the sea, the lake) that the charts model by itself.
+    double WidthM = 0.0;
+    double DepthM = 0.0;
 };
 
 struct TFairway {
@@ -192,17 +197,18 @@ struct TArea {
     double West = 4.25, East = 4.95, South = 52.78, North = 53.08;
 };
 TArea DemoArea();
-// Coastline from north to south (sea to the west of it), the 5 m depth contour seaward of
-// it, and the outline of the lake Dunmeer (closed: last point = first).
-std::vector<TLonLat> DemoCoastline();
-std::vector<TLonLat> DemoContour5m();
-std::vector<TLonLat> DemoLake();
 
 // Each writer replaces an existing file and returns false with a message naming the file
-// on failure.
+// on failure. The BSB chart is drawn from the S-57 cell by the core library's own renderer,
+// so the two charts show the same waters.
 bool WriteNetwork(const TNetwork &net, const QString &file, QString &error);
 bool WriteS57Cell(const TNetwork &net, const QString &file, QString &error);
-bool WriteKapChart(const TNetwork &net, const QString &file, QString &error);
+bool WriteKapChart(const QString &s57Cell, const QString &file, QString &error);
+
+// The BSB chart's scale and resolution: at 100 % on a screen of 96 pixels per inch it shows
+// the waters at the S-57 cell's compilation scale.
+inline constexpr int ChartScale = 50000;
+inline constexpr int KapPixelsPerInch = 96;
 
 // Relative paths inside the data folder.
 inline const char *NetworkRelPath = "Waterway Network/WaterwayNetwork.kvwwn";

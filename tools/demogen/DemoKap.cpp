@@ -1,38 +1,40 @@
 // The demo raster chart as a BSB 3.0 ".KAP" file, written by hand: GDAL can read the
 // format but not create it. Mercator, WGS 84; the REF points follow the same projection so
 // GDAL derives a square-pixel geotransform from them.
+//
+// The picture is the S-57 cell drawn by the core library's chart viewer, as a print at the
+// chart's scale (one pixel is what a pixel of a 96 dpi screen shows at 1:50,000), with every
+// label a paper chart carries; its colours are then reduced to the 127 a KAP can hold.
 #include "DemoData.h"
+
+#include "KvLibNav6/KvCharts.h"
+#include "KvLibNav6/KvGeodesy.h"
+#include "KvLibNav6/KvGraphics.h"
+#include "KvLibNav6/KvLib.h"
+#include "KvLibNav6/KvViewer.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPolygonF>
 #include <QSaveFile>
+#include <QTemporaryDir>
 
+#include <algorithm>
+#include <unordered_map>
 #include <cmath>
+#include <memory>
 #include <string>
 
 namespace demo {
 
 namespace {
 
-constexpr int ChartWidth = 1200;
-
-// BSB index i + 1 is Palette[i] (index 0 cannot be used in a KAP).
-const QRgb Palette[] = {
-    qRgb(245, 230, 180),  // land
-    qRgb(200, 228, 248),  // deep water (> 5 m)
-    qRgb(150, 200, 240),  // shallow water (0-5 m)
-    qRgb(110, 170, 230),  // waterways and the lake
-    qRgb(40, 40, 40),     // coastline
-    qRgb(200, 0, 140),    // bridges
-    qRgb(90, 90, 90),     // locks
-};
+constexpr int MaxColours = 127;  // BSB indices 1..127; index 0 cannot be used
 
 // Mercator on the WGS 84 ellipsoid (what GDAL derives from the REF points), in radians.
 constexpr double E = 0.0818191908426215;  // first eccentricity of WGS 84
+constexpr double A = 6378137.0;
 
 double MercY(double latDeg) {
     const double phi = latDeg * M_PI / 180.0, es = E * std::sin(phi);
@@ -49,18 +51,20 @@ double InverseMercY(double y) {
     return phi * 180.0 / M_PI;
 }
 
+// Ground metres of one chart pixel at the area's middle latitude.
+double GroundMetresPerPixel() { return ChartScale * 0.0254 / KapPixelsPerInch; }
+
 class TMercator {
 public:
     explicit TMercator(const TArea &a) : FArea(a) {
-        FScale = ChartWidth / ((a.East - a.West) * M_PI / 180.0);
+        const double phi = (a.North + a.South) / 2 * M_PI / 180.0, s = std::sin(phi);
+        // Pixels per radian of longitude that give the ground resolution at that latitude.
+        FScale = A * std::cos(phi) / std::sqrt(1 - E * E * s * s) / GroundMetresPerPixel();
+        FWidth = int(std::lround((a.East - a.West) * M_PI / 180.0 * FScale));
         FHeight = int(std::lround((MercY(a.North) - MercY(a.South)) * FScale));
     }
-    int Width() const { return ChartWidth; }
+    int Width() const { return FWidth; }
     int Height() const { return FHeight; }
-    QPointF ToPixel(const TLonLat &p) const {
-        return {(p.Lon - FArea.West) * M_PI / 180.0 * FScale,
-                (MercY(FArea.North) - MercY(p.Lat)) * FScale};
-    }
     TLonLat ToGeo(double x, double y) const {
         const double lon = FArea.West + x / FScale * 180.0 / M_PI;
         const double m = MercY(FArea.North) - y / FScale;
@@ -70,56 +74,147 @@ public:
 private:
     TArea FArea;
     double FScale = 1.0;
-    int FHeight = 1;
+    int FWidth = 1, FHeight = 1;
 };
 
-QPolygonF ToPolygon(const TMercator &m, const std::vector<TLonLat> &line) {
-    QPolygonF poly;
-    for (const auto &p : line) poly << m.ToPixel(p);
-    return poly;
+struct TDeleter {
+    void operator()(NavObject *o) const { ObjectDelete(o); }
+};
+template <class T> using TPtr = std::unique_ptr<T, TDeleter>;
+
+struct TRec {
+    explicit TRec(const QString &s) : Text(s) {}
+    operator const TStrWRec &() {
+        R = {int32_t(Text.size()), reinterpret_cast<const char16_t *>(Text.utf16())};
+        return R;
+    }
+    QString Text;
+    TStrWRec R;
+};
+
+TGeoPoint Radians(const TLonLat &p) { return TGeoPoint{p.Lat * M_PI / 180.0, p.Lon * M_PI / 180.0}; }
+
+// The cell drawn through a chart viewer's print path into a picture of the chart's size.
+bool RenderCell(const QString &cellFile, const TMercator &m, QImage &out, QString &error) {
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        error = QStringLiteral("drawing the chart needs a GUI application (fonts)");
+        return false;
+    }
+    QTemporaryDir work(QDir::tempPath() + QStringLiteral("/marivo-demogen-XXXXXX"));
+    if (!work.isValid()) {
+        error = QStringLiteral("no temporary folder: %1").arg(work.errorString());
+        return false;
+    }
+    QDir(work.path()).mkpath(QStringLiteral("Charts"));
+    TPtr<IChartManager> manager(ChartManagerCreate(TRec(work.filePath(QStringLiteral("ChartInfo.cif"))),
+                                                   TRec(work.filePath(QStringLiteral("Selection"))),
+                                                   TRec(work.filePath(QStringLiteral("Charts"))), nullptr, 1,
+                                                   nullptr, nullptr, nullptr, nullptr));
+    manager->AddS57Folder(TRec(QFileInfo(cellFile).absolutePath()), false, nullptr, nullptr);
+    int32_t err = 0;
+    manager->LoadS57ChartInfo(nullptr, 0, 0, 1, err);
+    IChart *cell = nullptr;
+    for (int i = 0; i < manager->GetChartCount(); ++i) {
+        const TStrWRec *name = manager->GetChart(i)->GetFileName();
+        if (name && QFileInfo(QString::fromUtf16(name->Text, name->Length)) == QFileInfo(cellFile))
+            cell = manager->GetChart(i);
+    }
+    if (!cell) {
+        error = QStringLiteral("the chart manager does not read %1").arg(cellFile);
+        return false;
+    }
+    // A paper chart's presentation: everything, every label, light descriptions.
+    TPtr<IS52PresentationLib> s52(S52PresentationLibCreate(TRec(QString())));
+    s52->SetDisplayCategory(S52DisplayCategory::Other, 0);
+    s52->SetDisplayFlags(S52DisplayFlag::FourDepthShades | S52DisplayFlag::ShowSoundings |
+                             S52DisplayFlag::ShowText | S52DisplayFlag::ShowAtoNLabels |
+                             S52DisplayFlag::ShowLightDesc | S52DisplayFlag::ShowLandFeatures |
+                             S52DisplayFlag::ShowBuoys,
+                         0);
+    s52->SetSymbolStyle(S52SymbolStyle::Paper);
+    s52->SetBoundaryStyle(S52BoundaryStyle::Symbolized);
+    s52->Commit();
+    TPtr<INavViewer> viewer(NavViewerCreate(nullptr, nullptr, nullptr, 0, nullptr, nullptr, nullptr, nullptr));
+    viewer->SetS52PresentationLib(s52.get());
+    NavObject *charts[] = {cell};
+    viewer->SetCharts(charts, 1, err);
+
+    IGeodeticProvider *p1 = nullptr;
+    IGeodeticObject *p2 = nullptr;
+    IGeodeticDatum *wgs = nullptr, *p4 = nullptr;
+    void *p5 = nullptr;
+    GeodeticsGetGlobals(p1, p2, wgs, p4, p5);
+    TProjectionRef ref;
+    GeodeticRefInitMercator(ref, 0.0, wgs);
+    TPtr<IGeodeticCalibration> cal(GeodeticCalibrationCreate());
+    const double w = m.Width(), h = m.Height();
+    cal->Init(TDouble2{0, 0}, TDouble2{w, 0}, TDouble2{w, h}, Radians(m.ToGeo(0, 0)), Radians(m.ToGeo(w, 0)),
+              Radians(m.ToGeo(w, h)), m.Width(), m.Height(), ref, err);
+    if (err != 0 || cal->HasError()) {
+        error = QStringLiteral("the chart's calibration is not valid");
+        return false;
+    }
+    TPtr<IBmp32> bitmap(Bmp32Create(m.Width(), m.Height(), 1));
+    bitmap->Fill(0xFFFFFFFF);
+    viewer->PrintTile(cal.get(), bitmap.get(), KapPixelsPerInch / 0.0254);
+    out = QImage(m.Width(), m.Height(), QImage::Format_RGB32);
+    for (int y = 0; y < m.Height(); ++y) {
+        const uint8_t *row = bitmap->GetRow(y);
+        auto *dst = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < m.Width(); ++x) dst[x] = qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
+    }
+    return true;
 }
 
-// Water west of a line that runs from above the top edge to below the bottom edge.
-QPolygonF SeaSide(const TMercator &m, const std::vector<TLonLat> &line) {
-    QPolygonF poly = ToPolygon(m, line);
-    poly.prepend(QPointF(-1, poly.first().y()));
-    poly << QPointF(-1, poly.last().y());
-    return poly;
-}
+// The picture's colours reduced to at most 127: the commonest kept exactly (so the S-52
+// colours of areas come through unchanged), every other drawn as the nearest of them.
+class TPalette {
+public:
+    explicit TPalette(const QImage &img) {
+        std::unordered_map<QRgb, uint64_t> counts;
+        ForEachRun(img, [&](QRgb c, int n) { counts[c] += uint64_t(n); });
+        std::vector<std::pair<QRgb, uint64_t>> byCount(counts.begin(), counts.end());
+        std::sort(byCount.begin(), byCount.end(), [](const auto &a, const auto &b) {
+            return a.second != b.second ? a.second > b.second : a.first < b.first;
+        });
+        for (size_t i = 0; i < byCount.size() && i < size_t(MaxColours); ++i) {
+            Colours.push_back(byCount[i].first);
+            FExact[byCount[i].first] = uint8_t(i + 1);
+        }
+    }
+    std::vector<QRgb> Colours;
+    // BSB index (from 1) of a colour.
+    uint8_t Index(QRgb c) {
+        c |= 0xFF000000u;
+        if (auto it = FExact.find(c); it != FExact.end()) return it->second;
+        int best = 0, bestDistance = INT32_MAX;
+        for (size_t k = 0; k < Colours.size(); ++k) {
+            const int dr = qRed(Colours[k]) - qRed(c), dg = qGreen(Colours[k]) - qGreen(c),
+                      db = qBlue(Colours[k]) - qBlue(c);
+            const int d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+            if (d < bestDistance) {
+                bestDistance = d;
+                best = int(k);
+            }
+        }
+        return FExact[c] = uint8_t(best + 1);
+    }
+    template <class F>
+    static void ForEachRun(const QImage &img, F &&f) {
+        for (int y = 0; y < img.height(); ++y) {
+            const QRgb *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+            for (int x = 0; x < img.width();) {
+                int n = 1;
+                while (x + n < img.width() && row[x + n] == row[x]) ++n;
+                f(row[x] | 0xFF000000u, n);
+                x += n;
+            }
+        }
+    }
 
-QImage Render(const TNetwork &net, const TMercator &m) {
-    QImage img(m.Width(), m.Height(), QImage::Format_RGB32);
-    img.fill(Palette[0]);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, false);  // every pixel must be a palette colour
-    p.setPen(Qt::NoPen);
-    std::vector<TLonLat> coast = DemoCoastline(), contour = DemoContour5m();
-    coast.front().Lat = contour.front().Lat = DemoArea().North + 0.01;
-    coast.back().Lat = contour.back().Lat = DemoArea().South - 0.01;
-    p.setBrush(QColor(Palette[2]));
-    p.drawPolygon(SeaSide(m, coast));
-    p.setBrush(QColor(Palette[1]));
-    p.drawPolygon(SeaSide(m, contour));
-    p.setBrush(QColor(Palette[3]));
-    p.drawPolygon(ToPolygon(m, DemoLake()));
-    for (const auto &s : net.Sections) {
-        if (s.WaterBody == 0) continue;  // sea routes are open water already
-        const double widthPx = s.Kind == 2 ? 7.0 : 4.0;
-        p.setPen(QPen(QColor(Palette[3]), widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(ToPolygon(m, s.Line));
-    }
-    p.setPen(QPen(QColor(Palette[4]), 2.0));
-    p.drawPolyline(ToPolygon(m, coast));
-    p.setPen(Qt::NoPen);
-    for (const auto &st : net.Structures) {
-        if (st.Kind != 1 && st.Kind != 3) continue;
-        p.setBrush(QColor(Palette[st.Kind == 1 ? 5 : 6]));
-        const QPointF c = m.ToPixel(st.Pos);
-        p.drawRect(QRectF(c.x() - 3, c.y() - 3, 7, 7));
-    }
-    p.end();
-    return img;
-}
+private:
+    std::unordered_map<QRgb, uint8_t> FExact;  // palette colours and those already matched
+};
 
 void PutVarint(std::string &s, uint32_t v) {
     int k = 0;
@@ -133,12 +228,17 @@ void PutBE32(std::string &s, uint32_t v) {
 
 }  // namespace
 
-bool WriteKapChart(const TNetwork &net, const QString &file, QString &error) {
+bool WriteKapChart(const QString &s57Cell, const QString &file, QString &error) {
     const TArea area = DemoArea();
     const TMercator m(area);
-    const QImage img = Render(net, m);
+    QImage img;
+    if (!RenderCell(s57Cell, m, img, error)) {
+        error = QStringLiteral("%1: %2").arg(file, error);
+        return false;
+    }
+    TPalette palette(img);
     const int w = m.Width(), h = m.Height();
-    constexpr int nColours = int(std::size(Palette));
+    const int nColours = int(palette.Colours.size());
 
     std::string s;
     auto line = [&](const QString &text) {
@@ -147,19 +247,21 @@ bool WriteKapChart(const TNetwork &net, const QString &file, QString &error) {
     };
     line(QStringLiteral("! Velmer Roads, Saltmere and the River Orle - demo chart, not for navigation"));
     line(QStringLiteral("VER/3.0"));
-    line(QStringLiteral("BSB/NA=Velmer Roads and River Orle,NU=VELM0001,RA=%1,%2,DU=254").arg(w).arg(h));
-    const TLonLat c0 = m.ToGeo(0, 0), c1 = m.ToGeo(1, 1);
-    const double metresPerPixel = (c0.Lat - c1.Lat) * 111320.0;
-    line(QStringLiteral("KNP/SC=50000,GD=WGS84,PR=MERCATOR,PP=%1,PI=UNKNOWN,SP=UNKNOWN,SK=0.0,"
-                        "TA=90.0,UN=METERS,SD=MLLW,DX=%2,DY=%2")
+    line(QStringLiteral("BSB/NA=Velmer Roads and River Orle,NU=VELM0001,RA=%1,%2,DU=%3")
+             .arg(w)
+             .arg(h)
+             .arg(KapPixelsPerInch));
+    line(QStringLiteral("KNP/SC=%1,GD=WGS84,PR=MERCATOR,PP=%2,PI=UNKNOWN,SP=UNKNOWN,SK=0.0,"
+                        "TA=90.0,UN=METERS,SD=LAT,DX=%3,DY=%3")
+             .arg(ChartScale)
              .arg((area.North + area.South) / 2, 0, 'f', 4)
-             .arg(metresPerPixel, 0, 'f', 2));
+             .arg(GroundMetresPerPixel(), 0, 'f', 2));
     for (int i = 0; i < nColours; ++i)
         line(QStringLiteral("RGB/%1,%2,%3,%4")
                  .arg(i + 1)
-                 .arg(qRed(Palette[i]))
-                 .arg(qGreen(Palette[i]))
-                 .arg(qBlue(Palette[i])));
+                 .arg(qRed(palette.Colours[size_t(i)]))
+                 .arg(qGreen(palette.Colours[size_t(i)]))
+                 .arg(qBlue(palette.Colours[size_t(i)])));
     const QPoint refs[] = {{0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}};
     int n = 1;
     for (const QPoint &r : refs) {
@@ -190,12 +292,8 @@ bool WriteKapChart(const TNetwork &net, const QString &file, QString &error) {
     std::vector<uint8_t> row(static_cast<size_t>(w));
     for (int y = 0; y < h; ++y) {
         const QRgb *scan = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
-            uint8_t v = 1;
-            for (int i = 0; i < nColours; ++i)
-                if ((scan[x] & 0xffffff) == (Palette[i] & 0xffffff)) v = uint8_t(i + 1);
-            row[size_t(x)] = v;
-        }
+        for (int x = 0; x < w; ++x)
+            row[size_t(x)] = x > 0 && scan[x] == scan[x - 1] ? row[size_t(x - 1)] : palette.Index(scan[x]);
         rowOffsets.push_back(uint32_t(s.size()));
         PutVarint(s, uint32_t(y + 1));
         for (int x = 0; x < w;) {

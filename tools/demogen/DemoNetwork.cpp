@@ -38,23 +38,25 @@ struct TChain {
     int WaterBody;   // 0 North Sea, 3 inland waterways
     std::vector<const char *> Nodes;
     std::vector<const char *> Parts;  // one name per edge between nodes
+    double WidthM;   // bank to bank; 0 on open water
+    double DepthM;   // below chart datum, at least the deepest draught the network allows
 };
 
 const std::vector<TChain> &Chains() {
     static const std::vector<TChain> chains = {
         {"Velmer Roads", 4, 0, {"S0", "S1", "H", "S2"},
-         {"Velmer Roads North", "Velmer Roads North", "Velmer Roads South"}},
-        {"Saltmere Harbour Channel", 5, 3, {"H", "R0"}, {"Saltmere Harbour"}},
-        {"Yacht Haven Entrance", 5, 3, {"R0", "M1"}, {"Yacht Haven Entrance"}},
+         {"Velmer Roads North", "Velmer Roads North", "Velmer Roads South"}, 0.0, 0.0},
+        {"Saltmere Harbour Channel", 5, 3, {"H", "R0"}, {"Saltmere Harbour"}, 80.0, 5.0},
+        {"Yacht Haven Entrance", 5, 3, {"R0", "M1"}, {"Yacht Haven Entrance"}, 45.0, 3.5},
         {"River Orle", 2, 3, {"R0", "R1", "R2", "R3", "R4"},
-         {"Lower Orle", "Lower Orle", "Upper Orle", "Upper Orle"}},
+         {"Lower Orle", "Lower Orle", "Upper Orle", "Upper Orle"}, 100.0, 4.0},
         {"Kessel Canal", 1, 3, {"R1", "A1", "A2", "R3"},
-         {"Kessel Canal South", "Kessel Canal Summit", "Kessel Canal East"}},
-        {"Brisk Canal", 1, 3, {"R2", "B1", "B2", "D0"}, {"Brisk Canal", "Brisk Canal", "Brisk Canal"}},
-        {"Dunmeer", 3, 3, {"D0", "D1"}, {"Dunmeer"}},
-        {"Dunmeer Cut", 1, 3, {"D1", "R4"}, {"Dunmeer Cut"}},
-        {"Dunmeer Marina Channel", 5, 3, {"D1", "M2"}, {"Dunmeer Marina Channel"}},
-        {"Vorn Canal", 1, 3, {"A2", "V1", "R4"}, {"Vorn Canal", "Vorn Canal"}},
+         {"Kessel Canal South", "Kessel Canal Summit", "Kessel Canal East"}, 45.0, 3.0},
+        {"Brisk Canal", 1, 3, {"R2", "B1", "B2", "D0"}, {"Brisk Canal", "Brisk Canal", "Brisk Canal"}, 32.0, 2.4},
+        {"Dunmeer", 3, 3, {"D0", "D1"}, {"Dunmeer"}, 0.0, 0.0},
+        {"Dunmeer Cut", 1, 3, {"D1", "R4"}, {"Dunmeer Cut"}, 36.0, 3.0},
+        {"Dunmeer Marina Channel", 5, 3, {"D1", "M2"}, {"Dunmeer Marina Channel"}, 40.0, 2.8},
+        {"Vorn Canal", 1, 3, {"A2", "V1", "R4"}, {"Vorn Canal", "Vorn Canal"}, 25.0, 2.8},
     };
     return chains;
 }
@@ -127,28 +129,6 @@ const TStructure *TNetwork::FindStructureByName(const QString &name) const {
 }
 
 TArea DemoArea() { return TArea{}; }
-
-std::vector<TLonLat> DemoCoastline() {
-    return {{4.470, 53.080}, {4.458, 53.030}, {4.450, 52.980}, {4.452, 52.930},
-            {4.450, 52.905}, {4.446, 52.890}, {4.440, 52.860}, {4.430, 52.820},
-            {4.420, 52.780}};
-}
-
-std::vector<TLonLat> DemoContour5m() {
-    std::vector<TLonLat> c = DemoCoastline();
-    for (auto &p : c) p.Lon -= 0.045;
-    return c;
-}
-
-std::vector<TLonLat> DemoLake() {
-    std::vector<TLonLat> lake;
-    constexpr int n = 24;
-    for (int i = 0; i <= n; ++i) {
-        const double a = 2 * M_PI * (i % n) / n;
-        lake.push_back({4.822 + 0.042 * std::cos(a), 52.879 + 0.020 * std::sin(a)});
-    }
-    return lake;
-}
 
 namespace {
 
@@ -227,6 +207,8 @@ void TBuilder::AddChain(const TChain &c) {
             s.Fairway = fw.Guid;
             s.FairwayPart = partKey;
             s.StartChainage = chainage;
+            s.WidthM = c.WidthM;
+            s.DepthM = c.DepthM;
             constexpr int steps = 4;
             for (int i = 0; i <= steps; ++i)
                 s.Line.push_back(Bend(a, b, t0 + (t1 - t0) * i / steps, bendM));

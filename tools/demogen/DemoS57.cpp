@@ -1,7 +1,7 @@
 // The demo S-57 cell, written through GDAL's S57 driver. The driver writes no OGR
 // geometry on feature layers: geometry goes into vector primitives (isolated nodes,
 // connected nodes, edges) and features point at them through NAME_RCNM/NAME_RCID lists.
-#include "DemoData.h"
+#include "DemoChart.h"
 #include "DemoGdal.h"
 
 #include <gdal_priv.h>
@@ -11,9 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <array>
-#include <cmath>
-#include <functional>
 #include <vector>
 
 namespace demo {
@@ -31,31 +28,51 @@ public:
     bool Ok() const { return FOk; }
     const QString &Problem() const { return FProblem; }
 
-    // Features of an area bounded by one closed ring.
-    void Area(const char *objClass, const std::vector<TLonLat> &ring,
-              const std::function<void(OGRFeature &)> &attrs, int grup = 2) {
-        const int edge = Edge(ring, true);
-        Feature(objClass, 3, grup, {RcnmEdge}, {edge}, {1}, {1}, {2}, attrs);
-    }
-    void Line(const char *objClass, const std::vector<TLonLat> &line,
-              const std::function<void(OGRFeature &)> &attrs) {
-        const int edge = Edge(line, false);
-        Feature(objClass, 2, 2, {RcnmEdge}, {edge}, {1}, {255}, {255}, attrs);
-    }
-    void Point(const char *objClass, const TLonLat &p,
-               const std::function<void(OGRFeature &)> &attrs) {
-        OGRPoint pt(p.Lon, p.Lat);
-        const int node = Node("IsolatedNode", RcnmIsolated, &pt);
-        Feature(objClass, 1, 2, {RcnmIsolated}, {node}, {255}, {255}, {255}, attrs);
-    }
-    void Soundings(const std::vector<std::array<double, 3>> &points) {
-        OGRMultiPoint mp;
-        for (const auto &p : points) mp.addGeometry(std::make_unique<OGRPoint>(p[0], p[1], p[2]).get());
-        const int node = Node("IsolatedNode", RcnmIsolated, &mp);
-        Feature("SOUNDG", 1, 2, {RcnmIsolated}, {node}, {255}, {255}, {255}, {});
-    }
+    // One feature per point, line or polygon of the geometry: S-57 features carry one
+    // outer boundary each.
+    void Write(const TChartFeature &f) { Write(f, *f.Geometry); }
 
 private:
+    void Write(const TChartFeature &f, const OGRGeometry &g) {
+        switch (wkbFlatten(g.getGeometryType())) {
+        case wkbPoint:
+        case wkbMultiPoint: {  // a multipoint: soundings, one node for all
+            const int node = Node("IsolatedNode", RcnmIsolated, &g);
+            Feature(f, 1, {RcnmIsolated}, {node}, {255}, {255}, {255});
+            break;
+        }
+        case wkbLineString: {
+            const int edge = Edge(*g.toLineString(), false);
+            Feature(f, 2, {RcnmEdge}, {edge}, {1}, {255}, {255});
+            break;
+        }
+        case wkbPolygon: {
+            // Each ring one closed edge: the outer boundary, then the holes.
+            std::vector<int> rcnm, rcid, ornt, usag, mask;
+            const OGRPolygon *poly = g.toPolygon();
+            for (int i = 0; i <= poly->getNumInteriorRings(); ++i) {
+                const OGRLinearRing *ring = i == 0 ? poly->getExteriorRing() : poly->getInteriorRing(i - 1);
+                if (!ring || ring->getNumPoints() < 4) continue;
+                rcnm.push_back(RcnmEdge);
+                rcid.push_back(Edge(*ring, true));
+                ornt.push_back(1);
+                usag.push_back(i == 0 ? 1 : 2);
+                mask.push_back(2);
+            }
+            if (!rcid.empty()) Feature(f, 3, rcnm, rcid, ornt, usag, mask);
+            break;
+        }
+        case wkbMultiLineString:
+        case wkbMultiPolygon:
+        case wkbGeometryCollection: {
+            const OGRGeometryCollection *c = g.toGeometryCollection();
+            for (int i = 0; i < c->getNumGeometries(); ++i) Write(f, *c->getGeometryRef(i));
+            break;
+        }
+        default:
+            break;
+        }
+    }
     OGRLayer *Layer(const char *name) {
         OGRLayer *l = FDs->GetLayerByName(name);
         if (!l) Fail(QStringLiteral("the S-57 driver has no layer \"%1\"").arg(QString::fromLatin1(name)));
@@ -81,8 +98,9 @@ private:
     }
     // An edge between two connected nodes (one node when the ring is closed); the edge
     // itself holds only the interior vertices.
-    int Edge(const std::vector<TLonLat> &line, bool closed) {
-        OGRPoint a(line.front().Lon, line.front().Lat), b(line.back().Lon, line.back().Lat);
+    int Edge(const OGRSimpleCurve &line, bool closed) {
+        const int last = line.getNumPoints() - 1;
+        OGRPoint a(line.getX(0), line.getY(0)), b(line.getX(last), line.getY(last));
         const int n0 = Node("ConnectedNode", RcnmConnected, &a);
         const int n1 = closed ? n0 : Node("ConnectedNode", RcnmConnected, &b);
         OGRLayer *l = Layer("Edge");
@@ -92,7 +110,7 @@ private:
         e.SetField("RCNM", RcnmEdge);
         e.SetField("RCID", id);
         OGRLineString interior;
-        for (size_t i = 1; i + 1 < line.size(); ++i) interior.addPoint(line[i].Lon, line[i].Lat);
+        for (int i = 1; i < last; ++i) interior.addPoint(line.getX(i), line.getY(i));
         if (interior.getNumPoints() > 0) e.SetGeometry(&interior);
         e.SetField("NAME_RCNM_0", RcnmConnected);
         e.SetField("NAME_RCID_0", n0);
@@ -110,15 +128,16 @@ private:
             Fail(QStringLiteral("edge %1: %2").arg(id).arg(QString::fromUtf8(CPLGetLastErrorMsg())));
         return id;
     }
-    void Feature(const char *objClass, int prim, int grup, std::vector<int> rcnm,
-                 std::vector<int> rcid, std::vector<int> ornt, std::vector<int> usag,
-                 std::vector<int> mask, const std::function<void(OGRFeature &)> &attrs) {
-        OGRLayer *l = Layer(objClass);
+    void Feature(const TChartFeature &src, int prim, std::vector<int> rcnm, std::vector<int> rcid,
+                 std::vector<int> ornt, std::vector<int> usag, std::vector<int> mask) {
+        OGRLayer *l = Layer(src.Class.constData());
         if (!l) return;
         OGRFeature f(l->GetLayerDefn());
+        // Skin of the earth: the areas that tile the chart without overlap.
+        static const QByteArrayList skin = {"DEPARE", "DRGARE", "LNDARE", "UNSARE", "PONTON", "HULKES"};
         f.SetField("RCID", FNextFeature);
         f.SetField("PRIM", prim);
-        f.SetField("GRUP", grup);
+        f.SetField("GRUP", skin.contains(src.Class) ? 1 : 2);
         f.SetField("AGEN", Agency);
         f.SetField("FIDN", FNextFeature);
         f.SetField("FIDS", 1);
@@ -128,10 +147,20 @@ private:
         f.SetField("ORNT", n, ornt.data());
         f.SetField("USAG", n, usag.data());
         f.SetField("MASK", n, mask.data());
-        if (attrs) attrs(f);
+        for (const auto &[acronym, value] : src.Attributes) {
+            if (f.GetFieldIndex(acronym.constData()) < 0) {
+                Fail(QStringLiteral("%1 has no attribute %2").arg(QString::fromLatin1(src.Class), QString::fromLatin1(acronym)));
+                continue;
+            }
+            switch (value.typeId()) {
+            case QMetaType::Int: f.SetField(acronym.constData(), value.toInt()); break;
+            case QMetaType::Double: f.SetField(acronym.constData(), value.toDouble()); break;
+            default: f.SetField(acronym.constData(), value.toString().toUtf8().constData()); break;
+            }
+        }
         if (l->CreateFeature(&f) != OGRERR_NONE)
             Fail(QStringLiteral("%1 feature: %2")
-                     .arg(QString::fromLatin1(objClass), QString::fromUtf8(CPLGetLastErrorMsg())));
+                     .arg(QString::fromLatin1(src.Class), QString::fromUtf8(CPLGetLastErrorMsg())));
         ++FNextFeature;
     }
 
@@ -142,111 +171,23 @@ private:
     QString FProblem;
 };
 
-std::vector<TLonLat> Clipped(std::vector<TLonLat> line, const TArea &a) {
-    line.front().Lat = a.North;
-    line.back().Lat = a.South;
-    return line;
-}
-
 void WriteCell(TCellWriter &w, const TNetwork &net) {
+    // The cell covers the whole area.
     const TArea a = DemoArea();
-    const std::vector<TLonLat> coast = Clipped(DemoCoastline(), a);
-    const std::vector<TLonLat> contour = Clipped(DemoContour5m(), a);
-
-    // Land east of the coastline, two depth areas west of it.
-    std::vector<TLonLat> land = coast;
-    land.push_back({a.East, a.South});
-    land.push_back({a.East, a.North});
-    land.push_back(land.front());
-    w.Area("LNDARE", land, [](OGRFeature &f) { f.SetField("OBJNAM", "Velmerland"); }, 1);
-
-    std::vector<TLonLat> shallow = contour;
-    for (auto it = coast.rbegin(); it != coast.rend(); ++it) shallow.push_back(*it);
-    shallow.push_back(shallow.front());
-    w.Area("DEPARE", shallow, [](OGRFeature &f) {
-        f.SetField("DRVAL1", 0.0);
-        f.SetField("DRVAL2", 5.0);
-    }, 1);
-    std::vector<TLonLat> deep = {{a.West, a.North}};
-    for (const auto &p : contour) deep.push_back(p);
-    deep.push_back({a.West, a.South});
-    deep.push_back(deep.front());
-    w.Area("DEPARE", deep, [](OGRFeature &f) {
-        f.SetField("DRVAL1", 5.0);
-        f.SetField("DRVAL2", 20.0);
-    }, 1);
-    w.Area("LAKARE", DemoLake(), [](OGRFeature &f) { f.SetField("OBJNAM", "Dunmeer"); });
-
-    w.Line("COALNE", coast, {});
-    w.Line("DEPCNT", contour, [](OGRFeature &f) { f.SetField("VALDCO", 5.0); });
-
-    // Soundings deepen away from the coast: about 2 m at the shore, 18 m at the west edge.
-    std::vector<std::array<double, 3>> soundings;
-    for (double lat = a.South + 0.02; lat < a.North; lat += 0.03)
-        for (double lon = a.West + 0.01; lon < 4.44; lon += 0.025) {
-            const double d = 2.0 + (4.45 - lon) / (4.45 - a.West) * 16.0;
-            soundings.push_back({lon, lat, std::round(d * 10.0) / 10.0});
-        }
-    w.Soundings(soundings);
-
-    // Inland waters as lines along the network's sections.
-    for (const auto &s : net.Sections) {
-        if (s.WaterBody == 0 || s.Kind == 3) continue;
-        const char *cls = s.Kind == 2 ? "RIVERS" : "CANALS";
-        const QByteArray name = s.Name.toUtf8();
-        w.Line(cls, s.Line, [&](OGRFeature &f) { f.SetField("OBJNAM", name.constData()); });
-    }
-
-    // Buoyed approach to Saltmere: red cans to port, green cones to starboard when
-    // entering from the sea (heading east).
-    const double approachLat = 52.90;
-    for (int i = 0; i < 3; ++i) {
-        const double lon = 4.36 + 0.025 * i;
-        const QByteArray red = QStringLiteral("SR %1").arg(2 * i + 2).toUtf8();
-        const QByteArray green = QStringLiteral("SR %1").arg(2 * i + 1).toUtf8();
-        w.Point("BOYLAT", {lon, approachLat + 0.004}, [&](OGRFeature &f) {
-            f.SetField("OBJNAM", red.constData());
-            f.SetField("CATLAM", 1);
-            f.SetField("BOYSHP", 2);
-            f.SetField("COLOUR", "3");
-        });
-        w.Point("BOYLAT", {lon, approachLat - 0.004}, [&](OGRFeature &f) {
-            f.SetField("OBJNAM", green.constData());
-            f.SetField("CATLAM", 2);
-            f.SetField("BOYSHP", 1);
-            f.SetField("COLOUR", "4");
-        });
-    }
-    w.Point("BCNLAT", {4.447, 52.9025}, [](OGRFeature &f) {
-        f.SetField("OBJNAM", "Saltmere North Pier");
-        f.SetField("CATLAM", 1);
-        f.SetField("COLOUR", "3");
-    });
-    w.Point("BCNLAT", {4.447, 52.8975}, [](OGRFeature &f) {
-        f.SetField("OBJNAM", "Saltmere South Pier");
-        f.SetField("CATLAM", 2);
-        f.SetField("COLOUR", "4");
-    });
-
-    for (const auto &st : net.Structures) {
-        const QByteArray name = st.Name.toUtf8();
-        if (st.Kind == 1 && !st.Items.empty()) {
-            const TItem &it = st.Items.front();
-            auto closed = it.Levels.find(QStringLiteral("height_closed"));
-            const double clearance = closed == it.Levels.end() ? NoValue : closed->second.Value;
-            const int category = it.BridgeType == 14 ? 1 : it.BridgeType == 3 ? 3 : it.BridgeType == 4 ? 4 : 5;
-            w.Point("BRIDGE", st.Pos, [&](OGRFeature &f) {
-                f.SetField("OBJNAM", name.constData());
-                f.SetField("CATBRG", QByteArray::number(category).constData());
-                if (!std::isnan(clearance)) f.SetField("VERCLR", clearance);
-            });
-        } else if (st.Kind == 3) {
-            w.Point("GATCON", st.Pos, [&](OGRFeature &f) {
-                f.SetField("OBJNAM", name.constData());
-                f.SetField("CATGAT", 4);
-            });
-        }
-    }
+    TChartFeature coverage{"M_COVR", nullptr, {}};
+    auto box = std::make_unique<OGRPolygon>();
+    auto ring = std::make_unique<OGRLinearRing>();
+    ring->addPoint(a.West, a.South);
+    ring->addPoint(a.East, a.South);
+    ring->addPoint(a.East, a.North);
+    ring->addPoint(a.West, a.North);
+    ring->closeRings();
+    box->addRingDirectly(ring.release());
+    coverage.Geometry = std::move(box);
+    coverage.Set("CATCOV", 1);
+    w.Write(coverage);
+    for (const TChartFeature &f : BuildChartFeatures(net))
+        if (f.Geometry && !f.Geometry->IsEmpty()) w.Write(f);
 }
 
 }  // namespace
@@ -261,7 +202,8 @@ bool WriteS57Cell(const TNetwork &net, const QString &file, QString &error) {
         error = QStringLiteral("%1: GDAL has no S-57 driver").arg(file);
         return false;
     }
-    const char *options[] = {"S57_CSCL=50000", "S57_EDTN=1", "S57_UPDN=0", "S57_INTU=5",
+    const QByteArray scale = "S57_CSCL=" + QByteArray::number(ChartScale);
+    const char *options[] = {scale.constData(), "S57_EDTN=1", "S57_UPDN=0", "S57_INTU=5",
                              "S57_AGEN=550", "S57_COMF=10000000", "S57_SOMF=10", nullptr};
     QString problem;
     {

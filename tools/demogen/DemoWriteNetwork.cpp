@@ -1,7 +1,7 @@
 // Writes a TNetwork as the ".kvwwn" GeoPackage (layout in WWFileFormat.h).
 #include "DemoData.h"
 #include "DemoGdal.h"
-#include "WWFileFormat.h"
+#include "network/WWFileFormat.h"
 
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>

@@ -2,11 +2,13 @@
 // ".complete" appears last, so an interrupted run is redone on the next start.
 #include "DemoData.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
+    // The raster chart is drawn with fonts, which need a GUI application; no window is shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream err(stderr);
     if (args.size() != 2 || args.at(1).startsWith(QLatin1Char('-'))) {

@@ -1,6 +1,6 @@
 // libFuzzer entry for the NMEA decoder: the input goes through the sentence splitter in two
 // cuts (so sentences are also split across calls), then once more as a single sentence.
-#include "NmeaParser.h"
+#include "devices/NmeaParser.h"
 
 #include <cmath>
 #include <cstddef>

@@ -5,7 +5,7 @@
 // The first input byte picks the mode: odd inputs get their two CRC-32 fields recomputed
 // before parsing, so that mutations reach the point decoding instead of stopping at the
 // checksums; even inputs are parsed as given.
-#include "TrackFile.h"
+#include "tracks/TrackFile.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 
@@ -94,7 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (headErr != KvErr::Ok || !SameHeader(head, whole)) std::abort();
     if (points.size() != size_t(whole.PointCount)) std::abort();
 
-    const QByteArray again = kv::trk::Serialise(whole, points);
+    QByteArray again;
+    if (kv::trk::Serialise(whole, points, again) != KvErr::Ok) std::abort();
     kv::trk::THeader back;
     std::vector<TTrackPoint> backPoints;
     if (kv::trk::Parse(again, back, &backPoints) != KvErr::Ok) std::abort();

@@ -1,7 +1,9 @@
 // Writes the seed corpus of the ".trk" fuzzer into the folder given: valid files with and
 // without times, packed and plain, empty and with points, each behind the mode byte that
 // keeps its checksums as they are.
-#include "TrackFile.h"
+#include "tracks/TrackFile.h"
+
+#include "KvLibNav6/KvErrorCodes.h"
 
 #include <QFile>
 #include <QString>
@@ -38,7 +40,9 @@ int main(int argc, char **argv) {
         QFile f(dir + QLatin1Char('/') + QLatin1String(s.name) + QStringLiteral(".trk"));
         if (!f.open(QIODevice::WriteOnly)) return 1;
         f.putChar('\0');  // even: checksums used as stored
-        f.write(kv::trk::Serialise(h, pts));
+        QByteArray image;
+        if (kv::trk::Serialise(h, pts, image) != KvErr::Ok) return 1;
+        f.write(image);
     }
     return 0;
 }

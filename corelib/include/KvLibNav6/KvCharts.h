@@ -204,7 +204,9 @@ public:
     // Unregisters the set; its files stay where they are.
     virtual void RemoveChartSet(IMRCChartSetRecord *rec) = 0;                        // slot —
     // Charts, cells, manifests and folders the last scans skipped (unreadable, damaged,
-    // uncalibrated, empty), each with its file or folder and the reason.
+    // uncalibrated, empty, cancelled by an update), updates that could not be applied,
+    // charts a viewer could not load or draw, and the manager's own files it could not
+    // save (listed until saved), each with its file or folder and the reason.
     virtual int32_t GetProblemCount() = 0;                                           // slot —
     // False (texts emptied) for an index out of range.
     virtual bool GetProblem(int32_t i, IStrW *file, IStrW *message) = 0;             // slot —
@@ -473,12 +475,17 @@ public:
     virtual void SetPredictedTime(INavPredictedTime *time) = 0;                      // slot 28
     virtual void SetSymbolStyle(int32_t style) = 0;                                  // slot 30
     virtual void SetTextScale(float scale) = 0;                                      // slot 31
+    // Takes the values into use and writes them to "S52Settings.ini" in the cache folder;
+    // GetSaveError tells whether the write succeeded.
     virtual void Commit() = 0;                                                       // slot 37 ≡ Apply
     // S52ColorScheme.
     virtual int32_t GetColorScheme() = 0;                                            // slot —
     virtual void SetColorScheme(int32_t scheme) = 0;                                 // slot —
     // Offset added to charted water levels in one viewer; 0 = none.
     virtual void SetWaterLevelOffset(int32_t viewerIndex, float metres) = 0;         // slot —
+    // The last Commit's write: KvErr::Ok (also without a cache folder), or the error with
+    // its reason in message (emptied on Ok).
+    virtual int32_t GetSaveError(IStrW *message) = 0;                                // slot —
 };
 
 // Loads S-57 cells for the viewers in the background. From S57ChartLoaderCreate; owned by

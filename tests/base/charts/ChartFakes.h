@@ -152,6 +152,7 @@ public:
     MOCK_METHOD(int32_t, GetColorScheme, (), (override));
     MOCK_METHOD(void, SetColorScheme, (int32_t), (override));
     MOCK_METHOD(void, SetWaterLevelOffset, (int32_t, float), (override));
+    MOCK_METHOD(int32_t, GetSaveError, (IStrW *), (override));
 };
 
 class MockRasterChartInfo : public IRasterChartInfo {

@@ -5,7 +5,7 @@
 #include "base/platform/KvPortWatcher.h"
 #include "base/platform/KvShell.h"
 #include "base/platform/KvSystemInfo.h"
-#include "corelib/src/ShellOpener.h"
+#include "platform/ShellOpener.h"
 
 #include <KvLibNav6/KvErrorCodes.h>
 #include <KvLibNav6/KvFiles.h>

@@ -1,0 +1,113 @@
+// The user-data client (IUserDataAPI): user reports and the ships saved in the account the
+// account client is logged in with. Answers: NavNotify::UserDataRequestDone.
+#include "kernel/KvInternal.h"
+#include "online/WebServicesClient.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace kv {
+
+namespace {
+
+bool ValidDimension(float metres) {
+    return std::isfinite(metres) && metres >= 0.0f;
+}
+
+class TUserDataAPI final : public IUserDataAPI {
+public:
+    TUserDataAPI(INavMessageDispatcher *disp, IMRCChartCheck *account)
+        : FClient(disp, static_cast<IUserDataAPI *>(this), NavNotify::UserDataRequestDone),
+          FAccount(account) {}
+
+    void GetShip(int32_t, IStrW *name, float &length, float &beam, float &height,
+                 float &draught) override {
+        // No saved ship was received: every index is out of range.
+        SetStrW(name, QString());
+        length = beam = height = draught = 0.0f;
+    }
+
+    void UploadShip(const TStrWRec &name, float length, float beam, float height,
+                    float draught, int32_t &err) override {
+        const QString shipName = ToQString(name).trimmed();
+        if (shipName.isEmpty() || !ValidDimension(length) || !ValidDimension(beam) ||
+            !ValidDimension(height) || !ValidDimension(draught)) {
+            FClient.Refuse(KvErr::InvalidArgument, err);
+            return;
+        }
+        TWebRequest request = Request(QStringLiteral("uploadship"));
+        request.Fields.append({QStringLiteral("name"), shipName});
+        request.Fields.append({QStringLiteral("length"), QString::number(double(length))});
+        request.Fields.append({QStringLiteral("beam"), QString::number(double(beam))});
+        request.Fields.append({QStringLiteral("height"), QString::number(double(height))});
+        request.Fields.append({QStringLiteral("draught"), QString::number(double(draught))});
+        FClient.Run(request, err);
+    }
+
+    void DeleteShip(const TStrWRec &name, int32_t &err) override {
+        const QString shipName = ToQString(name).trimmed();
+        if (shipName.isEmpty()) {
+            FClient.Refuse(KvErr::InvalidArgument, err);
+            return;
+        }
+        TWebRequest request = Request(QStringLiteral("deleteship"));
+        request.Fields.append({QStringLiteral("name"), shipName});
+        FClient.Run(request, err);
+    }
+
+    void SendReport(const TStrWRec &identity, const TStrWRec &copyAddress,
+                    const TStrWRec &subject, const TStrWRec &text, const TStrWRec &chartSets,
+                    const TStrWRec &screenshotFile, const TStrWRec &reportPosition,
+                    const TStrWRec &boatPosition, const TStrWRec &boatInfo, bool sendCopy,
+                    int32_t &err) override {
+        const QString screenshot = ToQString(screenshotFile);
+        // A named screenshot that is not there would silently go missing from the report.
+        if (!screenshot.isEmpty() && !QFileInfo(screenshot).isFile()) {
+            FClient.Refuse(KvErr::NotFound, err);
+            return;
+        }
+        TWebRequest request = Request(QStringLiteral("report"));
+        request.Fields.append({QStringLiteral("identity"), ToQString(identity)});
+        request.Fields.append({QStringLiteral("copyaddress"), ToQString(copyAddress)});
+        request.Fields.append({QStringLiteral("subject"), ToQString(subject)});
+        request.Fields.append({QStringLiteral("text"), ToQString(text)});
+        request.Fields.append({QStringLiteral("chartsets"), ToQString(chartSets)});
+        request.Fields.append({QStringLiteral("screenshot"), screenshot});
+        request.Fields.append({QStringLiteral("reportposition"), ToQString(reportPosition)});
+        request.Fields.append({QStringLiteral("boatposition"), ToQString(boatPosition)});
+        request.Fields.append({QStringLiteral("boatinfo"), ToQString(boatInfo)});
+        request.Fields.append({QStringLiteral("sendcopy"), sendCopy ? QStringLiteral("1")
+                                                                    : QStringLiteral("0")});
+        FClient.Run(request, err);
+    }
+
+    void RequestUserData(int32_t &err) override {
+        FClient.Run(Request(QStringLiteral("ships")), err);
+    }
+
+    int32_t GetLastResult() override { return FClient.LastResult(); }
+    int32_t GetShipCount() override { return 0; }
+
+private:
+    TWebRequest Request(const QString &operation) const {
+        TWebRequest request;
+        request.Service = QStringLiteral("userdata");
+        request.Operation = operation;
+        QString email, password;
+        AccountLogin(FAccount, email, password);
+        request.Fields.append({QStringLiteral("email"), email});
+        request.Fields.append({QStringLiteral("password"), password});
+        return request;
+    }
+
+    TWebClient FClient;
+    IMRCChartCheck *FAccount;  // the environment's account client; outlives this one
+};
+
+}  // namespace
+
+}  // namespace kv
+
+IUserDataAPI *UserDataAPICreate(INavMessageDispatcher *disp, IMRCChartCheck *onlineService) {
+    return new kv::TUserDataAPI(disp, onlineService);
+}

@@ -1,0 +1,330 @@
+// The navigation environment: the one owner of every core-library object of a program run
+// (core environment, waterway network, lists, profiles, charts, waypoint databases, sounds,
+// devices, own ship, loop, drawing engine, update and notification objects, tile managers
+// and S-57 loaders), the program's folders and the navigation settings. It creates the
+// objects in a fixed order, releases them in a fixed order with the core environment
+// last, drives the navigation loop's three ticks, handles the core library's notifications
+// and own-ship callbacks, and reports to the main window through the events below.
+//
+// The main window creates it before any frame and frees it last; frames and dialogs keep a
+// reference and never free it. Objects handed out belong to the environment. Everything
+// runs on the GUI thread: the core library delivers every callback there.
+//
+// The class is split by concern over several files: creation and release
+// (MarivoNavEnvCreate.cpp), charts and viewers (MarivoNavEnvCharts.cpp), waypoint manager,
+// databases and tracks (MarivoNavEnvWaypoints.cpp), navigation start and stop with the
+// own-ship callbacks (MarivoNavEnvNavigation.cpp), loop ticks, notifications and user
+// messages (MarivoNavEnvTicks.cpp).
+#pragma once
+
+#include "base/kvlib/KvLib.h"
+#include "base/waypoints/KvWaypoints.h"
+#include "chartview/ChartViewAdapters.h"
+
+#include <KvLibNav6/KvBoatDef.h>
+#include <KvLibNav6/KvCharts.h>
+#include <KvLibNav6/KvDevices.h>
+#include <KvLibNav6/KvNavBoat.h>
+#include <KvLibNav6/KvNavEnv.h>
+#include <KvLibNav6/KvObjectUpdate.h>
+#include <KvLibNav6/KvSound.h>
+#include <KvLibNav6/KvStructOperation.h>
+#include <KvLibNav6/KvTracks.h>
+#include <KvLibNav6/KvTxtFormat.h>
+#include <KvLibNav6/KvViewer.h>
+#include <KvLibNav6/KvWWNetwork.h>
+#include <KvLibNav6/KvWaypoints.h>
+#include <KvLibNav6/KvWebServices.h>
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class TS3DChartViewerControl;
+class TNavViewerControl;
+
+// The factories the environment calls while it is created, named after the routine each
+// stands for and defaulting to it. Tests replace entries to record the order and the
+// arguments or to make one fail.
+struct TNavEnvFactories {
+    std::function<decltype(::NavEnvCreate)> NavEnvCreate = ::NavEnvCreate;
+    std::function<IWWNetwork *(const QString &file, void *context, int32_t &error)>
+        WWNetworkLoadFromFile;
+    std::function<decltype(::WptWaypointGroupListCreate)> WptWaypointGroupListCreate =
+        ::WptWaypointGroupListCreate;
+    std::function<decltype(::WptPolygonListCreate)> WptPolygonListCreate = ::WptPolygonListCreate;
+    std::function<decltype(::WptRouteListCreate)> WptRouteListCreate = ::WptRouteListCreate;
+    std::function<decltype(::NavTrackListCreate)> NavTrackListCreate = ::NavTrackListCreate;
+    std::function<decltype(::WptWaypointListCreate)> WptWaypointListCreate =
+        ::WptWaypointListCreate;
+    // A loaded profile file, or nullptr with err set.
+    std::function<ITxtFormatProfileManager *(const QString &file, int32_t &err)>
+        CreateTxtFormatProfileManager;
+    std::function<ITxtFormatProfileManager *()> CreateTxtFormatProfileManagerEmpty;
+    std::function<IMRCChartCheck *(INavMessageDispatcher *dispatcher, const QString &edition,
+                                   int32_t packedProgramVersion)>
+        CreateMRCChartCheck;
+    std::function<IS52PresentationLib *(const QString &cacheFolder)> CreateS52PresentationLib;
+    std::function<decltype(::S57RegistrarManagerCreate)> S57RegistrarManagerCreate =
+        ::S57RegistrarManagerCreate;
+    std::function<IChartManager *(const QString &infoCacheFile, const QString &selectedChartsFile,
+                                  const QString &chartsFolder, uint32_t chartModules,
+                                  ChartSetsChangedProc onChanged, void *changedData,
+                                  LoadProgressProc progress, void *progressData)>
+        CreateChartManager;
+    std::function<decltype(::CreateChartDataCache)> CreateChartDataCache = ::CreateChartDataCache;
+    std::function<decltype(::CreateWptManager)> CreateWptManager = ::CreateWptManager;
+    std::function<ISound *(const QString &file, int32_t &err)> SoundCreateFromFile;
+    std::function<decltype(::NavMsgDeviceManagerCreate)> NavMsgDeviceManagerCreate =
+        ::NavMsgDeviceManagerCreate;
+    std::function<decltype(::LPBoatDefCreate)> LPBoatDefCreate = ::LPBoatDefCreate;
+    std::function<decltype(::CreateWptPlanner)> CreateWptPlanner = ::CreateWptPlanner;
+    std::function<decltype(::NavBoatCreate)> NavBoatCreate = ::NavBoatCreate;
+    std::function<decltype(::NavPredictedTimeCreate)> NavPredictedTimeCreate =
+        ::NavPredictedTimeCreate;
+    std::function<decltype(::NavLoopCreate)> NavLoopCreate = ::NavLoopCreate;
+    std::function<decltype(::CreateS3DEngine)> CreateS3DEngine = ::CreateS3DEngine;
+    std::function<decltype(::NavObjectUpdateManagerCreate)> NavObjectUpdateManagerCreate =
+        ::NavObjectUpdateManagerCreate;
+    std::function<decltype(::NavNotificationCenterCreate)> NavNotificationCenterCreate =
+        ::NavNotificationCenterCreate;
+    std::function<decltype(::NavStructOperationManagerCreate)> NavStructOperationManagerCreate =
+        ::NavStructOperationManagerCreate;
+    std::function<decltype(::S3DOSMTileManagerCreate)> S3DOSMTileManagerCreate =
+        ::S3DOSMTileManagerCreate;
+    std::function<decltype(::S3DTileManagerCreate)> S3DTileManagerCreate = ::S3DTileManagerCreate;
+    std::function<decltype(::S57ChartLoaderCreate)> S57ChartLoaderCreate = ::S57ChartLoaderCreate;
+    std::function<decltype(::S57ChartInfoLoaderCreate)> S57ChartInfoLoaderCreate =
+        ::S57ChartInfoLoaderCreate;
+
+    TNavEnvFactories();
+};
+
+// What the environment is given besides its arguments; the defaults are the program's.
+struct TNavEnvSeams {
+    TNavEnvFactories Factories;
+    // Called with an object's field name ("Boat", "CoreEnv", …) just before it is released.
+    std::function<void(const char *object)> OnRelease;
+    // Local date and time now; default the computer's clock.
+    std::function<TDateTime()> Now;
+    // Keeps the computer awake (on) or lets it sleep again; default the desktop's inhibit.
+    std::function<void(bool on)> KeepAwake;
+};
+
+// The main window's handlers the environment is created with; each may be empty.
+struct TNavEnvEvents {
+    std::function<void(int32_t viewerIndex, intptr_t reloadData)> OnChartSetsChanged;
+    // Asked for a position when an operation needs one and the own ship has none; True
+    // with the position filled to use it.
+    std::function<bool(TGeoPoint &position)> OnPositionRequest;
+    std::function<void(INavMsgPort *port, int32_t code, bool flag)> OnDeviceError;
+    std::function<void(INavBoatGPS *gps, int32_t code, bool flag)> OnGPSPortError;
+    std::function<void(INavBoatGPS *gps, int32_t situation)> OnGPSNoPosition;
+    std::function<void()> OnGPSErrorCleared;
+    std::function<void(int32_t value)> OnRoutePointReached;
+    std::function<void(int32_t number)> OnObjectUpdateEvent;
+};
+
+namespace NavEnvState {
+inline constexpr int Created = 0;
+inline constexpr int Starting = 1;
+inline constexpr int Ready = 2;
+inline constexpr int ShuttingDown = 3;
+inline constexpr int ShutDown = 4;
+}  // namespace NavEnvState
+
+class TMarivoNavEnv {
+public:
+    // Creates every core-library object in order, with splash texts. failed is cleared at
+    // once and set when the tracks folder or the drawing engine could not be made: the
+    // failure has been shown, termination requested, and creation stopped there. Any other
+    // failure raises; what was created so far is released first. window: the main window
+    // (QWidget*); folders with or without a trailing separator; chartModules: 1.
+    TMarivoNavEnv(bool &failed, WindowHandle window, const QString &dataFolder,
+                  const QString &sharedFolder, uint16_t chartModules, TNavEnvEvents events,
+                  TNavEnvSeams seams = {});
+    ~TMarivoNavEnv();
+    TMarivoNavEnv(const TMarivoNavEnv &) = delete;
+    TMarivoNavEnv &operator=(const TMarivoNavEnv &) = delete;
+
+    // ---- creation and end of the run ----------------------------------------------------
+    // The second-stage start: loop on, state ready. communicationMode: the connection that
+    // was open at the last close (0 none, 1 GPS, 2 simulator).
+    void Start(uint8_t &communicationMode);
+    // End of the run; acts only when ready (loop off, operation requests stopped, database
+    // check, navigation stopped, visible lists, route defaults and S-57 base data stored);
+    // always ends shut down. May be called twice.
+    void Shutdown();
+    // Chart manager and chart data cache, with splash texts and progress.
+    void CreateCharts();
+    void DeleteChartObjects();
+
+    // ---- navigation ---------------------------------------------------------------------
+    // With simulate the own ship needs a position (asked for through OnPositionRequest).
+    bool StartNavigation(bool simulate);
+    // Asks the question first when given (only Yes goes on); store records the closed
+    // connection. False only when the user answered No.
+    bool StopNavigation(const QString &question, bool store);
+    bool EnsureBoatPosition();
+    // Switches the loop off; True when it was on.
+    bool PauseLoop();
+    void ResumeLoop();
+
+    // ---- viewers, tracks, databases -----------------------------------------------------
+    void RegisterViewer(TS3DChartViewerControl *viewer);
+    void UnregisterViewer(TS3DChartViewerControl *viewer);
+    void AttachNotificationCenter(TNavViewerControl *viewer);
+    void StartNewTrack();
+    void CloseCurrentTrack();
+    void SaveVisibleLists();
+    void CheckWaypointDatabase();
+    void CreateWaypointManager(const QString &dataFolder);
+    void CreateUserDatabase();
+    ILPBoatDef *GetBoatDef(int index) const { return BoatDefinitions.at(size_t(index)); }
+
+    // ---- user notifications and events --------------------------------------------------
+    // Kind 8 shows text for seconds (with flag and value); any other kind shows text alone.
+    void PostUserNotification(int32_t kind, const QString &text, int32_t seconds = 4,
+                              bool flag = false, int32_t value = 0);
+    void WithdrawUserNotification(int32_t kind);
+    void ShowWaterLevelOffset(float metres);
+    void FireUpdateActions();
+    void FireStatusBarUpdate(int part);
+    // The computer's offset from UTC in minutes.
+    int32_t GetUTCOffset() const;
+    // Posts (or sends) through the core environment's dispatcher, fetched anew each time.
+    void Post(int32_t code, intptr_t p1 = 0, intptr_t p2 = 0);
+    TNavNotification Send(int32_t code, intptr_t p1 = 0, intptr_t p2 = 0);
+
+    // ---- callbacks handed to the core library (data = the environment) -----------------
+    static void OnLoopFastTick(void *data, const TLoopRecord *rec);
+    static void OnLoopTick(void *data, const TLoopRecord *rec);
+    static void OnLoopUiTick(void *data, const TLoopRecord *rec);
+    static void OnCoreNotification(void *data, TNavNotification *n);
+    static void OnNavigationStarted(void *data, intptr_t ignored);
+    static void OnRouteTargetChanged(void *data, INavRouteNavigation *rn, uint32_t flags);
+    static void OnRoutePointPassed(void *data, intptr_t ignored, IWptRoutePoint *point,
+                                   intptr_t ignored2, float distance);
+    static void OnRoutePointReachedCallback(void *data, int32_t value);
+    // The S-57 loader's and the tile manager's: a flag other than 0 stops navigation.
+    static void OnLoaderEvent(void *data, int32_t v1, int32_t flag, int32_t v3, int32_t v4);
+    static void WaypointManagerOption1(void *data, int32_t &v1, int32_t &v2, int32_t &v3,
+                                       int32_t &v4, int32_t &v5, int32_t &v6, int32_t &v7,
+                                       int32_t &v8, int32_t &v9, int32_t &v10, int32_t &v11);
+    static void WaypointManagerOption2(void *data, int32_t &value, TGeoPoint &position1,
+                                       TGeoPoint &position2, TGUID &guid1, TGUID &guid2,
+                                       bool &flag, float &factor);
+
+    // ---- core-library objects (owned unless said otherwise) -----------------------------
+    INavEnv *CoreEnv = nullptr;  // released last
+    IWWNetwork *WaterwayNetwork = nullptr;
+    IWWNetwork *WaterwayNetworkUSA = nullptr;  // merged into WaterwayNetwork
+    IWptWaypointGroupList *WaypointGroupList = nullptr;
+    IWptPolygonList *PolygonList = nullptr;
+    IWptRouteList *RouteList = nullptr;
+    INavTrackList *TrackList = nullptr;  // owns its tracks
+    IWptWaypointList *WaypointList = nullptr;
+    ITxtFormatProfileManager *RouteProfiles = nullptr;
+    ITxtFormatProfileManager *WaypointProfiles = nullptr;
+    IMRCChartCheck *OnlineService = nullptr;
+    IS52PresentationLib *S52Library = nullptr;
+    IS57RegistrarManager *S57Registrar = nullptr;
+    IChartManager *ChartManager = nullptr;
+    IS3DChartDataCache *ChartDataCache = nullptr;
+    IWptManager *WaypointManager = nullptr;
+    IWptDatabase *UserDatabase = nullptr;  // the waypoint manager's
+    ISound *SoundGPSLost = nullptr;
+    ISound *SoundGPSRestored = nullptr;
+    ISound *SoundRoutePointReached = nullptr;
+    ISound *SoundXTEAlarm = nullptr;
+    INavMsgDeviceManager *DeviceManager = nullptr;
+    std::vector<ILPBoatDef *> BoatDefinitions;  // entry 0 is the active one
+    ILPBoatDef *ActiveBoatDef = nullptr;        // entry 0 of BoatDefinitions
+    IWptPlanner *Planner = nullptr;
+    INavBoat *Boat = nullptr;
+    INavPredictedTime *PredictedTime = nullptr;
+    INavLoop *Loop = nullptr;
+    IS3D *Engine3D = nullptr;
+    int32_t Engine3DResources = 0;  // the engine's open resource folder, 0 = none
+    INavObjectUpdateManager *ObjectUpdateManager = nullptr;
+    INavNotificationCenter *NotificationCenter = nullptr;
+    INavStructOperationManager *StructOperationManager = nullptr;
+    IS3DOSMTileManager *OSMTileManager = nullptr;
+    IS3DTileManager *TileManager = nullptr;
+    IS57ChartLoader *S57ChartLoader = nullptr;
+    IS57ChartInfoLoader *S57ChartInfoLoader = nullptr;
+    // Registered by the viewer frames; not owned.
+    std::vector<TS3DChartViewerControl *> Viewers;
+
+    // ---- folders and files (folders with a trailing separator) -------------------------
+    QString DataFolder, SharedFolder;
+    QString WaterwayNetworkFile, SoundsFolder, ImagesFolder, UserDatabaseFile, PlannerFolder,
+        TracksFolder, CacheFolder, S52CacheFolder, ChartsFolder, ChartDataCacheFile,
+        ChartInfoCacheFile, S57BaseDataFile, RouteProfilesFile, WaypointProfilesFile,
+        SelectedChartsFile, UpdateProgramFile;
+
+    // ---- events of the main window ------------------------------------------------------
+    TNavEnvEvents Events;
+    std::function<void(const TLoopRecord &rec)> OnFastTick;
+    std::function<void(const TLoopRecord &rec, uint32_t flags)> OnTick;
+    std::function<void(const TLoopRecord &rec, uint32_t changeFlags)> OnUiTick;
+    std::function<void()> OnUpdateActions;
+    std::function<void(int part)> OnStatusBar;
+
+    // ---- state --------------------------------------------------------------------------
+    int State = NavEnvState::Created;
+    TDateTime CreatedAt = 0.0;  // local at creation, UTC once started
+    int BlinkPhase = 3;         // 3, 2, 1, 0, 1, 2, 3, … while navigating
+    int BlinkStep = -1;
+    uint32_t ChangeFlags = 0;   // the own ship's change flags since the last UI tick
+    uint16_t ChartModules = 1;
+    int32_t ChartAutoUpdateThreshold = 500;
+    uint16_t SailingAreas = 0;
+
+    // ---- navigation settings (the values the store gives when nothing is stored) --------
+    bool DefaultRouteEnabled = false;
+    bool TrackCompression = true;
+    uint32_t TrackDefaultColor = 0xFFFF0000u;
+    float TrackWidth = -1.0f;
+
+private:
+    void Create(WindowHandle window, bool &failed);
+    void CreateNetwork();
+    void CreateFolders();
+    void CreateLists();
+    void CreateProfiles();
+    void CreateSounds();
+    void CreateOwnShip();
+    bool CreateEngine3D();
+    void CreateUpdateAndNotifications();
+    void CreateTileManagersAndLoaders(WindowHandle window);
+    // The destructor's order of release; ReleaseCreated releases in the reverse order of
+    // creation when creation stopped half-way.
+    void ReleaseAll();
+    void ReleaseCreated();
+    void ReleaseEngine3D();
+    void ReleaseBoat();
+    void ReleaseBoatDefinitions();
+    template <class T>
+    void Release(const char *name, T *&object) {
+        if (!object) return;
+        if (FSeams.OnRelease) FSeams.OnRelease(name);
+        ObjectDeleteAndNil(object);
+    }
+    // field := object, remembered for ReleaseCreated.
+    template <class T>
+    void Own(const char *name, T *&field, T *object) {
+        field = object;
+        if (object) FCreated.push_back([this, name, &field] { Release(name, field); });
+    }
+
+    TNavEnvSeams FSeams;
+    TNavEnvFactories &F = FSeams.Factories;
+    std::vector<std::function<void()>> FCreated;
+    bool FSubscribed = false;
+};
+
+// The environment's waypoint-list order: prioritised waypoints first, then ascending by
+// scale, then by GUID. -1, 0 or 1.
+int32_t CompareEnvWaypoints(NavObject *a, NavObject *b);
