@@ -1,13 +1,16 @@
-// Route planner speed: shortest and fastest routes on a generated waterway network of about
-// 100,000 sections, next to Boost Graph Library's Dijkstra on the same graph (same lengths),
-// and one query on the demo network. The network is written as a real network file and
-// loaded through the library, so the planner runs with every rule it applies to real data
-// (speed limits, structures with clearances, operating times). BM_PlannerShortestMatchesBoost
-// checks that the planner's shortest routes for the same queries have Boost's lengths.
+// Route planner speed: shortest and fastest routes on generated grids of canals (100 × 100
+// and 224 × 224 junctions, about 20,000 and 100,000 sections), next to Boost Graph Library's
+// Dijkstra and A* on the same graph (same lengths; A* with the planner's bound, the straight
+// line to the goal), and one query on the demo network. The network is written as a real
+// network file and loaded through the library, so the planner runs with every rule it
+// applies to real data (speed limits, structures with clearances, operating times).
+// BM_PlannerShortestMatchesBoost checks that the planner's shortest routes for the same
+// queries have Boost's lengths.
 #include "network/WWFileFormat.h"
 
 #include <KvLibNav6/KvBoatDef.h>
 #include <KvLibNav6/KvErrorCodes.h>
+#include <KvLibNav6/KvGeodesy.h>
 #include <KvLibNav6/KvLib.h>
 #include <KvLibNav6/KvPlanner.h>
 #include <KvLibNav6/KvWWNetwork.h>
@@ -15,6 +18,7 @@
 
 #include <benchmark/benchmark.h>
 #include <boost/graph/adjacency_list.hpp>
+#include <boost/graph/astar_search.hpp>
 #include <boost/graph/dijkstra_shortest_paths.hpp>
 
 #include <gdal_priv.h>
@@ -30,6 +34,8 @@
 #include <QTimeZone>
 #include <QUuid>
 
+#include <cmath>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -125,7 +131,7 @@ std::vector<TLayerSpec> Layers() {
 // lengths differ. Every tenth section has a speed limit, every fiftieth a fixed bridge high
 // enough for the benchmark's boat and every hundredth an opening bridge with daily times.
 struct TGrid {
-    int Side = 224;
+    int Side;
     struct TEdge {
         int A, B;
         double KinkLon, KinkLat;
@@ -134,7 +140,7 @@ struct TGrid {
     double Lon(int n) const { return 4.0 + (n % Side) * 0.003; }
     double Lat(int n) const { return 52.0 + (n / Side) * 0.0018; }
 
-    TGrid() {
+    explicit TGrid(int side) : Side(side) {
         QRandomGenerator rng(2024);
         for (int y = 0; y < Side; ++y)
             for (int x = 0; x < Side; ++x) {
@@ -263,12 +269,14 @@ struct TQueryPair {
     double FromPos, ToPos;
 };
 
-// Everything the benchmarks share, made once.
+// Everything the benchmarks of one grid size share, made once.
 class TWorld {
 public:
-    static TWorld &Get() {
-        static TWorld w;
-        return w;
+    static TWorld &Get(int side) {
+        static std::map<int, std::unique_ptr<TWorld>> worlds;
+        std::unique_ptr<TWorld> &w = worlds[side];
+        if (!w) w.reset(new TWorld(side));
+        return *w;
     }
     bool Ok = false;
     QString Error;
@@ -276,6 +284,7 @@ public:
     Owned<IWWNetwork> Net;
     std::vector<IWWSection *> Sections;  // by grid edge
     TBoostGraph Graph;
+    std::vector<TDouble3> JunctionPos;  // earth-centred, as the planner's bound measures
     std::vector<TQueryPair> Queries;
     Owned<IWptManager> Manager;
     IWptDatabase *Db = nullptr;
@@ -283,7 +292,7 @@ public:
     Owned<ILPBoatDef> Boat;
 
 private:
-    TWorld() {
+    explicit TWorld(int side) : Grid(side) {
         const QString file = QDir(FDir.path()).filePath(QStringLiteral("grid.kvwwn"));
         if (!WriteGrid(Grid, file, Error)) return;
         int32_t err = -1;
@@ -293,6 +302,11 @@ private:
             return;
         }
         Graph = TBoostGraph(size_t(Grid.Side * Grid.Side));
+        for (int n = 0; n < Grid.Side * Grid.Side; ++n) {
+            TDouble3 g;
+            GeoToGlobal2(g, TGeoPoint{Grid.Lat(n) * M_PI / 180.0, Grid.Lon(n) * M_PI / 180.0}, nullptr);
+            JunctionPos.push_back(g);
+        }
         for (size_t i = 0; i < Grid.Edges.size(); ++i) {
             int32_t idx = -1;
             if (!Net->FindSection(ToGuid(QUuid(SectionGuid(int(i)))), idx)) {
@@ -327,83 +341,117 @@ TDateTime SummerNoonUtc() {
     return double(epoch.msecsTo(QDateTime(QDate(2024, 6, 12), QTime(10, 0), QTimeZone::utc()))) / 86400000.0;
 }
 
+// One iteration plans the routes of all queries again, as a user's re-planning does.
 void PlannerQueries(benchmark::State &state, int32_t mode) {
-    TWorld &w = TWorld::Get();
+    TWorld &w = TWorld::Get(int(state.range(0)));
     if (!w.Ok) {
         state.SkipWithError(w.Error.toStdString().c_str());
         return;
     }
-    size_t q = 0;
-    double metres = 0;
-    for (auto _ : state) {
-        const TQueryPair &p = w.Queries[q++ % w.Queries.size()];
+    std::vector<IWptRoute *> routes;
+    for (const TQueryPair &p : w.Queries) {
         int32_t err = -1;
-        state.PauseTiming();
         IWptRoute *r = w.Db->NewRoute(SummerNoonUtc());
         r->SetPlanMode(mode, err);
         r->AddNetworkPoint(w.Sections[size_t(p.FromSection)], p.FromPos, 0, err);
         r->AddNetworkPoint(w.Sections[size_t(p.ToSection)], p.ToPos, 0, err);
-        state.ResumeTiming();
-        w.Planner->Calculate(w.Boat.get(), r, 0, false, false, false);
-        state.PauseTiming();
+        routes.push_back(r);
+    }
+    for (auto _ : state)
+        for (IWptRoute *r : routes) w.Planner->Calculate(w.Boat.get(), r, 0, false, false, false);
+    double metres = 0;
+    for (IWptRoute *r : routes) {
         IWptPlanPoint *end = r->GetLastPoint()->GetPlanPoint();
         if (end && end->GetArrival()) metres += end->GetArrival()->GetData()->DistanceM;
+        int32_t err = -1;
         r->DeleteFromDatabase(err);
-        state.ResumeTiming();
     }
-    state.SetItemsProcessed(int64_t(state.iterations()));
-    state.counters["avg_route_km"] = metres / 1000.0 / double(std::max<int64_t>(1, state.iterations()));
+    state.SetItemsProcessed(int64_t(state.iterations() * routes.size()));
+    state.counters["avg_route_km"] = metres / 1000.0 / double(routes.size());
 }
 
 void BM_PlannerShortest(benchmark::State &state) { PlannerQueries(state, WptPlanMode::Shortest); }
 void BM_PlannerFastest(benchmark::State &state) { PlannerQueries(state, WptPlanMode::Fastest); }
 
 // Stops once the goal junction is settled, as the planner does.
+struct TDone {};
 struct TStopAtGoal : boost::default_dijkstra_visitor {
     size_t Goal;
     explicit TStopAtGoal(size_t goal) : Goal(goal) {}
-    struct TDone {};
     void finish_vertex(size_t u, const TBoostGraph &) const {
         if (u == Goal) throw TDone{};
     }
 };
+struct TAStarStopAtGoal : boost::default_astar_visitor {
+    size_t Goal;
+    explicit TAStarStopAtGoal(size_t goal) : Goal(goal) {}
+    void examine_vertex(size_t u, const TBoostGraph &) const {
+        if (u == Goal) throw TDone{};
+    }
+};
 
-void BoostQueries(benchmark::State &state, bool stopAtGoal) {
-    TWorld &w = TWorld::Get();
+// The planner's bound in its shortest mode: the straight line through the earth to the goal,
+// shrunk as the planner shrinks it against rounding.
+class TLineBound : public boost::astar_heuristic<TBoostGraph, double> {
+public:
+    TLineBound(const std::vector<TDouble3> &pos, size_t goal) : FPos(pos), FGoal(pos[goal]) {}
+    double operator()(size_t u) const {
+        const TDouble3 &p = FPos[u];
+        const double dx = p.X - FGoal.X, dy = p.Y - FGoal.Y, dz = p.Z - FGoal.Z;
+        return std::sqrt(dx * dx + dy * dy + dz * dz) * (1.0 - 1e-9);
+    }
+
+private:
+    const std::vector<TDouble3> &FPos;
+    TDouble3 FGoal;
+};
+
+enum class TBoostSearch { DijkstraToGoal, DijkstraAll, AStar };
+
+void BoostQueries(benchmark::State &state, TBoostSearch search) {
+    TWorld &w = TWorld::Get(int(state.range(0)));
     if (!w.Ok) {
         state.SkipWithError(w.Error.toStdString().c_str());
         return;
     }
     const size_t n = boost::num_vertices(w.Graph);
-    std::vector<double> dist(n);
+    std::vector<double> dist(n), cost(n);
     std::vector<size_t> pred(n);
-    size_t q = 0;
     double metres = 0;
     for (auto _ : state) {
-        const TQueryPair &p = w.Queries[q++ % w.Queries.size()];
-        const size_t from = size_t(w.Grid.Edges[size_t(p.FromSection)].A);
-        const size_t to = size_t(w.Grid.Edges[size_t(p.ToSection)].A);
-        auto params = boost::predecessor_map(pred.data()).distance_map(dist.data());
-        if (stopAtGoal) {
+        metres = 0;
+        for (const TQueryPair &p : w.Queries) {
+            const size_t from = size_t(w.Grid.Edges[size_t(p.FromSection)].A);
+            const size_t to = size_t(w.Grid.Edges[size_t(p.ToSection)].A);
+            auto params = boost::predecessor_map(pred.data()).distance_map(dist.data());
             try {
-                boost::dijkstra_shortest_paths(w.Graph, from, params.visitor(TStopAtGoal(to)));
-            } catch (const TStopAtGoal::TDone &) {
+                switch (search) {
+                case TBoostSearch::DijkstraToGoal:
+                    boost::dijkstra_shortest_paths(w.Graph, from, params.visitor(TStopAtGoal(to)));
+                    break;
+                case TBoostSearch::DijkstraAll:
+                    boost::dijkstra_shortest_paths(w.Graph, from, params);
+                    break;
+                case TBoostSearch::AStar:
+                    boost::astar_search(w.Graph, from, TLineBound(w.JunctionPos, to),
+                                        params.rank_map(cost.data()).visitor(TAStarStopAtGoal(to)));
+                    break;
+                }
+            } catch (const TDone &) {
             }
-        } else {
-            boost::dijkstra_shortest_paths(w.Graph, from, params);
+            metres += dist[to];
+            benchmark::DoNotOptimize(dist[to]);
         }
-        metres += dist[to];
-        benchmark::DoNotOptimize(dist[to]);
     }
-    state.SetItemsProcessed(int64_t(state.iterations()));
-    state.counters["avg_route_km"] = metres / 1000.0 / double(std::max<int64_t>(1, state.iterations()));
+    state.SetItemsProcessed(int64_t(state.iterations() * w.Queries.size()));
+    state.counters["avg_route_km"] = metres / 1000.0 / double(w.Queries.size());
 }
 
 // Not a timing: the planner's shortest routes for the benchmark's queries against Boost's
 // Dijkstra from both ends of the start section (point to point, as the planner plans). A
 // faster planner must still find routes of the same length.
 void BM_PlannerShortestMatchesBoost(benchmark::State &state) {
-    TWorld &w = TWorld::Get();
+    TWorld &w = TWorld::Get(int(state.range(0)));
     if (!w.Ok) {
         state.SkipWithError(w.Error.toStdString().c_str());
         return;
@@ -445,8 +493,9 @@ void BM_PlannerShortestMatchesBoost(benchmark::State &state) {
     if (mismatches > 0) state.SkipWithError("the planner's shortest routes differ from Boost's");
 }
 
-void BM_BoostDijkstraToGoal(benchmark::State &state) { BoostQueries(state, true); }
-void BM_BoostDijkstraAll(benchmark::State &state) { BoostQueries(state, false); }
+void BM_BoostDijkstraToGoal(benchmark::State &state) { BoostQueries(state, TBoostSearch::DijkstraToGoal); }
+void BM_BoostDijkstraAll(benchmark::State &state) { BoostQueries(state, TBoostSearch::DijkstraAll); }
+void BM_BoostAStar(benchmark::State &state) { BoostQueries(state, TBoostSearch::AStar); }
 
 // The demo network: written by the generator next to this program's build, or named by
 // MARIVO_DEMO_NETWORK.
@@ -471,7 +520,7 @@ void BM_PlannerDemoNetwork(benchmark::State &state) {
         state.SkipWithError("demo network not found (set MARIVO_DEMO_NETWORK)");
         return;
     }
-    TWorld &w = TWorld::Get();
+    TWorld &w = TWorld::Get(100);
     if (!w.Ok) {
         state.SkipWithError(w.Error.toStdString().c_str());
         return;
@@ -500,12 +549,14 @@ void BM_PlannerDemoNetwork(benchmark::State &state) {
     r->DeleteFromDatabase(err);
 }
 
-BENCHMARK(BM_PlannerShortest)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlannerFastest)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BoostDijkstraToGoal)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BoostDijkstraAll)->Unit(benchmark::kMillisecond);
+// The argument is the grid's side in junctions.
+BENCHMARK(BM_PlannerShortest)->Arg(100)->Arg(224)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlannerFastest)->Arg(100)->Arg(224)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoostAStar)->Arg(100)->Arg(224)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoostDijkstraToGoal)->Arg(100)->Arg(224)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoostDijkstraAll)->Arg(100)->Arg(224)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlannerDemoNetwork)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlannerShortestMatchesBoost)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlannerShortestMatchesBoost)->Arg(100)->Arg(224)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -105,6 +105,9 @@ inline constexpr int32_t NoOperation = 6;
 inline constexpr int32_t WrongDirection = 7;
 inline constexpr int32_t WrongShippingClass = 8;
 inline constexpr int32_t MaxDimensions = 9;
+// Not a block: the route passes under a structure whose clearance is not known, because no
+// way around it exists for the boat; the skipper must check it.
+inline constexpr int32_t ClearanceUnknown = 10;
 }  // namespace WptBlockReason
 
 // IWptRouteObject::GetIntervalEdge.

@@ -4,6 +4,8 @@
 
 #include "KvLibNav6/KvGeodesy.h"
 
+#include <GeographicLib/Geocentric.hpp>
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -26,10 +28,12 @@ TDouble3 ToGlobal(const TGeoPoint &g) {
     return out;
 }
 
+// Global points are earth-centred on the standard ellipsoid, WGS 84. A plan converts a few
+// hundred of them: the ellipsoid is not looked up each time.
 TGeoPoint ToGeo(const TDouble3 &g) {
-    TGeoPoint out;
-    GlobalToGeo2(out, g, nullptr);
-    return out;
+    double lat = 0, lon = 0, h = 0;
+    GeographicLib::Geocentric::WGS84().Reverse(g.X, g.Y, g.Z, lat, lon, h);
+    return {lat * M_PI / 180.0, lon * M_PI / 180.0};
 }
 
 double Distance(const TDouble3 &a, const TDouble3 &b) {
@@ -41,6 +45,24 @@ double Bearing(const TGeoPoint &a, const TGeoPoint &b) {
     const double y = std::sin(dLon) * std::cos(b.Lat);
     const double x = std::cos(a.Lat) * std::sin(b.Lat) - std::sin(a.Lat) * std::cos(b.Lat) * std::cos(dLon);
     return std::atan2(y, x);
+}
+
+// The geographic position of a place along a section, `at` its global point: at the
+// section's ends the position as the network gives it, without a conversion.
+TGeoPoint GeoAt(TWWSectionImpl &s, double position, const TDouble3 &at) {
+    if (!(position > 0.0)) return s.GeoPoints().front();
+    if (position >= s.GetLength()) return s.GeoPoints().back();
+    return ToGeo(at);
+}
+
+// Bearing of the chord from a to b in the horizontal plane at `at`, a geographic position
+// near both (they lie metres apart): no conversion of either point.
+double ChordBearing(const TGeoPoint &at, const TDouble3 &a, const TDouble3 &b) {
+    const double dx = b.X - a.X, dy = b.Y - a.Y, dz = b.Z - a.Z;
+    const double sLat = std::sin(at.Lat), cLat = std::cos(at.Lat), sLon = std::sin(at.Lon), cLon = std::cos(at.Lon);
+    const double east = -sLon * dx + cLon * dy;
+    const double north = -sLat * (cLon * dx + sLon * dy) + cLat * dz;
+    return std::atan2(east, north);
 }
 
 double Wrap(double a) {
@@ -152,8 +174,8 @@ double TBuilder::StepBearing(const TStep &st, bool atEnd, const TGeoPoint &atGeo
     TWWSectionImpl &s = *FCtx.Net->Section(st.Section);
     const double dir = st.To >= st.From ? 1.0 : -1.0;
     const double look = std::min(25.0, std::max(1.0, std::abs(st.To - st.From)));
-    if (atEnd) return Bearing(ToGeo(s.GetPointAt(st.To - dir * look)), atGeo);
-    return Bearing(atGeo, ToGeo(s.GetPointAt(st.From + dir * look)));
+    if (atEnd) return ChordBearing(atGeo, s.GetPointAt(st.To - dir * look), s.GetPointAt(st.To));
+    return ChordBearing(atGeo, s.GetPointAt(st.From), s.GetPointAt(st.From + dir * look));
 }
 
 TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *list, const TState &start) {
@@ -183,7 +205,7 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
 
         const TState entry = state(st.From, 0.0);
         const TDouble3 entryAt = sec.GetPointAt(st.From);
-        const TGeoPoint entryGeo = ToGeo(entryAt);
+        const TGeoPoint entryGeo = GeoAt(sec, st.From, entryAt);
         leg->Points.push_back(TimePoint(entry, entryGeo, kind));
         Sample(entry, entryAt, leg, list, st.From);
         if (k > 0) {
@@ -279,6 +301,7 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
             TRouteObjectImpl *o = Object(list, WptRouteObjectKind::Structure, leg, pointIndex, p.Position, arrive);
             o->Passage = pass;
             o->Block = p.Check.Block;
+            if (o->Block == WptBlockReason::None && p.Check.ClearanceUnknown) o->Block = WptBlockReason::ClearanceUnknown;
 
             waited += p.EndSec - p.ArriveSec;
             TState leave = state(p.Position, waited);
@@ -290,7 +313,7 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
         TState exit = state(st.To, waited);
         exit.Utc = at(st.EndSec);
         const TDouble3 exitAt = sec.GetPointAt(st.To);
-        lastExit = ToGeo(exitAt);
+        lastExit = GeoAt(sec, st.To, exitAt);
         leg->Points.push_back(TimePoint(exit, lastExit, kind));
         Sample(exit, exitAt, leg, list, st.To);
         FLastLeg = leg;
@@ -370,7 +393,7 @@ void TBuilder::Run() {
     }
     TState s;
     s.Utc = FCtx.DepartUtc;
-    TPlanPointImpl *first = FPlan.Points[0].get();
+    TPlanPointImpl *first = &FPlan.Points[0];
     first->Objects = FPlan.Make(FPlan.Lists);
     first->Objects->End = first;
     Sample(s, where[0], nullptr, first->Objects, loc[0] ? loc[0]->Position : 0.0);
@@ -378,13 +401,13 @@ void TBuilder::Run() {
     first->Departure = TimePoint(s, where[0], LegKind::Stay);
     bool failed = false;
     for (size_t i = 1; i < n; ++i) {
-        TPlanPointImpl *pp = FPlan.Points[i].get();
+        TPlanPointImpl *pp = &FPlan.Points[i];
         pp->Objects = FPlan.Make(FPlan.Lists);
         pp->Objects->End = pp;
-        FPlan.Points[i - 1]->Next = pp->Objects;
+        FPlan.Points[i - 1].Next = pp->Objects;
     }
     for (size_t i = 1; i < n; ++i) {
-        TPlanPointImpl *pp = FPlan.Points[i].get();
+        TPlanPointImpl *pp = &FPlan.Points[i];
         TObjectListImpl *list = pp->Objects;
         ++FPlan.LegCount;
         FLastLeg = nullptr;

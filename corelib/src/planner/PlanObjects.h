@@ -13,6 +13,7 @@
 #include "KvLibNav6/KvWWNetwork.h"
 #include "KvLibNav6/KvWaypoints.h"
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <vector>
@@ -210,23 +211,24 @@ public:
     // every day of the year. Passages of such structures point to a view of it, as callers
     // read a passage without a period as one that is not operated.
     ww::TWWOperatingPeriodImpl *AlwaysOperated();
-    TPlanPointImpl *PlanPoint(int32_t index) const {
-        return index >= 0 && size_t(index) < Points.size() ? Points[size_t(index)].get() : nullptr;
+    TPlanPointImpl *PlanPoint(int32_t index) {
+        return index >= 0 && size_t(index) < Points.size() ? &Points[size_t(index)] : nullptr;
     }
 
     template <class T>
-    T *Make(std::vector<std::unique_ptr<T>> &store) {
-        store.push_back(std::make_unique<T>());
-        return store.back().get();
+    T *Make(std::deque<T> &store) {
+        return &store.emplace_back();
     }
 
+    // Plan objects live in deques: their addresses stay put as the plan grows, and a plan of
+    // hundreds of objects costs a few allocations, not one each.
     IWWNetwork *Network = nullptr;  // the network the plan refers to; nullptr when none
-    std::vector<std::unique_ptr<TPlanPointImpl>> Points;
-    std::vector<std::unique_ptr<TObjectListImpl>> Lists;
-    std::vector<std::unique_ptr<TRouteObjectImpl>> Objects;
-    std::vector<std::unique_ptr<TRouteLegImpl>> Legs;
-    std::vector<std::unique_ptr<TTimePointImpl>> TimePoints;
-    std::vector<std::unique_ptr<TStructPassageImpl>> Passages;
+    std::deque<TPlanPointImpl> Points;
+    std::deque<TObjectListImpl> Lists;
+    std::deque<TRouteObjectImpl> Objects;
+    std::deque<TRouteLegImpl> Legs;
+    std::deque<TTimePointImpl> TimePoints;
+    std::deque<TStructPassageImpl> Passages;
     std::vector<TSample> Samples;
     int32_t LegCount = 0;  // legs between route points (direct or over the network)
     TScheduleImpl Schedule;

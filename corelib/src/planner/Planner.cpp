@@ -15,6 +15,7 @@
 #include "KvLibNav6/KvPlanner.h"
 
 #include <QDateTime>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -158,8 +159,11 @@ void TWptPlanner::Calculate(ILPBoatDef *boatDef, IWptRoute *route, int32_t, bool
     ctx.Query = MakeQuery(boatDef, *r);
     ctx.DepartUtc = r->FStartTime > 0.0 ? r->FStartTime : NowUtc();
     BuildPlan(*r, ctx);
+    // Each plan once: a route planned again and again (route explore, editing) must not
+    // grow the list.
     std::erase_if(FPlans, [](const std::weak_ptr<TRoutePlan> &w) { return w.expired(); });
-    FPlans.push_back(r->FPlan);
+    if (std::none_of(FPlans.begin(), FPlans.end(), [&](const std::weak_ptr<TRoutePlan> &w) { return w.lock() == r->FPlan; }))
+        FPlans.push_back(r->FPlan);
 }
 
 }  // namespace

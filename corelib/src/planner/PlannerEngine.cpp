@@ -152,34 +152,41 @@ TPlannerEngine::TTravel TPlannerEngine::Move(TWWSectionImpl &s, double lo, doubl
 
 const TPlannerEngine::TTravel &TPlannerEngine::WholeMove(int32_t section, bool forward) {
     const size_t k = size_t(section) * 2 + (forward ? 1 : 0);
-    TArcCost &c = FArcCost[k];
-    if (c.Stamp != FWholeGen) {
+    TTravel &w = FWhole[k];
+    if (FWholeStamp[k] != FWholeGen) {
         TWWSectionImpl &s = *FNet.Section(section);
-        TTravel &w = FWhole[k];
         w = Move(s, 0.0, s.GetLength(), forward);
         if (w.Ok) w.Cost = CostOf(w, s.GetKind());
-        c.Cost = w.Cost;
-        c.Seconds = w.Seconds;
-        c.Ok = w.Ok ? 1 : 0;
-        c.Stamp = FWholeGen;
+        FWholeStamp[k] = FWholeGen;
+        if (FArcOf[k] >= 0) {
+            TSearchArc &a = FArcs[size_t(FArcOf[k])];
+            a.Cost = w.Cost;
+            a.Seconds = w.Seconds;
+            a.Ok = w.Ok ? 1 : 0;
+            a.Stamp = FWholeGen;
+        }
     }
-    return FWhole[k];
+    return w;
 }
 
-void TPlannerEngine::HeapPush(const THeapEntry &e) {
-    size_t i = FHeap.size();
-    FHeap.push_back(e);
+void TPlannerEngine::HeapPlace(size_t i, const THeapEntry &e) {
+    FHeap[i] = e;
+    FHeapIndex[size_t(e.Node())] = int32_t(i);
+}
+
+void TPlannerEngine::HeapUp(size_t i, const THeapEntry &e) {
     while (i > 0) {
         const size_t parent = (i - 1) / 4;
         if (!(e < FHeap[parent])) break;
-        FHeap[i] = FHeap[parent];
+        HeapPlace(i, FHeap[parent]);
         i = parent;
     }
-    FHeap[i] = e;
+    HeapPlace(i, e);
 }
 
 TPlannerEngine::THeapEntry TPlannerEngine::HeapPop() {
     const THeapEntry top = FHeap.front();
+    FHeapIndex[size_t(top.Node())] = -1;
     const THeapEntry last = FHeap.back();
     FHeap.pop_back();
     const size_t n = FHeap.size();
@@ -188,27 +195,38 @@ TPlannerEngine::THeapEntry TPlannerEngine::HeapPop() {
     while (true) {
         const size_t first = i * 4 + 1;
         if (first >= n) break;
+        // The least child, chosen by index arithmetic: compilers turn a conditional choice
+        // into a branch. Four children are compared in pairs, then the winners.
+        auto before = [&](size_t x, size_t y) { return size_t(FHeap[x] < FHeap[y]); };
         size_t best = first;
-        const size_t end = std::min(first + 4, n);
-        for (size_t c = first + 1; c < end; ++c)
-            if (FHeap[c] < FHeap[best]) best = c;
+        if (first + 4 <= n) {
+            const size_t a = first + before(first + 1, first);
+            const size_t b = first + 2 + before(first + 3, first + 2);
+            best = a + ((b - a) & (0 - before(b, a)));
+        } else {
+            for (size_t c = first + 1; c < n; ++c) best += (c - best) & (0 - before(c, best));
+        }
         if (!(FHeap[best] < last)) break;
-        FHeap[i] = FHeap[best];
+        HeapPlace(i, FHeap[best]);
         i = best;
     }
-    FHeap[i] = last;
+    HeapPlace(i, last);
     return top;
 }
 
 TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, double to,
                                                double startSec, TStep *step, bool passAtFrom) {
-    TWWSectionImpl &s = *FNet.Section(section);
-    const double len = s.GetLength();
+    // A whole section without structures is sailed from what the engine keeps: the network's
+    // section object, cold in the cache, is not touched.
+    const size_t si = size_t(section);
+    const double len = FLength[si];
     from = std::clamp(from, 0.0, len);
     to = std::clamp(to, 0.0, len);
     const bool forward = to >= from;
     const double lo = std::min(from, to), hi = std::max(from, to);
-    TTravel r = (lo <= 0.0 && hi >= len) ? WholeMove(section, forward) : Move(s, lo, hi, forward);
+    const bool whole = lo <= 0.0 && hi >= len;
+    const bool hasStructs = FStructStart[si + 1] > FStructStart[si];
+    TTravel r = whole ? WholeMove(section, forward) : Move(*FNet.Section(section), lo, hi, forward);
     if (!r.Ok) return r;
     if (step) {
         step->Section = section;
@@ -216,8 +234,8 @@ TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, dou
         step->To = to;
         step->Block = r.Block;
     }
-    const auto &structs = s.Structs();
-    if (!structs.empty()) {
+    if (hasStructs) {
+        const auto &structs = FNet.Section(section)->Structs();
         const double moveSec = r.Seconds, dist = r.DistanceM;
         double extra = 0.0;
         const size_t base = FStructStart[size_t(section)];
@@ -246,6 +264,10 @@ TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, dou
             if (p.Check.Block != WptBlockReason::None) {
                 if (r.Block == WptBlockReason::None) r.Block = p.Check.Block;
                 if (!FQuery.IgnoreBlocks) return r.Ok = false;
+            }
+            if (p.Check.ClearanceUnknown && FAvoidUnknownClearance) {
+                FMetUnknownClearance = true;
+                return r.Ok = false;
             }
             double start = arrive;
             if (p.Check.LowerMast) start += std::max(0, FQuery.Boat.UnstepSeconds);
@@ -277,7 +299,7 @@ TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, dou
         }
         r.Seconds += extra;
     }
-    r.Cost = CostOf(r, s.GetKind());
+    if (!whole || hasStructs) r.Cost = CostOf(r, FKind[si]);
     if (step) {
         step->StartSec = startSec;
         step->EndSec = startSec + r.Seconds;
@@ -289,6 +311,18 @@ TPlannerEngine::TTravel TPlannerEngine::Travel(int32_t section, double from, dou
 
 TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const TLocation &to,
                                   double departUtc, bool passAtStart) {
+    FAvoidUnknownClearance = true;
+    FMetUnknownClearance = false;
+    TPathResult r = Search(q, from, to, departUtc, passAtStart);
+    if (!r.Found && FMetUnknownClearance) {
+        FAvoidUnknownClearance = false;
+        r = Search(q, from, to, departUtc, passAtStart);
+    }
+    return r;
+}
+
+TPathResult TPlannerEngine::Search(const TQuery &q, const TLocation &from, const TLocation &to,
+                                   double departUtc, bool passAtStart) {
     TPathResult result;
     const int32_t nSections = FNet.SectionCount(), nNodes = FNet.NodeCount();
     if (from.Section < 0 || from.Section >= nSections || to.Section < 0 || to.Section >= nSections)
@@ -309,26 +343,43 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
         for (TNodeState &n : FNodes) n.Stamp = 0;
         FStamp = 1;
     }
-    if (FWhole.size() != size_t(nSections) * 2) {
+    if (FWhole.size() != size_t(nSections) * 2 || FArcStart.size() != size_t(nNodes) + 1) {
         FWhole.assign(size_t(nSections) * 2, TTravel{});
-        FArcCost.assign(size_t(nSections) * 2, TArcCost{});
+        FWholeStamp.assign(size_t(nSections) * 2, 0u);
         FLength.resize(size_t(nSections));
+        FKind.resize(size_t(nSections));
         for (int32_t i = 0; i < nSections; ++i) {
-            const uint8_t has = FNet.Section(i)->Structs().empty() ? 0 : 1;
-            FArcCost[size_t(i) * 2].HasStructs = FArcCost[size_t(i) * 2 + 1].HasStructs = has;
             FLength[size_t(i)] = FNet.Section(i)->GetLength();
+            FKind[size_t(i)] = FNet.Section(i)->GetKind();
         }
+        FArcs.clear();
+        FArcStart.assign(size_t(nNodes) + 1, 0u);
+        FArcOf.assign(size_t(nSections) * 2, -1);
+        for (int32_t n = 0; n < nNodes; ++n) {
+            FArcStart[size_t(n)] = uint32_t(FArcs.size());
+            for (const TWWArc &arc : FNet.ArcsOf(n)) {
+                TSearchArc a;
+                a.Section = arc.Section;
+                a.OtherNode = arc.OtherNode;
+                a.Forward = arc.Forward ? 1 : 0;
+                a.HasStructs = FNet.Section(arc.Section)->Structs().empty() ? 0 : 1;
+                FArcOf[size_t(arc.Section) * 2 + a.Forward] = int32_t(FArcs.size());
+                FArcs.push_back(a);
+            }
+        }
+        FArcStart[size_t(nNodes)] = uint32_t(FArcs.size());
         FStructStart.assign(size_t(nSections) + 1, 0u);
         for (int32_t i = 0; i < nSections; ++i)
             FStructStart[size_t(i) + 1] = FStructStart[size_t(i)] + uint32_t(FNet.Section(i)->Structs().size());
         FChecks.assign(FStructStart.back(), TStructCheck{});
         FCheckStamp.assign(FStructStart.back(), 0u);
-        FNodePos.resize(size_t(nNodes));
+        FNodes.assign(size_t(nNodes), TNodeState{});
+        FHeapIndex.assign(size_t(nNodes), -1);
         FEndGap = 0.0;
         for (int32_t i = 0; i < nSections; ++i) {
             TWWSectionImpl &s = *FNet.Section(i);
-            FNodePos[size_t(s.StartNode()->Index)] = s.StartNode()->Global;
-            FNodePos[size_t(s.EndNode()->Index)] = s.EndNode()->Global;
+            FNodes[size_t(s.StartNode()->Index)].Pos = s.StartNode()->Global;
+            FNodes[size_t(s.EndNode()->Index)].Pos = s.EndNode()->Global;
             auto gap = [](const TDouble3 &a, const TDouble3 &b) {
                 return std::sqrt((a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y) + (a.Z - b.Z) * (a.Z - b.Z));
             };
@@ -346,7 +397,8 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
                            });
     if (!sameMoves || !sameCurve) {
         if (++FWholeGen == 0) {
-            for (TArcCost &c : FArcCost) c.Stamp = 0;
+            std::fill(FWholeStamp.begin(), FWholeStamp.end(), 0u);
+            for (TSearchArc &a : FArcs) a.Stamp = 0;
             FWholeGen = 1;
         }
     }
@@ -357,7 +409,6 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
         }
     }
     FCurve = std::move(curve);
-    if (FNodes.size() != size_t(nNodes)) FNodes.assign(size_t(nNodes), TNodeState{});
     TWWSectionImpl &last = *FNet.Section(to.Section);
     // Goal-directed: a junction's heap order is its cost so far plus a bound of the cost
     // still to come that never exceeds it, so the first way found to the goal is still the
@@ -367,7 +418,7 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
     const double rate = GoalRate() * (1.0 - 1e-9);
     auto bound = [&](int32_t n) {
         if (rate <= 0.0) return 0.0;
-        const TDouble3 &p = FNodePos[size_t(n)];
+        const TDouble3 &p = FNodes[size_t(n)].Pos;
         const double line = std::sqrt((p.X - goal.X) * (p.X - goal.X) + (p.Y - goal.Y) * (p.Y - goal.Y) +
                                       (p.Z - goal.Z) * (p.Z - goal.Z));
         return std::max(0.0, line - FEndGap) * rate;
@@ -380,13 +431,20 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
         } else {
             s.Bound = bound(node);
         }
-        s.Stamp = FStamp;
         s.Key = k;
         s.Sec = sec;
         s.PrevSection = viaSection;
         s.PrevNode = viaNode;
         s.PrevForward = fwd ? 1 : 0;
-        HeapPush({k + s.Bound, node});
+        // A junction still open moves up in the heap; a new or settled one enters it.
+        const int32_t place = s.Stamp == FStamp ? FHeapIndex[size_t(node)] : -1;
+        s.Stamp = FStamp;
+        if (place >= 0) {
+            HeapUp(size_t(place), {k + s.Bound, node});
+        } else {
+            FHeap.emplace_back();
+            HeapUp(FHeap.size() - 1, {k + s.Bound, node});
+        }
     };
 
     TWWSectionImpl &first = *FNet.Section(from.Section);
@@ -405,10 +463,19 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
     const int32_t goalStart = last.StartNode()->Index, goalEnd = last.EndNode()->Index;
 
     while (!FHeap.empty()) {
-        const auto [order, u] = HeapPop();
+        const THeapEntry top = HeapPop();
+        const double order = top.Order();
+        const int32_t u = top.Node();
         const TNodeState &state = FNodes[size_t(u)];
-        if (order > state.Key + state.Bound) continue;  // superseded
         if (order >= best) break;
+        // The junction now on top is most likely the next one out: its arcs are fetched
+        // while this one's are worked through.
+        if (!FHeap.empty()) {
+            const char *next = reinterpret_cast<const char *>(&FArcs[FArcStart[size_t(FHeap.front().Node())]]);
+            __builtin_prefetch(next);
+            __builtin_prefetch(next + 64);
+            __builtin_prefetch(next + 127);
+        }
         const double k = state.Key, sec = state.Sec;
         if (u == goalStart) {
             const TTravel t = Travel(to.Section, 0.0, to.Position, sec, nullptr);
@@ -418,16 +485,18 @@ TPathResult TPlannerEngine::Route(const TQuery &q, const TLocation &from, const 
             const TTravel t = Travel(to.Section, last.GetLength(), to.Position, sec, nullptr);
             if (t.Ok && k + t.Cost < best) best = k + t.Cost, bestNode = u;
         }
-        for (const TWWArc &arc : FNet.ArcsOf(u)) {
-            const size_t si = size_t(arc.Section);
-            const TArcCost &c = FArcCost[si * 2 + (arc.Forward ? 1 : 0)];
-            if (!c.HasStructs) {
+        const uint32_t arcsBegin = FArcStart[size_t(u)], arcsEnd = FArcStart[size_t(u) + 1];
+        // The junctions ahead are fetched together rather than one miss after another.
+        for (uint32_t ai = arcsBegin; ai < arcsEnd; ++ai) __builtin_prefetch(&FNodes[size_t(FArcs[ai].OtherNode)]);
+        for (uint32_t ai = arcsBegin; ai < arcsEnd; ++ai) {
+            const TSearchArc &arc = FArcs[ai];
+            if (!arc.HasStructs) {
                 // Time-independent: the kept move, its cost worked out once with it.
-                if (c.Stamp != FWholeGen) WholeMove(arc.Section, arc.Forward);
-                if (c.Ok) relax(arc.OtherNode, k + c.Cost, sec + c.Seconds, arc.Section, u, arc.Forward);
+                if (arc.Stamp != FWholeGen) WholeMove(arc.Section, arc.Forward);
+                if (arc.Ok) relax(arc.OtherNode, k + arc.Cost, sec + arc.Seconds, arc.Section, u, arc.Forward);
                 continue;
             }
-            const double len = FLength[si];
+            const double len = FLength[size_t(arc.Section)];
             const TTravel t = Travel(arc.Section, arc.Forward ? 0.0 : len, arc.Forward ? len : 0.0, sec, nullptr);
             if (t.Ok) relax(arc.OtherNode, k + t.Cost, sec + t.Seconds, arc.Section, u, arc.Forward);
         }

@@ -14,6 +14,7 @@
 #include "KvLibNav6/KvWaypoints.h"
 
 #include <QTimeZone>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -55,6 +56,9 @@ struct TStructCheck {
     int32_t Item = -1;  // passage or chamber used
     bool NeedsOperation = false;
     bool LowerMast = false;
+    // Passable, but under a structure whose clearance is not given while the boat's height
+    // is: the search takes such a way only when no other exists.
+    bool ClearanceUnknown = false;
 };
 
 // A structure passed, as planned. Seconds after departure.
@@ -108,7 +112,8 @@ public:
 
     // Best path from one network location to another, departing at departUtc. A structure
     // lying exactly at the goal is passed on this path; one exactly at the start only when
-    // passAtStart (a via point on a structure: the leg that arrives there passed it).
+    // passAtStart (a via point on a structure: the leg that arrives there passed it). It
+    // passes under a structure of unknown clearance only where no other way exists.
     TPathResult Route(const TQuery &q, const TLocation &from, const TLocation &to,
                       double departUtc, bool passAtStart = true);
 
@@ -116,6 +121,10 @@ public:
     static int32_t WaitSeconds(ww::TWWStructImpl &s, const TQuery &q);
 
 private:
+    // One search, with structures of unknown clearance usable or not (FAvoidUnknownClearance).
+    TPathResult Search(const TQuery &q, const TLocation &from, const TLocation &to, double departUtc,
+                       bool passAtStart);
+
     struct TTravel {
         bool Ok = true;
         int32_t Block = WptBlockReason::None;
@@ -130,16 +139,22 @@ private:
     // Whole-section moves do not depend on time: kept per section and direction.
     const TTravel &WholeMove(int32_t section, bool forward);
 
-    // What the search loop reads of a whole-section move, packed so one arc costs one read.
-    struct TArcCost {
+    // An arc of the search, kept with the other arcs of its junction so that expanding a
+    // junction reads one block of memory: the section, where it leads, and the whole-section
+    // move's cost (valid while Stamp equals FWholeGen).
+    struct TSearchArc {
         double Cost = 0.0, Seconds = 0.0;
-        uint32_t Stamp = 0;  // valid while equal to FWholeGen
-        uint8_t Ok = 0;
+        int32_t Section = 0, OtherNode = 0;
+        uint32_t Stamp = 0;
+        uint8_t Forward = 0, Ok = 0;
         uint8_t HasStructs = 0;  // the move depends on the time: sailed with Travel
     };
     // Search state of a junction, valid while Stamp equals FStamp. Key is the cost from the
     // start, Bound the least cost still to come (fixed per query), Key + Bound its heap order.
-    struct TNodeState {
+    // Pos, the junction's position, is the network's: kept here so that a junction first
+    // reached costs one cache line.
+    struct alignas(64) TNodeState {
+        TDouble3 Pos;
         double Key = 0.0, Bound = 0.0, Sec = 0.0;
         int32_t PrevSection = -1, PrevNode = -1;  // PrevNode -2: reached from the start
         uint32_t Stamp = 0;
@@ -148,11 +163,19 @@ private:
     // Open junctions by key; ties go to the lower junction index, so the order in which
     // equal keys settle does not depend on the heap's shape.
     struct THeapEntry {
-        double Key;
-        int32_t Node;
-        bool operator<(const THeapEntry &o) const { return Key < o.Key || (Key == o.Key && Node < o.Node); }
+        // The order's bits above the junction's: for orders >= 0 the bits sort as the numbers
+        // do, so one integer comparison orders entries, ties going to the lower junction.
+        unsigned __int128 Rank = 0;
+        THeapEntry() = default;
+        THeapEntry(double order, int32_t node)
+            : Rank((unsigned __int128)std::bit_cast<uint64_t>(order + 0.0) << 32 | uint32_t(node)) {}
+        double Order() const { return std::bit_cast<double>(uint64_t(Rank >> 32)); }
+        int32_t Node() const { return int32_t(uint32_t(Rank)); }
+        bool operator<(const THeapEntry &o) const { return Rank < o.Rank; }
     };
-    void HeapPush(const THeapEntry &e);
+    // The heap keeps each open junction once (FHeapIndex): a cheaper way moves it up.
+    void HeapPlace(size_t i, const THeapEntry &e);
+    void HeapUp(size_t i, const THeapEntry &e);
     THeapEntry HeapPop();
     double CostOf(const TTravel &t, int32_t kind) const;
     bool SectionAllowed(ww::TWWSectionImpl &s) const;
@@ -160,27 +183,34 @@ private:
     ww::TWWNetworkImpl &FNet;
     TQuery FQuery;
     double FDepartUtc = 0.0;
-    std::vector<TTravel> FWhole;
-    std::vector<TArcCost> FArcCost;  // per section and direction, as FWhole
+    std::vector<TTravel> FWhole;        // per section and direction
+    std::vector<uint32_t> FWholeStamp;  // FWhole's entry is valid while equal to FWholeGen
+    std::vector<TSearchArc> FArcs;      // by junction, from FArcStart
+    std::vector<uint32_t> FArcStart;
+    std::vector<int32_t> FArcOf;        // per section and direction: its arc, -1 none
     // CheckStruct of each structure, by section (FStructStart) and order along it; valid
     // while its stamp equals FCheckGen (the boat, mast mode and water level stay the same).
     std::vector<uint32_t> FStructStart;
     std::vector<TStructCheck> FChecks;
     std::vector<uint32_t> FCheckStamp;
     uint32_t FCheckGen = 0;
-    std::vector<double> FLength;
+    std::vector<double> FLength;  // per section, with its kind
+    std::vector<int32_t> FKind;
     std::vector<TNodeState> FNodes;
-    // Junction positions, and how far a section's end may lie from its junction: the least
-    // cost still to come is the straight line to the goal, less that gap, at the cheapest
-    // rate of the mode (see GoalRate).
-    std::vector<TDouble3> FNodePos;
+    // How far a section's end may lie from its junction: the least cost still to come is the
+    // straight line to the goal, less that gap, at the cheapest rate of the mode (GoalRate).
     double FEndGap = 0.0;
     double GoalRate() const;
     std::vector<THeapEntry> FHeap;  // a 4-ary min-heap
+    // Place of each junction in FHeap while it is open, -1 once settled; valid with its
+    // junction's stamp. Apart from FNodes, so that moving heap entries touches little memory.
+    std::vector<int32_t> FHeapIndex;
     uint32_t FStamp = 0;
     // Whole-section moves stay valid while the boat, mode and settings stay the same.
     uint32_t FWholeGen = 0;
     bool FHaveQuery = false;
+    bool FAvoidUnknownClearance = true;
+    bool FMetUnknownClearance = false;  // the search turned away from such a structure
     std::vector<TFloat2> FCurve;
 };
 

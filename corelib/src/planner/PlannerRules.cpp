@@ -17,6 +17,7 @@ using namespace kv::ww;
 namespace {
 
 constexpr double SecondsPerDay = 86400.0;
+constexpr int32_t LiftBridge = 9;  // IWWBridgePassage::GetBridgeType
 const qint64 EpochJulianDay = QDate(1899, 12, 30).toJulianDay();
 
 // Offset of local time from UTC at a UTC moment, seconds. Zone look-ups are slow and the
@@ -94,6 +95,13 @@ bool ForBoat(uint32_t classes, int32_t direction, bool along, bool commercial) {
 
 int Minutes(uint8_t hour, uint8_t minute) { return hour * 60 + minute; }
 
+// Crossings that always put something over the water. Cables and pipelines mostly lie on
+// the bed, aqueducts, tunnels and siphons run under the waterway.
+bool SpansOverhead(int32_t otherType) {
+    return otherType == WWOtherType::PowerLine || otherType == WWOtherType::ConveyerBelt ||
+           otherType == WWOtherType::Gantry;
+}
+
 }  // namespace
 
 const QTimeZone &LocalZone() {
@@ -125,11 +133,18 @@ TStructCheck CheckStruct(const TRawStruct &s, const TQuery &q) {
     const float air = q.MastMode == 1 ? lowered : stepped;
     const bool mayLower = q.MastMode == 2 && b.HeightUnstepped > 0.0f;
 
-    // Fits under the clearance with the mast as planned, or by lowering it where allowed.
-    auto under = [&](float clearance, bool &lower) {
-        lower = false;
+    // Whether the boat fits under the clearance with the mast as planned, or by lowering it
+    // where allowed. A clearance that is not given over something that always spans the water
+    // is not known, unless the boat's height is not known either; where nothing need span it
+    // (locks, weirs, crossings under the waterway, an opened span) a missing one limits nothing.
+    auto fits = [&](float clearance, bool spans, TStructCheck &c) {
+        c.LowerMast = false;
+        if (!Given(clearance)) {
+            c.ClearanceUnknown = spans && air > 0.0f;
+            return true;
+        }
         if (!Exceeds(air, clearance)) return true;
-        if (mayLower && !Exceeds(lowered, clearance)) return lower = true;
+        if (mayLower && !Exceeds(lowered, clearance)) return c.LowerMast = true;
         return false;
     };
 
@@ -140,8 +155,9 @@ TStructCheck CheckStruct(const TRawStruct &s, const TQuery &q) {
                               s.Kind == WWStructKind::ShipTunnel;
         return best;
     }
-    // Rank: 0 passes unoperated, 1 passes operated, 2 blocked. The first best item wins.
-    int bestRank = 3;
+    // Rank: 0 passes unoperated, 1 passes operated, 2 passes an unknown clearance, 3 blocked.
+    // The first best item wins.
+    int bestRank = 4;
     for (size_t i = 0; i < s.Items.size(); ++i) {
         const TRawItem &it = s.Items[i];
         TStructCheck c;
@@ -154,16 +170,16 @@ TStructCheck CheckStruct(const TRawStruct &s, const TQuery &q) {
             else if (it.BridgeType == WWBridgeTypeFixedSpan) {
                 float h = Clearance(it.Levels[LvPassageHeight], q.WaterLevel);
                 if (!Given(h)) h = Clearance(it.Levels[LvHeightClosed], q.WaterLevel);
-                if (!under(h, c.LowerMast)) c.Block = WptBlockReason::TooHigh;
+                if (!fits(h, true, c)) c.Block = WptBlockReason::TooHigh;
             } else {
+                // Passes under the closed bridge only where that is known; else it opens.
                 const float closed = Clearance(it.Levels[LvHeightClosed], q.WaterLevel);
-                bool lower = false;
-                if (!Exceeds(air, closed)) break;  // passes under the closed bridge
+                if (air <= 0.0f || (Given(closed) && !Exceeds(air, closed))) break;
                 c.NeedsOperation = true;
                 float open = Clearance(it.Levels[LvHeightOpen], q.WaterLevel);
                 if (!Given(open)) open = Clearance(it.Levels[LvPassageHeight], q.WaterLevel);
-                if (!under(open, lower)) c.Block = WptBlockReason::TooHigh;
-                c.LowerMast = lower;
+                // An opened span leaves the way free above, except a lifted one.
+                if (!fits(open, it.BridgeType == LiftBridge, c)) c.Block = WptBlockReason::TooHigh;
             }
             break;
         }
@@ -176,25 +192,29 @@ TStructCheck CheckStruct(const TRawStruct &s, const TQuery &q) {
             if (Exceeds(b.Length, length)) c.Block = WptBlockReason::TooLong;
             else if (Exceeds(b.Width, width)) c.Block = WptBlockReason::TooWide;
             else if (Exceeds(b.Draught, sill)) c.Block = WptBlockReason::Draught;
-            else if (!under(Clearance(it.Levels[LvHeight], q.WaterLevel), c.LowerMast)) c.Block = WptBlockReason::TooHigh;
+            else if (!fits(Clearance(it.Levels[LvHeight], q.WaterLevel), false, c)) c.Block = WptBlockReason::TooHigh;
             break;
         }
         case WWStructKind::Barrier:
-        case WWStructKind::OtherWork:
+        case WWStructKind::OtherWork: {
+            const float h = Clearance(it.Levels[LvHeight], q.WaterLevel);
             if (Exceeds(b.Width, it.Width)) c.Block = WptBlockReason::TooWide;
             else if (Exceeds(b.Draught, DepthOf(it.Levels[LvThresholdDepth]))) c.Block = WptBlockReason::Draught;
-            else if (!under(Clearance(it.Levels[LvHeight], q.WaterLevel), c.LowerMast)) c.Block = WptBlockReason::TooHigh;
+            else if (!fits(h, s.Kind == WWStructKind::OtherWork && SpansOverhead(s.OtherType), c))
+                c.Block = WptBlockReason::TooHigh;
             break;
+        }
         case WWStructKind::ShipTunnel:
             c.NeedsOperation = true;
             if (Exceeds(b.Draught, DepthOf(it.Levels[LvDepth]))) c.Block = WptBlockReason::Draught;
-            else if (!under(Clearance(it.Levels[LvHeight], q.WaterLevel), c.LowerMast)) c.Block = WptBlockReason::TooHigh;
+            else if (!fits(Clearance(it.Levels[LvHeight], q.WaterLevel), true, c)) c.Block = WptBlockReason::TooHigh;
             break;
         default:
             c.NeedsOperation = true;
             break;
         }
-        const int rank = c.Block != WptBlockReason::None ? 2 : c.NeedsOperation ? 1 : 0;
+        if (c.Block != WptBlockReason::None) c.ClearanceUnknown = false;
+        const int rank = c.Block != WptBlockReason::None ? 3 : c.ClearanceUnknown ? 2 : c.NeedsOperation ? 1 : 0;
         if (rank < bestRank || (rank == bestRank && best.LowerMast && !c.LowerMast)) {
             best = c;
             bestRank = rank;

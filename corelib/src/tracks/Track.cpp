@@ -172,6 +172,11 @@ public:
     bool FDirty = false;
 };
 
+float TrackWidth(INavTrack &track) {
+    auto *own = dynamic_cast<TNavTrack *>(&track);
+    return own ? own->FHeader.Width : 0.0f;
+}
+
 }  // namespace kv::trk
 
 using kv::trk::TNavTrack;

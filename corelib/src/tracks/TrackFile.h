@@ -46,4 +46,8 @@ int32_t Serialise(const THeader &h, const std::vector<TTrackPoint> &points, QByt
 // Written to "<file>.saving", synced and renamed over file.
 int32_t WriteFileAtomic(const QString &file, const QByteArray &image);
 
+// The line width a track of this library was given (SetWidth, pixels); 0 for a track made
+// elsewhere. The interface has no getter: only the library's own drawing needs it.
+float TrackWidth(INavTrack &track);
+
 }  // namespace kv::trk

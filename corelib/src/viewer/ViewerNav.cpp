@@ -9,6 +9,7 @@
 #include "geodesy/GeodesyEngine.h"
 #include "graphics/Bmp32Impl.h"
 #include "network/WWNetwork.h"
+#include "tracks/TrackFile.h"
 #include "viewer/RenderOverlay.h"
 #include "waypoints/WptModel.h"
 
@@ -35,11 +36,13 @@ public:
     TGeoPoint Pos;
 };
 
-// No own ship is attached yet, so no track is being recorded.
+// The track the own ship records, asked afresh each time: the ship attaches a new track
+// whenever the recording starts over.
 class TActiveTrackSource final : public INavActiveTrackSource {
 public:
-    bool HasTrack() override { return false; }
-    INavTrack *GetTrack() override { return nullptr; }
+    bool HasTrack() override { return GetTrack() != nullptr; }
+    INavTrack *GetTrack() override { return Boat ? Boat->GetTrack() : nullptr; }
+    INavBoat *Boat = nullptr;
 };
 
 QColor Argb(uint32_t v) { return QColor::fromRgba(v); }
@@ -66,6 +69,7 @@ public:
         FPredictedTime = predictedTime;
         FWptManager = wptManager;
         FBoat = boat;
+        FActiveSource.Boat = boat;
         FUserDatabase = userDatabase;
     }
     void SetViewerEventHandler(ViewerEventProc cb, void *data) override {
@@ -398,7 +402,7 @@ protected:
         p.setRenderHint(QPainter::Antialiasing, true);
         if (auto *net = NetworkImpl(FNetwork)) DrawNetwork(p, v, *net, NetworkStyle(), FSelectedStructs);
         DrawAlarmZones(p, v);
-        if (FShowVisibleTracks || !FShownTracks.empty()) DrawTracks(p, v);
+        DrawTracks(p, v);
         DrawRoutes(p, v);
         DrawWaypoints(p, v);
         DrawDistance(p, v);
@@ -518,22 +522,31 @@ protected:
         return out;
     }
 
+    // The shown tracks in the viewer's line width, then the one being recorded in the width
+    // the track settings gave it.
     void DrawTracks(QPainter &p, const TViewState &v) {
         const QTransform toPixel = v.ToPixel();
-        for (INavTrack *t : VisibleTracks()) {
-            const uint32_t rgb = t->GetColor();  // red in the low byte
-            QPen pen(QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF), FTrackLineWidth);
-            pen.setJoinStyle(Qt::RoundJoin);
-            p.setPen(pen);
-            QPolygonF line;
-            for (int i = 0; i < t->GetPointCount(); ++i) {
-                const TTrackPoint *tp = t->GetPoint(i);
-                if (!tp) break;
-                line << toPixel.map(GeoToMercator({tp->Lat / TrackPointUnitsPerRadian, tp->Lon / TrackPointUnitsPerRadian}));
-            }
-            p.drawPolyline(line);
-            if (FShowTrackNames && !line.isEmpty()) p.drawText(line.last() + QPointF(6, -6), kv::ToQString(*t->GetName()));
+        const std::vector<INavTrack *> shown = VisibleTracks();
+        for (INavTrack *t : shown) DrawTrack(p, toPixel, *t, FTrackLineWidth);
+        INavTrack *active = FShowTrackActive ? FActiveSource.GetTrack() : nullptr;
+        if (active && std::find(shown.begin(), shown.end(), active) == shown.end()) {
+            const float width = kv::trk::TrackWidth(*active);
+            DrawTrack(p, toPixel, *active, width > 0.0f ? qreal(width) : qreal(FTrackLineWidth));
         }
+    }
+    void DrawTrack(QPainter &p, const QTransform &toPixel, INavTrack &t, qreal width) {
+        const uint32_t rgb = t.GetColor();  // red in the low byte
+        QPen pen(QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF), width);
+        pen.setJoinStyle(Qt::RoundJoin);
+        p.setPen(pen);
+        QPolygonF line;
+        for (int i = 0; i < t.GetPointCount(); ++i) {
+            const TTrackPoint *tp = t.GetPoint(i);
+            if (!tp) break;
+            line << toPixel.map(GeoToMercator({tp->Lat / TrackPointUnitsPerRadian, tp->Lon / TrackPointUnitsPerRadian}));
+        }
+        p.drawPolyline(line);
+        if (FShowTrackNames && !line.isEmpty()) p.drawText(line.last() + QPointF(6, -6), kv::ToQString(*t.GetName()));
     }
 
     std::vector<IWptRoute *> Routes() const {

@@ -723,24 +723,30 @@ TEST_F(PlannerDemo, MarinasOnTheWayBecomeRouteObjectsWithTheirWaypoint) {
 // A route point keeps its section by GUID and offset through saving and reopening, also
 // when the next edition of the network moves that section's line: snapped by position, the
 // points would land on the nearer ditch instead.
+// Straight sections between junctions of spec (ids from 1, in order); GUIDs from the prefix
+// and the name.
+struct TLine {
+    const char *Name;
+    int A, B;
+};
+void AddStraightSections(demo::TNetwork &spec, const QString &prefix, std::initializer_list<TLine> lines) {
+    for (const TLine &l : lines) {
+        demo::TSection s;
+        s.Guid = demo::NameGuid(QStringLiteral("%1:%2").arg(prefix, QLatin1String(l.Name)));
+        s.Name = QString::fromLatin1(l.Name);
+        s.StartJunction = l.A;
+        s.EndJunction = l.B;
+        s.Line = {spec.Junctions[size_t(l.A - 1)].Pos, spec.Junctions[size_t(l.B - 1)].Pos};
+        spec.Sections.push_back(s);
+    }
+}
+
 TEST(PlannerNetworkPlace, RoutePointsKeepTheirSectionThroughSavingAndReopening) {
     const QString folder = testsupport::MakeTempDir(QStringLiteral("planner-place"));
     auto network = [&](double canalLat, const QString &name) {
         demo::TNetwork spec;
         spec.Junctions = {{1, {5.00, canalLat}}, {2, {5.05, canalLat}}, {3, {5.00, 52.0014}}, {4, {5.05, 52.0014}}};
-        const struct {
-            const char *name;
-            int a, b;
-        } lines[] = {{"Canal", 1, 2}, {"Ditch", 3, 4}};
-        for (const auto &l : lines) {
-            demo::TSection s;
-            s.Guid = demo::NameGuid(QStringLiteral("place:%1").arg(QLatin1String(l.name)));
-            s.Name = QString::fromLatin1(l.name);
-            s.StartJunction = l.a;
-            s.EndJunction = l.b;
-            s.Line = {spec.Junctions[size_t(l.a - 1)].Pos, spec.Junctions[size_t(l.b - 1)].Pos};
-            spec.Sections.push_back(s);
-        }
+        AddStraightSections(spec, QStringLiteral("place"), {{"Canal", 1, 2}, {"Ditch", 3, 4}});
         const QString file = QDir(folder).filePath(name);
         QString error;
         EXPECT_TRUE(demo::WriteNetwork(spec, file, error)) << error.toStdString();
@@ -794,6 +800,112 @@ TEST(PlannerNetworkPlace, RoutePointsKeepTheirSectionThroughSavingAndReopening) 
     }
     EXPECT_GT(legs, 0);
     planner.reset();
+}
+
+// ---- structures whose clearance is not given ----
+
+// A canal from West to East with one structure halfway, and a way round it through North
+// (1.6 times as long) unless left out.
+Owned<IWWNetwork> StructureNetwork(const QString &file, const demo::TStructure &structure, bool wayRound) {
+    demo::TNetwork spec;
+    spec.Junctions = {{1, {5.00, 52.0}}, {2, {5.01, 52.0}}, {3, {5.03, 52.0}}, {4, {5.04, 52.0}}, {5, {5.02, 52.008}}};
+    AddStraightSections(spec, QStringLiteral("clearance"), {{"West", 1, 2}, {"Canal", 2, 3}, {"East", 3, 4}});
+    if (wayRound) AddStraightSections(spec, QStringLiteral("clearance"), {{"North1", 2, 5}, {"North2", 5, 3}});
+    demo::TStructure st = structure;
+    st.Guid = demo::NameGuid(QStringLiteral("clearance:structure"));
+    st.Name = QStringLiteral("The Structure");
+    st.Section = demo::NameGuid(QStringLiteral("clearance:Canal"));
+    st.SectionPosition = 600.0;
+    st.Pos = {5.02, 52.0};
+    spec.Structures.push_back(st);
+    QString error;
+    EXPECT_TRUE(demo::WriteNetwork(spec, file, error)) << error.toStdString();
+    return LoadNetwork(file);
+}
+
+TEST(PlannerClearance, AnUnknownClearanceIsPassedOnlyWithoutAWayRoundAndThenMarked) {
+    const QString folder = testsupport::MakeTempDir(QStringLiteral("planner-clearance"));
+    auto structure = [](int kind, int otherType, int bridgeType, const char *level, double height) {
+        demo::TStructure st;
+        st.Kind = kind;
+        st.OtherType = otherType;
+        demo::TItem it;
+        it.BridgeType = bridgeType;
+        if (!std::isnan(height)) it.Levels[QString::fromLatin1(level)] = demo::TLevel{height, 0};
+        st.Items.push_back(it);
+        return st;
+    };
+    constexpr double None = demo::NoValue;
+    constexpr int Bridge = WWStructKind::Bridge, Fixed = WWBridgeTypeFixedSpan, Bascule = 1, Lift = 9;
+    struct Case {
+        const char *name;
+        demo::TStructure structure;
+        bool wayRound;
+        float boatHeight;
+        bool through;         // the route passes the structure
+        int32_t reason;       // of the structure's route object
+        bool operated;
+    };
+    const Case cases[] = {
+        {"fixed bridge, clearance unknown: the way round", structure(Bridge, 0, Fixed, "height_closed", None), true, 2.0f,
+         false, 0, false},
+        {"fixed bridge, clearance given and enough", structure(Bridge, 0, Fixed, "height_closed", 5.0), true, 2.0f, true,
+         WptBlockReason::None, false},
+        {"fixed bridge, clearance unknown, no way round", structure(Bridge, 0, Fixed, "height_closed", None), false, 2.0f,
+         true, WptBlockReason::ClearanceUnknown, false},
+        {"fixed bridge, boat height not given", structure(Bridge, 0, Fixed, "height_closed", None), true, 0.0f, true,
+         WptBlockReason::None, false},
+        {"opening bridge, closed clearance unknown: it opens", structure(Bridge, 0, Bascule, "height_closed", None),
+         true, 2.0f, true, WptBlockReason::None, true},
+        {"lift bridge, open clearance unknown", structure(Bridge, 0, Lift, "height_closed", 1.0), true, 2.0f, false, 0,
+         true},
+        {"ship tunnel, height unknown", structure(WWStructKind::ShipTunnel, 0, 0, "height", None), true, 2.0f, false, 0,
+         true},
+        {"power line, height unknown, no way round", structure(WWStructKind::OtherWork, WWOtherType::PowerLine, 0, "height", None),
+         false, 2.0f, true, WptBlockReason::ClearanceUnknown, false},
+        {"lock with nothing overhead", structure(WWStructKind::Lock, 0, 0, "height", None), true, 2.0f, true,
+         WptBlockReason::None, true},
+        {"aqueduct: the canal runs over the road", structure(WWStructKind::OtherWork, WWOtherType::Aqueduct, 0, "height", None),
+         true, 2.0f, true, WptBlockReason::None, false},
+    };
+    Owned<IWptManager> manager = MakeManager();
+    IWptDatabase *db = manager->NewDatabase(Rec(QStringLiteral("clearance")));
+    int n = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Owned<IWWNetwork> net = StructureNetwork(QDir(folder).filePath(QStringLiteral("net%1.kvwwn").arg(n++)),
+                                                 c.structure, c.wayRound);
+        ASSERT_TRUE(net);
+        Owned<IWptPlanner> planner(WptPlannerCreate(Rec(folder), nullptr, db, net.get(), 0, 0, nullptr, 0, 0));
+        int32_t i = -1, err = -1;
+        IWptRoute *r = db->NewRoute(ToTDateTime(SummerDay(10)));
+        r->SetPlanMode(WptPlanMode::Shortest, err);
+        ASSERT_TRUE(net->FindSection(Guid(demo::NameGuid(QStringLiteral("clearance:West"))), i));
+        r->AddNetworkPoint(net->GetSection(i), 100.0, 0, err);
+        ASSERT_TRUE(net->FindSection(Guid(demo::NameGuid(QStringLiteral("clearance:East"))), i));
+        r->AddNetworkPoint(net->GetSection(i), 500.0, 0, err);
+        TBoatSpec boat;
+        boat.height = c.boatHeight;
+        boat.lowered = c.boatHeight;
+        Owned<ILPBoatDef> bd = MakeBoat(boat);
+        planner->Calculate(bd.get(), r, 0, false, false, false);
+        const TPlanView v = View(r);
+        ASSERT_EQ(v.status, WptPlanStatus::Planned);
+        const bool through = v.structures.contains(QStringLiteral("The Structure"));
+        EXPECT_EQ(through, c.through) << v.structures.join(", ").toStdString();
+        if (through != c.through) continue;
+        if (!c.through) {
+            EXPECT_GT(v.distanceM, 2500.0) << "the way round";
+            continue;
+        }
+        for (IWptRouteObject *o : v.objects) {
+            if (o->GetKind() == WptRouteObjectKind::Obstacle) ADD_FAILURE() << "an obstacle on the way";
+            if (o->GetKind() != WptRouteObjectKind::Structure) continue;
+            EXPECT_EQ(o->GetBlockReason(), c.reason);
+            EXPECT_EQ(o->GetStructPassage()->GetOperation()->OperatingPeriod != nullptr, c.operated);
+        }
+        EXPECT_LT(v.distanceM, 2500.0) << "straight along the canal";
+    }
 }
 
 // ---- random networks against an independent Dijkstra ----

@@ -11,6 +11,7 @@
 #include <KvLibNav6/KvLib.h>
 #include <KvLibNav6/KvNavBoat.h>
 #include <KvLibNav6/KvNavEnv.h>
+#include <KvLibNav6/KvTracks.h>
 #include <KvLibNav6/KvViewer.h>
 #include <KvLibNav6/KvWWNetwork.h>
 #include <KvLibNav6/KvWaypoints.h>
@@ -21,8 +22,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -332,6 +336,74 @@ TEST_F(ViewerOwnShip, TrackingFollowsTheShipOnEveryTick) {
     rig.Viewer->SetTrackingEnabled(false);
     EXPECT_FALSE(rig.Viewer->GetTrackingActive());
     EXPECT_TRUE(rig.Viewer->GetCanMove());
+}
+
+TEST_F(ViewerOwnShip, TheTrackBeingRecordedIsDrawnAndPrintedInItsColourAndWidth) {
+    constexpr uint32_t Colour = 0xFF00A0FFu;
+    // Sailed north, then east to the ship: the check point is on the northward leg, far
+    // from the ship's symbol.
+    const TGeoPoint start = Direct(Ship, 235.0, 1800.0);
+    const TGeoPoint turn = Direct(start, 0.0, 1000.0);
+    const TGeoPoint onLeg = Direct(start, 0.0, 500.0);
+    Ptr<INavTrack> track(NavTrackCreate1());
+    for (const TGeoPoint &g : {start, turn, Ship}) {
+        int32_t err = -1;
+        track->AddPoint(0.0, TGeoPoint3{g.Lat, g.Lon, 0.0}, err);
+        ASSERT_EQ(err, KvErr::Ok);
+    }
+    track->SetColor(Colour);
+
+    struct Case {
+        const char *name;
+        bool showActive;
+        float trackWidth;  // from the track settings; not positive: the viewer's width
+        bool onLine, besideLine;
+    };
+    const Case cases[] = {{"in the width of the track settings", true, 7.0f, true, true},
+                          {"without a width of its own: the viewer's", true, -1.0f, true, false},
+                          {"current track hidden", false, 7.0f, false, false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TRig rig(400, 300, Boat.get());
+        rig.Viewer->SetTrackLineWidth(3);
+        rig.Viewer->SetShowTrackActive(c.showActive);
+        rig.CentreOn(Direct(Ship, 235.0, 900.0));
+        INavActiveTrackSource *source = rig.Viewer->GetActiveTrackSource();
+        ASSERT_NE(source, nullptr);
+        EXPECT_FALSE(source->HasTrack());
+        rig.Render();
+        EXPECT_EQ(rig.At(onLeg), Clear) << "nothing recorded yet";
+
+        Boat->AttachTrack(track.get());
+        track->SetWidth(c.trackWidth);
+        EXPECT_TRUE(source->HasTrack());
+        EXPECT_EQ(source->GetTrack(), track.get());
+        rig.Render();
+        const TDouble2 at = rig.PixelOf(onLeg);
+        const TDouble2 beside{at.X + 2.0, at.Y};
+        EXPECT_EQ(rig.At(at) == Colour, c.onLine) << std::hex << rig.At(at);
+        EXPECT_EQ(rig.At(beside) == Colour, c.besideLine) << std::hex << rig.At(beside);
+        if (c.showActive && c.trackWidth > 0) {
+            const QString dir = QStringLiteral(MARIVO_BINARY_DIR "/test-output");
+            QDir().mkpath(dir);
+            QImage shot(rig.W, rig.H, QImage::Format_ARGB32);
+            for (int y = 0; y < rig.H; ++y) std::memcpy(shot.scanLine(y), rig.Bitmap->GetRow(y), size_t(rig.W) * 4);
+            EXPECT_TRUE(shot.save(dir + "/viewer-active-track.png"));
+        }
+
+        // The print draws the same overlay onto the printer's page.
+        QImage page(rig.W, rig.H, QImage::Format_ARGB32);
+        page.fill(Qt::white);
+        {
+            QPainter painter(&page);
+            rig.Viewer->PrintOverlays(&painter, rig.Viewer->GetCalibration(), false, true, false);
+        }
+        const QRgb printed = page.pixel(int(std::floor(at.X)), int(std::floor(at.Y)));
+        EXPECT_EQ(printed == Colour, c.onLine) << std::hex << printed;
+
+        Boat->AttachTrack(nullptr);
+        EXPECT_FALSE(source->HasTrack());
+    }
 }
 
 // ---- alarm zones ----
