@@ -129,7 +129,7 @@ void TFormMarivo6Main::CreateViewerFrame() {
     if (!FViewer) return;
     setCentralWidget(FViewer->Widget());
     LabelTitle = nullptr;
-    FNavEnv->AttachNotificationCenter(FViewer->ViewerControl());
+    if (FViewer->ViewerControl()) FNavEnv->AttachNotificationCenter(FViewer->ViewerControl());
     FViewer->SetShowScaleBar(true);
     FViewer->SetShowCompassNeedle(true);
     Verbose("Mainviewer options set");
@@ -175,7 +175,7 @@ void TFormMarivo6Main::CreateFrames() {
     SplashStep(26);
     SplashStep(27);
     SplashStep(28, "Chart status and time control forms created and initialized");
-    if (FViewer) FNavEnv->RegisterViewer(FViewer->ViewerControl());
+    if (FViewer && FViewer->ViewerControl()) FNavEnv->RegisterViewer(FViewer->ViewerControl());
     SplashStep(29, "Viewers added to navenv");
     FNewsCenter = MakeFrame(FFactories.NewsCenter, nullptr);
     Verbose("News center form created");

@@ -188,7 +188,7 @@ void CaptureDockLayout(QMainWindow *window, QDockWidget *panel, TDockableLayout 
     layout.Visible = !panel->isHidden();
     layout.Floating = panel->isFloating();
     if (layout.Floating) {
-        layout.FloatPos = panel->pos();
+        layout.FloatPos = panel->geometry().topLeft();
         layout.FloatWidth = panel->width();
         layout.FloatHeight = panel->height();
         return;
