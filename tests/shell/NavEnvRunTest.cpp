@@ -186,10 +186,11 @@ protected:
         Env.reset();
         NavEnvFixture::TearDown();
     }
-    void StartRun() {
+    // expectedMode: the connection the stored settings ask to resume.
+    void StartRun(uint8_t expectedMode = 0) {
         uint8_t mode = 9;
         Env->Start(mode);
-        EXPECT_EQ(mode, 0);
+        EXPECT_EQ(mode, expectedMode);
     }
 
     std::unique_ptr<TMarivoNavEnv> Env;
@@ -316,7 +317,11 @@ TEST_F(NavEnvRun, ThreeTicksOnTheManualClock) {
     fast = ticks = ui = 0;
     uiFlags.clear();
 
-    StartRun();
+    // The simulator was started before: the run resumes it. The start restores the stored
+    // ship state (none yet), so the ship gets its speed again.
+    StartRun(2);
+    Env->Boat->GetState()->SetState(&sailing, nullptr, nullptr, nullptr, 0.5f, 0.0f, 0.0f, false,
+                                    false, 0);
     for (int i = 0; i < 3; ++i) Env->Loop->Advance(1.0f);
     EXPECT_EQ(fast, 30);
     EXPECT_EQ(ticks, 3);
