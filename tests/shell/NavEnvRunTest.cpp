@@ -26,43 +26,6 @@ namespace {
 
 using testsupport::Q;
 
-// The real notification centre with a record of what it was asked to show.
-class TRecordingCentre final : public INavNotificationCenter {
-public:
-    struct TShown {
-        int32_t Kind;  // 8 for ShowMessage
-        QString Text;
-        int32_t Seconds;
-        bool Flag;
-    };
-    explicit TRecordingCentre(std::vector<TShown> &log)
-        : FReal(NavNotificationCenterCreate()), FLog(log) {}
-    ~TRecordingCentre() override { ObjectDelete(FReal); }
-    void Show(int32_t kind, const TStrWRec &text) override {
-        FLog.push_back({kind, Q(&text), 0, false});
-        FReal->Show(kind, text);
-    }
-    void ShowMessage(const TStrWRec &text, int32_t seconds, bool flag, int32_t value) override {
-        FLog.push_back({NavUserNotify::Message, Q(&text), seconds, flag});
-        FReal->ShowMessage(text, seconds, flag, value);
-    }
-    void ShowWaterLevelOffset(float metres) override { FReal->ShowWaterLevelOffset(metres); }
-    void Tick(const TLoopRecord &rec) override { FReal->Tick(rec); }
-    bool GetShowAlarms() override { return FReal->GetShowAlarms(); }
-    bool GetShowOthers() override { return FReal->GetShowOthers(); }
-    void SetResources(INavEnv *env, IBmp32 *off, IBmp32 *on, INavPredictedTime *time) override {
-        FReal->SetResources(env, off, on, time);
-    }
-    void Withdraw(int32_t kind) override { FReal->Withdraw(kind); }
-    void SetExploreMode(bool explore) override { FReal->SetExploreMode(explore); }
-    void SetShowAlarms(bool show) override { FReal->SetShowAlarms(show); }
-    void SetShowOthers(bool show) override { FReal->SetShowOthers(show); }
-
-private:
-    INavNotificationCenter *FReal;
-    std::vector<TShown> &FLog;
-};
-
 // The operation-request manager is thin in the core library and keeps what it is given
 // to itself; this one tells the test the ship names it receives.
 class TShipNameRecorder final : public INavStructOperationManager {
