@@ -8,6 +8,7 @@
 #include "base/settings/KvRegBoat.h"
 #include "base/strings/KvStrUtils.h"
 #include "base/waypoints/KvWaypoints.h"
+#include "chartview/NavViewerControl.h"
 #include "shell/MarivoNavEnvServiceTexts.h"
 
 #include <KvLibNav6/KvErrorCodes.h>
@@ -358,3 +359,67 @@ TEST_F(NavEnvAddOns, AnUpdatedDatabaseIsReopenedWithItsShownGroups) {
     EXPECT_EQ(WptObjectGetName(shown), QStringLiteral("Harbours"));
 }
 
+
+namespace {
+
+// A viewer control that only has an index; the chart manager keeps its selection.
+class TIndexOnlyViewer : public TS3DChartViewerControl {
+public:
+    explicit TIndexOnlyViewer(int32_t index) : FIndex(index) {}
+    int32_t GetViewerIndex() override { return FIndex; }
+    void SetCharts(NavObject **, int32_t, int32_t &err) override { err = 0; }
+    void BeginUpdate() override {}
+    void EndUpdate() override {}
+    void ReleaseCharts() override {}
+    void CancelChartLoading() override {}
+    void SetChartDataCache(IS3DChartDataCache *) override {}
+    IGeodeticCalibration *GetCalibration() override { return nullptr; }
+
+private:
+    int32_t FIndex;
+};
+
+// The GUIDs of the charts of every set of that product and kind.
+std::vector<TGUID> ChartsOfSets(IChartManager *manager, uint32_t product, int32_t kind) {
+    std::vector<TGUID> guids;
+    for (int32_t p = 0; p < manager->GetProductCount(); ++p) {
+        IChartProduct *pr = manager->GetProduct(p);
+        if (pr->GetInfo()->GetProductNumber() != product) continue;
+        for (int32_t s = 0; s < pr->GetChartSetCount(); ++s) {
+            IChartSet *set = pr->GetChartSet(s);
+            if (set->GetInfo()->GetKind() != kind) continue;
+            for (int32_t e = 0; e < set->GetEntryCount(); ++e)
+                guids.push_back(*set->GetEntry(e)->GetCatalogueObject()->GetRasterChart()->GetInfo()->GetGUID());
+        }
+    }
+    return guids;
+}
+
+}  // namespace
+
+TEST_F(NavEnvServices, AnUpdatedChartSetIsHandedToEveryViewer) {
+    auto env = Started();
+    ASSERT_GT(env->ChartManager->GetProductCount(), 0);
+    const uint32_t product = env->ChartManager->GetProduct(0)->GetInfo()->GetProductNumber();
+    const std::vector<TGUID> charts = ChartsOfSets(env->ChartManager, product, 0);
+    ASSERT_FALSE(charts.empty()) << "the demo data has a raster chart set";
+    TIndexOnlyViewer first(3), second(4);
+    env->RegisterViewer(&first);
+    env->RegisterViewer(&second);
+    TNavPtr<ISortedGUIDArray> set(SortedGUIDArrayCreate());
+    for (const TGUID &g : charts) set->Add(g);
+    for (int32_t viewer : {3, 4}) env->ChartManager->DeselectCharts(set.get(), viewer);
+
+    env->UpdateViewersForChartSet(product + 1, 0);  // another product: nothing changes
+    TNavPtr<ISortedGUIDArray> shown(SortedGUIDArrayCreate());
+    env->ChartManager->GetSelectedCharts(shown.get(), 3);
+    for (const TGUID &g : charts) EXPECT_FALSE(shown->Contains(g));
+
+    env->UpdateViewersForChartSet(product, 0);
+    for (int32_t viewer : {3, 4}) {
+        env->ChartManager->GetSelectedCharts(shown.get(), viewer);
+        for (const TGUID &g : charts) EXPECT_TRUE(shown->Contains(g)) << viewer;
+    }
+    env->UnregisterViewer(&first);
+    env->UnregisterViewer(&second);
+}
