@@ -271,7 +271,17 @@ TEST_F(NavEnvAddOns, OnlyTheProductsOwnDatabasesOpenAndADamagedOneIsKept) {
     for (const TFile &f : files) names << QString::fromUtf8(f.Name);
     WriteProduct(Product, QStringLiteral("velm"), ProductNumber, names);
 
+    // The skipped file is named once in the log, however often the databases are loaded.
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type == QtWarningMsg && text.contains(QStringLiteral("VELM_Damaged"))) warnings << text;
+        });
     auto env = Started();
+    env->LoadAddOnDatabases(false, true);
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings.size(), 1) << warnings.join('\n').toStdString();
     QStringList opened;
     for (const auto &info : env->WptDBInfos) {
         EXPECT_EQ(info->ProductKey, ProductNumber);
@@ -422,4 +432,21 @@ TEST_F(NavEnvServices, AnUpdatedChartSetIsHandedToEveryViewer) {
     }
     env->UnregisterViewer(&first);
     env->UnregisterViewer(&second);
+}
+
+TEST_F(NavEnvServices, SmallGettersAnswerFromTheStoreAndTheCoreObjects) {
+    auto env = Started();
+    EXPECT_TRUE(env->IsExtensionEnabled(QStringLiteral("Tides")));  // nothing stored: on
+    int32_t err = 0;
+    RegWriteBool(GetAppReg(), AppRegRoot::Product, QStringLiteral("Extension"), RegName(u"Tides"),
+                 false, err);
+    EXPECT_FALSE(env->IsExtensionEnabled(QStringLiteral("Tides")));
+    EXPECT_EQ(env->HasCharts(), env->ChartManager->GetChartCount() > 0);
+    EXPECT_EQ(env->GetRouteNavigation(), nullptr);
+    EXPECT_EQ(env->GetActiveRoute(), nullptr);
+    QString email = QStringLiteral("left over");
+    EXPECT_FALSE(env->GetStoredLogin(email));
+    EXPECT_EQ(email, QString());
+    EXPECT_EQ(env->GetMaxChartLoad(), 20);
+    EXPECT_FLOAT_EQ(env->GetSlowInterval(), 1.0f);
 }
