@@ -176,6 +176,10 @@ void TFrameViewer::CalibrationChangeCallback(void *data) {
 
 // ---- input --------------------------------------------------------------------------------
 
+double WheelZoomFactor(int32_t delta) {
+    return delta >= 0 ? std::pow(2.0, delta / 480.0) : 1.0 / std::pow(2.0, -delta / 480.0);
+}
+
 void TFrameViewer::ViewerMouseWheel(uint32_t, int32_t x, int32_t y, int32_t delta) {
     if (delta == 0 || !FViewer->GetCanZoom() || !FViewer->rect().contains(x, y)) return;
     TDouble2 centre{double(x), double(y)};
@@ -183,9 +187,7 @@ void TFrameViewer::ViewerMouseWheel(uint32_t, int32_t x, int32_t y, int32_t delt
     IGeodeticCalibration *cal = FViewer->GetCalibration();
     if (FViewer->GetTrackingEnabled() && FViewer->GetTrackingTargetPosition(target) && cal)
         cal->GeoToPixel(centre, target);
-    const double factor =
-        delta > 0 ? std::pow(2.0, delta / 480.0) : 1.0 / std::pow(2.0, -delta / 480.0);
-    FViewer->ZoomAt(factor, &centre);
+    FViewer->ZoomAt(WheelZoomFactor(delta), &centre);
     CaptureViewerState();
 }
 

@@ -73,6 +73,9 @@ inline constexpr uint8_t Scale = 0;
 inline constexpr uint8_t ChartAtMouse = 4;
 }  // namespace ViewerStatusCode
 
+// The zoom of a wheel turn: a notch of 120 zooms by 2^(1/4); negative deltas zoom out.
+double WheelZoomFactor(int32_t delta);
+
 class TFrameViewer : public QWidget {
 public:
     // owner becomes the parent (and the frame fills it when it has a layout of its own to
