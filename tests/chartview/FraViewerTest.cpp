@@ -150,6 +150,38 @@ TEST_F(FrameViewer, DragMovesTheViewByTheMouseDistance) {
     EXPECT_NEAR(PixelOf(v, beside).X - now.X, 100.0, 1e-6) << "no zoom";
 }
 
+TEST_F(FrameViewer, CursorIsThePanHandWhileDragging) {
+    MakeFrame();
+    TNavViewerControl &v = Viewer();
+    SendMouse(&v, QEvent::MouseMove, QPoint(5, 5), Qt::NoButton, Qt::NoButton);
+    SendMouse(&v, QEvent::MouseButtonPress, QPoint(300, 300), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(&v, QEvent::MouseMove, QPoint(330, 300), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(v.cursor().shape(), Qt::ClosedHandCursor);
+    SendMouse(&v, QEvent::MouseButtonRelease, QPoint(330, 300), Qt::LeftButton, Qt::NoButton);
+    EXPECT_NE(v.cursor().shape(), Qt::ClosedHandCursor);
+}
+
+TEST_F(FrameViewer, TrackingFollowsTheShipAndFindingItPutsItOnThePlotPoint) {
+    MakeFrame();
+    TNavViewerControl &v = Viewer();
+    const TGeoPoint first = GeoAt(v, 200, 200), second = GeoAt(v, 500, 400);
+    Env->Boat->SetPosition(first);
+    Frame->SetTrackingEnabled(true);
+    Env->Boat->SetPosition(second);
+    Frame->UpdateTracking();
+    const TFloat2 plot = *v.GetTrackingCursorPos();
+    TDouble2 at = PixelOf(v, second);
+    EXPECT_NEAR(at.X, v.width() * plot.X, 0.5);
+    EXPECT_NEAR(at.Y, v.height() * plot.Y, 0.5);
+
+    Frame->SetTrackingEnabled(false);
+    v.Pan(200, 100);
+    Frame->FindGPSPosition();
+    at = PixelOf(v, second);
+    EXPECT_NEAR(at.X, v.width() * plot.X - 0.5, 0.5);
+    EXPECT_NEAR(at.Y, v.height() * plot.Y - 0.5, 0.5);
+}
+
 TEST_F(FrameViewer, MouseMovesOverACalibratedViewSendStatusCodes304) {
     MakeFrame();
     std::vector<int> codes;
@@ -387,10 +419,26 @@ TEST_F(FrameViewer, BackAndFrontChartExcludeEachOtherAndHidingDropsTheSelection)
     TNavPtr<ISortedGUIDArray> selected(SortedGUIDArrayCreate());
     Env->ChartManager->GetSelectedCharts(selected.get(), v.GetViewerIndex());
     ASSERT_TRUE(selected->Contains(guid));
+    // The main window hands the chart manager's new selection back to the frame.
+    Env->Events.OnChartSetsChanged = [this](int32_t viewerIndex, intptr_t reloadData) {
+        ASSERT_EQ(viewerIndex, Viewer().GetViewerIndex());
+        const auto *data = reinterpret_cast<const TChartSetReloadData *>(reloadData);
+        Frame->ReloadChartSet(data->RasterEntries, data->RasterCount, data->S57Entries,
+                              data->S57Count);
+    };
+    const auto inView = [&] {
+        for (int32_t i = 0; i < v.GetViewChartCount(); ++i)
+            if (v.GetViewChart(i) == a) return true;
+        return false;
+    };
+    v.ZoomToChart(a);
+    ASSERT_TRUE(inView());
     Frame->HideChart(a);
     EXPECT_EQ(v.GetBackChart(), nullptr);
     Env->ChartManager->GetSelectedCharts(selected.get(), v.GetViewerIndex());
     EXPECT_FALSE(selected->Contains(guid));
+    EXPECT_FALSE(inView()) << "the reloaded selection leaves the chart out";
+    Env->Events.OnChartSetsChanged = nullptr;
 }
 
 TEST_F(FrameViewer, HidingTheCellSwitchesItOffForThisViewerAndStoresIt) {
