@@ -114,6 +114,8 @@ public:
 
     // ---- tracking settings (each written at once, then OnStateChanged) ------------------
     bool GetTrackingEnabled();
+    // The user's choice (key, chart selection, toolbar): in the overview state it also
+    // becomes that state's tracking.
     void SetTrackingEnabled(bool value);
     // Only course up and north up are taken; other modes keep the viewer's.
     void SetTrackingMode(int32_t mode);
@@ -183,6 +185,8 @@ private:
     void FrameResize();
     void UpdateCursor(uint32_t shift);
     int CursorFor(uint32_t shift);
+    // Tracking on or off as a view state or the stored settings say.
+    void ApplyTrackingEnabled(bool value);
     void ApplyPlotPosition();
     void ApplyCourseLineFlag();
     bool OwnShipPosition(TGeoPoint &position) const;

@@ -80,7 +80,7 @@ void TFrameViewer::LoadSettings() {
     if (FNowOnlyEnabled)
         FViewer->SetTrackingNowOnly(
             RegReadBoolDef(GetAppReg(), Root, key, RegName(u"TrackingNowOnly"), false));
-    SetTrackingEnabled(RegReadTrackingEnabled(key));
+    ApplyTrackingEnabled(RegReadTrackingEnabled(key));
     SetTrackingMode(RegReadTrackingMode(key, QStringLiteral("TrackingMode"), 5));
     FViewer->SetOverviewMode(true);
     SetTrackingTarget(NavViewerTrackingTarget::GPSPosition);
@@ -111,14 +111,18 @@ bool TFrameViewer::GetTrackingEnabled() {
 }
 
 void TFrameViewer::SetTrackingEnabled(bool value) {
-    FViewer->SetTrackingEnabled(value);
-    RegWriteTrackingEnabled(objectName(), value);
+    ApplyTrackingEnabled(value);
     // The user's last choice in the overview state is what the next start applies.
     if (FViewerState == ViewerStateIndex::Overview &&
         FStates[ViewerStateIndex::Overview].Tracking != value) {
         FStates[ViewerStateIndex::Overview].Tracking = value;
         SaveViewerState();
     }
+}
+
+void TFrameViewer::ApplyTrackingEnabled(bool value) {
+    FViewer->SetTrackingEnabled(value);
+    RegWriteTrackingEnabled(objectName(), value);
     RaiseStateChanged();
 }
 
@@ -178,7 +182,7 @@ void TFrameViewer::ApplyViewerState(bool useBase) {
     if (!IsRouteExploreMode()) FViewer->SetOverviewMode(overview);
     FViewer->SetTrackingView(rec.TrackingMode, useBase ? rec.BaseScale : rec.CurrentScale);
     ApplyPlotPosition();
-    SetTrackingEnabled(overview ? rec.Tracking : true);
+    ApplyTrackingEnabled(overview ? rec.Tracking : true);
     if (FViewer->GetTrackingEnabled()) FViewer->UpdateTrackingPosition();
     if (useBase) CaptureViewerState();
     RaiseStateChanged();

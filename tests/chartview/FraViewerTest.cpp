@@ -392,6 +392,14 @@ TEST_F(FrameViewer, TrackingChoiceInTheOverviewSurvivesARestart) {
     EXPECT_EQ(StoredInt(Key, QStringLiteral("ViewerStateCurrent"), -1), 0) << "encoding kept";
 }
 
+TEST_F(FrameViewer, LoadingTheStoredTrackingLeavesTheOverviewStateAlone) {
+    int32_t err = 0;
+    RegWriteBool(GetAppReg(), Root, Key, RegName(u"TrackingEnabled"), false, err);
+    MakeFrame();
+    EXPECT_TRUE(Frame->ViewerStateRecord(ViewerStateIndex::Overview).Tracking);
+    EXPECT_TRUE(StoredBool(Key, QStringLiteral("ViewerStateOverTracking"), false));
+}
+
 TEST_F(FrameViewer, StoredScalesOfZeroOrLessGiveTheDefaults) {
     StoreInt(Key, QStringLiteral("ViewerStateOverScale"), -5);
     StoreInt(Key, QStringLiteral("ViewerStateOverCurScale"), 0);
