@@ -78,10 +78,10 @@ double WheelZoomFactor(int32_t delta);
 
 class TFrameViewer : public QWidget {
 public:
-    // owner becomes the parent (and the frame fills it when it has a layout of its own to
-    // give); groupValue: the waypoint-database group of new waypoints; viewerKind: the
-    // viewer index 0..31; name: the frame's objectName and its settings key. Raises with
-    // the library's text when the viewer cannot be made; nothing stays registered then.
+    // owner becomes the parent, which places the frame; groupValue: the waypoint-database
+    // group of new waypoints; viewerKind: the viewer index 0..31; name: the frame's
+    // objectName and its settings key. Raises when the viewer cannot be made; nothing is
+    // registered with the environment then (the main window registers the viewer later).
     TFrameViewer(QWidget *owner, bool nowOnlyEnabled, TMarivoNavEnv &env, uint16_t groupValue,
                  uint16_t viewerKind, const QString &caption, const QString &name);
     ~TFrameViewer() override;

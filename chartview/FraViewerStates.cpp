@@ -74,7 +74,8 @@ void TFrameViewer::LoadSettings() {
     over.BaseScale = ReadScale(key, RegName(u"ViewerStateOverScale"), 120000);
     over.CurrentScale = ReadScale(key, RegName(u"ViewerStateOverCurScale"), over.BaseScale);
     over.TrackingMode = RegReadTrackingMode(key, QStringLiteral("ViewerStateOverTMode"), 5);
-    over.Tracking = RegReadBoolDef(GetAppReg(), Root, key, RegName(u"ViewerStateOverTracking"), true);
+    over.Tracking =
+        RegReadBoolDef(GetAppReg(), Root, key, RegName(u"ViewerStateOverTracking"), true);
 
     SetTrackingAutoPos(false);
     if (FNowOnlyEnabled)
@@ -169,7 +170,9 @@ void TFrameViewer::ApplyPlotPosition() {
     TFloat2 plot{0.5f, 0.7f};
     if (!IsCourseLikeMode(FViewer->GetTrackingMode())) {
         plot = RegReadGPSPlotPosition(objectName());
-        const auto unit = [](float v) { return std::isfinite(v) ? std::clamp(v, 0.0f, 1.0f) : 0.5f; };
+        const auto unit = [](float v) {
+            return std::isfinite(v) ? std::clamp(v, 0.0f, 1.0f) : 0.5f;
+        };
         plot = {unit(plot.X), unit(plot.Y)};
     }
     FViewer->SetTrackingCursorPos(&plot);

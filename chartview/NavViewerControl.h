@@ -36,12 +36,16 @@ public:
     bool GetTrackReplayMode() { return FNav ? FNav->GetTrackReplayMode() : bool{}; }
     TDateTime GetReplayTime() { return FNav ? FNav->GetReplayTime() : TDateTime{}; }
     IWptRoute *GetRouteAtMouse() { return FNav ? FNav->GetRouteAtMouse() : nullptr; }
-    IWptRoutePoint *GetSelectedRoutePoint() { return FNav ? FNav->GetSelectedRoutePoint() : nullptr; }
+    IWptRoutePoint *GetSelectedRoutePoint() {
+        return FNav ? FNav->GetSelectedRoutePoint() : nullptr;
+    }
     bool GetS57PickAvailable() { return FNav ? FNav->GetS57PickAvailable() : bool{}; }
     void GetScaleInfo(INavScaleInfo *target) { if (FNav) FNav->GetScaleInfo(target); }
     bool GetTrackingActive() { return FNav ? FNav->GetTrackingActive() : bool{}; }
     bool GetTrackingEnabled() { return FNav ? FNav->GetTrackingEnabled() : bool{}; }
-    int32_t GetSelectedStructureCount() { return FNav ? FNav->GetSelectedStructureCount() : int32_t{}; }
+    int32_t GetSelectedStructureCount() {
+        return FNav ? FNav->GetSelectedStructureCount() : int32_t{};
+    }
     void UpdateObjects() { if (FNav) FNav->UpdateObjects(); }
     void ClearSelectedObject() { if (FNav) FNav->ClearSelectedObject(); }
     void ClearS57Pick() { if (FNav) FNav->ClearS57Pick(); }
@@ -56,9 +60,13 @@ public:
     void SetGPSFlags(uint32_t flags) { if (FNav) FNav->SetGPSFlags(flags); }
     void SetGRIBFlags(uint32_t flags) { if (FNav) FNav->SetGRIBFlags(flags); }
     void SetHomePosition(TGeoPoint pos) { if (FNav) FNav->SetHomePosition(pos); }
-    virtual void SetNotificationCenter(INavNotificationCenter *centre) { if (FNav) FNav->SetNotificationCenter(centre); }
+    virtual void SetNotificationCenter(INavNotificationCenter *centre) {
+        if (FNav) FNav->SetNotificationCenter(centre);
+    }
     void SetReplayTime(TDateTime time) { if (FNav) FNav->SetReplayTime(time); }
-    void SetSelectedRoutePoint(IWptRoutePoint *point) { if (FNav) FNav->SetSelectedRoutePoint(point); }
+    void SetSelectedRoutePoint(IWptRoutePoint *point) {
+        if (FNav) FNav->SetSelectedRoutePoint(point);
+    }
     void SetSelectedRoute(IWptRoute *route) { if (FNav) FNav->SetSelectedRoute(route); }
     void SetOptionalObject(NavObject *obj) { if (FNav) FNav->SetOptionalObject(obj); }
     void SetTrackingAutoPos(bool on) { if (FNav) FNav->SetTrackingAutoPos(on); }
@@ -70,10 +78,25 @@ public:
     void SetPlannerParam3(float value) { if (FNav) FNav->SetPlannerParam3(value); }
     void SetWaypointFlags(uint32_t flags) { if (FNav) FNav->SetWaypointFlags(flags); }
     void SetNetworkFlags(uint32_t flags) { if (FNav) FNav->SetNetworkFlags(flags); }
-    void SetWaterReportClickPoint(int32_t x, int32_t y) { if (FNav) FNav->SetWaterReportClickPoint(x, y); }
-    void SetNavObjects(INavEnv *env, IWptManager *wptManager, INavStructOperationManager *structOps, NavObject *reserved1, NavObject *reserved2, NavObject *reserved3, NavObject *reserved4, NavObject *reserved5, NavObject *reserved6, void *context, NavObject *reserved8, INavPredictedTime *predictedTime, INavBoat *boat, IWptDatabase *userDatabase) { if (FNav) FNav->SetNavObjects(env, wptManager, structOps, reserved1, reserved2, reserved3, reserved4, reserved5, reserved6, context, reserved8, predictedTime, boat, userDatabase); }
-    void SetViewerEventHandler(ViewerEventProc cb, void *data) { if (FNav) FNav->SetViewerEventHandler(cb, data); }
-    void SetObjectEventHandler(ViewerEventProc cb, void *data) { if (FNav) FNav->SetObjectEventHandler(cb, data); }
+    void SetWaterReportClickPoint(int32_t x, int32_t y) {
+        if (FNav) FNav->SetWaterReportClickPoint(x, y);
+    }
+    void SetNavObjects(INavEnv *env, IWptManager *wptManager, INavStructOperationManager *structOps,
+                       NavObject *reserved1, NavObject *reserved2, NavObject *reserved3,
+                       NavObject *reserved4, NavObject *reserved5, NavObject *reserved6,
+                       void *context, NavObject *reserved8, INavPredictedTime *predictedTime,
+                       INavBoat *boat, IWptDatabase *userDatabase) {
+        if (FNav)
+            FNav->SetNavObjects(env, wptManager, structOps, reserved1, reserved2, reserved3,
+                                reserved4, reserved5, reserved6, context, reserved8, predictedTime,
+                                boat, userDatabase);
+    }
+    void SetViewerEventHandler(ViewerEventProc cb, void *data) {
+        if (FNav) FNav->SetViewerEventHandler(cb, data);
+    }
+    void SetObjectEventHandler(ViewerEventProc cb, void *data) {
+        if (FNav) FNav->SetObjectEventHandler(cb, data);
+    }
     void SetPolygonList(IWptPolygonList *list) { if (FNav) FNav->SetPolygonList(list); }
     void SetRouteList(IWptRouteList *list) { if (FNav) FNav->SetRouteList(list); }
     void SetTrackList(INavTrackList *list) { if (FNav) FNav->SetTrackList(list); }
@@ -81,7 +104,9 @@ public:
     void SetTrackOption(int32_t option) { if (FNav) FNav->SetTrackOption(option); }
     void SetFocused(bool focused) { if (FNav) FNav->SetFocused(focused); }
     void SetWaterwayNetwork(IWWNetwork *network) { if (FNav) FNav->SetWaterwayNetwork(network); }
-    void AddChartArea(int32_t bits, double lat1, double lon1, double lat2, double lon2) { if (FNav) FNav->AddChartArea(bits, lat1, lon1, lat2, lon2); }
+    void AddChartArea(int32_t bits, double lat1, double lon1, double lat2, double lon2) {
+        if (FNav) FNav->AddChartArea(bits, lat1, lon1, lat2, lon2);
+    }
     void SetChartAreaMask(int32_t mask) { if (FNav) FNav->SetChartAreaMask(mask); }
     void SetUnitDepth(int32_t unit) { if (FNav) FNav->SetUnitDepth(unit); }
     void SetUnitDistanceLarge(int32_t unit) { if (FNav) FNav->SetUnitDistanceLarge(unit); }
@@ -97,10 +122,14 @@ public:
     int32_t GetTrackingTarget() { return FNav ? FNav->GetTrackingTarget() : int32_t{}; }
     bool GetTrackingZoom100() { return FNav ? FNav->GetTrackingZoom100() : bool{}; }
     void SetTrackingZoom100(bool on) { if (FNav) FNav->SetTrackingZoom100(on); }
-    bool GetTrackingTargetPosition(TGeoPoint &pos) { return FNav ? FNav->GetTrackingTargetPosition(pos) : bool{}; }
+    bool GetTrackingTargetPosition(TGeoPoint &pos) {
+        return FNav ? FNav->GetTrackingTargetPosition(pos) : bool{};
+    }
     const TFloat2 *GetTrackingCursorPos() { return FNav ? FNav->GetTrackingCursorPos() : nullptr; }
     void SetTrackingCursorPos(const TFloat2 *pos) { if (FNav) FNav->SetTrackingCursorPos(pos); }
-    void SetTrackingView(int32_t mode, double scale) { if (FNav) FNav->SetTrackingView(mode, scale); }
+    void SetTrackingView(int32_t mode, double scale) {
+        if (FNav) FNav->SetTrackingView(mode, scale);
+    }
     bool GetCanMove() { return FNav ? FNav->GetCanMove() : bool{}; }
     bool GetCanZoom() { return FNav ? FNav->GetCanZoom() : bool{}; }
     int32_t GetEditMode() { return FNav ? FNav->GetEditMode() : int32_t{}; }
@@ -135,14 +164,20 @@ public:
     uint32_t GetWaypointFlags() { return FNav ? FNav->GetWaypointFlags() : uint32_t{}; }
     IWptWaypoint *GetWaypointAtMouse() { return FNav ? FNav->GetWaypointAtMouse() : nullptr; }
     IWptWaypoint *GetSelectedWaypoint() { return FNav ? FNav->GetSelectedWaypoint() : nullptr; }
-    void SetSelectedWaypoint(IWptWaypoint *waypoint) { if (FNav) FNav->SetSelectedWaypoint(waypoint); }
+    void SetSelectedWaypoint(IWptWaypoint *waypoint) {
+        if (FNav) FNav->SetSelectedWaypoint(waypoint);
+    }
     void RemoveWaypoint(IWptWaypoint *waypoint) { if (FNav) FNav->RemoveWaypoint(waypoint); }
-    NavObject *GetDistancePointAtMouse() { return FNav ? FNav->GetDistancePointAtMouse() : nullptr; }
+    NavObject *GetDistancePointAtMouse() {
+        return FNav ? FNav->GetDistancePointAtMouse() : nullptr;
+    }
     void DeleteDistancePoint(NavObject *point) { if (FNav) FNav->DeleteDistancePoint(point); }
     void ClearDistanceCalculation() { if (FNav) FNav->ClearDistanceCalculation(); }
     IWptPolygon *GetAlarmZoneAtMouse() { return FNav ? FNav->GetAlarmZoneAtMouse() : nullptr; }
     IWptPolygon *GetEditAlarmZone() { return FNav ? FNav->GetEditAlarmZone() : nullptr; }
-    NavObject *GetSelectedAlarmZonePoint() { return FNav ? FNav->GetSelectedAlarmZonePoint() : nullptr; }
+    NavObject *GetSelectedAlarmZonePoint() {
+        return FNav ? FNav->GetSelectedAlarmZonePoint() : nullptr;
+    }
     void SetAnchorGuardActive(bool on) { if (FNav) FNav->SetAnchorGuardActive(on); }
     void ShowTrack(INavTrack *track) { if (FNav) FNav->ShowTrack(track); }
     bool GetShowVisibleTracks() { return FNav ? FNav->GetShowVisibleTracks() : bool{}; }
@@ -161,17 +196,29 @@ public:
     void SetTrackTimeInterval(int32_t seconds) { if (FNav) FNav->SetTrackTimeInterval(seconds); }
     void SetReplayTrack(INavTrack *track) { if (FNav) FNav->SetReplayTrack(track); }
     void GetTrackList(INavTrackList *out) { if (FNav) FNav->GetTrackList(out); }
-    INavActiveTrackSource *GetActiveTrackSource() { return FNav ? FNav->GetActiveTrackSource() : nullptr; }
+    INavActiveTrackSource *GetActiveTrackSource() {
+        return FNav ? FNav->GetActiveTrackSource() : nullptr;
+    }
     uint32_t GetNetworkFlags() { return FNav ? FNav->GetNetworkFlags() : uint32_t{}; }
-    IWWSection *GetNetworkSectionAtMouse() { return FNav ? FNav->GetNetworkSectionAtMouse() : nullptr; }
-    double GetNetworkDistanceAtMouse() { return FNav ? FNav->GetNetworkDistanceAtMouse() : double{}; }
-    IWWStruct *GetSelectedStructure(int32_t index) { return FNav ? FNav->GetSelectedStructure(index) : nullptr; }
+    IWWSection *GetNetworkSectionAtMouse() {
+        return FNav ? FNav->GetNetworkSectionAtMouse() : nullptr;
+    }
+    double GetNetworkDistanceAtMouse() {
+        return FNav ? FNav->GetNetworkDistanceAtMouse() : double{};
+    }
+    IWWStruct *GetSelectedStructure(int32_t index) {
+        return FNav ? FNav->GetSelectedStructure(index) : nullptr;
+    }
     uint32_t GetWWSectionColor() { return FNav ? FNav->GetWWSectionColor() : uint32_t{}; }
     void SetWWSectionColor(uint32_t argb) { if (FNav) FNav->SetWWSectionColor(argb); }
     uint32_t GetWWSectionColorBack() { return FNav ? FNav->GetWWSectionColorBack() : uint32_t{}; }
     void SetWWSectionColorBack(uint32_t argb) { if (FNav) FNav->SetWWSectionColorBack(argb); }
-    uint32_t GetWWSectionColorUnpassable() { return FNav ? FNav->GetWWSectionColorUnpassable() : uint32_t{}; }
-    void SetWWSectionColorUnpassable(uint32_t argb) { if (FNav) FNav->SetWWSectionColorUnpassable(argb); }
+    uint32_t GetWWSectionColorUnpassable() {
+        return FNav ? FNav->GetWWSectionColorUnpassable() : uint32_t{};
+    }
+    void SetWWSectionColorUnpassable(uint32_t argb) {
+        if (FNav) FNav->SetWWSectionColorUnpassable(argb);
+    }
     int32_t GetWWSectionMaxWidth() { return FNav ? FNav->GetWWSectionMaxWidth() : int32_t{}; }
     void SetWWSectionMaxWidth(int32_t width) { if (FNav) FNav->SetWWSectionMaxWidth(width); }
     void RefreshObjectLayer1() { if (FNav) FNav->RefreshObjectLayer1(); }
@@ -188,37 +235,65 @@ public:
     void SetFontAISBoatScale(float scale) { if (FNav) FNav->SetFontAISBoatScale(scale); }
     uint32_t GetGRIBFlags() { return FNav ? FNav->GetGRIBFlags() : uint32_t{}; }
     int32_t GetGRIBIsobarInterval() { return FNav ? FNav->GetGRIBIsobarInterval() : int32_t{}; }
-    void SetGRIBIsobarInterval(int32_t interval) { if (FNav) FNav->SetGRIBIsobarInterval(interval); }
-    int32_t GetGRIBWaterlevelInterval() { return FNav ? FNav->GetGRIBWaterlevelInterval() : int32_t{}; }
-    void SetGRIBWaterlevelInterval(int32_t interval) { if (FNav) FNav->SetGRIBWaterlevelInterval(interval); }
-    double GetGRIBViewScaleDrawLimit() { return FNav ? FNav->GetGRIBViewScaleDrawLimit() : double{}; }
-    void SetGRIBViewScaleDrawLimit(double scale) { if (FNav) FNav->SetGRIBViewScaleDrawLimit(scale); }
+    void SetGRIBIsobarInterval(int32_t interval) {
+        if (FNav) FNav->SetGRIBIsobarInterval(interval);
+    }
+    int32_t GetGRIBWaterlevelInterval() {
+        return FNav ? FNav->GetGRIBWaterlevelInterval() : int32_t{};
+    }
+    void SetGRIBWaterlevelInterval(int32_t interval) {
+        if (FNav) FNav->SetGRIBWaterlevelInterval(interval);
+    }
+    double GetGRIBViewScaleDrawLimit() {
+        return FNav ? FNav->GetGRIBViewScaleDrawLimit() : double{};
+    }
+    void SetGRIBViewScaleDrawLimit(double scale) {
+        if (FNav) FNav->SetGRIBViewScaleDrawLimit(scale);
+    }
     uint32_t GetTideFlags() { return FNav ? FNav->GetTideFlags() : uint32_t{}; }
     void SetTideFlags(uint32_t flags) { if (FNav) FNav->SetTideFlags(flags); }
     uint32_t GetGPSFlags() { return FNav ? FNav->GetGPSFlags() : uint32_t{}; }
     void SetColorAlarmzoneInside(uint32_t argb) { if (FNav) FNav->SetColorAlarmzoneInside(argb); }
     void SetColorAlarmzoneOutside(uint32_t argb) { if (FNav) FNav->SetColorAlarmzoneOutside(argb); }
-    void SetColorLegActiveMotoring(uint32_t argb) { if (FNav) FNav->SetColorLegActiveMotoring(argb); }
+    void SetColorLegActiveMotoring(uint32_t argb) {
+        if (FNav) FNav->SetColorLegActiveMotoring(argb);
+    }
     void SetColorLegActiveSailing(uint32_t argb) { if (FNav) FNav->SetColorLegActiveSailing(argb); }
-    void SetColorLegActiveSailingSpi(uint32_t argb) { if (FNav) FNav->SetColorLegActiveSailingSpi(argb); }
+    void SetColorLegActiveSailingSpi(uint32_t argb) {
+        if (FNav) FNav->SetColorLegActiveSailingSpi(argb);
+    }
     void SetColorLegActiveTacking(uint32_t argb) { if (FNav) FNav->SetColorLegActiveTacking(argb); }
     void SetColorLegEditMotoring(uint32_t argb) { if (FNav) FNav->SetColorLegEditMotoring(argb); }
     void SetColorLegEditSailing(uint32_t argb) { if (FNav) FNav->SetColorLegEditSailing(argb); }
-    void SetColorLegEditSailingSpi(uint32_t argb) { if (FNav) FNav->SetColorLegEditSailingSpi(argb); }
+    void SetColorLegEditSailingSpi(uint32_t argb) {
+        if (FNav) FNav->SetColorLegEditSailingSpi(argb);
+    }
     void SetColorLegEditTacking(uint32_t argb) { if (FNav) FNav->SetColorLegEditTacking(argb); }
-    void SetColorLegSelectedMotoring(uint32_t argb) { if (FNav) FNav->SetColorLegSelectedMotoring(argb); }
-    void SetColorLegSelectedSailing(uint32_t argb) { if (FNav) FNav->SetColorLegSelectedSailing(argb); }
-    void SetColorLegSelectedSailingSpi(uint32_t argb) { if (FNav) FNav->SetColorLegSelectedSailingSpi(argb); }
-    void SetColorLegSelectedTacking(uint32_t argb) { if (FNav) FNav->SetColorLegSelectedTacking(argb); }
+    void SetColorLegSelectedMotoring(uint32_t argb) {
+        if (FNav) FNav->SetColorLegSelectedMotoring(argb);
+    }
+    void SetColorLegSelectedSailing(uint32_t argb) {
+        if (FNav) FNav->SetColorLegSelectedSailing(argb);
+    }
+    void SetColorLegSelectedSailingSpi(uint32_t argb) {
+        if (FNav) FNav->SetColorLegSelectedSailingSpi(argb);
+    }
+    void SetColorLegSelectedTacking(uint32_t argb) {
+        if (FNav) FNav->SetColorLegSelectedTacking(argb);
+    }
     void SetColorLegMotoring(uint32_t argb) { if (FNav) FNav->SetColorLegMotoring(argb); }
     void SetColorLegSailing(uint32_t argb) { if (FNav) FNav->SetColorLegSailing(argb); }
     void SetColorLegSailingSpi(uint32_t argb) { if (FNav) FNav->SetColorLegSailingSpi(argb); }
     void SetColorLegTacking(uint32_t argb) { if (FNav) FNav->SetColorLegTacking(argb); }
     void SetColorLegBack(uint32_t argb) { if (FNav) FNav->SetColorLegBack(argb); }
     void SetColorRhumbline(uint32_t argb) { if (FNav) FNav->SetColorRhumbline(argb); }
-    uint32_t GetColorLegActiveMotoring() { return FNav ? FNav->GetColorLegActiveMotoring() : uint32_t{}; }
+    uint32_t GetColorLegActiveMotoring() {
+        return FNav ? FNav->GetColorLegActiveMotoring() : uint32_t{};
+    }
     uint32_t GetColorLegBack() { return FNav ? FNav->GetColorLegBack() : uint32_t{}; }
-    uint32_t GetColorLegEditMotoring() { return FNav ? FNav->GetColorLegEditMotoring() : uint32_t{}; }
+    uint32_t GetColorLegEditMotoring() {
+        return FNav ? FNav->GetColorLegEditMotoring() : uint32_t{};
+    }
     uint32_t GetColorLegMotoring() { return FNav ? FNav->GetColorLegMotoring() : uint32_t{}; }
     uint32_t GetColorRhumbline() { return FNav ? FNav->GetColorRhumbline() : uint32_t{}; }
     float GetCursorScale() { return FNav ? FNav->GetCursorScale() : float{}; }
@@ -245,10 +320,17 @@ public:
     void SetShowScaleValue(bool on) { if (FNav) FNav->SetShowScaleValue(on); }
     bool GetSmartLabels() { return FNav ? FNav->GetSmartLabels() : bool{}; }
     void SetSmartLabels(bool on) { if (FNav) FNav->SetSmartLabels(on); }
-    int32_t GetSmartLabelTransparency() { return FNav ? FNav->GetSmartLabelTransparency() : int32_t{}; }
-    void SetSmartLabelTransparency(int32_t transparency) { if (FNav) FNav->SetSmartLabelTransparency(transparency); }
+    int32_t GetSmartLabelTransparency() {
+        return FNav ? FNav->GetSmartLabelTransparency() : int32_t{};
+    }
+    void SetSmartLabelTransparency(int32_t transparency) {
+        if (FNav) FNav->SetSmartLabelTransparency(transparency);
+    }
     void SetScaleSettings(INavScaleInfo *info) { if (FNav) FNav->SetScaleSettings(info); }
-    void PrintOverlays(DeviceContext printerDC, IGeodeticCalibration *pageCal, bool routes, bool tracks, bool waypoints) { if (FNav) FNav->PrintOverlays(printerDC, pageCal, routes, tracks, waypoints); }
+    void PrintOverlays(DeviceContext printerDC, IGeodeticCalibration *pageCal, bool routes,
+                       bool tracks, bool waypoints) {
+        if (FNav) FNav->PrintOverlays(printerDC, pageCal, routes, tracks, waypoints);
+    }
 
 protected:
     IS3DChartViewer *CreateViewer(IS3D *engine, int32_t viewerIndex, IS3DTileManager *tiles,

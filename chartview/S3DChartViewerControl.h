@@ -72,34 +72,56 @@ public:
     std::function<void()> OnResize;
 
     // ---- forwarded to the core viewer ---------------------------------------------------
-    virtual void SetCharts(NavObject **charts, int32_t count, int32_t &err) { if (FViewer) FViewer->SetCharts(charts, count, err); }
+    virtual void SetCharts(NavObject **charts, int32_t count, int32_t &err) {
+        if (FViewer) FViewer->SetCharts(charts, count, err);
+    }
     virtual void BeginUpdate() { if (FViewer) FViewer->BeginUpdate(); }
     virtual void ReleaseCharts() { if (FViewer) FViewer->ReleaseCharts(); }
     virtual void EndUpdate() { if (FViewer) FViewer->EndUpdate(); }
-    virtual void SetChartDataCache(IS3DChartDataCache *cache) { if (FViewer) FViewer->SetChartDataCache(cache); }
-    virtual IGeodeticCalibration *GetCalibration() { return FViewer ? FViewer->GetCalibration() : nullptr; }
-    const TGeoPoint *GetCenterPosition() { return FViewer ? FViewer->GetCenterPosition() : nullptr; }
+    virtual void SetChartDataCache(IS3DChartDataCache *cache) {
+        if (FViewer) FViewer->SetChartDataCache(cache);
+    }
+    virtual IGeodeticCalibration *GetCalibration() {
+        return FViewer ? FViewer->GetCalibration() : nullptr;
+    }
+    const TGeoPoint *GetCenterPosition() {
+        return FViewer ? FViewer->GetCenterPosition() : nullptr;
+    }
     const TDouble2 *GetCenterPoint() { return FViewer ? FViewer->GetCenterPoint() : nullptr; }
     IRasterChart *GetFocusChart() { return FViewer ? FViewer->GetFocusChart() : nullptr; }
     const TGeoPoint *GetMousePosition() { return FViewer ? FViewer->GetMousePosition() : nullptr; }
     const TPoint *GetMousePoint() { return FViewer ? FViewer->GetMousePoint() : nullptr; }
     IChart *GetFocusS57Chart() { return FViewer ? FViewer->GetFocusS57Chart() : nullptr; }
-    IChart *GetS57ChartAtMouse(int32_t index) { return FViewer ? FViewer->GetS57ChartAtMouse(index) : nullptr; }
-    int32_t GetS57ChartAtMouseCount() { return FViewer ? FViewer->GetS57ChartAtMouseCount() : int32_t{}; }
+    IChart *GetS57ChartAtMouse(int32_t index) {
+        return FViewer ? FViewer->GetS57ChartAtMouse(index) : nullptr;
+    }
+    int32_t GetS57ChartAtMouseCount() {
+        return FViewer ? FViewer->GetS57ChartAtMouseCount() : int32_t{};
+    }
     virtual int32_t GetViewerIndex() { return FViewer ? FViewer->GetViewerIndex() : int32_t{}; }
     void UpdateView() { if (FViewer) FViewer->UpdateView(); }
     virtual void CancelChartLoading() { if (FViewer) FViewer->CancelChartLoading(); }
-    void SetChartSelection(const int32_t *items, int32_t count) { if (FViewer) FViewer->SetChartSelection(items, count); }
-    void SetS57ChartSelection(const TS57Sel *items, int32_t count, int32_t &err) { if (FViewer) FViewer->SetS57ChartSelection(items, count, err); }
-    void SetS52PresentationLib(IS52PresentationLib *lib) { if (FViewer) FViewer->SetS52PresentationLib(lib); }
+    void SetChartSelection(const int32_t *items, int32_t count) {
+        if (FViewer) FViewer->SetChartSelection(items, count);
+    }
+    void SetS57ChartSelection(const TS57Sel *items, int32_t count, int32_t &err) {
+        if (FViewer) FViewer->SetS57ChartSelection(items, count, err);
+    }
+    void SetS52PresentationLib(IS52PresentationLib *lib) {
+        if (FViewer) FViewer->SetS52PresentationLib(lib);
+    }
     void RefreshCharts() { if (FViewer) FViewer->RefreshCharts(); }
     IRasterChart *GetChart(int32_t index) { return FViewer ? FViewer->GetChart(index) : nullptr; }
     int32_t GetChartCount() { return FViewer ? FViewer->GetChartCount() : int32_t{}; }
     IChart *GetS57Chart(int32_t index) { return FViewer ? FViewer->GetS57Chart(index) : nullptr; }
     int32_t GetS57ChartCount() { return FViewer ? FViewer->GetS57ChartCount() : int32_t{}; }
-    IRasterChart *GetViewChart(int32_t index) { return FViewer ? FViewer->GetViewChart(index) : nullptr; }
+    IRasterChart *GetViewChart(int32_t index) {
+        return FViewer ? FViewer->GetViewChart(index) : nullptr;
+    }
     int32_t GetViewChartCount() { return FViewer ? FViewer->GetViewChartCount() : int32_t{}; }
-    IRasterChart *GetChartAtMouse(int32_t index) { return FViewer ? FViewer->GetChartAtMouse(index) : nullptr; }
+    IRasterChart *GetChartAtMouse(int32_t index) {
+        return FViewer ? FViewer->GetChartAtMouse(index) : nullptr;
+    }
     int32_t GetChartAtMouseCount() { return FViewer ? FViewer->GetChartAtMouseCount() : int32_t{}; }
     IRasterChart *GetBackChart() { return FViewer ? FViewer->GetBackChart() : nullptr; }
     void SetBackChart(IRasterChart *chart) { if (FViewer) FViewer->SetBackChart(chart); }
@@ -109,12 +131,18 @@ public:
     void SetShowChartBounds(bool on) { if (FViewer) FViewer->SetShowChartBounds(on); }
     bool GetS57BoundsOnly() { return FViewer ? FViewer->GetS57BoundsOnly() : bool{}; }
     void SetS57BoundsOnly(bool on) { if (FViewer) FViewer->SetS57BoundsOnly(on); }
-    bool GetHighlightChartAtMouse() { return FViewer ? FViewer->GetHighlightChartAtMouse() : bool{}; }
+    bool GetHighlightChartAtMouse() {
+        return FViewer ? FViewer->GetHighlightChartAtMouse() : bool{};
+    }
     void SetHighlightChartAtMouse(bool on) { if (FViewer) FViewer->SetHighlightChartAtMouse(on); }
     bool GetOSMLayerEnabled() { return FViewer ? FViewer->GetOSMLayerEnabled() : bool{}; }
     void SetOSMLayerEnabled(bool on) { if (FViewer) FViewer->SetOSMLayerEnabled(on); }
-    void SetBackgroundMapOption(int32_t option) { if (FViewer) FViewer->SetBackgroundMapOption(option); }
-    void SetChartColorFactors(const float *factors) { if (FViewer) FViewer->SetChartColorFactors(factors); }
+    void SetBackgroundMapOption(int32_t option) {
+        if (FViewer) FViewer->SetBackgroundMapOption(option);
+    }
+    void SetChartColorFactors(const float *factors) {
+        if (FViewer) FViewer->SetChartColorFactors(factors);
+    }
     bool GetWidthMonitorAuto() { return FViewer ? FViewer->GetWidthMonitorAuto() : bool{}; }
     void SetWidthMonitorAuto(bool on) { if (FViewer) FViewer->SetWidthMonitorAuto(on); }
     int32_t GetWidthMonitorMM() { return FViewer ? FViewer->GetWidthMonitorMM() : int32_t{}; }
@@ -122,14 +150,22 @@ public:
     void SetCalibration(IGeodeticCalibration *cal) { if (FViewer) FViewer->SetCalibration(cal); }
     double GetScale() { return FViewer ? FViewer->GetScale() : double{}; }
     void Pan(int32_t dx, int32_t dy) { if (FViewer) FViewer->Pan(dx, dy); }
-    void ZoomAt(double factor, const TDouble2 *point) { if (FViewer) FViewer->ZoomAt(factor, point); }
-    void Zoom100At(const TGeoPoint *pos, const TDouble2 *point) { if (FViewer) FViewer->Zoom100At(pos, point); }
+    void ZoomAt(double factor, const TDouble2 *point) {
+        if (FViewer) FViewer->ZoomAt(factor, point);
+    }
+    void Zoom100At(const TGeoPoint *pos, const TDouble2 *point) {
+        if (FViewer) FViewer->Zoom100At(pos, point);
+    }
     void ZoomToChart(IRasterChart *chart) { if (FViewer) FViewer->ZoomToChart(chart); }
     void ZoomToS57Chart(IChart *chart) { if (FViewer) FViewer->ZoomToS57Chart(chart); }
     void ZoomToBackgroundMap() { if (FViewer) FViewer->ZoomToBackgroundMap(); }
     void SetViewRotation(double angle) { if (FViewer) FViewer->SetViewRotation(angle); }
-    void SetCalibrationChangeHandler(DataProc cb, void *data) { if (FViewer) FViewer->SetCalibrationChangeHandler(cb, data); }
-    void PrintTile(IGeodeticCalibration *tileCal, IBmp32 *bitmap, double resolution) { if (FViewer) FViewer->PrintTile(tileCal, bitmap, resolution); }
+    void SetCalibrationChangeHandler(DataProc cb, void *data) {
+        if (FViewer) FViewer->SetCalibrationChangeHandler(cb, data);
+    }
+    void PrintTile(IGeodeticCalibration *tileCal, IBmp32 *bitmap, double resolution) {
+        if (FViewer) FViewer->PrintTile(tileCal, bitmap, resolution);
+    }
 
 protected:
     // Makes the core viewer; window is this widget, the receiver of the posted messages.
