@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLayout>
 #include <QKeyEvent>
 #include <QTest>
 #include <cmath>
@@ -273,4 +274,26 @@ TEST_F(NavViewerControlOnCore, FailedMouseCallIsReportedOnceAndEndsOnlyThatGestu
     Drag(&control, QPoint(150, 100), QPoint(40, 0));
     EXPECT_NEAR(PixelOf(control, before).X, 190.0, 0.5) << "the next gesture pans again";
     EXPECT_EQ(reports.Count(), 1);
+}
+
+TEST_F(NavViewerControlOnCore, ViewerKeepsShowingAfterTheControlMovesToAnotherParent) {
+    MakeFrame(QSize(800, 600), true);
+    TNavViewerControl &v = Viewer();
+    ASSERT_GT(v.GetChartCount(), 0);
+    v.ZoomToChart(v.GetChart(0));
+    const QImage before = v.grab().toImage();
+    QWidget other;
+    other.resize(v.size());
+    v.setParent(&other);
+    v.move(0, 0);
+    other.show();
+    v.show();
+    EXPECT_EQ(v.grab().toImage(), before);
+    std::vector<int32_t> loaded;
+    v.OnChartLoaded = [&](int32_t value) { loaded.push_back(value); };
+    QCoreApplication::postEvent(&v, new QEvent(QEvent::Type(ViewerMessage::ChartLoaded)));
+    QCoreApplication::sendPostedEvents(&v);
+    EXPECT_EQ(loaded.size(), 1u) << "the viewer's messages still arrive";
+    v.setParent(Frame->PanelViewer);
+    Frame->PanelViewer->layout()->addWidget(&v);
 }
