@@ -21,6 +21,11 @@ int32_t S3DOpenResourceFolder(IS3D *engine, void *instance, int32_t flag, const 
     return engine->OpenResourceFolder(instance, flag, StrW(folder));
 }
 
+void NavEnvGetWorkFolder(INavEnv *env, QString &folder) {
+    const TStrWRec *text = env->GetWorkFolder();
+    folder = StrWToWide(text);
+}
+
 void NotificationCenterShow(INavNotificationCenter *centre, int32_t kind, const QString &text) {
     centre->Show(kind, StrW(text));
 }

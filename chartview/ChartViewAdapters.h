@@ -23,6 +23,8 @@ IS3D *CreateS3DEngine(int32_t flags, const QString &name, int32_t a, int32_t b, 
                       bool d, QString &errorText);
 // Opens the engine's resource folder; the handle is closed with IS3D::CloseResourceFolder.
 int32_t S3DOpenResourceFolder(IS3D *engine, void *instance, int32_t flag, const QString &folder);
+// The core environment's work folder, copied (it stays valid after the environment goes).
+void NavEnvGetWorkFolder(INavEnv *env, QString &folder);
 // A user notification of a kind (NavUserNotify) and a kind-8 message.
 void NotificationCenterShow(INavNotificationCenter *centre, int32_t kind, const QString &text);
 void NotificationCenterShowMessage(INavNotificationCenter *centre, const QString &text,

@@ -20,6 +20,7 @@
 #include "base/kvlib/KvLib.h"
 #include "base/waypoints/KvWaypoints.h"
 #include "chartview/ChartViewAdapters.h"
+#include "shell/MarivoNavEnvWptDBInfo.h"
 
 #include <KvLibNav6/KvBoatDef.h>
 #include <KvLibNav6/KvCharts.h>
@@ -27,6 +28,7 @@
 #include <KvLibNav6/KvNavBoat.h>
 #include <KvLibNav6/KvNavEnv.h>
 #include <KvLibNav6/KvObjectUpdate.h>
+#include <KvLibNav6/KvPlanner.h>
 #include <KvLibNav6/KvSound.h>
 #include <KvLibNav6/KvStructOperation.h>
 #include <KvLibNav6/KvTracks.h>
@@ -37,8 +39,10 @@
 #include <KvLibNav6/KvWebServices.h>
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class TS3DChartViewerControl;
@@ -110,6 +114,10 @@ struct TNavEnvSeams {
     std::function<TDateTime()> Now;
     // Keeps the computer awake (on) or lets it sleep again; default the desktop's inhibit.
     std::function<void(bool on)> KeepAwake;
+    // GPS configuration: saves found GPS settings under a full key path; default the
+    // instrument layer's own save.
+    std::function<void(INavMsgGPSSettings *settings, const QString &keyPath, int32_t &err)>
+        SaveGPSSettings;
 };
 
 // The main window's handlers the environment is created with; each may be empty.
@@ -196,6 +204,84 @@ public:
     // Posts (or sends) through the core environment's dispatcher, fetched anew each time.
     void Post(int32_t code, intptr_t p1 = 0, intptr_t p2 = 0);
     TNavNotification Send(int32_t code, intptr_t p1 = 0, intptr_t p2 = 0);
+
+    // ---- Settings and locale ------------------------------------------------------------
+    // Reads and applies every navigation setting (once, from Start); communicationMode: 1
+    // when the GPS connection was open at the last close, else 2 for the simulator, else 0.
+    void LoadSettings(uint8_t &communicationMode);
+    void LoadLocale();
+    // First run: the GPS on the first port, stored under "NavMsgDeviceManager".
+    void CreateDefaultGPSSettings();
+    // Each setter hands its value on and stores it at once.
+    void SetActiveBoatDef(int32_t index);
+    void SetColorClear(int32_t value);
+    void SetColorGPSFix(int32_t value);
+    void SetColorGPSNoFix(int32_t value);
+    void SetTrackDefaultColor(uint32_t color);
+    void SetTransparentEnabled(bool value);
+    void SetCurrency(const QString &text);
+    void SetDefaultRouteEnabled(bool value);
+    void ApplyRouteExploreMode(bool value);  // not stored
+    void SetRouteExploreMode(bool value);
+    // Radians; (10, 10) means no home position.
+    void SetHomeLocation(const TGeoPoint &position);
+    void SetTileTexts();
+    void SetSlowInterval(float seconds);
+    void SetNotificationFilters(bool alarms, bool others);
+    void SetNightscreenIntensity(float intensity);
+    void SetPlannerSettings(const TPlannerSettings &settings);
+    void SetPositionFormat(int32_t format);
+    void SetMaxChartLoad(int32_t count);
+    void SetSailingAreas(uint16_t areas);
+    void SetShowNetworkXTE(bool value);
+    void SetSimulatorRadiusMin(float metres);
+    void SetSimulatorSpeedMax(float speed);
+    void SetSoundEnabled(bool value);
+    void SetUnits(int32_t depth, int32_t distanceLarge, int32_t distanceSmall, int32_t speed,
+                  int32_t temperature, int32_t volume);
+    // Clamped to -720..720 minutes.
+    void SetUTCOffset(int32_t minutes);
+    void SetUTCOffsetSync(bool value);
+    void SetObjectUpdateLayers(bool blueWave, bool waterMessages);
+    float GetSlowInterval() const;
+    bool GetUTCOffsetSync() const;
+    int32_t GetMaxChartLoad() const;
+
+    // ---- Add-on waypoint databases of chart products ----------------------------------
+    // withGroups remembers each new database's groups; bracket wraps every open in an
+    // update of the waypoint manager.
+    void LoadAddOnDatabases(bool withGroups, bool bracket);
+    TNavChartWptDBInfo *FindWptDBInfo(uint32_t productKey, const QString &fileName) const;
+    // The point of interest at a position (radians) of the first database that has one.
+    IGeoAddsEntry *FindGeoAddObject(double latitude, double longitude) const;
+    void UpdateViewersForChartSet(uint32_t productKey, int32_t chartSetKind);
+    void ApplyWaypointVisibility();
+
+    // ---- GPS configuration -------------------------------------------------------------
+    // Looks for a GPS receiver on every serial port and stores a set-up that differs from
+    // the current one; True when one was found (the caller starts communication).
+    bool ConfigureGPSDevice();
+    // True while detection runs (and pumps events): a close waits for it to end.
+    bool IsDetectingGPS() const { return GPSDetecting; }
+
+    // ---- Logbook, object updates and small services ------------------------------------
+    // Closes the current logbook, then opens fileName when not empty; error: the load's.
+    void OpenLogbook(const QString &fileName, int32_t &error);
+    void CloseLogbook();
+    void StartLogbook(bool store);
+    void StopLogbook(bool store);
+    static void OnObjectUpdateProgress(void *data, int32_t kind);
+    static void OnObjectDatabaseUpdatedCallback(void *data, IWptDatabase *database);
+    void OnObjectDatabaseUpdated(IWptDatabase *database);
+    void ObjectUpdateProgress(int32_t kind);
+    // Loads the downloaded network; the working one stays when neither file loads.
+    void ReloadWaterwayNetwork();
+    INavRouteNavigation *GetRouteNavigation() const;
+    IWptRoute *GetActiveRoute() const;
+    bool HasCharts() const;
+    void TimeChanged();
+    bool IsExtensionEnabled(const QString &name) const;
+    bool GetStoredLogin(QString &email) const;
 
     // ---- callbacks handed to the core library (data = the environment) -----------------
     static void OnLoopFastTick(void *data, const TLoopRecord *rec);
@@ -288,6 +374,29 @@ public:
     uint32_t TrackDefaultColor = 0xFFFF0000u;
     float TrackWidth = -1.0f;
 
+    // ---- Settings and locale ------------------------------------------------------------
+    int32_t ActiveBoatDefIndex = 0;
+    int32_t ColorClear = 0xFFFFFF;
+    int32_t ColorGPSFix = 0x7F7F7F;
+    int32_t ColorGPSNoFix = 0xFF3F3F;
+    bool TransparentEnabled = true;
+    QString Currency = QStringLiteral("\u20AC");
+    bool RouteExploreMode = true;
+    TGeoPoint HomeLocation{10.0, 10.0};
+    float NightscreenIntensity = 0.5f;
+    bool ShowNetworkXTE = true;
+    bool SoundEnabled = true;
+    float NetworkPathWidth = 200.0f;
+    int32_t UnitDepth = 0, UnitDistanceLarge = 0, UnitDistanceSmall = 0, UnitSpeed = 0,
+            UnitTemperature = 0, UnitVolume = 0, UnitFuelFlow = 0;
+    int32_t PositionFormat = 1;
+
+    // ---- Add-on databases, GPS configuration and object updates ------------------------
+    std::vector<std::unique_ptr<TNavChartWptDBInfo>> WptDBInfos;
+    bool GPSDetecting = false;
+    QString ObjectUpdateText;
+    bool NetworkReloadPending = false;
+
 private:
     void Create(WindowHandle window, bool &failed);
     void CreateNetwork();
@@ -318,6 +427,17 @@ private:
         field = object;
         if (object) FCreated.push_back([this, name, &field] { Release(name, field); });
     }
+
+    // ---- Settings, add-on databases and object updates ----------------------------------
+    void LoadDeviceSettings();
+    void LoadRouteDisplay();
+    void LoadTracksAndColours();
+    void LoadAddOnFile(uint32_t productKey, const QString &code, uint32_t setMask,
+                       const QString &file, bool withGroups, bool bracket);
+    void OpenPointDatabase(TNavChartWptDBInfo &info, const QString &dataFile);
+    void StoreFoundGPS(INavBoatGPS *gps);
+    void ReleaseWptDBInfos();
+    QStringList FSkippedAddOnFiles;  // reported once each
 
     TNavEnvSeams FSeams;
     TNavEnvFactories &F = FSeams.Factories;

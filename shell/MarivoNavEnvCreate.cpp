@@ -190,6 +190,7 @@ void TMarivoNavEnv::Create(WindowHandle window, bool &failed) {
     Own("PredictedTime", PredictedTime, F.NavPredictedTimeCreate(CoreEnv->GetDispatcher()));
     S52Library->SetPredictedTime(PredictedTime);
     // The tracks folder was made (or the start stopped) with the other folders above.
+    LoadLocale();
     RegReadSailingAreas(SailingAreas);
     Own("Loop", Loop,
         F.NavLoopCreate(0.1f, OnLoopFastTick, this, 1.0f, OnLoopTick, this, 1.0f, OnLoopUiTick,
@@ -331,12 +332,10 @@ bool TMarivoNavEnv::CreateEngine3D() {
 }
 
 void TMarivoNavEnv::CreateUpdateAndNotifications() {
-    // The update service's database and progress callbacks stay empty until the program
-    // handles them; without a reachable service they are never called.
     Own("ObjectUpdateManager", ObjectUpdateManager,
-        F.NavObjectUpdateManagerCreate(0, 0, 0, 0, 0, nullptr, this, ObjectUpdateEventCallback,
-                                       this));
-    ObjectUpdateManager->SetCharts(ChartManager, WaypointManager, nullptr, this);
+        F.NavObjectUpdateManagerCreate(0, 0, 0, 0, 0, OnObjectDatabaseUpdatedCallback, this,
+                                       ObjectUpdateEventCallback, this));
+    ObjectUpdateManager->SetCharts(ChartManager, WaypointManager, OnObjectUpdateProgress, this);
     ObjectUpdateManager->SetOnlineService(OnlineService);
     ObjectUpdateSetFolder(ObjectUpdateManager, ObjectUpdateFolder::Network,
                           QFileInfo(WaterwayNetworkFile).absolutePath());
@@ -439,6 +438,7 @@ void TMarivoNavEnv::ReleaseCreated() {
     if (Boat) Boat->StopRouteNavigation();
     if (Engine3D && Engine3DResources) Engine3D->CloseResourceFolder(Engine3DResources);
     Engine3DResources = 0;
+    ReleaseWptDBInfos();
     for (auto it = FCreated.rbegin(); it != FCreated.rend(); ++it) (*it)();
     FCreated.clear();
     ActiveBoatDef = nullptr;
@@ -462,6 +462,7 @@ void TMarivoNavEnv::ReleaseAll() {
         Boat->AttachLogbook(nullptr);
         Release("Logbook", logbook);
     }
+    ReleaseWptDBInfos();
     DeleteChartObjects();
     Release("S57Registrar", S57Registrar);
     Release("S52Library", S52Library);

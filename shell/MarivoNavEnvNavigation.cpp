@@ -34,8 +34,7 @@ void StoreCommunicationOpen(bool simulating, bool open) {
 
 void TMarivoNavEnv::Start(uint8_t &communicationMode) {
     State = NavEnvState::Starting;
-    // No connection is resumed while the navigation settings are not read at start.
-    communicationMode = 0;
+    LoadSettings(communicationMode);
     CreatedAt -= GetUTCOffset() / 1440.0;
     Loop->SetOn(true);
     State = NavEnvState::Ready;

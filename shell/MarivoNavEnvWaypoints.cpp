@@ -88,6 +88,7 @@ void TMarivoNavEnv::CreateWaypointManager(const QString &) {
             UserDatabase = nullptr;
         }
         ReportUserDatabaseLoad(loadError, renamedTo, backupNotice);
+        LoadAddOnDatabases(false, false);
     }
     WaypointManager->AfterLoad();
     if (!UserDatabase) CreateUserDatabase();

@@ -2,6 +2,7 @@
 // a private settings store, the built program folder, message boxes answered and recorded.
 #pragma once
 
+#include "CoreTestSupport.h"
 #include "ShellTestSupport.h"
 #include "TestSupport.h"
 #include "base/dialogs/KvMsgBox.h"
@@ -11,6 +12,7 @@
 
 #include <QLabel>
 #include <QString>
+#include <KvLibNav6/KvNavEnv.h>
 #include <QStringList>
 #include <memory>
 #include <string>
@@ -47,6 +49,43 @@ protected:
 
 private:
     TMsgBoxPrompter FOldPrompter;
+};
+
+// The real notification centre with a record of what it was asked to show.
+class TRecordingCentre final : public INavNotificationCenter {
+public:
+    struct TShown {
+        int32_t Kind;  // 8 for ShowMessage
+        QString Text;
+        int32_t Seconds;
+        bool Flag;
+    };
+    explicit TRecordingCentre(std::vector<TShown> &log)
+        : FReal(NavNotificationCenterCreate()), FLog(log) {}
+    ~TRecordingCentre() override { ObjectDelete(FReal); }
+    void Show(int32_t kind, const TStrWRec &text) override {
+        FLog.push_back({kind, testsupport::Q(&text), 0, false});
+        FReal->Show(kind, text);
+    }
+    void ShowMessage(const TStrWRec &text, int32_t seconds, bool flag, int32_t value) override {
+        FLog.push_back({NavUserNotify::Message, testsupport::Q(&text), seconds, flag});
+        FReal->ShowMessage(text, seconds, flag, value);
+    }
+    void ShowWaterLevelOffset(float metres) override { FReal->ShowWaterLevelOffset(metres); }
+    void Tick(const TLoopRecord &rec) override { FReal->Tick(rec); }
+    bool GetShowAlarms() override { return FReal->GetShowAlarms(); }
+    bool GetShowOthers() override { return FReal->GetShowOthers(); }
+    void SetResources(INavEnv *env, IBmp32 *off, IBmp32 *on, INavPredictedTime *time) override {
+        FReal->SetResources(env, off, on, time);
+    }
+    void Withdraw(int32_t kind) override { FReal->Withdraw(kind); }
+    void SetExploreMode(bool explore) override { FReal->SetExploreMode(explore); }
+    void SetShowAlarms(bool show) override { FReal->SetShowAlarms(show); }
+    void SetShowOthers(bool show) override { FReal->SetShowOthers(show); }
+
+private:
+    INavNotificationCenter *FReal;
+    std::vector<TShown> &FLog;
 };
 
 // Wraps a factory of the table so that each call is recorded (with what the splash shows

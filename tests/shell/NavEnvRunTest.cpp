@@ -26,43 +26,6 @@ namespace {
 
 using testsupport::Q;
 
-// The real notification centre with a record of what it was asked to show.
-class TRecordingCentre final : public INavNotificationCenter {
-public:
-    struct TShown {
-        int32_t Kind;  // 8 for ShowMessage
-        QString Text;
-        int32_t Seconds;
-        bool Flag;
-    };
-    explicit TRecordingCentre(std::vector<TShown> &log)
-        : FReal(NavNotificationCenterCreate()), FLog(log) {}
-    ~TRecordingCentre() override { ObjectDelete(FReal); }
-    void Show(int32_t kind, const TStrWRec &text) override {
-        FLog.push_back({kind, Q(&text), 0, false});
-        FReal->Show(kind, text);
-    }
-    void ShowMessage(const TStrWRec &text, int32_t seconds, bool flag, int32_t value) override {
-        FLog.push_back({NavUserNotify::Message, Q(&text), seconds, flag});
-        FReal->ShowMessage(text, seconds, flag, value);
-    }
-    void ShowWaterLevelOffset(float metres) override { FReal->ShowWaterLevelOffset(metres); }
-    void Tick(const TLoopRecord &rec) override { FReal->Tick(rec); }
-    bool GetShowAlarms() override { return FReal->GetShowAlarms(); }
-    bool GetShowOthers() override { return FReal->GetShowOthers(); }
-    void SetResources(INavEnv *env, IBmp32 *off, IBmp32 *on, INavPredictedTime *time) override {
-        FReal->SetResources(env, off, on, time);
-    }
-    void Withdraw(int32_t kind) override { FReal->Withdraw(kind); }
-    void SetExploreMode(bool explore) override { FReal->SetExploreMode(explore); }
-    void SetShowAlarms(bool show) override { FReal->SetShowAlarms(show); }
-    void SetShowOthers(bool show) override { FReal->SetShowOthers(show); }
-
-private:
-    INavNotificationCenter *FReal;
-    std::vector<TShown> &FLog;
-};
-
 // The operation-request manager is thin in the core library and keeps what it is given
 // to itself; this one tells the test the ship names it receives.
 class TShipNameRecorder final : public INavStructOperationManager {
@@ -186,10 +149,11 @@ protected:
         Env.reset();
         NavEnvFixture::TearDown();
     }
-    void StartRun() {
+    // expectedMode: the connection the stored settings ask to resume.
+    void StartRun(uint8_t expectedMode = 0) {
         uint8_t mode = 9;
         Env->Start(mode);
-        EXPECT_EQ(mode, 0);
+        EXPECT_EQ(mode, expectedMode);
     }
 
     std::unique_ptr<TMarivoNavEnv> Env;
@@ -316,7 +280,11 @@ TEST_F(NavEnvRun, ThreeTicksOnTheManualClock) {
     fast = ticks = ui = 0;
     uiFlags.clear();
 
-    StartRun();
+    // The simulator was started before: the run resumes it. The start restores the stored
+    // ship state (none yet), so the ship gets its speed again.
+    StartRun(2);
+    Env->Boat->GetState()->SetState(&sailing, nullptr, nullptr, nullptr, 0.5f, 0.0f, 0.0f, false,
+                                    false, 0);
     for (int i = 0; i < 3; ++i) Env->Loop->Advance(1.0f);
     EXPECT_EQ(fast, 30);
     EXPECT_EQ(ticks, 3);

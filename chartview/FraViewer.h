@@ -1,0 +1,214 @@
+// The chart-viewer frame: the main chart area. It owns one navigation viewer control, its
+// main and S-57 toolbars, turns wheel, double-click and mouse input into view operations,
+// keeps a navigation and an overview view state, brings the last view back at start,
+// orders and hides charts, runs the chart manager dialog and reports what happens in the
+// view through the events below.
+//
+// The main window creates it ("ViewerMain") right after the navigation environment, docks
+// ToolbarMain into its own top dock, registers the viewer control with the environment,
+// calls LoadSettings, RestoreView and SetHomeAndWaterLevels at the deferred start and
+// UpdateTracking and UpdateSecond on its one-second ticks. The frame keeps a reference to
+// the environment, which must outlive it. Settings live under the frame's objectName().
+// GUI thread only.
+#pragma once
+
+#include "chartview/NavViewerControl.h"
+
+#include <KvLibNav6/KvCallbacks.h>
+#include <KvLibNav6/KvCharts.h>
+
+#include <QCursor>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QToolBar;
+class TMarivoNavEnv;
+class IWptRoute;
+class IWWSection;
+class IMRCChartCheck;
+class INavMessageDispatcher;
+
+// What the chart manager dialog is run with. Changed and OSMLayerEnabled come back.
+struct TChartManagerCall {
+    IChartManager *ChartManager = nullptr;
+    QString Caption;
+    int32_t ViewerIndex = 0;
+    bool Changed = false;
+    bool OSMLayerEnabled = false;
+    int32_t Mode = 0;
+    IS57RegistrarManager *S57Registrar = nullptr;
+    IS52PresentationLib *S52Library = nullptr;
+    uint16_t SailingAreas = 0;
+    IMRCChartCheck *OnlineService = nullptr;
+    INavMessageDispatcher *Dispatcher = nullptr;
+};
+
+// One remembered view: scales as denominators, tracking mode 1..6.
+struct TViewerState {
+    int32_t BaseScale = 0;
+    int32_t CurrentScale = 0;
+    int32_t TrackingMode = 0;
+    bool Tracking = true;
+};
+
+namespace ViewerStateIndex {
+inline constexpr int Navigation = 0;
+inline constexpr int Overview = 1;
+}  // namespace ViewerStateIndex
+
+// The frame's mouse cursors besides the arrow and the cross.
+namespace ViewerCursor {
+inline constexpr int HandPan = 200;    // "CR_HAND_PAN"
+inline constexpr int HandPoint = 201;  // "CR_HAND_POINT"
+}  // namespace ViewerCursor
+
+// Codes of OnStatusUpdate a mouse move over a calibrated view sends, in this order.
+namespace ViewerStatusCode {
+inline constexpr uint8_t MousePosition = 3;
+inline constexpr uint8_t Scale = 0;
+inline constexpr uint8_t ChartAtMouse = 4;
+}  // namespace ViewerStatusCode
+
+// The zoom of a wheel turn: a notch of 120 zooms by 2^(1/4); negative deltas zoom out.
+double WheelZoomFactor(int32_t delta);
+
+class TFrameViewer : public QWidget {
+public:
+    // owner becomes the parent, which places the frame; groupValue: the waypoint-database
+    // group of new waypoints; viewerKind: the viewer index 0..31; name: the frame's
+    // objectName and its settings key. Raises when the viewer cannot be made; nothing is
+    // registered with the environment then (the main window registers the viewer later).
+    TFrameViewer(QWidget *owner, bool nowOnlyEnabled, TMarivoNavEnv &env, uint16_t groupValue,
+                 uint16_t viewerKind, const QString &caption, const QString &name);
+    ~TFrameViewer() override;
+
+    // ---- entry points of the main window ------------------------------------------------
+    // The view-state, tracking and background-map values of the frame's key.
+    void LoadSettings();
+    // The stored view for the viewer's size, else the first raster chart, the first S-57
+    // chart or the background map, centred on the own ship at 100 % when it has a position.
+    void RestoreView();
+    // home in degrees ((10, 10) = none); the three planner water levels in metres.
+    void SetHomeAndWaterLevels(double homeLatDeg, double homeLonDeg, float napLevel,
+                               float levelA, float levelB);
+    void UpdateTracking();
+    void UpdateSecond();
+    void ReloadChartSet(IChartCatalogueEntry *const *rasterEntries, int32_t rasterCount,
+                        IChartCatalogueEntry *const *s57Entries, int32_t s57Count);
+    void RefreshObjects();
+    void ApplyRouteExploreMode();
+    void ApplyUnitSettings();
+    void FindGPSPosition();
+    void ShowChartManager(int32_t mode);
+
+    // ---- view states ----------------------------------------------------------------------
+    void ApplyViewerState(bool useBase);
+    void CaptureViewerState();
+    void SaveViewerState();
+    int CurrentViewerState() const { return FViewerState; }
+    const TViewerState &ViewerStateRecord(int index) const { return FStates.at(size_t(index)); }
+
+    // ---- tracking settings (each written at once, then OnStateChanged) ------------------
+    bool GetTrackingEnabled();
+    // The user's choice (key, chart selection, toolbar): in the overview state it also
+    // becomes that state's tracking.
+    void SetTrackingEnabled(bool value);
+    // Only course up and north up are taken; other modes keep the viewer's.
+    void SetTrackingMode(int32_t mode);
+    void SetTrackingTarget(int32_t target);
+    void SetTrackingZoom100(bool value);
+    void SetTrackingAutoPos(bool value);
+
+    // ---- chart order and visibility ------------------------------------------------------
+    void SetBackChart(IRasterChart *chart);
+    void SetFrontChart(IRasterChart *chart);
+    void HideChart(IRasterChart *chart);
+    void HideS57Chart(IChart *chart);
+
+    // The information panel's width for a frame client width: a quarter, at least 210.
+    static int32_t InfoPanelWidthFor(int32_t clientWidth);
+    // Replaces the frame's cursor of that id (ViewerCursor); the main window registers its
+    // own hands, the default ones are Qt's.
+    static void RegisterCursor(int id, const QCursor &cursor);
+    // Runs the chart manager dialog; the dialog registers itself here. Returns the previous.
+    using TChartManagerExecute = std::function<void(TChartManagerCall &call)>;
+    static TChartManagerExecute SetChartManagerExecute(TChartManagerExecute execute);
+
+    TNavViewerControl *Viewer() const { return FViewer; }
+    QToolBar *ToolbarMain = nullptr;
+    QToolBar *ToolbarS57 = nullptr;
+    QWidget *DockTop = nullptr;
+    QWidget *PanelViewer = nullptr;
+    QString Caption;
+    uint16_t GroupValue = 0;
+    bool ContextMenuEnabled = true;
+    bool KeysEnabled = true;
+
+    // The environment's route-explore mode, asked when a view state is applied.
+    std::function<bool()> RouteExploreMode;
+
+    // ---- events (unassigned ones are skipped) -------------------------------------------
+    std::function<void(TFrameViewer &frame, const TViewerEvent &ev)> OnViewerEvent;
+    std::function<void(TFrameViewer &frame, const TViewerEvent &ev)> OnObjectEvent;
+    std::function<void(TFrameViewer &frame)> OnProperties;
+    std::function<void(TFrameViewer &frame, IWptRoute *route, double distance,
+                       IWWSection *section, const TGeoPoint &position)>
+        OnRouteEdit;
+    std::function<void(TFrameViewer &frame)> OnChartSelectionChanged;
+    std::function<void(TFrameViewer &frame)> OnStateChanged;
+    std::function<void(TNavViewerControl &viewer, uint8_t code)> OnStatusUpdate;
+
+    // Handlers of the viewer control's input (public for the owner's key routing).
+    void ViewerDblClick();
+    void ViewerKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void ViewerKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void ViewerMouseDown(int32_t button, uint32_t shift, int32_t x, int32_t y);
+    void ViewerMouseMove(uint32_t shift, int32_t x, int32_t y);
+    void ViewerMouseUp(int32_t button, uint32_t shift, int32_t x, int32_t y);
+    void ViewerMouseWheel(uint32_t keys, int32_t x, int32_t y, int32_t delta);
+    // The viewer's calibration changed: stored about a second after the last change.
+    void ViewerUpdateCalibration();
+    // Writes a pending calibration now.
+    void FlushCalibration();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void BuildLayout();
+    void StartViewer(uint16_t viewerKind);
+    void HookViewer();
+    void FrameResize();
+    void UpdateCursor(uint32_t shift);
+    int CursorFor(uint32_t shift);
+    // Tracking on or off as a view state or the stored settings say.
+    void ApplyTrackingEnabled(bool value);
+    void ApplyPlotPosition();
+    void ApplyCourseLineFlag();
+    bool OwnShipPosition(TGeoPoint &position) const;
+    void CentreOnOwnShip();
+    bool ReadStoredCalibration(IGeodeticCalibration *cal);
+    void ResetChartIfGone(const TGUID &guid, bool front);
+    bool IsRouteExploreMode() const { return RouteExploreMode && RouteExploreMode(); }
+    void RaiseStateChanged() {
+        if (OnStateChanged) OnStateChanged(*this);
+    }
+    QString CalibrationKey() const;
+
+    static void ViewerEventCallback(void *data, const TViewerEvent *ev);
+    static void ObjectEventCallback(void *data, const TViewerEvent *ev);
+    static void CalibrationChangeCallback(void *data);
+
+    TMarivoNavEnv &FEnv;
+    TNavViewerControl *FViewer = nullptr;  // child of PanelViewer
+    bool FNowOnlyEnabled = false;
+    int FViewerState = ViewerStateIndex::Overview;
+    std::array<TViewerState, 2> FStates{{{4000, 4000, 2, true}, {120000, 120000, 5, true}}};
+    int FCursor = 0;  // 0 arrow, ViewerCursor ids, or Qt::CrossCursor + 1000
+    QTimer FCalibrationTimer;
+    bool FCalibrationPending = false;
+};
