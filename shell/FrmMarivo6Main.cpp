@@ -4,6 +4,7 @@
 #include "base/kvlib/KvErrors.h"
 #include "base/kvlib/KvExceptionLog.h"
 #include "base/kvlib/KvProgInfo.h"
+#include "base/platform/KvClockWatcher.h"
 #include "base/platform/KvPortWatcher.h"
 #include "base/platform/KvShell.h"
 #include "base/registry/KvRegistry.h"
@@ -341,7 +342,7 @@ void TFormMarivo6Main::CloseWhenIdle() {
     // must have run: closing earlier would shut the environment down beneath code that still
     // uses it.
     if (!FConstructed || QThread::currentThread()->loopLevel() > 1 ||
-        (FNavEnv && !FDeferredStartDone)) {
+        (FNavEnv && (!FDeferredStartDone || FNavEnv->IsDetectingGPS()))) {
         QTimer::singleShot(20, this, &TFormMarivo6Main::CloseWhenIdle);
         return;
     }
@@ -364,6 +365,7 @@ bool TFormMarivo6Main::FormCloseQuery() {
 }
 
 void TFormMarivo6Main::FormClose() {
+    if (FNavEnv) FNavEnv->StopLogbook(false);
     SetEditMode(EditMode::None);
     if (FNavEnv) SaveLayout();
     if (FNavEnv) FNavEnv->Shutdown();
@@ -374,6 +376,12 @@ void TFormMarivo6Main::FormClose() {
 void TFormMarivo6Main::closeEvent(QCloseEvent *event) {
     if (FClosed) {
         event->accept();
+        return;
+    }
+    if (FNavEnv && FNavEnv->IsDetectingGPS()) {
+        // The detection pumps events; the close comes back once it has ended.
+        event->ignore();
+        QTimer::singleShot(100, this, &TFormMarivo6Main::close);
         return;
     }
     if (!FormCloseQuery()) {
@@ -418,6 +426,7 @@ void TFormMarivo6Main::RegisterDeviceNotifications() {
     FPortWatcher = new TPortWatcher(this, NextPortSource());
     FDeviceHandles[1] = FPortWatcher->RegisterDeviceInterfaceNotification(
         [this](TDeviceChange change, const QString &port) { WMDeviceChange(change, port); });
+    FClockWatcher = new TClockWatcher(this, [this] { WMTimeChange(); });
 }
 
 void TFormMarivo6Main::UnregisterDeviceNotifications() {

@@ -36,6 +36,7 @@ class INavBoatGPS;
 class INavMsgPort;
 class TMarivoNavEnv;
 class TPortWatcher;
+class TClockWatcher;
 enum class TDeviceChange;
 
 // Edit modes of the main window.
@@ -129,6 +130,8 @@ public:
     void WMDeviceChange(TDeviceChange change, const QString &port);
     void WMDisplayChange();
     void WMExitSizeMove();
+    // The computer's clock was set: the environment takes the new UTC offset.
+    void WMTimeChange();
     // Status-bar progress: equal values hide the bar.
     void WMProgress(int position, int maximum);
     // The progress function any component may be handed: posts to the main window.
@@ -220,6 +223,7 @@ private:
     QHash<QToolBar *, TDockableLayout> FToolbarLayouts;
     std::array<int, 5> FDeviceHandles{};
     TPortWatcher *FPortWatcher = nullptr;  // a child of the window
+    TClockWatcher *FClockWatcher = nullptr;  // a child of the window
     std::function<void()> FGPSSettingsRefresh;
     QTimer FPlacementTimer;  // end of a move or resize
     std::vector<int> FSplashSteps;

@@ -124,7 +124,7 @@ void TFormMarivo6Main::OnTick(const TLoopRecord &rec, uint32_t flags) {
 void TFormMarivo6Main::OnUiTick(const TLoopRecord &rec, uint32_t changeFlags) {
     if ((changeFlags & 0x0C) && FViewer) FViewer->UpdateTracking();
     if ((changeFlags & 0x1F) && FNavCurrent) FNavCurrent->UpdateValues(false);
-    if (FEditMode == EditMode::Route) {
+    if (FEditMode == EditMode::Route || (FNavEnv && FNavEnv->GetActiveRoute())) {
         if (FNavRoute) FNavRoute->UpdateValues();
         if (FRoutes) FRoutes->UpdateValues(rec);
     }
@@ -171,6 +171,7 @@ void TFormMarivo6Main::OnEnvNotification(TNavNotification &n) {
                 RaiseIfError(err);
             }
         }
+        if (FNavEnv) FNavEnv->ApplyWaypointVisibility();
         InvalidateViewers();
         break;
     case 33: case 43: case 81: case 82: case 160: case 161: case 0x2000002A:
@@ -199,9 +200,13 @@ void TFormMarivo6Main::OnEnvNotification(TNavNotification &n) {
         // Only an answer: whether the track is kept is the environment's own rule.
         if (FViewer && FViewer->GetShowTrackActive()) n.Result = 1;
         break;
-    case 0x2000000B: InvalidateViewers(); break;
+    case 0x2000000B:
+        if (FNavEnv) FNavEnv->ApplyWaypointVisibility();
+        InvalidateViewers();
+        break;
     case 0x2000001E:
         if (FEditMode == EditMode::Route) SetEditMode(EditMode::None);
+        if (FNavEnv) FNavEnv->ApplyWaypointVisibility();
         InvalidateViewers();
         break;
     case 0x2000005C:
@@ -293,6 +298,10 @@ void TFormMarivo6Main::OnEnvEvent(int32_t number) {
         if (FLinkDetails && panel && !panel->isHidden() && FLinkDetails->ContentType() == 7)
             FLinkDetails->RefreshPage();
     } else if (number == 19) {
+        if (!FNavEnv) return;
+        FNavEnv->ReloadWaterwayNetwork();
+        if (FViewer) FViewer->SetWaterwayNetwork(FNavEnv->WaterwayNetwork);
+        InvalidateViewers();
         if (FRouteSettings) FRouteSettings->Reload();
     }
 }
@@ -314,10 +323,19 @@ void TFormMarivo6Main::WMDeviceChange(TDeviceChange change, const QString &) {
         FNavEnv->PostUserNotification(UserNotificationPort, LanguageText(SPortDetected), 4, false, 0);
         InvalidateViewers();
         if (FGPSError) FGPSError->HideBox();
+        const bool found = FNavEnv->ConfigureGPSDevice();
         FNavEnv->WithdrawUserNotification(UserNotificationPort);
+        if (found && FNavEnv->StartNavigation(false)) {
+            UpdateActionStates();
+            if (FNavCurrent) FNavCurrent->UpdateAll();
+        }
     }
     if (FGPSSettingsRefresh) FGPSSettingsRefresh();
     if (FNMEAMonitor) FNMEAMonitor->UpdatePortLists();
+}
+
+void TFormMarivo6Main::WMTimeChange() {
+    if (FNavEnv) FNavEnv->TimeChanged();
 }
 
 void TFormMarivo6Main::SetGPSSettingsDialog(std::function<void()> refreshPortList) {
