@@ -6,10 +6,15 @@
 #include "base/registry/KvRegistry.h"
 #include "base/settings/KvRegBoat.h"
 #include "base/strings/KvFormatSettings.h"
+#include "chartview/NavViewerControl.h"
+#include "CoreTestSupport.h"
 
 #include <KvLibNav6/KvAppReg.h>
 #include <KvLibNav6/KvErrorCodes.h>
 #include <KvLibNav6/KvUnits.h>
+
+#include <cmath>
+#include <numbers>
 
 using namespace routetest;
 
@@ -425,4 +430,126 @@ TEST_F(NavEnvRoutes, DeletingRoutesAndPolygonsAsksFirst) {
     EXPECT_EQ(Log.Codes({NavNotify::RouteDeleting, NavNotify::RouteDeleted}),
               (std::vector<int32_t>{NavNotify::RouteDeleting, NavNotify::RouteDeleted}));
     EXPECT_TRUE(Messages.isEmpty());
+}
+
+namespace {
+
+// A viewer whose view has a calibration (north up), as the main viewer has once it shows.
+class TCalibratedViewer final : public TNavViewerControl {
+public:
+    TCalibratedViewer() : FCalibration(GeodeticCalibrationCreate()) {}
+    int32_t GetViewerIndex() override { return 0; }
+    void SetCharts(NavObject **, int32_t, int32_t &err) override { err = 0; }
+    void BeginUpdate() override {}
+    void EndUpdate() override {}
+    void ReleaseCharts() override {}
+    void CancelChartLoading() override {}
+    void SetChartDataCache(IS3DChartDataCache *) override {}
+    IGeodeticCalibration *GetCalibration() override { return FCalibration.get(); }
+    void SetNotificationCenter(INavNotificationCenter *) override {}
+
+private:
+    testsupport::Owned<IGeodeticCalibration> FCalibration;
+};
+
+// Course over ground along the section at offset, radians from north.
+float CourseAlong(IWWSection *section, double offset) {
+    const TGeoPoint a = OnSection(section, offset), b = OnSection(section, offset + 20.0);
+    return float(std::atan2((b.Lon - a.Lon) * std::cos(a.Lat), b.Lat - a.Lat));
+}
+
+}  // namespace
+
+TEST_F(NavEnvRoutes, TheDefaultRouteStartsWhileSailingAlongASectionAndStopsWhenSlow) {
+    TCalibratedViewer viewer;
+    Env->RegisterViewer(&viewer);
+    StartRun();
+    Env->DefaultRouteEnabled = true;
+    IWWSection *section = Section(0);
+    const double middle = section->GetLength() / 2;
+    // Radians apart, as a rough distance on the small demo area.
+    auto apart = [](const TGeoPoint &a, const TRoutePosition *b) {
+        return std::hypot(a.Lat - b->Lat, (a.Lon - b->Lon) * std::cos(a.Lat));
+    };
+    struct Case {
+        const char *name;
+        float turn;     // added to the course along the section
+        double target;  // the end of the section ahead
+    };
+    const Case cases[] = {{"along the section", 0.0f, section->GetLength()},
+                          {"against it", float(std::numbers::pi), 0.0}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Env->Boat->SetPosition(OnSection(section, middle));
+        const TVector sailing{0.84f, CourseAlong(section, middle) + c.turn};
+        Env->Boat->GetState()->SetState(&sailing, nullptr, nullptr, nullptr, sailing.Angle, 0.0f,
+                                        0.0f, false, false, 0);
+        ASSERT_TRUE(Env->StartNavigation(true));
+        Log.Items.clear();
+        for (int i = 0; i < 10 && !Env->Boat->GetRouteNavigation(); ++i) Env->Loop->Advance(1.0f);
+        ASSERT_TRUE(Env->Boat->GetRouteNavigation()) << "no default route at 0.84 m/s";
+        IWptRoute *route = Env->Boat->GetRouteNavigation()->GetRoute();
+        EXPECT_TRUE(route->IsDefaultRoute());
+        const TRoutePosition *end = route->GetLastPoint()->GetPosition();
+        EXPECT_LT(apart(OnSection(section, c.target), end),
+                  apart(OnSection(section, section->GetLength() - c.target), end))
+            << "the route leads to the end ahead";
+        TGUID stored;
+        RegReadActiveRouteGUID(stored);
+        EXPECT_TRUE(stored == TGUID{}) << "a default route is not resumed";
+        DeliverPosted();
+        EXPECT_GE(Log.Count(NavNotify::RouteFollowStarted), 1);
+
+        const TVector slow{0.33f, sailing.Angle};
+        Env->Boat->GetState()->SetState(&slow, nullptr, nullptr, nullptr, slow.Angle, 0.0f, 0.0f,
+                                        false, false, 0);
+        for (int i = 0; i < 10 && Env->Boat->GetRouteNavigation(); ++i) Env->Loop->Advance(1.0f);
+        EXPECT_EQ(Env->Boat->GetRouteNavigation(), nullptr) << "still following at 0.33 m/s";
+        Env->StopNavigation(QString(), false);
+    }
+    Env->UnregisterViewer(&viewer);
+}
+
+TEST_F(NavEnvRoutes, FollowingARouteUnderWayStoresEachNewTargetUntilTheEnd) {
+    StartRun();
+    IWWSection *section = Section(0);
+    const double length = section->GetLength();
+    ASSERT_GT(length, 400.0);
+    IWptRoute *route = Env->UserDatabase->NewRoute(45000.0);
+    for (double at : {20.0, length / 2, length - 20.0}) {
+        int32_t err = 0;
+        route->AddNetworkPoint(section, at, 0, err);
+        ASSERT_EQ(err, 0);
+    }
+    Env->Boat->SetPosition(OnSection(section, 10.0));
+    const TVector sailing{4.0f, CourseAlong(section, 10.0)};
+    Env->Boat->GetState()->SetState(&sailing, nullptr, nullptr, nullptr, sailing.Angle, 0.0f, 0.0f,
+                                    false, false, 0);
+    ASSERT_TRUE(Env->StartNavigation(true));
+    Env->ActivateRoute(route->GetPoint(1), false, 0.0, 45000.0);
+    ASSERT_TRUE(Env->Boat->GetRouteNavigation());
+    EXPECT_EQ(RegReadActiveRoutePoint(), 1);
+    TGUID stored;
+    RegReadActiveRouteGUID(stored);
+    EXPECT_TRUE(stored == *route->GetGUID());
+
+    // Sail until the target moves on to the last point.
+    for (int i = 0; i < 2000 && Env->Boat->GetRouteNavigation() &&
+                    Env->Boat->GetRouteNavigation()->GetTargetPoint() == route->GetPoint(1);
+         ++i)
+        Env->Loop->Advance(1.0f);
+    ASSERT_TRUE(Env->Boat->GetRouteNavigation());
+    EXPECT_EQ(Env->Boat->GetRouteNavigation()->GetTargetPoint(), route->GetPoint(2));
+    EXPECT_EQ(RegReadActiveRoutePoint(), 2);
+    DeliverPosted();
+    EXPECT_GE(Log.Count(NavNotify::RouteTargetChanged), 1);
+    // On to the end: following ends by itself and the store forgets the route.
+    for (int i = 0; i < 2000 && Env->Boat->GetRouteNavigation(); ++i) {
+        Env->Loop->Advance(1.0f);
+        DeliverPosted();
+    }
+    EXPECT_EQ(Env->Boat->GetRouteNavigation(), nullptr);
+    RegReadActiveRouteGUID(stored);
+    EXPECT_TRUE(stored == TGUID{});
+    Env->StopNavigation(QString(), false);
 }
