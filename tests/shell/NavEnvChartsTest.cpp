@@ -417,3 +417,37 @@ TEST_F(NavEnvCharts, ChartProductDatabasesFollowTheChartsInView) {
     EXPECT_EQ(WptObjectGetName(dynamic_cast<IWptObject *>(visible->GetItem(0))), QStringLiteral("Marinas"));
     EXPECT_TRUE(records[0]->Groups.empty());
 }
+
+TEST_F(NavEnvCharts, ASecondRunWaitsForTheFirstAndTheStartRecalculatesEveryRoute) {
+    IWptRoute *a = NetworkRoute(2);
+    IWptRoute *b = NetworkRoute(3);
+    DeliverPosted();
+    Log.Items.clear();
+    StartRun();
+    DeliverPosted();
+    std::vector<intptr_t> calculated;
+    for (const auto &n : Log.Items)
+        if (n.Code == NavNotify::RouteCalcEnd) calculated.push_back(n.P1);
+    EXPECT_EQ(calculated, (std::vector<intptr_t>{intptr_t(b), intptr_t(a)})) << "last first";
+
+    // While the first run waits, the window is responsive: a second run is refused.
+    int runs = 0;
+    IChartManager *duringRun = nullptr;
+    const TCompanionRunner old = SetCompanionRunner(
+        [&](const QString &, const QString &, intptr_t, int32_t &exitValue, int32_t &err) {
+            ++runs;
+            EXPECT_FALSE(Env->Loop->IsOn()) << "the loop is off while a companion runs";
+            Env->RunUpdate(true, false, false);
+            duringRun = Env->ChartManager;
+            exitValue = 0;
+            err = 0;
+        });
+    Env->RunChartManager(0, true);
+    SetCompanionRunner(old);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(duringRun, nullptr) << "the nested run neither reloaded nor ran";
+    ASSERT_EQ(Messages.size(), 1);
+    EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("Korvane Update Service is already running.")));
+    EXPECT_TRUE(Env->ChartManager);
+    EXPECT_TRUE(Env->Loop->IsOn());
+}
