@@ -509,7 +509,8 @@ bool CompanionProgramRunning(const TGUID &product);
 // "-update -NL -lang nl-NL" and the like; the update program's "… -nl".
 QString ChartManagerCommandLine(const QString &switchText, int32_t language);
 QString UpdateProgramCommandLine(const QString &arguments, int32_t language);
-// "-hp -wwi -ww -wv 2.3.0.0 -p \"Ostrel\"" from the flags; networkVersion packed, 0 for none.
+// "-hp -wwi -ww -wv 2.3.0.0 -p \"Ostrel\"" from the flags and the network's
+// version (1.0.0.0 without a network).
 QString UpdateProgramArguments(bool helpFlag, bool networkInstallFlag, bool networkUpdateFlag,
                                IWWNetwork *network);
 

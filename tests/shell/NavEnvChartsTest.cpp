@@ -451,3 +451,11 @@ TEST_F(NavEnvCharts, ASecondRunWaitsForTheFirstAndTheStartRecalculatesEveryRoute
     EXPECT_TRUE(Env->ChartManager);
     EXPECT_TRUE(Env->Loop->IsOn());
 }
+
+TEST_F(NavEnvCharts, TheUpdateCommandLineNamesTheNetworkVersion) {
+    const QString version = VersionToStr(Env->WaterwayNetwork->GetVersion(), 4);
+    EXPECT_EQ(version.count(QLatin1Char('.')), 3);
+    EXPECT_EQ(UpdateProgramCommandLine(UpdateProgramArguments(true, true, true, Env->WaterwayNetwork),
+                                       KvLang::Dutch),
+              QStringLiteral("-hp -wwi -ww -wv ") + version + QStringLiteral(" -p \"Ostrel\" -nl"));
+}
