@@ -18,6 +18,7 @@
 #pragma once
 
 #include "base/kvlib/KvLib.h"
+#include "base/texts/KvLanguage.h"
 #include "base/waypoints/KvWaypoints.h"
 #include "chartview/ChartViewAdapters.h"
 #include "shell/MarivoNavEnvWptDBInfo.h"
@@ -133,6 +134,49 @@ struct TNavEnvEvents {
     std::function<void(int32_t value)> OnRoutePointReached;
     std::function<void(int32_t number)> OnObjectUpdateEvent;
 };
+
+// Routes and navigate-to
+// Where a navigate-to route starts, passes and ends. Owned by the caller of NavigateTo; the
+// sections and objects are not owned (the network's and the databases').
+struct TNavigateToTarget {
+    // 0 destination only, 1 the start is named "Home", other: the start keeps its own name.
+    uint8_t Kind = 0;
+    IWWSection *StartSection = nullptr;
+    IWWSection *DestSection = nullptr;
+    IWWSection *ViaSection = nullptr;
+    double StartOffset = 0.0;  // metres along StartSection
+    double DestOffset = 0.0;
+    double ViaOffset = 0.0;
+    IWptWaypoint *StartObject = nullptr;
+    IWptWaypoint *DestObject = nullptr;
+    IWptWaypoint *ViaObject = nullptr;
+
+    TNavigateToTarget() = default;
+    TNavigateToTarget(uint8_t kind, IWWSection *startSection, IWWSection *destSection,
+                      IWWSection *viaSection, double startOffset, double destOffset,
+                      double viaOffset, IWptWaypoint *startObject, IWptWaypoint *destObject,
+                      IWptWaypoint *viaObject);
+};
+
+// " (km 12.4)" for the section's distance mark at offset (metres), in kilometres with the
+// locale's decimal separator and whole tenths; empty where the section has none.
+QString DistanceMarkText(IWWSection *section, double offset);
+// The geographic position (radians) of a point offset metres along a section.
+TGeoPoint SectionGeoPosition(IWWSection *section, double offset);
+
+// What the environment asks before it deletes; the deletion goes ahead only when the
+// handler leaves Answer True.
+struct TNavQuestion {
+    uint8_t Kind = 0;    // NavQuestion::…
+    bool Answer = true;
+    intptr_t Param = 0;  // the polygon, route or point; for DeletePoints their number
+};
+namespace NavQuestion {
+inline constexpr uint8_t DeletePolygon = 0;
+inline constexpr uint8_t DeleteRoute = 1;
+inline constexpr uint8_t DeletePoint = 2;
+inline constexpr uint8_t DeletePoints = 3;
+}  // namespace NavQuestion
 
 namespace NavEnvState {
 inline constexpr int Created = 0;
@@ -397,6 +441,111 @@ public:
     QString ObjectUpdateText;
     bool NetworkReloadPending = false;
 
+    // ---- Routes and navigate-to --------------------------------------------------------
+    // Following starts only when the own ship has (or is given) a position. Every change is
+    // announced through the dispatcher; core-library failures raise.
+    void ActivateRoute(IWptRoutePoint *point, bool flag, double dogRoute, TDateTime startTime);
+    void DeactivateRoute();
+    void SetActiveRoutePoint(IWptRoutePoint *point);
+    void GotoWaypoint(IWptWaypoint *waypoint);
+    // The new route over the waterway network (nullptr without a network or a position);
+    // position in radians; departureTime -1 = now (UTC). A route that cannot be completed
+    // is deleted again and the previous one kept; the failure raises.
+    IWptRoute *NavigateTo(const TGeoPoint &position, const TNavigateToTarget &target,
+                          bool keepPrevious, bool select, double departureTime, bool activate);
+    IWptRoute *NavigateToObject(TGeoPoint position, IWptWaypoint *obj, IWWSection *section,
+                                double offset, double departureTime, bool activate);
+    void RecalculateRoute(IWptRoute *route, bool flag);
+    void RequestRouteUpdate(IWptRoute *route);
+    void RefreshRoutes(bool active, bool edited, bool selected, bool recalculate);
+    // firstPosition (radians) or section with offset add the first point when given.
+    void BeginRouteEdit(IWptRoute *route, const TGeoPoint *firstPosition, IWWSection *section,
+                        double offset, bool useRemembered);
+    void EndRouteEdit(bool deleteIfEmpty);
+    void DeleteRoute(IWptRoute *route, bool ask);
+    void RemoveRoute(IWptRoute *route);
+    bool DeleteRoutePoint(IWptRoutePoint *point);
+    // Points of several routes are handled route by route after one question.
+    bool DeleteRoutePoints(const std::vector<IWptRoutePoint *> &points);
+    // At most 255 characters, never cut inside a character.
+    void RenameRoute(IWptRoute *route, const QString &name);
+    void SetSelectedRoute(IWptRoute *route);
+    void SelectRoute(IWptRoute *route);
+    void SetVisibleRoutes(IWptRouteList *routes);
+    void SaveVisibleRoutes();
+    void UpdateRouteChartNotice();
+    void DeletePolygon(IWptPolygon *polygon, bool ask);
+    void AddPolygonPoint(const TGeoPoint &position);
+    void EndPolygonEdit(bool deleteIfEmpty);
+    void RemovePolygon(IWptPolygon *polygon);
+    void SaveVisiblePolygons();
+    // The route followed at the last close is followed again from its stored point.
+    void RestoreFollowedRoute();
+    // The default route along the waterway while sailing (one step of the 1-s tick).
+    void DefaultRouteStep();
+    static void OnRouteEnded(void *data, intptr_t ignored);
+    // The environment's own answers to route notifications; True when handled.
+    bool HandleRouteNotification(TNavNotification &n);
+
+    // ---- Charts, viewers and companion programs ------------------------------------------
+    void CancelChartLoading();
+    // Every viewer, last first, gets the charts that are not hidden, in one update each.
+    void UpdateViewerChartSets();
+    // Before a companion program changes the charts: viewers drop their charts and the chart
+    // objects go; with all also the network, followed and edited routes, the recorded
+    // track and the visible lists.
+    void ReleaseCharts(bool all);
+    // After the companion program: new chart objects for every viewer; with reloadNetwork
+    // also the network, the user database, the routes and the visible lists.
+    void ReloadCharts(bool reloadNetwork);
+    // Closes and reopens "Waypoints.db"; an empty database when it cannot be read.
+    void OpenUserDatabase();
+    // Warns (for seconds) when the first installed chart in use has a newer edition to
+    // order.
+    void CheckOutdatedCharts(int32_t seconds);
+    bool MultiBoatEnabled() const;
+    void FindChartManager();
+    // The chart manager with "-update" (installs waiting editions) or "-internet"; the loop
+    // is off meanwhile and its state restored, also after an exception.
+    void RunChartManager(intptr_t data, bool update);
+    void RunUpdate(bool helpFlag, bool networkInstallFlag, bool networkUpdateFlag);
+    void RunChartManagerProgram(const QString &switchText, intptr_t data);
+    void RunUpdateProgram(const QString &arguments, intptr_t data);
+
+    // The chart-manager program's file (empty when it is not installed) and its flags: bit 0
+    // version 1.0.1.0 or later, bit 1 version 1.5.0.0 or later.
+    QString ChartManagerProgramFolder;
+    int32_t ChartManagerProgramFlags = 0;
+
+    // Not owned: the waypoint manager owns routes and polygons.
+    IWptRoute *EditedRoute = nullptr;
+    IWptRoute *SelectedRoute = nullptr;
+    IWptRoute *PendingNavigateToRoute = nullptr;
+    IWptPolygon *EditedPolygon = nullptr;
+    // Asked before a deletion; leaving Answer True lets it go ahead.
+    std::function<void(TNavQuestion &question)> OnQuestion;
+    std::function<void(IWptRoute *route)> OnSelectRoute;
+
+private:
+    IWptRoute *FollowedRoute();
+    bool Ask(uint8_t kind, intptr_t param);
+    void StartFollowing(IWptRoutePoint *point, bool flag, double dogRoute, TDateTime startTime);
+    void StoreFollowed(IWptRoute *route, IWptRoutePoint *point, double dogRoute,
+                       TDateTime startTime);
+    // A logbook entry when the logbook records; a failed save is shown, not raised.
+    void AddLogbookEntry(const QString &text);
+    IWptRoute *BuildNavigateToRoute(const TGeoPoint &position, const TNavigateToTarget &target,
+                                    TDateTime departure);
+    void DeletePointsOfRoute(IWptRoute *route, const std::vector<IWptRoutePoint *> &points);
+    void RestoreSelectedRoute();
+    // Runs one companion program around a release and reload of the charts.
+    void RunCompanion(const TGUID &lockGuid, const QString &program, const QString &commandLine,
+                      const TLanguageStrings &running, const TLanguageStrings &close,
+                      const TLanguageStrings &notExecuted, intptr_t data);
+    bool FCompanionRunning = false;
+
+public:
+
 private:
     void Create(WindowHandle window, bool &failed);
     void CreateNetwork();
@@ -448,3 +597,46 @@ private:
 // The environment's waypoint-list order: prioritised waypoints first, then ascending by
 // scale, then by GUID. -1, 0 or 1.
 int32_t CompareEnvWaypoints(NavObject *a, NavObject *b);
+
+// Charts, viewers and companion programs
+// Starts a companion program with its command line and waits for it while the window stays
+// responsive; err 0 when it ran (exitValue its exit code).
+using TCompanionRunner = std::function<void(const QString &program, const QString &commandLine,
+                                            intptr_t data, int32_t &exitValue, int32_t &err)>;
+// nullptr restores the real runner; returns the previous one.
+TCompanionRunner SetCompanionRunner(TCompanionRunner runner);
+
+// The read-only machine-wide settings file the chart manager's installation writes
+// ("[Software\Korvane\MRC Manager\1]" with "RootDir=…"): the file given here, else the one
+// KORVANE_MACHINE_REGISTRY names, else the system's. Empty restores the default.
+void SetMachineRegistryFile(const QString &file);
+QString MachineRegistryFile();
+// A missing file, key or value is not found, silently.
+bool ReadMachineRegistryString(const QString &key, const QString &name, QString &value);
+
+// The chart-manager program's file and flags (see ChartManagerProgramFlags); empty and 0
+// when it is not installed or its version cannot be read.
+void FindChartManagerProgram(QString &fileName, int32_t &flags);
+bool GetChartManagerProgramVersion(int32_t &version);
+
+// The companions' locks: "{GUID}1" in the runtime folder, held while a companion runs.
+extern const TGUID ChartManagerProductGUID;
+extern const TGUID UpdateProgramProductGUID;
+QString CompanionLockFile(const TGUID &product);
+bool CompanionProgramRunning(const TGUID &product);
+
+// "-update -NL -lang nl-NL" and the like; the update program's "… -nl".
+QString ChartManagerCommandLine(const QString &switchText, int32_t language);
+QString UpdateProgramCommandLine(const QString &arguments, int32_t language);
+// "-hp -wwi -ww -wv 2.3.0.0 -p \"Ostrel\"" from the flags and the network's
+// version (1.0.0.0 without a network).
+QString UpdateProgramArguments(bool helpFlag, bool networkInstallFlag, bool networkUpdateFlag,
+                               IWWNetwork *network);
+
+// The Help menu's web links.
+enum class TWebLink { Forum, Help, Homepage, Shop, TeamViewer, BuyCharts, ReleaseHistory };
+// The address of a link; for ReleaseHistory empty when the page is not installed.
+QString WebLinkAddress(TWebLink link, int32_t language, int32_t programVersion,
+                       const QString &programFolder);
+void OpenWebLink(WindowHandle window, TWebLink link);
+

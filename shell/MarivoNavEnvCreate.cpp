@@ -174,6 +174,7 @@ void TMarivoNavEnv::Create(WindowHandle window, bool &failed) {
     CreateProfiles();
 
     SplashText(LanguageText(NavEnvText::CheckingChartManager));
+    FindChartManager();
     UpdateProgramFile = prog + QStringLiteral("ZEV/Korvane Update Program");
     Own("OnlineService", OnlineService,
         F.CreateMRCChartCheck(CoreEnv->GetDispatcher(), QStringLiteral("Ostrel"),
@@ -305,13 +306,12 @@ void TMarivoNavEnv::CreateOwnShip() {
     Own("Planner", Planner,
         F.CreateWptPlanner(PlannerFolder, ChartManager, UserDatabase, 0, 0, nullptr, 0, 0,
                            WaterwayNetwork));
-    // The route-ended pair stays empty until route following is handled here.
     Own("Boat", Boat,
         F.NavBoatCreate(WaypointManager, ActiveBoatDef, DeviceManager, 0, nullptr, 0,
                         CoreEnv->GetDispatcher(), 1, 0, 0, 0, OnNavigationStarted, this,
                         DeviceErrorCallback, this, GPSPortErrorCallback, this,
-                        GPSNoPositionCallback, this, GPSErrorClearedCallback, this, nullptr,
-                        nullptr));
+                        GPSNoPositionCallback, this, GPSErrorClearedCallback, this, OnRouteEnded,
+                        this));
     Boat->SetWaterwayNetwork(WaterwayNetwork);
     INavBoatGPS *gps = Boat->GetGPS();
     gps->SetLostSound(SoundGPSLost);

@@ -37,6 +37,9 @@ void TMarivoNavEnv::Start(uint8_t &communicationMode) {
     LoadSettings(communicationMode);
     CreatedAt -= GetUTCOffset() / 1440.0;
     Loop->SetOn(true);
+    if (WaterwayNetwork)
+        for (int32_t i = UserDatabase->GetRouteCount() - 1; i >= 0; --i)
+            RecalculateRoute(UserDatabase->GetRoute(i), false);
     State = NavEnvState::Ready;
 }
 
@@ -152,25 +155,7 @@ void TMarivoNavEnv::OnRoutePointPassed(void *data, intptr_t, IWptRoutePoint *poi
                                       QString::number(double(distance), 'f', 0) +
                                           QLatin1Char(' ') + UnitToStr(KvUnit::Metre));
         env->PostUserNotification(NavUserNotify::Message, text, 4, false, 0);
-        INavLogbook *logbook = env->Boat->GetLogbook();
-        if (!logbook || !logbook->IsRecording()) return;
-        TLogbookContext context;
-        env->Boat->FillLogbookContext(context);
-        NavLogbookAddEntry(logbook, text, QString(), 0, &context, 1, 1);
-        int32_t err = 0;
-        logbook->Save(env->Boat, 6, err);
-        if (err == KvErr::Ok) return;
-        // The loop stays off while the box is open, so the next passed point cannot stack a
-        // second box on it.
-        struct TResume {
-            TMarivoNavEnv *Env;
-            bool WasOn;
-            ~TResume() {
-                if (WasOn) Env->ResumeLoop();
-            }
-        } resume{env, env->PauseLoop()};
-        MsgBox(LanguageText(NavEnvText::LogbookSaveFailed).arg(ErrorToStrA(err)), mtError,
-               MsgButtons({mbOK}));
+        env->AddLogbookEntry(text);
     } catch (...) {
         ReportCurrentException();
     }

@@ -115,6 +115,7 @@ void TMarivoNavEnv::LoadSettings(uint8_t &communicationMode) {
                              ReadDouble(KeyLocale, RegName(u"HomeLocationLong"), 10.0)};
     LoadLocale();
     LoadRouteDisplay();
+    RestoreFollowedRoute();
 
     TPlannerSettings planner;
     RegReadPlannerSettings(Planner, planner);

@@ -210,4 +210,66 @@ const TLanguageStrings LogbookSaveFailed = {
     /*da*/ "Logbogen kunne ikke gemmes p\u00E5 grund af en fejl: \"%1\".",
     /*sv*/ "Loggboken kunde inte sparas p\u00E5 grund av ett fel: \"%1\"."};
 
+const TLanguageStrings RouteStarted = {
+    "Route %1 started", /*nl*/ "Route %1 gestart", /*de*/ "Route %1 gestartet",
+    /*fr*/ "Route %1 d\u00E9marr\u00E9e", /*es*/ "", /*it*/ "Rotta %1 avviata",
+    /*da*/ "Rute %1 startet", /*sv*/ "Rutt %1 startad"};
+const TLanguageStrings Destination = {
+    "Destination", /*nl*/ "Bestemming", /*de*/ "Ziel", /*fr*/ "Destination", /*es*/ "",
+    /*it*/ "Destinazione", /*da*/ "Destination", /*sv*/ "Destination"};
+const TLanguageStrings Home = {
+    "Home", /*nl*/ "Thuis", /*de*/ "Heimat", /*fr*/ "Domicile", /*es*/ "", /*it*/ "Casa",
+    /*da*/ "Hjem", /*sv*/ "Hem"};
+const TLanguageStrings ChartManagerRunning = {
+    "MRC Manager is already running.", /*nl*/ "MRC Manager is al actief.",
+    /*de*/ "MRC Manager l\u00E4uft bereits.", /*fr*/ "MRC Manager est d\u00E9j\u00E0 en cours d'ex\u00E9cution.",
+    /*es*/ "", /*it*/ "MRC Manager \u00E8 gi\u00E0 in esecuzione.", /*da*/ "MRC Manager k\u00F8rer allerede.",
+    /*sv*/ "MRC Manager k\u00F6rs redan."};
+const TLanguageStrings ChartManagerClose = {
+    "Please close MRC Manager before using this function.",
+    /*nl*/ "Sluit MRC Manager voordat u deze functie gebruikt.",
+    /*de*/ "Bitte schlie\u00DFen Sie MRC Manager, bevor Sie diese Funktion verwenden.",
+    /*fr*/ "Veuillez fermer MRC Manager avant d'utiliser cette fonction.", /*es*/ "",
+    /*it*/ "Chiudere MRC Manager prima di usare questa funzione.",
+    /*da*/ "Luk MRC Manager, f\u00F8r du bruger denne funktion.",
+    /*sv*/ "St\u00E4ng MRC Manager innan du anv\u00E4nder den h\u00E4r funktionen."};
+const TLanguageStrings ChartManagerNotExecuted = {
+    "MRC Manager is required for this operation, but it could not be executed.",
+    /*nl*/ "MRC Manager is nodig voor deze bewerking, maar kon niet worden uitgevoerd.",
+    /*de*/ "MRC Manager wird f\u00FCr diesen Vorgang ben\u00F6tigt, konnte aber nicht ausgef\u00FChrt werden.",
+    /*fr*/ "MRC Manager est n\u00E9cessaire pour cette op\u00E9ration, mais n'a pas pu \u00EAtre ex\u00E9cut\u00E9.",
+    /*es*/ "", /*it*/ "MRC Manager \u00E8 necessario per questa operazione, ma non \u00E8 stato possibile eseguirlo.",
+    /*da*/ "MRC Manager kr\u00E6ves til denne handling, men kunne ikke udf\u00F8res.",
+    /*sv*/ "MRC Manager kr\u00E4vs f\u00F6r den h\u00E4r \u00E5tg\u00E4rden, men kunde inte k\u00F6ras."};
+const TLanguageStrings UpdateServiceRunning = {
+    "Korvane Update Service is already running.", /*nl*/ "Korvane Update Service is al actief.",
+    /*de*/ "Korvane Update Service l\u00E4uft bereits.",
+    /*fr*/ "Korvane Update Service est d\u00E9j\u00E0 en cours d'ex\u00E9cution.", /*es*/ "",
+    /*it*/ "Korvane Update Service \u00E8 gi\u00E0 in esecuzione.",
+    /*da*/ "Korvane Update Service k\u00F8rer allerede.", /*sv*/ "Korvane Update Service k\u00F6rs redan."};
+const TLanguageStrings UpdateServiceClose = {
+    "Please close Korvane Update Service before using this function.",
+    /*nl*/ "Sluit Korvane Update Service voordat u deze functie gebruikt.",
+    /*de*/ "Bitte schlie\u00DFen Sie Korvane Update Service, bevor Sie diese Funktion verwenden.",
+    /*fr*/ "Veuillez fermer Korvane Update Service avant d'utiliser cette fonction.", /*es*/ "",
+    /*it*/ "Chiudere Korvane Update Service prima di usare questa funzione.",
+    /*da*/ "Luk Korvane Update Service, f\u00F8r du bruger denne funktion.",
+    /*sv*/ "St\u00E4ng Korvane Update Service innan du anv\u00E4nder den h\u00E4r funktionen."};
+const TLanguageStrings UpdateServiceNotExecuted = {
+    "Korvane Update Service is required for this operation, but it could not be executed.",
+    /*nl*/ "Korvane Update Service is nodig voor deze bewerking, maar kon niet worden uitgevoerd.",
+    /*de*/ "Korvane Update Service wird f\u00FCr diesen Vorgang ben\u00F6tigt, konnte aber nicht ausgef\u00FChrt werden.",
+    /*fr*/ "Korvane Update Service est n\u00E9cessaire pour cette op\u00E9ration, mais n'a pas pu \u00EAtre ex\u00E9cut\u00E9.",
+    /*es*/ "", /*it*/ "Korvane Update Service \u00E8 necessario per questa operazione, ma non \u00E8 stato possibile eseguirlo.",
+    /*da*/ "Korvane Update Service kr\u00E6ves til denne handling, men kunne ikke udf\u00F8res.",
+    /*sv*/ "Korvane Update Service kr\u00E4vs f\u00F6r den h\u00E4r \u00E5tg\u00E4rden, men kunde inte k\u00F6ras."};
+const TLanguageStrings OutdatedCharts = {
+    "Attention! You may be navigating on outdated maps. Check the chart manager.",
+    /*nl*/ "Let op! U navigeert mogelijk op verouderde kaarten. Controleer de kaartbeheerder.",
+    /*de*/ "Achtung! Sie navigieren m\u00F6glicherweise mit veralteten Karten. Pr\u00FCfen Sie die Kartenverwaltung.",
+    /*fr*/ "Attention ! Vous naviguez peut-\u00EAtre sur des cartes p\u00E9rim\u00E9es. V\u00E9rifiez le gestionnaire de cartes.",
+    /*es*/ "", /*it*/ "Attenzione! Potreste navigare con carte non aggiornate. Controllate il gestore delle carte.",
+    /*da*/ "Bem\u00E6rk! Du navigerer muligvis med for\u00E6ldede kort. Kontroll\u00E9r korth\u00E5ndteringen.",
+    /*sv*/ "Observera! Du kanske navigerar med f\u00F6r\u00E5ldrade kort. Kontrollera korthanteraren."};
+
 }  // namespace NavEnvText

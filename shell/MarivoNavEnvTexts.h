@@ -41,4 +41,20 @@ extern const TLanguageStrings RoutePointPassed;
 // %1 the error text.
 extern const TLanguageStrings LogbookSaveFailed;
 
+
+// Routes and navigate-to
+// %1 the route's name.
+extern const TLanguageStrings RouteStarted;
+extern const TLanguageStrings Destination;
+extern const TLanguageStrings Home;
+
+// Charts and companion programs
+extern const TLanguageStrings ChartManagerRunning;
+extern const TLanguageStrings ChartManagerClose;
+extern const TLanguageStrings ChartManagerNotExecuted;
+extern const TLanguageStrings UpdateServiceRunning;
+extern const TLanguageStrings UpdateServiceClose;
+extern const TLanguageStrings UpdateServiceNotExecuted;
+extern const TLanguageStrings OutdatedCharts;
+
 }  // namespace NavEnvText

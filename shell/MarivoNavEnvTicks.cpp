@@ -42,6 +42,7 @@ void TMarivoNavEnv::OnLoopTick(void *data, const TLoopRecord *rec) {
         const float predicted = env->PredictedTime->GetTimeOffset();
         const float timeOffset =
             env->PredictedTime->GetMode() == NavPredictedTimeMode::RealTime ? predicted : 0.0f;
+        if (env->DefaultRouteEnabled) env->DefaultRouteStep();
         IGeodeticCalibration *calibration =
             env->Viewers.empty() ? nullptr : env->Viewers.front()->GetCalibration();
         uint32_t flags = 0;
@@ -99,6 +100,7 @@ void TMarivoNavEnv::OnCoreNotification(void *data, TNavNotification *n) {
         }
         default: break;
         }
+        env->HandleRouteNotification(*n);
     } catch (...) {
         ReportCurrentException();
     }

@@ -90,3 +90,9 @@ TFormMsgDrawing MarivoFormMsgDrawing() {
     d.DrawRowSeparator = DrawRowSeparator;
     return d;
 }
+
+QString LeftCharacters(const QString &text, int count) {
+    if (text.size() <= count) return text;
+    if (count > 0 && text.at(count - 1).isHighSurrogate()) --count;
+    return text.left(count);
+}

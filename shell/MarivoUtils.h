@@ -92,3 +92,9 @@ void AnswerBothTrueCallback(bool *a, bool *b);
 // the two ARGB icon backgrounds); RegisterPaletteColors has the others.
 void RegisterUtilsColors(INightScreen *nightScreen);
 void UnregisterUtilsColors(INightScreen *nightScreen);
+
+// ---- Texts -----------------------------------------------------------------------------
+
+// The first count UTF-16 units of text, one fewer when the cut would split a surrogate
+// pair: a stored name never ends in half a character.
+QString LeftCharacters(const QString &text, int count);

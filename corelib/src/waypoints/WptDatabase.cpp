@@ -281,8 +281,10 @@ IWptWaypointGroup *TDatabase::NewWaypointGroupFrom(void *, IWptWaypointGroup *so
     return g;
 }
 
-TType *TDatabase::CopyType(TType *src, bool keepGuid) {
-    TType *t = AddType(keepGuid && !HasGuid(src->FGuid) ? src->FGuid : NewGuid());
+namespace {
+
+// A type's name and look (icons, their origin, the overlay); its fields apart.
+void CopyTypeLook(TType *t, TType *src) {
     t->SetNameText(src->Name());
     t->FMain = src->FMain;
     t->FLight = src->FLight;
@@ -292,6 +294,13 @@ TType *TDatabase::CopyType(TType *src, bool keepGuid) {
     t->FDrawOverlay = src->FDrawOverlay;
     t->FIconPng = src->FIconPng;
     t->FOverlayPng = src->FOverlayPng;
+}
+
+}  // namespace
+
+TType *TDatabase::CopyType(TType *src, bool keepGuid) {
+    TType *t = AddType(keepGuid && !HasGuid(src->FGuid) ? src->FGuid : NewGuid());
+    CopyTypeLook(t, src);
     for (TField *sf : src->FFields) {
         TField *f = FindIn(FFields, sf->FGuid);
         if (!f || src->FDb == this) {
@@ -468,6 +477,25 @@ void AddTo(IWptObjectList *list, NavObject *obj) {
     if (list) list->Add(obj);
 }
 
+// One kind's merge: each incoming object of another database that the kind wants, asked
+// about when its name or GUID is taken, is handed to take(source, action, chosen, byName).
+// Objects of the database itself are skipped: merging a database into itself would
+// duplicate everything. False when the user cancelled.
+template <class T, class L, class Wanted, class Take>
+bool MergeKind(const TDatabase *db, L *incoming, DuplicateProc proc, void *data,
+               const std::vector<std::unique_ptr<T>> &mine, Wanted wanted, Take take) {
+    TDupAsker asker{proc, data};
+    auto byName = NameIndex(mine);
+    for (T *src : Items<L, T>(incoming)) {
+        if (!src->FDb || src->FDb == db || !wanted(src)) continue;
+        int32_t action;
+        NavObject *chosen;
+        if (!asker.Ask(Collisions(mine, byName, src), src, action, chosen)) return false;
+        take(src, action, chosen, byName);
+    }
+    return true;
+}
+
 }  // namespace
 
 void TDatabase::MergeObjects(IWptWaypointTypeList *types, DuplicateProc typeDup, void *typeData,
@@ -484,49 +512,24 @@ void TDatabase::MergeObjects(IWptWaypointTypeList *types, DuplicateProc typeDup,
         err = KvErr::ReadOnly;
         return;
     }
-    // Incoming objects of this very database are skipped: merging a database into itself
-    // would duplicate everything.
-    auto foreign = [this](auto *o) { return o->FDb && o->FDb != this; };
-
     std::map<TType *, TType *> typeMap;
     std::map<TWaypoint *, TWaypoint *> wptMap;
 
-    // Types.
-    {
-        TDupAsker asker{typeDup, typeData};
-        auto byName = NameIndex(FTypes);
-        for (TType *src : Items<IWptWaypointTypeList, TType>(types)) {
-            if (!foreign(src)) continue;
-            auto existing = Collisions(FTypes, byName, src);
-            int32_t action;
-            NavObject *chosen;
-            if (!asker.Ask(existing, src, action, chosen)) {
-                err = KvErr::Cancelled;
-                return;
-            }
-            if (action == WptDuplicateAction::AddAsDuplicate) {
-                TType *t = CopyType(src, true);
-                byName.insert(t->Name().toCaseFolded(), t);
-                typeMap[src] = t;
-                AddTo(typesAdded, t);
-                continue;
-            }
-            auto *t = static_cast<TType *>(chosen);
-            if (action == WptDuplicateAction::Overwrite) {
-                t->SetNameText(src->Name());
-                t->FMain = src->FMain;
-                t->FLight = src->FLight;
-                t->FSub = src->FSub;
-                t->FOriginX = src->FOriginX;
-                t->FOriginY = src->FOriginY;
-                t->FDrawOverlay = src->FDrawOverlay;
-                t->FIconPng = src->FIconPng;
-                t->FOverlayPng = src->FOverlayPng;
-                Modified();
-            }
+    auto takeType = [&](TType *src, int32_t action, NavObject *chosen, auto &byName) {
+        if (action == WptDuplicateAction::AddAsDuplicate) {
+            TType *t = CopyType(src, true);
+            byName.insert(t->Name().toCaseFolded(), t);
             typeMap[src] = t;
+            AddTo(typesAdded, t);
+            return;
         }
-    }
+        auto *t = static_cast<TType *>(chosen);
+        if (action == WptDuplicateAction::Overwrite) {
+            CopyTypeLook(t, src);
+            Modified();
+        }
+        typeMap[src] = t;
+    };
     auto mapType = [&](TType *src) -> TType * {
         if (!src) return nullptr;
         if (auto it = typeMap.find(src); it != typeMap.end()) return it->second;
@@ -540,161 +543,121 @@ void TDatabase::MergeObjects(IWptWaypointTypeList *types, DuplicateProc typeDup,
         return t;
     };
 
-    // Waypoints.
-    {
-        TDupAsker asker{waypointDup, waypointData};
-        auto byName = NameIndex(FWaypoints);
-        for (TWaypoint *src : Items<IWptWaypointList, TWaypoint>(waypoints)) {
-            if (!foreign(src)) continue;
-            auto existing = Collisions(FWaypoints, byName, src);
-            int32_t action;
-            NavObject *chosen;
-            if (!asker.Ask(existing, src, action, chosen)) {
-                err = KvErr::Cancelled;
-                return;
-            }
-            TWaypoint *w = nullptr;
-            if (action == WptDuplicateAction::AddAsDuplicate) {
-                w = AddWaypoint(HasGuid(src->FGuid) ? NewGuid() : src->FGuid);
-                byName.insert(src->Name().toCaseFolded(), w);
-                AddTo(waypointsAdded, w);
-            } else {
-                w = static_cast<TWaypoint *>(chosen);
-                wptMap[src] = w;
-                if (action == WptDuplicateAction::KeepExisting) continue;
-            }
-            w->SetNameText(src->Name());
-            w->FPos = src->FPos;
-            for (TRoutePoint *p : w->FRoutePoints) {
-                p->FPos.Lat = w->FPos.Lat;
-                p->FPos.Lon = w->FPos.Lon;
-            }
-            w->FHeight = src->FHeight;
-            w->FType = mapType(src->FType);
-            w->FLink.Set(kv::ToQString(*src->FLink.Get()));
-            w->FSubName.Set(kv::ToQString(*src->FSubName.Get()));
-            w->SetEntryLinkText(src->EntryLinkText());
-            w->FProximity = src->FProximity;
-            w->FScale = src->FScale;
-            w->FNamePosition = src->FNamePosition;
-            w->FTime = src->FTime;
-            w->FPrioritised = src->FPrioritised;
+    auto takeWaypoint = [&](TWaypoint *src, int32_t action, NavObject *chosen, auto &byName) {
+        TWaypoint *w = nullptr;
+        if (action == WptDuplicateAction::AddAsDuplicate) {
+            w = AddWaypoint(HasGuid(src->FGuid) ? NewGuid() : src->FGuid);
+            byName.insert(src->Name().toCaseFolded(), w);
+            AddTo(waypointsAdded, w);
+        } else {
+            w = static_cast<TWaypoint *>(chosen);
             wptMap[src] = w;
-            Modified();
+            if (action == WptDuplicateAction::KeepExisting) return;
         }
-    }
+        w->SetNameText(src->Name());
+        w->FPos = src->FPos;
+        for (TRoutePoint *p : w->FRoutePoints) {
+            p->FPos.Lat = w->FPos.Lat;
+            p->FPos.Lon = w->FPos.Lon;
+        }
+        w->FHeight = src->FHeight;
+        w->FType = mapType(src->FType);
+        w->FLink.Set(kv::ToQString(*src->FLink.Get()));
+        w->FSubName.Set(kv::ToQString(*src->FSubName.Get()));
+        w->SetEntryLinkText(src->EntryLinkText());
+        w->FProximity = src->FProximity;
+        w->FScale = src->FScale;
+        w->FNamePosition = src->FNamePosition;
+        w->FTime = src->FTime;
+        w->FPrioritised = src->FPrioritised;
+        wptMap[src] = w;
+        Modified();
+    };
     auto mapWaypoint = [&](TWaypoint *src) -> TWaypoint * {
         if (auto it = wptMap.find(src); it != wptMap.end()) return it->second;
         if (src->FDb == this) return src;
         return FindIn(FWaypoints, src->FGuid);  // nil: the point keeps its own position
     };
 
-    // Groups.
-    {
-        TDupAsker asker{groupDup, groupData};
-        auto byName = NameIndex(FGroups);
-        for (TGroup *src : Items<IWptWaypointGroupList, TGroup>(groups)) {
-            if (!foreign(src) || src->FUngrouped) continue;
-            auto existing = Collisions(FGroups, byName, src);
-            int32_t action;
-            NavObject *chosen;
-            if (!asker.Ask(existing, src, action, chosen)) {
-                err = KvErr::Cancelled;
-                return;
-            }
-            TGroup *g = nullptr;
-            if (action == WptDuplicateAction::AddAsDuplicate) {
-                g = AddGroup(HasGuid(src->FGuid) ? NewGuid() : src->FGuid);
+    auto takeGroup = [&](TGroup *src, int32_t action, NavObject *chosen, auto &byName) {
+        TGroup *g = nullptr;
+        if (action == WptDuplicateAction::AddAsDuplicate) {
+            g = AddGroup(HasGuid(src->FGuid) ? NewGuid() : src->FGuid);
+            g->SetNameText(src->Name());
+            g->FVisibleMask = src->FVisibleMask;
+            byName.insert(src->Name().toCaseFolded(), g);
+            AddTo(groupsAdded, g);
+        } else {
+            g = static_cast<TGroup *>(chosen);
+            if (action == WptDuplicateAction::Overwrite) {
+                for (TWaypoint *m : g->FMembers) std::erase(m->FGroups, g);
+                g->FMembers.clear();
                 g->SetNameText(src->Name());
-                g->FVisibleMask = src->FVisibleMask;
-                byName.insert(src->Name().toCaseFolded(), g);
-                AddTo(groupsAdded, g);
-            } else {
-                g = static_cast<TGroup *>(chosen);
-                if (action == WptDuplicateAction::Overwrite) {
-                    for (TWaypoint *m : g->FMembers) std::erase(m->FGroups, g);
-                    g->FMembers.clear();
-                    g->SetNameText(src->Name());
-                }
             }
-            // Members follow into the group when they were merged (or are already here).
-            for (TWaypoint *m : src->FMembers) {
-                TWaypoint *w = mapWaypoint(m);
-                if (w && std::find(g->FMembers.begin(), g->FMembers.end(), w) == g->FMembers.end()) {
-                    g->FMembers.push_back(w);
-                    w->FGroups.push_back(g);
-                }
-            }
-            Modified();
         }
-    }
+        // Members follow into the group when they were merged (or are already here).
+        for (TWaypoint *m : src->FMembers) {
+            TWaypoint *w = mapWaypoint(m);
+            if (w && std::find(g->FMembers.begin(), g->FMembers.end(), w) == g->FMembers.end()) {
+                g->FMembers.push_back(w);
+                w->FGroups.push_back(g);
+            }
+        }
+        Modified();
+    };
 
     // Alarm zones: without a callback an incoming zone is added as a duplicate.
-    {
-        TDupAsker asker{polygonDup, polygonData};
-        auto byName = NameIndex(FPolygons);
-        for (TPolygon *src : Items<IWptPolygonList, TPolygon>(polygons)) {
-            if (!foreign(src)) continue;
-            auto existing = Collisions(FPolygons, byName, src);
-            int32_t action;
-            NavObject *chosen;
-            if (!asker.Ask(existing, src, action, chosen)) {
-                err = KvErr::Cancelled;
-                return;
-            }
-            TPolygon *p = nullptr;
-            if (action == WptDuplicateAction::AddAsDuplicate) {
-                p = AddPolygon(HasGuid(src->FGuid) ? NewGuid() : src->FGuid);
-                byName.insert(src->Name().toCaseFolded(), p);
-                AddTo(polygonsAdded, p);
-            } else if (action == WptDuplicateAction::Overwrite) {
-                p = static_cast<TPolygon *>(chosen);
-            } else {
-                continue;
-            }
-            p->SetNameText(src->Name());
-            p->FPoints.clear();
-            for (auto &sp : src->FPoints) {
-                auto np = std::make_unique<TPolygonPoint>();
-                np->Pos = sp->Pos;
-                p->FPoints.push_back(std::move(np));
-            }
-            Modified();
+    auto takeZone = [&](TPolygon *src, int32_t action, NavObject *chosen, auto &byName) {
+        TPolygon *p = nullptr;
+        if (action == WptDuplicateAction::AddAsDuplicate) {
+            p = AddPolygon(HasGuid(src->FGuid) ? NewGuid() : src->FGuid);
+            byName.insert(src->Name().toCaseFolded(), p);
+            AddTo(polygonsAdded, p);
+        } else if (action == WptDuplicateAction::Overwrite) {
+            p = static_cast<TPolygon *>(chosen);
+        } else {
+            return;
         }
-    }
+        p->SetNameText(src->Name());
+        p->FPoints.clear();
+        for (auto &sp : src->FPoints) {
+            auto np = std::make_unique<TPolygonPoint>();
+            np->Pos = sp->Pos;
+            p->FPoints.push_back(std::move(np));
+        }
+        Modified();
+    };
 
-    // Routes.
-    {
-        TDupAsker asker{routeDup, routeData};
-        auto byName = NameIndex(FRoutes);
-        for (TRoute *src : Items<IWptRouteList, TRoute>(routes)) {
-            if (!foreign(src)) continue;
-            auto existing = Collisions(FRoutes, byName, src);
-            int32_t action;
-            NavObject *chosen;
-            if (!asker.Ask(existing, src, action, chosen)) {
-                err = KvErr::Cancelled;
-                return;
-            }
-            if (action == WptDuplicateAction::KeepExisting) continue;
-            TGUID wantGuid = src->FGuid;
-            if (action == WptDuplicateAction::Overwrite) {
-                // The overwritten route keeps its GUID, so references to it stay valid.
-                auto *old = static_cast<TRoute *>(chosen);
-                wantGuid = old->FGuid;
-                byName.remove(old->Name().toCaseFolded(), old);
-                DeleteObject(old);
-            }
-            TRoute *r = CopyRouteFrom(src, false, false, mapWaypoint);
-            if (!HasGuid(wantGuid)) r->FGuid = wantGuid;
-            if (r->FGuid == src->FGuid)
-                for (size_t i = 0; i < r->FPoints.size(); ++i)
-                    r->FPoints[i]->FGuid = src->FPoints[i]->FGuid;
-            byName.insert(r->Name().toCaseFolded(), r);
-            AddTo(routesAdded, r);
-            if (!(r->FGuid == src->FGuid)) AddTo(guidChanges, r);
+    auto takeRoute = [&](TRoute *src, int32_t action, NavObject *chosen, auto &byName) {
+        if (action == WptDuplicateAction::KeepExisting) return;
+        TGUID wantGuid = src->FGuid;
+        if (action == WptDuplicateAction::Overwrite) {
+            // The overwritten route keeps its GUID, so references to it stay valid.
+            auto *old = static_cast<TRoute *>(chosen);
+            wantGuid = old->FGuid;
+            byName.remove(old->Name().toCaseFolded(), old);
+            DeleteObject(old);
         }
-    }
+        TRoute *r = CopyRouteFrom(src, false, false, mapWaypoint);
+        if (!HasGuid(wantGuid)) r->FGuid = wantGuid;
+        if (r->FGuid == src->FGuid)
+            for (size_t i = 0; i < r->FPoints.size(); ++i)
+                r->FPoints[i]->FGuid = src->FPoints[i]->FGuid;
+        byName.insert(r->Name().toCaseFolded(), r);
+        AddTo(routesAdded, r);
+        if (!(r->FGuid == src->FGuid)) AddTo(guidChanges, r);
+    };
+
+    // Kinds in the order their references need: types before waypoints, waypoints before
+    // the groups and routes that use them. A cancel stops the merge there.
+    const auto every = [](auto *) { return true; };
+    const auto listed = [](TGroup *g) { return !g->FUngrouped; };
+    if (!MergeKind(this, types, typeDup, typeData, FTypes, every, takeType) ||
+        !MergeKind(this, waypoints, waypointDup, waypointData, FWaypoints, every, takeWaypoint) ||
+        !MergeKind(this, groups, groupDup, groupData, FGroups, listed, takeGroup) ||
+        !MergeKind(this, polygons, polygonDup, polygonData, FPolygons, every, takeZone) ||
+        !MergeKind(this, routes, routeDup, routeData, FRoutes, every, takeRoute))
+        err = KvErr::Cancelled;
 }
 
 }  // namespace kv::wpt

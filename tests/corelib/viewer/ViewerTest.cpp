@@ -455,4 +455,49 @@ TEST(ViewerObjects, RouteEditingAddsAndMovesPoints) {
     EXPECT_EQ(route->GetPointCount(), 1);
 }
 
+// A drag in waypoint mode moves the waypoint under the mouse and reports it once, on release;
+// a press beside every waypoint drags nothing.
+TEST(ViewerObjects, WaypointEditingMovesTheWaypointAndReportsItOnRelease) {
+    int32_t err = -1;
+    Rec font(QStringLiteral("DejaVu Sans"));
+    Ptr<IWptManager> m(WptManagerCreate(nullptr, nullptr, 0, 15.5f, 15.5f, font, 10.0f, 0, 0xFF000000u, 8.0f, 1,
+                                        0xFF0000FFu, 8.0f, 2, 0xFF00FF00u, 5, nullptr, false, nullptr, nullptr,
+                                        nullptr, nullptr, err));
+    Rec dbName(QStringLiteral("drag"));
+    IWptDatabase *db = m->NewDatabase(dbName);
+    TViewerRig rig(300, 200);
+    TGeoPoint start;
+    rig.Viewer->GetCalibration()->PixelToGeo(start, TDouble2{100.5, 80.5});
+    IWptWaypoint *w = db->NewWaypoint(nullptr, TGeoPoint3{start.Lat, start.Lon, 0}, nullptr);
+    ASSERT_NE(w, nullptr);
+    Ptr<IWptWaypointList> waypoints(WptWaypointListCreate(0));
+    waypoints->Add(w);
+    rig.Viewer->SetWaypointList(waypoints.get());
+    rig.Viewer->SetEditMode(NavViewerEditMode::Waypoints);
+
+    rig.Viewer->MouseDown(ViewerMouseButton::Left, 0, 100, 80, err);
+    rig.Viewer->MouseMove(ViewerShiftState::LeftButton, 130, 80, err);
+    EXPECT_TRUE(rig.Events.Objects.empty()) << "nothing reported while dragging";
+    rig.Viewer->MouseMove(ViewerShiftState::LeftButton, 160, 110, err);
+    rig.Viewer->MouseUp(ViewerMouseButton::Left, 0, 160, 110, err);
+    ASSERT_EQ(err, KvErr::Ok);
+    TDouble2 px;
+    rig.Viewer->GetCalibration()->GeoToPixel(px, *w->GetPosition());
+    EXPECT_NEAR(px.X, 160.5, 0.01);
+    EXPECT_NEAR(px.Y, 110.5, 0.01);
+    ASSERT_EQ(rig.Events.Objects.size(), 1u);
+    EXPECT_EQ(rig.Events.Objects[0].Kind, ObjectEventKind::Waypoint);
+    EXPECT_EQ(rig.Events.Objects[0].Object, w);
+
+    // A press on open water takes nothing up (it pans the view): the waypoint stays where
+    // it was put.
+    const TGeoPoint put = *w->GetPosition();
+    rig.Viewer->MouseDown(ViewerMouseButton::Left, 0, 40, 40, err);
+    rig.Viewer->MouseMove(ViewerShiftState::LeftButton, 60, 60, err);
+    rig.Viewer->MouseUp(ViewerMouseButton::Left, 0, 60, 60, err);
+    EXPECT_EQ(w->GetPosition()->Lat, put.Lat);
+    EXPECT_EQ(w->GetPosition()->Lon, put.Lon);
+    EXPECT_EQ(rig.Events.Objects.size(), 1u) << "a drag over open water reports nothing";
+}
+
 }  // namespace
