@@ -252,6 +252,7 @@ void TFormMarivo6Main::InstallEnvEvents() {
     FNavEnv->OnTick = [this](const TLoopRecord &rec, uint32_t flags) { OnTick(rec, flags); };
     FNavEnv->OnUiTick = [this](const TLoopRecord &rec, uint32_t flags) { OnUiTick(rec, flags); };
     FNavEnv->OnUpdateActions = [this] { UpdateActionStates(); };
+    FNavEnv->OnQuestion = [this](TNavQuestion &q) { OnCoreQuestion(q.Kind, q.Param, q.Answer); };
     Verbose("Events coupled");
     Verbose("Nightscreen initialized");
 }
@@ -455,7 +456,10 @@ void TFormMarivo6Main::SetEditMode(int mode) {
 }
 
 void TFormMarivo6Main::EndRouteEditMode() {
-    if (FNavEnv) FNavEnv->CheckWaypointDatabase();
+    if (FNavEnv) {
+        FNavEnv->EndRouteEdit(true);
+        FNavEnv->CheckWaypointDatabase();
+    }
     if (FRoutes) FRoutes->FillRouteList();
     if (FRouteSettings) FRouteSettings->SetRoute(nullptr);
     if (FViewer) FViewer->SetEditMode(0);

@@ -124,7 +124,7 @@ void TFormMarivo6Main::OnTick(const TLoopRecord &rec, uint32_t flags) {
 void TFormMarivo6Main::OnUiTick(const TLoopRecord &rec, uint32_t changeFlags) {
     if ((changeFlags & 0x0C) && FViewer) FViewer->UpdateTracking();
     if ((changeFlags & 0x1F) && FNavCurrent) FNavCurrent->UpdateValues(false);
-    if (FEditMode == EditMode::Route || (FNavEnv && FNavEnv->GetActiveRoute())) {
+    if (FNavEnv && (FNavEnv->GetActiveRoute() || FNavEnv->EditedRoute)) {
         if (FNavRoute) FNavRoute->UpdateValues();
         if (FRoutes) FRoutes->UpdateValues(rec);
     }
@@ -144,8 +144,15 @@ void TFormMarivo6Main::OnRouteEditingStarted(const TNavNotification &n) {
     if (n.P2 <= 0) flags = RegReadEditPointModes();
     if (FViewer) FViewer->SetRouteEditFlags(flags);
     SetEditMode(EditMode::Route);
-    if (FViewer) FViewer->SetEditMode(2);
-    if (FRouteSettings) FRouteSettings->ShowGeneralPage();
+    IWptRoute *edited = FNavEnv ? FNavEnv->EditedRoute : nullptr;
+    if (FViewer) {
+        FViewer->SetEditMode(2);
+        FViewer->SetEditRoute(edited);
+    }
+    if (FRouteSettings) {
+        FRouteSettings->SetRoute(edited);
+        FRouteSettings->ShowGeneralPage();
+    }
     InvalidateViewers();
     UpdateActionStates();
 }
@@ -205,7 +212,8 @@ void TFormMarivo6Main::OnEnvNotification(TNavNotification &n) {
         InvalidateViewers();
         break;
     case 0x2000001E:
-        if (FEditMode == EditMode::Route) SetEditMode(EditMode::None);
+        if (FEditMode == EditMode::Route && FNavEnv && !FNavEnv->EditedRoute)
+            SetEditMode(EditMode::None);
         if (FNavEnv) FNavEnv->ApplyWaypointVisibility();
         InvalidateViewers();
         break;
@@ -292,7 +300,9 @@ void TFormMarivo6Main::OnRoutePointReached(int32_t) {
 }
 
 void TFormMarivo6Main::OnEnvEvent(int32_t number) {
-    if (number == 13) {
+    if (number == 4) {
+        if (FNavEnv) FNavEnv->RefreshRoutes(true, true, true, false);
+    } else if (number == 13) {
         if (FViewer) FViewer->UpdateObjects();
         QDockWidget *panel = Panel(QStringLiteral("DockablePanelLinkDetails"));
         if (FLinkDetails && panel && !panel->isHidden() && FLinkDetails->ContentType() == 7)

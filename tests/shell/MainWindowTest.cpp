@@ -367,6 +367,14 @@ TEST_F(MainWindow, DeletionQuestions) {
     main.OnCoreQuestion(9, 0, answer);
     EXPECT_TRUE(answer) << "other kinds keep the preset answer";
     EXPECT_EQ(Messages.size(), 2);
+    // The environment asks through the handler the window installed.
+    TNavQuestion question;
+    question.Kind = NavQuestion::DeletePoints;
+    question.Param = 7;
+    Answer = mrNo;
+    main.NavEnv()->OnQuestion(question);
+    EXPECT_FALSE(question.Answer);
+    EXPECT_TRUE(Messages.last().startsWith(QStringLiteral("7 route points will be deleted.")));
 }
 
 TEST_F(MainWindow, PortArrivalRescansAndTellsOnlyWhenAutoDetecting) {
