@@ -485,3 +485,28 @@ TEST_F(MainWindow, BadStoredLayoutFallsBack) {
     EXPECT_EQ(main.dockWidgetArea(info), Qt::LeftDockWidgetArea) << "its default dock";
     EXPECT_EQ(main.geometry().x(), 20) << "off every screen: pulled back";
 }
+
+TEST_F(MainWindow, ResetWindowsClearsOnlyLayoutValues) {
+    int32_t err = 0;
+    const QString routes = QStringLiteral("Desktop\\ToolWindowRoutes");
+    RegWriteBool(GetAppReg(), Root, QStringLiteral("Desktop\\DeviceManager"), RegName(u"AutoDetect"),
+                 false, err);
+    RegWriteString(GetAppReg(), Root, QStringLiteral("Desktop\\FloatWindowWaypoints"),
+                   RegName(u"Prefix"), QStringLiteral("WP-"), err);
+    RegWriteString(GetAppReg(), Root, routes, RegName(u"Route"), QStringLiteral("{guid}"), err);
+    RegWriteBool(GetAppReg(), Root, routes, RegName(u"Visible"), true, err);
+    TFormMarivo6Main &main = Make();
+    EXPECT_FALSE(main.Panel(QStringLiteral("DockablePanelRoute"))->isHidden());
+    main.ResetLayout();
+    EXPECT_TRUE(main.LayoutReady());
+    EXPECT_TRUE(main.Panel(QStringLiteral("DockablePanelRoute"))->isHidden()) << "default again";
+    EXPECT_FALSE(RegReadBoolDef(GetAppReg(), Root, QStringLiteral("Desktop\\DeviceManager"),
+                                RegName(u"AutoDetect"), true))
+        << "not a layout value: kept";
+    QString prefix, route;
+    RegReadStringDef(GetAppReg(), Root, QStringLiteral("Desktop\\FloatWindowWaypoints"),
+                     RegName(u"Prefix"), QString(), prefix);
+    RegReadStringDef(GetAppReg(), Root, routes, RegName(u"Route"), QString(), route);
+    EXPECT_EQ(prefix, QStringLiteral("WP-"));
+    EXPECT_EQ(route, QStringLiteral("{guid}"));
+}
