@@ -510,3 +510,29 @@ TEST_F(MainWindow, ResetWindowsClearsOnlyLayoutValues) {
     EXPECT_EQ(prefix, QStringLiteral("WP-"));
     EXPECT_EQ(route, QStringLiteral("{guid}"));
 }
+
+TEST_F(MainWindow, FullScreenAtCloseStoresOnlyTheStateFromBefore) {
+    TFormMarivo6Main &main = MakeRunning();
+    main.setGeometry(50, 60, 900, 600);
+    main.WMExitSizeMove();
+    main.SetFullScreen(true);
+    EXPECT_TRUE(main.FullScreen());
+    EXPECT_TRUE(RegReadBoolDef(GetAppReg(), Root, QStringLiteral("Window"), RegName(u"FullScreen"),
+                               false));
+    main.WMExitSizeMove();  // no placement is written while full screen
+    Answer = mrYes;
+    main.close();
+    auto stored = [](const char16_t *name) {
+        return RegReadIntegerDef(GetAppReg(), Root, QStringLiteral("Window"),
+                                 RegName(QString::fromUtf16(name)), -1);
+    };
+    EXPECT_EQ(stored(u"State"), 0);
+    EXPECT_EQ(stored(u"Left"), 50);
+    EXPECT_EQ(stored(u"Top"), 60);
+    EXPECT_EQ(stored(u"Width"), 900);
+    Main.reset();
+    TFormMarivo6Main &again = Make();
+    EXPECT_TRUE(again.FullScreen()) << "the next start comes back in full screen";
+    again.SetFullScreen(false);
+    EXPECT_EQ(again.geometry(), QRect(50, 60, 900, 600)) << "and leaves it for the old place";
+}
