@@ -18,6 +18,15 @@ void TTimeEngine::SetGPSDateTime(TDateTime gpsUtc) {
     FGPS.SetDateTime(gpsUtc, system);
 }
 
+void TTimeEngine::ForgetGPSTime() {
+    std::lock_guard lock(FLock);
+    FGPS.Reset();
+}
+
+void GPSClockForgetReceiverTime() {
+    TimeEngine().ForgetGPSTime();
+}
+
 bool TTimeEngine::SetGPSTimeOfDay(double seconds) {
     const TDateTime system = SystemNowUTC();
     std::lock_guard lock(FLock);

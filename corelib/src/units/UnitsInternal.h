@@ -4,6 +4,7 @@
 #pragma once
 
 #include "KvLibNav6/KvTypes.h"
+#include "kernel/TestApi.h"
 
 #include <QChar>
 #include <QString>
@@ -105,6 +106,7 @@ public:
     void SetUTCOffset(int32_t minutes);
     bool UTCOffsetSync();
     void SetUTCOffsetSync(bool sync);
+    void ForgetGPSTime();
     void UseComputerUTCOffset();
     // Reads the system time zone again (TZ, /etc/localtime).
     void Refresh();
@@ -126,5 +128,9 @@ private:
 };
 
 TTimeEngine &TimeEngine();
+
+// Forgets the receiver's time, so the clock runs on the system clock again: a test that fed
+// a recorded log leaves its old fix time in the one clock of the process otherwise.
+KVLIB_TEST_API void GPSClockForgetReceiverTime();
 
 }  // namespace kv
