@@ -1,16 +1,51 @@
 // The program's main window. It finds the data folder, opens the splash, creates the
-// navigation environment, and starts it from the event loop once shown (disclaimer, then
-// the environment's second stage). Closing asks first (or stops navigation with its own
-// question), then shuts the environment down and records the clean end. GUI thread.
+// navigation environment, then every frame in its dock panel (in a fixed order, through
+// the frame factories), the toolbars, the status bar and the saved layout, watches the
+// serial ports, and starts the environment from the event loop once shown. Afterwards it
+// is driven by the environment's ticks and events, the core library's notifications and
+// the desktop's messages (ports, screens, theme, clock, progress). Closing asks first (or
+// stops navigation with its own question), saves the layout, shuts the environment down
+// and records the clean end.
+//
+// The class is split over several files: creation, edit modes, full screen and shut-down
+// (FrmMarivo6Main.cpp), dock panels and layout (FrmMarivo6MainPanels.cpp), ticks,
+// notifications and desktop messages (FrmMarivo6MainMessages.cpp). GUI thread only.
 #pragma once
 
 #include "base/forms/KvForms.h"
+#include "base/settings/KvRegDesktop.h"
+#include "shell/MarivoFrames.h"
 #include "shell/MarivoUtils.h"
 
-#include <memory>
+#include <KvLibNav6/KvNavEnv.h>
 
+#include <QHash>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QDockWidget;
 class QLabel;
+class QProgressBar;
+class QStatusBar;
+class QToolBar;
+class INavBoatGPS;
+class INavMsgPort;
 class TMarivoNavEnv;
+class TPortWatcher;
+class TClockWatcher;
+enum class TDeviceChange;
+
+// Edit modes of the main window.
+namespace EditMode {
+inline constexpr int None = 0;
+inline constexpr int Waypoints = 1;
+inline constexpr int Route = 2;
+inline constexpr int Distance = 3;
+}  // namespace EditMode
 
 class TFormMarivo6Main : public TMainFormScaled {
     Q_OBJECT
@@ -20,39 +55,154 @@ public:
 
     // The main window while it exists (at most one), else nullptr.
     static TFormMarivo6Main *Current();
+    // The factories the next main window makes its frames with (the program's by default);
+    // returns the previous ones.
+    static TMainFrameFactories SetFrameFactories(TMainFrameFactories factories);
+    // The source of serial ports the next main window watches (empty: the system's).
+    static std::function<QStringList()> SetPortSource(std::function<QStringList()> source);
 
     // nullptr when the start failed.
     TMarivoNavEnv *NavEnv() const { return FNavEnv.get(); }
-    // The data folder was missing or the environment could not be made: termination has
-    // been requested and the window is not shown.
     bool StartFailed() const { return FStartFailed; }
-    // The program is asked to end (a termination signal): the window closes without its
-    // question once the event loop is back at its outermost level and the deferred start
-    // has run, and shuts down as after a normal close.
     void CloseOnRequest();
     // The second stage of the start, posted by the constructor.
     void WMDeferredStart();
 
     QString DataFolder() const { return FDataFolder; }
     QLabel *LabelTitle = nullptr;
+    QStatusBar *StatusBar = nullptr;
+    QProgressBar *ProgressBar = nullptr;
+    QToolBar *ToolbarMain = nullptr;
+    QToolBar *ToolbarRoute = nullptr;
+
+    // ---- panels -------------------------------------------------------------------------
+    // nullptr for a name that is no panel.
+    QDockWidget *Panel(const QString &name) const { return FPanels.value(name); }
+    QList<QDockWidget *> Panels() const;
+    // The close handler of a panel, as the panel's close button runs it.
+    void DockablePanelClose(QDockWidget *panel);
+    // Writes a panel's layout under its key (nothing before the layout is loaded).
+    void DockablePanelWriteReg(QDockWidget *panel);
+    void LoadLayout();
+    void LoadToolbarLayout(bool atEnd);
+    void SaveLayout();
+    // Clears the layout values of every panel, toolbar and the window, then loads again.
+    void ResetLayout();
+    bool LayoutReady() const { return FLayoutReady; }
+    // Shows or hides a frame panel, remembers it for the action states and stores it.
+    void SetPanelVisible(const QString &name, bool visible);
+    bool PanelShown(const QString &name) const { return FPanelShown.value(name, false); }
+
+    // ---- modes --------------------------------------------------------------------------
+    void SetEditMode(int mode);
+    int GetEditMode() const { return FEditMode; }
+    void StartDistanceMeasuring();
+    void EndDistanceMeasuring();
+    void EndRouteEditMode();
+    void InvalidateViewers();
+    void SetToolbarsLocked(bool locked);
+    bool ToolbarsLocked() const { return FToolbarsLocked; }
+    void SetFullScreen(bool on);
+    bool FullScreen() const { return FFullScreen; }
+    void MaximizeViewerExtra1();
+    void UpdateRoutePanelMaxHeight(const QString &dock);
+    // Recomputes the action states (an event of the actions' own issue listens to it).
+    void UpdateActionStates();
+
+    // ---- events of the environment ------------------------------------------------------
+    void OnFastTick(const TLoopRecord &rec);
+    void OnTick(const TLoopRecord &rec, uint32_t flags);
+    void OnUiTick(const TLoopRecord &rec, uint32_t changeFlags);
+    void OnEnvNotification(TNavNotification &n);
+    // Kinds 1 (route), 2 (route point), 3 (point count) and 0 (polygon); answer is left
+    // as given for other kinds.
+    void OnCoreQuestion(int kind, intptr_t param, bool &answer);
+    void OnGPSPortError(INavBoatGPS *gps, int32_t code, bool flag);
+    void OnDeviceError(INavMsgPort *port, int32_t code, bool flag);
+    void OnGPSNoPosition(INavBoatGPS *gps, int32_t situation);
+    void OnGPSErrorCleared();
+    void OnRoutePointReached(int32_t value);
+    void OnEnvEvent(int32_t number);
+    bool GetViewerCenter(TGeoPoint &centre);
+
+    // ---- desktop messages ---------------------------------------------------------------
+    // A serial port appeared or went (a port is device type 3).
+    void WMDeviceChange(TDeviceChange change, const QString &port);
+    void WMDisplayChange();
+    void WMExitSizeMove();
+    // The computer's clock was set: the environment takes the new UTC offset.
+    void WMTimeChange();
+    // Status-bar progress: equal values hide the bar.
+    void WMProgress(int position, int maximum);
+    // The progress function any component may be handed: posts to the main window.
+    static void PostProgress(int position, int maximum);
+    // While the GPS settings dialog is open: its port-list refresh (empty when closed).
+    void SetGPSSettingsDialog(std::function<void()> refreshPortList);
+    TPortWatcher *PortWatcher() const { return FPortWatcher; }
+    const std::array<int, 5> &DeviceHandles() const { return FDeviceHandles; }
+
+    // For tests: the splash steps shown so far and the verbose texts.
+    const std::vector<int> &SplashSteps() const { return FSplashSteps; }
+    const QStringList &VerboseTexts() const { return FVerboseTexts; }
+
+    // The frames (nullptr when their factory is empty).
+    IFrameViewer *ViewerMain() const { return FViewer.get(); }
+    IFormMsgGPSSingleError *GPSErrorBox() const { return FGPSError.get(); }
+
+signals:
+    // The action states are to be recomputed.
+    void ActionStatesChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool FindDataFolder(const TStartOptions &options);
     bool FormCloseQuery();
     void FormClose();
     void CloseWhenIdle();
+    void SplashStep(int step, const char *verbose = nullptr);
+    void Verbose(const char *text);
+    void InstallEnvEvents();
+    void EnableSimulatorDevices();
+    void CreateDocks();
+    void CreateToolbars();
+    void CreateStatusBar();
+    void CreateFrames();
+    void CreateViewerFrame();
+    template <class T>
+    std::unique_ptr<T> MakeFrame(const TFrameFactory<T> &factory, const char *panel);
+    void SetBoatCursor();
+    void RegisterDeviceNotifications();
+    void UnregisterDeviceNotifications();
+    void CheckLastVersion();
+    void Subscribe();
+    void Unsubscribe();
+    static void NotificationProc(void *data, TNavNotification *n);
+    void FreeFrames();
+    void ReadPanels();
+    void ApplyPanelVisibility();
+    void ReadFormPlacementAtStart();
+    TFormPlacement CurrentPlacement() const;
+    void UpdateTrackLists();
+    void OnRouteEditingStarted(const TNavNotification &n);
+    QString GPSPortName(INavBoatGPS *gps) const;
+    void StopNavigationStored();
+    void RepaintAll();
 
-    // Current() is this window from the first line of the constructor until the window is
-    // gone, also when the constructor raises.
     struct TCurrent {
         explicit TCurrent(TFormMarivo6Main *main);
         ~TCurrent();
     } FCurrent{this};
     std::unique_ptr<TMarivoNavEnv> FNavEnv;
+    TMainFrameFactories FFactories;
     QString FDataFolder, FSharedFolder;
     bool FStartFailed = false;
     bool FConstructed = false;
@@ -60,4 +210,41 @@ private:
     bool FCloseRequested = false;        // termination signal
     bool FDeferredStartDone = false;
     bool FClosed = false;
+    bool FSubscribed = false;
+    bool FLayoutReady = false;
+    bool FFullScreen = false;
+    Qt::WindowStates FSavedWindowState = Qt::WindowNoState;
+    int FEditMode = EditMode::None;
+    bool FToolbarsLocked = false;
+    bool FMainToolbarShown = true, FChartToolbarShown = true, FS57ToolbarShown = false;
+    QHash<QString, QDockWidget *> FPanels;
+    QHash<QString, TDockableLayout> FPanelLayouts;
+    QHash<QString, bool> FPanelShown;
+    QHash<QToolBar *, TDockableLayout> FToolbarLayouts;
+    std::array<int, 5> FDeviceHandles{};
+    TPortWatcher *FPortWatcher = nullptr;  // a child of the window
+    TClockWatcher *FClockWatcher = nullptr;  // a child of the window
+    std::function<void()> FGPSSettingsRefresh;
+    QTimer FPlacementTimer;  // end of a move or resize
+    std::vector<int> FSplashSteps;
+    QStringList FVerboseTexts;
+    bool FVerbose = false;
+
+    // The frames, in the order they are made.
+    std::unique_ptr<IFrameViewer> FViewer;
+    std::unique_ptr<IMarivoFrame> FChartLegend, FHTMLViewer, FChartInfo;
+    std::unique_ptr<IFrameRoutes> FRoutes;
+    std::unique_ptr<IFrameRouteSettings> FRouteSettings;
+    std::unique_ptr<IFrameTrackReplay> FTrackReplay;
+    std::unique_ptr<IFrameUserReport> FUserReport;
+    std::unique_ptr<IFrameNavCurrent> FNavCurrent;
+    std::unique_ptr<IFrameNavInfo> FNavInfo;
+    std::unique_ptr<IFrameNavRoute> FNavRoute;
+    std::unique_ptr<IFrameNMEAMonitor> FNMEAMonitor;
+    std::unique_ptr<IFrameLinkDetails> FLinkDetails;
+    std::unique_ptr<IMarivoFrame> FLinkDetailsStruct;
+    std::unique_ptr<IFrameChartStatus> FChartStatus;
+    std::unique_ptr<IFrameZichtOpScheepvaart> FZichtOpScheepvaart;
+    std::unique_ptr<IMarivoFrame> FNewsCenter;
+    std::unique_ptr<IFormMsgGPSSingleError> FGPSError;
 };

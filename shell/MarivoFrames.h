@@ -1,0 +1,178 @@
+// The frames the main window hosts, as the main window sees them: one small interface per
+// frame with the operations the main window calls, and the factories that make them. A
+// factory left empty means the frame is not part of the program yet: its panel stays
+// empty (and keeps its layout) and every call to the frame is skipped.
+//
+// The frames belong to the main window (made in a fixed order, freed before the
+// environment); each keeps a reference to the environment and never frees it. GUI thread.
+#pragma once
+
+#include <KvLibNav6/KvNavEnv.h>
+#include <KvLibNav6/KvTypes.h>
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class IGeodeticCalibration;
+class INavTrackList;
+class IWWNetwork;
+class IWptRoute;
+class IWptRoutePoint;
+class QToolBar;
+class QWidget;
+class TMarivoNavEnv;
+class TNavViewerControl;
+
+// What every hosted frame offers.
+class IMarivoFrame {
+public:
+    virtual ~IMarivoFrame() = default;
+    // The frame's widget, shown inside its panel (or as its own window).
+    virtual QWidget *Widget() = 0;
+};
+
+// The chart viewer frame with the viewer-control operations the main window uses.
+class IFrameViewer : public IMarivoFrame {
+public:
+    virtual TNavViewerControl *ViewerControl() = 0;
+    virtual QToolBar *ToolbarMain() = 0;
+    virtual QToolBar *ToolbarS57() = 0;
+    virtual void Invalidate() = 0;
+    virtual void LoadSettings(bool a, bool b, bool c, bool d) = 0;
+    virtual void RestoreView() = 0;
+    virtual void UpdateTracking() = 0;
+    virtual void SetEditMode(int mode) = 0;
+    virtual bool GetShowTrackActive() = 0;
+    virtual bool GetTrackDrawComplete() = 0;
+    virtual void SetRouteEditFlags(int32_t flags) = 0;
+    virtual void SetShowScaleBar(bool on) = 0;
+    virtual void SetShowCompassNeedle(bool on) = 0;
+    virtual void SetWidthMonitorAuto(bool on) = 0;
+    virtual void SetWidthMonitorMM(int32_t mm) = 0;
+    virtual void SetWaterwayNetwork(IWWNetwork *network) = 0;
+    virtual void SetSelectedRoutePoint(IWptRoutePoint *point) = 0;
+    virtual void SetEditRoute(IWptRoute *route) = 0;
+    virtual void SetHighlightObject(NavObject *object) = 0;
+    virtual void SetTrackList(INavTrackList *list) = 0;
+    virtual void UpdateObjects() = 0;
+    // The view's centre; False while the viewer has no view.
+    virtual bool GetCenterPosition(TGeoPoint &centre) = 0;
+    virtual IGeodeticCalibration *GetCalibration() = 0;
+    virtual void ClearS57Pick() = 0;
+    virtual void ClearSelectedObject() = 0;
+    // (99, 99) = none.
+    virtual void SetReportPosition(const TGeoPoint &position) = 0;
+    // The core viewer's per-second update.
+    virtual void UpdateEverySecond() = 0;
+    // Planner values for the viewer's water level and two further planner values.
+    virtual void SetPlannerValues(float waterLevel, float value400, float value401) = 0;
+};
+
+class IFrameRoutes : public IMarivoFrame {
+public:
+    virtual void SetRoute(IWptRoute *route) = 0;
+    virtual void FillRouteList() = 0;
+    virtual void RestoreRoute() = 0;
+    virtual void UpdateValues(const TLoopRecord &rec) = 0;
+};
+
+class IFrameRouteSettings : public IMarivoFrame {
+public:
+    virtual void SetRoute(IWptRoute *route) = 0;
+    virtual void ShowGeneralPage() = 0;
+    virtual void Reload() = 0;
+};
+
+class IFrameTrackReplay : public IMarivoFrame {
+public:
+    virtual void SetTrackList(INavTrackList *list) = 0;
+    virtual void SetDrawComplete(bool complete) = 0;
+};
+
+class IFrameUserReport : public IMarivoFrame {
+public:
+    virtual void SetPosition(const TGeoPoint &position) = 0;
+};
+
+class IFrameNavCurrent : public IMarivoFrame {
+public:
+    virtual void UpdateValues(bool all) = 0;
+    virtual void UpdateAll() = 0;
+};
+
+class IFrameNavInfo : public IMarivoFrame {
+public:
+    virtual void UpdateValues(IGeodeticCalibration *calibration, bool all) = 0;
+    virtual void FillRouteList() = 0;
+};
+
+class IFrameNavRoute : public IMarivoFrame {
+public:
+    virtual void UpdateValues() = 0;
+};
+
+class IFrameNMEAMonitor : public IMarivoFrame {
+public:
+    virtual void OnTick(const TLoopRecord &rec) = 0;
+    virtual void UpdatePortLists() = 0;
+};
+
+class IFrameLinkDetails : public IMarivoFrame {
+public:
+    // 7: a page that follows object updates; 8: an S-57 pick report.
+    virtual int ContentType() = 0;
+    virtual void RefreshPage() = 0;
+};
+
+class IFrameChartStatus : public IMarivoFrame {
+public:
+    virtual void SetToolbarsLocked(bool locked) = 0;
+};
+
+class IFrameZichtOpScheepvaart : public IMarivoFrame {
+public:
+    virtual void UpdateControls() = 0;
+    virtual void ActivateFromSettings() = 0;
+};
+
+// The non-modal GPS error box.
+class IFormMsgGPSSingleError : public IMarivoFrame {
+public:
+    // kind 5..11.
+    virtual void ShowError(int kind, const QString &portName, int32_t code) = 0;
+    // kind 0..4.
+    virtual void ShowNoPosition(int kind, const QString &portName, int seconds) = 0;
+    virtual void HideBox() = 0;
+};
+
+// Every factory gets the widget that hosts the frame (the panel, or the main window for
+// the frames with a window of their own) and the environment.
+template <class T>
+using TFrameFactory = std::function<std::unique_ptr<T>(QWidget *host, TMarivoNavEnv &env)>;
+
+// In the order the main window creates the frames.
+struct TMainFrameFactories {
+    TFrameFactory<IFrameViewer> Viewer;  // "ViewerMain", "Main chart viewer"
+    TFrameFactory<IMarivoFrame> ChartLegend;
+    TFrameFactory<IMarivoFrame> HTMLViewer;
+    TFrameFactory<IMarivoFrame> ChartInfo;
+    TFrameFactory<IFrameRoutes> Routes;
+    TFrameFactory<IFrameRouteSettings> RouteSettings;
+    TFrameFactory<IFrameTrackReplay> TrackReplay;
+    TFrameFactory<IFrameUserReport> UserReport;
+    TFrameFactory<IFrameNavCurrent> NavCurrent;
+    TFrameFactory<IFrameNavInfo> NavInfo;
+    TFrameFactory<IFrameNavRoute> NavRoute;
+    TFrameFactory<IFrameNMEAMonitor> NMEAMonitor;
+    TFrameFactory<IFrameLinkDetails> LinkDetails;
+    TFrameFactory<IMarivoFrame> LinkDetailsStruct;
+    TFrameFactory<IFrameChartStatus> ChartStatus;
+    TFrameFactory<IFrameZichtOpScheepvaart> ZichtOpScheepvaart;
+    TFrameFactory<IMarivoFrame> NewsCenter;
+    TFrameFactory<IFormMsgGPSSingleError> GPSSingleError;
+};
+
+// The program's factories: the frames that exist so far.
+TMainFrameFactories ProgramFrameFactories();
