@@ -20,6 +20,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
+#include <QProcess>
 
 using namespace routetest;
 
@@ -39,13 +40,14 @@ QByteArray ReadFile(const QString &file) {
 
 // A chart set folder with the demo raster chart: product code, set code, edition, mask.
 void WriteChartSet(const QString &folder, const QString &demoData, const QString &product,
-                   const QString &set, int edition, int moduleMask) {
+                   const QString &set, int edition, int moduleMask,
+                   const QStringList &dataFiles = {}, int number = 4711) {
     QDir().mkpath(folder);
     ASSERT_TRUE(QFile::copy(demoData + QStringLiteral("/Charts/BSB/VELM0001.KAP"),
                             folder + QStringLiteral("/VELM0001.KAP")));
     const QJsonObject manifest{
         {QStringLiteral("format"), 1},
-        {QStringLiteral("product"), QJsonObject{{QStringLiteral("number"), 4711},
+        {QStringLiteral("product"), QJsonObject{{QStringLiteral("number"), number},
                                                {QStringLiteral("code"), product},
                                                {QStringLiteral("title"), product}}},
         {QStringLiteral("set"), QJsonObject{{QStringLiteral("number"), 1},
@@ -53,7 +55,8 @@ void WriteChartSet(const QString &folder, const QString &demoData, const QString
                                            {QStringLiteral("title"), set}}},
         {QStringLiteral("moduleMask"), moduleMask},
         {QStringLiteral("edition"), edition},
-        {QStringLiteral("charts"), QJsonArray{QJsonObject{{QStringLiteral("file"), QStringLiteral("VELM0001.KAP")}}}}};
+        {QStringLiteral("charts"), QJsonArray{QJsonObject{{QStringLiteral("file"), QStringLiteral("VELM0001.KAP")}}}},
+        {QStringLiteral("dataFiles"), QJsonArray::fromStringList(dataFiles)}};
     WriteFile(folder + QStringLiteral("/chartset.json"), QJsonDocument(manifest).toJson());
 }
 
@@ -221,7 +224,8 @@ TEST_F(NavEnvCharts, ViewersGetTheirChartsInOneUpdateEachLastFirst) {
     Env->RegisterViewer(&second);
     log.clear();
     Env->UpdateViewerChartSets();
-    EXPECT_EQ(log, QStringList({"1 begin", "1 charts 1", "1 end", "0 begin", "0 charts 1", "0 end"}));
+    // The demo cell and the demo raster chart.
+    EXPECT_EQ(log, QStringList({"1 begin", "1 charts 2", "1 end", "0 begin", "0 charts 2", "0 end"}));
     log.clear();
     Env->ReleaseCharts(false);
     EXPECT_EQ(log, QStringList({"1 cancel", "0 cancel", "1 release", "0 release"}));
@@ -232,7 +236,7 @@ TEST_F(NavEnvCharts, ViewersGetTheirChartsInOneUpdateEachLastFirst) {
     Env->ReloadCharts(false);
     ASSERT_TRUE(Env->ChartManager);
     EXPECT_TRUE(log.contains(QStringLiteral("0 cache")));
-    EXPECT_TRUE(log.contains(QStringLiteral("1 charts 1")));
+    EXPECT_TRUE(log.contains(QStringLiteral("1 charts 2")));
     Env->UnregisterViewer(&first);
     Env->UnregisterViewer(&second);
 }
@@ -458,4 +462,85 @@ TEST_F(NavEnvCharts, TheUpdateCommandLineNamesTheNetworkVersion) {
     EXPECT_EQ(UpdateProgramCommandLine(UpdateProgramArguments(true, true, true, Env->WaterwayNetwork),
                                        KvLang::Dutch),
               QStringLiteral("-hp -wwi -ww -wv ") + version + QStringLiteral(" -p \"Ostrel\" -nl"));
+}
+
+namespace {
+
+// A product whose chart sets are switched on unless the user switched them off.
+constexpr int ProductSwitchedOn = 196651;
+
+// A waypoint database of a chart product: one group with one waypoint, saved with the
+// product's identifier in its header.
+void WriteProductDatabase(IWptManager *manager, const QString &file, const QString &identifier,
+                          const QString &group) {
+    IWptDatabase *db = WptManagerNewDatabase(manager, identifier);
+    IWptWaypointGroup *g = db->NewWaypointGroup(nullptr);
+    int32_t err = 0;
+    WptObjectSetName(g, group, err);
+    g->AddWaypoint(db->NewWaypoint(nullptr, TGeoPoint3{0.9, 0.09, 0.0}, manager->GetDefaultWaypointType()), err);
+    WptDatabaseSaveToFile(db, file, err);
+    ASSERT_EQ(err, 0);
+    db->Close();
+    ASSERT_EQ(QProcess::execute(QStringLiteral("sqlite3"),
+                                {file, QStringLiteral("UPDATE meta SET value='%1' WHERE key='identifier'").arg(identifier)}),
+              0);
+}
+
+IWptWaypointGroup *ShownGroup(IWptWaypointGroupList *list, IWptDatabase *db) {
+    for (int32_t i = 0; i < list->GetCount(); ++i)
+        if (auto *g = dynamic_cast<IWptWaypointGroup *>(list->GetItem(i)); g && g->GetDatabase() == db) return g;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(NavEnvCharts, AProductDatabaseIsOnWhileItsChartIsShownAndKeepsItsGroupsOverAReload) {
+    const QString folder = FData + QStringLiteral("/Charts/Abc");
+    WriteChartSet(folder, FData, QStringLiteral("ABC"), QStringLiteral("A0"), 1, 1,
+                  {QStringLiteral("ABC_Harbours.wdb")}, ProductSwitchedOn);
+    WriteProductDatabase(Env->WaypointManager, folder + QStringLiteral("/ABC_Harbours.wdb"),
+                         QStringLiteral("ABC_Harbours"), QStringLiteral("Marinas"));
+    const bool shownCases[] = {true, false};
+    for (bool shown : shownCases) {
+        SCOPED_TRACE(shown ? "chart shown" : "chart hidden");
+        bool failed = true;
+        TMarivoNavEnv env(failed, nullptr, FData, FData, 1, {});
+        ASSERT_FALSE(failed);
+        QStringList log;
+        TRecordingViewer viewer(2, log);
+        env.RegisterViewer(&viewer);
+        testsupport::Owned<ISortedGUIDArray> charts(SortedGUIDArrayCreate());
+        env.ChartManager->GetSelectedCharts(charts.get(), 2);
+        ASSERT_GT(charts->GetCount(), 0);
+        if (!shown) env.ChartManager->DeselectCharts(charts.get(), 2);
+        uint8_t mode = 0;
+        env.Start(mode);
+        ASSERT_EQ(env.WptDBInfos.size(), 1u);
+        TNavChartWptDBInfo &info = *env.WptDBInfos[0];
+        ASSERT_NE(info.Database, nullptr);
+        EXPECT_EQ(env.IsChartWptDatabaseSelected(info.Database), shown);
+        EXPECT_FALSE(env.IsChartWptDatabaseSelected(env.UserDatabase));
+        if (!shown) {
+            env.UnregisterViewer(&viewer);
+            continue;
+        }
+
+        // The shown group is shown again in the reopened database.
+        env.WaypointGroupList->Add(info.Database->GetWaypointGroup(0));
+        env.ApplyWaypointVisibility();
+        env.ReleaseCharts(true);
+        EXPECT_EQ(info.Database, nullptr) << "the database is closed while the charts are away";
+        ASSERT_EQ(info.GroupCount(), 1);
+        EXPECT_TRUE(info.GetGroup(0)->Selected);
+        env.ReloadCharts(true);
+        ASSERT_EQ(env.WptDBInfos.size(), 1u);
+        ASSERT_NE(info.Database, nullptr);
+        EXPECT_EQ(info.GroupCount(), 0);
+        IWptWaypointGroup *group = ShownGroup(env.WaypointGroupList, info.Database);
+        ASSERT_NE(group, nullptr);
+        EXPECT_EQ(WptObjectGetName(group), QStringLiteral("Marinas"));
+        EXPECT_TRUE(group->IsVisibleIn(env.ChartModules));
+        EXPECT_TRUE(env.IsChartWptDatabaseSelected(info.Database));
+        env.UnregisterViewer(&viewer);
+    }
 }

@@ -222,6 +222,18 @@ QByteArray ContentFile(double lat, double lon, const QString &name) {
     return header + json;
 }
 
+// A navigation viewer control that counts how often it is asked to rebuild its objects.
+class TObjectCountingViewer final : public TNavViewerControl {
+public:
+    explicit TObjectCountingViewer(int32_t index) : FIndex(index) {}
+    int32_t GetViewerIndex() override { return FIndex; }
+    void UpdateObjects() override { ++Updates; }
+    int Updates = 0;
+
+private:
+    int32_t FIndex;
+};
+
 class NavEnvAddOns : public NavEnvServices {
 protected:
     void SetUp() override {
@@ -358,7 +370,17 @@ TEST_F(NavEnvAddOns, AnUpdatedDatabaseIsReopenedWithItsShownGroups) {
     ASSERT_NE(point, nullptr);
     ASSERT_EQ(point->GetWaypoint(), waypoint);
 
+    TObjectCountingViewer first(5), second(6);
+    env->RegisterViewer(&first);
+    env->RegisterViewer(&second);
+    env->OnObjectDatabaseUpdated(env->UserDatabase);
+    EXPECT_EQ(first.Updates + second.Updates, 0) << "not a chart-product database: nothing happens";
+
     env->OnObjectDatabaseUpdated(db);
+    EXPECT_EQ(first.Updates, 1) << "the viewers drop the objects of the closed database";
+    EXPECT_EQ(second.Updates, 1);
+    env->UnregisterViewer(&first);
+    env->UnregisterViewer(&second);
     ASSERT_NE(info.Database, nullptr);
     EXPECT_EQ(point->GetWaypoint(), nullptr);
     EXPECT_EQ(info.GroupCount(), 0);
