@@ -20,7 +20,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QProcess>
 
 using namespace routetest;
 
@@ -40,14 +39,13 @@ QByteArray ReadFile(const QString &file) {
 
 // A chart set folder with the demo raster chart: product code, set code, edition, mask.
 void WriteChartSet(const QString &folder, const QString &demoData, const QString &product,
-                   const QString &set, int edition, int moduleMask,
-                   const QStringList &dataFiles = {}, int number = 4711) {
+                   const QString &set, int edition, int moduleMask) {
     QDir().mkpath(folder);
     ASSERT_TRUE(QFile::copy(demoData + QStringLiteral("/Charts/BSB/VELM0001.KAP"),
                             folder + QStringLiteral("/VELM0001.KAP")));
     const QJsonObject manifest{
         {QStringLiteral("format"), 1},
-        {QStringLiteral("product"), QJsonObject{{QStringLiteral("number"), number},
+        {QStringLiteral("product"), QJsonObject{{QStringLiteral("number"), 4711},
                                                {QStringLiteral("code"), product},
                                                {QStringLiteral("title"), product}}},
         {QStringLiteral("set"), QJsonObject{{QStringLiteral("number"), 1},
@@ -55,8 +53,7 @@ void WriteChartSet(const QString &folder, const QString &demoData, const QString
                                            {QStringLiteral("title"), set}}},
         {QStringLiteral("moduleMask"), moduleMask},
         {QStringLiteral("edition"), edition},
-        {QStringLiteral("charts"), QJsonArray{QJsonObject{{QStringLiteral("file"), QStringLiteral("VELM0001.KAP")}}}},
-        {QStringLiteral("dataFiles"), QJsonArray::fromStringList(dataFiles)}};
+        {QStringLiteral("charts"), QJsonArray{QJsonObject{{QStringLiteral("file"), QStringLiteral("VELM0001.KAP")}}}}};
     WriteFile(folder + QStringLiteral("/chartset.json"), QJsonDocument(manifest).toJson());
 }
 
@@ -466,26 +463,7 @@ TEST_F(NavEnvCharts, TheUpdateCommandLineNamesTheNetworkVersion) {
 
 namespace {
 
-// A product whose chart sets are switched on unless the user switched them off.
-constexpr int ProductSwitchedOn = 196651;
-
-// A waypoint database of a chart product: one group with one waypoint, saved with the
-// product's identifier in its header.
-void WriteProductDatabase(IWptManager *manager, const QString &file, const QString &identifier,
-                          const QString &group) {
-    IWptDatabase *db = WptManagerNewDatabase(manager, identifier);
-    IWptWaypointGroup *g = db->NewWaypointGroup(nullptr);
-    int32_t err = 0;
-    WptObjectSetName(g, group, err);
-    g->AddWaypoint(db->NewWaypoint(nullptr, TGeoPoint3{0.9, 0.09, 0.0}, manager->GetDefaultWaypointType()), err);
-    WptDatabaseSaveToFile(db, file, err);
-    ASSERT_EQ(err, 0);
-    db->Close();
-    ASSERT_EQ(QProcess::execute(QStringLiteral("sqlite3"),
-                                {file, QStringLiteral("UPDATE meta SET value='%1' WHERE key='identifier'").arg(identifier)}),
-              0);
-}
-
+// The shown group of that database, if any.
 IWptWaypointGroup *ShownGroup(IWptWaypointGroupList *list, IWptDatabase *db) {
     for (int32_t i = 0; i < list->GetCount(); ++i)
         if (auto *g = dynamic_cast<IWptWaypointGroup *>(list->GetItem(i)); g && g->GetDatabase() == db) return g;
@@ -494,12 +472,8 @@ IWptWaypointGroup *ShownGroup(IWptWaypointGroupList *list, IWptDatabase *db) {
 
 }  // namespace
 
-TEST_F(NavEnvCharts, AProductDatabaseIsOnWhileItsChartIsShownAndKeepsItsGroupsOverAReload) {
-    const QString folder = FData + QStringLiteral("/Charts/Abc");
-    WriteChartSet(folder, FData, QStringLiteral("ABC"), QStringLiteral("A0"), 1, 1,
-                  {QStringLiteral("ABC_Harbours.wdb")}, ProductSwitchedOn);
-    WriteProductDatabase(Env->WaypointManager, folder + QStringLiteral("/ABC_Harbours.wdb"),
-                         QStringLiteral("ABC_Harbours"), QStringLiteral("Marinas"));
+TEST_F(NavEnvCharts, TheDemoProductDatabaseIsOnWhileItsChartIsShownAndKeepsItsGroupsOverAReload) {
+    // The demo data's product with its marinas' database.
     const bool shownCases[] = {true, false};
     for (bool shown : shownCases) {
         SCOPED_TRACE(shown ? "chart shown" : "chart hidden");
