@@ -46,6 +46,8 @@ case "${1:-}" in
     if [ -x "$BUILD/tools/demogen/marivo-demogen" ] && [ ! -e "$DATA/.complete" ]; then
       "$BUILD/tools/demogen/marivo-demogen" "$DATA"
     fi
+    # The chart manager's installation is found through the build's machine-wide settings.
+    export KORVANE_MACHINE_REGISTRY="$BUILD/machine-registry.ini"
     exec "$BUILD/bin/marivo" --data "$DATA" "${@:2}"
     ;;
   test)

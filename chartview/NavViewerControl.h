@@ -46,7 +46,7 @@ public:
     int32_t GetSelectedStructureCount() {
         return FNav ? FNav->GetSelectedStructureCount() : int32_t{};
     }
-    void UpdateObjects() { if (FNav) FNav->UpdateObjects(); }
+    virtual void UpdateObjects() { if (FNav) FNav->UpdateObjects(); }
     void ClearSelectedObject() { if (FNav) FNav->ClearSelectedObject(); }
     void ClearS57Pick() { if (FNav) FNav->ClearS57Pick(); }
     void SetOtherClickPoint(int32_t x, int32_t y) { if (FNav) FNav->SetOtherClickPoint(x, y); }

@@ -300,6 +300,11 @@ public:
     IGeoAddsEntry *FindGeoAddObject(double latitude, double longitude) const;
     void UpdateViewersForChartSet(uint32_t productKey, int32_t chartSetKind);
     void ApplyWaypointVisibility();
+    // Reopens the chart-product databases with the groups shown before their release and
+    // switches each on while a chart of its product is shown in the first viewer.
+    void RebuildWptDatabaseInfo();
+    // A chart-product database's own switch; False for any other database.
+    bool IsChartWptDatabaseSelected(IWptDatabase *database) const;
 
     // ---- GPS configuration -------------------------------------------------------------
     // Looks for a GPS receiver on every serial port and stores a set-up that differs from

@@ -33,10 +33,35 @@ std::vector<NavObject *> ChartsWhere(IChartManager *chartManager, TTest test) {
     return charts;
 }
 
-void HandCharts(TS3DChartViewerControl *viewer, std::vector<NavObject *> &charts) {
+// The chart manager lists only S-57 cells as its charts; the raster charts are those of
+// its catalogue (which holds the sets of the program's modules). Which of them a viewer
+// shows is its selection, handed over below.
+void AddRasterCharts(IChartManager *chartManager, std::vector<NavObject *> &charts) {
+    for (int32_t i = 0; i < chartManager->GetCatalogueCount(); ++i) {
+        IChartCatalogueEntry *entry = chartManager->GetCatalogueEntry(i);
+        IChartCatalogueObject *object = entry ? entry->GetCatalogueObject() : nullptr;
+        if (IRasterChart *chart = object ? object->GetRasterChart() : nullptr) charts.push_back(chart);
+    }
+}
+
+// The viewer shows of its raster charts only those switched on for its index, as the
+// chart manager reports them when the selection changes later.
+void HandRasterSelection(IChartManager *chartManager, TS3DChartViewerControl *viewer) {
+    const uint32_t bit = 1u << viewer->GetViewerIndex();
+    std::vector<int32_t> selected;
+    for (int32_t i = 0; i < chartManager->GetCatalogueCount(); ++i) {
+        IChartCatalogueEntry *entry = chartManager->GetCatalogueEntry(i);
+        if (entry && (entry->GetViewerBits() & bit)) selected.push_back(entry->GetChartHandle());
+    }
+    viewer->SetChartSelection(selected.data(), int32_t(selected.size()));
+}
+
+void HandCharts(IChartManager *chartManager, TS3DChartViewerControl *viewer,
+                std::vector<NavObject *> &charts) {
     // What the viewer cannot take it reports itself; nothing to do about it here.
     int32_t err = 0;
     viewer->SetCharts(charts.data(), int32_t(charts.size()), err);
+    HandRasterSelection(chartManager, viewer);
 }
 
 struct TGUIDArrayDeleter {
@@ -53,7 +78,8 @@ void TMarivoNavEnv::RegisterViewer(TS3DChartViewerControl *viewer) {
     ChartManager->RegisterViewer(viewer->GetViewerIndex());
     Viewers.push_back(viewer);
     auto charts = ChartsWhere(ChartManager, [this](IChart *c) { return c->IsVisibleIn(ChartModules); });
-    HandCharts(viewer, charts);
+    AddRasterCharts(ChartManager, charts);
+    HandCharts(ChartManager, viewer, charts);
 }
 
 void TMarivoNavEnv::UnregisterViewer(TS3DChartViewerControl *viewer) {
@@ -74,9 +100,10 @@ void TMarivoNavEnv::CancelChartLoading() {
 
 void TMarivoNavEnv::UpdateViewerChartSets() {
     auto charts = ChartsWhere(ChartManager, [](IChart *c) { return !c->IsHiddenInManager(); });
+    AddRasterCharts(ChartManager, charts);
     for (auto it = Viewers.rbegin(); it != Viewers.rend(); ++it) {
         (*it)->BeginUpdate();
-        HandCharts(*it, charts);
+        HandCharts(ChartManager, *it, charts);
         (*it)->EndUpdate();
     }
     ChartManager->CommitSelection();
@@ -122,6 +149,9 @@ void TMarivoNavEnv::ReleaseCharts(bool all) {
     RouteList->Clear();
     WaypointList->Clear();
     PendingNavigateToRoute = nullptr;
+    // The records stay: they carry the shown groups over to the reopened databases.
+    ReleaseChartWptDatabases(WptDBInfos, ChartModules);
+    for (auto it = WptDBInfos.rbegin(); it != WptDBInfos.rend(); ++it) (*it)->ReleasePointDatabase();
 }
 
 void TMarivoNavEnv::ReloadCharts(bool reloadNetwork) {
@@ -155,7 +185,22 @@ void TMarivoNavEnv::ReloadCharts(bool reloadNetwork) {
     RegReadPolygonsVisible(WaypointManager, PolygonList);
     WaypointManager->SetVisiblePolygons(PolygonList, ChartModules);
     RegReadRoutesVisible(WaypointManager, RouteList);
+    RebuildWptDatabaseInfo();
     SaveVisibleLists();
+}
+
+void TMarivoNavEnv::RebuildWptDatabaseInfo() {
+    LoadAddOnDatabases(true, true);
+    RestoreChartWptGroups(WptDBInfos, WaypointGroupList);
+    TGUIDArray inView(SortedGUIDArrayCreate());
+    // Without a viewer no chart is in view: every chart-product database is off.
+    if (!Viewers.empty()) ChartManager->GetSelectedCharts(inView.get(), Viewers.front()->GetViewerIndex());
+    SwitchChartWptDatabases(WptDBInfos, ChartManager, inView.get());
+    ApplyWaypointVisibility();
+}
+
+bool TMarivoNavEnv::IsChartWptDatabaseSelected(IWptDatabase *database) const {
+    return IsChartWptDatabaseSelectedIn(WptDBInfos, database);
 }
 
 void TMarivoNavEnv::RestoreSelectedRoute() {

@@ -13,6 +13,7 @@
 #include "base/strings/KvStrUtils.h"
 #include "base/units/KvUnitsTime.h"
 #include "base/waypoints/KvWaypoints.h"
+#include "chartview/NavViewerControl.h"
 #include "objectinfo/KvWWNetwork.h"
 #include "shell/MarivoNavEnvServiceTexts.h"
 #include "shell/MarivoNavEnvTexts.h"
@@ -139,9 +140,9 @@ void TMarivoNavEnv::OnObjectDatabaseUpdated(IWptDatabase *database) {
         info->Database->SetSelected(selected);
         info->GUID = *info->Database->GetGUID();
         for (int i = 0; i < info->GroupCount(); ++i) {
-            const TNavChartWptDBGroupInfo &remembered = info->GetGroup(i);
+            const TNavChartWptDBGroupInfo *remembered = info->GetGroup(i);
             int32_t index = -1;
-            if (remembered.Selected && WptDatabaseFindGroup(info->Database, remembered.Name, index))
+            if (remembered->Selected && WptDatabaseFindGroup(info->Database, remembered->Name, index))
                 WaypointGroupList->Add(info->Database->GetWaypointGroup(index));
         }
     } else {
@@ -150,6 +151,9 @@ void TMarivoNavEnv::OnObjectDatabaseUpdated(IWptDatabase *database) {
     info->ClearGroups();
     ApplyWaypointVisibility();
     SaveVisibleLists();
+    // The viewers still draw the objects of the closed database until they rebuild them.
+    for (auto it = Viewers.rbegin(); it != Viewers.rend(); ++it)
+        if (auto *viewer = dynamic_cast<TNavViewerControl *>(*it)) viewer->UpdateObjects();
 }
 
 void TMarivoNavEnv::ReloadWaterwayNetwork() {
@@ -180,7 +184,7 @@ void TMarivoNavEnv::ReloadWaterwayNetwork() {
         WaypointManager->RelinkNetwork();
         if (UserDatabase)
             for (int32_t i = UserDatabase->GetRouteCount() - 1; i >= 0; --i)
-                Send(NavNotify::RecalculateRoute, intptr_t(UserDatabase->GetRoute(i)));
+                RecalculateRoute(UserDatabase->GetRoute(i), true);
     } else {
         MsgBox(LanguageText(NavEnvText::NetworkNotLoaded) + ErrorToStrA(err) + QLatin1Char('.'),
                mtWarning, MsgButtons({mbOK}));

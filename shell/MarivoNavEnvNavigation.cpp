@@ -35,6 +35,7 @@ void StoreCommunicationOpen(bool simulating, bool open) {
 void TMarivoNavEnv::Start(uint8_t &communicationMode) {
     State = NavEnvState::Starting;
     LoadSettings(communicationMode);
+    RebuildWptDatabaseInfo();
     CreatedAt -= GetUTCOffset() / 1440.0;
     Loop->SetOn(true);
     if (WaterwayNetwork)

@@ -305,7 +305,7 @@ void TMarivoNavEnv::SetDefaultRouteEnabled(bool value) {
     DefaultRouteEnabled = value;
     WriteBool(KeyRoutes, RegName(u"DefaultRouteEnabled"), value);
     IWptRoute *route = GetActiveRoute();
-    if (!value && route && route->IsDefaultRoute()) Boat->StopRouteNavigation();
+    if (!value && route && route->IsDefaultRoute()) DeactivateRoute();
 }
 
 void TMarivoNavEnv::ApplyRouteExploreMode(bool value) {
@@ -393,7 +393,7 @@ void TMarivoNavEnv::SetShowNetworkXTE(bool value) {
     if (value == ShowNetworkXTE) return;
     ShowNetworkXTE = value;
     WriteBool(KeyRoutes, RegName(u"ShowNetworkXTE"), value);
-    if (IWptRoute *route = GetActiveRoute()) Send(NavNotify::RecalculateRoute, intptr_t(route));
+    RequestRouteUpdate(GetActiveRoute());
 }
 
 void TMarivoNavEnv::SetSimulatorRadiusMin(float metres) {

@@ -27,7 +27,7 @@ public:
 
     void AddGroup(const QString &name, bool selected);
     int GroupCount() const { return int(FGroups.size()); }
-    const TNavChartWptDBGroupInfo &GetGroup(int index) const { return *FGroups.at(size_t(index)); }
+    const TNavChartWptDBGroupInfo *GetGroup(int index) const { return FGroups.at(size_t(index)).get(); }
     void ClearGroups() { FGroups.clear(); }
     // Releases the point-of-interest database, if any.
     void ReleasePointDatabase();

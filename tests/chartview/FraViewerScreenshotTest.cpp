@@ -21,9 +21,50 @@ int ColourCount(const QImage &image) {
     return int(colours.size());
 }
 
+// Mean brightness (0..255) of the picture, every fourth pixel.
+double MeanBrightness(const QImage &image) {
+    double sum = 0.0;
+    int n = 0;
+    for (int y = 0; y < image.height(); y += 4)
+        for (int x = 0; x < image.width(); x += 4, ++n) sum += qGray(image.pixel(x, y));
+    return n ? sum / n : 0.0;
+}
+
 }  // namespace
 
 using FrameViewerPictures = ViewerFrameFixture;
+
+TEST_F(FrameViewerPictures, TheRasterChartAndTheBackgroundGoDarkByNight) {
+    NightScreen()->SetActive(false);
+    MakeFrame(QSize(800, 600));
+    TNavViewerControl &v = Viewer();
+    std::vector<NavObject *> raster;
+    for (NavObject *o : AllCharts())
+        if (dynamic_cast<IRasterChart *>(o)) raster.push_back(o);
+    ASSERT_FALSE(raster.empty());
+    int32_t err = 0;
+    v.SetCharts(raster.data(), int32_t(raster.size()), err);
+    v.ZoomToChart(v.GetChart(0));
+    // Zoomed out until background shows around the chart.
+    const TDouble2 centre{v.width() / 2.0, v.height() / 2.0};
+    v.ZoomAt(0.25, &centre);
+    const auto picture = [&] {
+        v.RefreshCharts();
+        v.repaint();
+        return v.grab().toImage();
+    };
+    const QImage day = picture();
+    const QPoint corner(2, 2), middle(v.width() / 2, v.height() / 2);
+    ASSERT_NE(day.pixel(corner), day.pixel(middle)) << "background at the corner, chart in the middle";
+    NightScreen()->SetActive(true);
+    const QImage night = picture();
+    NightScreen()->SetActive(false);
+    shelltest::SaveScreenshot(night, QStringLiteral("chartview-raster-night-zoomed-out"));
+    EXPECT_LT(qGray(night.pixel(corner)), qGray(day.pixel(corner)) / 2) << "the background";
+    EXPECT_LT(MeanBrightness(night), MeanBrightness(day) / 2) << "the raster chart";
+    const QImage dayAgain = picture();
+    EXPECT_EQ(dayAgain.pixel(corner), day.pixel(corner)) << "day colours come back";
+}
 
 TEST_F(FrameViewerPictures, DemoCellAndBSBChartByDayAndNight) {
     struct Case {

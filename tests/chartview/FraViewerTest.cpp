@@ -81,6 +81,30 @@ TEST_F(FrameViewer, FirstStartShowsTheDemoCellAndStoresTheViewStates) {
     EXPECT_EQ(Frame->objectName(), Key);
 }
 
+TEST_F(FrameViewer, TheEnvironmentHandsTheDemoRasterChartAndAHiddenOneStaysHidden) {
+    MakeFrame();
+    TNavViewerControl &v = Viewer();
+    ASSERT_EQ(v.GetChartCount(), 1) << "the demo raster chart comes with the cell";
+    IRasterChart *chart = v.GetChart(0);
+    const auto inView = [this](IRasterChart *c) {
+        for (int32_t i = 0; i < Viewer().GetViewChartCount(); ++i)
+            if (Viewer().GetViewChart(i) == c) return true;
+        return false;
+    };
+    v.ZoomToChart(chart);
+    EXPECT_TRUE(inView(chart));
+
+    // Hidden in this viewer: a viewer registered anew leaves it out as well.
+    Frame->HideChart(chart);
+    Env->UpdateViewerChartSets();
+    EXPECT_FALSE(inView(chart));
+    MakeFrame();
+    ASSERT_EQ(Viewer().GetChartCount(), 1);
+    Viewer().ZoomToChart(Viewer().GetChart(0));
+    EXPECT_FALSE(inView(Viewer().GetChart(0)));
+    EXPECT_EQ(Viewer().GetS57ChartCount(), 1) << "the cell is not touched";
+}
+
 TEST_F(FrameViewer, WheelZoomsAboutTheMouseByAQuarterOfADoublingPerNotch) {
     MakeFrame();
     TNavViewerControl &v = Viewer();

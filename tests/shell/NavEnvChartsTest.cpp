@@ -221,7 +221,8 @@ TEST_F(NavEnvCharts, ViewersGetTheirChartsInOneUpdateEachLastFirst) {
     Env->RegisterViewer(&second);
     log.clear();
     Env->UpdateViewerChartSets();
-    EXPECT_EQ(log, QStringList({"1 begin", "1 charts 1", "1 end", "0 begin", "0 charts 1", "0 end"}));
+    // The demo cell and the demo raster chart.
+    EXPECT_EQ(log, QStringList({"1 begin", "1 charts 2", "1 end", "0 begin", "0 charts 2", "0 end"}));
     log.clear();
     Env->ReleaseCharts(false);
     EXPECT_EQ(log, QStringList({"1 cancel", "0 cancel", "1 release", "0 release"}));
@@ -232,7 +233,7 @@ TEST_F(NavEnvCharts, ViewersGetTheirChartsInOneUpdateEachLastFirst) {
     Env->ReloadCharts(false);
     ASSERT_TRUE(Env->ChartManager);
     EXPECT_TRUE(log.contains(QStringLiteral("0 cache")));
-    EXPECT_TRUE(log.contains(QStringLiteral("1 charts 1")));
+    EXPECT_TRUE(log.contains(QStringLiteral("1 charts 2")));
     Env->UnregisterViewer(&first);
     Env->UnregisterViewer(&second);
 }
@@ -458,4 +459,62 @@ TEST_F(NavEnvCharts, TheUpdateCommandLineNamesTheNetworkVersion) {
     EXPECT_EQ(UpdateProgramCommandLine(UpdateProgramArguments(true, true, true, Env->WaterwayNetwork),
                                        KvLang::Dutch),
               QStringLiteral("-hp -wwi -ww -wv ") + version + QStringLiteral(" -p \"Ostrel\" -nl"));
+}
+
+namespace {
+
+// The shown group of that database, if any.
+IWptWaypointGroup *ShownGroup(IWptWaypointGroupList *list, IWptDatabase *db) {
+    for (int32_t i = 0; i < list->GetCount(); ++i)
+        if (auto *g = dynamic_cast<IWptWaypointGroup *>(list->GetItem(i)); g && g->GetDatabase() == db) return g;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(NavEnvCharts, TheDemoProductDatabaseIsOnWhileItsChartIsShownAndKeepsItsGroupsOverAReload) {
+    // The demo data's product with its marinas' database.
+    const bool shownCases[] = {true, false};
+    for (bool shown : shownCases) {
+        SCOPED_TRACE(shown ? "chart shown" : "chart hidden");
+        bool failed = true;
+        TMarivoNavEnv env(failed, nullptr, FData, FData, 1, {});
+        ASSERT_FALSE(failed);
+        QStringList log;
+        TRecordingViewer viewer(2, log);
+        env.RegisterViewer(&viewer);
+        testsupport::Owned<ISortedGUIDArray> charts(SortedGUIDArrayCreate());
+        env.ChartManager->GetSelectedCharts(charts.get(), 2);
+        ASSERT_GT(charts->GetCount(), 0);
+        if (!shown) env.ChartManager->DeselectCharts(charts.get(), 2);
+        uint8_t mode = 0;
+        env.Start(mode);
+        ASSERT_EQ(env.WptDBInfos.size(), 1u);
+        TNavChartWptDBInfo &info = *env.WptDBInfos[0];
+        ASSERT_NE(info.Database, nullptr);
+        EXPECT_EQ(env.IsChartWptDatabaseSelected(info.Database), shown);
+        EXPECT_FALSE(env.IsChartWptDatabaseSelected(env.UserDatabase));
+        if (!shown) {
+            env.UnregisterViewer(&viewer);
+            continue;
+        }
+
+        // The shown group is shown again in the reopened database.
+        env.WaypointGroupList->Add(info.Database->GetWaypointGroup(0));
+        env.ApplyWaypointVisibility();
+        env.ReleaseCharts(true);
+        EXPECT_EQ(info.Database, nullptr) << "the database is closed while the charts are away";
+        ASSERT_EQ(info.GroupCount(), 1);
+        EXPECT_TRUE(info.GetGroup(0)->Selected);
+        env.ReloadCharts(true);
+        ASSERT_EQ(env.WptDBInfos.size(), 1u);
+        ASSERT_NE(info.Database, nullptr);
+        EXPECT_EQ(info.GroupCount(), 0);
+        IWptWaypointGroup *group = ShownGroup(env.WaypointGroupList, info.Database);
+        ASSERT_NE(group, nullptr);
+        EXPECT_EQ(WptObjectGetName(group), QStringLiteral("Marinas"));
+        EXPECT_TRUE(group->IsVisibleIn(env.ChartModules));
+        EXPECT_TRUE(env.IsChartWptDatabaseSelected(info.Database));
+        env.UnregisterViewer(&viewer);
+    }
 }

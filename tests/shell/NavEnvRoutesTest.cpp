@@ -458,6 +458,17 @@ float CourseAlong(IWWSection *section, double offset) {
     return float(std::atan2((b.Lon - a.Lon) * std::cos(a.Lat), b.Lat - a.Lat));
 }
 
+// The own ship in the middle of the section at that speed, its course along the section
+// turned by turn.
+TVector SailFromTheMiddle(INavBoat *boat, IWWSection *section, float speed, float turn) {
+    const double middle = section->GetLength() / 2;
+    boat->SetPosition(OnSection(section, middle));
+    const TVector sailing{speed, CourseAlong(section, middle) + turn};
+    boat->GetState()->SetState(&sailing, nullptr, nullptr, nullptr, sailing.Angle, 0.0f, 0.0f,
+                               false, false, 0);
+    return sailing;
+}
+
 }  // namespace
 
 TEST_F(NavEnvRoutes, TheDefaultRouteStartsWhileSailingAlongASectionAndStopsWhenSlow) {
@@ -466,7 +477,6 @@ TEST_F(NavEnvRoutes, TheDefaultRouteStartsWhileSailingAlongASectionAndStopsWhenS
     StartRun();
     Env->DefaultRouteEnabled = true;
     IWWSection *section = Section(0);
-    const double middle = section->GetLength() / 2;
     // Radians apart, as a rough distance on the small demo area.
     auto apart = [](const TGeoPoint &a, const TRoutePosition *b) {
         return std::hypot(a.Lat - b->Lat, (a.Lon - b->Lon) * std::cos(a.Lat));
@@ -480,10 +490,7 @@ TEST_F(NavEnvRoutes, TheDefaultRouteStartsWhileSailingAlongASectionAndStopsWhenS
                           {"against it", float(std::numbers::pi), 0.0}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        Env->Boat->SetPosition(OnSection(section, middle));
-        const TVector sailing{0.84f, CourseAlong(section, middle) + c.turn};
-        Env->Boat->GetState()->SetState(&sailing, nullptr, nullptr, nullptr, sailing.Angle, 0.0f,
-                                        0.0f, false, false, 0);
+        const TVector sailing = SailFromTheMiddle(Env->Boat, section, 0.84f, c.turn);
         ASSERT_TRUE(Env->StartNavigation(true));
         Log.Items.clear();
         for (int i = 0; i < 10 && !Env->Boat->GetRouteNavigation(); ++i) Env->Loop->Advance(1.0f);
@@ -552,4 +559,39 @@ TEST_F(NavEnvRoutes, FollowingARouteUnderWayStoresEachNewTargetUntilTheEnd) {
     RegReadActiveRouteGUID(stored);
     EXPECT_TRUE(stored == TGUID{});
     Env->StopNavigation(QString(), false);
+}
+
+TEST_F(NavEnvRoutes, SwitchingDefaultRoutesOffStopsTheDefaultRouteLikeAnyStop) {
+    TCalibratedViewer viewer;
+    Env->RegisterViewer(&viewer);
+    StartRun();
+    Env->DefaultRouteEnabled = true;
+    SailFromTheMiddle(Env->Boat, Section(0), 0.84f, 0.0f);
+    ASSERT_TRUE(Env->StartNavigation(true));
+    for (int i = 0; i < 10 && !Env->Boat->GetRouteNavigation(); ++i) Env->Loop->Advance(1.0f);
+    ASSERT_TRUE(Env->Boat->GetRouteNavigation());
+    ASSERT_TRUE(Env->Boat->GetRouteNavigation()->GetRoute()->IsDefaultRoute());
+    DeliverPosted();
+    Log.Items.clear();
+
+    Env->SetDefaultRouteEnabled(false);
+    DeliverPosted();
+    EXPECT_EQ(Env->Boat->GetRouteNavigation(), nullptr);
+    EXPECT_EQ(Log.Count(NavNotify::RouteFollowStopped), 1) << "the windows hear of the stop";
+    Env->StopNavigation(QString(), false);
+    Env->UnregisterViewer(&viewer);
+}
+
+TEST_F(NavEnvRoutes, ANewNetworkRecalculatesEveryRouteEvenWithTheLoopOff) {
+    IWptRoute *a = NetworkRoute(2);
+    IWptRoute *b = NetworkRoute(3);
+    ASSERT_FALSE(Env->Loop->IsOn());
+    DeliverPosted();
+    Log.Items.clear();
+    Env->ReloadWaterwayNetwork();
+    DeliverPosted();
+    std::vector<intptr_t> calculated;
+    for (const auto &n : Log.Items)
+        if (n.Code == NavNotify::RouteCalcEnd) calculated.push_back(n.P1);
+    EXPECT_EQ(calculated, (std::vector<intptr_t>{intptr_t(b), intptr_t(a)})) << "last first";
 }

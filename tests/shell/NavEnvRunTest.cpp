@@ -533,8 +533,9 @@ TEST_F(NavEnvRun, ViewersGetTheChartsOfTheirModulesAndTheNotificationCentre) {
     TFakeViewer viewer;
     Env->RegisterViewer(&viewer);
     ASSERT_EQ(Env->Viewers.size(), 1u);
-    ASSERT_EQ(viewer.Charts.size(), 1u) << "the demo S-57 cell";
+    ASSERT_EQ(viewer.Charts.size(), 2u) << "the demo S-57 cell and the demo raster chart";
     EXPECT_EQ(viewer.Charts[0], Env->ChartManager->GetChart(0));
+    EXPECT_EQ(viewer.Charts[1], Env->ChartManager->GetCatalogueEntry(0)->GetCatalogueObject()->GetRasterChart());
     Env->AttachNotificationCenter(&viewer);
     EXPECT_EQ(viewer.Centre, Env->NotificationCenter);
     Env->UnregisterViewer(&viewer);

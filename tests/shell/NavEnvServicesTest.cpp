@@ -9,6 +9,8 @@
 #include "base/strings/KvStrUtils.h"
 #include "base/waypoints/KvWaypoints.h"
 #include "chartview/NavViewerControl.h"
+#include "DemoData.h"
+#include "DemoProduct.h"
 #include "shell/MarivoNavEnvServiceTexts.h"
 
 #include <KvLibNav6/KvErrorCodes.h>
@@ -17,11 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
-#include <QtEndian>
 #include <cmath>
 
 namespace {
@@ -190,14 +188,13 @@ namespace {
 // A chart set folder below the charts folder, with the data files it names.
 void WriteProduct(const QString &folder, const QString &code, uint32_t number,
                   const QStringList &dataFiles) {
-    const QJsonObject manifest{
-        {"format", 1},
-        {"product", QJsonObject{{"number", double(number)}, {"code", code}, {"title", code}}},
-        {"set", QJsonObject{{"number", 1}, {"code", "NL"}, {"title", "Marinas"}}},
-        {"moduleMask", 1},
-        {"charts", QJsonArray{}},
-        {"dataFiles", QJsonArray::fromStringList(dataFiles)}};
-    ASSERT_TRUE(WriteBytes(folder + QStringLiteral("/chartset.json"), QJsonDocument(manifest).toJson()));
+    demo::TChartSetManifest manifest;
+    manifest.ProductNumber = number;
+    manifest.ProductCode = manifest.ProductTitle = code;
+    manifest.SetCode = QStringLiteral("NL");
+    manifest.SetTitle = QStringLiteral("Marinas");
+    manifest.DataFiles = dataFiles;
+    ASSERT_TRUE(WriteBytes(folder + QStringLiteral("/chartset.json"), demo::ChartSetManifestJson(manifest)));
 }
 
 // Changes header values of a saved waypoint database the way the maker's tools write them.
@@ -208,24 +205,34 @@ void SetHeader(const QString &file, const QString &sql) {
 
 // A point-of-interest file with one entry at (lat, lon) in degrees.
 QByteArray ContentFile(double lat, double lon, const QString &name) {
-    const QJsonObject root{
-        {"guid", "{5A0D3C11-2B44-4E5F-8A67-90B1C2D3E4F5}"},
-        {"entries", QJsonArray{QJsonObject{{"guid", "{11111111-2222-3333-4444-555555555555}"},
-                                           {"lat", lat}, {"lon", lon}, {"name", name}}}}};
-    const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Compact);
-    QByteArray header("KVGEOADD", 8);
-    char raw[16];
-    qToLittleEndian<quint32>(1, raw);
-    qToLittleEndian<quint32>(1, raw + 4);
-    qToLittleEndian<quint64>(quint64(json.size()), raw + 8);
-    header.append(raw, 16);
-    return header + json;
+    demo::TPointOfInterest point;
+    point.Guid = QStringLiteral("{11111111-2222-3333-4444-555555555555}");
+    point.Name = name;
+    point.Lat = lat;
+    point.Lon = lon;
+    return demo::PointOfInterestFile(QStringLiteral("{5A0D3C11-2B44-4E5F-8A67-90B1C2D3E4F5}"), {point});
 }
+
+// A navigation viewer control that counts how often it is asked to rebuild its objects.
+class TObjectCountingViewer final : public TNavViewerControl {
+public:
+    explicit TObjectCountingViewer(int32_t index) : FIndex(index) {}
+    int32_t GetViewerIndex() override { return FIndex; }
+    void UpdateObjects() override { ++Updates; }
+    int Updates = 0;
+
+private:
+    int32_t FIndex;
+};
 
 class NavEnvAddOns : public NavEnvServices {
 protected:
     void SetUp() override {
         NavEnvServices::SetUp();
+        // The products made here are the only ones with databases.
+        const QString demoProduct = QFileInfo(QDir(FData).filePath(QString::fromLatin1(demo::KapRelPath))).absolutePath();
+        for (const char *suffix : {".wdb", ".content"})
+            QFile::remove(demoProduct + '/' + demo::DemoMarinasIdentifier + suffix);
         Product = QDir(FData).filePath(QStringLiteral("Charts/Velm"));
         QDir().mkpath(Product);
     }
@@ -358,7 +365,17 @@ TEST_F(NavEnvAddOns, AnUpdatedDatabaseIsReopenedWithItsShownGroups) {
     ASSERT_NE(point, nullptr);
     ASSERT_EQ(point->GetWaypoint(), waypoint);
 
+    TObjectCountingViewer first(5), second(6);
+    env->RegisterViewer(&first);
+    env->RegisterViewer(&second);
+    env->OnObjectDatabaseUpdated(env->UserDatabase);
+    EXPECT_EQ(first.Updates + second.Updates, 0) << "not a chart-product database: nothing happens";
+
     env->OnObjectDatabaseUpdated(db);
+    EXPECT_EQ(first.Updates, 1) << "the viewers drop the objects of the closed database";
+    EXPECT_EQ(second.Updates, 1);
+    env->UnregisterViewer(&first);
+    env->UnregisterViewer(&second);
     ASSERT_NE(info.Database, nullptr);
     EXPECT_EQ(point->GetWaypoint(), nullptr);
     EXPECT_EQ(info.GroupCount(), 0);
@@ -449,4 +466,30 @@ TEST_F(NavEnvServices, SmallGettersAnswerFromTheStoreAndTheCoreObjects) {
     EXPECT_EQ(email, QString());
     EXPECT_EQ(env->GetMaxChartLoad(), 20);
     EXPECT_FLOAT_EQ(env->GetSlowInterval(), 1.0f);
+}
+
+TEST_F(NavEnvServices, TheDemoProductBringsItsMarinasAsADatabaseThatIsOnWhileItsChartIsShown) {
+    auto env = Make();
+    TIndexOnlyViewer viewer(1);
+    env->RegisterViewer(&viewer);
+    uint8_t mode = 0;
+    env->Start(mode);
+    ASSERT_EQ(env->WptDBInfos.size(), 1u);
+    const TNavChartWptDBInfo &info = *env->WptDBInfos[0];
+    EXPECT_EQ(QFileInfo(info.FileName).fileName(), QStringLiteral("VELM_Marinas.wdb"));
+    EXPECT_EQ(info.ProductKey, demo::DemoProductNumber);
+    ASSERT_NE(info.Database, nullptr);
+    EXPECT_TRUE(env->IsChartWptDatabaseSelected(info.Database)) << "the demo chart is shown";
+    const demo::TNetwork net = demo::BuildDemoNetwork();
+    ASSERT_EQ(info.Database->GetWaypointGroupCount(), 1);
+    IWptWaypointGroup *group = info.Database->GetWaypointGroup(0);
+    EXPECT_EQ(WptObjectGetName(group), QString::fromLatin1(demo::DemoMarinasGroup));
+    EXPECT_EQ(group->GetWaypointCount(), int32_t(net.Marinas.size()));
+    ASSERT_NE(info.PointDatabase, nullptr);
+    for (const demo::TMarina &m : net.Marinas) {
+        IGeoAddsEntry *entry = env->FindGeoAddObject(m.Pos.Lat * Rad, m.Pos.Lon * Rad);
+        ASSERT_NE(entry, nullptr) << m.Name.toStdString();
+        EXPECT_EQ(QString::fromUtf16(entry->GetName()->Text, entry->GetName()->Length), m.Name);
+    }
+    env->UnregisterViewer(&viewer);
 }

@@ -1,6 +1,8 @@
 // The whole demo data set in one call.
 #include "DemoData.h"
 
+#include "DemoProduct.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,6 +48,8 @@ bool WriteDemoData(const QString &folder, QString &error) {
     if (!WriteKapChart(dir.filePath(QString::fromLatin1(S57RelPath)), dir.filePath(QString::fromLatin1(KapRelPath)),
                        error))
         return false;
+    const QString kap = dir.filePath(QString::fromLatin1(KapRelPath));
+    if (!WriteDemoProduct(net, QFileInfo(kap).absolutePath(), kap, error)) return false;
     if (!RegisterS57Folder(dir, error)) return false;
     QSaveFile marker(dir.filePath(QStringLiteral(".complete")));
     if (!marker.open(QIODevice::WriteOnly) || marker.write("demo data set 1\n") < 0 ||

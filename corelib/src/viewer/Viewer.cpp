@@ -71,6 +71,27 @@ namespace {
 bool ViewFromCalibration(IGeodeticCalibration *cal, int width, int height, TViewState &out) {
     return ViewFromCalibrationOf(cal, width, height, out);
 }
+
+// The night screen's transform in use: white as it is drawn now. It changes with night mode
+// and with the intensity, so the cached picture is drawn anew on either.
+uint32_t NightScreenWhite() {
+    INightScreen *night = GetNightScreen();
+    return night ? night->ConvertRGB(0xFFFFFFu) : 0xFFFFFFu;
+}
+
+// By night the background and the raster charts take the night screen's colours, as every
+// other picture of the program does; the S-57 cells bring their own night colours.
+void ConvertForNight(QImage &image) {
+    INightScreen *night = GetNightScreen();
+    if (!night || !night->IsActive() || image.isNull() || image.depth() != 32) return;
+    TImageInfo info;
+    info.Format = PixelFormat::Bits32;
+    info.Pitch = int32_t(image.bytesPerLine());
+    info.Width = image.width();
+    info.Height = image.height();
+    info.Orientation = 0;
+    night->ConvertRows32(image.scanLine(image.height() - 1), info);
+}
 }  // namespace
 
 TChartViewerCore::TChartViewerCore(TViewerHooks *hooks, WindowHandle wnd, int32_t viewerIndex,
@@ -530,7 +551,7 @@ uint64_t TChartViewerCore::SettingsKey() const {
                      double(v.Category), double(v.Flags), double(v.WaterLevelOffsetM), double(FDepthUnit),
                      double(FClearColour), double(FColourFactors[0]), double(FColourFactors[1]),
                      double(FColourFactors[2]), double(FColourFactors[3]), double(FS57BoundsOnly),
-                     double(FShowChartBounds)})
+                     double(FShowChartBounds), double(NightScreenWhite())})
         mix(x);
     return h;
 }
@@ -578,6 +599,7 @@ void TChartViewerCore::RenderCharts(QImage &image, const TViewState &view, const
             known = error;
         }
     }
+    ConvertForNight(image);
     QPainter painter(&image);
     painter.setClipRect(clip);
     TViewState copy = view;

@@ -1,5 +1,6 @@
 // A waypoint database: its objects, copies between databases and the merge of imports.
 #include "waypoints/WptModel.h"
+#include "waypoints/WptIdentifier.h"
 
 #include <QHash>
 #include <algorithm>
@@ -661,3 +662,8 @@ void TDatabase::MergeObjects(IWptWaypointTypeList *types, DuplicateProc typeDup,
 }
 
 }  // namespace kv::wpt
+
+void WptDatabaseSetIdentifier(IWptDatabase *database, const TStrWRec &identifier) {
+    if (auto *db = dynamic_cast<kv::wpt::TDatabase *>(database))
+        db->FHeader.Identifier = kv::ToQString(identifier);
+}
