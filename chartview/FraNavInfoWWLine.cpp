@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 void TNavInfoPaintBox::paintEvent(QPaintEvent *) {
     if (!OnPaint) return;
@@ -79,7 +80,7 @@ QRect NavInfoFitPicture(QSize picture, QSize box) {
         w *= f;
         h *= f;
     }
-    const int iw = std::max(1, int(w)), ih = std::max(1, int(h));
+    const int iw = std::max(1, int(std::lround(w))), ih = std::max(1, int(std::lround(h)));
     return QRect((box.width() - iw) / 2, (box.height() - ih) / 2, iw, ih);
 }
 

@@ -146,7 +146,8 @@ void TFrameNavInfoWWStruct::Display(TDateTime timeAtObject, TDateTime routeDateT
     ShowDistance(distance);
     ImagePanelStructure->show();
     WWStructGetImages(FStruct, FPictureNames);
-    SetPictureFile(FPictureNames.isEmpty() ? QString() : ResolvePicture(FPictureNames.first()));
+    SetPictureFile(FPictureNames.isEmpty() ? QString() : NavInfoResolvePicture(QFileInfo(Env.WaterwayNetworkFile).absolutePath(),
+                                                            FPictureNames.first()));
     QString info = WWClearanceText(FStruct, FPassageIndex, Env.UnitDistanceSmall,
                                    LocaleFormatSettings());
     info += WWPassageText(FStruct, FPassage, FPassageIndex, timeAtObject, routeDateTime);
@@ -155,12 +156,12 @@ void TFrameNavInfoWWStruct::Display(TDateTime timeAtObject, TDateTime routeDateT
     PaintBoxStructVHF->update();
 }
 
-QString TFrameNavInfoWWStruct::ResolvePicture(const QString &name) const {
+QString NavInfoResolvePicture(const QString &networkFolder, const QString &name) {
+    if (name.isEmpty()) return {};
     if (QDir::isAbsolutePath(name)) return name;
-    const QString folder = QFileInfo(Env.WaterwayNetworkFile).absolutePath();
+    const QString folder = QDir::cleanPath(networkFolder);
     const QString path = QDir::cleanPath(folder + u'/' + name);
-    // A name that climbs out of the network's folder is no picture of the network.
-    return path.startsWith(QDir::cleanPath(folder) + u'/') ? path : QString();
+    return path.startsWith(folder + u'/') ? path : QString();
 }
 
 void TFrameNavInfoWWStruct::SetPictureFile(const QString &file) {

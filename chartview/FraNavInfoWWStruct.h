@@ -10,6 +10,10 @@
 class IWWStruct;
 class IWptRouteStructPassage;
 
+// A picture name of the network as a file: relative names lie in the network's folder,
+// absolute ones are kept, a name that climbs out of the folder is refused (empty).
+QString NavInfoResolvePicture(const QString &networkFolder, const QString &name);
+
 class TFrameNavInfoWWStruct : public TFrameNavInfoWWLine {
     Q_OBJECT
 public:
@@ -44,8 +48,6 @@ public:
 private:
     void Display(TDateTime timeAtObject, TDateTime routeDateTime, double distance);
     void SetPictureFile(const QString &file);
-    // The network names a picture relative to the folder of its file.
-    QString ResolvePicture(const QString &name) const;
     void PaintPicture(QPainter &p);
     void PaintDefault(QPainter &p);
     void PaintVHF(QPainter &p);
