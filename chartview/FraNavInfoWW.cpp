@@ -357,6 +357,15 @@ bool TFrameNavInfoWW::FillObject(int slot, IWptRouteObject *o, const TRouteFill 
     }
 }
 
+void TFrameNavInfoWW::ShowRouteObjects(IWptRoute *route, IWptRouteObjectList *list,
+                                       TDateTime dateTime, double shipDistance,
+                                       int32_t firstIndex) {
+    FChanged = false;
+    SetListShown(true);
+    FillFromRoute({route, list, dateTime, shipDistance, firstIndex});
+    if (FChanged) UpdateLayout();
+}
+
 void TFrameNavInfoWW::FillFromRoute(const TRouteFill &fill) {
     int slot = SlotCount, shown = 0;
     int32_t i = fill.FirstIndex;

@@ -45,6 +45,10 @@ public:
     void UpdateValues(IGeodeticCalibration *calibration);
     void UpdateTexts();
     void UpdateLayout();
+    // Shows the objects of a route's chain ahead of the ship distance from the first index
+    // on: what every route case ends in.
+    void ShowRouteObjects(IWptRoute *route, IWptRouteObjectList *list, TDateTime dateTime,
+                          double shipDistance, int32_t firstIndex);
 
     std::function<void(TFrameNavInfoWW *sender)> OnHeightChanged;
 
