@@ -154,3 +154,139 @@ TEST_F(NavInfoWWFixture, RouteObjectsNearestLowestWithSkipsAndClearedLines) {
     EXPECT_EQ(Panel->height(), 27 + 48);
     EXPECT_EQ(block.SlotPanel(14)->height(), 48);
 }
+
+namespace {
+
+const demo::TMarina &DemoMarina(const demo::TNetwork &net, const QString &name) {
+    for (const demo::TMarina &m : net.Marinas)
+        if (m.Name == name) return m;
+    throw std::runtime_error("no such marina");
+}
+
+// What the block must show of a followed route: the objects of the chain ahead, skipped
+// turns and works left out, with their distances ahead of the ship.
+struct TExpected {
+    int32_t Kind;
+    double Ahead;
+};
+std::vector<TExpected> ExpectedAhead(const TNavRouteData &nav, int count) {
+    std::vector<TExpected> out;
+    int32_t i = nav.FirstObjectAhead;
+    for (IWptRouteObjectList *l = nav.Objects; l && int(out.size()) < count;) {
+        for (; i >= 0 && i < l->GetCount() && int(out.size()) < count; ++i) {
+            IWptRouteObject *o = l->GetItem(i);
+            const int32_t k = o->GetKind();
+            if (k == WptRouteObjectKind::Turn && std::fabs(o->GetTurnAngle()) <= float(M_PI / 8)) continue;
+            if (k == WptRouteObjectKind::Structure) {
+                IWWStruct *s = o->GetStructPassage()->GetStruct();
+                if (s->GetKind() == 2 && (s->GetOtherType() == 1 || s->GetOtherType() == 2 || s->GetOtherType() == 8))
+                    continue;
+            }
+            if (k == 4 || k == 5) continue;
+            out.push_back({k, o->GetValues()[0] - nav.RouteDistance});
+        }
+        l = l->GetEndPoint() ? l->GetEndPoint()->GetNextObjects() : nullptr;
+        i = 0;
+    }
+    return out;
+}
+
+int32_t KindOf(TFrameNavInfoWWLine *l) {
+    switch (l->Kind()) {
+    case TFrameNavInfoWWLine::TKind::Structure: return WptRouteObjectKind::Structure;
+    case TFrameNavInfoWWLine::TKind::Marina: return WptRouteObjectKind::Marina;
+    case TFrameNavInfoWWLine::TKind::Direction: return WptRouteObjectKind::Turn;
+    case TFrameNavInfoWWLine::TKind::RoutePoint: return WptRouteObjectKind::RoutePoint;
+    }
+    return -1;
+}
+
+}  // namespace
+
+TEST_F(NavInfoWWFixture, FollowsAPlannedRouteFromMarinaToMarina) {
+    StartRun();
+    const demo::TNetwork net = demo::BuildDemoNetwork();
+    auto at = [&](const demo::TMarina &m) {
+        int32_t index = -1;
+        EXPECT_TRUE(Env->WaterwayNetwork->FindSection(testsupport::Guid(m.Section), index));
+        return std::make_pair(Env->WaterwayNetwork->GetSection(index), m.SectionPosition);
+    };
+    const auto [fromSection, fromPos] = at(DemoMarina(net, QStringLiteral("Saltmere Yacht Haven")));
+    const auto [toSection, toPos] = at(DemoMarina(net, QStringLiteral("Dunmeer Marina")));
+    Env->Boat->SetPosition(routetest::OnSection(fromSection, fromPos));
+    IWptRoute *route = Env->UserDatabase->NewRoute(0.0);
+    int32_t err = 0;
+    route->AddNetworkPoint(fromSection, fromPos, 0, err);
+    route->AddNetworkPoint(toSection, toPos, 0, err);
+    ASSERT_EQ(err, 0);
+    Env->ActivateRoute(route->GetPoint(1), true, 0.0, 0.0);
+    routetest::DeliverPosted();
+    ASSERT_EQ(Env->GetActiveRoute(), route);
+    // The own ship under way on the simulator's sentences, until following has a position
+    // on the route.
+    ASSERT_TRUE(Env->StartNavigation(true));
+    for (int i = 0; i < 60 && !Env->GetRouteNavigation()->GetNavData()->NetworkPosition; ++i)
+        Env->Loop->Advance(1.0f);
+
+    TFrameNavInfoWW &block = MakeBlock();
+    block.SetIndicationCount(9);
+    block.RouteFollowingChanged(route);
+    const TNavRouteData *nav = Env->GetRouteNavigation()->GetNavData();
+    ASSERT_TRUE(nav);
+    TNavRouteData own;
+    if (!nav->Objects) {
+        ASSERT_TRUE(route->GetSchedule()->FillNavData(own, NavInfoNowUTC()));
+        float d = 0.0f;
+        Env->GetRouteNavigation()->GetRouteDistance(d);
+        own.RouteDistance = d;
+        nav = &own;
+    }
+    const std::vector<TExpected> expected = ExpectedAhead(*nav, 9);
+    const std::vector<TFrameNavInfoWWLine *> lines = ShownLines();
+    ASSERT_FALSE(expected.empty());
+    ASSERT_EQ(lines.size(), expected.size());
+    for (size_t k = 0; k < lines.size(); ++k) {
+        EXPECT_EQ(KindOf(lines[k]), expected[k].Kind == WptRouteObjectKind::SailingTimesStop
+                                        ? WptRouteObjectKind::RoutePoint : expected[k].Kind) << k;
+        EXPECT_NEAR(lines[k]->Distance(), expected[k].Ahead, 1e-6) << k;
+        if (k > 0) EXPECT_GE(lines[k]->Distance(), lines[k - 1]->Distance()) << "nearest lowest";
+        if (auto *r = dynamic_cast<TFrameNavInfoWWRoutePoint *>(lines[k]); r && r->TitleText().startsWith("WP"))
+            EXPECT_TRUE(r->TitleText().startsWith("WP 2")) << r->TitleText().toStdString();
+    }
+
+    // The marina at the route's end, shown from its place in the chain: the planner's
+    // marina waypoints are in no database, yet the manager knows them.
+    IWptRouteObjectList *marinaList = nullptr;
+    int32_t marinaIndex = -1;
+    for (IWptRouteObjectList *l = nav->Objects; l && !marinaList;
+         l = l->GetEndPoint() ? l->GetEndPoint()->GetNextObjects() : nullptr)
+        for (int32_t i = 0; i < l->GetCount(); ++i)
+            if (l->GetItem(i)->GetKind() == WptRouteObjectKind::Marina) {
+                marinaList = l;
+                marinaIndex = i;
+            }
+    ASSERT_TRUE(marinaList);
+    block.ShowRouteObjects(route, marinaList, nav->DateTimeUTC, nav->RouteDistance, marinaIndex);
+    auto *marina = dynamic_cast<TFrameNavInfoWWMarina *>(block.Line(14));
+    ASSERT_TRUE(marina);
+    EXPECT_TRUE(marina->PanelShown());
+    EXPECT_EQ(marina->NameText(), "Dunmeer Marina");
+    EXPECT_TRUE(Env->WaypointManager->HasObject(*marina->Marina()->GetGUID()));
+    auto *last = dynamic_cast<TFrameNavInfoWWRoutePoint *>(block.Line(13));
+    ASSERT_TRUE(last) << "the destination follows its marina";
+    EXPECT_TRUE(last->TitleText().startsWith("WP 2")) << last->TitleText().toStdString();
+    EXPECT_TRUE(last->TitleText().endsWith("(Destination)")) << last->TitleText().toStdString();
+
+    // Counts 1 to 9: the nearest ones, the rest of the lines cleared.
+    for (int count = 1; count <= 9; ++count) {
+        block.SetIndicationCount(count);
+        EXPECT_EQ(ShownLines().size(), std::min<size_t>(size_t(count), expected.size())) << count;
+        EXPECT_TRUE(block.Line(14)->ShowsSomething());
+    }
+
+    // Following stopped: the block walks the network again.
+    Env->DeactivateRoute();
+    routetest::DeliverPosted();
+    block.RouteFollowingChanged(nullptr);
+    EXPECT_EQ(block.ListShown(), Env->Boat->GetWaterwayObject() != nullptr);
+}
