@@ -6,6 +6,9 @@
 #include "base/registry/KvRegistry.h"
 #include "chartview/FraNavInfoWWTexts.h"
 #include "DemoData.h"
+#include "objectinfo/KvWWNetwork.h"
+
+#include <KvLibNav6/KvGeodesy.h>
 
 #include <QComboBox>
 #include <QToolButton>
@@ -289,4 +292,103 @@ TEST_F(NavInfoWWFixture, FollowsAPlannedRouteFromMarinaToMarina) {
     routetest::DeliverPosted();
     block.RouteFollowingChanged(nullptr);
     EXPECT_EQ(block.ListShown(), Env->Boat->GetWaterwayObject() != nullptr);
+}
+
+namespace {
+
+// Course over ground along the section at offset, radians from north.
+float CourseAlong(IWWSection *section, double offset) {
+    const TGeoPoint a = routetest::OnSection(section, offset), b = routetest::OnSection(section, offset + 20.0);
+    return float(std::atan2((b.Lon - a.Lon) * std::cos(a.Lat), b.Lat - a.Lat));
+}
+
+struct TWalked {
+    QString Name;
+    double Distance;
+};
+// The structures ahead by the network's own look-up, distances summed.
+std::vector<TWalked> WalkAhead(IWWSection *section, double position, bool forward, int count) {
+    std::vector<TWalked> out;
+    double total = 0.0;
+    while (section && int(out.size()) < count) {
+        double d = 0.0;
+        IWWStruct *s = section->FindNextStruct(position, forward, d);
+        if (!s) break;
+        total += d;
+        out.push_back({WWStructGetName(s), total});
+        section = s->GetSection();
+        position = s->GetSectionPosition() + (forward ? 1.0 : -1.0);
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST_F(NavInfoWWFixture, WalksTheNetworkInTheDirectionOfTravel) {
+    StartRun();
+    // A section with at least two structures ahead of its middle, either way.
+    IWWSection *section = nullptr;
+    double middle = 0.0;
+    for (int i = 0; !section && Section(i); ++i) {
+        const double m = Section(i)->GetLength() / 2;
+        if (WalkAhead(Section(i), m, true, 2).size() == 2 && WalkAhead(Section(i), m, false, 2).size() == 2) {
+            section = Section(i);
+            middle = m;
+        }
+    }
+    ASSERT_TRUE(section);
+    Env->Boat->SetPosition(routetest::OnSection(section, middle));
+    auto sail = [&](float course) {
+        const TVector v{0.5f, course};
+        Env->Boat->GetState()->SetState(&v, nullptr, nullptr, nullptr, course, 0.0f, 0.0f, false, false, 0);
+    };
+    sail(CourseAlong(section, middle));
+    ASSERT_TRUE(Env->StartNavigation(true));
+    for (int i = 0; i < 10 && !Env->Boat->GetWaterwayObject(); ++i) Env->Loop->Advance(1.0f);
+    ASSERT_EQ(Env->Boat->GetWaterwayObject(), section);
+
+    TFrameNavInfoWW &block = MakeBlock();
+    testsupport::Owned<IGeodeticCalibration> calibration(GeodeticCalibrationCreate());
+    block.UpdateValues(nullptr);
+    EXPECT_TRUE(ShownLines().empty()) << "no direction without a view";
+    auto check = [&](bool forward, std::vector<TWalked> &expected) {
+        expected = WalkAhead(Env->Boat->GetWaterwayObject(),
+                                                        Env->Boat->GetWaterwayObjectPosition(), forward, 3);
+        const std::vector<TFrameNavInfoWWLine *> lines = ShownLines();
+        ASSERT_EQ(lines.size(), expected.size());
+        for (size_t k = 0; k < lines.size(); ++k) {
+            auto *s = dynamic_cast<TFrameNavInfoWWStruct *>(lines[k]);
+            ASSERT_TRUE(s);
+            EXPECT_EQ(s->NameText(), expected[k].Name) << k;
+            EXPECT_NEAR(s->Distance(), expected[k].Distance, 1.0) << k;
+        }
+    };
+    block.UpdateValues(calibration.get());
+    std::vector<TWalked> ahead, behind;
+    check(true, ahead);
+    ASSERT_FALSE(ahead.empty());
+    EXPECT_EQ(Panel->height(), 27 + int(ahead.size()) * 104);
+
+    // A refresh without a view keeps the lines as they are.
+    const double kept = Block->Line(14)->Distance();
+    Env->Loop->Advance(1.0f);
+    block.UpdateValues(nullptr);
+    EXPECT_EQ(Block->Line(14)->Distance(), kept);
+
+    // Turned about: the structures on the other side.
+    sail(CourseAlong(section, middle) + float(M_PI));
+    Env->Loop->Advance(1.0f);
+    block.UpdateValues(calibration.get());
+    check(false, behind);
+    ASSERT_FALSE(behind.empty());
+    EXPECT_NE(behind.front().Name, ahead.front().Name);
+
+    // Off the network: no section, no lines, the caption in their place.
+    Env->Boat->SetPosition(TGeoPoint{0.1, 0.1});
+    for (int i = 0; i < 5 && Env->Boat->GetWaterwayObject(); ++i) Env->Loop->Advance(1.0f);
+    ASSERT_FALSE(Env->Boat->GetWaterwayObject());
+    block.UpdateValues(calibration.get());
+    EXPECT_EQ(Block->Line(14), nullptr);
+    EXPECT_EQ(Panel->height(), 75);
+    EXPECT_TRUE(block.NoNetworkLabel()->isVisibleTo(Host.get()));
 }
