@@ -135,6 +135,10 @@ public:
     IWptRouteStructPassage *Passage = nullptr;
     IWptRouteLeg *Leg = nullptr;
     int32_t PointIndex = -1;
+    IWptWaypoint *Waypoint = nullptr;
+    IWptPlanPoint *PlanPoint = nullptr;
+    IWptWaypoint *GetWaypoint() override { return Waypoint; }
+    IWptPlanPoint *GetPlanPoint() override { return PlanPoint; }
     float GetTurnAngle() override { return Angle; }
     IWptRouteStructPassage *GetStructPassage() override { return Passage; }
     int32_t GetKind() override { return Kind; }
