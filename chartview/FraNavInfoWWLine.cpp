@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVBoxLayout>
 #include <cmath>
 
 void TNavInfoPaintBox::paintEvent(QPaintEvent *) {
@@ -87,10 +88,23 @@ QRect NavInfoFitPicture(QSize picture, QSize box) {
 TFrameNavInfoWWLine::TFrameNavInfoWWLine(QWidget *slotPanel, TMarivoNavEnv &env,
                                          int designHeight)
     : TFrameScaled(slotPanel), Env(env), SlotPanel(slotPanel), FDesignHeight(designHeight) {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, TColorToColor(NavPanelColor));
-    setPalette(pal);
+    // The line fills its slot, as wide as the block.
+    if (!slotPanel->layout()) {
+        auto *fill = new QVBoxLayout(slotPanel);
+        fill->setContentsMargins(0, 0, 0, 0);
+    }
+    slotPanel->layout()->addWidget(this);
+}
+
+void TFrameNavInfoWWLine::paintEvent(QPaintEvent *) {
+    // The shared colours are recoloured in place while night mode is on: read at every paint.
+    const QColor text = TColorToColor(NavTextColor);
+    if (palette().color(QPalette::WindowText) != text) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::WindowText, text);
+        setPalette(pal);
+    }
+    QPainter(this).fillRect(rect(), TColorToColor(NavPanelColor));
 }
 
 QString TFrameNavInfoWWLine::DistanceText() const { return LabelDistance ? LabelDistance->text() : QString(); }

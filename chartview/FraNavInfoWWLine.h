@@ -70,6 +70,7 @@ public:
     void SetDetailsEvent(TNavInfoDetailsEvent event) { FDetails = std::move(event); }
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void ShowDistance(double metres);
     // A label in the lines' font: Tahoma at a pixel size, elided at its end when asked.
     static QLabel *MakeLabel(QWidget *parent, int pixelSize, bool elide);

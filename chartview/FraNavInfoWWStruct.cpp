@@ -222,7 +222,7 @@ void TFrameNavInfoWWStruct::PaintVHF(QPainter &p) {
     font.setPixelSize(std::min(FontSizeToFit(font, QStringLiteral("VHF"), area.width() - 6),
                                FontSizeToFit(font, FVHF, area.width() - 6)));
     p.setFont(font);
-    p.setPen(palette().color(QPalette::Base));
+    p.setPen(NightRGB(0xFFFFFF));
     const int textHeight = QFontMetrics(font).height();
     const QRect textArea(area.left(), area.top() + (area.height() - 2 * textHeight) / 2,
                          area.width(), 2 * textHeight);

@@ -6,6 +6,7 @@
 #include "base/graphics/KvNightScreen.h"
 #include "chartview/FraNavInfoWWTexts.h"
 #include "objectinfo/KvWWNetwork.h"
+#include "shell/MarivoColors.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -213,6 +214,8 @@ TEST_F(NavInfoWWLines, ScreenshotDayAndNight) {
     TFakeObjectList list;
     list.Items = {&bridgeObj, &turn, &lockObj, &marinaObj};
 
+    // The shared colours follow night mode as the program registers them at start.
+    RegisterPaletteColors(NightScreen());
     TFrameNavInfoWW &block = MakeBlock();
     block.SetIndicationCount(4);
     block.ShowRouteObjects(nullptr, &list, 45444.5, 100.0, 0);
@@ -227,5 +230,6 @@ TEST_F(NavInfoWWLines, ScreenshotDayAndNight) {
     const QImage night = Host->grab().toImage();
     shelltest::SaveScreenshot(night, QStringLiteral("navinfo-ww-night"));
     NightScreen()->SetActive(false);
+    UnregisterPaletteColors(NightScreen());
     EXPECT_NE(day, night);
 }
