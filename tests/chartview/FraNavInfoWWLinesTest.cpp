@@ -232,4 +232,12 @@ TEST_F(NavInfoWWLines, ScreenshotDayAndNight) {
     NightScreen()->SetActive(false);
     UnregisterPaletteColors(NightScreen());
     EXPECT_NE(day, night);
+
+    // The event given to the block reaches the lines it holds already.
+    std::vector<TRaised> log;
+    block.SetDetailsEvent(Recorder(log));
+    auto *nearest = dynamic_cast<TFrameNavInfoWWStruct *>(block.Line(14));
+    ASSERT_TRUE(nearest);
+    QTest::mouseClick(nearest->PictureBox(), Qt::LeftButton);
+    EXPECT_EQ(log, (std::vector<TRaised>{{nullptr, pictured, true, true, 0, nullptr, 0, 0, false}}));
 }

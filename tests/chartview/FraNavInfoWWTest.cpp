@@ -194,6 +194,23 @@ std::vector<TExpected> ExpectedAhead(const TNavRouteData &nav, int count) {
     return out;
 }
 
+// A route of the user database from the demo haven to the marina at Dunmeer; start: the
+// position of its first point.
+IWptRoute *MarinaToMarina(TMarivoNavEnv &env, TDateTime departure, TGeoPoint &start) {
+    const demo::TNetwork net = demo::BuildDemoNetwork();
+    IWptRoute *route = env.UserDatabase->NewRoute(departure);
+    int32_t err = 0;
+    for (const char *name : {"Saltmere Yacht Haven", "Dunmeer Marina"}) {
+        const demo::TMarina &m = DemoMarina(net, QString::fromLatin1(name));
+        int32_t index = -1;
+        if (!env.WaterwayNetwork->FindSection(testsupport::Guid(m.Section), index)) return nullptr;
+        IWWSection *section = env.WaterwayNetwork->GetSection(index);
+        if (route->GetPointCount() == 0) start = routetest::OnSection(section, m.SectionPosition);
+        route->AddNetworkPoint(section, m.SectionPosition, 0, err);
+    }
+    return err == 0 ? route : nullptr;
+}
+
 int32_t KindOf(TFrameNavInfoWWLine *l) {
     switch (l->Kind()) {
     case TFrameNavInfoWWLine::TKind::Structure: return WptRouteObjectKind::Structure;
@@ -208,20 +225,10 @@ int32_t KindOf(TFrameNavInfoWWLine *l) {
 
 TEST_F(NavInfoWWFixture, FollowsAPlannedRouteFromMarinaToMarina) {
     StartRun();
-    const demo::TNetwork net = demo::BuildDemoNetwork();
-    auto at = [&](const demo::TMarina &m) {
-        int32_t index = -1;
-        EXPECT_TRUE(Env->WaterwayNetwork->FindSection(testsupport::Guid(m.Section), index));
-        return std::make_pair(Env->WaterwayNetwork->GetSection(index), m.SectionPosition);
-    };
-    const auto [fromSection, fromPos] = at(DemoMarina(net, QStringLiteral("Saltmere Yacht Haven")));
-    const auto [toSection, toPos] = at(DemoMarina(net, QStringLiteral("Dunmeer Marina")));
-    Env->Boat->SetPosition(routetest::OnSection(fromSection, fromPos));
-    IWptRoute *route = Env->UserDatabase->NewRoute(0.0);
-    int32_t err = 0;
-    route->AddNetworkPoint(fromSection, fromPos, 0, err);
-    route->AddNetworkPoint(toSection, toPos, 0, err);
-    ASSERT_EQ(err, 0);
+    TGeoPoint start{};
+    IWptRoute *route = MarinaToMarina(*Env, 0.0, start);
+    ASSERT_TRUE(route);
+    Env->Boat->SetPosition(start);
     Env->ActivateRoute(route->GetPoint(1), true, 0.0, 0.0);
     routetest::DeliverPosted();
     ASSERT_EQ(Env->GetActiveRoute(), route);
@@ -391,4 +398,59 @@ TEST_F(NavInfoWWFixture, WalksTheNetworkInTheDirectionOfTravel) {
     EXPECT_EQ(Block->Line(14), nullptr);
     EXPECT_EQ(Panel->height(), 75);
     EXPECT_TRUE(block.NoNetworkLabel()->isVisibleTo(Host.get()));
+}
+
+namespace {
+
+// The planning time moved along the route by the user.
+class TExploredTime final : public INavPredictedTime {
+public:
+    float Offset = 0.0f;
+    TDateTime Time = 0.0;
+    float GetTimeOffset() override { return Offset; }
+    int32_t GetMode() override { return 0; }
+    void SetMode(int32_t) override {}
+    TDateTime GetTime() override { return Time; }
+};
+
+}  // namespace
+
+TEST_F(NavInfoWWFixture, ExploreModeShowsThePlanAtThePlanningTime) {
+    StartRun();
+    const TDateTime departure = 45444.4;
+    TGeoPoint start{};
+    IWptRoute *route = MarinaToMarina(*Env, departure, start);
+    ASSERT_TRUE(route);
+    Env->Planner->Calculate(Env->ActiveBoatDef, route, 0, false, false, false);
+    TNavRouteData probe;
+    ASSERT_TRUE(route->GetSchedule()->FillNavData(probe, departure + 1.0 / 1440));
+    Env->SetSelectedRoute(route);
+    ASSERT_TRUE(Env->RouteExploreMode);
+    INavPredictedTime *real = Env->PredictedTime;
+    TExploredTime explored;
+    Env->PredictedTime = &explored;
+    TFrameNavInfoWW &block = MakeBlock();
+
+    struct TCase {
+        const char *What;
+        float Offset;
+        TDateTime Time;
+        bool Lines;
+    };
+    const TCase cases[] = {
+        {"planning time now: the live case (no position, nothing)", 0.0f, departure + 1.0 / 1440, false},
+        {"planning time ahead, within the plan", 3600.0f, departure + 1.0 / 1440, true},
+        {"planning time beyond the plan: the list hidden", 3600.0f, departure + 400.0, false},
+    };
+    for (const TCase &c : cases) {
+        explored.Offset = c.Offset;
+        explored.Time = c.Time;
+        block.UpdateValues(nullptr);
+        EXPECT_EQ(block.ListShown(), c.Lines) << c.What;
+        if (c.Lines) EXPECT_FALSE(ShownLines().empty()) << c.What;
+        EXPECT_EQ(block.SlotPanel(14)->isVisibleTo(Host.get()), c.Lines) << c.What;
+        EXPECT_EQ(Panel->height() == 75, !c.Lines) << c.What;
+        EXPECT_EQ(PlanningTimeApplies(*Env), c.Offset > 0) << c.What;
+    }
+    Env->PredictedTime = real;
 }
