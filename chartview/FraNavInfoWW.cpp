@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -103,6 +104,7 @@ TFrameNavInfoWW::TFrameNavInfoWW(QWidget *panel, TMarivoNavEnv &env)
     connect(ButtonComboIndications, &QToolButton::pressed, ComboIndications, &QComboBox::showPopup);
     connect(ComboIndications, &QComboBox::activated, this,
             [this](int index) { SetIndicationCount(index + 1); });
+    ScaleToScreen();
     UpdateTexts();
     UpdateLayout();
     UpdateValues(nullptr);
