@@ -72,6 +72,16 @@ int32_t WWNetworkGetVersion(IWWNetwork *network) {
 
 // ---- structures ----
 
+std::optional<float> WWLevelValue(const TWWLevel *level) {
+    if (!level) return std::nullopt;
+    return WWFloatValue(level->Value);
+}
+
+std::optional<float> WWFloatValue(float value) {
+    if (!(value < WWMissing)) return std::nullopt;
+    return value;
+}
+
 QString WWStructGetName(IWWStruct *s) { return StrWToWide(s->GetName()); }
 QString WWStructGetISRS(IWWStruct *s) { return StrWToWide(s->GetISRS()); }
 

@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // Loads a ".kvwwn" file. Returns the network (owned by the caller) with error 0, or
 // nullptr with the library's error: KvErr::NotFound for a missing file,
@@ -34,6 +35,11 @@ bool WWNetworkFindStruct(IWWNetwork *network, const QString &identifier, int32_t
 
 // Packed version of the network: major << 24 | minor << 16 | release << 8 | build.
 int32_t WWNetworkGetVersion(IWWNetwork *network);
+
+// The network's float values with its "no value" (WWMissing) as an empty optional; a
+// missing level object is no value either.
+std::optional<float> WWLevelValue(const TWWLevel *level);
+std::optional<float> WWFloatValue(float value);
 
 // ---- structures ----
 QString WWStructGetName(IWWStruct *s);

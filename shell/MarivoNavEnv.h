@@ -326,6 +326,9 @@ public:
     // Loads the downloaded network; the working one stays when neither file loads.
     void ReloadWaterwayNetwork();
     INavRouteNavigation *GetRouteNavigation() const;
+    // The navigation panel's refresh detaches the network from the object-update manager,
+    // once per refresh.
+    void ReleaseObjectUpdateNetwork();
     IWptRoute *GetActiveRoute() const;
     bool HasCharts() const;
     void TimeChanged();

@@ -196,6 +196,10 @@ INavRouteNavigation *TMarivoNavEnv::GetRouteNavigation() const {
     return Boat ? Boat->GetRouteNavigation() : nullptr;
 }
 
+void TMarivoNavEnv::ReleaseObjectUpdateNetwork() {
+    if (ObjectUpdateManager) ObjectUpdateManager->SetWaterwayNetwork(nullptr);
+}
+
 IWptRoute *TMarivoNavEnv::GetActiveRoute() const {
     INavRouteNavigation *navigation = GetRouteNavigation();
     return navigation ? navigation->GetRoute() : nullptr;

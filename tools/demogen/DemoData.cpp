@@ -44,6 +44,8 @@ bool WriteDemoData(const QString &folder, QString &error) {
     QFile::remove(dir.filePath(QStringLiteral(".complete")));
     const TNetwork net = BuildDemoNetwork();
     if (!WriteNetwork(net, dir.filePath(QString::fromLatin1(NetworkRelPath)), error)) return false;
+    if (!WriteNetworkPictures(net, dir.filePath(QString::fromLatin1(NetworkRelPath)), error))
+        return false;
     if (!WriteS57Cell(net, dir.filePath(QString::fromLatin1(S57RelPath)), error)) return false;
     if (!WriteKapChart(dir.filePath(QString::fromLatin1(S57RelPath)), dir.filePath(QString::fromLatin1(KapRelPath)),
                        error))

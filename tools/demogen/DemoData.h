@@ -203,6 +203,8 @@ TArea DemoArea();
 // so the two charts show the same waters.
 bool WriteNetwork(const TNetwork &net, const QString &file, QString &error);
 bool WriteS57Cell(const TNetwork &net, const QString &file, QString &error);
+// The structure pictures the network names, written beside its file.
+bool WriteNetworkPictures(const TNetwork &net, const QString &networkFile, QString &error);
 bool WriteKapChart(const QString &s57Cell, const QString &file, QString &error);
 
 // The BSB chart's scale and resolution: at 100 % on a screen of 96 pixels per inch it shows

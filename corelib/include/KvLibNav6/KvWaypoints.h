@@ -294,7 +294,8 @@ public:
     virtual int32_t GetWaypointCount() = 0;                                         // slot —
     virtual IWptWaypoint *GetWaypoint(int32_t i) = 0;                               // slot —
     virtual bool FindWaypoint(const TGUID &guid, int32_t &index) = 0;               // slot —
-    // Whether any open database still holds an object with that GUID.
+    // Whether any open database still holds an object with that GUID, or a plan of its
+    // routes a marina waypoint with it.
     virtual bool HasObject(const TGUID &guid) = 0;                                  // slot —
     virtual int32_t GetWaypointTypeCount() = 0;                                     // slot —
     virtual IWptWaypointType *GetWaypointType(int32_t i) = 0;                       // slot —

@@ -71,6 +71,12 @@ wpt::TWaypoint *TRoutePlan::MarinaWaypoint(const ww::TRawMarina &m, IWptWaypoint
     return w.get();
 }
 
+bool TRoutePlan::HoldsMarina(const TGUID &guid) const {
+    for (const auto &[marina, waypoint] : FMarinas)
+        if (waypoint && *waypoint->GetGUID() == guid) return true;
+    return false;
+}
+
 void TRoutePlan::Clear(bool keepMarinas) {
     if (!keepMarinas) FMarinas.clear();
     Points.clear();

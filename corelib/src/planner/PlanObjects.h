@@ -207,6 +207,8 @@ public:
     // The waypoint standing for a marina of the network: read-only, in no database, the same
     // object for as long as the plan is made over that network.
     wpt::TWaypoint *MarinaWaypoint(const ww::TRawMarina &m, IWptWaypointType *type);
+    // Whether one of those marina waypoints has the GUID.
+    bool HoldsMarina(const TGUID &guid) const;
     // The operating period of a structure that gives no operating times: operated all day,
     // every day of the year. Passages of such structures point to a view of it, as callers
     // read a passage without a period as one that is not operated.

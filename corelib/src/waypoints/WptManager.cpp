@@ -286,6 +286,11 @@ bool TManager::FindWaypoint(const TGUID &guid, int32_t &index) {
 bool TManager::HasObject(const TGUID &guid) {
     for (auto &d : FDatabases)
         if (d->HasGuid(guid)) return true;
+    // The planner makes the marinas of a plan waypoints outside every database; the panels
+    // that show them ask here whether they are known.
+    for (auto &d : FDatabases)
+        for (auto &r : d->FRoutes)
+            if (r->PlanHoldsMarina(guid)) return true;
     return false;
 }
 

@@ -366,6 +366,8 @@ public:
     // The plan the route planner made; shared so the planner can empty it when the network
     // goes away without owning it. Made on first use, so schedule and coverage always exist.
     kv::plan::TRoutePlan &Plan();
+    // A marina waypoint of the route's plan: in no database, yet an object the manager knows.
+    bool PlanHoldsMarina(const TGUID &guid) const;
     std::shared_ptr<kv::plan::TRoutePlan> FPlan;
 
 private:

@@ -560,6 +560,8 @@ kv::plan::TRoutePlan &TRoute::Plan() {
     return *FPlan;
 }
 
+bool TRoute::PlanHoldsMarina(const TGUID &guid) const { return FPlan && FPlan->HoldsMarina(guid); }
+
 IRouteChartCoverage *TRoute::GetChartCoverage() { return &Plan().Coverage; }
 
 IWptRouteSchedule *TRoute::GetSchedule() { return &Plan().Schedule; }
