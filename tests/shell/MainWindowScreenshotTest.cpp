@@ -42,8 +42,9 @@ TEST(MainWindowScreenshot, DayAndNight) {
         const QRect inside(viewer->mapTo(main.get(), QPoint(0, 0)), viewer->size());
         // The chart is drawn by the viewer's loader: wait until the view's centre shows it.
         const QRgb edge = main->grab().toImage().pixel(inside.left() + 1, inside.center().y());
-        QTest::qWaitFor(
-            [&] { return main->grab().toImage().pixel(inside.center()) != edge; }, 15000);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return main->grab().toImage().pixel(inside.center()) != edge; }, 15000))
+            << "the chart appears in the middle of the view";
         const QImage picture = main->grab().toImage();
         shelltest::SaveScreenshot(picture, QString::fromLatin1(c.name));
         EXPECT_EQ(picture.size(), QSize(1280, 800));
