@@ -20,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -27,8 +28,11 @@
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QThread>
+#include <QTextStream>
 #include <QTimer>
 #include <QToolBar>
+#include <ctime>
+#include <unistd.h>
 
 namespace {
 
@@ -36,6 +40,22 @@ constexpr int32_t CommonAppData = 35;
 constexpr int SplashMinimumMs = 2000;
 constexpr int SplashStepCount = 38;
 TFormMarivo6Main *GCurrent = nullptr;
+
+// Seconds since this process started, from the kernel's start time: the loading of the
+// libraries counts too. Negative when it cannot be read.
+double SecondsSinceProcessStart() {
+    QFile file(QStringLiteral("/proc/self/stat"));
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray stat = file.readAll();
+    // The fields after the program name, which may hold blanks; the start time is field 22.
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 20) return -1;
+    bool ok = false;
+    const double startTicks = fields[19].toDouble(&ok);
+    timespec now{};
+    if (!ok || clock_gettime(CLOCK_BOOTTIME, &now) != 0) return -1;
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9 - startTicks / double(sysconf(_SC_CLK_TCK));
+}
 
 TMainFrameFactories &NextFactories() {
     static TMainFrameFactories factories = ProgramFrameFactories();
@@ -299,6 +319,16 @@ void TFormMarivo6Main::showEvent(QShowEvent *event) {
     QTimer::singleShot(0, this, [] { CloseSplash(); });
 }
 
+void TFormMarivo6Main::paintEvent(QPaintEvent *event) {
+    TMainFormScaled::paintEvent(event);
+    if (FPainted) return;
+    FPainted = true;
+    // For start-up measurements from outside: how long the user waited for the window.
+    if (qEnvironmentVariableIsSet("MARIVO_STARTUP_TIMING"))
+        QTextStream(stderr) << QStringLiteral("marivo: first paint %1 ms\n")
+                                   .arg(SecondsSinceProcessStart() * 1000.0, 0, 'f', 1);
+}
+
 void TFormMarivo6Main::WMDeferredStart() {
     if (FClosed || FDeferredStartDone) return;
     CloseSplash();
@@ -343,11 +373,15 @@ void TFormMarivo6Main::CloseWhenIdle() {
     // must have run: closing earlier would shut the environment down beneath code that still
     // uses it.
     if (!FConstructed || QThread::currentThread()->loopLevel() > 1 ||
-        (FNavEnv && (!FDeferredStartDone || FNavEnv->IsDetectingGPS()))) {
+        (FNavEnv && (!FDeferredStartDone || MustWaitToClose()))) {
         QTimer::singleShot(20, this, &TFormMarivo6Main::CloseWhenIdle);
         return;
     }
     close();
+}
+
+bool TFormMarivo6Main::MustWaitToClose() const {
+    return FNavEnv && (FNavEnv->IsDetectingGPS() || FNavEnv->IsCompanionRunning());
 }
 
 bool TFormMarivo6Main::FormCloseQuery() {
@@ -379,8 +413,9 @@ void TFormMarivo6Main::closeEvent(QCloseEvent *event) {
         event->accept();
         return;
     }
-    if (FNavEnv && FNavEnv->IsDetectingGPS()) {
-        // The detection pumps events; the close comes back once it has ended.
+    if (MustWaitToClose()) {
+        // The detection and a companion program pump events; the close comes back once they
+        // have ended.
         event->ignore();
         QTimer::singleShot(100, this, &TFormMarivo6Main::close);
         return;

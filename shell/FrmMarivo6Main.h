@@ -156,6 +156,7 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
@@ -166,6 +167,8 @@ protected:
 private:
     bool FindDataFolder(const TStartOptions &options);
     bool FormCloseQuery();
+    // GPS detection or a companion program runs: a close request waits until it has ended.
+    bool MustWaitToClose() const;
     void FormClose();
     void CloseWhenIdle();
     void SplashStep(int step, const char *verbose = nullptr);
@@ -210,6 +213,7 @@ private:
     bool FCloseRequested = false;        // termination signal
     bool FDeferredStartDone = false;
     bool FClosed = false;
+    bool FPainted = false;
     bool FSubscribed = false;
     bool FLayoutReady = false;
     bool FFullScreen = false;

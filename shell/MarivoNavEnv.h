@@ -519,6 +519,8 @@ public:
     void RunUpdate(bool helpFlag, bool networkInstallFlag, bool networkUpdateFlag);
     void RunChartManagerProgram(const QString &switchText, intptr_t data);
     void RunUpdateProgram(const QString &arguments, intptr_t data);
+    // True while the chart manager or the update program runs: a close waits for it to end.
+    bool IsCompanionRunning() const { return FCompanionRunning; }
 
     // The chart-manager program's file (empty when it is not installed) and its flags: bit 0
     // version 1.0.1.0 or later, bit 1 version 1.5.0.0 or later.

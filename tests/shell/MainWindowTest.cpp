@@ -1,7 +1,9 @@
 // The main window on the demo data with the real environment and core library, its frames
-// recording fakes: creation order, splash steps, close, edit modes, notifications through
+// recording fakes: creation order, splash steps, close (also while GPS detection or a companion
+// program runs), edit modes, notifications through
 // the real dispatcher, GPS errors, port arrivals, progress and the layout across restarts.
 #include "MainWindowFakes.h"
+#include "NavEnvPorts.h"
 #include "ShellTestSupport.h"
 #include "TestSupport.h"
 #include "base/dialogs/KvMsgBox.h"
@@ -25,6 +27,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <pty.h>
@@ -535,4 +538,62 @@ TEST_F(MainWindow, FullScreenAtCloseStoresOnlyTheStateFromBefore) {
     EXPECT_TRUE(again.FullScreen()) << "the next start comes back in full screen";
     again.SetFullScreen(false);
     EXPECT_EQ(again.geometry(), QRect(50, 60, 900, 600)) << "and leaves it for the old place";
+}
+
+namespace {
+const QStringList CloseAsked{QStringLiteral("Are you sure you want to close Marivo?")};
+}  // namespace
+
+TEST_F(MainWindow, CloseDuringGPSDetectionWaitsForItsEnd) {
+    const QString dir = testsupport::MakeTempDir(QStringLiteral("gps-close"));
+    shelltest::TPty receiver(dir + QStringLiteral("/ttyGpsReceiver"));
+    ASSERT_TRUE(receiver.Opened());
+    shelltest::TPortList ports({receiver.Link()});
+    shelltest::TLineWriter writer(receiver, shelltest::TLineWriter::TKind::Receiver);
+    TFormMarivo6Main &main = MakeRunning();
+    TMarivoNavEnv *env = main.NavEnv();
+    ASSERT_NE(env, nullptr);
+
+    bool asked = false, openDuring = false;
+    QStringList messagesDuring;
+    QTimer probe;  // runs while the detection pumps events
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (asked || !env->IsDetectingGPS()) return;
+        asked = true;
+        main.close();
+        openDuring = main.isVisible();
+        messagesDuring = Messages;
+    });
+    probe.start(0);
+    ASSERT_TRUE(env->ConfigureGPSDevice());
+    probe.stop();
+    ASSERT_TRUE(asked) << "the detection never pumped events";
+    EXPECT_TRUE(openDuring);
+    EXPECT_TRUE(messagesDuring.isEmpty()) << "not even asked while detecting";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !main.isVisible(); }, 30000)) << "closed once it ended";
+    EXPECT_EQ(Messages, CloseAsked);
+}
+
+TEST_F(MainWindow, CloseWhileACompanionProgramRunsWaitsForItsEnd) {
+    TFormMarivo6Main &main = MakeRunning();
+    ASSERT_NE(main.NavEnv(), nullptr);
+    int runs = 0;
+    bool openDuring = false;
+    QStringList messagesDuring;
+    const TCompanionRunner old = SetCompanionRunner(
+        [&](const QString &, const QString &, intptr_t, int32_t &exitValue, int32_t &err) {
+            ++runs;
+            main.close();
+            openDuring = main.isVisible();
+            messagesDuring = Messages;
+            exitValue = 0;
+            err = 0;
+        });
+    main.NavEnv()->RunChartManagerProgram(QString(), 0);
+    SetCompanionRunner(old);
+    ASSERT_EQ(runs, 1);
+    EXPECT_TRUE(openDuring);
+    EXPECT_TRUE(messagesDuring.isEmpty()) << "not even asked while the companion runs";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !main.isVisible(); }, 30000)) << "closed once it ended";
+    EXPECT_EQ(Messages, CloseAsked);
 }
