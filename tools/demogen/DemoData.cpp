@@ -46,6 +46,7 @@ bool WriteDemoData(const QString &folder, QString &error) {
     if (!WriteKapChart(dir.filePath(QString::fromLatin1(S57RelPath)), dir.filePath(QString::fromLatin1(KapRelPath)),
                        error))
         return false;
+    if (!WriteDemoChartInfo(dir.filePath(QString::fromLatin1(KapRelPath)), error)) return false;
     if (!RegisterS57Folder(dir, error)) return false;
     QSaveFile marker(dir.filePath(QStringLiteral(".complete")));
     if (!marker.open(QIODevice::WriteOnly) || marker.write("demo data set 1\n") < 0 ||

@@ -204,6 +204,8 @@ TArea DemoArea();
 bool WriteNetwork(const TNetwork &net, const QString &file, QString &error);
 bool WriteS57Cell(const TNetwork &net, const QString &file, QString &error);
 bool WriteKapChart(const QString &s57Cell, const QString &file, QString &error);
+// The demo raster chart's legend, information page and the manifest naming them, beside it.
+bool WriteDemoChartInfo(const QString &kapFile, QString &error);
 
 // The BSB chart's scale and resolution: at 100 % on a screen of 96 pixels per inch it shows
 // the waters at the S-57 cell's compilation scale.
