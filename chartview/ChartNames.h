@@ -13,3 +13,7 @@ QString ChartDisplayName(IRasterChart *chart);
 QString ChartDisplayNameEx(IRasterChart *chart, bool withEdition);
 // An S-57 cell's file name without folder and extension.
 QString S57ChartDisplayName(IChart *chart);
+
+// folder + "/" + name, or, when no such file exists, the file of the folder whose name
+// differs only in letter case (chart sets made on other systems); empty name → empty.
+QString ChartCompanionFile(const QString &folder, const QString &name);

@@ -1,5 +1,5 @@
 // The chart selection dialog over the demo catalogue and the NOAA and S-58 test cells.
-#include "ViewerFrameFixture.h"
+#include "ChartInfoFixture.h"
 
 #include "base/charts/KvCharts.h"
 #include "base/registry/KvRegistry.h"
@@ -42,27 +42,11 @@ QModelIndex Find(QTreeView *tree, const QString &text) {
 
 }  // namespace
 
-class ChartSelect : public ViewerFrameFixture {
+class ChartSelect : public ChartInfoFixture {
 protected:
-    void SetUp() override {
-        ViewerFrameFixture::SetUp();
-        IChartManager *m = Env->ChartManager;
-        ChartManagerAddS57Folder(m, testsupport::TestDataPath("charts/s57"), true, Env->S57Registrar,
-                                 Env->S52Library);
-        int32_t err = 0;
-        m->LoadS57ChartInfo(nullptr, 0, 0, 1, err);
-        ASSERT_EQ(err, 0);
-        // Every chart is selected for viewer 0.
-        for (int32_t i = 0; i < m->GetChartCount(); ++i) m->GetChart(i)->SetVisibleInViewer(0, true);
-        std::unique_ptr<ISortedGUIDArray, void (*)(NavObject *)> guids(SortedGUIDArrayCreate(), ObjectDelete);
-        for (int32_t i = 0; i < m->GetCatalogueCount(); ++i)
-            if (IRasterChart *r = m->GetCatalogueEntry(i)->GetCatalogueObject()->GetRasterChart())
-                guids->Add(*r->GetInfo()->GetGUID());
-        m->SetSelectedCharts(0, guids.get());
-    }
     void TearDown() override {
         TFormChartSelect::SetPrompter({});
-        ViewerFrameFixture::TearDown();
+        ChartInfoFixture::TearDown();
     }
 };
 
