@@ -117,7 +117,7 @@ TEST(PackedHtml, CutContainersWriteNothing) {
     ASSERT_TRUE(WriteBytes(rig.Container, bytes.left(bytes.size() - 4), error));
     EXPECT_THROW(UnpackFiles(rig.Container, rig.Target), Exception);
     // Cut in the directory: the stream reader's error.
-    ASSERT_TRUE(WriteBytes(rig.Container, bytes.left(30), error));
+    ASSERT_TRUE(WriteBytes(rig.Container, bytes.left(40), error));
     EXPECT_THROW(UnpackFiles(rig.Container, rig.Target), EStreamError);
     EXPECT_FALSE(QFile::exists(rig.Target + "/a.html"));
 }
