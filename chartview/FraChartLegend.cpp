@@ -5,6 +5,7 @@
 #include "base/registry/KvRegistry.h"
 #include "base/texts/KvLanguage.h"
 #include "chartview/ChartNames.h"
+#include "chartview/ChartWindowTexts.h"
 #include "chartview/FrmChartSelect.h"
 #include "shell/MarivoNavEnv.h"
 #include "shell/MarivoUtils.h"
@@ -23,9 +24,6 @@ namespace {
 
 const QString Key = QStringLiteral("Desktop\\ToolWindowChartLegend");
 
-const TLanguageStrings TextSelectChart = {"Select chart", "Selecteer kaart", "Karte auswählen",
-                                          "Sélectionner une carte", "Seleccionar carta",
-                                          "Seleziona carta", "Vælg kort", "Välj sjökort"};
 const TLanguageStrings TextNoLegend = {"No legend available", "Geen legenda beschikbaar",
                                        "Keine Legende verfügbar", "Aucune légende disponible",
                                        "No hay leyenda disponible", "Nessuna legenda disponibile",
@@ -35,17 +33,6 @@ const TLanguageStrings TextNoLegendHint = {
     "Bitte wählen Sie eine Karte mit Legende", "Veuillez sélectionner une carte avec légende",
     "Seleccione una carta con leyenda", "Selezionare una carta con legenda",
     "Vælg et kort med signaturforklaring", "Välj ett sjökort med teckenförklaring"};
-const TLanguageStrings TextNoChart = {"No chart selected", "Geen kaart geselecteerd",
-                                      "Keine Karte ausgewählt", "Aucune carte sélectionnée",
-                                      "Ninguna carta seleccionada", "Nessuna carta selezionata",
-                                      "Intet kort valgt", "Inget sjökort valt"};
-const TLanguageStrings TextNoChartHint = {
-    "Click 'Select chart' to select a chart", "Druk op 'Selecteer kaart' om een kaart te selecteren",
-    "Klicken Sie auf 'Karte auswählen', um eine Karte auszuwählen",
-    "Cliquez sur 'Sélectionner une carte' pour choisir une carte",
-    "Pulse 'Seleccionar carta' para elegir una carta",
-    "Fare clic su 'Seleziona carta' per scegliere una carta",
-    "Klik på 'Vælg kort' for at vælge et kort", "Klicka på 'Välj sjökort' för att välja ett sjökort"};
 
 constexpr int KindRole = Qt::UserRole + 1;
 
@@ -237,17 +224,7 @@ QVariant TLegendModel::data(const QModelIndex &index, int role) const {
 
 void TLegendTreeView::paintEvent(QPaintEvent *event) {
     QTreeView::paintEvent(event);
-    if (EmptyCaption.isEmpty()) return;
-    QPainter p(viewport());
-    const QRect r = viewport()->rect();
-    QFont bold = font();
-    bold.setBold(true);
-    p.setFont(bold);
-    p.setPen(palette().color(QPalette::Text));
-    const int line = QFontMetrics(bold).height();
-    p.drawText(QRect(r.left(), r.center().y() - line, r.width(), line), Qt::AlignCenter, EmptyCaption);
-    p.setFont(font());
-    p.drawText(QRect(r.left(), r.center().y() + 2, r.width(), line), Qt::AlignCenter | Qt::TextWordWrap, EmptyHint);
+    if (!EmptyCaption.isEmpty()) DrawEmptyListMessage(this, EmptyCaption, EmptyHint);
 }
 
 // ---- frame ----
@@ -256,12 +233,7 @@ TFrameChartLegend::TFrameChartLegend(QWidget *panel, TMarivoNavEnv &env, TLoader
     : TFrameScaled(panel), FEnv(env), FLoader(std::move(loader)), FModel(new TLegendModel(this)) {
     setObjectName(QStringLiteral("FrameChartLegend"));
     if (!FLoader) FLoader = [](TLegend &legend, const QString &file) { legend.LoadFromFile(file); };
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    PanelContents = new QWidget(this);
-    auto *contents = new QVBoxLayout(PanelContents);
-    contents->setContentsMargins(0, 0, 0, 0);
-    ListView = new TLegendTreeView(PanelContents);
+    ListView = new TLegendTreeView(this);
     ListView->setObjectName(QStringLiteral("ListView"));
     ListView->setHeaderHidden(true);
     ListView->setModel(FModel);
@@ -272,15 +244,10 @@ TFrameChartLegend::TFrameChartLegend(QWidget *panel, TMarivoNavEnv &env, TLoader
     ListView->setSelectionMode(QAbstractItemView::NoSelection);
     ListView->header()->setStretchLastSection(false);
     connect(ListView, &QTreeView::collapsed, ListView, &QTreeView::expand);
-    contents->addWidget(ListView, 1);
-    PabelButton = new QWidget(PanelContents);
-    auto *buttons = new QHBoxLayout(PabelButton);
-    ButtonChartSelect = new QPushButton(PabelButton);
-    ButtonChartSelect->setObjectName(QStringLiteral("ButtonChartSelect"));
-    buttons->addWidget(ButtonChartSelect);
-    buttons->addStretch(1);
-    contents->addWidget(PabelButton);
-    layout->addWidget(PanelContents);
+    const TChartWindowParts parts = BuildChartWindow(this, ListView);
+    PanelContents = parts.PanelContents;
+    PabelButton = parts.PabelButton;
+    ButtonChartSelect = parts.ButtonChartSelect;
     connect(ButtonChartSelect, &QPushButton::clicked, this, &TFrameChartLegend::ChartSelectClicked);
     RegReadGUIDDef(GetAppReg(), AppRegRoot::Product, Key, RegName(u"Chart"), TGUID{}, FChartGUID);
     UpdateTexts();
@@ -310,7 +277,7 @@ void TFrameChartLegend::SelectS57Chart(const QString &fileName) {
 }
 
 void TFrameChartLegend::UpdateTexts() {
-    ButtonChartSelect->setText(LanguageText(TextSelectChart));
+    ButtonChartSelect->setText(LanguageText(ChartWindowText::SelectChart));
     Rebuild();
 }
 
@@ -349,19 +316,12 @@ void TFrameChartLegend::Rebuild() {
     ListView->expandAll();
     const bool empty = !FEntry || !FLegend || FLegend->Root->GetNodeCount() == 0;
     const bool chosen = FEntry || !FS57ChartName.isEmpty();
-    ListView->EmptyCaption = !empty ? QString() : LanguageText(chosen ? TextNoLegend : TextNoChart);
-    ListView->EmptyHint = !empty ? QString() : LanguageText(chosen ? TextNoLegendHint : TextNoChartHint);
+    ListView->EmptyCaption = !empty ? QString() : LanguageText(chosen ? TextNoLegend : ChartWindowText::NoChart);
+    ListView->EmptyHint = !empty ? QString() : LanguageText(chosen ? TextNoLegendHint : ChartWindowText::NoChartHint);
     ListView->viewport()->update();
 }
 
 void TFrameChartLegend::ChartSelectClicked() {
-    IChart *s57 = nullptr;
-    IChartCatalogueEntry *entry = nullptr;
-    if (!SelectChartDialog(FEnv.ChartManager, 0xFFFFFF, s57, entry, this)) return;
-    if (entry) {
-        if (IRasterChart *raster = entry->GetCatalogueObject()->GetRasterChart())
-            SelectChart(*raster->GetInfo()->GetGUID());
-    } else if (s57) {
-        SelectS57Chart(ChartGetFileName(s57));
-    }
+    ChooseChart(FEnv.ChartManager, this, [this](const TGUID &guid) { SelectChart(guid); },
+                [this](const QString &file) { SelectS57Chart(file); });
 }
