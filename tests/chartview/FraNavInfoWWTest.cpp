@@ -259,9 +259,12 @@ TEST_F(NavInfoWWFixture, FollowsAPlannedRouteFromMarinaToMarina) {
         EXPECT_EQ(KindOf(lines[k]), expected[k].Kind == WptRouteObjectKind::SailingTimesStop
                                         ? WptRouteObjectKind::RoutePoint : expected[k].Kind) << k;
         EXPECT_NEAR(lines[k]->Distance(), expected[k].Ahead, 1e-6) << k;
-        if (k > 0) EXPECT_GE(lines[k]->Distance(), lines[k - 1]->Distance()) << "nearest lowest";
-        if (auto *r = dynamic_cast<TFrameNavInfoWWRoutePoint *>(lines[k]); r && r->TitleText().startsWith("WP"))
+        if (k > 0) {
+            EXPECT_GE(lines[k]->Distance(), lines[k - 1]->Distance()) << "nearest lowest";
+        }
+        if (auto *r = dynamic_cast<TFrameNavInfoWWRoutePoint *>(lines[k]); r && r->TitleText().startsWith("WP")) {
             EXPECT_TRUE(r->TitleText().startsWith("WP 2")) << r->TitleText().toStdString();
+        }
     }
 
     // The marina at the route's end, shown from its place in the chain: the planner's
@@ -447,7 +450,9 @@ TEST_F(NavInfoWWFixture, ExploreModeShowsThePlanAtThePlanningTime) {
         explored.Time = c.Time;
         block.UpdateValues(nullptr);
         EXPECT_EQ(block.ListShown(), c.Lines) << c.What;
-        if (c.Lines) EXPECT_FALSE(ShownLines().empty()) << c.What;
+        if (c.Lines) {
+            EXPECT_FALSE(ShownLines().empty()) << c.What;
+        }
         EXPECT_EQ(block.SlotPanel(14)->isVisibleTo(Host.get()), c.Lines) << c.What;
         EXPECT_EQ(Panel->height() == 75, !c.Lines) << c.What;
         EXPECT_EQ(PlanningTimeApplies(*Env), c.Offset > 0) << c.What;

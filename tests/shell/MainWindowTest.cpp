@@ -309,7 +309,9 @@ TEST_F(MainWindow, NotificationsThroughTheDispatcher) {
         Send(c.code, 0, c.p2);
         EXPECT_EQ(Log.Count(QStringLiteral("Viewer.Invalidate")), c.invalidates);
         EXPECT_EQ(actions.count() > 0, c.acted);
-        if (!c.extra.isEmpty()) EXPECT_GE(Log.Count(c.extra), 1) << Log.Calls.join(u' ').toStdString();
+        if (!c.extra.isEmpty()) {
+            EXPECT_GE(Log.Count(c.extra), 1) << Log.Calls.join(u' ').toStdString();
+        }
     }
     EXPECT_EQ(main.GetEditMode(), EditMode::None) << "61 left the route editing of 60";
     auto *viewer = static_cast<TFakeViewer *>(main.ViewerMain());

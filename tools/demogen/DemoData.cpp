@@ -51,7 +51,9 @@ bool WriteDemoData(const QString &folder, QString &error) {
                        error))
         return false;
     const QString kap = dir.filePath(QString::fromLatin1(KapRelPath));
-    if (!WriteDemoProduct(net, QFileInfo(kap).absolutePath(), kap, error)) return false;
+    QJsonObject chartEntry;
+    if (!WriteDemoChartInfo(kap, chartEntry, error)) return false;
+    if (!WriteDemoProduct(net, QFileInfo(kap).absolutePath(), kap, chartEntry, error)) return false;
     if (!RegisterS57Folder(dir, error)) return false;
     QSaveFile marker(dir.filePath(QStringLiteral(".complete")));
     if (!marker.open(QIODevice::WriteOnly) || marker.write("demo data set 1\n") < 0 ||

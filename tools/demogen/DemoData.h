@@ -10,6 +10,7 @@
 // A NaN number is written as NULL ("not given").
 #pragma once
 
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <cmath>
@@ -206,6 +207,9 @@ bool WriteS57Cell(const TNetwork &net, const QString &file, QString &error);
 // The structure pictures the network names, written beside its file.
 bool WriteNetworkPictures(const TNetwork &net, const QString &networkFile, QString &error);
 bool WriteKapChart(const QString &s57Cell, const QString &file, QString &error);
+// The demo raster chart's legend and information page, beside it; chartEntry gets the
+// chart's manifest entry that names them (the product's manifest is written with it).
+bool WriteDemoChartInfo(const QString &kapFile, QJsonObject &chartEntry, QString &error);
 
 // The BSB chart's scale and resolution: at 100 % on a screen of 96 pixels per inch it shows
 // the waters at the S-57 cell's compilation scale.

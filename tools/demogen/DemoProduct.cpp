@@ -1,5 +1,6 @@
 // The demo chart product with its marinas' waypoint database.
 #include "DemoProduct.h"
+#include "ChartInfoWriters.h"
 
 #include "DemoData.h"
 
@@ -26,13 +27,6 @@ namespace {
 // The characters stay the caller's for the call.
 TStrWRec Rec(const QString &text) {
     return TStrWRec{int32_t(text.size()), reinterpret_cast<const char16_t *>(text.utf16())};
-}
-
-bool WriteBytes(const QString &file, const QByteArray &bytes, QString &error) {
-    QSaveFile f(file);
-    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return true;
-    error = QStringLiteral("%1: %2").arg(file, f.errorString());
-    return false;
 }
 
 struct TObjectDeleter {
@@ -78,7 +72,8 @@ bool WriteMarinasDatabase(const std::vector<TPointOfInterest> &marinas, const QS
 
 QByteArray ChartSetManifestJson(const TChartSetManifest &m) {
     QJsonArray charts;
-    for (const QString &c : m.Charts) charts << QJsonObject{{QStringLiteral("file"), c}};
+    for (const QString &c : m.Charts)
+        charts << m.ChartEntries.value(c, QJsonObject{{QStringLiteral("file"), c}});
     const QJsonObject o{
         {QStringLiteral("format"), 1},
         {QStringLiteral("product"), QJsonObject{{QStringLiteral("number"), double(m.ProductNumber)},
@@ -116,7 +111,7 @@ QByteArray PointOfInterestFile(const QString &guid, const std::vector<TPointOfIn
 }
 
 bool WriteDemoProduct(const TNetwork &net, const QString &folder, const QString &chartFile,
-                      QString &error) {
+                      const QJsonObject &chartEntry, QString &error) {
     std::vector<TPointOfInterest> marinas;
     for (const TMarina &m : net.Marinas)
         marinas.push_back({m.Guid, m.Name, m.Pos.Lat, m.Pos.Lon, m.Place, m.Phone, m.Website});
@@ -134,6 +129,7 @@ bool WriteDemoProduct(const TNetwork &net, const QString &folder, const QString 
     manifest.SetCode = QStringLiteral("NL");
     manifest.SetTitle = QStringLiteral("Velmer Roads and River Orle");
     manifest.Charts = {QFileInfo(chartFile).fileName()};
+    manifest.ChartEntries.insert(manifest.Charts.front(), chartEntry);
     manifest.DataFiles = {base + QStringLiteral(".wdb")};
     return WriteBytes(dir.filePath(QStringLiteral("chartset.json")), ChartSetManifestJson(manifest),
                       error);

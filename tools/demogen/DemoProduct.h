@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -22,6 +24,7 @@ struct TChartSetManifest {
     QString SetCode, SetTitle;
     uint32_t ModuleMask = 1;
     QStringList Charts;     // chart files, relative to the set's folder
+    QHash<QString, QJsonObject> ChartEntries;  // a chart's whole entry, where it has more
     QStringList DataFiles;  // waypoint databases of the product, relative likewise
 };
 QByteArray ChartSetManifestJson(const TChartSetManifest &manifest);
@@ -44,8 +47,9 @@ inline const char *DemoMarinasIdentifier = "VELM_Marinas";
 inline const char *DemoMarinasGroup = "Marinas";
 
 // Writes the manifest beside the raster chart (folder = the chart's folder), the marinas'
-// waypoint database "VELM_Marinas.wdb" and its "VELM_Marinas.content".
+// waypoint database "VELM_Marinas.wdb" and its "VELM_Marinas.content"; chartEntry is the
+// chart's whole manifest entry (its file and what goes with it).
 bool WriteDemoProduct(const TNetwork &net, const QString &folder, const QString &chartFile,
-                      QString &error);
+                      const QJsonObject &chartEntry, QString &error);
 
 }  // namespace demo

@@ -35,6 +35,90 @@ QStringList RasterFilesIn(const QString &folder) {
 
 QString Canonical(const QString &folder) { return QDir(folder).absolutePath(); }
 
+// A name from a manifest, with "/" separators, or empty when it would leave the set's
+// folder (absolute, a drive letter, "..").
+QString InsideSet(QString rel) {
+    rel.replace(u'\\', u'/');
+    if (rel.isEmpty() || QDir::isAbsolutePath(rel) || rel.startsWith(u'/') ||
+        (rel.size() >= 2 && rel.at(1) == u':'))
+        return {};
+    const QString clean = QDir::cleanPath(rel);
+    if (clean == u".." || clean.startsWith(u"../") || clean == u".") return {};
+    return clean;
+}
+
+int32_t PackedVersion(const QString &text) {
+    const QStringList parts = text.split(u'.');
+    if (parts.size() != 4) return 0;
+    uint32_t v = 0;
+    for (const QString &p : parts) {
+        bool ok = false;
+        const uint32_t n = p.toUInt(&ok);
+        if (!ok || n > 255) return 0;
+        v = (v << 8) | n;
+    }
+    return int32_t(v);
+}
+
+QString VersionText(int32_t packed) {
+    const auto v = uint32_t(packed);
+    return QStringLiteral("%1.%2.%3.%4").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
+}
+
+void ReadChartExtras(const QJsonObject &c, TManifestChart &mc) {
+    auto text = [&c](const char *key) { return c.value(QLatin1String(key)).toString(); };
+    mc.Legend = InsideSet(text("legend"));
+    for (const QJsonValue &v : c.value(QStringLiteral("infoFiles")).toArray()) {
+        const QJsonObject f = v.toObject();
+        const QString file = InsideSet(f.value(QStringLiteral("file")).toString());
+        if (!file.isEmpty()) mc.InfoFiles.push_back({f.value(QStringLiteral("title")).toString(), file});
+    }
+    mc.Disclaimer = text("disclaimer");
+    mc.License = text("license");
+    mc.DigitizedBy = text("digitizedBy");
+    mc.HeightUnits = text("heightUnits");
+    mc.SourceChartName = text("sourceChartName");
+    mc.SourceNotice = text("sourceNotice");
+    const QJsonValue var = c.value(QStringLiteral("magneticVariation"));
+    if (var.isObject()) {
+        const QJsonObject o = var.toObject();
+        mc.HasVariation = true;
+        mc.VariationDeg = o.value(QStringLiteral("degrees")).toDouble();
+        mc.VariationAnnualDeg = o.value(QStringLiteral("annualChange")).toDouble();
+        mc.VariationDate = o.value(QStringLiteral("date")).toString();
+    }
+    mc.FormatVersion = PackedVersion(text("formatVersion"));
+}
+
+QJsonObject ChartToJson(const TManifestChart &c) {
+    QJsonObject o{{QStringLiteral("file"), c.File}};
+    if (!c.Guid.isEmpty()) o.insert(QStringLiteral("guid"), c.Guid);
+    auto put = [&o](const char *key, const QString &value) {
+        if (!value.isEmpty()) o.insert(QLatin1String(key), value);
+    };
+    put("legend", c.Legend);
+    if (!c.InfoFiles.empty()) {
+        QJsonArray files;
+        for (const auto &f : c.InfoFiles)
+            files << QJsonObject{{QStringLiteral("title"), f.Title}, {QStringLiteral("file"), f.File}};
+        o.insert(QStringLiteral("infoFiles"), files);
+    }
+    put("disclaimer", c.Disclaimer);
+    put("license", c.License);
+    put("digitizedBy", c.DigitizedBy);
+    put("heightUnits", c.HeightUnits);
+    put("sourceChartName", c.SourceChartName);
+    put("sourceNotice", c.SourceNotice);
+    if (c.HasVariation) {
+        QJsonObject v{{QStringLiteral("degrees"), c.VariationDeg},
+                      {QStringLiteral("annualChange"), c.VariationAnnualDeg}};
+        if (!c.VariationDate.isEmpty()) v.insert(QStringLiteral("date"), c.VariationDate);
+        o.insert(QStringLiteral("magneticVariation"), v);
+    }
+    if (c.FormatVersion != 0) o.insert(QStringLiteral("formatVersion"), VersionText(c.FormatVersion));
+    return o;
+}
+
 }  // namespace
 
 bool ReadManifest(const QString &folder, TManifest &out, QString &error) {
@@ -73,7 +157,9 @@ bool ReadManifest(const QString &folder, TManifest &out, QString &error) {
         // Chart files stay inside the set's folder: a manifest cannot point elsewhere.
         if (file.isEmpty() || QDir::isAbsolutePath(file) || QDir::cleanPath(file).startsWith(u".."))
             continue;
-        m.Charts.push_back({file, c.value(QStringLiteral("guid")).toString()});
+        TManifestChart mc{file, c.value(QStringLiteral("guid")).toString()};
+        ReadChartExtras(c, mc);
+        m.Charts.push_back(std::move(mc));
     }
     for (const QJsonValue &v : o.value(QStringLiteral("dataFiles")).toArray())
         if (!v.toString().isEmpty()) m.DataFiles << v.toString();
@@ -83,11 +169,7 @@ bool ReadManifest(const QString &folder, TManifest &out, QString &error) {
 
 bool WriteManifest(const TManifest &m, QString &error) {
     QJsonArray charts, data;
-    for (const auto &c : m.Charts) {
-        QJsonObject o{{QStringLiteral("file"), c.File}};
-        if (!c.Guid.isEmpty()) o.insert(QStringLiteral("guid"), c.Guid);
-        charts << o;
-    }
+    for (const auto &c : m.Charts) charts << ChartToJson(c);
     for (const QString &d : m.DataFiles) data << d;
     const QJsonObject o{
         {QStringLiteral("format"), 1},

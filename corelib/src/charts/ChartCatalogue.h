@@ -19,9 +19,26 @@ inline constexpr char ManifestFileName[] = "chartset.json";
 // Inland ENC identity of an S-57 folder, written by the download client beside the cells.
 inline constexpr char IENCIdentityFileName[] = "ienc.json";
 
+struct TManifestInfoFile {
+    QString Title;
+    QString File;  // relative to the set's folder
+};
+
 struct TManifestChart {
+    TManifestChart() = default;
+    TManifestChart(QString file, QString guid) : File(std::move(file)), Guid(std::move(guid)) {}
     QString File;  // relative to the set's folder, "/" separators
     QString Guid;  // "{…}"; empty = derived from product, set and file
+    // What the chart's header cannot say. File names are relative to the set's folder and
+    // never leave it (ReadManifest drops those that would).
+    QString Legend;
+    std::vector<TManifestInfoFile> InfoFiles;
+    QString Disclaimer, License, DigitizedBy, HeightUnits, SourceChartName, SourceNotice;
+    bool HasVariation = false;
+    double VariationDeg = 0.0;        // east positive
+    double VariationAnnualDeg = 0.0;  // change per year
+    QString VariationDate;            // "yyyy-MM-dd", empty = not measured
+    int32_t FormatVersion = 0;        // packed; 0 = the header's
 };
 
 struct TManifest {

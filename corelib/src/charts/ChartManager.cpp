@@ -144,7 +144,7 @@ void TChartManager::AddSet(const TScannedSet &s) {
         const QString guidText = mc.Guid.isEmpty()
                                      ? DerivedChartGuid(s.Manifest.ProductNumber, s.Manifest.SetCode, mc.File)
                                      : mc.Guid;
-        auto raster = std::make_unique<TRasterChart>(this, s.Charts[i], s.Manifest, GuidFromText(guidText));
+        auto raster = std::make_unique<TRasterChart>(this, s.Charts[i], s.Manifest, mc, GuidFromText(guidText));
         FEntryStore.push_back(std::make_unique<TChartCatalogueEntry>(this, set, FNextHandle++, std::move(raster)));
         set->AddEntry(FEntryStore.back().get());
         if (active) FCatalogue.push_back(FEntryStore.back().get());

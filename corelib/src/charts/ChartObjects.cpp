@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QDate>
 
 #include <bit>
 
@@ -28,25 +29,55 @@ TRasterChartUpdateInfo::TRasterChartUpdateInfo(const TRasterHeader &h)
     FText.Set(h.UpdateText);
 }
 
-TRasterChartInfo::TRasterChartInfo(const TRasterHeader &h, const TManifest &set, const TGUID &guid)
+namespace {
+
+// Manifest names are relative to the set's folder; the chart's interface gives them
+// relative to the chart file's folder.
+QString RelativeToChart(const TManifest &set, const TRasterHeader &h, const QString &rel) {
+    if (rel.isEmpty()) return {};
+    return QFileInfo(h.FileName).absoluteDir().relativeFilePath(QDir(set.Folder).filePath(rel));
+}
+
+TMagneticVariation VariationOf(const TManifestChart &c) {
+    TMagneticVariation v;
+    if (!c.HasVariation) return v;
+    v.Present = true;
+    v.Degrees = c.VariationDeg;
+    v.MeasuredUTC = DateFromYmd(QDate::fromString(c.VariationDate, Qt::ISODate).toString(QStringLiteral("yyyyMMdd")));
+    v.RateDegPerSecond = c.VariationAnnualDeg / 31536000.0;
+    return v;
+}
+
+}  // namespace
+
+TRasterChartInfo::TRasterChartInfo(const TRasterHeader &h, const TManifest &set,
+                                   const TManifestChart &chart, const TGUID &guid)
     : FDatumName(h.DatumName), FEdition(h.Edition), FGuid(guid) {
     FName.Set(h.Name);
     FNumber.Set(h.Number);
-    FEmpty.Set({});
-    FTerms.Set(h.Copyright);
+    FTerms.Set(chart.License.isEmpty() ? h.Copyright : chart.License);
     FSetName.Set(set.SetTitle.isEmpty() ? set.SetCode : set.SetTitle);
     FProductCode.Set(set.ProductCode);
     FRevision.Set(h.RevisionDate);
     FScale.Set(h.Scale > 0 ? QStringLiteral("1:%1").arg(h.Scale) : QString());
     FPublisher.Set(h.Publisher);
     FDepthUnits.Set(h.DepthUnits);
+    FDigitizedBy.Set(chart.DigitizedBy);
+    FLegend.Set(RelativeToChart(set, h, chart.Legend));
+    FDisclaimer.Set(chart.Disclaimer);
+    FSourceChartName.Set(chart.SourceChartName);
+    FSourceNotice.Set(chart.SourceNotice);
+    FHeightUnits.Set(chart.HeightUnits);
+    for (const auto &f : chart.InfoFiles) FInfoFiles.push_back({f.Title, RelativeToChart(set, h, f.File)});
+    FVariation = VariationOf(chart);
     FKind = std::countr_zero(set.ModuleMask | 0x80000000u);
 }
 
-bool TRasterChartInfo::GetInfoFile(int32_t, int32_t, IStrW *title, IStrW *fileName) {
-    SetStrW(title, {});
-    SetStrW(fileName, {});
-    return false;
+bool TRasterChartInfo::GetInfoFile(int32_t index, int32_t, IStrW *title, IStrW *fileName) {
+    const bool inRange = index >= 0 && size_t(index) < FInfoFiles.size();
+    SetStrW(title, inRange ? FInfoFiles[size_t(index)].Title : QString());
+    SetStrW(fileName, inRange ? FInfoFiles[size_t(index)].File : QString());
+    return inRange;
 }
 
 void TRasterChartInfo::GetDatum(TRasterChartDatum &out) {
@@ -56,8 +87,9 @@ void TRasterChartInfo::GetDatum(TRasterChartDatum &out) {
 }
 
 TRasterChart::TRasterChart(TChartManager *owner, const TRasterHeader &h, const TManifest &set,
-                           const TGUID &guid)
-    : FOwner(owner), FHeader(h), FInfo(h, set, guid), FUpdate(h) {
+                           const TManifestChart &chart, const TGUID &guid)
+    : FOwner(owner), FHeader(h), FVersion(chart.FormatVersion ? chart.FormatVersion : h.Version),
+      FInfo(h, set, chart, guid), FUpdate(h) {
     FFileName.Set(h.FileName);
 }
 

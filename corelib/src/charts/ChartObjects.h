@@ -41,33 +41,37 @@ class TRasterChart;
 
 class TRasterChartInfo final : public IRasterChartInfo {
 public:
-    TRasterChartInfo(const TRasterHeader &h, const TManifest &set, const TGUID &guid);
+    TRasterChartInfo(const TRasterHeader &h, const TManifest &set, const TManifestChart &chart,
+                     const TGUID &guid);
     const TStrWRec *GetName() override { return FName.Get(); }
     const TStrWRec *GetNumber() override { return FNumber.Get(); }
-    const TStrWRec *GetDigitizedBy() override { return FEmpty.Get(); }
+    const TStrWRec *GetDigitizedBy() override { return FDigitizedBy.Get(); }
     uint16_t GetEditionNumber() override { return FEdition; }
     const TGUID *GetGUID() override { return &FGuid; }
-    const TStrWRec *GetLegendFileName() override { return FEmpty.Get(); }
+    const TStrWRec *GetLegendFileName() override { return FLegend.Get(); }
     const TStrWRec *GetTermsText() override { return FTerms.Get(); }
-    const TStrWRec *GetDisclaimer() override { return FEmpty.Get(); }
-    bool GetInfoFile(int32_t, int32_t, IStrW *title, IStrW *fileName) override;
+    const TStrWRec *GetDisclaimer() override { return FDisclaimer.Get(); }
+    bool GetInfoFile(int32_t index, int32_t, IStrW *title, IStrW *fileName) override;
     int32_t GetChartSetKind() override { return FKind; }
     const TStrWRec *GetChartSetName() override { return FSetName.Get(); }
     const TStrWRec *GetProductCode() override { return FProductCode.Get(); }
     const TStrWRec *GetRevisionDate() override { return FRevision.Get(); }
     const TStrWRec *GetOriginalScale() override { return FScale.Get(); }
-    const TStrWRec *GetSourceChartName() override { return FEmpty.Get(); }
-    const TStrWRec *GetSourceNotice() override { return FEmpty.Get(); }
+    const TStrWRec *GetSourceChartName() override { return FSourceChartName.Get(); }
+    const TStrWRec *GetSourceNotice() override { return FSourceNotice.Get(); }
     const TStrWRec *GetSourcePublisher() override { return FPublisher.Get(); }
     const TStrWRec *GetDepthUnits() override { return FDepthUnits.Get(); }
-    const TStrWRec *GetHeightUnits() override { return FEmpty.Get(); }
-    int32_t GetInfoFileCount() override { return 0; }
+    const TStrWRec *GetHeightUnits() override { return FHeightUnits.Get(); }
+    int32_t GetInfoFileCount() override { return int32_t(FInfoFiles.size()); }
     void GetDatum(TRasterChartDatum &out) override;
-    void GetMagneticVariation(TMagneticVariation &out) override { out = TMagneticVariation{}; }
+    void GetMagneticVariation(TMagneticVariation &out) override { out = FVariation; }
 
 private:
-    TOwnedText FName, FNumber, FEmpty, FTerms, FSetName, FProductCode, FRevision, FScale,
-        FPublisher, FDepthUnits;
+    TOwnedText FName, FNumber, FTerms, FSetName, FProductCode, FRevision, FScale, FPublisher,
+        FDepthUnits, FDigitizedBy, FLegend, FDisclaimer, FSourceChartName, FSourceNotice,
+        FHeightUnits;
+    std::vector<TManifestInfoFile> FInfoFiles;  // names relative to the chart file's folder
+    TMagneticVariation FVariation;
     QString FDatumName;
     uint16_t FEdition = 0;
     TGUID FGuid;
@@ -76,13 +80,14 @@ private:
 
 class TRasterChart final : public IRasterChart {
 public:
-    TRasterChart(TChartManager *owner, const TRasterHeader &h, const TManifest &set, const TGUID &guid);
+    TRasterChart(TChartManager *owner, const TRasterHeader &h, const TManifest &set,
+                 const TManifestChart &chart, const TGUID &guid);
     const TStrWRec *GetFileName() override { return FFileName.Get(); }
     // Built on first use: the geodesy engine lives on the GUI thread, the scan does not.
     IGeodeticCalibration *GetGeodeticReference() override;
     IRasterChart *GetChartObject() override { return this; }
     IRasterChartInfo *GetInfo() override { return &FInfo; }
-    int32_t GetVersion() override { return FHeader.Version; }
+    int32_t GetVersion() override { return FVersion; }
     IRasterChartUpdateInfo *GetUpdateInfo() override { return &FUpdate; }
     void SetBorderHidden(bool hidden) override { FBorderHidden = hidden; }
     bool GetBorderHidden() override { return FBorderHidden; }
@@ -100,6 +105,7 @@ private:
     TChartManager *FOwner;
     int32_t FHandle = 0;
     TRasterHeader FHeader;
+    int32_t FVersion;
     TOwnedText FFileName;
     TRasterChartInfo FInfo;
     TRasterChartUpdateInfo FUpdate;

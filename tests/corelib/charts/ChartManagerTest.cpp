@@ -506,3 +506,76 @@ TEST(RasterChart, GeoTiffInAChartSetIsListedAndItsCornersMapToTheirPositions) {
         }
     }
 }
+
+TEST(RasterChart, ManifestCarriesTheChartsCompanionsAndKeepsTheirNamesInsideTheSet) {
+    TManagerFiles files("manifest-extras");
+    WriteFile(files.Charts + "/set/sub/T001.kap", MakeKap(64, 48, MercatorRefs()));
+    QJsonObject chart{
+        {"file", "sub/T001.kap"},
+        {"legend", "legends/T001.leg"},
+        {"infoFiles", QJsonArray{QJsonObject{{"title", "Notes"}, {"file", "sub/info.pkh"}},
+                                 QJsonObject{{"title", "Escape"}, {"file", "../../outside.pkh"}},
+                                 QJsonObject{{"title", "Absolute"}, {"file", "/etc/passwd"}},
+                                 QJsonObject{{"title", "Backslash"}, {"file", "..\\x.pkh"}},
+                                 QJsonObject{{"title", "Drive"}, {"file", "C:\\x.pkh"}},
+                                 QJsonObject{{"title", "Windows"}, {"file", "docs\\more.pkh"}}}},
+        {"disclaimer", "Not for navigation."},
+        {"license", "One seat."},
+        {"digitizedBy", "Chart Works"},
+        {"heightUnits", "Meters"},
+        {"sourceChartName", "Coast"},
+        {"sourceNotice", "By permission"},
+        {"magneticVariation", QJsonObject{{"degrees", -2.34}, {"annualChange", 0.12}, {"date", "2024-01-01"}}},
+        {"formatVersion", "2.0.0.0"}};
+    const QJsonObject o{{"product", QJsonObject{{"number", 7}, {"code", "_MRC1"}, {"title", "Test"}}},
+                        {"set", QJsonObject{{"number", 1}, {"code", "S"}, {"title", "Set"}}},
+                        {"moduleMask", 1},
+                        {"charts", QJsonArray{chart}}};
+    WriteFile(files.Charts + "/set/chartset.json", QJsonDocument(o).toJson());
+    Ptr<IChartManager> cm(files.Create());
+    ASSERT_EQ(cm->GetCatalogueCount(), 1) << Problems(cm.get()).join("\n").toStdString();
+    IRasterChart *raster = RasterAt(cm.get(), 0);
+    IRasterChartInfo *info = raster->GetInfo();
+    // Names come back relative to the chart file's folder, which here is a subfolder.
+    EXPECT_EQ(Text(info->GetLegendFileName()), "../legends/T001.leg");
+    ASSERT_EQ(info->GetInfoFileCount(), 2);
+    Ptr<IStrW> title(StrWCreate(u"", 0)), file(StrWCreate(u"", 0));
+    ASSERT_TRUE(info->GetInfoFile(0, 0, title.get(), file.get()));
+    EXPECT_EQ(Text(title->GetRec()), "Notes");
+    EXPECT_EQ(Text(file->GetRec()), "info.pkh");
+    ASSERT_TRUE(info->GetInfoFile(1, 0, title.get(), file.get()));
+    EXPECT_EQ(Text(file->GetRec()), "../docs/more.pkh");
+    EXPECT_FALSE(info->GetInfoFile(2, 0, title.get(), file.get()));
+    EXPECT_EQ(Text(file->GetRec()), "");
+    EXPECT_EQ(Text(info->GetDisclaimer()), "Not for navigation.");
+    EXPECT_EQ(Text(info->GetTermsText()), "One seat.");
+    EXPECT_EQ(Text(info->GetDigitizedBy()), "Chart Works");
+    EXPECT_EQ(Text(info->GetHeightUnits()), "Meters");
+    EXPECT_EQ(Text(info->GetSourceChartName()), "Coast");
+    EXPECT_EQ(Text(info->GetSourceNotice()), "By permission");
+    TMagneticVariation v;
+    info->GetMagneticVariation(v);
+    EXPECT_TRUE(v.Present);
+    EXPECT_DOUBLE_EQ(v.Degrees, -2.34);
+    EXPECT_NEAR(v.RateDegPerSecond * 31536000.0, 0.12, 1e-12);
+    EXPECT_GT(v.MeasuredUTC, 0.0);
+    EXPECT_EQ(raster->GetVersion(), 0x02000000);
+}
+
+TEST(RasterChart, LegendNameLeavingTheSetIsDropped) {
+    TManagerFiles files("manifest-escape");
+    WriteFile(files.Charts + "/set/T001.kap", MakeKap(64, 48, MercatorRefs()));
+    const QJsonObject o{{"product", QJsonObject{{"number", 7}, {"code", "_MRC1"}, {"title", "Test"}}},
+                        {"set", QJsonObject{{"number", 1}, {"code", "S"}, {"title", "Set"}}},
+                        {"moduleMask", 1},
+                        {"charts", QJsonArray{QJsonObject{{"file", "T001.kap"}, {"legend", "a/../../x.leg"}}}}};
+    WriteFile(files.Charts + "/set/chartset.json", QJsonDocument(o).toJson());
+    Ptr<IChartManager> cm(files.Create());
+    ASSERT_EQ(cm->GetCatalogueCount(), 1);
+    IRasterChart *raster = RasterAt(cm.get(), 0);
+    EXPECT_EQ(Text(raster->GetInfo()->GetLegendFileName()), "");
+    TMagneticVariation v;
+    raster->GetInfo()->GetMagneticVariation(v);
+    EXPECT_FALSE(v.Present);
+    EXPECT_EQ(raster->GetInfo()->GetInfoFileCount(), 0);
+}
