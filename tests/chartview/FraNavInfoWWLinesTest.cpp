@@ -138,6 +138,24 @@ TEST_F(NavInfoWWLines, StructureLineTextsAndPicturesReadOnce) {
     EXPECT_TRUE(Messages.isEmpty());
 }
 
+// The badge prints "VHF" above the channel itself, so the network's channel text is the
+// bare channel: a text that repeats "VHF" would read "VHF / VHF 18" on the badge.
+TEST_F(NavInfoWWLines, VHFBadgeShowsTheBareChannel) {
+    struct Case { QString Structure, Channel; };
+    const Case cases[] = {
+        {QStringLiteral("Harbour Bridge"), QStringLiteral("18")},
+        {QStringLiteral("Kessel Lock"), QStringLiteral("22")},
+        {QStringLiteral("Saltmere Sea Lock"), QStringLiteral("22")},
+    };
+    for (const Case &c : cases) {
+        IWWStruct *s = Struct(c.Structure);
+        ASSERT_TRUE(s) << c.Structure.toStdString();
+        auto *line = new TFrameNavInfoWWStruct(NewSlot(), *Env);
+        line->SetStructure(s, 500.0);
+        EXPECT_EQ(line->VHFChannel(), c.Channel) << c.Structure.toStdString();
+    }
+}
+
 TEST_F(NavInfoWWLines, RoutePointAndStopTexts) {
     IWptRoute *route = NetworkRoute(3);
     ASSERT_EQ(route->GetPointCount(), 3);

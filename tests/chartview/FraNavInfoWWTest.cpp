@@ -2,6 +2,7 @@
 // the real planner made followed from marina to marina, and the network walk.
 #include "NavInfoWWFakes.h"
 #include "NavInfoWWFixture.h"
+#include "NavInfoWWWalk.h"
 
 #include "base/registry/KvRegistry.h"
 #include "chartview/FraNavInfoWWTexts.h"
@@ -304,48 +305,10 @@ TEST_F(NavInfoWWFixture, FollowsAPlannedRouteFromMarinaToMarina) {
     EXPECT_EQ(block.ListShown(), Env->Boat->GetWaterwayObject() != nullptr);
 }
 
-namespace {
-
-// Course over ground along the section at offset, radians from north.
-float CourseAlong(IWWSection *section, double offset) {
-    const TGeoPoint a = routetest::OnSection(section, offset), b = routetest::OnSection(section, offset + 20.0);
-    return float(std::atan2((b.Lon - a.Lon) * std::cos(a.Lat), b.Lat - a.Lat));
-}
-
-struct TWalked {
-    QString Name;
-    double Distance;
-};
-// The structures ahead by the network's own look-up, distances summed.
-std::vector<TWalked> WalkAhead(IWWSection *section, double position, bool forward, int count) {
-    std::vector<TWalked> out;
-    double total = 0.0;
-    while (section && int(out.size()) < count) {
-        double d = 0.0;
-        IWWStruct *s = section->FindNextStruct(position, forward, d);
-        if (!s) break;
-        total += d;
-        out.push_back({WWStructGetName(s), total});
-        section = s->GetSection();
-        position = s->GetSectionPosition() + (forward ? 1.0 : -1.0);
-    }
-    return out;
-}
-
-}  // namespace
-
 TEST_F(NavInfoWWFixture, WalksTheNetworkInTheDirectionOfTravel) {
     StartRun();
-    // A section with at least two structures ahead of its middle, either way.
-    IWWSection *section = nullptr;
     double middle = 0.0;
-    for (int i = 0; !section && Section(i); ++i) {
-        const double m = Section(i)->GetLength() / 2;
-        if (WalkAhead(Section(i), m, true, 2).size() == 2 && WalkAhead(Section(i), m, false, 2).size() == 2) {
-            section = Section(i);
-            middle = m;
-        }
-    }
+    IWWSection *section = SectionWithStructuresBothWays(Env->WaterwayNetwork, middle);
     ASSERT_TRUE(section);
     Env->Boat->SetPosition(routetest::OnSection(section, middle));
     auto sail = [&](float course) {

@@ -372,7 +372,7 @@ void TBuilder::AddStructures() {
         if (!std::isnan(open)) it.Levels[QStringLiteral("height_open")] = Metres(open);
         it.Levels[QStringLiteral("passage_height")] = Metres(std::isnan(open) ? NoValue : open);
         st.Items.push_back(it);
-        st.VHFChannel = QStringLiteral("VHF 18");
+        st.VHFChannel = QStringLiteral("18");
         st.ControlKind = 2;
         st.Manager = QStringLiteral("wb");
         st.Subtext = QStringLiteral("%1 m closed").arg(closed, 0, 'f', 1);
@@ -442,7 +442,7 @@ void TBuilder::AddStructures() {
                     std::vector<std::pair<double, double>> chambers) -> TStructure & {
         TStructure &st = AddStruct(3, name, from, to, k, 0.5);
         st.Fall = fall;
-        st.VHFChannel = QStringLiteral("VHF 22");
+        st.VHFChannel = QStringLiteral("22");
         st.ControlKind = 7;
         st.Manager = QStringLiteral("wb");
         int n = 1;

@@ -336,7 +336,7 @@ TEST_F(WWNetworkDemo, BridgeAndLockDetails) {
     ASSERT_NE(sea->GetManager(), nullptr);
     EXPECT_EQ(Q(sea->GetManager()->GetName()), QStringLiteral("Port of Saltmere"));
     EXPECT_EQ(Q(sea->GetManager()->GetWebsite()), QStringLiteral("https://port-saltmere.example"));
-    EXPECT_EQ(Q(sea->GetVHFChannel()), QStringLiteral("VHF 22"));
+    EXPECT_EQ(Q(sea->GetVHFChannel()), QStringLiteral("22"));
     EXPECT_EQ(Q(sea->GetPostalCode()), QStringLiteral("9911 SL"));
 
     IWWStruct *weir = StructNamed(QStringLiteral("Orle Weir"));
