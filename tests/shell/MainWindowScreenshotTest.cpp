@@ -86,7 +86,9 @@ TEST(MainWindowScreenshot, FirstStartShowsTheDemoChart) {
     QRgb background = 0;
     bool disclaimerShown = false;
     auto oldDisclaimer = TFormMsgDisclaimer::SetPrompter([&](TFormMsgDisclaimer &form) {
-        // Before the stored view is restored, the view holds no chart.
+        // The window system sizes the new window while the disclaimer is up; the viewer's
+        // view follows. Before the stored view is restored, the view holds no chart.
+        shown->setGeometry(10, 10, 1260, 780);
         QWidget *viewer = shown->ViewerMain()->Widget();
         inside = QRect(viewer->mapTo(shown, QPoint(0, 0)), viewer->size());
         background = shown->grab().toImage().pixel(inside.center());
