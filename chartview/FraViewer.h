@@ -211,4 +211,7 @@ private:
     int FCursor = 0;  // 0 arrow, ViewerCursor ids, or Qt::CrossCursor + 1000
     QTimer FCalibrationTimer;
     bool FCalibrationPending = false;
+    // Until the stored view is restored, the viewer shows only its built-in default; storing
+    // that would make it the "last view" the next restore finds.
+    bool FViewRestored = false;
 };

@@ -246,6 +246,7 @@ bool TFrameViewer::ReadStoredCalibration(IGeodeticCalibration *cal) {
 }
 
 void TFrameViewer::RestoreView() {
+    FViewRestored = true;
     TNavPtr<IGeodeticCalibration> cal(GeodeticCalibrationCreate());
     if (cal && ReadStoredCalibration(cal.get())) {
         FViewer->SetCalibration(cal.get());
@@ -266,6 +267,7 @@ void TFrameViewer::RestoreView() {
 }
 
 void TFrameViewer::ViewerUpdateCalibration() {
+    if (!FViewRestored) return;
     // A pan redraws many times a second; the stored view needs only the last of them.
     FCalibrationPending = true;
     FCalibrationTimer.start();

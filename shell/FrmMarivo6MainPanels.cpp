@@ -43,6 +43,15 @@ bool KeepsPlaceOnDisplayChange(const QString &name) {
            name == QLatin1String("DockablePanelWWRouteInfo") || name == NestedPanelName;
 }
 
+// The client a panel has until its frame moves in.
+const QString EmptyClientName = QStringLiteral("EmptyPanelClient");
+
+// A panel without its frame would show the skipper an empty window: it stays hidden, and
+// what the store says about it stays as it is for the day the frame exists.
+bool HasFrame(const QDockWidget *panel) {
+    return panel->widget() && panel->widget()->objectName() != EmptyClientName;
+}
+
 void ApplyClientLimits(QDockWidget *panel, const TDockableLayout &l) {
     QWidget *client = panel->widget();
     client->setMinimumSize(l.MinClientWidth, l.MinClientHeight);
@@ -64,7 +73,9 @@ void TFormMarivo6Main::CreateDocks() {
         const QString name = QString::fromLatin1(spec.Name);
         auto *panel = new QDockWidget(this);
         panel->setObjectName(name);
-        panel->setWidget(new QWidget(panel));  // stays empty until a frame moves in
+        auto *client = new QWidget(panel);  // stays empty until a frame moves in
+        client->setObjectName(EmptyClientName);
+        panel->setWidget(client);
         panel->hide();
         panel->installEventFilter(this);
         connect(panel, &QDockWidget::topLevelChanged, this,
@@ -200,6 +211,7 @@ bool TFormMarivo6Main::eventFilter(QObject *watched, QEvent *event) {
 void TFormMarivo6Main::SetPanelVisible(const QString &name, bool visible) {
     QDockWidget *panel = FPanels.value(name);
     if (!panel) return;
+    visible = visible && HasFrame(panel);
     FPanelShown.insert(name, visible);
     panel->setVisible(visible);
     UpdateActionStates();
@@ -228,7 +240,7 @@ void TFormMarivo6Main::DockablePanelClose(QDockWidget *panel) {
 }
 
 void TFormMarivo6Main::DockablePanelWriteReg(QDockWidget *panel) {
-    if (!FLayoutReady || !panel) return;
+    if (!FLayoutReady || !panel || !HasFrame(panel)) return;
     const TDockPanelSpec *spec = FindDockPanel(panel->objectName());
     if (!spec) return;
     if (panel->objectName() == PanelVideoSOAD) {
@@ -252,6 +264,7 @@ void TFormMarivo6Main::ReadPanels() {
             ReadDockablePanelLayout(layout, QString::fromLatin1(spec.Key), MainDockNames(), 0,
                                     spec.ReadFlags, QString::fromLatin1(spec.DefaultDock));
         FPanelLayouts.insert(name, layout);
+        layout.Visible = layout.Visible && HasFrame(panel);
         panels << panel;
         layouts << layout;
     }

@@ -599,3 +599,40 @@ TEST_F(MainWindow, CloseWhileACompanionProgramRunsWaitsForItsEnd) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !main.isVisible(); }, 30000)) << "closed once it ended";
     EXPECT_EQ(Messages, CloseAsked);
 }
+
+TEST_F(MainWindow, PanelWithoutItsFrameStaysHiddenAndKeepsItsStoredLayout) {
+    // Route settings without its frame; the tides panel has no frame in the program at all.
+    TMainFrameFactories factories = AllFakes(Log);
+    factories.RouteSettings = nullptr;
+    auto oldFactories = TFormMarivo6Main::SetFrameFactories(std::move(factories));
+    const QString settingsKey = QStringLiteral("Desktop\\FloatWindowRouteSettings");
+    const QString tidesKey = QStringLiteral("Desktop\\ToolWindowTides");
+    WriteBool(settingsKey, u"Visible", true);
+    WriteBool(settingsKey, u"Floating", true);
+    WriteBool(tidesKey, u"Visible", true);
+    const struct { const char *panel; const QString &key; } cases[] = {
+        {"DockablePanelRouteSettings", settingsKey}, {"DockablePanelTides", tidesKey}};
+    {
+        TFormMarivo6Main &main = MakeRunning();
+        for (const auto &c : cases) {
+            SCOPED_TRACE(c.panel);
+            const QString name = QString::fromLatin1(c.panel);
+            EXPECT_TRUE(main.Panel(name)->isHidden()) << "stored visible, but nothing to show";
+            main.SetPanelVisible(name, true);
+            EXPECT_TRUE(main.Panel(name)->isHidden()) << "shown on request, still empty";
+        }
+        main.SetPanelVisible(QStringLiteral("DockablePanelChartInfo"), true);
+        EXPECT_FALSE(main.Panel(QStringLiteral("DockablePanelChartInfo"))->isHidden())
+            << "a panel with its frame shows";
+        Answer = mrYes;
+        main.close();
+    }
+    Main.reset();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.panel);
+        EXPECT_TRUE(RegReadBoolDef(GetAppReg(), Root, c.key, RegName(u"Visible"), false))
+            << "the stored layout is the frame's, for the day it exists";
+    }
+    EXPECT_TRUE(RegReadBoolDef(GetAppReg(), Root, settingsKey, RegName(u"Floating"), false));
+    TFormMarivo6Main::SetFrameFactories(std::move(oldFactories));
+}
