@@ -268,6 +268,32 @@ TEST_F(FrameViewer, CalibrationIsStoredAfterTheChangesSettleNotPerFrame) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return RegKeyExists(GetAppReg(), Root, calKey); }, 5000));
 }
 
+TEST_F(FrameViewer, ViewChangedBeforeTheRestoreIsNeverStoredAsTheLastView) {
+    // A first start: the window is sized while the disclaimer runs, before the last view is
+    // restored. The viewer's built-in view must not become the stored one, or the restore
+    // would trust it and never zoom to the charts.
+    const QString calKey = Key + QStringLiteral("\\Calibration");
+    ASSERT_FALSE(RegKeyExists(GetAppReg(), Root, calKey));
+    Host = std::make_unique<QWidget>();
+    auto *layout = new QVBoxLayout(Host.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    Frame = new TFrameViewer(Host.get(), false, *Env, 0, 0, QStringLiteral("Main chart viewer"),
+                             QStringLiteral("ViewerMain"));
+    layout->addWidget(Frame);
+    Host->resize(640, 480);
+    Host->show();
+    Env->RegisterViewer(Frame->Viewer());
+    Frame->LoadSettings();
+    Host->resize(1024, 700);
+    QCoreApplication::processEvents();
+    DestroyFrame();  // the destructor flushes a pending view
+    EXPECT_FALSE(RegKeyExists(GetAppReg(), Root, calKey)) << "the default view was stored";
+
+    MakeFrame();  // restored: from now on the view is the user's and is kept
+    DestroyFrame();
+    EXPECT_TRUE(RegKeyExists(GetAppReg(), Root, calKey));
+}
+
 TEST_F(FrameViewer, RestoreViewFallsBackThroughRasterCellBackgroundMapAndNothing) {
     struct Case {
         const char *name;
