@@ -54,12 +54,14 @@ TEST_F(ChartSelect, TreeHoldsProductsSetsChartsAndTheS57GroupSortedAndFiltered) 
     TFormChartSelect form(nullptr, Env->ChartManager, 0xFFFFFF);
     QAbstractItemModelTester tester(form.TreeCharts->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
     const QStringList all = Visible(form);
-    // The groups sort by text: "BSB charts" before "S57 charts".
-    ASSERT_GE(all.size(), 6) << all.join("\n").toStdString();
-    EXPECT_EQ(all.at(0), "BSB charts");
-    EXPECT_EQ(all.at(1), "  BSB");
-    EXPECT_TRUE(all.at(2).startsWith("    ")) << all.at(2).toStdString();
-    EXPECT_TRUE(all.contains("S57 charts"));
+    // The groups sort by text: "S57 charts" before the demo product "Velmer Roads".
+    ASSERT_GE(all.size(), 10) << all.join("\n").toStdString();
+    EXPECT_EQ(all.at(0), "S57 charts");
+    const qsizetype product = all.indexOf("Velmer Roads");
+    ASSERT_GT(product, 0) << all.join("\n").toStdString();
+    ASSERT_LT(product + 2, all.size());
+    EXPECT_EQ(all.at(product + 1), "  Velmer Roads and River Orle");
+    EXPECT_TRUE(all.at(product + 2).startsWith("    ")) << all.at(product + 2).toStdString();
     EXPECT_TRUE(all.contains("  XX5VELM1"));
     EXPECT_TRUE(all.contains("  US4MD81M"));
     EXPECT_TRUE(all.contains("  AA400001"));
@@ -69,27 +71,27 @@ TEST_F(ChartSelect, TreeHoldsProductsSetsChartsAndTheS57GroupSortedAndFiltered) 
     TFormChartSelect none(nullptr, Env->ChartManager, 1u << 30);
     EXPECT_TRUE(Visible(none).isEmpty()) << Visible(none).join("\n").toStdString();
     // Bold: products and the group.
-    EXPECT_TRUE(Find(form.TreeCharts, "BSB charts").data(Qt::FontRole).value<QFont>().bold());
+    EXPECT_TRUE(Find(form.TreeCharts, "Velmer Roads").data(Qt::FontRole).value<QFont>().bold());
     EXPECT_TRUE(Find(form.TreeCharts, "S57 charts").data(Qt::FontRole).value<QFont>().bold());
-    EXPECT_FALSE(Find(form.TreeCharts, "BSB").data(Qt::FontRole).isValid());
+    EXPECT_FALSE(Find(form.TreeCharts, "Velmer Roads and River Orle").data(Qt::FontRole).isValid());
 }
 
 TEST_F(ChartSelect, SearchWordsInAnyOrderAndCaseAndClearingShowsAllCollapsed) {
     TFormChartSelect form(nullptr, Env->ChartManager, 0xFFFFFF);
     const QStringList all = Visible(form);
-    const QString chartName = all.at(2).trimmed();
+    const QString chartName = all.at(all.indexOf("Velmer Roads") + 2).trimmed();
     const QStringList words = chartName.split(u' ', Qt::SkipEmptyParts);
     ASSERT_GE(words.size(), 2) << chartName.toStdString();
     form.SetSearchText(QStringLiteral("  %1   %2 ").arg(words.last().toUpper(), words.first().toLower()));
-    EXPECT_EQ(Visible(form), QStringList({"BSB charts", "  BSB", "    " + chartName}));
-    EXPECT_TRUE(form.TreeCharts->isExpanded(Find(form.TreeCharts, "BSB")));
+    EXPECT_EQ(Visible(form), QStringList({"Velmer Roads", "  Velmer Roads and River Orle", "    " + chartName}));
+    EXPECT_TRUE(form.TreeCharts->isExpanded(Find(form.TreeCharts, "Velmer Roads and River Orle")));
     ASSERT_NE(form.FocusedNode(), nullptr);
     EXPECT_NE(form.FocusedNode()->Entry, nullptr);
     EXPECT_TRUE(form.ButtonOk->isEnabled());
 
     form.SetSearchText(QStringLiteral(" "));
     EXPECT_EQ(Visible(form), all);
-    EXPECT_FALSE(form.TreeCharts->isExpanded(Find(form.TreeCharts, "BSB")));
+    EXPECT_FALSE(form.TreeCharts->isExpanded(Find(form.TreeCharts, "Velmer Roads and River Orle")));
     EXPECT_EQ(form.FocusedNode(), nullptr);
     EXPECT_FALSE(form.ButtonOk->isEnabled());
 
@@ -102,7 +104,8 @@ TEST_F(ChartSelect, SearchWordsInAnyOrderAndCaseAndClearingShowsAllCollapsed) {
 
 TEST_F(ChartSelect, OkOnlyOnChartNodesAndTheAnswerFillsOnlyItsOwnValue) {
     TFormChartSelect form(nullptr, Env->ChartManager, 0xFFFFFF);
-    for (const char *text : {"BSB charts", "BSB", "S57 charts"}) {
+    for (const char *text : {"Velmer Roads", "Velmer Roads and River Orle", "S57 charts"}) {
+        ASSERT_TRUE(Find(form.TreeCharts, text).isValid()) << text;
         SCOPED_TRACE(text);
         form.TreeCharts->setCurrentIndex(Find(form.TreeCharts, text));
         EXPECT_FALSE(form.ButtonOk->isEnabled());

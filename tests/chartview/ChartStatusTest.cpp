@@ -1,5 +1,6 @@
 // The chart status strip as the title bar of its dock panel, with the demo charts and a
 // fake online service.
+#include "DemoProduct.h"
 #include "ChartInfoFixture.h"
 
 #include "base/graphics/KvNightScreen.h"
@@ -110,7 +111,7 @@ TEST_F(ChartStatus, EditionStatesAndTheShopLinkPerLanguage) {
     EXPECT_EQ(Strip->LabelChartUpgradesValue->text(), "  Order newest edition!  ");
     EXPECT_EQ(Strip->LabelChartUpgradesValue->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 
-    const uint32_t product = 0;  // the demo BSB product's number
+    const uint32_t product = demo::DemoProductNumber;  // the demo raster chart's product
     const uint32_t moduleBit = 1u << Entry->GetChartSet()->GetInfo()->GetKind();
     struct Case {
         int32_t language;
