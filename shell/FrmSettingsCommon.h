@@ -50,6 +50,22 @@ private:
     bool FClosed = false;
 };
 
+// The prompter of one dialog class: tests answer that dialog through it.
+template <class TForm>
+struct TSettingsPrompter {
+    using TPrompter = std::function<int(TForm &form)>;
+    static TPrompter &Get() {
+        static TPrompter prompter;
+        return prompter;
+    }
+    // Returns the previous prompter.
+    static TPrompter Set(TPrompter prompter) {
+        TPrompter previous = std::move(Get());
+        Get() = std::move(prompter);
+        return previous;
+    }
+};
+
 // A label in bold for a group of controls.
 QLabel *SettingsHeading(QWidget *parent);
 // The language text followed by ":" for labels beside a control.

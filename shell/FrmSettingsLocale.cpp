@@ -428,20 +428,7 @@ void TFormSettingsLocale::CloseQuery(bool ok) {
     RegWriteLanguage();
 }
 
-namespace {
-TFormSettingsLocale::TPrompter &Prompter() {
-    static TFormSettingsLocale::TPrompter prompter;
-    return prompter;
-}
-}  // namespace
-
-TFormSettingsLocale::TPrompter TFormSettingsLocale::SetPrompter(TPrompter prompter) {
-    TPrompter previous = std::move(Prompter());
-    Prompter() = std::move(prompter);
-    return previous;
-}
-
 bool TFormSettingsLocale::Execute(TMarivoNavEnv &env, QWidget *parent) {
     TFormSettingsLocale form(env, parent);
-    return Run(form, Prompter()) == QDialog::Accepted;
+    return Run(form, TSettingsPrompter<TFormSettingsLocale>::Get()) == QDialog::Accepted;
 }

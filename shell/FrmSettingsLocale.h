@@ -29,7 +29,9 @@ public:
     static bool Execute(TMarivoNavEnv &env, QWidget *parent = nullptr);
 
     using TPrompter = std::function<int(TFormSettingsLocale &form)>;
-    static TPrompter SetPrompter(TPrompter prompter);
+    static TPrompter SetPrompter(TPrompter prompter) {
+        return TSettingsPrompter<TFormSettingsLocale>::Set(std::move(prompter));
+    }
 
     // One entry per language of the set, in its own name with its flag; selects the
     // current language, else the first entry (without changing the language).
