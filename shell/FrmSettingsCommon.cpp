@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QShortcut>
 
+const TLanguageStrings SettingsTextGeneral = {"General", "Algemeen", "Allgemein", "Général",
+                                              "General", "Generale", "Generelt",  "Allmänt"};
+
 TFormSettingsDialog::TFormSettingsDialog(int32_t helpContext, QWidget *parent)
     : TFormScaled(parent), ButtonOk(new QPushButton(this)), ButtonCancel(new QPushButton(this)),
       ButtonHelp(new QPushButton(this)), FHelpContext(helpContext) {

@@ -66,6 +66,9 @@ struct TSettingsPrompter {
     }
 };
 
+// "General": the heading of the first group and the caption of a lone tab.
+extern const TLanguageStrings SettingsTextGeneral;
+
 // A label in bold for a group of controls.
 QLabel *SettingsHeading(QWidget *parent);
 // The language text followed by ":" for labels beside a control.

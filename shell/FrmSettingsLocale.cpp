@@ -27,8 +27,6 @@ namespace Txt {
 const TLanguageStrings Caption = {"Regional", "Regionaal", "Regional", "Paramètres régionaux",
                                   "Configuración regional", "Impostazioni internazionali",
                                   "Regionalt", "Regionalt"};
-const TLanguageStrings General = {"General", "Algemeen", "Allgemein", "Général",
-                                  "General", "Generale", "Generelt", "Allmänt"};
 const TLanguageStrings Language = {"Language", "Taal", "Sprache", "Langue",
                                    "Idioma", "Lingua", "Sprog", "Språk"};
 const TLanguageStrings UTCOffsetSync = {
@@ -329,7 +327,7 @@ void TFormSettingsLocale::FillLanguages(uint32_t available) {
 void TFormSettingsLocale::SetLanguage() {
     setWindowTitle(LanguageText(Txt::Caption));
     SetButtonCaptions();
-    FLabelGeneral->setText(LanguageText(Txt::General));
+    FLabelGeneral->setText(LanguageText(SettingsTextGeneral));
     FLabelLanguage->setText(ColonCaption(Txt::Language));
     FLabelUTCOffsetSync->setText(ColonCaption(Txt::UTCOffsetSync));
     FLabelUTCOffset->setText(ColonCaption(Txt::UTCOffset));

@@ -22,8 +22,6 @@ const TLanguageStrings Caption = {"Track settings",        "Spoorinstellingen",
                                   "Track-Einstellungen",   "Paramètres de trace",
                                   "Ajustes de traza",      "Impostazioni traccia",
                                   "Sporindstillinger",     "Spårinställningar"};
-const TLanguageStrings General = {"General", "Algemeen", "Allgemein", "Général",
-                                  "General", "Generale", "Generelt",  "Allmänt"};
 const TLanguageStrings DefaultColor = {"Default track color",       "Standaard spoorkleur",
                                        "Standardfarbe für Tracks",  "Couleur de trace par défaut",
                                        "Color de traza predeterminado",
@@ -99,7 +97,7 @@ TFormTrackSettings::TFormTrackSettings(TMarivoNavEnv &env, QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setWindowTitle(LanguageText(Txt::Caption));
-    LabelGeneral->setText(LanguageText(Txt::General));
+    LabelGeneral->setText(LanguageText(SettingsTextGeneral));
     LabelDefaultColor->setText(ColonCaption(Txt::DefaultColor));
     ButtonSelectColor->setText(LanguageText(Txt::SelectColor) + QStringLiteral("..."));
     SetButtonCaptions();
