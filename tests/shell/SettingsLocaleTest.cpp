@@ -1,7 +1,7 @@
 // The regional settings dialog on the real environment: the language switches at once and
 // goes back on Cancel, presets reach the hidden units, unknown unit codes survive, and what
 // OK hands to the environment comes back after a restart.
-#include "NavEnvFixture.h"
+#include "SettingsDialogSupport.h"
 
 #include "base/controls/KvEdits.h"
 #include "base/registry/KvRegistry.h"
@@ -30,34 +30,19 @@ int32_t StoredLanguage() {
     return StoredInt(QString(), u"Language");
 }
 
-class SettingsLocale : public NavEnvFixture {
+class SettingsLocale : public SettingsDialogFixture {
 protected:
     void SetUp() override {
         NavEnvFixture::SetUp();
         SetCurrentLanguage(KvLang::English);
     }
     void TearDown() override {
-        TFormSettingsLocale::SetPrompter(nullptr);
         SetCurrentLanguage(KvLang::English);
         GlobalGPSClock()->SetUTCOffsetSync(true);
         NavEnvFixture::TearDown();
     }
-    std::unique_ptr<TMarivoNavEnv> Started() {
-        auto env = Make();
-        uint8_t mode = 0;
-        env->Start(mode);
-        return env;
-    }
-    // Runs the dialog with the steps given, then the button named.
-    bool Run(TMarivoNavEnv &env, std::function<void(TFormSettingsLocale &)> steps,
-             bool ok) {
-        TFormSettingsLocale::SetPrompter([&](TFormSettingsLocale &form) {
-            form.show();
-            steps(form);
-            QTest::mouseClick(ok ? form.ButtonOk : form.ButtonCancel, Qt::LeftButton);
-            return form.result();
-        });
-        return TFormSettingsLocale::Execute(env);
+    bool Run(TMarivoNavEnv &env, std::function<void(TFormSettingsLocale &)> steps, bool ok) {
+        return RunSettingsDialog<TFormSettingsLocale>(steps, ok, env);
     }
 };
 

@@ -1,6 +1,6 @@
 // The sailing-area dialog on the real environment: the country tree with its tri-state
 // root, the set OK hands to the environment, the order per language and the base folder.
-#include "NavEnvFixture.h"
+#include "SettingsDialogSupport.h"
 
 #include "base/dialogs/KvBrowseFolderFrm.h"
 #include "base/folders/KvShellView.h"
@@ -25,7 +25,7 @@ namespace {
 
 const QString KeySailingArea = QStringLiteral("Desktop\\SailingArea");
 
-class SettingsSailingArea : public NavEnvFixture {
+class SettingsSailingArea : public SettingsDialogFixture {
 protected:
     void SetUp() override {
         NavEnvFixture::SetUp();
@@ -33,7 +33,6 @@ protected:
         FEnv = Make();
     }
     void TearDown() override {
-        TFormSettingsSailingArea::SetPrompter(nullptr);
         TFormBrowseFolder::SetPrompter(nullptr);
         SetCurrentLanguage(KvLang::English);
         FEnv.reset();
@@ -41,13 +40,7 @@ protected:
     }
     // Runs the dialog with the steps given, then closes it with OK or Cancel.
     bool Run(uint16_t &areas, std::function<void(TFormSettingsSailingArea &)> steps, bool ok) {
-        TFormSettingsSailingArea::SetPrompter([&](TFormSettingsSailingArea &form) {
-            form.show();
-            steps(form);
-            QTest::mouseClick(ok ? form.ButtonOk : form.ButtonCancel, Qt::LeftButton);
-            return form.result();
-        });
-        return TFormSettingsSailingArea::Execute(*FEnv, areas);
+        return RunSettingsDialog<TFormSettingsSailingArea>(steps, ok, *FEnv, areas);
     }
     void DeleteStoredAreas() {
         int32_t err = 0;

@@ -1,6 +1,6 @@
 // The track settings dialog on the real environment: the chosen colour becomes the default
 // of the next track, opaque, on OK only; the swatch shows it in night colours when needed.
-#include "NavEnvFixture.h"
+#include "SettingsDialogSupport.h"
 
 #include "base/controls/KvControls.h"
 #include "base/graphics/KvNightScreen.h"
@@ -17,13 +17,11 @@
 
 namespace {
 
-class TrackSettings : public NavEnvFixture {
+class TrackSettings : public SettingsDialogFixture {
 protected:
     void SetUp() override {
         NavEnvFixture::SetUp();
-        FEnv = Make();
-        uint8_t mode = 0;
-        FEnv->Start(mode);
+        FEnv = Started();
         TFormTrackSettings::SetColorPrompter([this](QColor &color, QWidget *) {
             ++ColorRequests;
             OfferedColor = color;
@@ -33,7 +31,6 @@ protected:
         });
     }
     void TearDown() override {
-        TFormTrackSettings::SetPrompter(nullptr);
         TFormTrackSettings::SetColorPrompter(nullptr);
         FEnv->Shutdown();
         FEnv.reset();
@@ -41,13 +38,11 @@ protected:
     }
     // Opens the dialog, presses "Select color..." when asked, then OK or Cancel.
     bool Run(bool select, bool ok) {
-        TFormTrackSettings::SetPrompter([&](TFormTrackSettings &form) {
-            form.show();
-            if (select) QTest::mouseClick(form.ButtonSelectColor, Qt::LeftButton);
-            QTest::mouseClick(ok ? form.ButtonOk : form.ButtonCancel, Qt::LeftButton);
-            return form.result();
-        });
-        return TFormTrackSettings::Execute(*FEnv);
+        return RunSettingsDialog<TFormTrackSettings>(
+            [&](TFormTrackSettings &form) {
+                if (select) QTest::mouseClick(form.ButtonSelectColor, Qt::LeftButton);
+            },
+            ok, *FEnv);
     }
     std::unique_ptr<TMarivoNavEnv> FEnv;
     QColor Choice;  // invalid: the colour dialog is cancelled
