@@ -12,8 +12,8 @@
 
 class SettingsDialogFixture : public NavEnvFixture {
 protected:
-    std::unique_ptr<TMarivoNavEnv> Started() {
-        auto env = Make();
+    std::unique_ptr<TMarivoNavEnv> Started(TNavEnvEvents events = {}) {
+        auto env = Make({}, std::move(events));
         uint8_t mode = 0;
         env->Start(mode);
         return env;

@@ -21,7 +21,13 @@ class TrackSettings : public SettingsDialogFixture {
 protected:
     void SetUp() override {
         NavEnvFixture::SetUp();
-        FEnv = Started();
+        TNavEnvEvents events;
+        // The simulator starts in the demo harbour.
+        events.OnPositionRequest = [](TGeoPoint &position) {
+            position = TGeoPoint{0.9215, 0.0785};  // radians
+            return true;
+        };
+        FEnv = Started(std::move(events));
         TFormTrackSettings::SetColorPrompter([this](QColor &color, QWidget *) {
             ++ColorRequests;
             OfferedColor = color;
@@ -66,10 +72,12 @@ TEST_F(TrackSettings, OkStoresTheChosenColourOpaqueAndTheNextTrackHasIt) {
     EXPECT_EQ(OfferedColor, QColor(0, 0, 255));
     EXPECT_EQ(FEnv->TrackDefaultColor, 0xFF008000u);
     EXPECT_EQ(RegReadTrackDefaultColor(), 0xFF008000u);
-    FEnv->StartNewTrack();
+    // Navigation records a new track from its start.
+    ASSERT_TRUE(FEnv->StartNavigation(true));
     ASSERT_TRUE(FEnv->Boat->GetTrack());
     // The track answers in library RGB, without the alpha.
     EXPECT_EQ(FEnv->Boat->GetTrack()->GetColor(), 0x008000u);
+    EXPECT_TRUE(FEnv->StopNavigation(QString(), false));
 
     // OK without a choice still makes the colour opaque.
     FEnv->TrackDefaultColor = 0x20FF0000u;
