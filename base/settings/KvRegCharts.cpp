@@ -534,3 +534,14 @@ void RegWriteTrackingMode(const QString &key, const QString &valueName, int32_t 
     int32_t err = 0;
     RegWriteInteger(GetAppReg(), Root, key, RegName(valueName), mode + 1, err);
 }
+
+QString GetIENCFolder(const QString &def) {
+    QString folder;
+    RegReadStringDef(GetAppReg(), Root, QString(), RegName(u"S57IENCFolder"), def, folder);
+    return folder;
+}
+
+void SetIENCFolder(const QString &folder) {
+    int32_t err = 0;  // ignored like the store's other single-value writes
+    RegWriteString(GetAppReg(), Root, QString(), RegName(u"S57IENCFolder"), folder, err);
+}

@@ -82,3 +82,8 @@ void RegWriteTrackingTarget(const QString &key, int32_t target);
 int32_t RegReadTrackingMode(const QString &key, const QString &valueName, int32_t defaultMode);
 // Modes outside 1..6 are not written.
 void RegWriteTrackingMode(const QString &key, const QString &valueName, int32_t mode);
+
+// The base folder of the Inland ENC chart sets, value "S57IENCFolder" of the product key;
+// def when nothing is stored.
+QString GetIENCFolder(const QString &def);
+void SetIENCFolder(const QString &folder);
