@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -60,6 +61,19 @@ void TClickLabel::mousePressEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton && isEnabled()) emit clicked();
     QLabel::mousePressEvent(event);
 }
+
+void TClickLabel::SetFullText(const QString &text) {
+    FFullText = text;
+    setToolTip(text);
+    Elide();
+}
+
+void TClickLabel::resizeEvent(QResizeEvent *event) {
+    QLabel::resizeEvent(event);
+    Elide();
+}
+
+void TClickLabel::Elide() { setText(fontMetrics().elidedText(FFullText, Qt::ElideRight, std::max(1, width()))); }
 
 // ---- creation ----
 
@@ -563,9 +577,7 @@ void TFormRoutePointSelect::UpdateLabels() {
         QFont f = labels[i]->font();
         f.setBold(ActiveSlot() == i);
         labels[i]->setFont(f);
-        const QString text = SlotValueText(i);
-        labels[i]->setToolTip(text);
-        labels[i]->setText(labels[i]->fontMetrics().elidedText(text, Qt::ElideRight, std::max(40, labels[i]->width())));
+        labels[i]->SetFullText(SlotValueText(i));
     }
 }
 

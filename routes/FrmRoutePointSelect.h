@@ -41,16 +41,24 @@ struct TRoutePointSelection {
     IWptWaypoint *ViaWaypoint = nullptr;
 };
 
-// A value label that reports clicks.
+// A value label that reports clicks and shows its text cut with an ellipsis at the end when
+// it does not fit; the hint holds the whole text.
 class TClickLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    void SetFullText(const QString &text);
+    QString FullText() const { return FFullText; }
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void Elide();
+    QString FFullText;
 };
 
 class TFormRoutePointSelect : public TFormScaled {
