@@ -13,6 +13,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <unordered_map>
 
 namespace T = RoutePointSelectText;
 
@@ -47,9 +48,10 @@ TNodeData *AddRow(TNodeList &rows, uint8_t kind, NavObject *obj, const QString &
     row->Kind = kind;
     row->Obj = obj;
     row->Name = name;
+    row->LowerName = name.toLower();
     row->Parent = parent;
-    TDouble3 at{};
-    if (reference && obj && RowObjectPosition(kind, obj, at)) row->Distance = Double3Distance(*reference, at);
+    row->HasPosition = obj && RowObjectPosition(kind, obj, row->At);
+    if (reference && row->HasPosition) row->Distance = Double3Distance(*reference, row->At);
     rows.push_back(std::move(row));
     return rows.back().get();
 }
@@ -57,6 +59,13 @@ TNodeData *AddRow(TNodeList &rows, uint8_t kind, NavObject *obj, const QString &
 void AddWaypoints(const TCandidateSource &src, TCandidateList &out) {
     if (!src.Manager) return;
     std::unique_ptr<IWptWaypointGroupList, NavObjectDeleter> groups{WptWaypointGroupListCreate(0)};
+    std::unordered_map<IWptWaypointType *, QString> typeNames;
+    auto typeName = [&typeNames](IWptWaypointType *t) {
+        if (!t) return QString();
+        auto found = typeNames.find(t);
+        if (found == typeNames.end()) found = typeNames.emplace(t, WptObjectGetName(t)).first;
+        return found->second;
+    };
     const uint32_t f = src.Filters;
     for (int32_t i = src.Manager->GetWaypointCount() - 1; i >= 0; --i) {
         IWptWaypoint *w = src.Manager->GetWaypoint(i);
@@ -67,7 +76,7 @@ void AddWaypoints(const TCandidateSource &src, TCandidateList &out) {
         if (!user) {
             if (src.ChartWptSelectedOnly && src.ChartDatabaseSelected && !src.ChartDatabaseSelected(w->GetDatabase()))
                 continue;
-            if (IWptWaypointType *t = w->GetType()) type = WptObjectGetName(t);
+            type = typeName(w->GetType());
             groups->Clear();
             w->GetGroups(groups.get());
             for (int32_t g = 0; g < groups->GetCount(); ++g) {
@@ -86,7 +95,7 @@ void AddWaypoints(const TCandidateSource &src, TCandidateList &out) {
                           ((f & RoutePointFilter::User) && user) || (f & RoutePointFilter::Other);
         if (!take) continue;
         TNodeData *row = AddRow(out.Rows, RouteRowKind::Waypoint, w, WptObjectGetName(w), src.Reference);
-        row->TypeName = user ? (w->GetType() ? WptObjectGetName(w->GetType()) : QString()) : type;
+        row->TypeName = user ? typeName(w->GetType()) : type;
     }
 }
 
@@ -306,16 +315,15 @@ TSearchOutcome SearchRows(const TNodeList &rows, const std::vector<IWptWaypoint 
     TDouble3 placeAt{};
     out.Place = FindPlace(places, t.toLower(), placeAt);
     for (int i = 0; !out.Place && i < words.size(); ++i) out.Place = FindPlace(places, words[i], placeAt);
+    QStringList lowerWords;
+    for (const QString &w : words) lowerWords << w.toLower();
     const QChar first = words.first().at(0);
     const bool prefixRule = first >= QLatin1Char('A') && first <= QLatin1Char('Z');
     for (size_t r = 0; r < rows.size(); ++r) {
         const TNodeData &row = *rows[r];
-        const QString lower = row.Name.toLower();
         bool match = !prefixRule || row.Name.startsWith(words.first()) || row.Name2.startsWith(words.first());
-        for (const QString &w : words) match = match && lower.contains(w.toLower());
-        TDouble3 at{};
-        if (!match && out.Place && row.Obj && RowObjectPosition(row.Kind, row.Obj, at))
-            match = Double3Distance(placeAt, at) < 5000.0;
+        for (const QString &w : lowerWords) match = match && row.LowerName.contains(w);
+        if (!match && out.Place && row.HasPosition) match = Double3Distance(placeAt, row.At) < 5000.0;
         out.Visible[r] = match;
     }
     for (size_t r = 0; r < rows.size() && out.Focus < 0; ++r)

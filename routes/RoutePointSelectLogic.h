@@ -57,6 +57,10 @@ struct TNodeData {
     double Position = 0.0;   // second list: along the row's section
     int Order = 0;           // second list: 3 Start, 2 Center, 1 End, 0 crossing fairway
     QString TypeName;        // waypoint rows: the waypoint type's name
+    // Kept from the build so that a search keystroke needs no library call per row.
+    QString LowerName;
+    bool HasPosition = false;
+    TDouble3 At{};           // earth-centred position of the object, when HasPosition
     TNodeData *Parent = nullptr;
     std::vector<std::unique_ptr<TNodeData>> Children;
 
