@@ -805,6 +805,7 @@ void TFormRoutePointSelect::TakeFirstRow(TNodeData *row, bool setNames) {
     if (active == SlotFrom) FStartChangedFlag = true;
 }
 
+// The view reports no double click on an expand button, which therefore only expands.
 void TFormRoutePointSelect::Tree1DoubleClicked() {
     TRoutePointSlot *slot = FSingle ? &FTo : ActivePtr();
     if (!slot) return;
@@ -865,7 +866,9 @@ void TFormRoutePointSelect::Tree2FocusChanged() {
             slot.Position = row->Position;
         }
     }
-    ButtonOk->setEnabled(row && (active == SlotTo ? ToResolvable() : FTo.Kind != RouteSlotKind::None && ToResolvable()));
+    // In the planner OK here only returns to the first page, so a start or via point can be
+    // chosen before the destination; closing needs a destination that resolves.
+    ButtonOk->setEnabled(row && (!FSingle || ToResolvable()));
     UpdateLabels();
 }
 

@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -74,9 +75,10 @@ protected:
         f.ButtonOk->click();
         EXPECT_TRUE(f.SecondPageActive());
         EXPECT_TRUE(f.FocusSecondRow(QStringLiteral("End")));
-        EXPECT_FALSE(f.ButtonOk->isEnabled()) << "no destination yet";
+        EXPECT_TRUE(f.ButtonOk->isEnabled()) << "back to the first page, also before a destination";
         emit f.Tree2->doubleClicked(f.Tree2->currentIndex());
         EXPECT_FALSE(f.SecondPageActive());
+        EXPECT_FALSE(f.ButtonOk->isEnabled()) << "no destination yet";
         f.LabelLocationValueClick(TFormRoutePointSelect::SlotTo);
         Type(f, QStringLiteral("Dunmeer Marina Channel"));
         EXPECT_EQ(RowText(f), QStringLiteral("Dunmeer Marina Channel"));
@@ -371,6 +373,33 @@ TEST_F(RoutePointSelect, SingleLocationClosesFromTheSecondPage) {
     EXPECT_EQ(WWFairwayGetName(sel.ToSection->GetFairway()), QStringLiteral("Vorn Canal"));
     EXPECT_TRUE(sel.ToPos == 0.0 || sel.ToPos == sel.ToSection->GetLength());
     EXPECT_EQ(LoadRecentSearches(GetAppReg()).size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RoutePointSelect, ADoubleClickOnAnExpandButtonOnlyExpands) {
+    auto f = Planner();
+    f->CheckListBoxSearchTypes->item(7)->setCheckState(Qt::Checked);
+    f->show();
+    Type(*f, QStringLiteral("River Orle"));
+    const QModelIndex orle = f->Tree1->currentIndex();
+    ASSERT_EQ(RowText(*f), QStringLiteral("River Orle"));
+    const QRect rect = f->Tree1->visualRect(orle);
+    ASSERT_GT(rect.left(), 4) << "the expand button lies left of the row text";
+    // A double click: a press and release, then the second press as a double click.
+    auto doubleClick = [&](QPoint at) {
+        QTest::mouseClick(f->Tree1->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(f->Tree1->viewport(), Qt::LeftButton, {}, at);
+    };
+    doubleClick(QPoint(rect.left() - 4, rect.center().y()));
+    EXPECT_FALSE(f->SecondPageActive());
+    QSignalSpy spy(f->Tree1, &QTreeView::doubleClicked);
+    doubleClick(rect.center());
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_TRUE(f->SecondPageActive());
+    EXPECT_EQ(f->SecondRows().front()->Name, QStringLiteral("Center"));
 }
 
 }  // namespace
