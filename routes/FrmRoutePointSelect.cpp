@@ -42,15 +42,12 @@ constexpr int WaterBodyOrder[] = {3, 0, 1, 2, 4, 5, 11, 6, 7, 9, 10, 8, 12, 13, 
 constexpr int32_t RouteModeValues[] = {1, 0, 4};
 const TLanguageStrings *const RouteModeTexts[] = {&T::ModeShortest, &T::ModeFastest, &T::ModeIgnoreBlockades};
 
-// Object types of a stored slot.
-enum TStoredType { stWaypoint = 0, stStruct = 1, stSection = 2, stFairway = 3, stPart = 4 };
 
 TFormRoutePointSelect::TPrompter &Prompter() {
     static TFormRoutePointSelect::TPrompter prompter;
     return prompter;
 }
 
-bool IsNullGUID(const TGUID &g) { return SameGUID(g, TGUID{}); }
 
 QString Colon(const TLanguageStrings &t) { return LanguageText(t) + QLatin1Char(':'); }
 QString Bracketed(const TLanguageStrings &t) { return QLatin1Char('<') + LanguageText(t) + QLatin1Char('>'); }
@@ -378,67 +375,24 @@ void TFormRoutePointSelect::LoadSettings() {
         CheckListBoxSearchTypes->item(i)->setCheckState((filters & RoutePointFilter::FilterBits[i]) ? Qt::Checked : Qt::Unchecked);
     FUpdating = false;
     if (!FSingle) {
+        IWptManager *manager = FEnv ? FEnv->WaypointManager : nullptr;
         FDepartureTime = -1.0;
         const int32_t from = RegReadIntegerDef(reg, Root, Key, RegName(u"FromType"), 0);
-        LoadSlot(FFrom, QStringLiteral("From"), from == 1 || from == 2 ? uint8_t(from) : RouteSlotKind::CurrentPosition);
+        RestoreSlot(reg, Key, QStringLiteral("From"), manager, FNetwork, FFrom, from == 1 || from == 2 ? uint8_t(from) : RouteSlotKind::CurrentPosition);
         FLoadedStartKind = FFrom.Kind;
         FLoadedStartName = FFrom.Name;
         FLoadedStartName2 = FFrom.Name2;
         const auto toKind = [](int32_t v) { return v >= 0 && v <= 2 ? uint8_t(v) : RouteSlotKind::None; };
-        LoadSlot(FTo, QStringLiteral("To"), toKind(RegReadIntegerDef(reg, Root, Key, RegName(u"ToType"), 3)));
+        RestoreSlot(reg, Key, QStringLiteral("To"), manager, FNetwork, FTo, toKind(RegReadIntegerDef(reg, Root, Key, RegName(u"ToType"), 3)));
         CheckUseVia->setChecked(RegReadBoolDef(reg, Root, Key, RegName(u"ViaEnabled"), false));
         if (CheckUseVia->isChecked())
-            LoadSlot(FVia, QStringLiteral("Via"), toKind(RegReadIntegerDef(reg, Root, Key, RegName(u"ViaType"), 3)));
+            RestoreSlot(reg, Key, QStringLiteral("Via"), manager, FNetwork, FVia, toKind(RegReadIntegerDef(reg, Root, Key, RegName(u"ViaType"), 3)));
     }
     const bool via = CheckUseVia->isChecked();
     LabelLocationVia->setEnabled(via);
     LabelLocationViaValue->setEnabled(via);
     ButtonLocationVia->setEnabled(via);
     ButtonOk->setEnabled(ToResolvable());
-}
-
-void TFormRoutePointSelect::LoadSlot(TRoutePointSlot &slot, const QString &prefix, uint8_t kind) {
-    IAppReg *reg = GetAppReg();
-    slot = TRoutePointSlot{};
-    slot.Kind = kind;
-    if (kind != RouteSlotKind::Object) return;
-    const int32_t type = RegReadIntegerDef(reg, Root, Key, RegName(prefix + QLatin1String("CustomType")), -1);
-    TGUID guid{};
-    RegReadGUIDDef(reg, Root, Key, RegName(prefix + QLatin1String("CustomGUID")), TGUID{}, guid);
-    if (type < 0 || IsNullGUID(guid)) return;
-    IWptManager *manager = FEnv ? FEnv->WaypointManager : nullptr;
-    int32_t index = -1;
-    switch (type) {
-    case stWaypoint:
-        if (manager && manager->FindWaypoint(guid, index)) slot.Waypoint = manager->GetWaypoint(index);
-        break;
-    case stStruct:
-        if (FNetwork && FNetwork->FindStruct(&guid, index)) slot.Struct = FNetwork->GetStruct(index);
-        break;
-    case stSection:
-        if (FNetwork && FNetwork->FindSection(guid, index)) {
-            slot.Section = FNetwork->GetSection(index);
-            slot.Position = RegReadDoubleDef(reg, Root, Key, RegName(prefix + QLatin1String("SectionPos")), 0.0);
-        }
-        break;
-    case stFairway:
-    case stPart:
-        if (FNetwork && FNetwork->FindFairway(guid, index)) {
-            IWWFairway *fw = FNetwork->GetFairway(index);
-            if (type == stFairway) {
-                slot.Fairway = fw;
-            } else {
-                const int32_t part = RegReadIntegerDef(reg, Root, Key, RegName(prefix + QLatin1String("CustomSGIdx")), -1);
-                if (fw && part >= 0 && part < fw->GetPartCount()) slot.Part = fw->GetPart(part);
-            }
-        }
-        break;
-    default:
-        break;
-    }
-    if (!slot.HasObject()) return;
-    RegReadStringDef(reg, Root, Key, RegName(prefix + QLatin1String("Name")), QString(), slot.Name);
-    RegReadStringDef(reg, Root, Key, RegName(prefix + QLatin1String("Name2")), QString(), slot.Name2);
 }
 
 void TFormRoutePointSelect::SaveSettings(bool ok) {
@@ -453,48 +407,15 @@ void TFormRoutePointSelect::SaveSettings(bool ok) {
     if (!ok || FSingle) return;
     const auto kind12 = [](uint8_t k) { return k == 1 || k == 2 ? int32_t(k) : 0; };
     RegWriteInteger(reg, Root, Key, RegName(u"FromType"), kind12(FFrom.Kind), err);
-    SaveSlot(FFrom, QStringLiteral("From"));
+    StoreSlot(reg, Key, QStringLiteral("From"), FFrom);
     RegWriteInteger(reg, Root, Key, RegName(u"ToType"), kind12(FTo.Kind), err);
-    SaveSlot(FTo, QStringLiteral("To"));
+    StoreSlot(reg, Key, QStringLiteral("To"), FTo);
     RegWriteBool(reg, Root, Key, RegName(u"ViaEnabled"), CheckUseVia->isChecked(), err);
     if (CheckUseVia->isChecked()) {
         const int32_t via = FVia.Kind >= 1 && FVia.Kind <= 3 ? FVia.Kind : 0;
         RegWriteInteger(reg, Root, Key, RegName(u"ViaType"), via, err);
-        SaveSlot(FVia, QStringLiteral("Via"));
+        StoreSlot(reg, Key, QStringLiteral("Via"), FVia);
     }
-}
-
-void TFormRoutePointSelect::SaveSlot(const TRoutePointSlot &slot, const QString &prefix) {
-    if (slot.Kind != RouteSlotKind::Object) return;
-    IAppReg *reg = GetAppReg();
-    int32_t err = 0;
-    int32_t type = -1;
-    const TGUID *guid = nullptr;
-    if (slot.Waypoint) {
-        type = stWaypoint;
-        guid = slot.Waypoint->GetGUID();
-    } else if (slot.Struct) {
-        type = stStruct;
-        guid = slot.Struct->GetGUID();
-    } else if (slot.Section) {
-        type = stSection;
-        guid = slot.Section->GetGUID();
-        RegWriteDouble(reg, Root, Key, RegName(prefix + QLatin1String("SectionPos")), slot.Position, err);
-    } else if (slot.Fairway) {
-        type = stFairway;
-        guid = slot.Fairway->GetGUID();
-    } else if (slot.Part && slot.Part->GetFairway()) {
-        IWWFairway *fw = slot.Part->GetFairway();
-        type = stPart;
-        guid = fw->GetGUID();
-        int32_t index = fw->GetPartCount() - 1;
-        while (index >= 0 && fw->GetPart(index) != slot.Part) --index;
-        RegWriteInteger(reg, Root, Key, RegName(prefix + QLatin1String("CustomSGIdx")), index, err);
-    }
-    RegWriteInteger(reg, Root, Key, RegName(prefix + QLatin1String("CustomType")), type, err);
-    RegWriteGUID(reg, Root, Key, RegName(prefix + QLatin1String("CustomGUID")), guid ? *guid : TGUID{}, err);
-    RegWriteString(reg, Root, Key, RegName(prefix + QLatin1String("Name")), slot.Name, err);
-    RegWriteString(reg, Root, Key, RegName(prefix + QLatin1String("Name2")), slot.Name2, err);
 }
 
 void TFormRoutePointSelect::LoadRecentSearches() {

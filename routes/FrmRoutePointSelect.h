@@ -151,9 +151,7 @@ private:
     void LoadLanguage();
     void ArrangePanels();
     void LoadSettings();
-    void LoadSlot(TRoutePointSlot &slot, const QString &prefix, uint8_t kind);
     void SaveSettings(bool ok);
-    void SaveSlot(const TRoutePointSlot &slot, const QString &prefix);
     void LoadRecentSearches();
 
     TRoutePointSlot *SlotPtr(int i) const;

@@ -521,3 +521,87 @@ void SaveRecentSearch(IAppReg *reg, const std::vector<TRecentSearch> &table, con
         WriteRecent(reg, n++, table[i]);
     }
 }
+
+// ---- stored slots ----
+
+namespace {
+constexpr int32_t Root = AppRegRoot::Product;
+// Object types of a stored slot.
+enum TStoredType { stWaypoint = 0, stStruct = 1, stSection = 2, stFairway = 3, stPart = 4 };
+}  // namespace
+
+void RestoreSlot(IAppReg *reg, const QString &key, const QString &prefix, IWptManager *manager,
+                 IWWNetwork *network, TRoutePointSlot &slot, uint8_t kind) {
+    slot = TRoutePointSlot{};
+    slot.Kind = kind;
+    if (kind != RouteSlotKind::Object) return;
+    const int32_t type = RegReadIntegerDef(reg, Root, key, RegName(prefix + QLatin1String("CustomType")), -1);
+    TGUID guid{};
+    RegReadGUIDDef(reg, Root, key, RegName(prefix + QLatin1String("CustomGUID")), TGUID{}, guid);
+    if (type < 0 || SameGUID(guid, TGUID{})) return;
+    int32_t index = -1;
+    switch (type) {
+    case stWaypoint:
+        if (manager && manager->FindWaypoint(guid, index)) slot.Waypoint = manager->GetWaypoint(index);
+        break;
+    case stStruct:
+        if (network && network->FindStruct(&guid, index)) slot.Struct = network->GetStruct(index);
+        break;
+    case stSection:
+        if (network && network->FindSection(guid, index)) {
+            slot.Section = network->GetSection(index);
+            slot.Position = RegReadDoubleDef(reg, Root, key, RegName(prefix + QLatin1String("SectionPos")), 0.0);
+        }
+        break;
+    case stFairway:
+    case stPart:
+        if (network && network->FindFairway(guid, index)) {
+            IWWFairway *fw = network->GetFairway(index);
+            if (type == stFairway) {
+                slot.Fairway = fw;
+            } else {
+                const int32_t part = RegReadIntegerDef(reg, Root, key, RegName(prefix + QLatin1String("CustomSGIdx")), -1);
+                if (fw && part >= 0 && part < fw->GetPartCount()) slot.Part = fw->GetPart(part);
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    if (!slot.HasObject()) return;
+    RegReadStringDef(reg, Root, key, RegName(prefix + QLatin1String("Name")), QString(), slot.Name);
+    RegReadStringDef(reg, Root, key, RegName(prefix + QLatin1String("Name2")), QString(), slot.Name2);
+}
+
+void StoreSlot(IAppReg *reg, const QString &key, const QString &prefix, const TRoutePointSlot &slot) {
+    if (slot.Kind != RouteSlotKind::Object) return;
+    int32_t err = 0;
+    int32_t type = -1;
+    const TGUID *guid = nullptr;
+    if (slot.Waypoint) {
+        type = stWaypoint;
+        guid = slot.Waypoint->GetGUID();
+    } else if (slot.Struct) {
+        type = stStruct;
+        guid = slot.Struct->GetGUID();
+    } else if (slot.Section) {
+        type = stSection;
+        guid = slot.Section->GetGUID();
+        RegWriteDouble(reg, Root, key, RegName(prefix + QLatin1String("SectionPos")), slot.Position, err);
+    } else if (slot.Fairway) {
+        type = stFairway;
+        guid = slot.Fairway->GetGUID();
+    } else if (slot.Part && slot.Part->GetFairway()) {
+        IWWFairway *fw = slot.Part->GetFairway();
+        type = stPart;
+        guid = fw->GetGUID();
+        int32_t index = fw->GetPartCount() - 1;
+        while (index >= 0 && fw->GetPart(index) != slot.Part) --index;
+        RegWriteInteger(reg, Root, key, RegName(prefix + QLatin1String("CustomSGIdx")), index, err);
+    }
+    RegWriteInteger(reg, Root, key, RegName(prefix + QLatin1String("CustomType")), type, err);
+    RegWriteGUID(reg, Root, key, RegName(prefix + QLatin1String("CustomGUID")), guid ? *guid : TGUID{}, err);
+    RegWriteString(reg, Root, key, RegName(prefix + QLatin1String("Name")), slot.Name, err);
+    RegWriteString(reg, Root, key, RegName(prefix + QLatin1String("Name2")), slot.Name2, err);
+}
+

@@ -185,6 +185,17 @@ bool ResolveSlot(const TRoutePointSlot &slot, IWWNetwork *network, const TGeoPoi
 // fairways crossing it; sorted.
 void BuildSecondPage(const TRoutePointSlot &slot, TNodeList &rows);
 
+// ---- stored slots (values prefix + "CustomType", "CustomGUID", "Name", "Name2",
+// "SectionPos", "CustomSGIdx" under key) ----
+
+// The slot of kind; for kind 2 its object found again by its stored GUID. The names are set
+// only when the object was found: a vanished object leaves kind 2 without an object.
+void RestoreSlot(IAppReg *reg, const QString &key, const QString &prefix, IWptManager *manager,
+                 IWWNetwork *network, TRoutePointSlot &slot, uint8_t kind);
+// The object of a kind-2 slot (waypoint, structure, section, fairway, fairway part, tested in
+// that order) with its names; nothing for other kinds.
+void StoreSlot(IAppReg *reg, const QString &key, const QString &prefix, const TRoutePointSlot &slot);
+
 // ---- recent searches ("Routes\RecentSearches\<n>") ----
 
 struct TRecentSearch {
