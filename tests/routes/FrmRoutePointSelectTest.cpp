@@ -90,7 +90,7 @@ protected:
 
 TEST_F(RoutePointSelect, DefaultsOnAnEmptyStore) {
     auto f = Planner();
-    QAbstractItemModelTester tester(f->Model1(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester tester(f->Model1(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     f->show();
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Select route point to navigate to"));
     EXPECT_EQ(f->Slot(TFormRoutePointSelect::SlotFrom).Kind, RouteSlotKind::CurrentPosition);
@@ -243,7 +243,7 @@ TEST_F(RoutePointSelect, PlannerRoadFromSelectionToTheNavigateToRoute) {
         return int(QDialog::Accepted);  // the offered default: tomorrow 10:00
     });
     TFormRoutePointSelect::SetPrompter([&](TFormRoutePointSelect &f) {
-        tester = new QAbstractItemModelTester(f.Model2(), QAbstractItemModelTester::FailureReportingMode::Warning, &f);
+        tester = new QAbstractItemModelTester(f.Model2(), QAbstractItemModelTester::FailureReportingMode::Fatal, &f);
         ChooseStartAndDestination(f);
         f.ComboBoxRouteMode->setCurrentIndex(f.ComboBoxRouteMode->findText(QStringLiteral("Fastest")));
         emit f.ComboBoxRouteMode->activated(f.ComboBoxRouteMode->currentIndex());
