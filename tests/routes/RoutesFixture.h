@@ -58,6 +58,7 @@ protected:
             route->AddNetworkPoint(section, m.SectionPosition, 0, err);
         }
         if (err != 0) return nullptr;
+        route->SetPlanMode(WptPlanMode::Fastest, err);
         Env->RecalculateRoute(route, false);
         routetest::DeliverPosted();
         return route;
