@@ -6,6 +6,7 @@
 #include "base/units/KvUnitsTime.h"
 #include "base/waypoints/KvWaypoints.h"
 #include "routes/FraRoutesTexts.h"
+#include "routes/FrmColumns.h"
 #include "shell/MarivoDraw.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -111,6 +112,9 @@ void TFrameRoutes::BuildControls() {
     FTree = new QTreeView(this);
     FModel = new TRouteTableModel(FTree);
     FModel->Context = [this] { return CellContext(); };
+    FModel->Editable = [this](int r, int c) { return CanEdit(r, c); };
+    FModel->EditText = [this](int r, int c) { return EditText(r, c); };
+    FModel->Commit = [this](int r, int c, const QString &text) { return CommitEdit(r, c, text); };
     FModel->Title = [this](int column) {
         return RouteColumnTitle(column, FEnv.ActiveBoatDef && FEnv.ActiveBoatDef->GetElectric());
     };
@@ -127,8 +131,15 @@ void TFrameRoutes::BuildControls() {
     FTree->setAllColumnsShowFocus(true);
     FTree->setSelectionMode(QAbstractItemView::ExtendedSelection);
     FTree->setSelectionBehavior(QAbstractItemView::SelectRows);
-    FTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FTree->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     FTree->viewport()->installEventFilter(this);
+    FTree->installEventFilter(this);
+    FTree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(FTree, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        const QModelIndex i = FTree->indexAt(at);
+        if (QMenu *m = i.isValid() ? CopyMenuFor(i.row(), i.column()) : nullptr)
+            m->popup(FTree->viewport()->mapToGlobal(at));
+    });
     FHeader->setContextMenuPolicy(Qt::CustomContextMenu);
     outer->addWidget(FTree, 1);
 
@@ -160,6 +171,7 @@ void TFrameRoutes::BuildMenu() {
     FOptions->setMenu(FMenu);
     FSelectColumns = FMenu->addAction(QString());
     FRestoreColumns = FMenu->addAction(QString());
+    connect(FSelectColumns, &QAction::triggered, this, [this] { SelectColumns(); });
     connect(FRestoreColumns, &QAction::triggered, this, [this] { RestoreColumns(); });
     FMenu->addSeparator();
     // Printing and exporting the overview come with their own dialogs; until then the
@@ -168,7 +180,6 @@ void TFrameRoutes::BuildMenu() {
     FExport = FMenu->addAction(QString());
     FPrint->setEnabled(false);
     FExport->setEnabled(false);
-    FSelectColumns->setEnabled(false);
     FMenu->addSeparator();
     FFilterGroup = new QActionGroup(this);
     for (int f = 0; f < RteFilter::Count; ++f) {
@@ -235,6 +246,32 @@ void TFrameRoutes::ColumnMoved() {
 }
 
 void TFrameRoutes::RestoreColumns() { ApplyColumnLayout(RouteRestoreColumns()); }
+
+void TFrameRoutes::SelectColumns() {
+    TColumnDescList list;
+    for (int place = 0; place < FHeader->count(); ++place) {
+        const int column = FHeader->logicalIndex(place);
+        if (column == 0 || !RouteColumnAvailable(column)) continue;
+        list.Add(FModel->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(), column,
+                 FHeader->sectionSize(column), column == 1, !FHeader->isSectionHidden(column));
+    }
+    const TRestoreDefaults defaults = [](int index, bool &visible, int &width) {
+        const TRouteColumnDef def = RouteColumnDef(index);
+        visible = def.Visible;
+        width = def.Width;
+    };
+    if (!ExecuteColumnsDialog(list, ColumnsFlag::Reorder | ColumnsFlag::Restore, defaults, this)) return;
+    FLoadingColumns = true;
+    for (int i = 0; i < list.Count(); ++i) {
+        const TColumnDescriptor &d = list.Items(i);
+        const TRouteColumnState state{d.Index, d.Visible || d.Index == 1, d.Width, i + 1};
+        FHeader->moveSection(FHeader->visualIndex(d.Index), state.Position);
+        FHeader->setSectionHidden(d.Index, !state.Visible);
+        FHeader->resizeSection(d.Index, d.Width);
+        RouteWriteColumn(state);
+    }
+    FLoadingColumns = false;
+}
 
 void TFrameRoutes::UpdateTexts() {
     FRouteLabel->setText(LanguageText(RouteText::Route) + u':');
@@ -408,7 +445,7 @@ void TFrameRoutes::RowFocused(const QModelIndex &current) {
     if (FSuppressSelect || !current.isValid()) return;
     const TRteNodeData *r = FModel->Row(current.row());
     if (!r) return;
-    if (!FRouteChoiceVisible && r->Point && FEnv.CoreEnv)
+    if (!FRouteChoiceVisible && RteLivePoint(*r, Route()) && FEnv.CoreEnv)
         FEnv.CoreEnv->GetDispatcher()->Post(NavNotify::RoutePointSelected, intptr_t(r->Point), 0, 0, 0, 0, 0, 0);
     FireSelect(current.row());
 }
@@ -419,11 +456,15 @@ void TFrameRoutes::FireSelect(int row) {
     if (!r) return;
     if (IWptRouteObject *o = ItemOf(row))
         OnSelectObject(nullptr, o);
-    else if (r->Point)
-        OnSelectObject(r->Point, nullptr);
+    else if (IWptRoutePoint *p = RteLivePoint(*r, Route()))
+        OnSelectObject(p, nullptr);
 }
 
 void TFrameRoutes::RowDoubleClicked(const QModelIndex &index) {
+    if (index.isValid() && index.column() == 28 && CanEdit(index.row(), 28)) {
+        EditVisit(index.row());
+        return;
+    }
     const TRteNodeData *r = index.isValid() ? FModel->Row(index.row()) : nullptr;
     if (!r || !r->HasItem || !OnShowDetails) return;
     switch (r->Kind) {
@@ -533,6 +574,8 @@ void TFrameRoutes::PaintEmptyMessage() {
 }
 
 bool TFrameRoutes::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == FTree && event->type() == QEvent::KeyPress && KeyPressed(static_cast<QKeyEvent *>(event)))
+        return true;
     if (watched == FTree->viewport()) {
         if (event->type() == QEvent::Paint && !EmptyCaption().isEmpty()) {
             PaintEmptyMessage();

@@ -27,6 +27,7 @@ class IWptWaypoint;
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QStatusBar;
@@ -35,6 +36,15 @@ class QTreeView;
 class TImageList;
 class TMarivoNavEnv;
 struct TNavNotification;
+
+struct TFormatSettings;
+struct TRouteStayRec;
+
+// A typed radius in the small-distance unit: ',' and '.' both stand for the decimal
+// separator; 1 to 10000 units. On True, metres holds it in metres.
+bool RouteParseRadius(const QString &text, const TFormatSettings &fs, int32_t smallUnit, double &metres);
+// The message of a failed route point edit.
+QString RouteEditErrorText(int32_t err);
 
 class TFrameRoutes : public TFrameScaled {
     Q_OBJECT
@@ -65,6 +75,8 @@ public:
     // 8, 10 or 12.
     void SetFontSize(int points);
     void RestoreColumns();
+    // "Select columns...": the chooser over the available columns in header order.
+    void SelectColumns();
     void ApplyColumnLayout(const TRouteColumnLayout &layout);
 
     // (route point, route object): fired when the focused row changes.
@@ -78,6 +90,23 @@ public:
     std::function<IWptRoutePoint *()> SelectedRoutePoint;
     // The title of a fairway and traffic notice by its number.
     std::function<QString(int32_t)> NoticeTitle;
+
+    // Editing while the environment edits the shown route (route choice hidden).
+    bool CanEdit(int row, int column);
+    // Writes a typed cell value; True when the point changed (43 posted).
+    bool CommitEdit(int row, int column, const QString &text);
+    // The text an editor starts with.
+    QString EditText(int row, int column);
+    // The stay dialog on "Visit" for a row.
+    void EditVisit(int row);
+    // Delete: the selected route points.
+    void DeleteSelectedPoints();
+    // "Use this value for all route points": the row's radius to every other route point.
+    void CopyRadiusToAll(int row);
+    // The copy menu of a radius cell (nullptr where it does not open).
+    QMenu *CopyMenuFor(int row, int column);
+    // The stay dialog: True with the new stay when the user confirmed it.
+    std::function<bool(IWptRoutePoint *, TRouteStayRec &)> ExecuteRouteVisitEdit;
 
     // For the main window's tests and the print and export builders.
     const std::vector<TRteNodeData> &Rows() const;
@@ -121,6 +150,9 @@ private:
     void PaintEmptyMessage();
     TRouteRowPaintState PaintState(int row);
     void FireSelect(int row);
+    void ShowEditError(int32_t err);
+    void PointChanged(IWptRoutePoint *point);
+    bool KeyPressed(QKeyEvent *event);
 
     TMarivoNavEnv &FEnv;
     TGUID FRouteGuid{};
@@ -149,4 +181,6 @@ private:
     QAction *FSelectColumns = nullptr, *FRestoreColumns = nullptr, *FPrint = nullptr,
             *FExport = nullptr;
     QActionGroup *FFilterGroup = nullptr, *FFontGroup = nullptr;
+    QMenu *FCopyMenu = nullptr;
+    int FCopyRow = -1;
 };

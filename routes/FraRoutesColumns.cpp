@@ -323,6 +323,7 @@ QString RouteRowName(const TRteNodeData &r, const TRouteCellContext &c) {
 QString RouteCellText(const TRows &rows, int row, int column, const TRouteCellContext &c) {
     if (row < 0 || row >= int(rows.size())) return {};
     const TRteNodeData &r = rows[size_t(row)];
+    if (r.Point && !RteLivePoint(r, c.Route)) return column == 0 ? QString() : Dashes;
     switch (column) {
     case 0:
         return r.Kind == RteNodeKind::RoutePoint && r.Point ? QString::number(r.Point->GetIndex() + 1)

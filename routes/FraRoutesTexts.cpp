@@ -209,6 +209,51 @@ const TLanguageStrings RestoreDefaults = {
     /*it*/ "Ripristina predefiniti",
     /*da*/ "Gendan standard",
     /*sv*/ "\u00C5terst\u00E4ll standard"};
+const TLanguageStrings UseForAll = {
+    "Use this value for all route points",
+    /*nl*/ "Deze waarde voor alle routepunten gebruiken",
+    /*de*/ "Diesen Wert f\u00FCr alle Routenpunkte verwenden",
+    /*fr*/ "Utiliser cette valeur pour tous les points",
+    /*es*/ "Usar este valor para todos los puntos de ruta",
+    /*it*/ "Usa questo valore per tutti i punti di rotta",
+    /*da*/ "Brug denne v\u00E6rdi for alle rutepunkter",
+    /*sv*/ "Anv\u00E4nd detta v\u00E4rde f\u00F6r alla ruttpunkter"};
+const TLanguageStrings ErrReadOnly = {
+    "Cannot change the value for this route point because the route is read-only.",
+    /*nl*/ "Kan de waarde van dit routepunt niet wijzigen omdat de route alleen-lezen is.",
+    /*de*/ "Der Wert dieses Routenpunkts kann nicht ge\u00E4ndert werden, weil die Route schreibgesch\u00FCtzt ist.",
+    /*fr*/ "Impossible de modifier la valeur de ce point car l'itin\u00E9raire est en lecture seule.",
+    /*es*/ "No se puede cambiar el valor de este punto de ruta porque la ruta es de solo lectura.",
+    /*it*/ "Impossibile modificare il valore di questo punto perch\u00E9 la rotta \u00E8 di sola lettura.",
+    /*da*/ "V\u00E6rdien for dette rutepunkt kan ikke \u00E6ndres, fordi ruten er skrivebeskyttet.",
+    /*sv*/ "V\u00E4rdet f\u00F6r denna ruttpunkt kan inte \u00E4ndras eftersom rutten \u00E4r skrivskyddad."};
+const TLanguageStrings ErrNameTooLong = {
+    "Cannot change the name for this route point because the name is too long.",
+    /*nl*/ "Kan de naam van dit routepunt niet wijzigen omdat de naam te lang is.",
+    /*de*/ "Der Name dieses Routenpunkts kann nicht ge\u00E4ndert werden, weil er zu lang ist.",
+    /*fr*/ "Impossible de modifier le nom de ce point car le nom est trop long.",
+    /*es*/ "No se puede cambiar el nombre de este punto de ruta porque es demasiado largo.",
+    /*it*/ "Impossibile modificare il nome di questo punto perch\u00E9 \u00E8 troppo lungo.",
+    /*da*/ "Navnet p\u00E5 dette rutepunkt kan ikke \u00E6ndres, fordi navnet er for langt.",
+    /*sv*/ "Namnet p\u00E5 denna ruttpunkt kan inte \u00E4ndras eftersom namnet \u00E4r f\u00F6r l\u00E5ngt."};
+const TLanguageStrings ErrAttached = {
+    "Cannot change the value for this route point because the route point is attached to a waypoint.",
+    /*nl*/ "Kan de waarde van dit routepunt niet wijzigen omdat het routepunt aan een waypoint gekoppeld is.",
+    /*de*/ "Der Wert dieses Routenpunkts kann nicht ge\u00E4ndert werden, weil er mit einem Wegpunkt verbunden ist.",
+    /*fr*/ "Impossible de modifier la valeur de ce point car il est li\u00E9 \u00E0 un waypoint.",
+    /*es*/ "No se puede cambiar el valor de este punto de ruta porque est\u00E1 vinculado a un waypoint.",
+    /*it*/ "Impossibile modificare il valore di questo punto perch\u00E9 \u00E8 collegato a un waypoint.",
+    /*da*/ "V\u00E6rdien for dette rutepunkt kan ikke \u00E6ndres, fordi rutepunktet er knyttet til et waypoint.",
+    /*sv*/ "V\u00E4rdet f\u00F6r denna ruttpunkt kan inte \u00E4ndras eftersom ruttpunkten \u00E4r kopplad till en waypoint."};
+const TLanguageStrings ErrOther = {
+    "Cannot change the value for this route point. Reason: %1.",
+    /*nl*/ "Kan de waarde van dit routepunt niet wijzigen. Reden: %1.",
+    /*de*/ "Der Wert dieses Routenpunkts kann nicht ge\u00E4ndert werden. Grund: %1.",
+    /*fr*/ "Impossible de modifier la valeur de ce point. Raison : %1.",
+    /*es*/ "No se puede cambiar el valor de este punto de ruta. Motivo: %1.",
+    /*it*/ "Impossibile modificare il valore di questo punto. Motivo: %1.",
+    /*da*/ "V\u00E6rdien for dette rutepunkt kan ikke \u00E6ndres. \u00C5rsag: %1.",
+    /*sv*/ "V\u00E4rdet f\u00F6r denna ruttpunkt kan inte \u00E4ndras. Orsak: %1."};
 const TLanguageStrings OK = {
     "OK",
     /*nl*/ "OK",

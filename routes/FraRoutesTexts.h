@@ -31,6 +31,11 @@ extern const TLanguageStrings BigFont;           // "Big font size"
 extern const TLanguageStrings MoveUp;            // "Move column up"
 extern const TLanguageStrings MoveDown;          // "Move column down"
 extern const TLanguageStrings RestoreDefaults;   // "Retore defaults"
+extern const TLanguageStrings UseForAll;         // "Use this value for all route points"
+extern const TLanguageStrings ErrReadOnly;
+extern const TLanguageStrings ErrNameTooLong;
+extern const TLanguageStrings ErrAttached;
+extern const TLanguageStrings ErrOther;          // "… Reason: %1."
 extern const TLanguageStrings OK;
 extern const TLanguageStrings Cancel;
 }  // namespace RouteText

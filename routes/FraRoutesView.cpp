@@ -5,7 +5,11 @@
 
 #include <KvLibNav6/KvGraphics.h>
 
+#include "base/strings/KvFormatSettings.h"
+
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -35,6 +39,7 @@ int TRouteTableModel::columnCount(const QModelIndex &parent) const {
 QVariant TRouteTableModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || !Row(index.row())) return {};
     switch (role) {
+    case Qt::EditRole: return EditText ? EditText(index.row(), index.column()) : QString();
     case Qt::DisplayRole:
         if (index.row() == EditRow && index.column() == EditColumn) return QString();
         return RouteCellText(FRows, index.row(), index.column(), Context ? Context() : TRouteCellContext{});
@@ -62,7 +67,18 @@ QVariant TRouteTableModel::headerData(int section, Qt::Orientation orientation, 
 }
 
 Qt::ItemFlags TRouteTableModel::flags(const QModelIndex &index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid()) return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // The stay is edited in its own dialog, never in place.
+    if (index.column() != 28 && Editable && Editable(index.row(), index.column())) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool TRouteTableModel::setData(const QModelIndex &index, const QVariant &value, int role) {
+    if (role != Qt::EditRole || !Commit) return false;
+    const bool changed = Commit(index.row(), index.column(), value.toString());
+    if (changed) emit dataChanged(index, index);
+    return changed;
 }
 
 void TRouteTableModel::Refresh() {
@@ -143,6 +159,37 @@ bool TRouteHeaderView::viewportEvent(QEvent *event) {
 }
 
 // ---- rows ----
+
+namespace {
+// Typing ',' or '.' in a number gives the user's decimal separator.
+class TDecimalEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        if (event->text() == QLatin1String(",") || event->text() == QLatin1String(".")) {
+            insert(QString(LocaleFormatSettings().DecimalSeparator));
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+}  // namespace
+
+QWidget *TRouteRowDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                                         const QModelIndex &index) const {
+    QLineEdit *editor = index.column() == 4 ? new TDecimalEdit(parent) : new QLineEdit(parent);
+    editor->setFrame(false);
+    FModel->EditRow = index.row();
+    FModel->EditColumn = index.column();
+    return editor;
+}
+
+void TRouteRowDelegate::destroyEditor(QWidget *editor, const QModelIndex &index) const {
+    FModel->EditRow = FModel->EditColumn = -1;
+    QStyledItemDelegate::destroyEditor(editor, index);
+}
 
 TRouteRowDelegate::TRouteRowDelegate(TRouteTableModel *model, TImageList *images, QObject *parent)
     : QStyledItemDelegate(parent), FModel(model), FImages(images) {}

@@ -30,6 +30,11 @@ public:
     std::function<QString(int column)> Title;
     // The cell being edited shows no text.
     int EditRow = -1, EditColumn = -1;
+    // In-place editing: which cells take an editor, its first text, and writing the value.
+    std::function<bool(int row, int column)> Editable;
+    std::function<QString(int row, int column)> EditText;
+    std::function<bool(int row, int column, const QString &text)> Commit;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -79,6 +84,9 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void destroyEditor(QWidget *editor, const QModelIndex &index) const override;
 
     // The colours of a cell, for painting and for the tests.
     struct TColors {

@@ -49,6 +49,7 @@ TRteNodeData PointRow(IWptRoutePoint *p, IWptPlanPoint *plan) {
     TRteNodeData row;
     row.Kind = RteNodeKind::RoutePoint;
     row.Point = p;
+    row.PointIndex = p ? p->GetIndex() : -1;
     row.Direct = p && p->IsDirect();
     if (plan) {
         IWptRouteTimePoint *arrival = plan->GetArrival();
@@ -221,6 +222,11 @@ std::vector<TRteNodeData> RteBuildRows(const TRteBuildContext &context) {
     for (int32_t i = 0; i < context.Route->GetPointCount(); ++i) builder.AddPoint(i);
     RteApplyMask(rows, context.Mask);
     return rows;
+}
+
+IWptRoutePoint *RteLivePoint(const TRteNodeData &row, IWptRoute *route) {
+    if (!row.Point || !route || row.PointIndex < 0 || row.PointIndex >= route->GetPointCount()) return nullptr;
+    return route->GetPoint(row.PointIndex) == row.Point ? row.Point : nullptr;
 }
 
 bool RteRowVisible(const TRteNodeData &row, uint16_t mask) {

@@ -60,6 +60,7 @@ struct TRteNodeData {
     std::optional<TRteTime> Arrival;
     std::optional<TRteTime> Departure;  // the arrival where the row is not left later
     IWptRoutePoint *Point = nullptr;
+    int32_t PointIndex = -1;  // the point's index when the row was built
     IWWFairwayPart *FairwayPart = nullptr;
     int32_t Reason = -1;  // carried blocking reason of turn rows
 
@@ -101,6 +102,10 @@ struct TRteBuildContext {
 };
 
 std::vector<TRteNodeData> RteBuildRows(const TRteBuildContext &context);
+// The row's route point while it is still the route's point at its index; nullptr once the
+// point was deleted or moved (the rows are rebuilt when the notice arrives, but a repaint
+// may come first).
+IWptRoutePoint *RteLivePoint(const TRteNodeData &row, IWptRoute *route);
 bool RteRowVisible(const TRteNodeData &row, uint16_t mask);
 void RteApplyMask(std::vector<TRteNodeData> &rows, uint16_t mask);
 
