@@ -233,3 +233,39 @@ TEST_F(RoutesFixture, StatusBarAndEmptyMessages) {
     f.SetFilter(RteFilter::ObstaclesOnly);
     EXPECT_EQ(VisibleKinds(), (std::vector<int32_t>{RteNodeKind::RoutePoint, RteNodeKind::RoutePoint}));
 }
+
+TEST_F(RoutesFixture, FontSizeMenuWritesAndApplies) {
+    StartRun();
+    TFrameRoutes &f = MakeFrame();
+    EXPECT_TRUE(f.FontAction(10)->isChecked()) << "the default";
+    EXPECT_EQ(f.Tree()->font().pointSize(), 10);
+    auto stored = [] {
+        return RegReadIntegerDef(GetAppReg(), AppRegRoot::Product, QStringLiteral("Desktop\\ToolWindowRoutes"),
+                                 RegName(u"FontSize"), -1);
+    };
+    f.FontAction(10)->trigger();
+    EXPECT_EQ(stored(), -1) << "the current size writes nothing";
+    f.FontAction(12)->trigger();
+    EXPECT_EQ(stored(), 12);
+    EXPECT_EQ(f.Tree()->font().pointSize(), 12);
+    EXPECT_EQ(f.FontAction(8)->text(), "Normal font size");
+    EXPECT_EQ(f.FontAction(12)->text(), "Big font size");
+    // A stored size the menu does not offer reads as the default.
+    int32_t err = 0;
+    RegWriteInteger(GetAppReg(), AppRegRoot::Product, QStringLiteral("Desktop\\ToolWindowRoutes"),
+                    RegName(u"FontSize"), 9, err);
+    delete Frame;
+    TFrameRoutes &g = MakeFrame();
+    EXPECT_TRUE(g.FontAction(10)->isChecked());
+    EXPECT_EQ(g.Tree()->font().pointSize(), 10);
+}
+
+TEST_F(RoutesFixture, OverviewCommandsWaitForTheirDialogs) {
+    StartRun();
+    TFrameRoutes &f = MakeFrame();
+    EXPECT_FALSE(f.PrintAction()->isEnabled());
+    EXPECT_FALSE(f.ExportAction()->isEnabled());
+    EXPECT_EQ(f.PrintAction()->text(), "Print overview...");
+    EXPECT_EQ(f.ExportAction()->text(), "Export overview...");
+    EXPECT_TRUE(f.SelectColumnsAction()->isEnabled());
+}
