@@ -1,6 +1,7 @@
 #include "shell/MarivoFrames.h"
 
 #include "chartview/FraViewer.h"
+#include "routes/FraRoutes.h"
 
 #include <QPointer>
 
@@ -90,6 +91,29 @@ private:
     QPointer<TFrameViewer> FFrame;  // a child of the main window; deleted with the adapter
 };
 
+// The route table as the main window calls it.
+class TRoutesFrameAdapter : public IFrameRoutes {
+public:
+    TRoutesFrameAdapter(QWidget *host, TMarivoNavEnv &env) : FFrame(new TFrameRoutes(host, env)) {}
+    ~TRoutesFrameAdapter() override { delete FFrame.data(); }
+    QWidget *Widget() override { return FFrame; }
+    void SetRoute(IWptRoute *route) override {
+        if (FFrame) FFrame->SetRoute(route);
+    }
+    void FillRouteList() override {
+        if (FFrame) FFrame->FillRouteList();
+    }
+    void RestoreRoute() override {
+        if (FFrame) FFrame->RestoreRoute();
+    }
+    void UpdateValues(const TLoopRecord &) override {
+        if (FFrame) FFrame->UpdateValues();
+    }
+
+private:
+    QPointer<TFrameRoutes> FFrame;  // a child of its panel; deleted with the adapter
+};
+
 }  // namespace
 
 TMainFrameFactories ProgramFrameFactories() {
@@ -98,6 +122,9 @@ TMainFrameFactories ProgramFrameFactories() {
     TMainFrameFactories f;
     f.Viewer = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameViewer> {
         return std::make_unique<TViewerFrameAdapter>(host, env);
+    };
+    f.Routes = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameRoutes> {
+        return std::make_unique<TRoutesFrameAdapter>(host, env);
     };
     return f;
 }
