@@ -2,6 +2,7 @@
 
 #include "chartview/FraViewer.h"
 #include "routes/FraRoutes.h"
+#include "routes/FrmRouteVisitEdit.h"
 
 #include <QPointer>
 
@@ -94,7 +95,9 @@ private:
 // The route table as the main window calls it.
 class TRoutesFrameAdapter : public IFrameRoutes {
 public:
-    TRoutesFrameAdapter(QWidget *host, TMarivoNavEnv &env) : FFrame(new TFrameRoutes(host, env)) {}
+    TRoutesFrameAdapter(QWidget *host, TMarivoNavEnv &env) : FFrame(new TFrameRoutes(host, env)) {
+        FFrame->ExecuteRouteVisitEdit = ::ExecuteRouteVisitEdit;
+    }
     ~TRoutesFrameAdapter() override { delete FFrame.data(); }
     QWidget *Widget() override { return FFrame; }
     void SetRoute(IWptRoute *route) override {
