@@ -1,0 +1,161 @@
+// The GPS dialogs on the real navigation environment and device manager, with four
+// pseudo-terminals as the machine's serial ports: "ttyS0" silent, "ttyS1" noise, "ttyUSB0" a
+// receiver replaying a recorded log at 4800 Bd and "ttyUSB1" another one at 38400 Bd (junk
+// at any other line speed).
+#pragma once
+
+#include "tests/shell/NavEnvFixture.h"
+#include "tests/shell/NavEnvPorts.h"
+
+#include "TestSupport.h"
+#include "base/registry/KvRegistry.h"
+#include "base/geodesy/KvGeodetic.h"
+#include "base/units/KvNavMsgDevices.h"
+#include "exchange/FrmSettingsGPS.h"
+
+#include <KvLibNav6/KvNavBoat.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <atomic>
+#include <chrono>
+#include <random>
+#include <thread>
+#include <vector>
+
+namespace exchangetest {
+
+// Replays the NMEA lines of a log, over and over, while the line runs at `speed`; sends
+// random bytes at any other speed, as a receiver on a wrongly set line is heard.
+class TLogReplayer {
+public:
+    TLogReplayer(shelltest::TPty &pty, const QString &log, speed_t speed) : FPty(pty), FSpeed(speed) {
+        QFile file(log);
+        if (file.open(QIODevice::ReadOnly))
+            while (!file.atEnd()) {
+                const QByteArray line = file.readLine().trimmed();
+                if (line.startsWith('$')) FLines.push_back(line.toStdString() + "\r\n");
+            }
+        FThread = std::thread([this] { Run(); });
+    }
+    ~TLogReplayer() {
+        FStop = true;
+        FThread.join();
+    }
+    size_t LineCount() const { return FLines.size(); }
+
+private:
+    void Run() {
+        std::mt19937 random(5);
+        size_t next = 0;
+        while (!FStop) {
+            if (FPty.LineSpeed() == FSpeed && !FLines.empty()) {
+                for (int i = 0; i < 4; ++i, ++next) FPty.Write(FLines[next % FLines.size()].data(), FLines[next % FLines.size()].size());
+            } else {
+                char junk[80];
+                for (char &c : junk) c = char(random());
+                FPty.Write(junk, sizeof junk);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+
+    shelltest::TPty &FPty;
+    speed_t FSpeed;
+    std::vector<std::string> FLines;
+    std::atomic<bool> FStop{false};
+    std::thread FThread;
+};
+
+inline const QString GPSKey = QStringLiteral("NavMsgDeviceManager\\Devices\\GPS");
+inline const QString PortKey = QStringLiteral("NavMsgDeviceManager\\Ports\\Port1");
+inline const QString DepthKey = QStringLiteral("NavMsgDeviceManager\\Devices\\Depth");
+
+inline QString StoredText(const QString &key, const QString &name) {
+    QString text = QStringLiteral("(missing)");
+    RegReadStringDef(GetAppReg(), AppRegRoot::Product, key, RegName(name), text, text);
+    return text;
+}
+
+inline int32_t StoredInt(const QString &key, const QString &name) {
+    return RegReadIntegerDef(GetAppReg(), AppRegRoot::Product, key, RegName(name), -1);
+}
+
+class GPSPortsFixture : public NavEnvFixture {
+protected:
+    void SetUp() override {
+        NavEnvFixture::SetUp();
+        Dir = testsupport::MakeTempDir(QStringLiteral("gpsports"));
+        for (const char *name : {"ttyS0", "ttyS1", "ttyUSB0", "ttyUSB1"}) {
+            Ptys.push_back(std::make_unique<shelltest::TPty>(Dir + QLatin1Char('/') + QLatin1String(name)));
+            ASSERT_TRUE(Ptys.back()->Opened());
+        }
+        Ports = std::make_unique<shelltest::TPortList>(Paths({0, 1, 2, 3}));
+        Noise = std::make_unique<shelltest::TLineWriter>(*Ptys[1], shelltest::TLineWriter::TKind::Noise);
+        Replay0 = std::make_unique<TLogReplayer>(*Ptys[2], testsupport::TestDataPath(QStringLiteral("nmea/bu353s4.log")), B4800);
+        Replay1 = std::make_unique<TLogReplayer>(*Ptys[3], testsupport::TestDataPath(QStringLiteral("nmea/garmin-geko201.log")), B38400);
+        ASSERT_GT(Replay0->LineCount(), 10u);
+        ASSERT_GT(Replay1->LineCount(), 10u);
+        // Silent ports wait out every set: a short limit keeps a detection to seconds.
+        FOldLimit = TFormSettingsGPS::SetDetectTimeLimit(0.6f);
+        Env = Started();
+        int32_t err = 0;
+        RegWriteString(GetAppReg(), AppRegRoot::Product, DepthKey, RegName(u"Name"), QStringLiteral("Sounder"), err);
+    }
+    void TearDown() override {
+        if (Env) Env->StopNavigation(QString(), false);
+        Env.reset();
+        TFormSettingsGPS::SetDetectTimeLimit(FOldLimit);
+        Replay1.reset();
+        Replay0.reset();
+        Noise.reset();
+        Ports.reset();
+        Ptys.clear();
+        NavEnvFixture::TearDown();
+    }
+    std::unique_ptr<TMarivoNavEnv> Started() {
+        auto env = Make();
+        uint8_t mode = 9;
+        env->Start(mode);
+        return env;
+    }
+    QStringList Paths(std::initializer_list<int> which) const {
+        QStringList paths;
+        for (int i : which) paths << Ptys[size_t(i)]->Link();
+        return paths;
+    }
+    // Lets the program read its ports and tick until done() holds; false when a guard of
+    // 20 s runs out first (a hung read fails the test instead of hanging it).
+    bool RunUntil(const std::function<bool()> &done) {
+        QDeadlineTimer guard(20000);
+        while (!guard.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            Env->Loop->Advance(1.0f);
+            if (done()) return true;
+        }
+        return false;
+    }
+    INavBoatGPS *GPS() const { return Env->Boat->GetGPS(); }
+    INavMsgPort *PortNamed(const QString &name) const {
+        INavMsgDeviceManager *dm = Env->DeviceManager;
+        for (int32_t i = 0; i < dm->GetPortCount(); ++i)
+            if (NavMsgPortGetName(dm->GetPort(i)) == name) return dm->GetPort(i);
+        return nullptr;
+    }
+    std::unique_ptr<TFormSettingsGPS> Dialog() {
+        return std::make_unique<TFormSettingsGPS>(nullptr, Env->DeviceManager, GPS());
+    }
+
+    QString Dir;
+    std::vector<std::unique_ptr<shelltest::TPty>> Ptys;
+    std::unique_ptr<shelltest::TPortList> Ports;
+    std::unique_ptr<shelltest::TLineWriter> Noise;
+    std::unique_ptr<TLogReplayer> Replay0, Replay1;
+    std::unique_ptr<TMarivoNavEnv> Env;
+
+private:
+    float FOldLimit = 0.0f;
+};
+
+}  // namespace exchangetest
