@@ -10,6 +10,7 @@
 #include "TestSupport.h"
 #include "base/registry/KvRegistry.h"
 #include "base/geodesy/KvGeodetic.h"
+#include "base/graphics/KvNightScreen.h"
 #include "base/units/KvNavMsgDevices.h"
 #include "exchange/FrmSettingsGPS.h"
 
@@ -135,6 +136,18 @@ protected:
             if (done()) return true;
         }
         return false;
+    }
+    // <name>-day.png and <name>-night.png of what the widget shows, for a look by eye.
+    static void DayAndNight(QWidget *widget, const QString &name) {
+        QCoreApplication::processEvents();
+        shelltest::SaveScreenshot(widget, name + QStringLiteral("-day"));
+        NightScreenStart();
+        NightScreen()->SetActive(true);
+        QCoreApplication::processEvents();
+        shelltest::SaveScreenshot(widget, name + QStringLiteral("-night"));
+        NightScreen()->SetActive(false);
+        NightScreenStop();
+        QCoreApplication::processEvents();
     }
     INavBoatGPS *GPS() const { return Env->Boat->GetGPS(); }
     INavMsgPort *PortNamed(const QString &name) const {

@@ -228,3 +228,12 @@ TEST_F(SettingsGPSChoices, FOneAndHelpCallTheHookWithContext5006) {
     TFormSettingsGPS::SetHelpHook(std::move(old));
     EXPECT_EQ(shown, (std::vector<int>{5006, 5006}));
 }
+
+TEST_F(SettingsGPSChoices, ScreenshotOfTheDialog) {
+    auto form = Dialog();
+    form->SetBrand(NavMsgBrand::GenericNMEA);
+    form->SetPort(PortNamed(QStringLiteral("ttyUSB0")));
+    form->show();
+    EXPECT_TRUE(form->ComboBoxBaudRate->isVisible());
+    DayAndNight(form.get(), QStringLiteral("gps-settings"));
+}
