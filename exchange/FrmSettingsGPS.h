@@ -78,6 +78,8 @@ public:
     int32_t StopBits() const { return FStopBits; }
     int32_t FlowControl() const { return FFlowControl; }
     bool Stopped() const { return FStopped; }
+    // Detection starts as soon as the dialog shows (until it has started).
+    bool AutoDetectOnShow() const { return FAutoDetectOnShow; }
 
     void SetBrand(int32_t brand);
     void SetModel(int32_t model);
