@@ -153,7 +153,7 @@ TEST_F(AutoDetectPorts, APortVanishingDuringDetectionShowsTheLibrarysText) {
     int rowState = -1;
     TFormAutoDetect::SetPrompter([&](TFormAutoDetect &form) {
         WhenRunning(form, [&] {
-            Ptys[0].reset();
+            Lines[0].reset();
             auto *close = new QTimer(&form);
             QObject::connect(close, &QTimer::timeout, &form, [&form, close] {
                 if (form.Running()) return;

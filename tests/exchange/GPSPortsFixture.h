@@ -19,6 +19,11 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
 #include <atomic>
 #include <chrono>
 #include <random>
@@ -27,43 +32,82 @@
 
 namespace exchangetest {
 
-// Replays the NMEA lines of a log, over and over, while the line runs at `speed`; sends
-// random bytes at any other speed, as a receiver on a wrongly set line is heard.
-class TLogReplayer {
+// An instrument on a pseudo-terminal whose slave side the program opens through a symlink:
+// silent, sending noise that looks a bit like NMEA, or replaying the NMEA lines of a log
+// over and over while the line runs at its speed (random bytes at any other speed, as a
+// receiver on a wrongly set line is heard). It keeps at most a few hundred bytes waiting,
+// as a serial line does: a reader that opens it later hears what is sent now, not a backlog.
+class TInstrumentLine {
 public:
-    TLogReplayer(shelltest::TPty &pty, const QString &log, speed_t speed) : FPty(pty), FSpeed(speed) {
+    enum class TKind { Silent, Noise, Replay };
+    TInstrumentLine(const QString &link, TKind kind, const QString &log = QString(), speed_t speed = B0)
+        : FLink(link), FKind(kind), FSpeed(speed) {
+        termios tio{};
+        cfmakeraw(&tio);
+        cfsetspeed(&tio, B1200);
+        char name[128];
+        if (openpty(&FMaster, &FSlave, name, &tio, nullptr) != 0) return;
+        fcntl(FMaster, F_SETFL, fcntl(FMaster, F_GETFL) | O_NONBLOCK);
+        QFile::remove(FLink);
+        QFile::link(QString::fromLocal8Bit(name), FLink);
         QFile file(log);
-        if (file.open(QIODevice::ReadOnly))
+        if (!log.isEmpty() && file.open(QIODevice::ReadOnly))
             while (!file.atEnd()) {
                 const QByteArray line = file.readLine().trimmed();
                 if (line.startsWith('$')) FLines.push_back(line.toStdString() + "\r\n");
             }
-        FThread = std::thread([this] { Run(); });
+        if (kind != TKind::Silent) FThread = std::thread([this] { Run(); });
     }
-    ~TLogReplayer() {
+    ~TInstrumentLine() {
         FStop = true;
-        FThread.join();
+        if (FThread.joinable()) FThread.join();
+        QFile::remove(FLink);
+        if (FMaster >= 0) ::close(FMaster);
+        if (FSlave >= 0) ::close(FSlave);
     }
+    TInstrumentLine(const TInstrumentLine &) = delete;
+    TInstrumentLine &operator=(const TInstrumentLine &) = delete;
+
+    bool Opened() const { return FMaster >= 0; }
+    const QString &Link() const { return FLink; }
     size_t LineCount() const { return FLines.size(); }
 
 private:
+    int Pending() const {
+        int n = 0;
+        return ioctl(FSlave, FIONREAD, &n) == 0 ? n : 0;
+    }
+    speed_t Speed() const {
+        termios tio{};
+        return tcgetattr(FSlave, &tio) == 0 ? cfgetispeed(&tio) : B0;
+    }
+    void Send(const std::string &data) {
+        if (::write(FMaster, data.data(), data.size()) < 0) return;  // a full line drops it
+    }
     void Run() {
-        std::mt19937 random(5);
+        std::mt19937 random(FKind == TKind::Noise ? 11 : 5);
         size_t next = 0;
         while (!FStop) {
-            if (FPty.LineSpeed() == FSpeed && !FLines.empty()) {
-                for (int i = 0; i < 4; ++i, ++next) FPty.Write(FLines[next % FLines.size()].data(), FLines[next % FLines.size()].size());
-            } else {
-                char junk[80];
-                for (char &c : junk) c = char(random());
-                FPty.Write(junk, sizeof junk);
+            if (Pending() < 300) {
+                if (FKind == TKind::Replay && Speed() == FSpeed && !FLines.empty()) {
+                    for (int i = 0; i < 4; ++i) Send(FLines[next++ % FLines.size()]);
+                } else {
+                    std::string junk(80, '\0');
+                    for (char &c : junk) {
+                        const unsigned r = random() % 64;
+                        c = FKind == TKind::Noise && r < 3 ? "$,\n"[r] : char(random());
+                    }
+                    Send(junk);
+                }
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
     }
 
-    shelltest::TPty &FPty;
+    QString FLink;
+    TKind FKind;
     speed_t FSpeed;
+    int FMaster = -1, FSlave = -1;
     std::vector<std::string> FLines;
     std::atomic<bool> FStop{false};
     std::thread FThread;
@@ -88,16 +132,20 @@ protected:
     void SetUp() override {
         NavEnvFixture::SetUp();
         Dir = testsupport::MakeTempDir(QStringLiteral("gpsports"));
-        for (const char *name : {"ttyS0", "ttyS1", "ttyUSB0", "ttyUSB1"}) {
-            Ptys.push_back(std::make_unique<shelltest::TPty>(Dir + QLatin1Char('/') + QLatin1String(name)));
-            ASSERT_TRUE(Ptys.back()->Opened());
-        }
+        using K = TInstrumentLine::TKind;
+        auto line = [this](const char *name, K kind, const char *log = nullptr, speed_t speed = B0) {
+            Lines.push_back(std::make_unique<TInstrumentLine>(
+                Dir + QLatin1Char('/') + QLatin1String(name), kind,
+                log ? testsupport::TestDataPath(QLatin1String(log)) : QString(), speed));
+        };
+        line("ttyS0", K::Silent);
+        line("ttyS1", K::Noise);
+        line("ttyUSB0", K::Replay, "nmea/bu353s4.log", B4800);
+        line("ttyUSB1", K::Replay, "nmea/garmin-geko201.log", B38400);
+        for (const auto &l : Lines) ASSERT_TRUE(l->Opened());
+        ASSERT_GT(Lines[2]->LineCount(), 10u);
+        ASSERT_GT(Lines[3]->LineCount(), 10u);
         Ports = std::make_unique<shelltest::TPortList>(Paths({0, 1, 2, 3}));
-        Noise = std::make_unique<shelltest::TLineWriter>(*Ptys[1], shelltest::TLineWriter::TKind::Noise);
-        Replay0 = std::make_unique<TLogReplayer>(*Ptys[2], testsupport::TestDataPath(QStringLiteral("nmea/bu353s4.log")), B4800);
-        Replay1 = std::make_unique<TLogReplayer>(*Ptys[3], testsupport::TestDataPath(QStringLiteral("nmea/garmin-geko201.log")), B38400);
-        ASSERT_GT(Replay0->LineCount(), 10u);
-        ASSERT_GT(Replay1->LineCount(), 10u);
         // Silent ports wait out every set: a short limit keeps a detection to seconds.
         FOldLimit = TFormSettingsGPS::SetDetectTimeLimit(0.6f);
         Env = Started();
@@ -108,11 +156,8 @@ protected:
         if (Env) Env->StopNavigation(QString(), false);
         Env.reset();
         TFormSettingsGPS::SetDetectTimeLimit(FOldLimit);
-        Replay1.reset();
-        Replay0.reset();
-        Noise.reset();
         Ports.reset();
-        Ptys.clear();
+        Lines.clear();
         NavEnvFixture::TearDown();
     }
     std::unique_ptr<TMarivoNavEnv> Started() {
@@ -123,7 +168,7 @@ protected:
     }
     QStringList Paths(std::initializer_list<int> which) const {
         QStringList paths;
-        for (int i : which) paths << Ptys[size_t(i)]->Link();
+        for (int i : which) paths << Lines[size_t(i)]->Link();
         return paths;
     }
     // Lets the program read its ports and tick until done() holds; false when a guard of
@@ -161,10 +206,9 @@ protected:
     }
 
     QString Dir;
-    std::vector<std::unique_ptr<shelltest::TPty>> Ptys;
+    // ttyS0, ttyS1, ttyUSB0, ttyUSB1.
+    std::vector<std::unique_ptr<TInstrumentLine>> Lines;
     std::unique_ptr<shelltest::TPortList> Ports;
-    std::unique_ptr<shelltest::TLineWriter> Noise;
-    std::unique_ptr<TLogReplayer> Replay0, Replay1;
     std::unique_ptr<TMarivoNavEnv> Env;
 
 private:
