@@ -7,6 +7,7 @@
 #include "tests/shell/NavEnvFixture.h"
 #include "tests/shell/NavEnvPorts.h"
 
+#include "TestPty.h"
 #include "TestSupport.h"
 #include "base/registry/KvRegistry.h"
 #include "base/geodesy/KvGeodetic.h"
@@ -19,11 +20,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
-#include <fcntl.h>
-#include <pty.h>
-#include <sys/ioctl.h>
-#include <termios.h>
-#include <unistd.h>
 #include <atomic>
 #include <chrono>
 #include <random>
@@ -41,15 +37,7 @@ class TInstrumentLine {
 public:
     enum class TKind { Silent, Noise, Replay };
     TInstrumentLine(const QString &link, TKind kind, const QString &log = QString(), speed_t speed = B0)
-        : FLink(link), FKind(kind), FSpeed(speed) {
-        termios tio{};
-        cfmakeraw(&tio);
-        cfsetspeed(&tio, B1200);
-        char name[128];
-        if (openpty(&FMaster, &FSlave, name, &tio, nullptr) != 0) return;
-        fcntl(FMaster, F_SETFL, fcntl(FMaster, F_GETFL) | O_NONBLOCK);
-        QFile::remove(FLink);
-        QFile::link(QString::fromLocal8Bit(name), FLink);
+        : FPty(link, B1200), FKind(kind), FSpeed(speed) {
         QFile file(log);
         if (!log.isEmpty() && file.open(QIODevice::ReadOnly))
             while (!file.atEnd()) {
@@ -61,53 +49,38 @@ public:
     ~TInstrumentLine() {
         FStop = true;
         if (FThread.joinable()) FThread.join();
-        QFile::remove(FLink);
-        if (FMaster >= 0) ::close(FMaster);
-        if (FSlave >= 0) ::close(FSlave);
     }
     TInstrumentLine(const TInstrumentLine &) = delete;
     TInstrumentLine &operator=(const TInstrumentLine &) = delete;
 
-    bool Opened() const { return FMaster >= 0; }
-    const QString &Link() const { return FLink; }
+    bool Opened() const { return FPty.Opened(); }
+    const QString &Link() const { return FPty.Link(); }
     size_t LineCount() const { return FLines.size(); }
 
 private:
-    int Pending() const {
-        int n = 0;
-        return ioctl(FSlave, FIONREAD, &n) == 0 ? n : 0;
-    }
-    speed_t Speed() const {
-        termios tio{};
-        return tcgetattr(FSlave, &tio) == 0 ? cfgetispeed(&tio) : B0;
-    }
-    void Send(const std::string &data) {
-        if (::write(FMaster, data.data(), data.size()) < 0) return;  // a full line drops it
-    }
     void Run() {
         std::mt19937 random(FKind == TKind::Noise ? 11 : 5);
         size_t next = 0;
         while (!FStop) {
-            if (Pending() < 300) {
-                if (FKind == TKind::Replay && Speed() == FSpeed && !FLines.empty()) {
-                    for (int i = 0; i < 4; ++i) Send(FLines[next++ % FLines.size()]);
+            if (FPty.Pending() < 300) {
+                if (FKind == TKind::Replay && FPty.LineSpeed() == FSpeed && !FLines.empty()) {
+                    for (int i = 0; i < 4; ++i) FPty.Write(FLines[next++ % FLines.size()]);
                 } else {
                     std::string junk(80, '\0');
                     for (char &c : junk) {
                         const unsigned r = random() % 64;
                         c = FKind == TKind::Noise && r < 3 ? "$,\n"[r] : char(random());
                     }
-                    Send(junk);
+                    FPty.Write(junk);
                 }
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
     }
 
-    QString FLink;
+    testsupport::TTestPty FPty;
     TKind FKind;
     speed_t FSpeed;
-    int FMaster = -1, FSlave = -1;
     std::vector<std::string> FLines;
     std::atomic<bool> FStop{false};
     std::thread FThread;
