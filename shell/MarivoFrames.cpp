@@ -1,9 +1,15 @@
 #include "shell/MarivoFrames.h"
 
 #include "chartview/FraViewer.h"
+#include "exchange/FrmMsgGPSSingleError.h"
+#include "exchange/FrmSettingsGPS.h"
 #include "routes/FraRoutes.h"
 #include "routes/FrmRouteVisitEdit.h"
+#include "shell/MarivoNavEnv.h"
 
+#include <KvLibNav6/KvNavBoat.h>
+
+#include <QAction>
 #include <QPointer>
 
 namespace {
@@ -117,6 +123,47 @@ private:
     QPointer<TFrameRoutes> FFrame;  // a child of its panel; deleted with the adapter
 };
 
+// The GPS error box as the main window calls it; the user's choice is acted on here once
+// the box has closed.
+class TGPSErrorBoxAdapter : public IFormMsgGPSSingleError {
+public:
+    TGPSErrorBoxAdapter(QWidget *owner, TMarivoNavEnv &env)
+        : FBox(new TFormMsgGPSSingleError(owner)), FOwner(owner), FEnv(env) {
+        FBox->OnClose = [this](TFormMsgGPSSingleError &box) {
+            const uint8_t choice = box.Choice;
+            // Out of the box's own signal, as the settings dialog runs a modal loop; dropped
+            // when the box (and with it this adapter) is gone first.
+            QMetaObject::invokeMethod(&box, [this, choice] { Chosen(choice); }, Qt::QueuedConnection);
+        };
+    }
+    ~TGPSErrorBoxAdapter() override { delete FBox.data(); }
+
+    QWidget *Widget() override { return FBox; }
+    void ShowError(int kind, const QString &portName, int32_t code) override {
+        if (FBox) FBox->ShowError(uint8_t(kind), portName, code);
+    }
+    void ShowNoPosition(int kind, const QString &portName, int seconds) override {
+        if (FBox) FBox->ShowNoPosition(uint8_t(kind), portName, seconds);
+    }
+    void HideBox() override {
+        if (FBox) FBox->hide();
+    }
+
+private:
+    void Chosen(uint8_t choice) {
+        if (choice == TFormMsgGPSSingleError::ChoiceClose || !FBox) return;
+        FEnv.StopNavigation(QString(), true);
+        if (choice != TFormMsgGPSSingleError::ChoiceDetectGPS || !FEnv.DeviceManager || !FEnv.Boat) return;
+        // "Stop GPS" of the dialog runs the main window's communication action.
+        auto *action = FOwner ? FOwner->findChild<QAction *>(QStringLiteral("ActionInstrumentsCommunication")) : nullptr;
+        TFormSettingsGPS::Execute(action, FEnv.DeviceManager, FEnv.Boat->GetGPS(), true);
+    }
+
+    QPointer<TFormMsgGPSSingleError> FBox;  // a child of the main window; deleted with the adapter
+    QPointer<QWidget> FOwner;
+    TMarivoNavEnv &FEnv;
+};
+
 }  // namespace
 
 TMainFrameFactories ProgramFrameFactories() {
@@ -128,6 +175,9 @@ TMainFrameFactories ProgramFrameFactories() {
     };
     f.Routes = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameRoutes> {
         return std::make_unique<TRoutesFrameAdapter>(host, env);
+    };
+    f.GPSSingleError = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFormMsgGPSSingleError> {
+        return std::make_unique<TGPSErrorBoxAdapter>(host, env);
     };
     return f;
 }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <string>
 #include <termios.h>
 #include <unistd.h>
@@ -37,6 +38,16 @@ public:
 
     bool Opened() const { return FMaster >= 0; }
     const QString &Link() const { return FLink; }
+    // The line speed the port side set.
+    speed_t LineSpeed() const {
+        termios tio{};
+        return tcgetattr(FSlave, &tio) == 0 ? cfgetispeed(&tio) : B0;
+    }
+    // Bytes written that the port side has not read yet.
+    int Pending() const {
+        int n = 0;
+        return ioctl(FSlave, FIONREAD, &n) == 0 ? n : 0;
+    }
     // Writes what the line takes now; a full line drops the rest as a real line would.
     size_t Write(const std::string &data) {
         const ssize_t n = ::write(FMaster, data.data(), data.size());
