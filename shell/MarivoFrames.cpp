@@ -1,7 +1,9 @@
 #include "shell/MarivoFrames.h"
 
+#include "chartview/FraNavInfo.h"
 #include "chartview/FraViewer.h"
 
+#include <QDockWidget>
 #include <QPointer>
 
 namespace {
@@ -90,6 +92,25 @@ private:
     QPointer<TFrameViewer> FFrame;  // a child of the main window; deleted with the adapter
 };
 
+// The navigation-information panel inside its dock panel.
+class TNavInfoFrameAdapter : public IFrameNavInfo {
+public:
+    TNavInfoFrameAdapter(QWidget *host, TMarivoNavEnv &env)
+        : FFrame(new TFrameNavInfo(qobject_cast<QDockWidget *>(host), env)) {}
+    ~TNavInfoFrameAdapter() override { delete FFrame.data(); }
+
+    QWidget *Widget() override { return FFrame; }
+    void UpdateValues(IGeodeticCalibration *calibration, bool all) override {
+        if (FFrame) FFrame->UpdateValues(calibration, all);
+    }
+    void FillRouteList() override {
+        if (FFrame) FFrame->FillRouteList();
+    }
+
+private:
+    QPointer<TFrameNavInfo> FFrame;  // the dock panel's client; deleted with the adapter
+};
+
 }  // namespace
 
 TMainFrameFactories ProgramFrameFactories() {
@@ -98,6 +119,9 @@ TMainFrameFactories ProgramFrameFactories() {
     TMainFrameFactories f;
     f.Viewer = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameViewer> {
         return std::make_unique<TViewerFrameAdapter>(host, env);
+    };
+    f.NavInfo = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameNavInfo> {
+        return std::make_unique<TNavInfoFrameAdapter>(host, env);
     };
     return f;
 }
