@@ -6,7 +6,9 @@
 #include "base/controls/KvControls.h"
 #include "base/graphics/KvNightScreen.h"
 #include "base/strings/KvFormatSettings.h"
+#include "base/texts/KvStr.h"
 #include "base/units/KvAngles.h"
+#include "base/units/KvUnitsTime.h"
 #include "chartview/FraNavInfoWW.h"
 #include "objectinfo/KvWWNetwork.h"
 #include "shell/MarivoColors.h"
@@ -16,6 +18,11 @@
 #include <KvLibNav6/KvUnits.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <numbers>
 
 using namespace navinfotest;
@@ -118,5 +125,113 @@ TEST_F(NavInfoGpsFixture, ALostReceiverTurnsTheTextsToTheNoFixColour) {
     }));
     EXPECT_EQ(gps->FixImage(), 0);
 }
+
+// What the other daemon decoded last from a recorded log: the last fix with a position, the
+// last with speed and track, and the last sky view.
+struct TLastFix {
+    QJsonObject Position, Motion, Sky;
+};
+TLastFix ReadCheck(const QString &path) {
+    QFile f(path);
+    TLastFix last;
+    if (!f.open(QIODevice::ReadOnly)) return last;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        if (!line.startsWith('{')) continue;
+        const QJsonObject o = QJsonDocument::fromJson(line).object();
+        if (o.value(QStringLiteral("class")) == QStringLiteral("SKY") && o.contains(QStringLiteral("uSat")))
+            last.Sky = o;
+        if (o.value(QStringLiteral("class")) != QStringLiteral("TPV") || o.value(QStringLiteral("mode")).toInt() < 2)
+            continue;
+        if (o.contains(QStringLiteral("lat"))) last.Position = o;
+        if (o.contains(QStringLiteral("speed")) && o.contains(QStringLiteral("track"))) last.Motion = o;
+    }
+    return last;
+}
+
+QString Latitude(double degrees, int format) {
+    QString text;
+    AngleToStr1(DefAngleDecimalsFor(format), LanguageText(KvStr::CompassPointN).at(0),
+                LanguageText(KvStr::CompassPointS).at(0), degrees * std::numbers::pi / 180, format, 1, 1, text);
+    return text;
+}
+
+QString Longitude(double degrees, int format) {
+    QString text;
+    AngleToStr1(DefAngleDecimalsFor(format), LanguageText(KvStr::CompassPointE).at(0),
+                LanguageText(KvStr::CompassPointW).at(0), degrees * std::numbers::pi / 180, format, 2, 1, text);
+    return text;
+}
+
+class NavInfoGpsLogs : public NavInfoGpsFixture, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(NavInfoGpsLogs, ShowTheLastFixOfARecordedReceiver) {
+    const bool demoMode = QLatin1String(GetParam()).startsWith(QLatin1String("garmin"));
+    const QString log = testsupport::TestDataPath(QStringLiteral("nmea/") + QLatin1String(GetParam()));
+    QFile file(log);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << log.toStdString();
+    const QByteArray data = file.readAll();
+    const TLastFix expected = ReadCheck(log + QStringLiteral(".chk"));
+    ASSERT_FALSE(expected.Position.isEmpty());
+
+    StartRun();
+    ASSERT_TRUE(Env->StartNavigation(false));
+    TFrameNavInfo &panel = MakePanel();
+    TFrameNavInfoGPSStatus *gps = panel.GPSStatus();
+    // The log in line-sized pieces, each read before the next is written.
+    for (qsizetype at = 0; at < data.size(); at += 256) {
+        const std::string piece = data.mid(at, 256).toStdString();
+        size_t written = 0;
+        QDeadlineTimer guard(5000);
+        while (written < piece.size() && !guard.hasExpired()) {
+            written += Pty->Write(piece.substr(written));
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        // The time the line takes at 4800 baud, so the own ship's fix timeout runs as it would.
+        Env->Loop->Advance(float(piece.size()) / 480.0f);
+    }
+    if (demoMode) {
+        // A receiver in demo mode marks every position void (quality 8, simulated): nothing
+        // to sail by, and a quality outside 0..3 leaves the fix symbol as it was.
+        int32_t quality = -1;
+        ASSERT_TRUE(SendUntil(std::string(), [&] { return Env->Boat->GetGPS()->GetFixQuality(quality); }));
+        panel.UpdateValues(nullptr, false);
+        EXPECT_EQ(quality, 8);
+        EXPECT_EQ(gps->LatText(), QStringLiteral("- --- \u00B0  --.---'"));
+        EXPECT_EQ(gps->SOGText(), QStringLiteral("---"));
+        EXPECT_EQ(gps->FixImage(), 0);
+        return;
+    }
+    const QString lat = Latitude(expected.Position.value(QStringLiteral("lat")).toDouble(), Env->PositionFormat);
+    const QString lon = Longitude(expected.Position.value(QStringLiteral("lon")).toDouble(), Env->PositionFormat);
+    EXPECT_TRUE(SendUntil(std::string(), [&] {
+        panel.UpdateValues(nullptr, false);
+        return gps->LatText() == lat && gps->LonText() == lon;
+    })) << gps->LatText().toStdString() << " " << gps->LonText().toStdString() << " expected " << lat.toStdString()
+        << " " << lon.toStdString();
+    EXPECT_EQ(gps->PositionColour(), TColorToColor(NavTextFixColor));
+    if (!expected.Motion.isEmpty()) {
+        const double speed = expected.Motion.value(QStringLiteral("speed")).toDouble();
+        EXPECT_EQ(gps->SOGText(), FloatToStrFixed(UnitConvert(speed, KvUnit::MetrePerSecond, Env->UnitSpeed), 15, 1,
+                                                  LocaleFormatSettings()));
+        QString cog;
+        AngleToStr2(0, 3, 1, expected.Motion.value(QStringLiteral("track")).toDouble() * std::numbers::pi / 180, cog);
+        EXPECT_EQ(gps->COGText(), cog);
+    }
+    if (!expected.Sky.isEmpty()) {
+        EXPECT_EQ(gps->UsedText(), QString::number(expected.Sky.value(QStringLiteral("uSat")).toInt()));
+        EXPECT_EQ(gps->HDOPText(), QStringLiteral("hdop ") +
+                                       FloatToStrFixed(expected.Sky.value(QStringLiteral("hdop")).toDouble(), 15, 1,
+                                                       LocaleFormatSettings()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Receivers, NavInfoGpsLogs,
+                         ::testing::Values("beidou-gb.log", "bu353s4.log", "furuno_gl_ga.log", "garmin-geko201.log",
+                                           "gpslim236.log", "haicom-305N.log"),
+                         [](const auto &info) {
+                             QString name = QString::fromLatin1(info.param);
+                             name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")), QStringLiteral("_"));
+                             return name.toStdString();
+                         });
 
 }  // namespace
