@@ -4,6 +4,7 @@
 #include "base/kvlib/KvExceptions.h"
 #include "base/registry/KvRegistry.h"
 #include "chartview/FraNavInfoGPSStatus.h"
+#include "chartview/FraNavInfoRoute.h"
 #include "chartview/FraNavInfoWW.h"
 #include "chartview/NavValuePanel.h"
 #include "shell/MarivoColors.h"
@@ -43,6 +44,7 @@ TFrameNavInfo::TFrameNavInfo(QDockWidget *panel, TMarivoNavEnv &env)
     stack->setSpacing(0);
     PanelDetail[0] = MakeDetailPanel(PanelBackground, "PanelDetail1");
     PanelDetail[0]->hide();
+    PanelRoute = MakeDetailPanel(PanelBackground, "PanelRoute");
     PanelWW = MakeDetailPanel(PanelBackground, "PanelWW");
     PanelGPS = MakeDetailPanel(PanelBackground, "PanelGPS");
     stack->addWidget(PanelDetail[0]);
@@ -50,6 +52,11 @@ TFrameNavInfo::TFrameNavInfo(QDockWidget *panel, TMarivoNavEnv &env)
 
     const int stored = RegReadIntegerDef(GetAppReg(), AppRegRoot::Product, RegKey, RegName(u"PanelGPS"), GPSAtBottom);
     // Creation order: route, waterway, route-open, GPS.
+    FRouteBlock = new TFrameNavInfoRoute(PanelRoute, env);
+    FRouteBlock->OnHeightChanged = [this](TFrameNavInfoRouteBase *) { BlockHeightChanged(); };
+    FRouteBlock->OnRouteChosen = [this](IWptRoute *route) {
+        if (OnRouteSelect) OnRouteSelect(route);
+    };
     FWaterwayAhead = new TFrameNavInfoWW(PanelWW, env);
     FWaterwayAhead->OnHeightChanged = [this](TFrameNavInfoWW *) { BlockHeightChanged(); };
     FWaterwayAhead->SetDetailsEvent([this](auto... args) {
@@ -78,6 +85,7 @@ TFrameNavInfo::~TFrameNavInfo() {
     // Blocks go in the order GPS, waterway, route, route-open, before the dispatcher lets go.
     delete FGPSStatus;
     delete FWaterwayAhead;
+    delete FRouteBlock;
     if (FSubscribed && Env.CoreEnv) Env.CoreEnv->GetDispatcher()->Unsubscribe(&TFrameNavInfo::NotificationProc, this);
 }
 
@@ -139,6 +147,7 @@ void TFrameNavInfo::SwitchGPSPosition() {
                     toBottom ? GPSAtBottom : GPSAtTop, error);
     Updating = true;
     PlaceBlocks(toBottom);
+    FRouteBlock->UpdateLayout();
     FWaterwayAhead->UpdateLayout();
     FGPSStatus->ApplyExpanded();
     Updating = false;
@@ -149,25 +158,31 @@ void TFrameNavInfo::UpdateValues(IGeodeticCalibration *calibration, bool force) 
     if (FPanel && FPanel->isHidden()) return;
     FGPSStatus->UpdateValues(force, calibration);
     FWaterwayAhead->UpdateValues(calibration);
+    FRouteBlock->UpdateValues();
 }
 
 void TFrameNavInfo::RefreshAll() {
     FGPSStatus->UpdateValues(false, nullptr);
     FGPSStatus->UpdateButtons();
     FWaterwayAhead->UpdateValues(nullptr);
+    FRouteBlock->UpdateValues();
 }
 
 void TFrameNavInfo::UpdateTexts() {
     UpdateValues(nullptr, false);
     FGPSStatus->UpdateTexts();
     FWaterwayAhead->UpdateTexts();
+    FRouteBlock->UpdateTexts();
 }
 
-void TFrameNavInfo::RouteSelected() {}
+void TFrameNavInfo::RouteSelected() { FRouteBlock->RouteSelected(); }
 
-void TFrameNavInfo::FillRouteList() {}
+void TFrameNavInfo::FillRouteList() { FRouteBlock->FillRouteList(); }
 
-void TFrameNavInfo::ApplyUnitSettings() { FGPSStatus->ApplyUnitSettings(); }
+void TFrameNavInfo::ApplyUnitSettings() {
+    FGPSStatus->ApplyUnitSettings();
+    FRouteBlock->ApplyUnitSettings();
+}
 
 void TFrameNavInfo::ApplyColors() {
     Fill(PanelBackground, NavPanelHeaderColor);

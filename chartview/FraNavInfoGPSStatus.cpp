@@ -40,33 +40,8 @@ const QString Dashes = QStringLiteral("---");
 const QString NoPosition = QStringLiteral("- --- \u00B0  --.---'");
 constexpr float NoSpeedLimit = 1E37f;
 
-QLabel *MakeLabel(QWidget *parent, int pixels, bool bold, const QString &text = {}) {
-    auto *l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    l->setFont(f);
-    return l;
-}
-
-QWidget *MakeRow(QWidget *parent, int height, QHBoxLayout *&layout) {
-    auto *row = new TNavColourPanel(parent);
-    row->setFixedHeight(height);
-    layout = new QHBoxLayout(row);
-    layout->setContentsMargins(4, 0, 4, 0);
-    layout->setSpacing(0);
-    return row;
-}
-
 void Fill(QWidget *w, const TColor &c) {
     if (auto *panel = qobject_cast<TNavColourPanel *>(w)) panel->SetColour(&c);
-}
-
-void SetTextColour(QLabel *l, const QColor &c) {
-    QPalette pal = l->palette();
-    if (pal.color(QPalette::WindowText) == c) return;
-    pal.setColor(QPalette::WindowText, c);
-    l->setPalette(pal);
 }
 
 void SetTextIfChanged(QLabel *l, const QString &text) {
@@ -205,7 +180,7 @@ TFrameNavInfoGPSStatus::~TFrameNavInfoGPSStatus() {
 
 void TFrameNavInfoGPSStatus::BuildHeader(QWidget *parent) {
     QHBoxLayout *l = nullptr;
-    PanelGPSStatusHeader = MakeRow(parent, HeaderHeight, l);
+    PanelGPSStatusHeader = MakeNavRow(parent, HeaderHeight, l);
     l->setContentsMargins(2, 0, 2, 0);
     auto arrow = [this](Qt::ArrowType type) {
         auto *b = new QToolButton(PanelGPSStatusHeader);
@@ -217,7 +192,7 @@ void TFrameNavInfoGPSStatus::BuildHeader(QWidget *parent) {
     ButtonGPSStatusUp = arrow(Qt::UpArrow);
     ButtonGPSStatusDown = arrow(Qt::DownArrow);
     ButtonSwitchPosition = arrow(Qt::RightArrow);
-    LabelGPSStatusHeader = MakeLabel(PanelGPSStatusHeader, 9, true);
+    LabelGPSStatusHeader = MakeNavLabel(PanelGPSStatusHeader, 9, true);
     l->addWidget(ButtonGPSStatusUp);
     l->addWidget(ButtonGPSStatusDown);
     l->addSpacing(3);
@@ -250,24 +225,24 @@ void TFrameNavInfoGPSStatus::BuildNetworkRow(QWidget *parent) {
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
     QHBoxLayout *r = nullptr;
-    QWidget *posNetwork = MakeRow(column, 28, r);
+    QWidget *posNetwork = MakeNavRow(column, 28, r);
     r->setContentsMargins(0, 0, 0, 0);
-    LabelNetwork = MakeLabel(posNetwork, 16, true);
+    LabelNetwork = MakeNavLabel(posNetwork, 16, true);
     LabelNetwork->setMinimumWidth(10);
-    LabelDistanceMark = MakeLabel(posNetwork, 13, true);
+    LabelDistanceMark = MakeNavLabel(posNetwork, 13, true);
     r->addWidget(LabelNetwork, 1);
     r->addSpacing(10);
     r->addWidget(LabelDistanceMark);
-    QWidget *posSmall = MakeRow(column, 20, r);
-    LabelPOSLatSmall = MakeLabel(posSmall, 13, true);
-    LabelPOSLongSmall = MakeLabel(posSmall, 13, true);
+    QWidget *posSmall = MakeNavRow(column, 20, r);
+    LabelPOSLatSmall = MakeNavLabel(posSmall, 13, true);
+    LabelPOSLongSmall = MakeNavLabel(posSmall, 13, true);
     r->addWidget(LabelPOSLatSmall);
     r->addStretch(1);
     r->addWidget(LabelPOSLongSmall);
-    QWidget *info = MakeRow(column, 20, r);
+    QWidget *info = MakeNavRow(column, 20, r);
     r->setContentsMargins(0, 0, 0, 0);
-    LabelVHFSectorName = MakeLabel(info, 13, true);
-    LabelVMax = MakeLabel(info, 13, true);
+    LabelVHFSectorName = MakeNavLabel(info, 13, true);
+    LabelVMax = MakeNavLabel(info, 13, true);
     r->addWidget(LabelVHFSectorName, 1);
     r->addWidget(LabelVMax);
     rows->addWidget(posNetwork);
@@ -287,15 +262,15 @@ void TFrameNavInfoGPSStatus::BuildValuesRow(QWidget *parent) {
     auto make = [this, l](TValuePanel &v, QLabel *&value, QLabel *&unit, const QString &caption) {
         v.Panel = new TNavColourPanel(PanelValues);
         v.Panel->setMinimumWidth(90);
-        value = MakeLabel(v.Panel, 19, true, Dashes);
+        value = MakeNavLabel(v.Panel, 19, true, Dashes);
         value->setGeometry(0, 2, 60, 24);
-        unit = MakeLabel(v.Panel, 9, false);
+        unit = MakeNavLabel(v.Panel, 9, false);
         unit->setAlignment(Qt::AlignTop);
         unit->setGeometry(60, 4, 30, 12);
         v.Value = value;
         v.Unit = unit;
         if (!caption.isEmpty()) {
-            v.Caption = MakeLabel(v.Panel, 17, false, caption);
+            v.Caption = MakeNavLabel(v.Panel, 17, false, caption);
             v.Caption->setAlignment(Qt::AlignCenter);
         }
         l->addWidget(v.Panel, 1);
@@ -316,16 +291,16 @@ void TFrameNavInfoGPSStatus::BuildValuesRow(QWidget *parent) {
 
 void TFrameNavInfoGPSStatus::BuildSatRow(QWidget *parent) {
     QHBoxLayout *l = nullptr;
-    PanelSAT = MakeRow(parent, 16, l);
+    PanelSAT = MakeNavRow(parent, 16, l);
     ImageStatusGPSFix = new QLabel(PanelSAT);
     ImageStatusGPSFix->setFixedSize(22, 16);
-    LabelSatStatus = MakeLabel(PanelSAT, 11, true, QStringLiteral("SAT "));
-    LabelSatStatusInUseValue = MakeLabel(PanelSAT, 11, true, Dashes);
-    LabelSatStatusInUse = MakeLabel(PanelSAT, 11, false);
-    LabelSatStatusInViewValue = MakeLabel(PanelSAT, 11, true, Dashes);
-    LabelSatStatusInView = MakeLabel(PanelSAT, 11, false);
-    LabelSatStatusHDOP = MakeLabel(PanelSAT, 11, true);
-    LabelSatStatusHDOPUnit = MakeLabel(PanelSAT, 11, false, QStringLiteral(" m "));
+    LabelSatStatus = MakeNavLabel(PanelSAT, 11, true, QStringLiteral("SAT "));
+    LabelSatStatusInUseValue = MakeNavLabel(PanelSAT, 11, true, Dashes);
+    LabelSatStatusInUse = MakeNavLabel(PanelSAT, 11, false);
+    LabelSatStatusInViewValue = MakeNavLabel(PanelSAT, 11, true, Dashes);
+    LabelSatStatusInView = MakeNavLabel(PanelSAT, 11, false);
+    LabelSatStatusHDOP = MakeNavLabel(PanelSAT, 11, true);
+    LabelSatStatusHDOPUnit = MakeNavLabel(PanelSAT, 11, false, QStringLiteral(" m "));
     for (QWidget *w : {static_cast<QWidget *>(ImageStatusGPSFix), static_cast<QWidget *>(LabelSatStatus),
                        static_cast<QWidget *>(LabelSatStatusInUseValue), static_cast<QWidget *>(LabelSatStatusInUse),
                        static_cast<QWidget *>(LabelSatStatusInViewValue), static_cast<QWidget *>(LabelSatStatusInView)})
@@ -443,7 +418,7 @@ void TFrameNavInfoGPSStatus::UpdateValues(bool force, IGeodeticCalibration *cali
     const QColor text = TColorToColor(quality != 0 ? NavTextFixColor : NavTextNoFixColor);
     for (QLabel *l : {LabelPOSLatSmall, LabelPOSLongSmall, LabelNetwork, LabelDistanceMark, LabelVMax,
                       LabelVHFSectorName})
-        SetTextColour(l, text);
+        SetNavTextColour(l, text);
     TGeoPoint p;
     QString lat = NoPosition, lon = NoPosition;
     if (Boat->GetPosition(p)) {

@@ -4,6 +4,7 @@
 #include "shell/MarivoColors.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QPainter>
 
 namespace {
@@ -22,15 +23,30 @@ void FitWidth(QLabel *l) {
     if (l) l->resize(l->sizeHint().width(), l->height());
 }
 
-void SetTextColour(QLabel *l, const QColor &c) {
+}  // namespace
+
+QLabel *MakeNavLabel(QWidget *parent, int pixels, bool bold, const QString &text) {
+    QLabel *l = MakeLabel(parent, pixels, bold, Qt::AlignLeft | Qt::AlignVCenter);
+    l->setText(text);
+    return l;
+}
+
+QWidget *MakeNavRow(QWidget *parent, int height, QHBoxLayout *&layout) {
+    auto *row = new TNavColourPanel(parent);
+    row->setFixedHeight(height);
+    layout = new QHBoxLayout(row);
+    layout->setContentsMargins(4, 0, 4, 0);
+    layout->setSpacing(0);
+    return row;
+}
+
+void SetNavTextColour(QLabel *l, const QColor &c) {
     if (!l) return;
     QPalette pal = l->palette();
     if (pal.color(QPalette::WindowText) == c) return;
     pal.setColor(QPalette::WindowText, c);
     l->setPalette(pal);
 }
-
-}  // namespace
 
 void TNavColourPanel::SetColour(const TColor *variable) {
     FColour = variable;
@@ -84,5 +100,5 @@ void LayoutNavValuePanel(const TNavValuePanel &v) {
     }
     const QColor c = v.Panel->isEnabled() ? QApplication::palette().color(QPalette::WindowText)
                                           : TColorToColor(NavPanelHeaderColor);
-    for (QLabel *l : {v.Value, v.Unit, v.Footer, v.Caption}) SetTextColour(l, c);
+    for (QLabel *l : {v.Value, v.Unit, v.Footer, v.Caption}) SetNavTextColour(l, c);
 }

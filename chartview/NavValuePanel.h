@@ -25,6 +25,15 @@ private:
     const TColor *FColour = nullptr;
 };
 
+class QHBoxLayout;
+
+// A label in a pixel-sized font of the navigation blocks.
+QLabel *MakeNavLabel(QWidget *parent, int pixels, bool bold, const QString &text = {});
+// A row of fixed height with a horizontal layout (margins 4 at the sides, no spacing).
+QWidget *MakeNavRow(QWidget *parent, int height, QHBoxLayout *&layout);
+// Sets the label's text colour when it differs (a tick must not repaint for nothing).
+void SetNavTextColour(QLabel *label, const QColor &colour);
+
 struct TNavValuePanel {
     QWidget *Panel = nullptr;
     QLabel *Caption = nullptr;

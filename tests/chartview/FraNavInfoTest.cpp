@@ -70,7 +70,8 @@ TEST_F(NavInfoFixture, TheDockIsExactlyAsTallAsTheVisibleBlocks) {
     EXPECT_EQ(Panel->minimumHeight(), expanded);
     EXPECT_EQ(Panel->maximumHeight(), expanded);
     EXPECT_EQ(expanded, 2 + panel.GPSStatus()->parentWidget()->maximumHeight() +
-                            panel.WaterwayAhead()->parentWidget()->maximumHeight());
+                            panel.WaterwayAhead()->parentWidget()->maximumHeight() +
+                            panel.RouteBlock()->parentWidget()->maximumHeight());
 
     panel.GPSStatus()->SetExpanded(false);
     EXPECT_EQ(panel.Dock().AppliedHeight(), expanded - TFrameNavInfoGPSStatus::StatusHeight);
@@ -78,6 +79,7 @@ TEST_F(NavInfoFixture, TheDockIsExactlyAsTallAsTheVisibleBlocks) {
     // With every block hidden the dock keeps its own minimum, not the two border pixels.
     panel.GPSStatus()->parentWidget()->hide();
     panel.WaterwayAhead()->parentWidget()->hide();
+    panel.RouteBlock()->parentWidget()->hide();
     panel.UpdateHeight();
     EXPECT_EQ(panel.Dock().AppliedHeight(), TFixedHeightDock::MinimumClientHeight);
     EXPECT_EQ(Panel->height(), 8);
