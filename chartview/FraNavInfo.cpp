@@ -5,6 +5,7 @@
 #include "base/registry/KvRegistry.h"
 #include "chartview/FraNavInfoGPSStatus.h"
 #include "chartview/FraNavInfoRoute.h"
+#include "chartview/FraNavInfoRouteOpen.h"
 #include "chartview/FraNavInfoWW.h"
 #include "chartview/NavValuePanel.h"
 #include "shell/MarivoColors.h"
@@ -46,6 +47,7 @@ TFrameNavInfo::TFrameNavInfo(QDockWidget *panel, TMarivoNavEnv &env)
     PanelDetail[0]->hide();
     PanelRoute = MakeDetailPanel(PanelBackground, "PanelRoute");
     PanelWW = MakeDetailPanel(PanelBackground, "PanelWW");
+    PanelRouteOpen = MakeDetailPanel(PanelBackground, "PanelRouteOpen");
     PanelGPS = MakeDetailPanel(PanelBackground, "PanelGPS");
     stack->addWidget(PanelDetail[0]);
     stack->addStretch(1);
@@ -62,6 +64,8 @@ TFrameNavInfo::TFrameNavInfo(QDockWidget *panel, TMarivoNavEnv &env)
     FWaterwayAhead->SetDetailsEvent([this](auto... args) {
         if (OnShowObjectDetails) OnShowObjectDetails(args...);
     });
+    FRouteOpenBlock = new TFrameNavInfoRouteOpen(PanelRouteOpen, env);
+    FRouteOpenBlock->OnHeightChanged = [this](TFrameNavInfoRouteBase *) { BlockHeightChanged(); };
     FGPSStatus = new TFrameNavInfoGPSStatus(PanelGPS, env);
     FGPSStatus->OnHeightChanged = [this](TFrameNavInfoGPSStatus *) { BlockHeightChanged(); };
     FGPSStatus->OnDistanceChanged = [this](TFrameNavInfoGPSStatus *) {
@@ -86,6 +90,7 @@ TFrameNavInfo::~TFrameNavInfo() {
     delete FGPSStatus;
     delete FWaterwayAhead;
     delete FRouteBlock;
+    delete FRouteOpenBlock;
     if (FSubscribed && Env.CoreEnv) Env.CoreEnv->GetDispatcher()->Unsubscribe(&TFrameNavInfo::NotificationProc, this);
 }
 
@@ -149,6 +154,7 @@ void TFrameNavInfo::SwitchGPSPosition() {
     PlaceBlocks(toBottom);
     FRouteBlock->UpdateLayout();
     FWaterwayAhead->UpdateLayout();
+    FRouteOpenBlock->UpdateLayout();
     FGPSStatus->ApplyExpanded();
     Updating = false;
     UpdateHeight();
@@ -159,6 +165,7 @@ void TFrameNavInfo::UpdateValues(IGeodeticCalibration *calibration, bool force) 
     FGPSStatus->UpdateValues(force, calibration);
     FWaterwayAhead->UpdateValues(calibration);
     FRouteBlock->UpdateValues();
+    FRouteOpenBlock->UpdateValues();
 }
 
 void TFrameNavInfo::RefreshAll() {
@@ -166,6 +173,7 @@ void TFrameNavInfo::RefreshAll() {
     FGPSStatus->UpdateButtons();
     FWaterwayAhead->UpdateValues(nullptr);
     FRouteBlock->UpdateValues();
+    FRouteOpenBlock->UpdateValues();
 }
 
 void TFrameNavInfo::UpdateTexts() {
@@ -173,15 +181,20 @@ void TFrameNavInfo::UpdateTexts() {
     FGPSStatus->UpdateTexts();
     FWaterwayAhead->UpdateTexts();
     FRouteBlock->UpdateTexts();
+    FRouteOpenBlock->UpdateTexts();
 }
 
-void TFrameNavInfo::RouteSelected() { FRouteBlock->RouteSelected(); }
+void TFrameNavInfo::RouteSelected() {
+    FRouteBlock->RouteSelected();
+    FRouteOpenBlock->RouteSelected();
+}
 
 void TFrameNavInfo::FillRouteList() { FRouteBlock->FillRouteList(); }
 
 void TFrameNavInfo::ApplyUnitSettings() {
     FGPSStatus->ApplyUnitSettings();
     FRouteBlock->ApplyUnitSettings();
+    FRouteOpenBlock->ApplyUnitSettings();
 }
 
 void TFrameNavInfo::ApplyColors() {

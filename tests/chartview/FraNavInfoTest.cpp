@@ -71,7 +71,8 @@ TEST_F(NavInfoFixture, TheDockIsExactlyAsTallAsTheVisibleBlocks) {
     EXPECT_EQ(Panel->maximumHeight(), expanded);
     EXPECT_EQ(expanded, 2 + panel.GPSStatus()->parentWidget()->maximumHeight() +
                             panel.WaterwayAhead()->parentWidget()->maximumHeight() +
-                            panel.RouteBlock()->parentWidget()->maximumHeight());
+                            panel.RouteBlock()->parentWidget()->maximumHeight() +
+                            panel.RouteOpenBlock()->parentWidget()->maximumHeight());
 
     panel.GPSStatus()->SetExpanded(false);
     EXPECT_EQ(panel.Dock().AppliedHeight(), expanded - TFrameNavInfoGPSStatus::StatusHeight);
@@ -80,6 +81,7 @@ TEST_F(NavInfoFixture, TheDockIsExactlyAsTallAsTheVisibleBlocks) {
     panel.GPSStatus()->parentWidget()->hide();
     panel.WaterwayAhead()->parentWidget()->hide();
     panel.RouteBlock()->parentWidget()->hide();
+    panel.RouteOpenBlock()->parentWidget()->hide();
     panel.UpdateHeight();
     EXPECT_EQ(panel.Dock().AppliedHeight(), TFixedHeightDock::MinimumClientHeight);
     EXPECT_EQ(Panel->height(), 8);

@@ -5,6 +5,7 @@
 #include "chartview/FraNavInfo.h"
 #include "chartview/FraNavInfoGPSStatus.h"
 #include "chartview/FraNavInfoRoute.h"
+#include "chartview/FraNavInfoRouteOpen.h"
 #include "tests/shell/NavEnvRouteSupport.h"
 
 #include "base/registry/KvRegistry.h"
