@@ -2,6 +2,7 @@
 
 #include "chartview/FraNavInfo.h"
 #include "chartview/FraViewer.h"
+#include "shell/MarivoNavEnv.h"
 
 #include <QDockWidget>
 #include <QPointer>
@@ -96,7 +97,14 @@ private:
 class TNavInfoFrameAdapter : public IFrameNavInfo {
 public:
     TNavInfoFrameAdapter(QWidget *host, TMarivoNavEnv &env)
-        : FFrame(new TFrameNavInfo(qobject_cast<QDockWidget *>(host), env)) {}
+        : FFrame(new TFrameNavInfo(qobject_cast<QDockWidget *>(host), env)) {
+        // The skipper's pick in the route list selects the route; the blocks then follow it.
+        TFrameNavInfo *frame = FFrame;
+        frame->OnRouteSelect = [&env, frame](IWptRoute *route) {
+            env.SetSelectedRoute(route);
+            frame->RouteSelected();
+        };
+    }
     ~TNavInfoFrameAdapter() override { delete FFrame.data(); }
 
     QWidget *Widget() override { return FFrame; }

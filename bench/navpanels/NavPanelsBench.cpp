@@ -1,0 +1,183 @@
+// One 1-s refresh of the navigation-information panel (GPS, waterway, route and next-point
+// blocks) on the demo data: while a 50-point route is followed with the simulator, and in
+// route-explore mode with a planning time ahead, where every block fills the plan at that
+// moment from the route's schedule. The GUI thread pays this every second. Goal: < 5 ms.
+#include "base/kvlib/KvStrings.h"
+#include "chartview/FraNavInfo.h"
+#include "shell/FrmSplash.h"
+#include "shell/MarivoNavEnv.h"
+
+#include <KvLibNav6/KvAppReg.h>
+#include <KvLibNav6/KvGeodesy.h>
+#include <KvLibNav6/KvLanguage.h>
+#include <KvLibNav6/KvWWNetwork.h>
+#include <KvLibNav6/KvWaypoints.h>
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+QString ExeDir() {
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
+}
+
+void PickEnglish(int32_t *language, bool *cancelled) {
+    *language = KvLang::English;
+    *cancelled = false;
+}
+
+// The demo data set: named by MARIVO_DATA_DIR, or written by the generator into tmp.
+QString DemoData(const QTemporaryDir &tmp) {
+    const QString given = qEnvironmentVariable("MARIVO_DATA_DIR");
+    if (!given.isEmpty()) return given;
+    const QString gen = QDir(ExeDir()).filePath(QStringLiteral("../tools/demogen/marivo-demogen"));
+    const QString data = QDir(tmp.path()).filePath(QStringLiteral("data"));
+    if (!QFileInfo(gen).isExecutable() || QProcess::execute(gen, {data}) != 0) return {};
+    return data;
+}
+
+// A planning time an hour ahead, inside the route's plan.
+class TExploredTime : public INavPredictedTime {
+public:
+    TDateTime Time = 0.0;
+    float GetTimeOffset() override { return 3600.0f; }
+    int32_t GetMode() override { return NavPredictedTimeMode::RouteExplore; }
+    void SetMode(int32_t) override {}
+    TDateTime GetTime() override { return Time; }
+};
+
+struct TSetup {
+    QTemporaryDir Tmp;
+    std::unique_ptr<TMarivoNavEnv> Env;
+    std::unique_ptr<QWidget> Host;
+    TFrameNavInfo *Panel = nullptr;
+    IWptRoute *Route = nullptr;
+    QString Error;
+
+    TSetup() {
+        const QString data = DemoData(Tmp);
+        if (data.isEmpty()) {
+            Error = QStringLiteral("demo data not found (set MARIVO_DATA_DIR)");
+            return;
+        }
+        bool failed = true;
+        Env = std::make_unique<TMarivoNavEnv>(failed, nullptr, data, data, 1, TNavEnvEvents{});
+        if (failed || !Env->WaterwayNetwork) {
+            Error = QStringLiteral("the environment could not be created on the demo data");
+            return;
+        }
+        uint8_t mode = 0;
+        Env->Start(mode);
+        Env->Loop->SetManualClock(true);
+        // 50 free points zigzagging north from the first section: open-water legs.
+        IWWSection *s = Env->WaterwayNetwork->GetSection(0);
+        TDouble3 g{};
+        s->GetGlobalPositionAt(g, 10.0);
+        TGeoPoint start{};
+        GlobalToGeo2(start, g, nullptr);
+        Route = Env->UserDatabase->NewRoute(45000.0);
+        for (int p = 0; p < 50; ++p) {
+            int32_t err = 0;
+            Route->AddPoint(TGeoPoint3{start.Lat + p * 0.0003, start.Lon + (p % 2) * 0.0003, 0.0}, nullptr,
+                            nullptr, err);
+        }
+        Env->RouteList->Add(Route);
+        Env->Planner->Calculate(Env->ActiveBoatDef, Route, 0, false, false, false);
+        Env->Boat->SetPosition(start);
+        Env->ActivateRoute(Route->GetPoint(1), true, 0.0, 0.0);
+        Env->StartNavigation(true);
+        Host = std::make_unique<QWidget>();
+        Host->resize(420, 1200);
+        auto *layout = new QVBoxLayout(Host.get());
+        Panel = new TFrameNavInfo(nullptr, *Env);
+        layout->addWidget(Panel);
+        Host->show();
+    }
+};
+
+TSetup &Setup() {
+    static TSetup setup;
+    return setup;
+}
+
+void RunTicks(benchmark::State &state) {
+    TSetup &s = Setup();
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.Env->Loop->Advance(1.0f);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        s.Panel->UpdateValues(nullptr, false);
+    }
+}
+
+void BM_RefreshFollowing(benchmark::State &state) {
+    TSetup &s = Setup();
+    if (!s.Error.isEmpty()) {
+        state.SkipWithError(s.Error.toStdString().c_str());
+        return;
+    }
+    s.Env->ApplyRouteExploreMode(false);
+    RunTicks(state);
+    float xte = 0, rel = 0, width = 0;
+    INavRouteNavigation *navigation = s.Env->GetRouteNavigation();
+    state.counters["following"] = navigation && navigation->GetXTE(xte, rel, width) ? 1 : 0;
+}
+BENCHMARK(BM_RefreshFollowing)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+void BM_RefreshExploring(benchmark::State &state) {
+    TSetup &s = Setup();
+    if (!s.Error.isEmpty()) {
+        state.SkipWithError(s.Error.toStdString().c_str());
+        return;
+    }
+    s.Env->ApplyRouteExploreMode(true);
+    s.Env->SetSelectedRoute(s.Route);
+    INavPredictedTime *real = s.Env->PredictedTime;
+    TExploredTime explored;
+    TNavRouteData probe;
+    // Following the route planned it from now on.
+    explored.Time = real->GetTime() - 1.0;
+    for (int m = 0; m < 3 * 1440 && !s.Route->GetSchedule()->FillNavData(probe, explored.Time); ++m)
+        explored.Time += 1.0 / 1440;
+    explored.Time += 5.0 / 1440;
+    if (!s.Route->GetSchedule()->FillNavData(probe, explored.Time)) {
+        state.SkipWithError("the route has no plan to explore");
+        return;
+    }
+    s.Env->PredictedTime = &explored;
+    RunTicks(state);
+    s.Env->PredictedTime = real;
+}
+BENCHMARK(BM_RefreshExploring)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    qputenv("MARIVO_PROG_DIR", QFile::encodeName(QDir(ExeDir()).filePath(QStringLiteral("../bin"))));
+    QApplication app(argc, argv);
+    const TGUID product;
+    if (!InitApplication(239, 0, &product, StrW(QStringLiteral("Marivo\\Ostrel")), 21, 3, 2024,
+                         2024, 3, 21, PickEnglish, nullptr, nullptr, nullptr,
+                         StrW(QStringLiteral("Bench")), 9))
+        return 1;
+    SetSplashWait([](int) {});
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Setup().Host.reset();
+    Setup().Env.reset();
+    return 0;
+}
