@@ -107,6 +107,41 @@ TEST_F(NavInfoGpsFixture, ShowsTheChannelsOfTheSectionInTheDirectionOfTravel) {
     EXPECT_NE(day, night);
 }
 
+TEST_F(NavInfoGpsFixture, TheFixSymbolFollowsQualitiesZeroToThreeOnly) {
+    StartRun();
+    ASSERT_TRUE(Env->StartNavigation(false));
+    TFrameNavInfo &panel = MakePanel();
+    TFrameNavInfoGPSStatus *gps = panel.GPSStatus();
+    testsupport::TNmeaFix fix;
+    fix.Position = routetest::OnSection(Section(0), 10.0);
+    struct Case {
+        int quality, image;
+        TColor text;
+    };
+    // Quality 4 (RTK) is a fix, but the list has no symbol for it: the last one stays.
+    for (const Case &c : {Case{2, 2, NavTextFixColor}, Case{3, 3, NavTextFixColor}, Case{1, 1, NavTextFixColor},
+                          Case{4, 1, NavTextFixColor}}) {
+        SCOPED_TRACE(c.quality);
+        fix.Quality = c.quality;
+        int32_t q = -1;
+        ASSERT_TRUE(SendUntil(fix, [&] { return Env->Boat->GetGPS()->GetFixQuality(q) && q == c.quality; }));
+        panel.UpdateValues(nullptr, false);
+        EXPECT_EQ(gps->FixImage(), c.image);
+        EXPECT_EQ(gps->PositionColour(), TColorToColor(c.text));
+    }
+
+    // A section without a speed limit hides the limit.
+    IWWSection *lake = SectionOfKind(Env->WaterwayNetwork, 3);
+    ASSERT_TRUE(lake);
+    ASSERT_EQ(lake->GetSpeedLimit(lake->GetLength() / 2), 1E37f);
+    fix.Quality = 1;
+    fix.Position = routetest::OnSection(lake, lake->GetLength() / 2);
+    ASSERT_TRUE(SendUntil(fix, [&] { return Env->Boat->GetWaterwayObject() == lake; }));
+    panel.UpdateValues(nullptr, false);
+    EXPECT_EQ(gps->NetworkText(), WWSectionGetName(lake));
+    EXPECT_FALSE(gps->VMax()->isVisibleTo(gps));
+}
+
 TEST_F(NavInfoGpsFixture, ALostReceiverTurnsTheTextsToTheNoFixColour) {
     StartRun();
     ASSERT_TRUE(Env->StartNavigation(false));

@@ -140,6 +140,33 @@ TEST_F(NavInfoRoute, FollowedRouteShowsTheNavigationDataAgainstThePlan) {
                                          6, 1, LocaleFormatSettings()));
 }
 
+TEST_F(NavInfoRoute, AnUnplannedDestinationOrANetworkReloadShowsNoTotals) {
+    StartRun();
+    IWptRoute *route = VisibleRoute(QStringLiteral("Unplanned"));
+    Env->SetSelectedRoute(route);
+    ASSERT_TRUE(Env->RouteExploreMode);
+    MakePanel();
+    TFrameNavInfoRoute *b = Block();
+    b->UpdateValues();
+    IWptPlanPoint *plan = route->GetLastPoint()->GetPlanPoint();
+    ASSERT_TRUE(!plan || plan->GetStatus() != 0 || !plan->GetArrival()) << "a route never calculated";
+    EXPECT_FALSE(b->DTGEnabled());
+    EXPECT_EQ(b->DTG(), QStringLiteral("---"));
+    EXPECT_EQ(b->TTG(), QStringLiteral("---"));
+    EXPECT_EQ(b->ETA(), QStringLiteral("--:--"));
+    EXPECT_EQ(b->RouteButton()->text(), QStringLiteral("Unplanned"));
+
+    // While the network reloads the block touches nothing.
+    const QString before = b->DOG();
+    Env->SetSelectedRoute(nullptr);
+    Env->NetworkReloadPending = true;
+    b->UpdateValues();
+    EXPECT_EQ(b->DOG(), before);
+    Env->NetworkReloadPending = false;
+    b->UpdateValues();
+    EXPECT_EQ(b->Destination(), QStringLiteral("---"));
+}
+
 TEST_F(NavInfoRoute, TheListHoldsVisibleRoutesWithPointsAndARefillReportsTheChoiceOnce) {
     StartRun();
     IWptRoute *shown = VisibleRoute(QStringLiteral("Shown"));
