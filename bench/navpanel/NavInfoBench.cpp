@@ -2,48 +2,19 @@
 // blocks) on the demo data: while a 50-point route is followed with the simulator, and in
 // route-explore mode with a planning time ahead, where every block fills the plan at that
 // moment from the route's schedule. The GUI thread pays this every second. Goal: < 5 ms.
-#include "base/kvlib/KvStrings.h"
+#include "../common/BenchEnv.h"
 #include "chartview/FraNavInfo.h"
-#include "shell/FrmSplash.h"
 #include "shell/MarivoNavEnv.h"
 
-#include <KvLibNav6/KvAppReg.h>
 #include <KvLibNav6/KvGeodesy.h>
-#include <KvLibNav6/KvLanguage.h>
 #include <KvLibNav6/KvWWNetwork.h>
 #include <KvLibNav6/KvWaypoints.h>
 
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include <memory>
 
 namespace {
-
-QString ExeDir() {
-    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
-}
-
-void PickEnglish(int32_t *language, bool *cancelled) {
-    *language = KvLang::English;
-    *cancelled = false;
-}
-
-// The demo data set: named by MARIVO_DATA_DIR, or written by the generator into tmp.
-QString DemoData(const QTemporaryDir &tmp) {
-    const QString given = qEnvironmentVariable("MARIVO_DATA_DIR");
-    if (!given.isEmpty()) return given;
-    const QString gen = QDir(ExeDir()).filePath(QStringLiteral("../tools/demogen/marivo-demogen"));
-    const QString data = QDir(tmp.path()).filePath(QStringLiteral("data"));
-    if (!QFileInfo(gen).isExecutable() || QProcess::execute(gen, {data}) != 0) return {};
-    return data;
-}
 
 // A planning time an hour ahead, inside the route's plan.
 class TExploredTime : public INavPredictedTime {
@@ -64,7 +35,7 @@ struct TSetup {
     QString Error;
 
     TSetup() {
-        const QString data = DemoData(Tmp);
+        const QString data = benchenv::DemoData(Tmp);
         if (data.isEmpty()) {
             Error = QStringLiteral("demo data not found (set MARIVO_DATA_DIR)");
             return;
@@ -84,7 +55,8 @@ struct TSetup {
         s->GetGlobalPositionAt(g, 10.0);
         TGeoPoint start{};
         GlobalToGeo2(start, g, nullptr);
-        Route = Env->UserDatabase->NewRoute(45000.0);
+        // Leaving now, so that following and exploring see the same plan.
+        Route = Env->UserDatabase->NewRoute(Env->PredictedTime->GetTime());
         for (int p = 0; p < 50; ++p) {
             int32_t err = 0;
             Route->AddPoint(TGeoPoint3{start.Lat + p * 0.0003, start.Lon + (p % 2) * 0.0003, 0.0}, nullptr,
@@ -104,13 +76,7 @@ struct TSetup {
     }
 };
 
-TSetup &Setup() {
-    static TSetup setup;
-    return setup;
-}
-
-void RunTicks(benchmark::State &state) {
-    TSetup &s = Setup();
+void RunTicks(benchmark::State &state, TSetup &s) {
     for (auto _ : state) {
         state.PauseTiming();
         s.Env->Loop->Advance(1.0f);
@@ -120,22 +86,22 @@ void RunTicks(benchmark::State &state) {
     }
 }
 
-void BM_RefreshFollowing(benchmark::State &state) {
-    TSetup &s = Setup();
+void BM_NavInfoRefreshFollowing(benchmark::State &state) {
+    TSetup s;
     if (!s.Error.isEmpty()) {
         state.SkipWithError(s.Error.toStdString().c_str());
         return;
     }
     s.Env->ApplyRouteExploreMode(false);
-    RunTicks(state);
+    RunTicks(state, s);
     float xte = 0, rel = 0, width = 0;
     INavRouteNavigation *navigation = s.Env->GetRouteNavigation();
     state.counters["following"] = navigation && navigation->GetXTE(xte, rel, width) ? 1 : 0;
 }
-BENCHMARK(BM_RefreshFollowing)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_NavInfoRefreshFollowing)->Unit(benchmark::kMillisecond)->Iterations(50);
 
-void BM_RefreshExploring(benchmark::State &state) {
-    TSetup &s = Setup();
+void BM_NavInfoRefreshExploring(benchmark::State &state) {
+    TSetup s;
     if (!s.Error.isEmpty()) {
         state.SkipWithError(s.Error.toStdString().c_str());
         return;
@@ -145,9 +111,8 @@ void BM_RefreshExploring(benchmark::State &state) {
     INavPredictedTime *real = s.Env->PredictedTime;
     TExploredTime explored;
     TNavRouteData probe;
-    // Following the route planned it from now on.
-    explored.Time = real->GetTime() - 1.0;
-    for (int m = 0; m < 3 * 1440 && !s.Route->GetSchedule()->FillNavData(probe, explored.Time); ++m)
+    explored.Time = real->GetTime() - 1.0 / 24;
+    for (int m = 0; m < 1440 && !s.Route->GetSchedule()->FillNavData(probe, explored.Time); ++m)
         explored.Time += 1.0 / 1440;
     explored.Time += 5.0 / 1440;
     if (!s.Route->GetSchedule()->FillNavData(probe, explored.Time)) {
@@ -155,29 +120,9 @@ void BM_RefreshExploring(benchmark::State &state) {
         return;
     }
     s.Env->PredictedTime = &explored;
-    RunTicks(state);
+    RunTicks(state, s);
     s.Env->PredictedTime = real;
 }
-BENCHMARK(BM_RefreshExploring)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_NavInfoRefreshExploring)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 }  // namespace
-
-int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    qputenv("MARIVO_PROG_DIR", QFile::encodeName(QDir(ExeDir()).filePath(QStringLiteral("../bin"))));
-    QApplication app(argc, argv);
-    const TGUID product;
-    if (!InitApplication(239, 0, &product, StrW(QStringLiteral("Marivo\\Ostrel")), 21, 3, 2024,
-                         2024, 3, 21, PickEnglish, nullptr, nullptr, nullptr,
-                         StrW(QStringLiteral("Bench")), 9))
-        return 1;
-    SetSplashWait([](int) {});
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Setup().Host.reset();
-    Setup().Env.reset();
-    return 0;
-}
