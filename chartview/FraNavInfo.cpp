@@ -140,6 +140,17 @@ void TFrameNavInfo::UpdateHeight() {
     FDock.Apply(total);
 }
 
+void TFrameNavInfo::KeepHeight() {
+    // The host may have put its own limits on its client (a layout read from the settings):
+    // the content decides.
+    if (minimumHeight() != FDock.AppliedHeight() || maximumHeight() != FDock.AppliedHeight()) UpdateHeight();
+}
+
+void TFrameNavInfo::showEvent(QShowEvent *event) {
+    TFrameScaled::showEvent(event);
+    KeepHeight();
+}
+
 void TFrameNavInfo::SetBounds(int left, int top, int width, int height) {
     const QSize s = FDock.Bounded(width, height);
     setGeometry(left, top, s.width(), s.height());
@@ -162,6 +173,7 @@ void TFrameNavInfo::SwitchGPSPosition() {
 
 void TFrameNavInfo::UpdateValues(IGeodeticCalibration *calibration, bool force) {
     if (FPanel && FPanel->isHidden()) return;
+    KeepHeight();
     FGPSStatus->UpdateValues(force, calibration);
     FWaterwayAhead->UpdateValues(calibration);
     FRouteBlock->UpdateValues();

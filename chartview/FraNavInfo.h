@@ -65,7 +65,11 @@ public:
     // The subscriber's work, for code the dispatcher hands in.
     void HandleNotification(const TNavNotification &n);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void KeepHeight();
     static void NotificationProc(void *data, TNavNotification *n);
     // Stacks the blocks' panels in the order of the stored position.
     void PlaceBlocks(bool gpsAtBottom);

@@ -77,6 +77,13 @@ TEST_F(NavInfoFixture, TheDockIsExactlyAsTallAsTheVisibleBlocks) {
     panel.GPSStatus()->SetExpanded(false);
     EXPECT_EQ(panel.Dock().AppliedHeight(), expanded - TFrameNavInfoGPSStatus::StatusHeight);
 
+    // Limits the host puts on its client (as a stored layout does) give way at the next tick.
+    Panel->setMinimumHeight(0);
+    Panel->setMaximumHeight(QWIDGETSIZE_MAX);
+    panel.UpdateValues(nullptr, false);
+    EXPECT_EQ(Panel->minimumHeight(), expanded - TFrameNavInfoGPSStatus::StatusHeight);
+    EXPECT_EQ(Panel->maximumHeight(), expanded - TFrameNavInfoGPSStatus::StatusHeight);
+
     // With every block hidden the dock keeps its own minimum, not the two border pixels.
     panel.GPSStatus()->parentWidget()->hide();
     panel.WaterwayAhead()->parentWidget()->hide();
