@@ -37,10 +37,6 @@ bool SkippedStructure(IWWStruct *s) {
 
 }  // namespace
 
-bool PlanningTimeApplies(TMarivoNavEnv &env) {
-    return env.RouteExploreMode && env.PredictedTime && env.PredictedTime->GetTimeOffset() > 0;
-}
-
 TFrameNavInfoWW::TFrameNavInfoWW(QWidget *panel, TMarivoNavEnv &env)
     : TFrameScaled(panel), Env(env), FPanel(panel) {
     if (!panel->layout()) {

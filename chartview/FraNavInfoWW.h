@@ -13,6 +13,7 @@
 
 #include "base/forms/KvFrameScaled.h"
 #include "chartview/FraNavInfoWWLine.h"
+#include "chartview/NavPlanningTime.h"
 
 #include <KvLibNav6/KvNavBoat.h>
 
@@ -27,9 +28,6 @@ class IWptRoute;
 class IWptRouteObjectList;
 class IWWSection;
 class TFrameNavInfoWWStruct;
-
-// Explore mode shows the plan at the planning time only once that time lies ahead of now.
-bool PlanningTimeApplies(TMarivoNavEnv &env);
 
 class TFrameNavInfoWW : public TFrameScaled {
     Q_OBJECT

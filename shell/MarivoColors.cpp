@@ -15,6 +15,7 @@ TColor DarkRedTextColor = 0x00007F;
 TColor NavPanelLineColor = 0x7D6464;
 TColor InactiveTextColor = 0xCFAFAF;
 TColor NavPanelColor = 0xFEE6E6;
+TColor NavPanelHeaderColor = 0xCFAFAF;
 TColor NavPanelInfoColor = 0xF1D9D9;
 TColor NavPanelBackColor = 0xFFFFFF;
 TColor NavTextFixColor = 0x007F00;
@@ -39,8 +40,8 @@ TColor *const PaletteColors[] = {
     &NavPanelColor,     &NavPanelInfoColor,  &NavPanelBackColor,   &NavTextFixColor,
     &NavTextNoFixColor, &NavTextColor,       &NavTextRouteColor,   &NavTextWarningColor,
     &XTEBarMarkerColor, &XTEBarCentreColor,  &XTEBarTickColor,     &XTEBarWarnTickColor,
-    &XTEBarAlarmColor,  &XTEBarBackColor};
-static_assert(std::size(PaletteColors) == 22);
+    &XTEBarAlarmColor,  &XTEBarBackColor,    &NavPanelHeaderColor};
+static_assert(std::size(PaletteColors) == 23);
 
 }  // namespace
 

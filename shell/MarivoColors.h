@@ -22,6 +22,7 @@ extern TColor DarkRedTextColor;       // $00007F
 extern TColor NavPanelLineColor;      // $7D6464
 extern TColor InactiveTextColor;      // $CFAFAF: text of values that are not valid
 extern TColor NavPanelColor;          // $FEE6E6
+extern TColor NavPanelHeaderColor;    // $CFAFAF: headers and texts of panels without a value
 extern TColor NavPanelInfoColor;      // $F1D9D9
 extern TColor NavPanelBackColor;      // $FFFFFF
 extern TColor NavTextFixColor;        // $007F00
@@ -38,7 +39,7 @@ extern TColor XTEBarWarnTickColor;    // $AAAAFF
 extern TColor XTEBarAlarmColor;       // $0000FF
 extern TColor XTEBarBackColor;        // $FFFFFF
 
-// The palette's own 22 variables; the start-up routines register the other six
+// The palette's own 23 variables; the start-up routines register the other six
 // (RegisterUtilsColors). Each call pair must stay balanced: a variable registered twice
 // would be recoloured twice.
 void RegisterPaletteColors(INightScreen *nightScreen);

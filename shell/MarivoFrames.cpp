@@ -1,5 +1,6 @@
 #include "shell/MarivoFrames.h"
 
+#include "chartview/FraNavInfo.h"
 #include "chartview/FraViewer.h"
 #include "exchange/FrmMsgGPSSingleError.h"
 #include "exchange/FrmSettingsGPS.h"
@@ -10,6 +11,7 @@
 #include <KvLibNav6/KvNavBoat.h>
 
 #include <QAction>
+#include <QDockWidget>
 #include <QPointer>
 
 namespace {
@@ -164,6 +166,32 @@ private:
     TMarivoNavEnv &FEnv;
 };
 
+// The navigation-information panel inside its dock panel.
+class TNavInfoFrameAdapter : public IFrameNavInfo {
+public:
+    TNavInfoFrameAdapter(QWidget *host, TMarivoNavEnv &env)
+        : FFrame(new TFrameNavInfo(qobject_cast<QDockWidget *>(host), env)) {
+        // The skipper's pick in the route list selects the route; the blocks then follow it.
+        TFrameNavInfo *frame = FFrame;
+        frame->OnRouteSelect = [&env, frame](IWptRoute *route) {
+            env.SetSelectedRoute(route);
+            frame->RouteSelected();
+        };
+    }
+    ~TNavInfoFrameAdapter() override { delete FFrame.data(); }
+
+    QWidget *Widget() override { return FFrame; }
+    void UpdateValues(IGeodeticCalibration *calibration, bool all) override {
+        if (FFrame) FFrame->UpdateValues(calibration, all);
+    }
+    void FillRouteList() override {
+        if (FFrame) FFrame->FillRouteList();
+    }
+
+private:
+    QPointer<TFrameNavInfo> FFrame;  // the dock panel's client; deleted with the adapter
+};
+
 }  // namespace
 
 TMainFrameFactories ProgramFrameFactories() {
@@ -178,6 +206,9 @@ TMainFrameFactories ProgramFrameFactories() {
     };
     f.GPSSingleError = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFormMsgGPSSingleError> {
         return std::make_unique<TGPSErrorBoxAdapter>(host, env);
+    };
+    f.NavInfo = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameNavInfo> {
+        return std::make_unique<TNavInfoFrameAdapter>(host, env);
     };
     return f;
 }

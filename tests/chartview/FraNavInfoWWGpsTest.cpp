@@ -20,30 +20,13 @@ using namespace navinfotest;
 
 namespace {
 
-constexpr double Deg = 180.0 / std::numbers::pi;
-
-// "ddmm.mmmmm,N" or "dddmm.mmmmm,E" from radians.
-std::string NmeaAngle(double radians, int degreeDigits, char positive, char negative) {
-    const double a = std::abs(radians) * Deg;
-    const int whole = int(a);
-    char text[32];
-    std::snprintf(text, sizeof text, "%0*d%08.5f,%c", degreeDigits, whole, (a - whole) * 60.0,
-                  radians < 0 ? negative : positive);
-    return text;
-}
-
 // A fix at p with the course over ground in radians and the speed in knots.
 std::string Fix(const TGeoPoint &p, double course, double knots) {
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    const std::string time = now.toString(QStringLiteral("HHmmss.zzz")).left(9).toStdString();
-    const std::string date = now.toString(QStringLiteral("ddMMyy")).toStdString();
-    const std::string lat = NmeaAngle(p.Lat, 2, 'N', 'S'), lon = NmeaAngle(p.Lon, 3, 'E', 'W');
-    double cog = std::fmod(course * Deg, 360.0);
-    if (cog < 0) cog += 360.0;
-    char motion[32];
-    std::snprintf(motion, sizeof motion, "%.1f,%.1f", knots, cog);
-    return testsupport::NmeaSentence("GPRMC," + time + ",A," + lat + "," + lon + "," + motion + "," + date + ",,") +
-           testsupport::NmeaSentence("GPGGA," + time + "," + lat + "," + lon + ",1,08,0.9,1.0,M,,M,,");
+    testsupport::TNmeaFix f;
+    f.Position = p;
+    f.Course = course;
+    f.Knots = knots;
+    return testsupport::NmeaFix(f);
 }
 
 class NavInfoWWGps : public NavInfoWWFixture {

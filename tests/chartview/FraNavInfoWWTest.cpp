@@ -1,6 +1,7 @@
 // The waterway-ahead block: heights and settings, a fixed chain of route objects, a route
 // the real planner made followed from marina to marina, and the network walk.
 #include "NavInfoWWFakes.h"
+#include "NavInfoRoutes.h"
 #include "NavInfoWWFixture.h"
 #include "NavInfoWWWalk.h"
 
@@ -161,11 +162,6 @@ TEST_F(NavInfoWWFixture, RouteObjectsNearestLowestWithSkipsAndClearedLines) {
 
 namespace {
 
-const demo::TMarina &DemoMarina(const demo::TNetwork &net, const QString &name) {
-    for (const demo::TMarina &m : net.Marinas)
-        if (m.Name == name) return m;
-    throw std::runtime_error("no such marina");
-}
 
 // What the block must show of a followed route: the objects of the chain ahead, skipped
 // turns and works left out, with their distances ahead of the ship.
@@ -195,22 +191,6 @@ std::vector<TExpected> ExpectedAhead(const TNavRouteData &nav, int count) {
     return out;
 }
 
-// A route of the user database from the demo haven to the marina at Dunmeer; start: the
-// position of its first point.
-IWptRoute *MarinaToMarina(TMarivoNavEnv &env, TDateTime departure, TGeoPoint &start) {
-    const demo::TNetwork net = demo::BuildDemoNetwork();
-    IWptRoute *route = env.UserDatabase->NewRoute(departure);
-    int32_t err = 0;
-    for (const char *name : {"Saltmere Yacht Haven", "Dunmeer Marina"}) {
-        const demo::TMarina &m = DemoMarina(net, QString::fromLatin1(name));
-        int32_t index = -1;
-        if (!env.WaterwayNetwork->FindSection(testsupport::Guid(m.Section), index)) return nullptr;
-        IWWSection *section = env.WaterwayNetwork->GetSection(index);
-        if (route->GetPointCount() == 0) start = routetest::OnSection(section, m.SectionPosition);
-        route->AddNetworkPoint(section, m.SectionPosition, 0, err);
-    }
-    return err == 0 ? route : nullptr;
-}
 
 int32_t KindOf(TFrameNavInfoWWLine *l) {
     switch (l->Kind()) {

@@ -2,11 +2,16 @@
 // through a symlink, the test writes on the master side what the instrument would send.
 #pragma once
 
+#include <KvLibNav6/KvTypes.h>
+
+#include <QDateTime>
 #include <QFile>
 #include <QString>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <fcntl.h>
 #include <pty.h>
 #include <sys/ioctl.h>
@@ -67,6 +72,41 @@ inline std::string NmeaSentence(const std::string &body) {
     char tail[8];
     std::snprintf(tail, sizeof tail, "*%02X\r\n", sum);
     return "$" + body + tail;
+}
+
+// "ddmm.mmmmm,N" or "dddmm.mmmmm,E" from radians.
+inline std::string NmeaAngle(double radians, int degreeDigits, char positive, char negative) {
+    const double a = std::abs(radians) * 180.0 / std::numbers::pi;
+    const int whole = int(a);
+    char text[32];
+    std::snprintf(text, sizeof text, "%0*d%08.5f,%c", degreeDigits, whole, (a - whole) * 60.0,
+                  radians < 0 ? negative : positive);
+    return text;
+}
+
+// What a receiver sends for one fix: an RMC and a GGA sentence at p (radians) with the course
+// over ground in radians and the speed in knots, stamped with utc.
+struct TNmeaFix {
+    TGeoPoint Position{};
+    double Course = 0.0;
+    double Knots = 0.0;
+    QDateTime UTC = QDateTime::currentDateTimeUtc();
+    int Quality = 1;  // GGA fix quality; 0 sends a void RMC
+    int Sats = 8;
+    double HDOP = 0.9;
+};
+inline std::string NmeaFix(const TNmeaFix &f) {
+    const std::string time = f.UTC.toString(QStringLiteral("HHmmss.zzz")).left(9).toStdString();
+    const std::string date = f.UTC.toString(QStringLiteral("ddMMyy")).toStdString();
+    const std::string lat = NmeaAngle(f.Position.Lat, 2, 'N', 'S'), lon = NmeaAngle(f.Position.Lon, 3, 'E', 'W');
+    double cog = std::fmod(f.Course * 180.0 / std::numbers::pi, 360.0);
+    if (cog < 0) cog += 360.0;
+    char motion[32], gga[64];
+    std::snprintf(motion, sizeof motion, "%.1f,%.1f", f.Knots, cog);
+    std::snprintf(gga, sizeof gga, ",%d,%02d,%.1f,1.0,M,,M,,", f.Quality, f.Sats, f.HDOP);
+    return NmeaSentence("GPRMC," + time + (f.Quality > 0 ? ",A," : ",V,") + lat + "," + lon + "," + motion + "," +
+                        date + ",,") +
+           NmeaSentence("GPGGA," + time + "," + lat + "," + lon + gga);
 }
 
 }  // namespace testsupport

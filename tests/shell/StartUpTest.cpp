@@ -226,12 +226,13 @@ TEST(Palette, EveryColourIsRegisteredOnceAndRemovedAgain) {
     TCountingNightScreen night;
     RegisterPaletteColors(&night);
     RegisterUtilsColors(&night);
-    EXPECT_EQ(night.Palette.size(), 26u);
+    EXPECT_EQ(night.Palette.size(), 27u);
     EXPECT_EQ(night.ARGB.size(), 2u);
     for (const auto &[address, count] : night.Palette) EXPECT_EQ(count, 1);
     EXPECT_EQ(night.ARGB.count(&IconBackColor1) + night.ARGB.count(&IconBackColor2), 2u);
     EXPECT_EQ(night.Palette.count(&InactiveTextColor), 1u);
     EXPECT_EQ(InactiveTextColor, 0xCFAFAF);
+    EXPECT_EQ(night.Palette.count(&NavPanelHeaderColor), 1u);
     UnregisterUtilsColors(&night);
     UnregisterPaletteColors(&night);
     for (const auto &[address, count] : night.Palette) EXPECT_EQ(count, 0);

@@ -669,6 +669,8 @@ void TNavBoat::ReadGPS(double elapsed, TDateTime now, uint32_t &flags) {
     if (FEverFix && !FPositionLost && FGPS.NoPositionSeconds >= FGPS.PositionTimeoutSec) {
         FPositionLost = true;
         FCourseSpeedValid = false;
+        // The last fix has timed out: the receiver has no fix now, whatever it said then.
+        FGPS.FixQuality = 0;
         flags |= NavBoat::ChangeCurrentValues;
         if (FGPS.LostSound) FGPS.LostSound->Play(0);
     }
