@@ -21,6 +21,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 
 
@@ -83,24 +85,45 @@ void TFormMarivo6Main::CreateMenus() {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("ToolbarMainMenu"));
     for (const TMenuRow &m : MenuTable()) {
-        QMenu *parent = m.Parent ? FMenus.value(QString::fromLatin1(m.Parent)) : nullptr;
-        QMenu *menu = parent ? parent->addMenu(QString()) : bar->addMenu(QString());
+        auto *menu = new QMenu(bar);
         menu->setObjectName(QString::fromLatin1(m.Name));
         menu->menuAction()->setObjectName(QString::fromLatin1(m.Name));
         // A hidden menu keeps its actions: they still run from a toolbar or a shortcut.
         if (m.Hidden) menu->menuAction()->setVisible(false);
         FMenus.insert(QString::fromLatin1(m.Name), menu);
-        // Sub-menus go first in the table, so entries of the parent follow them.
+        if (!m.Parent) bar->addMenu(menu);
     }
     const auto &table = ActionTable();
+    const size_t guest = table.size();
     for (const TMenuRow &m : MenuTable()) {
+        // Entries in table order, the menu's own category first and guests of other
+        // categories after it; a sub-menu stands where its first entry would.
+        std::vector<std::pair<size_t, QAction *>> entries;
+        const char *own = nullptr;
+        for (size_t i = 0; i < table.size(); ++i) {
+            if (!table[i].Menu || qstrcmp(table[i].Menu, m.Name) != 0) continue;
+            if (!own) own = table[i].Category;
+            entries.emplace_back(qstrcmp(table[i].Category, own) == 0 ? i : guest + i, FActions[i]);
+        }
+        for (const TMenuRow &child : MenuTable()) {
+            if (!child.Parent || qstrcmp(child.Parent, m.Name) != 0) continue;
+            for (size_t i = 0; i < table.size(); ++i)
+                if (table[i].Menu && qstrcmp(table[i].Menu, child.Name) == 0) {
+                    entries.emplace_back(i, FMenus.value(QString::fromLatin1(child.Name))->menuAction());
+                    break;
+                }
+        }
+        std::sort(entries.begin(), entries.end(),
+                  [](const auto &a, const auto &b) { return a.first < b.first; });
         QMenu *menu = FMenus.value(QString::fromLatin1(m.Name));
-        for (size_t i = 0; i < table.size(); ++i)
-            if (table[i].Menu && qstrcmp(table[i].Menu, m.Name) == 0) menu->addAction(FActions[i]);
+        for (const auto &e : entries) menu->addAction(e.second);
     }
-    // Exit closes the menu: a separator before it.
-    QMenu *file = FMenus.value(QStringLiteral("MenuItemFile"));
-    file->insertSeparator(Action("ActionFileExit"));
+    // Groups of a menu.
+    for (const char *name : {"ActionFileExit", "ActionFilePrint", "ActionViewFullscreen",
+                             "ActionViewToolbarMain", "ActionSound", "ActionHelpUpdate",
+                             "ActionHelpAbout", "ActionChartManager"})
+        for (QMenu *menu : std::as_const(FMenus))
+            if (menu->actions().contains(Action(name))) menu->insertSeparator(Action(name));
 }
 
 QAction *TFormMarivo6Main::Action(const char *name) const {
