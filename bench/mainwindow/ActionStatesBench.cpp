@@ -3,7 +3,7 @@
 // and panel) and the computation alone. The update runs after nearly every change and every
 // second while navigating. Goal: under 0.2 ms per update.
 #include "base/dialogs/KvMsgBox.h"
-#include "base/kvlib/KvStrings.h"
+#include "BenchSupport.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/FrmMsgDisclaimer.h"
 #include "shell/FrmSplash.h"
@@ -24,24 +24,7 @@
 
 namespace {
 
-QString ExeDir() {
-    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
-}
-
-void PickEnglish(int32_t *language, bool *cancelled) {
-    *language = KvLang::English;
-    *cancelled = false;
-}
-
-// The demo data set: named by MARIVO_DATA_DIR, or written by the generator into tmp.
-QString DemoData(const QTemporaryDir &tmp) {
-    const QString given = qEnvironmentVariable("MARIVO_DATA_DIR");
-    if (!given.isEmpty()) return given;
-    const QString gen = QDir(ExeDir()).filePath(QStringLiteral("../tools/demogen/marivo-demogen"));
-    const QString data = QDir(tmp.path()).filePath(QStringLiteral("data"));
-    if (!QFileInfo(gen).isExecutable() || QProcess::execute(gen, {data}) != 0) return {};
-    return data;
-}
+using benchsupport::DemoData;
 
 // The demo main window, shown and started once for every benchmark.
 TFormMarivo6Main *MainWindow() {
@@ -86,16 +69,10 @@ BENCHMARK(BM_ComputeActionStates)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    qputenv("MARIVO_PROG_DIR", QFile::encodeName(QDir(ExeDir()).filePath(QStringLiteral("../bin"))));
+    benchsupport::PrepareEnvironment(config);
     QApplication app(argc, argv);
-    const TGUID product;
-    if (!InitApplication(239, 0, &product, StrW(QStringLiteral("Marivo\\Ostrel")), 21, 3, 2024,
-                         2024, 3, 21, PickEnglish, nullptr, nullptr, nullptr,
-                         StrW(QStringLiteral("Bench")), 9))
-        return 1;
+    if (!benchsupport::InitBenchApplication()) return 1;
     SetSplashWait([](int) {});
     TFormMsgDisclaimer::SetPrompter([](TFormMsgDisclaimer &) { return int(QDialog::Accepted); });
     SetMsgBoxPrompter([](TMessageForm &) { return int(mrNo); });

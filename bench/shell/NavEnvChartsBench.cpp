@@ -1,7 +1,7 @@
 // Releasing and reloading every chart resource around a companion program's run, with the
 // demo data set and 200 user routes on its network: the waiting time the user sees before
 // the chart manager opens and after it closes. Goal: under 1 s for the pair.
-#include "base/kvlib/KvStrings.h"
+#include "BenchSupport.h"
 #include "shell/FrmSplash.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -21,24 +21,7 @@
 
 namespace {
 
-QString ExeDir() {
-    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
-}
-
-void PickEnglish(int32_t *language, bool *cancelled) {
-    *language = KvLang::English;
-    *cancelled = false;
-}
-
-// The demo data set: named by MARIVO_DATA_DIR, or written by the generator into tmp.
-QString DemoData(const QTemporaryDir &tmp) {
-    const QString given = qEnvironmentVariable("MARIVO_DATA_DIR");
-    if (!given.isEmpty()) return given;
-    const QString gen = QDir(ExeDir()).filePath(QStringLiteral("../tools/demogen/marivo-demogen"));
-    const QString data = QDir(tmp.path()).filePath(QStringLiteral("data"));
-    if (!QFileInfo(gen).isExecutable() || QProcess::execute(gen, {data}) != 0) return {};
-    return data;
-}
+using benchsupport::DemoData;
 
 void BM_ReleaseAndReloadCharts(benchmark::State &state) {
     QTemporaryDir tmp;
@@ -80,16 +63,10 @@ BENCHMARK(BM_ReleaseAndReloadCharts)->Unit(benchmark::kMillisecond)->Iterations(
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    qputenv("MARIVO_PROG_DIR", QFile::encodeName(QDir(ExeDir()).filePath(QStringLiteral("../bin"))));
+    benchsupport::PrepareEnvironment(config);
     QApplication app(argc, argv);
-    const TGUID product;
-    if (!InitApplication(239, 0, &product, StrW(QStringLiteral("Marivo\\Ostrel")), 21, 3, 2024,
-                         2024, 3, 21, PickEnglish, nullptr, nullptr, nullptr,
-                         StrW(QStringLiteral("Bench")), 9))
-        return 1;
+    if (!benchsupport::InitBenchApplication()) return 1;
     SetSplashWait([](int) {});
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
