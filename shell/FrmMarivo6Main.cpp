@@ -18,6 +18,7 @@
 
 #include <KvLibNav6/KvLib.h>
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFile>
@@ -362,6 +363,8 @@ void TFormMarivo6Main::WMDeferredStart() {
         if (FNMEAMonitor) FNMEAMonitor->UpdatePortLists();
         if (FZichtOpScheepvaart) FZichtOpScheepvaart->UpdateControls();
         FFullInterface = true;
+        // Ctrl+A belongs to the text fields once the interface is complete.
+        if (QAction *list = Action("ActionInstrumentsAISTargetList")) list->setShortcut(QKeySequence());
         UpdateActionStates();
         if (FViewer) FViewer->Widget()->setFocus();
     }

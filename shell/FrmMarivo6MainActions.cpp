@@ -413,6 +413,11 @@ void TFormMarivo6Main::LoadLanguage() {
             "Karten installieren/aktualisieren...", nullptr, nullptr, nullptr, nullptr, nullptr};
         update->setText(LanguageText(installUpdate));
     }
+    // The chart frames reload their texts, in this order.
+    for (IMarivoFrame *frame : {static_cast<IMarivoFrame *>(FChartInfo.get()),
+                                static_cast<IMarivoFrame *>(FChartLegend.get()),
+                                static_cast<IMarivoFrame *>(FChartStatus.get())})
+        if (frame) frame->UpdateTexts();
     if (ToolbarMain) ToolbarMain->setWindowTitle(ActionCaption(table[size_t(ActionIndex("ActionViewToolbarMain"))], language));
     UpdateActionStates();
 }

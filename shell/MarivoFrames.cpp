@@ -118,6 +118,11 @@ public:
     void UpdateLegend() override {
         if (FFrame) FFrame->UpdateLegend();
     }
+    void UpdateTexts() override {
+        if (!FFrame) return;
+        FFrame->UpdateTexts();
+        FFrame->update();
+    }
 };
 
 class TChartInfoAdapter : public TOwnedFrame<IFrameChartInfo, TFrameChartInfo> {
@@ -130,6 +135,11 @@ public:
     }
     void UpdateChart() override {
         if (FFrame) FFrame->UpdateChart();
+    }
+    void UpdateTexts() override {
+        if (!FFrame) return;
+        FFrame->UpdateTexts();
+        FFrame->update();
     }
 };
 
@@ -158,6 +168,9 @@ public:
     QWidget *Widget() override { return FBody; }
     void SetToolbarsLocked(bool locked) override {
         if (FFrame) FFrame->SetLocked(locked);
+    }
+    void UpdateTexts() override {
+        if (FFrame) FFrame->UpdateTexts();
     }
     void ClearChart() override {
         if (FFrame) FFrame->SetChart(nullptr, nullptr, nullptr);

@@ -32,6 +32,8 @@ public:
     virtual ~IMarivoFrame() = default;
     // The frame's widget, shown inside its panel (or as its own window).
     virtual QWidget *Widget() = 0;
+    // Its texts in the current language (frames without texts of their own ignore it).
+    virtual void UpdateTexts() {}
 };
 
 // The chart viewer frame with the viewer-control operations the main window uses.
