@@ -18,6 +18,7 @@
 
 #include <KvLibNav6/KvLib.h>
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFile>
@@ -142,6 +143,9 @@ TFormMarivo6Main::TFormMarivo6Main(const TStartOptions &options, QWidget *owner)
     events.OnGPSErrorCleared = [this] { OnGPSErrorCleared(); };
     events.OnRoutePointReached = [this](int32_t v) { OnRoutePointReached(v); };
     events.OnObjectUpdateEvent = [this](int32_t n) { OnEnvEvent(n); };
+    events.OnChartSetsChanged = [this](int32_t index, intptr_t data) {
+        OnChartSetsChanged(index, data);
+    };
     FNavEnv = std::make_unique<TMarivoNavEnv>(failed, this, FDataFolder, FSharedFolder, 1,
                                               std::move(events));
     if (failed) {
@@ -158,6 +162,7 @@ TFormMarivo6Main::TFormMarivo6Main(const TStartOptions &options, QWidget *owner)
     CreateDocks();
     CreateToolbars();
     CreateFrames();
+    CreateActions();
     SetBoatCursor();
     SplashStep(31);
     Verbose("Toolbar initialized");
@@ -175,6 +180,7 @@ TFormMarivo6Main::TFormMarivo6Main(const TStartOptions &options, QWidget *owner)
     UpdateActionStates();
     Verbose("Update controls");
     SplashStep(37);
+    LoadLanguage();
     Verbose("Languages initialized");
     RegisterDeviceNotifications();
     SplashStep(38, "Port notifications registered");
@@ -356,6 +362,9 @@ void TFormMarivo6Main::WMDeferredStart() {
         if (FViewer) FViewer->RestoreView();
         if (FNMEAMonitor) FNMEAMonitor->UpdatePortLists();
         if (FZichtOpScheepvaart) FZichtOpScheepvaart->UpdateControls();
+        FFullInterface = true;
+        // Ctrl+A belongs to the text fields once the interface is complete.
+        if (QAction *list = Action("ActionInstrumentsAISTargetList")) list->setShortcut(QKeySequence());
         UpdateActionStates();
         if (FViewer) FViewer->Widget()->setFocus();
     }
@@ -516,10 +525,6 @@ void TFormMarivo6Main::InvalidateViewers() {
     if (FViewer) FViewer->Invalidate();
 }
 
-void TFormMarivo6Main::UpdateActionStates() {
-    emit ActionStatesChanged();
-}
-
 void TFormMarivo6Main::SetToolbarsLocked(bool locked) {
     FToolbarsLocked = locked;
     UpdateActionStates();
@@ -558,7 +563,7 @@ void TFormMarivo6Main::SetFullScreen(bool on) {
 
 void TFormMarivo6Main::keyPressEvent(QKeyEvent *event) {
     if (event->key() == Qt::Key_Escape) {
-        SetPanelVisible(QStringLiteral("DockablePanelLinkDetails"), false);
+        SetLinkDetailsVisible(false);
         SetPanelVisible(QStringLiteral("DockablePanelLinkDetailsStruct"), false);
         return;
     }

@@ -9,11 +9,16 @@
 //
 // The class is split over several files: creation, edit modes, full screen and shut-down
 // (FrmMarivo6Main.cpp), dock panels and layout (FrmMarivo6MainPanels.cpp), ticks,
-// notifications and desktop messages (FrmMarivo6MainMessages.cpp). GUI thread only.
+// notifications and desktop messages (FrmMarivo6MainMessages.cpp), the actions, menus and
+// their states (FrmMarivo6MainActions.cpp), the command handlers
+// (FrmMarivo6MainHandlers.cpp) and the dialog routines they share with other callers
+// (FrmMarivo6MainDialogs.cpp). GUI thread only.
 #pragma once
 
 #include "base/forms/KvForms.h"
 #include "base/settings/KvRegDesktop.h"
+#include "shell/MarivoActionStates.h"
+#include "shell/MarivoDialogs.h"
 #include "shell/MarivoFrames.h"
 #include "shell/MarivoUtils.h"
 
@@ -27,8 +32,10 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QDockWidget;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QStatusBar;
 class QToolBar;
@@ -58,6 +65,9 @@ public:
     // The factories the next main window makes its frames with (the program's by default);
     // returns the previous ones.
     static TMainFrameFactories SetFrameFactories(TMainFrameFactories factories);
+    // The dialogs the next main window opens (the program's by default); returns the
+    // previous ones.
+    static TMainDialogs SetDialogs(TMainDialogs dialogs);
     // The source of serial ports the next main window watches (empty: the system's).
     static std::function<QStringList()> SetPortSource(std::function<QStringList()> source);
 
@@ -106,8 +116,57 @@ public:
     bool FullScreen() const { return FFullScreen; }
     void MaximizeViewerExtra1();
     void UpdateRoutePanelMaxHeight(const QString &dock);
-    // Recomputes the action states (an event of the actions' own issue listens to it).
+    // Recomputes the action states and applies the values that differ; before the layout
+    // is ready only the caption.
     void UpdateActionStates();
+    // The state the action states are computed from.
+    TActionSnapshot TakeActionSnapshot() const;
+
+    // ---- actions ------------------------------------------------------------------------
+    // The action of a table row by name; nullptr for an unknown name.
+    QAction *Action(const char *name) const;
+    QMenu *Menu(const char *name) const;
+    // A command's handler; an action runs only with one (and with what its row needs).
+    using TActionHandler = std::function<void(QAction *action)>;
+    void RegisterActionHandler(const char *name, TActionHandler handler);
+    // The registered dialogs; replacing them re-evaluates which actions may run.
+    const TMainDialogs &Dialogs() const { return FDialogs; }
+    void SetMainDialogs(TMainDialogs dialogs);
+    bool ActionAvailable(int row) const;
+    // Captions and hints of actions and menus in the current language.
+    void LoadLanguage();
+    void UpdateCaption();
+
+    // ---- show routines (store the flag, action states, write the layout) ---------------
+    void SetChartInfoVisible(bool v);
+    void SetChartLegendVisible(bool v);
+    void SetChartStatusVisible(bool v);
+    void SetNMEAMonitorVisible(bool v);
+    void SetUserReportVisible(bool v);
+    // Hiding (or showing anything but an S-57 pick) clears the viewer's markers first.
+    void SetLinkDetailsVisible(bool v);
+    void SetMainToolbarVisible(bool v);
+    void SetChartToolbarVisible(bool v);
+    void SetS57ToolbarVisible(bool v);
+    bool MainToolbarShown() const { return FMainToolbarShown; }
+    bool ChartToolbarShown() const { return FChartToolbarShown; }
+    bool S57ToolbarShown() const { return FS57ToolbarShown; }
+
+    // ---- shared dialog routines ---------------------------------------------------------
+    void ShowGPSSettings(bool fromErrorBox);
+    void ShowLocaleSettings();
+    void ShowShipSettings();
+    void ShowPlannerSettings();
+    void ShowSailingAreaSettings();
+    void ShowViewSettings();
+    void ShowStartupWizard();
+    void ApplyS57Settings();
+    void ShowChartManager();
+    // The chart-manager event of the environment.
+    void OnChartSetsChanged(int32_t viewerIndex, intptr_t reloadData);
+    const TPrintSettings &PrintSettings() const { return FPrintSettings; }
+    bool WizardRunning() const { return FWizardRunning; }
+    bool GPSSettingsOpen() const { return FGPSSettingsOpen; }
 
     // ---- events of the environment ------------------------------------------------------
     void OnFastTick(const TLoopRecord &rec);
@@ -197,6 +256,46 @@ private:
     void UpdateTrackLists();
     void OnRouteEditingStarted(const TNavNotification &n);
     QString GPSPortName(INavBoatGPS *gps) const;
+    // False for an empty panel: its frame is not part of the program.
+    static bool HasFrame(const QDockWidget *panel);
+    // Actions, menus and their states.
+    void CreateActions();
+    void CreateMenus();
+    void RefreshAvailability();
+    void RunAction(int row);
+    void ApplyUiStates(const TUiStates &states);
+    void ApplyActionState(int row, const TActionState &state);
+    void ApplyPanelStates(const TUiStates &states);
+    void SetToolbarShown(bool &flag, QToolBar *bar, const QString &key, bool v);
+    // The handlers of this window's own commands.
+    void RegisterOwnHandlers();
+    void RegisterFileHandlers();
+    void RegisterChartHandlers();
+    void RegisterHelpHandlers();
+    void RegisterViewHandlers();
+    void RegisterInstrumentHandlers();
+    void RegisterS57Handlers();
+    void On(const char *name, std::function<void()> handler);
+    void ToggleViewerFlags(uint32_t (TNavViewerControl::*get)(),
+                           void (TNavViewerControl::*set)(uint32_t), uint32_t bit);
+    void ChartUpdate();
+    void PrintView();
+    void Communication();
+    void ToggleTide();
+    void ResetWindows();
+    void EditToolbar();
+    void ShowKeyboardOverview();
+    void OpenNewsCenter();
+    void ToggleUserReport();
+    void CheckForUpdates();
+    void SetColorScheme(int scheme);
+    void SetDisplayCategory(int category);
+    void ToggleLandFeatures();
+    void ToggleNoticeMarks();
+    void ShowS57Settings();
+    void ImportFiles();
+    void OpenExtensionManager();
+    TNavViewerControl *MainViewerControl() const;
     void StopNavigationStored();
     void RepaintAll();
 
@@ -230,13 +329,27 @@ private:
     TClockWatcher *FClockWatcher = nullptr;  // a child of the window
     std::function<void()> FGPSSettingsRefresh;
     QTimer FPlacementTimer;  // end of a move or resize
+    std::vector<QAction *> FActions;  // parallel to the action table
+    std::vector<bool> FAvailable;
+    QHash<QString, TActionHandler> FHandlers;
+    QHash<QString, QMenu *> FMenus;
+    TMainDialogs FDialogs;
+    TPrintSettings FPrintSettings;
+    bool FWizardRunning = false;
+    bool FGPSSettingsOpen = false;
+    bool FNewsCenterRequested = false;
+    bool FChartUpdateRestart = false;
+    bool FChartUpdateByNews = false;  // the news centre asked to install waiting editions
+    bool FFullInterface = false;
     std::vector<int> FSplashSteps;
     QStringList FVerboseTexts;
     bool FVerbose = false;
 
     // The frames, in the order they are made.
     std::unique_ptr<IFrameViewer> FViewer;
-    std::unique_ptr<IMarivoFrame> FChartLegend, FHTMLViewer, FChartInfo;
+    std::unique_ptr<IFrameChartLegend> FChartLegend;
+    std::unique_ptr<IMarivoFrame> FHTMLViewer;
+    std::unique_ptr<IFrameChartInfo> FChartInfo;
     std::unique_ptr<IFrameRoutes> FRoutes;
     std::unique_ptr<IFrameRouteSettings> FRouteSettings;
     std::unique_ptr<IFrameTrackReplay> FTrackReplay;

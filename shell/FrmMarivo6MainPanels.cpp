@@ -22,10 +22,10 @@
 namespace {
 
 const QString KeyWindow = QStringLiteral("Window");
-const QString KeyToolbarMain = QStringLiteral("Desktop\\ToolbarMain");
-const QString KeyToolbarMainViewer = QStringLiteral("Desktop\\ToolbarMainViewer");
-const QString KeyToolbarRoute = QStringLiteral("Desktop\\ToolbarRoute");
-const QString KeyToolbarS57 = QStringLiteral("Desktop\\ToolbarS57");
+const QString &KeyToolbarMain = ToolbarKey::Main;
+const QString &KeyToolbarMainViewer = ToolbarKey::MainViewer;
+const QString &KeyToolbarRoute = ToolbarKey::Route;
+const QString &KeyToolbarS57 = ToolbarKey::S57;
 const QString PanelRoute = QStringLiteral("DockablePanelRoute");
 const QString PanelVideoSOAD = QStringLiteral("DockablePanelVideoSOAD");
 
@@ -46,12 +46,6 @@ bool KeepsPlaceOnDisplayChange(const QString &name) {
 // The client a panel has until its frame moves in.
 const QString EmptyClientName = QStringLiteral("EmptyPanelClient");
 
-// A panel without its frame would show the skipper an empty window: it stays hidden, and
-// what the store says about it stays as it is for the day the frame exists.
-bool HasFrame(const QDockWidget *panel) {
-    return panel->widget() && panel->widget()->objectName() != EmptyClientName;
-}
-
 void ApplyClientLimits(QDockWidget *panel, const TDockableLayout &l) {
     QWidget *client = panel->widget();
     client->setMinimumSize(l.MinClientWidth, l.MinClientHeight);
@@ -60,6 +54,12 @@ void ApplyClientLimits(QDockWidget *panel, const TDockableLayout &l) {
 }
 
 }  // namespace
+
+bool TFormMarivo6Main::HasFrame(const QDockWidget *panel) {
+    // A panel without its frame would show the skipper an empty window: it stays hidden,
+    // and what the store says about it stays as it is for the day the frame exists.
+    return panel && panel->widget() && panel->widget()->objectName() != EmptyClientName;
+}
 
 QList<QDockWidget *> TFormMarivo6Main::Panels() const {
     QList<QDockWidget *> panels;
@@ -157,6 +157,7 @@ void TFormMarivo6Main::CreateFrames() {
     FChartLegend = MakeFrame(FFactories.ChartLegend, "DockablePanelChartLegend");
     FHTMLViewer = MakeFrame(FFactories.HTMLViewer, "DockablePanelHTML");
     FChartInfo = MakeFrame(FFactories.ChartInfo, "DockablePanelChartInfo");
+    if (FChartInfo) FChartInfo->SetHTMLViewer(FHTMLViewer.get());
     SplashStep(12, "Legend and chartinfo forms created and initialized");
     FRoutes = MakeFrame(FFactories.Routes, "DockablePanelRoute");
     SplashStep(13, "TFrameRoutes created and initialized");
@@ -181,6 +182,7 @@ void TFormMarivo6Main::CreateFrames() {
     FLinkDetailsStruct = MakeFrame(FFactories.LinkDetailsStruct, "DockablePanelLinkDetailsStruct");
     SplashStep(24, "NMEA and link details forms created and initialized");
     FChartStatus = MakeFrame(FFactories.ChartStatus, "DockablePanelChartStatus");
+    if (FChartStatus) FChartStatus->OnClose = [this] { SetChartStatusVisible(false); };
     SplashStep(25);
     FZichtOpScheepvaart = MakeFrame(FFactories.ZichtOpScheepvaart, "DockablePanelZoS");
     SplashStep(26);
@@ -213,7 +215,9 @@ void TFormMarivo6Main::SetPanelVisible(const QString &name, bool visible) {
     if (!panel) return;
     visible = visible && HasFrame(panel);
     FPanelShown.insert(name, visible);
-    panel->setVisible(visible);
+    // The action states show or hide the panel; before the layout is ready they only keep
+    // the flag, and the layout's own visibility stands.
+    if (!FLayoutReady) panel->setVisible(visible);
     UpdateActionStates();
     DockablePanelWriteReg(panel);
 }

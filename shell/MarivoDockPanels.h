@@ -29,6 +29,13 @@ inline const QString Left = QStringLiteral("DockLeft");
 inline const QString MultiLeft = QStringLiteral("MultiDockLeft");
 inline const QString MultiRight = QStringLiteral("MultiDockRight");
 }  // namespace DockName
+// The toolbars' keys below the product key.
+namespace ToolbarKey {
+inline const QString Main = QStringLiteral("Desktop\\ToolbarMain");
+inline const QString MainViewer = QStringLiteral("Desktop\\ToolbarMainViewer");
+inline const QString Route = QStringLiteral("Desktop\\ToolbarRoute");
+inline const QString S57 = QStringLiteral("Desktop\\ToolbarS57");
+}  // namespace ToolbarKey
 // Every dock name a stored "DockSite" may hold.
 const QStringList &MainDockNames();
 

@@ -1,5 +1,10 @@
 #include "shell/MarivoFrames.h"
 
+#include "chartview/ChartViewAdapters.h"
+#include "chartview/FraChartInfo.h"
+#include "chartview/FraChartLegend.h"
+#include "chartview/FraChartStatus.h"
+#include "chartview/FraHTMLViewer.h"
 #include "chartview/FraNavInfo.h"
 #include "chartview/FraViewer.h"
 #include "exchange/FrmMsgGPSSingleError.h"
@@ -26,6 +31,7 @@ public:
 
     QWidget *Widget() override { return FFrame; }
     TNavViewerControl *ViewerControl() override { return FFrame->Viewer(); }
+    TFrameViewer *Frame() override { return FFrame; }
     QToolBar *ToolbarMain() override { return FFrame->ToolbarMain; }
     QToolBar *ToolbarS57() override { return FFrame->ToolbarS57; }
     void Invalidate() override {
@@ -192,6 +198,89 @@ private:
     QPointer<TFrameNavInfo> FFrame;  // the dock panel's client; deleted with the adapter
 };
 
+// A frame of the chart-view folder that its panel (or parent) owns; the adapter frees it
+// with itself.
+template <class Intf, class Frame>
+class TOwnedFrame : public Intf {
+public:
+    explicit TOwnedFrame(Frame *frame) : FFrame(frame) {}
+    ~TOwnedFrame() override { delete FFrame.data(); }
+    QWidget *Widget() override { return FFrame; }
+
+protected:
+    QPointer<Frame> FFrame;
+};
+
+class TChartLegendAdapter : public TOwnedFrame<IFrameChartLegend, TFrameChartLegend> {
+public:
+    TChartLegendAdapter(QWidget *host, TMarivoNavEnv &env)
+        : TOwnedFrame(new TFrameChartLegend(host, env)) {}
+    void UpdateLegend() override {
+        if (FFrame) FFrame->UpdateLegend();
+    }
+    void UpdateTexts() override {
+        if (!FFrame) return;
+        FFrame->UpdateTexts();
+        FFrame->update();
+    }
+};
+
+class TChartInfoAdapter : public TOwnedFrame<IFrameChartInfo, TFrameChartInfo> {
+public:
+    TChartInfoAdapter(QWidget *host, TMarivoNavEnv &env)
+        : TOwnedFrame(new TFrameChartInfo(host, env)) {}
+    void SetHTMLViewer(IMarivoFrame *viewer) override {
+        if (FFrame)
+            FFrame->SetHTMLViewer(viewer ? qobject_cast<TFrameHTMLViewer *>(viewer->Widget()) : nullptr);
+    }
+    void UpdateChart() override {
+        if (FFrame) FFrame->UpdateChart();
+    }
+    void UpdateTexts() override {
+        if (!FFrame) return;
+        FFrame->UpdateTexts();
+        FFrame->update();
+    }
+};
+
+class THTMLViewerAdapter : public TOwnedFrame<IMarivoFrame, TFrameHTMLViewer> {
+public:
+    THTMLViewerAdapter(QDockWidget *panel, const QString &folder)
+        : TOwnedFrame(new TFrameHTMLViewer(panel, folder)) {}
+};
+
+// The status strip is its panel's title bar; the panel's body is an empty widget of its own,
+// so the panel counts as having its frame.
+class TChartStatusAdapter : public IFrameChartStatus {
+public:
+    TChartStatusAdapter(QDockWidget *panel, TMarivoNavEnv &env)
+        : FFrame(new TFrameChartStatus(panel, env.ChartManager)), FBody(new QWidget(panel)) {
+        FBody->setObjectName(QStringLiteral("ChartStatusBody"));
+        FBody->setFixedHeight(0);
+        FFrame->OnClose = [this](TFrameChartStatus *) {
+            if (OnClose) OnClose();
+        };
+    }
+    ~TChartStatusAdapter() override {
+        delete FFrame.data();
+        delete FBody.data();
+    }
+    QWidget *Widget() override { return FBody; }
+    void SetToolbarsLocked(bool locked) override {
+        if (FFrame) FFrame->SetLocked(locked);
+    }
+    void UpdateTexts() override {
+        if (FFrame) FFrame->UpdateTexts();
+    }
+    void ClearChart() override {
+        if (FFrame) FFrame->SetChart(nullptr, nullptr, nullptr);
+    }
+
+private:
+    QPointer<TFrameChartStatus> FFrame;
+    QPointer<QWidget> FBody;
+};
+
 }  // namespace
 
 TMainFrameFactories ProgramFrameFactories() {
@@ -209,6 +298,20 @@ TMainFrameFactories ProgramFrameFactories() {
     };
     f.NavInfo = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameNavInfo> {
         return std::make_unique<TNavInfoFrameAdapter>(host, env);
+    };
+    f.ChartLegend = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameChartLegend> {
+        return std::make_unique<TChartLegendAdapter>(host, env);
+    };
+    f.HTMLViewer = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IMarivoFrame> {
+        QString folder;
+        NavEnvGetWorkFolder(env.CoreEnv, folder);
+        return std::make_unique<THTMLViewerAdapter>(qobject_cast<QDockWidget *>(host), folder);
+    };
+    f.ChartInfo = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameChartInfo> {
+        return std::make_unique<TChartInfoAdapter>(host, env);
+    };
+    f.ChartStatus = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameChartStatus> {
+        return std::make_unique<TChartStatusAdapter>(qobject_cast<QDockWidget *>(host), env);
     };
     return f;
 }

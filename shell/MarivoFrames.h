@@ -23,6 +23,7 @@ class IWptRoutePoint;
 class QToolBar;
 class QWidget;
 class TMarivoNavEnv;
+class TFrameViewer;
 class TNavViewerControl;
 
 // What every hosted frame offers.
@@ -31,12 +32,16 @@ public:
     virtual ~IMarivoFrame() = default;
     // The frame's widget, shown inside its panel (or as its own window).
     virtual QWidget *Widget() = 0;
+    // Its texts in the current language (frames without texts of their own ignore it).
+    virtual void UpdateTexts() {}
 };
 
 // The chart viewer frame with the viewer-control operations the main window uses.
 class IFrameViewer : public IMarivoFrame {
 public:
     virtual TNavViewerControl *ViewerControl() = 0;
+    // The real frame, for the dialogs that edit it (nullptr for a stand-in).
+    virtual TFrameViewer *Frame() { return nullptr; }
     virtual QToolBar *ToolbarMain() = 0;
     virtual QToolBar *ToolbarS57() = 0;
     virtual void Invalidate() = 0;
@@ -129,6 +134,22 @@ public:
 class IFrameChartStatus : public IMarivoFrame {
 public:
     virtual void SetToolbarsLocked(bool locked) = 0;
+    // Shows no chart (while the charts are being replaced).
+    virtual void ClearChart() {}
+    // The strip's close box hid the panel.
+    std::function<void()> OnClose;
+};
+
+class IFrameChartInfo : public IMarivoFrame {
+public:
+    // The window that shows a chart's additional information (may be nullptr).
+    virtual void SetHTMLViewer(IMarivoFrame *viewer) = 0;
+    virtual void UpdateChart() = 0;
+};
+
+class IFrameChartLegend : public IMarivoFrame {
+public:
+    virtual void UpdateLegend() = 0;
 };
 
 class IFrameZichtOpScheepvaart : public IMarivoFrame {
@@ -155,9 +176,9 @@ using TFrameFactory = std::function<std::unique_ptr<T>(QWidget *host, TMarivoNav
 // In the order the main window creates the frames.
 struct TMainFrameFactories {
     TFrameFactory<IFrameViewer> Viewer;  // "ViewerMain", "Main chart viewer"
-    TFrameFactory<IMarivoFrame> ChartLegend;
+    TFrameFactory<IFrameChartLegend> ChartLegend;
     TFrameFactory<IMarivoFrame> HTMLViewer;
-    TFrameFactory<IMarivoFrame> ChartInfo;
+    TFrameFactory<IFrameChartInfo> ChartInfo;
     TFrameFactory<IFrameRoutes> Routes;
     TFrameFactory<IFrameRouteSettings> RouteSettings;
     TFrameFactory<IFrameTrackReplay> TrackReplay;

@@ -503,6 +503,8 @@ public:
     // objects go; with all also the network, followed and edited routes, the recorded
     // track and the visible lists.
     void ReleaseCharts(bool all);
+    // The navigation viewers draw this network (nullptr: none).
+    void SetViewersWaterwayNetwork(IWWNetwork *network);
     // After the companion program: new chart objects for every viewer; with reloadNetwork
     // also the network, the user database, the routes and the visible lists.
     void ReloadCharts(bool reloadNetwork);

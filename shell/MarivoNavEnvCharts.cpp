@@ -109,6 +109,11 @@ void TMarivoNavEnv::UpdateViewerChartSets() {
     ChartManager->CommitSelection();
 }
 
+void TMarivoNavEnv::SetViewersWaterwayNetwork(IWWNetwork *network) {
+    for (TS3DChartViewerControl *viewer : Viewers)
+        if (auto *nav = dynamic_cast<TNavViewerControl *>(viewer)) nav->SetWaterwayNetwork(network);
+}
+
 void TMarivoNavEnv::ReleaseCharts(bool all) {
     CancelChartLoading();
     // The loader works in its own threads; a cell it never finishes must not hang the
@@ -136,6 +141,8 @@ void TMarivoNavEnv::ReleaseCharts(bool all) {
         RegWriteSelectedRouteGUID(selected);
     }
     CloseCurrentTrack();
+    // A viewer still painting the released network would read freed memory.
+    SetViewersWaterwayNetwork(nullptr);
     WaypointManager->SetWaterwayNetwork(nullptr);
     Boat->SetWaterwayNetwork(nullptr);
     StructOperationManager->SetWaterwayNetwork(nullptr);
@@ -173,6 +180,7 @@ void TMarivoNavEnv::ReloadCharts(bool reloadNetwork) {
         StructOperationManager->SetWaterwayNetwork(WaterwayNetwork);
         Boat->SetWaterwayNetwork(WaterwayNetwork);
         ObjectUpdateManager->SetWaterwayNetwork(WaterwayNetwork);
+        SetViewersWaterwayNetwork(WaterwayNetwork);
     }
     Planner->SetWaterwayNetwork(WaterwayNetwork, ChartManager);
     if (!reloadNetwork) return;

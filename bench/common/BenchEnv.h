@@ -17,6 +17,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace benchenv {
 
 inline QString ExeDir() {
@@ -55,12 +57,14 @@ inline bool InitProgram() {
     return true;
 }
 
-// The whole of a benchmark program's main on the program's set-up.
-inline int RunBenchmarks(int argc, char **argv) {
+// The whole of a benchmark program's main on the program's set-up; prepare (if given) runs
+// once the program is set up, before the first benchmark.
+inline int RunBenchmarks(int argc, char **argv, const std::function<void()> &prepare = {}) {
     QTemporaryDir config;
     PrepareProcess(config);
     QApplication app(argc, argv);
     if (!InitProgram()) return 1;
+    if (prepare) prepare();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -177,6 +177,21 @@ public:
     using TFake::TFake;
 };
 
+class TFakeChartLegend : public TFake<IFrameChartLegend> {
+public:
+    using TFake::TFake;
+    void UpdateLegend() override { Rec(QStringLiteral("UpdateLegend")); }
+};
+
+class TFakeChartInfo : public TFake<IFrameChartInfo> {
+public:
+    using TFake::TFake;
+    void SetHTMLViewer(IMarivoFrame *viewer) override {
+        Rec(QStringLiteral("SetHTMLViewer(%1)").arg(viewer ? 1 : 0));
+    }
+    void UpdateChart() override { Rec(QStringLiteral("UpdateChart")); }
+};
+
 template <class Fake, class Intf>
 TFrameFactory<Intf> Make(TLog &log, const char *name) {
     return [&log, name](QWidget *host, TMarivoNavEnv &) -> std::unique_ptr<Intf> {
@@ -188,9 +203,9 @@ TFrameFactory<Intf> Make(TLog &log, const char *name) {
 inline TMainFrameFactories AllFakes(TLog &log) {
     TMainFrameFactories f;
     f.Viewer = Make<TFakeViewer, IFrameViewer>(log, "Viewer");
-    f.ChartLegend = Make<TFakePlain, IMarivoFrame>(log, "ChartLegend");
+    f.ChartLegend = Make<TFakeChartLegend, IFrameChartLegend>(log, "ChartLegend");
     f.HTMLViewer = Make<TFakePlain, IMarivoFrame>(log, "HTMLViewer");
-    f.ChartInfo = Make<TFakePlain, IMarivoFrame>(log, "ChartInfo");
+    f.ChartInfo = Make<TFakeChartInfo, IFrameChartInfo>(log, "ChartInfo");
     f.Routes = Make<TFakeRoutes, IFrameRoutes>(log, "Routes");
     f.RouteSettings = Make<TFakeRouteSettings, IFrameRouteSettings>(log, "RouteSettings");
     f.TrackReplay = Make<TFakeTrackReplay, IFrameTrackReplay>(log, "TrackReplay");

@@ -72,7 +72,7 @@ QString BuiltProgramFolder() {
 
 QString ProgramFolderWithout(const QStringList &missing) {
     const QString folder = testsupport::MakeTempDir(QStringLiteral("program")) + QLatin1Char('/');
-    for (const QString &sub : {QStringLiteral("Sounds"), QStringLiteral("Images")})
+    for (const QString &sub : {QStringLiteral("Sounds"), QStringLiteral("Images"), QStringLiteral("Manual")})
         CopyTree(BuiltProgramFolder() + sub, folder + sub);
     for (const QString &file : missing) QFile::remove(folder + file);
     return folder;
