@@ -171,7 +171,7 @@ void TFormMarivo6Main::ShowS57Settings() {
     bool boundsOnly = viewer->GetS57BoundsOnly();
     bool widthAuto = viewer->GetWidthMonitorAuto();
     int32_t widthMM = viewer->GetWidthMonitorMM();
-    if (!FDialogs.SettingsS57(this, boundsOnly, widthAuto, widthMM)) return;
+    if (!FDialogs.SettingsS57(this, *FNavEnv, boundsOnly, widthAuto, widthMM)) return;
     RegWriteS57Settings(FNavEnv->S52Library, widthAuto, widthMM);
     viewer->SetS57BoundsOnly(boundsOnly);
     viewer->SetWidthMonitorAuto(widthAuto);

@@ -67,7 +67,7 @@ struct TMainDialogs {
     // View settings of the main viewer frame (no extra viewers); applies and stores itself.
     std::function<void(QWidget *owner, TMarivoNavEnv &env, TFrameViewer *viewer)> SettingsView;
     // S-57 display settings, in and out. True on OK (the caller stores and applies).
-    std::function<bool(QWidget *owner, bool &boundsOnly, bool &widthMonitorAuto,
+    std::function<bool(QWidget *owner, TMarivoNavEnv &env, bool &boundsOnly, bool &widthMonitorAuto,
                        int32_t &widthMonitorMM)>
         SettingsS57;
     // GPS settings; True on OK.

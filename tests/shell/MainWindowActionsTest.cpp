@@ -8,7 +8,11 @@
 #include "base/kvlib/KvErrors.h"
 #include "base/registry/KvRegistry.h"
 #include "chartview/NavViewerControl.h"
+#include "exchange/FrmSettingsGPS.h"
 #include "shell/FrmMarivo6Main.h"
+#include "shell/FrmSettingsLocale.h"
+#include "shell/FrmSettingsSailingArea.h"
+#include "shell/FrmSettingsViewS57.h"
 #include "shell/MarivoActionTable.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -39,12 +43,21 @@ protected:
             return Answer;
         });
         FOldFactories = TFormMarivo6Main::SetFrameFactories(ProgramFrameFactories());
+        // The settings dialogs of the program are cancelled where a command opens them.
+        FOldLocale = TFormSettingsLocale::SetPrompter(Cancel<TFormSettingsLocale>);
+        FOldSailingArea = TFormSettingsSailingArea::SetPrompter(Cancel<TFormSettingsSailingArea>);
+        FOldS57 = TFormSettingsViewS57::SetPrompter(Cancel<TFormSettingsViewS57>);
+        FOldGPS = TFormSettingsGPS::SetPrompter(Cancel<TFormSettingsGPS>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
         Main.reset();
         TFormMarivo6Main::SetFrameFactories(std::move(FOldFactories));
         TFormMarivo6Main::SetPortSource(std::move(FOldSource));
+        TFormSettingsLocale::SetPrompter(std::move(FOldLocale));
+        TFormSettingsSailingArea::SetPrompter(std::move(FOldSailingArea));
+        TFormSettingsViewS57::SetPrompter(std::move(FOldS57));
+        TFormSettingsGPS::SetPrompter(std::move(FOldGPS));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -75,7 +88,15 @@ protected:
     int Answer = mrNo;
 
 private:
+    template <class TForm>
+    static int Cancel(TForm &) {
+        return int(QDialog::Rejected);
+    }
     std::function<int(TMessageForm &)> FOldPrompter;
+    TFormSettingsLocale::TPrompter FOldLocale;
+    TFormSettingsSailingArea::TPrompter FOldSailingArea;
+    TFormSettingsViewS57::TPrompter FOldS57;
+    TFormSettingsGPS::TPrompter FOldGPS;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
@@ -102,7 +123,7 @@ TEST_F(MainWindowActions, MenusFollowTheMenuTableAndEveryRowHasItsAction) {
 TEST_F(MainWindowActions, ActionsOfAbsentImplementationsStayDisabledUntilTheyRegister) {
     TFormMarivo6Main &main = MakeRunning();
     // The route commands belong to handlers that are not registered; dialogs without a slot.
-    for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFilePropertiesLocale",
+    for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFilePropertiesShip",
                           "ActionHelpAbout", "ActionViewProperties"})
         EXPECT_FALSE(A(n)->isEnabled()) << n;
     int shown = 0;
