@@ -1,6 +1,7 @@
 #include "shell/MarivoFrames.h"
 
 #include "chartview/FraViewer.h"
+#include "objectinfo/FraLinkDetails.h"
 
 #include <QPointer>
 
@@ -99,5 +100,6 @@ TMainFrameFactories ProgramFrameFactories() {
     f.Viewer = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameViewer> {
         return std::make_unique<TViewerFrameAdapter>(host, env);
     };
+    f.LinkDetails = &CreateFrameLinkDetails;
     return f;
 }
