@@ -32,12 +32,15 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -53,6 +56,26 @@ bool NightActive() {
 
 void ConvertForNight(QImage &image) {
     if (!image.isNull() && NightActive()) NightScreenConvertBitmap(NightScreen(), image);
+}
+
+// The colours a page names, as night mode shows them (pictures are converted as they load).
+QString NightColours(const QString &page) {
+    static const QRegularExpression colour(QStringLiteral("#([0-9a-fA-F]{6})\\b"));
+    INightScreen *ns = NightScreen();
+    QString out;
+    qsizetype last = 0;
+    for (auto it = colour.globalMatch(page); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const uint32_t rgb = m.captured(1).toUInt(nullptr, 16);
+        // The library's colours have red in the lowest byte.
+        const TColor day = TColor(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF));
+        const uint32_t night = uint32_t(ns->ConvertColor(day));
+        out += page.mid(last, m.capturedStart() - last);
+        out += QStringLiteral("#%1").arg(((night & 0xFF) << 16) | (night & 0xFF00) | ((night >> 16) & 0xFF), 6, 16,
+                                         QLatin1Char('0'));
+        last = m.capturedEnd();
+    }
+    return out + page.mid(last);
 }
 
 // A link's text as the page wrote it: a local file as its path.
@@ -94,7 +117,28 @@ QVariant TLinkDetailsView::loadResource(int type, const QUrl &name) {
 QString TLinkDetailsView::PictureAt(const QPoint &viewportPos) const {
     const QPointF docPos = viewportPos + QPointF(horizontalScrollBar()->value(),
                                                   verticalScrollBar()->value());
-    return document()->documentLayout()->imageAt(docPos);
+    const int at = document()->documentLayout()->hitTest(docPos, Qt::FuzzyHit);
+    if (at < 0) return QString();
+    // The character on either side of the hit, whichever is a picture that covers the point.
+    for (int pos : {at, at - 1}) {
+        if (pos < 0) continue;
+        QTextCursor c(document());
+        c.setPosition(pos);
+        c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        const QTextCharFormat f = c.charFormat();
+        if (!f.isImageFormat()) continue;
+        const QRect r = cursorRect(c);
+        QTextCursor start(document());
+        start.setPosition(pos);
+        const int left = cursorRect(start).left();
+        const int right = cursorRect(c).right();
+        const QTextImageFormat image = f.toImageFormat();
+        if (viewportPos.x() >= std::min(left, right) - 1 && viewportPos.x() <= std::max(left, right) + 1 &&
+            viewportPos.y() >= r.bottom() - int(image.height() > 0 ? image.height() : r.height()) - 2 &&
+            viewportPos.y() <= r.bottom() + 2)
+            return image.name();
+    }
+    return QString();
 }
 
 bool TLinkDetailsView::viewportEvent(QEvent *event) {
@@ -221,7 +265,7 @@ bool TFrameLinkDetails::RefreshPage() {
 
 void TFrameLinkDetails::LoadPage(const QString &page, int scrollPosition) {
     FPage = page;
-    HTMLViewer->LoadFromString(page);
+    HTMLViewer->LoadFromString(NightActive() ? NightColours(page) : page);
     HTMLViewer->verticalScrollBar()->setValue(scrollPosition);
 }
 
@@ -255,7 +299,7 @@ bool TFrameLinkDetails::ShowGeoAddObject(IGeoAddsEntry *entry) {
     BeginShow(LanguageText(LinkDetailsStr::CaptionWaypoint));
     FContentType = LinkContent::GeoAdd;
     FGeoAdd = entry;
-    LoadPage(BuildGeoAddPage(entry), 0);
+    LoadPage(BuildGeoAddPage(entry, PictureWidth()), 0);
     // A point-of-interest entry gives no target to navigate to.
     EndShow(false);
     return true;
@@ -332,6 +376,7 @@ bool TFrameLinkDetails::ShowMarinaPage(int scrollPosition) {
     in.Edition = FMarinaEdition;
     in.Expanded = FMarinaExpanded;
     in.ProgramFolder = ProgInfoGetProgDir();
+    in.ChartWidth = PictureWidth();
     in.PositionFormat = FEnv.PositionFormat;
     in.UnitDepth = FEnv.UnitDepth;
     in.UnitDistanceLarge = FEnv.UnitDistanceLarge;
@@ -340,6 +385,14 @@ bool TFrameLinkDetails::ShowMarinaPage(int scrollPosition) {
     FPictureTitles = std::move(page.Titles);
     LoadPage(page.Page, scrollPosition);
     return true;
+}
+
+int TFrameLinkDetails::PictureWidth() const {
+    // The page's margins and a vertical scroll bar stay clear.
+    // Taken from the view's outer width, so that a scroll bar coming or going keeps it.
+    return std::max(16, HTMLViewer->width() - 2 * HTMLViewer->frameWidth() -
+                            2 * int(HTMLViewer->document()->documentMargin()) -
+                            HTMLViewer->verticalScrollBar()->sizeHint().width());
 }
 
 void TFrameLinkDetails::ForgetObjects() {

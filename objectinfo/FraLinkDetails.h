@@ -123,6 +123,7 @@ private:
     void BeginShow(const QString &caption);
     void EndShow(bool navigateTo);
     bool ShowMarinaPage(int scrollPosition);
+    int PictureWidth() const;
     bool HandleAttachment(const QString &link);
     void OpenLocalFile(const QString &file);
     QImage GeoAddPicture();

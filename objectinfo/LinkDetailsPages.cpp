@@ -187,14 +187,16 @@ QString WaypointLinkLines(const QString &link) {
     return TextLine(LanguageText(LinkDetailsStr::Link), value);
 }
 
-QString BuildGeoAddPage(IGeoAddsEntry *entry) {
+QString BuildGeoAddPage(IGeoAddsEntry *entry, int pictureWidthPx) {
     if (!entry) return QString();
     const QString html = GeoAddsEntryGetHTML(entry);
     if (!html.isEmpty()) return html;
     using namespace LinkDetailsStr;
     QString f = FragmentBegin();
     if (entry->GetPictureOffset() >= 0)
-        f += Line(QStringLiteral("<img src=\"%1\" width=\"100%\"><br />").arg(entry->GetPictureOffset()));
+        f += Line(QStringLiteral("<img src=\"%1\" width=\"%2\"><br />")
+                      .arg(entry->GetPictureOffset())
+                      .arg(pictureWidthPx > 0 ? QString::number(pictureWidthPx) : QStringLiteral("100%")));
     f += Line(QStringLiteral("<p>"));
     f += Line(QStringLiteral("<b>") + HTMLEncode(GeoAddsEntryGetName(entry)) + QStringLiteral("</b><br />"));
     f += Line(HTMLEncode(GeoAddsEntryGetAddress(entry)) + QStringLiteral(", ") +

@@ -45,7 +45,9 @@ QString SubNameHtml(const QString &subName);
 // The lines of a waypoint's link text (mail, telephone, file, sector lights, any link).
 QString WaypointLinkLines(const QString &link);
 
-QString BuildGeoAddPage(IGeoAddsEntry *entry);
+// pictureWidthPx: the width the picture is shown with (the view knows no "100%" for
+// pictures); 0 writes "100%".
+QString BuildGeoAddPage(IGeoAddsEntry *entry, int pictureWidthPx = 0);
 QString BuildWaypointPage(IWptWaypoint *waypoint, int32_t positionFormat);
 // Without a calibration the page has no position lines.
 QString BuildStructPage(IWWStruct *structure, IGeodeticCalibration *calibration,

@@ -12,13 +12,16 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 using namespace MarinaStr;
 
-// The view renders neither floats nor max-width: the header is a two-cell table, the right
-// aligned icon row a right-aligned block, and the shorthand "background" is doubled by
-// "background-color".
+// The view renders neither floats nor max-width nor "auto" margins: the header is a
+// two-cell table, the right-aligned icon row a right-aligned block, the chart picture gets
+// a width attribute, the entry vertical margins only, blocks take the page's width by
+// themselves (a "width" there widens the page), and backgrounds are "background-color".
 const char *const TemplateLines[] = {
     "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\" \"http://www.w3.org/TR/html4/strict.dtd\">",
     "<html>",
@@ -28,8 +31,8 @@ const char *const TemplateLines[] = {
     "  <style type=\"text/css\">",
     "    body { font-family: \"Tahoma\", \"Verdana\", Sans-Serif; line-height: 1.5em; font-size: 0.9em; }",
     "    img { vertical-align: middle; }",
-    "    .entry { clear: both; width: 100%; margin: 5px auto; }",
-    "    .header, .footer { background-color: #0000aa; color: #ffffff; font-size: 90%; width: 100%;",
+    "    .entry { clear: both; margin-top: 5px; margin-bottom: 5px; }",
+    "    .header, .footer { background-color: #0000aa; color: #ffffff; font-size: 90%;",
     "                       padding-right: 5px; padding-left: 5px; }",
     "    .footer { margin-top: 10px; text-align: right; padding-right: 5px; }",
     "    .subheader { background-color: #dadada; margin-top: 10px; margin-bottom: 5px; padding-left: 5px; }",
@@ -124,10 +127,11 @@ void TBuilder::Subheader(const QString &title) {
 
 void TBuilder::Header() {
     Line(QStringLiteral("              <div class=\"header\">"));
-    Line(QStringLiteral("                <table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\"><tr>"));
-    Line(QStringLiteral("                <td><span class=\"bold\">") + Underscores(Enc(MarinaGuideGetName(E))) +
+    // A table takes no colour from the block around it: the bar's colours are its own.
+    Line(QStringLiteral("                <table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\" bgcolor=\"#0000aa\"><tr>"));
+    Line(QStringLiteral("                <td style=\"color: #ffffff\"><span class=\"bold\">") + Underscores(Enc(MarinaGuideGetName(E))) +
          QStringLiteral("</span> ") + Enc(MarinaGuideGetCity(E)) + QStringLiteral("</td>"));
-    Line(QStringLiteral("                <td align=\"right\"><span class=\"bold\">") +
+    Line(QStringLiteral("                <td align=\"right\" style=\"color: #ffffff\"><span class=\"bold\">") +
          Enc(MarinaGuideGetHeaderRight(E)) + QStringLiteral("</span></td>"));
     Line(QStringLiteral("                </tr></table>"));
     Line(QStringLiteral("              </div>"));
@@ -248,7 +252,9 @@ void TBuilder::ChartPicture() {
     const QString title = LanguageText(MarinaStr::Chart);
     Line(QStringLiteral("<div class=\"subheader\">") + title + QStringLiteral("</div>"));
     Out.Titles.insert(file, title);
-    Line(QStringLiteral("<img width=\"100%\" src=\"%1\" title=\"%2\" />").arg(Enc(file), Enc(title)));
+    Line(QStringLiteral("<div><img width=\"%1\" src=\"%2\" title=\"%3\" /></div>")
+             .arg(In.ChartWidth > 0 ? QString::number(std::min(In.ChartWidth, 497)) : QStringLiteral("497"),
+                  Enc(file), Enc(title)));
 }
 
 void TBuilder::PriceBlock() {

@@ -17,6 +17,8 @@ struct TMarinaGuidePageInput {
     QString Edition;        // "2016" changes the price labels
     bool Expanded = false;  // with the additional information
     QString ProgramFolder;  // with its trailing separator: "Images/" pictures
+    // Pixels the chart picture may take (the view knows no max-width); at most 497.
+    int ChartWidth = 497;
     int32_t PositionFormat = 1;
     int32_t UnitDepth = 0, UnitDistanceLarge = 0, UnitDistanceSmall = 0;
 };

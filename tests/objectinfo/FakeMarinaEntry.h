@@ -5,6 +5,9 @@
 
 #include <KvLibNav6/KvMarinaGuide.h>
 
+#include <QJsonObject>
+#include <cmath>
+
 #include <QString>
 #include <map>
 #include <set>
@@ -18,6 +21,20 @@ public:
     TGeoPoint Position{0.0, 0.0};
     IWptWaypoint *Waypoint = nullptr;
     TMarinaGuideBoxSize Box;
+
+    // The values of an entry of a point-of-interest file's "marinas" list (degrees there).
+    static void FromJson(TFakeMarinaEntry &e, const QJsonObject &o) {
+        for (auto it = o.begin(); it != o.end(); ++it) {
+            const std::string key = it.key().toStdString();
+            if (it->isString()) e.Texts[key] = it->toString();
+            else if (it->isBool() && it->toBool()) e.Flags.insert(key);
+            else if (it->isDouble()) e.Numbers[key] = it->toDouble();
+        }
+        e.Position = {o.value(QStringLiteral("Lat")).toDouble() * M_PI / 180.0,
+                      o.value(QStringLiteral("Lon")).toDouble() * M_PI / 180.0};
+        e.Box = {float(o.value(QStringLiteral("BoxLength")).toDouble(-1)),
+                 float(o.value(QStringLiteral("BoxWidth")).toDouble(-1))};
+    }
 
     const TStrWRec *GetCharacteristics() override { return Text("Characteristics"); }
     const TStrWRec *GetCharacteristics2() override { return Text("Characteristics2"); }
