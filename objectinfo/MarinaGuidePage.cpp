@@ -22,6 +22,7 @@ using namespace MarinaStr;
 // two-cell table, the right-aligned icon row a right-aligned block, the chart picture gets
 // a width attribute, the entry vertical margins only, blocks take the page's width by
 // themselves (a "width" there widens the page), and backgrounds are "background-color".
+// The section bars name their text colour, so that night colours keep it readable.
 const char *const TemplateLines[] = {
     "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\" \"http://www.w3.org/TR/html4/strict.dtd\">",
     "<html>",
@@ -35,7 +36,8 @@ const char *const TemplateLines[] = {
     "    .header, .footer { background-color: #0000aa; color: #ffffff; font-size: 90%;",
     "                       padding-right: 5px; padding-left: 5px; }",
     "    .footer { margin-top: 10px; text-align: right; padding-right: 5px; }",
-    "    .subheader { background-color: #dadada; margin-top: 10px; margin-bottom: 5px; padding-left: 5px; }",
+    "    .subheader { background-color: #dadada; color: #000000; margin-top: 10px; margin-bottom: 5px;",
+    "                 padding-left: 5px; }",
     "    .fields { font-size: 85%; }",
     "    .bold { font-weight: bold; }",
     "  </style>",

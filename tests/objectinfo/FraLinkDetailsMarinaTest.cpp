@@ -51,10 +51,7 @@ protected:
         return Panel->ShowMarinaGuide(&Saltmere, IconFolder, QString::fromLatin1(demo::MarinaGuideEdition));
     }
     // Lets the view lay the page out so that scrolling and hit tests work.
-    void Settle() {
-        QApplication::processEvents();
-        Panel->HTMLViewer->document()->adjustSize();
-    }
+    void Settle() { QApplication::processEvents(); }
 
     std::unique_ptr<TMarivoNavEnv> Env;
     std::unique_ptr<QDockWidget> Dock;

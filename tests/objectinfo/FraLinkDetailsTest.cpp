@@ -227,6 +227,24 @@ TEST_F(LinkDetailsPanel, GeoAddLinkFindsTheEntryOfTheDemoProduct) {
     EXPECT_TRUE(Panel->HTMLViewer->toPlainText().contains(QStringLiteral("Saltmere Yacht Haven")));
 }
 
+TEST_F(LinkDetailsPanel, DemoPointsShowTheirPhotoAndTheirOwnPage) {
+    const QString db = demo::NameGuid(QStringLiteral("content:") + QLatin1String(demo::DemoMarinasIdentifier));
+    ASSERT_TRUE(Panel->ShowGeoAddLink(
+        QStringLiteral("geoadds:%1/%2").arg(db, demo::NameGuid(QStringLiteral("poi:Harbour Cafe"))), nullptr));
+    EXPECT_TRUE(Panel->HTMLViewer->toPlainText().contains(QStringLiteral("Harbour Café De Steiger")));
+    const int at = int(Panel->CurrentPage().indexOf(QStringLiteral("<img src=\"")));
+    ASSERT_GE(at, 0);
+    const QString source = Panel->CurrentPage().mid(at + 10).section(QLatin1Char('"'), 0, 0);
+    EXPECT_EQ(Panel->PictureFor(source).size(), QSize(320, 200)) << "the photo stored in the demo file";
+
+    ASSERT_TRUE(Panel->ShowGeoAddLink(
+        QStringLiteral("geoadds:%1/%2").arg(db, demo::NameGuid(QStringLiteral("poi:Velm Ferry"))), nullptr));
+    EXPECT_TRUE(Panel->CurrentPage().startsWith(QStringLiteral("<html><head><title>Velm Ferry</title>")));
+    EXPECT_EQ(Dock->windowTitle(), QStringLiteral("Velm Ferry")) << "the caption is the page's title";
+    // Its pictures are found beside the database file.
+    EXPECT_EQ(Panel->PictureFor(QStringLiteral("ferry.png")).size(), QSize(240, 120));
+}
+
 TEST_F(LinkDetailsPanel, MarinaToggleLinkWorksOnAnyPageInAnyCase) {
     IWptWaypoint *w = Waypoints.Add(QStringLiteral("Buoy 7"), 52.5, 5.1);
     ASSERT_TRUE(Panel->ShowWaypoint(w, false));
