@@ -85,6 +85,8 @@ QString SourceText(const QUrl &url) {
 
 // Attachments are paths or file URLs; anything with another scheme is a link.
 bool IsAttachment(const QString &link, QString &file) {
+    // An anchor of the page itself is no file.
+    if (link.startsWith(QLatin1Char('#'))) return false;
     const QUrl url(link);
     if (url.isLocalFile()) {
         file = url.toLocalFile();

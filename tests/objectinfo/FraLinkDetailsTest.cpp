@@ -185,6 +185,7 @@ TEST_F(LinkDetailsPanel, LinksGoThroughThePanelThenThePolicy) {
         {"report: unreadable text", onReport, missing, {}, {},
          {QStringLiteral("gone.txt|") + TextFilePage(missing, QStringLiteral("Error reading text file"))}, false},
         {"report: other files open after confirmation", onReport, pdf, {pdf}, {pdf}, {}, false},
+        {"report: an anchor stays in the page", onReport, QStringLiteral("#top"), {}, {}, {}, false},
         {"report: a web page is never read as a file", onReport, QStringLiteral("https://host/page.html"),
          {QStringLiteral("https://host/page.html")}, {}, {}, false},
     };
