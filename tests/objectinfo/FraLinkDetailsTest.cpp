@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <QDockWidget>
+#include <map>
 #include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
@@ -244,6 +245,25 @@ TEST_F(LinkDetailsPanel, DemoPointsShowTheirPhotoAndTheirOwnPage) {
     EXPECT_EQ(Dock->windowTitle(), QStringLiteral("Velm Ferry")) << "the caption is the page's title";
     // Its pictures are found beside the database file.
     EXPECT_EQ(Panel->PictureFor(QStringLiteral("ferry.png")).size(), QSize(240, 120));
+}
+
+TEST_F(LinkDetailsPanel, DemoUserWaypointsOpenTheirPages) {
+    StartRun();  // fills the environment's waypoint list
+    std::map<QString, IWptWaypoint *> byName;
+    for (int32_t i = 0; i < Env->WaypointList->GetCount(); ++i)
+        if (auto *w = dynamic_cast<IWptWaypoint *>(Env->WaypointList->GetItem(i))) byName[WptObjectGetName(w)] = w;
+    ASSERT_TRUE(byName.count(QStringLiteral("Saltmere light")));
+    ASSERT_TRUE(byName.count(QStringLiteral("Harbour office")));
+    ASSERT_TRUE(byName.count(QStringLiteral("Cafe landing")));
+    ASSERT_TRUE(Panel->ShowWaypoint(byName[QStringLiteral("Saltmere light")], false));
+    EXPECT_TRUE(Panel->HTMLViewer->toPlainText().contains(QStringLiteral("Van 120 - 240 graden, kleur: rood")));
+    ASSERT_TRUE(Panel->ShowWaypoint(byName[QStringLiteral("Harbour office")], false));
+    EXPECT_TRUE(Panel->CurrentPage().contains(QStringLiteral("<a href=\"callto:+99512900950\">")));
+    EXPECT_TRUE(Panel->CurrentPage().contains(QStringLiteral("<a href=\"mailto:havenmeester@yachthaven.example\">")));
+    // The landing's link names the cafe of the product's point-of-interest file.
+    IWptWaypoint *landing = byName[QStringLiteral("Cafe landing")];
+    ASSERT_TRUE(Panel->ShowGeoAddLink(WptWaypointGetLink(landing), nullptr));
+    EXPECT_TRUE(Panel->HTMLViewer->toPlainText().contains(QStringLiteral("Harbour Café De Steiger")));
 }
 
 TEST_F(LinkDetailsPanel, MarinaToggleLinkWorksOnAnyPageInAnyCase) {

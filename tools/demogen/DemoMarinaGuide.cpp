@@ -1,6 +1,11 @@
 #include "DemoMarinaGuide.h"
 
 #include "DemoData.h"
+#include "DemoProduct.h"
+
+#include <KvLibNav6/KvErrorCodes.h>
+#include <KvLibNav6/KvLib.h>
+#include <KvLibNav6/KvWaypoints.h>
 
 #include <QBuffer>
 #include <QDir>
@@ -9,6 +14,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSaveFile>
+
+#include <cmath>
+#include <memory>
 
 namespace demo {
 
@@ -281,6 +289,55 @@ QByteArray DemoPointPhoto() {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPEG", 90);
     return bytes;
+}
+
+bool WriteDemoUserWaypoints(const TNetwork &net, const QString &file, QString &error) {
+    if (net.Marinas.empty() || net.Sections.empty()) return true;
+    const TLonLat m = net.Marinas.front().Pos;
+    const QString db = NameGuid(QStringLiteral("content:") + QLatin1String(DemoMarinasIdentifier));
+    const struct {
+        QString Name, SubName, Link;
+        double DLat, DLon;
+    } points[] = {
+        {QStringLiteral("Saltmere light"), QStringLiteral("Harbour entrance"),
+         QStringLiteral("sl:9;0;1;120;3;240;4;360"), -0.004, -0.006},
+        {QStringLiteral("Harbour office"),
+         QStringLiteral("Harbour office +99512900950 havenmeester@yachthaven.example"), QString(), 0.005, -0.008},
+        {QStringLiteral("Cafe landing"), QStringLiteral("Landing stage of the harbour cafe"),
+         QStringLiteral("geoadds:%1/%2").arg(db, NameGuid(QStringLiteral("poi:Harbour Cafe"))), 0.006, 0.009},
+    };
+    struct TDeleter {
+        void operator()(NavObject *o) const { ObjectDelete(o); }
+    };
+    auto rec = [](const QString &t) {
+        return TStrWRec{int32_t(t.size()), reinterpret_cast<const char16_t *>(t.utf16())};
+    };
+    int32_t err = KvErr::Ok;
+    const QString font = QStringLiteral("DejaVu Sans");
+    std::unique_ptr<IWptManager, TDeleter> manager(
+        WptManagerCreate(nullptr, nullptr, 0, 0.0f, 0.0f, rec(font), 8.0f, 0, 0xFF000000u, 8.0f, 0,
+                         0xFF000000u, 8.0f, 0, 0xFF000000u, 5, nullptr, false, nullptr, nullptr,
+                         nullptr, nullptr, err));
+    const QString name = QString::fromLatin1(DemoUserDatabaseName);
+    IWptDatabase *database = manager && err == KvErr::Ok ? manager->NewDatabase(rec(name)) : nullptr;
+    IWptWaypointGroup *group = database ? database->NewWaypointGroup(nullptr) : nullptr;
+    const QString groupName = QStringLiteral("Demo");
+    if (group) group->SetName(rec(groupName), err);
+    for (const auto &p : points) {
+        if (!group || err != KvErr::Ok) break;
+        const TGeoPoint3 pos{(m.Lat + p.DLat) * M_PI / 180.0, (m.Lon + p.DLon) * M_PI / 180.0, 0.0};
+        IWptWaypoint *w = database->NewWaypoint(nullptr, pos, manager->GetDefaultWaypointType());
+        if (!w) err = KvErr::Failed;
+        if (w) w->SetName(rec(p.Name), err);
+        if (w && err == KvErr::Ok) w->SetSubName(rec(p.SubName), err);
+        if (w && err == KvErr::Ok && !p.Link.isEmpty()) w->SetLink(rec(p.Link), err);
+        if (err == KvErr::Ok) group->AddWaypoint(w, err);
+    }
+    if (group && err == KvErr::Ok) database->SaveToFile(rec(file), err);
+    if (database) database->Close();
+    if (group && err == KvErr::Ok) return true;
+    error = QStringLiteral("%1: cannot be written (error %2)").arg(file).arg(err);
+    return false;
 }
 
 bool WriteMarinaGuidePictures(const TNetwork &net, const QString &productFolder, QString &error) {

@@ -27,6 +27,12 @@ QJsonArray DemoMarinaGuideEntries(const TNetwork &net);
 // "ferry.png" beside the file.
 QJsonArray DemoExtraPoints(const TNetwork &net);
 QByteArray DemoPointPhoto();
+// The user's own waypoints of the demo set ("Waypoints.db" of the data folder): a light
+// with a sector-light link, a harbour office with a telephone number and a mail address in
+// its sub-name, and a landing whose link names the first point of interest.
+bool WriteDemoUserWaypoints(const TNetwork &net, const QString &file, QString &error);
+inline const char *DemoUserDatabaseName = "Marivo5 User Database";
+
 // Icons and chart pictures below productFolder + MarinaGuideRelFolder, and "ferry.png".
 bool WriteMarinaGuidePictures(const TNetwork &net, const QString &productFolder, QString &error);
 
