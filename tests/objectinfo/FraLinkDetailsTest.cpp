@@ -248,10 +248,10 @@ TEST_F(LinkDetailsPanel, DemoPointsShowTheirPhotoAndTheirOwnPage) {
 }
 
 TEST_F(LinkDetailsPanel, DemoUserWaypointsOpenTheirPages) {
-    StartRun();  // fills the environment's waypoint list
     std::map<QString, IWptWaypoint *> byName;
-    for (int32_t i = 0; i < Env->WaypointList->GetCount(); ++i)
-        if (auto *w = dynamic_cast<IWptWaypoint *>(Env->WaypointList->GetItem(i))) byName[WptObjectGetName(w)] = w;
+    for (int32_t i = 0; i < Env->WaypointManager->GetWaypointCount(); ++i)
+        if (IWptWaypoint *w = Env->WaypointManager->GetWaypoint(i); w->GetDatabase() == Env->UserDatabase)
+            byName[WptObjectGetName(w)] = w;
     ASSERT_TRUE(byName.count(QStringLiteral("Saltmere light")));
     ASSERT_TRUE(byName.count(QStringLiteral("Harbour office")));
     ASSERT_TRUE(byName.count(QStringLiteral("Cafe landing")));

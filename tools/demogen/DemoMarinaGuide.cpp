@@ -313,29 +313,22 @@ bool WriteDemoUserWaypoints(const TNetwork &net, const QString &file, QString &e
         return TStrWRec{int32_t(t.size()), reinterpret_cast<const char16_t *>(t.utf16())};
     };
     int32_t err = KvErr::Ok;
-    const QString font = QStringLiteral("DejaVu Sans");
-    std::unique_ptr<IWptManager, TDeleter> manager(
-        WptManagerCreate(nullptr, nullptr, 0, 0.0f, 0.0f, rec(font), 8.0f, 0, 0xFF000000u, 8.0f, 0,
-                         0xFF000000u, 8.0f, 0, 0xFF000000u, 5, nullptr, false, nullptr, nullptr,
-                         nullptr, nullptr, err));
+    std::unique_ptr<IWptManager, TDeleter> manager(CreateDemoWptManager(err));
     const QString name = QString::fromLatin1(DemoUserDatabaseName);
     IWptDatabase *database = manager && err == KvErr::Ok ? manager->NewDatabase(rec(name)) : nullptr;
-    IWptWaypointGroup *group = database ? database->NewWaypointGroup(nullptr) : nullptr;
-    const QString groupName = QStringLiteral("Demo");
-    if (group) group->SetName(rec(groupName), err);
+    // Ungrouped, as a new user's own waypoints are.
     for (const auto &p : points) {
-        if (!group || err != KvErr::Ok) break;
+        if (!database || err != KvErr::Ok) break;
         const TGeoPoint3 pos{(m.Lat + p.DLat) * M_PI / 180.0, (m.Lon + p.DLon) * M_PI / 180.0, 0.0};
         IWptWaypoint *w = database->NewWaypoint(nullptr, pos, manager->GetDefaultWaypointType());
         if (!w) err = KvErr::Failed;
         if (w) w->SetName(rec(p.Name), err);
         if (w && err == KvErr::Ok) w->SetSubName(rec(p.SubName), err);
         if (w && err == KvErr::Ok && !p.Link.isEmpty()) w->SetLink(rec(p.Link), err);
-        if (err == KvErr::Ok) group->AddWaypoint(w, err);
     }
-    if (group && err == KvErr::Ok) database->SaveToFile(rec(file), err);
+    if (database && err == KvErr::Ok) database->SaveToFile(rec(file), err);
     if (database) database->Close();
-    if (group && err == KvErr::Ok) return true;
+    if (database && err == KvErr::Ok) return true;
     error = QStringLiteral("%1: cannot be written (error %2)").arg(file).arg(err);
     return false;
 }

@@ -38,11 +38,7 @@ struct TObjectDeleter {
 bool WriteMarinasDatabase(const std::vector<TPointOfInterest> &marinas, const QString &file,
                           QString &error) {
     int32_t err = KvErr::Ok;
-    const QString font = QStringLiteral("DejaVu Sans");
-    std::unique_ptr<IWptManager, TObjectDeleter> manager(
-        WptManagerCreate(nullptr, nullptr, 0, 0.0f, 0.0f, Rec(font), 8.0f, 0, 0xFF000000u, 8.0f, 0,
-                         0xFF000000u, 8.0f, 0, 0xFF000000u, 5, nullptr, false, nullptr, nullptr,
-                         nullptr, nullptr, err));
+    std::unique_ptr<IWptManager, TObjectDeleter> manager(CreateDemoWptManager(err));
     if (!manager || err != KvErr::Ok) {
         error = QStringLiteral("%1: no waypoint manager (error %2)").arg(file).arg(err);
         return false;
@@ -70,6 +66,13 @@ bool WriteMarinasDatabase(const std::vector<TPointOfInterest> &marinas, const QS
 }
 
 }  // namespace
+
+IWptManager *CreateDemoWptManager(int32_t &err) {
+    const QString font = QStringLiteral("DejaVu Sans");
+    return WptManagerCreate(nullptr, nullptr, 0, 0.0f, 0.0f, Rec(font), 8.0f, 0, 0xFF000000u, 8.0f, 0,
+                            0xFF000000u, 8.0f, 0, 0xFF000000u, 5, nullptr, false, nullptr, nullptr,
+                            nullptr, nullptr, err);
+}
 
 QByteArray ChartSetManifestJson(const TChartSetManifest &m) {
     QJsonArray charts;

@@ -13,9 +13,15 @@
 #include <cstdint>
 #include <vector>
 
+class IWptManager;
+
 namespace demo {
 
 struct TNetwork;
+
+// A waypoint manager for writing the demo set's waypoint databases; the caller releases it
+// with ObjectDelete. err as the library reports it.
+IWptManager *CreateDemoWptManager(int32_t &err);
 
 // A chart set's manifest ("chartset.json") of a product with one set.
 struct TChartSetManifest {
