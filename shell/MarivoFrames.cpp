@@ -9,6 +9,7 @@
 #include "chartview/FraViewer.h"
 #include "exchange/FrmMsgGPSSingleError.h"
 #include "exchange/FrmSettingsGPS.h"
+#include "objectinfo/FraLinkDetails.h"
 #include "routes/FraRoutes.h"
 #include "routes/FrmRouteVisitEdit.h"
 #include "shell/MarivoNavEnv.h"
@@ -313,5 +314,6 @@ TMainFrameFactories ProgramFrameFactories() {
     f.ChartStatus = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameChartStatus> {
         return std::make_unique<TChartStatusAdapter>(qobject_cast<QDockWidget *>(host), env);
     };
+    f.LinkDetails = &CreateFrameLinkDetails;
     return f;
 }

@@ -1,5 +1,6 @@
 // The whole demo data set in one call.
 #include "DemoData.h"
+#include "DemoMarinaGuide.h"
 
 #include "DemoProduct.h"
 
@@ -54,6 +55,7 @@ bool WriteDemoData(const QString &folder, QString &error) {
     QJsonObject chartEntry;
     if (!WriteDemoChartInfo(kap, chartEntry, error)) return false;
     if (!WriteDemoProduct(net, QFileInfo(kap).absolutePath(), kap, chartEntry, error)) return false;
+    if (!WriteDemoUserWaypoints(net, dir.filePath(QStringLiteral("Waypoints.db")), error)) return false;
     if (!RegisterS57Folder(dir, error)) return false;
     QSaveFile marker(dir.filePath(QStringLiteral(".complete")));
     if (!marker.open(QIODevice::WriteOnly) || marker.write("demo data set 1\n") < 0 ||

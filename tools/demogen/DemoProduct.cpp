@@ -3,6 +3,7 @@
 #include "ChartInfoWriters.h"
 
 #include "DemoData.h"
+#include "DemoMarinaGuide.h"
 
 #include "waypoints/WptIdentifier.h"
 
@@ -37,11 +38,7 @@ struct TObjectDeleter {
 bool WriteMarinasDatabase(const std::vector<TPointOfInterest> &marinas, const QString &file,
                           QString &error) {
     int32_t err = KvErr::Ok;
-    const QString font = QStringLiteral("DejaVu Sans");
-    std::unique_ptr<IWptManager, TObjectDeleter> manager(
-        WptManagerCreate(nullptr, nullptr, 0, 0.0f, 0.0f, Rec(font), 8.0f, 0, 0xFF000000u, 8.0f, 0,
-                         0xFF000000u, 8.0f, 0, 0xFF000000u, 5, nullptr, false, nullptr, nullptr,
-                         nullptr, nullptr, err));
+    std::unique_ptr<IWptManager, TObjectDeleter> manager(CreateDemoWptManager(err));
     if (!manager || err != KvErr::Ok) {
         error = QStringLiteral("%1: no waypoint manager (error %2)").arg(file).arg(err);
         return false;
@@ -70,6 +67,13 @@ bool WriteMarinasDatabase(const std::vector<TPointOfInterest> &marinas, const QS
 
 }  // namespace
 
+IWptManager *CreateDemoWptManager(int32_t &err) {
+    const QString font = QStringLiteral("DejaVu Sans");
+    return WptManagerCreate(nullptr, nullptr, 0, 0.0f, 0.0f, Rec(font), 8.0f, 0, 0xFF000000u, 8.0f, 0,
+                            0xFF000000u, 8.0f, 0, 0xFF000000u, 5, nullptr, false, nullptr, nullptr,
+                            nullptr, nullptr, err);
+}
+
 QByteArray ChartSetManifestJson(const TChartSetManifest &m) {
     QJsonArray charts;
     for (const QString &c : m.Charts)
@@ -89,6 +93,12 @@ QByteArray ChartSetManifestJson(const TChartSetManifest &m) {
 }
 
 QByteArray PointOfInterestFile(const QString &guid, const std::vector<TPointOfInterest> &points) {
+    return PointOfInterestFile(guid, points, QJsonArray(), QJsonArray(), QByteArray());
+}
+
+QByteArray PointOfInterestFile(const QString &guid, const std::vector<TPointOfInterest> &points,
+                               const QJsonArray &extra, const QJsonArray &marinas,
+                               const QByteArray &picture) {
     QJsonArray entries;
     for (const TPointOfInterest &p : points) {
         QJsonObject e{{QStringLiteral("guid"), p.Guid}, {QStringLiteral("lat"), p.Lat},
@@ -98,16 +108,39 @@ QByteArray PointOfInterestFile(const QString &guid, const std::vector<TPointOfIn
         if (!p.Website.isEmpty()) e.insert(QStringLiteral("website"), p.Website);
         entries << e;
     }
-    const QByteArray json =
-        QJsonDocument(QJsonObject{{QStringLiteral("guid"), guid}, {QStringLiteral("entries"), entries}})
-            .toJson(QJsonDocument::Compact);
+    // The picture follows the catalogue, whose length depends on the offset it names:
+    // grow the offset until the catalogue fits in front of it.
+    qint64 offset = 4096;
+    QByteArray json;
+    for (;;) {
+        QJsonArray all = entries;
+        for (const QJsonValue &v : extra) {
+            QJsonObject e = v.toObject();
+            if (e.value(QStringLiteral("picture")).toBool() && !picture.isEmpty())
+                e.insert(QStringLiteral("picture"), QJsonObject{{QStringLiteral("offset"), double(offset)},
+                                                                {QStringLiteral("size"), double(picture.size())}});
+            else
+                e.remove(QStringLiteral("picture"));
+            all << e;
+        }
+        QJsonObject catalogue{{QStringLiteral("guid"), guid}, {QStringLiteral("entries"), all}};
+        if (!marinas.isEmpty()) catalogue.insert(QStringLiteral("marinas"), marinas);
+        json = QJsonDocument(catalogue).toJson(QJsonDocument::Compact);
+        if (picture.isEmpty() || 24 + json.size() <= offset) break;
+        offset += 4096;
+    }
     QByteArray file("KVGEOADD", 8);
     char raw[16];
     qToLittleEndian<quint32>(1, raw);
     qToLittleEndian<quint32>(1, raw + 4);
     qToLittleEndian<quint64>(quint64(json.size()), raw + 8);
     file.append(raw, 16);
-    return file + json;
+    file += json;
+    if (!picture.isEmpty()) {
+        file.append(QByteArray(offset - file.size(), '\0'));
+        file += picture;
+    }
+    return file;
 }
 
 bool WriteDemoProduct(const TNetwork &net, const QString &folder, const QString &chartFile,
@@ -120,8 +153,12 @@ bool WriteDemoProduct(const TNetwork &net, const QString &folder, const QString 
     if (!WriteMarinasDatabase(marinas, dir.filePath(base + QStringLiteral(".wdb")), error))
         return false;
     if (!WriteBytes(dir.filePath(base + QStringLiteral(".content")),
-                    PointOfInterestFile(NameGuid(QStringLiteral("content:") + base), marinas), error))
+                    PointOfInterestFile(NameGuid(QStringLiteral("content:") + base), marinas,
+                                        DemoExtraPoints(net), DemoMarinaGuideEntries(net),
+                                        DemoPointPhoto()),
+                    error))
         return false;
+    if (!WriteMarinaGuidePictures(net, folder, error)) return false;
     TChartSetManifest manifest;
     manifest.ProductNumber = DemoProductNumber;
     manifest.ProductCode = QString::fromLatin1(DemoProductCode);

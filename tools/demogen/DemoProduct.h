@@ -6,15 +6,22 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <vector>
 
+class IWptManager;
+
 namespace demo {
 
 struct TNetwork;
+
+// A waypoint manager for writing the demo set's waypoint databases; the caller releases it
+// with ObjectDelete. err as the library reports it.
+IWptManager *CreateDemoWptManager(int32_t &err);
 
 // A chart set's manifest ("chartset.json") of a product with one set.
 struct TChartSetManifest {
@@ -38,6 +45,11 @@ struct TPointOfInterest {
 // A point-of-interest (".content") file of the given identity: the "KVGEOADD" header,
 // version 1, type 1 (points of interest), and the JSON catalogue.
 QByteArray PointOfInterestFile(const QString &guid, const std::vector<TPointOfInterest> &points);
+// The same with further entries (JSON, a "picture": true entry gets picture, stored after
+// the catalogue) and the marina-guide entries.
+QByteArray PointOfInterestFile(const QString &guid, const std::vector<TPointOfInterest> &points,
+                               const QJsonArray &extra, const QJsonArray &marinas,
+                               const QByteArray &picture);
 
 // The product's identity on the demo data: a product the chart manager switches on unless
 // the user switched it off, code "VELM".

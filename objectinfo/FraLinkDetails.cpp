@@ -1,0 +1,557 @@
+#include "objectinfo/FraLinkDetails.h"
+
+#include "base/files/KvFiles.h"
+#include "base/graphics/KvGraphics.h"
+#include "base/graphics/KvNightScreen.h"
+#include "base/help/KvHTMLHelp.h"
+#include "base/kvlib/KvExceptions.h"
+#include "base/kvlib/KvProgInfo.h"
+#include "base/marina/KvMarinaGuide.h"
+#include "base/texts/KvStr.h"
+#include "objectinfo/LinkDetailsPages.h"
+#include "objectinfo/LinkDetailsTexts.h"
+#include "objectinfo/MarinaGuidePage.h"
+#include "shell/MarivoImages.h"
+#include "shell/MarivoNavEnv.h"
+#include "shell/MarivoNavEnvWptDBInfo.h"
+
+#include <KvLibNav6/KvGraphics.h>
+#include <KvLibNav6/KvMarinaGuide.h>
+#include <KvLibNav6/KvWWNetwork.h>
+#include <KvLibNav6/KvWaypoints.h>
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QToolTip>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+struct TBmp32Deleter {
+    void operator()(IBmp32 *b) const { ObjectDelete(b); }
+};
+
+bool NightActive() {
+    INightScreen *ns = NightScreen();
+    return ns && ns->IsActive();
+}
+
+void ConvertForNight(QImage &image) {
+    if (!image.isNull() && NightActive()) NightScreenConvertBitmap(NightScreen(), image);
+}
+
+// The colours a page names, as night mode shows them (pictures are converted as they load).
+QString NightColours(const QString &page) {
+    static const QRegularExpression colour(QStringLiteral("#([0-9a-fA-F]{6})\\b"));
+    INightScreen *ns = NightScreen();
+    QString out;
+    qsizetype last = 0;
+    for (auto it = colour.globalMatch(page); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const uint32_t rgb = m.captured(1).toUInt(nullptr, 16);
+        // The library's colours have red in the lowest byte.
+        const TColor day = TColor(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF));
+        const uint32_t night = uint32_t(ns->ConvertColor(day));
+        out += page.mid(last, m.capturedStart() - last);
+        out += QStringLiteral("#%1").arg(((night & 0xFF) << 16) | (night & 0xFF00) | ((night >> 16) & 0xFF), 6, 16,
+                                         QLatin1Char('0'));
+        last = m.capturedEnd();
+    }
+    return out + page.mid(last);
+}
+
+// A link's text as the page wrote it: a local file as its path.
+QString SourceText(const QUrl &url) {
+    return url.isLocalFile() ? url.toLocalFile() : url.toString();
+}
+
+// Attachments are paths or file URLs; anything with another scheme is a link.
+bool IsAttachment(const QString &link, QString &file) {
+    // An anchor of the page itself is no file.
+    if (link.startsWith(QLatin1Char('#'))) return false;
+    const QUrl url(link);
+    if (url.isLocalFile()) {
+        file = url.toLocalFile();
+        return true;
+    }
+    if (!url.scheme().isEmpty() && url.scheme().size() > 1) return false;
+    file = link;
+    return true;
+}
+
+}  // namespace
+
+// ---- the view -------------------------------------------------------------------------
+
+TLinkDetailsView::TLinkDetailsView(QWidget *parent) : TWBContainer(parent) {}
+
+QVariant TLinkDetailsView::loadResource(int type, const QUrl &name) {
+    if (type == QTextDocument::ImageResource && OnPicture) {
+        try {
+            const QImage image = OnPicture(SourceText(name));
+            return image.isNull() ? QVariant() : QVariant(image);
+        } catch (...) {
+            ReportCurrentException();
+            return QVariant();
+        }
+    }
+    return TWBContainer::loadResource(type, name);
+}
+
+QString TLinkDetailsView::PictureAt(const QPoint &viewportPos) const {
+    const QPointF docPos = viewportPos + QPointF(horizontalScrollBar()->value(),
+                                                  verticalScrollBar()->value());
+    const int at = document()->documentLayout()->hitTest(docPos, Qt::FuzzyHit);
+    if (at < 0) return QString();
+    // The character on either side of the hit, whichever is a picture that covers the point.
+    for (int pos : {at, at - 1}) {
+        if (pos < 0) continue;
+        QTextCursor c(document());
+        c.setPosition(pos);
+        c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        const QTextCharFormat f = c.charFormat();
+        if (!f.isImageFormat()) continue;
+        const QRect r = cursorRect(c);
+        QTextCursor start(document());
+        start.setPosition(pos);
+        const int left = cursorRect(start).left();
+        const int right = cursorRect(c).right();
+        const QTextImageFormat image = f.toImageFormat();
+        if (viewportPos.x() >= std::min(left, right) - 1 && viewportPos.x() <= std::max(left, right) + 1 &&
+            viewportPos.y() >= r.bottom() - int(image.height() > 0 ? image.height() : r.height()) - 2 &&
+            viewportPos.y() <= r.bottom() + 2)
+            return image.name();
+    }
+    return QString();
+}
+
+bool TLinkDetailsView::viewportEvent(QEvent *event) {
+    if (event->type() == QEvent::ToolTip && OnPictureTitle) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QString source = PictureAt(help->pos());
+        const QString title = source.isEmpty() ? QString() : OnPictureTitle(source);
+        if (title.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), title, viewport());
+        return true;
+    }
+    return TWBContainer::viewportEvent(event);
+}
+
+// ---- the panel ------------------------------------------------------------------------
+
+TFrameLinkDetails::TFrameLinkDetails(QWidget *dockPanel, TMarivoNavEnv &env)
+    : TFrameScaled(nullptr), FEnv(env) {
+    setObjectName(QStringLiteral("FrameLinkDetails"));
+    if (dockPanel) setParent(dockPanel);
+    BuildLayout();
+    NavigateToObject = [this](const TGeoPoint &position, IWptWaypoint *waypoint,
+                              IWWSection *section, double sectionPosition) {
+        FEnv.NavigateToObject(position, waypoint, section, sectionPosition, -1.0, true);
+    };
+    if (INightScreen *ns = NightScreen()) ns->AddModeCallback(&NightModeChanged, this);
+    UpdateTexts();
+    ScaleToScreen();
+}
+
+TFrameLinkDetails::~TFrameLinkDetails() {
+    if (INightScreen *ns = NightScreen()) ns->RemoveModeCallback(&NightModeChanged, this);
+}
+
+void TFrameLinkDetails::BuildLayout() {
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    AlignmentPanelHTML = new QWidget(this);
+    AlignmentPanelHTML->setObjectName(QStringLiteral("AlignmentPanelHTML"));
+    auto *alignLayout = new QVBoxLayout(AlignmentPanelHTML);
+    alignLayout->setContentsMargins(10, 10, 10, 10);
+    PanelHTML = new QFrame(AlignmentPanelHTML);
+    PanelHTML->setObjectName(QStringLiteral("PanelHTML"));
+    PanelHTML->setFrameShape(QFrame::Box);
+    PanelHTML->setBackgroundRole(QPalette::Base);
+    PanelHTML->setAutoFillBackground(true);
+    auto *panelLayout = new QVBoxLayout(PanelHTML);
+    panelLayout->setContentsMargins(1, 1, 1, 1);
+    HTMLViewer = new TLinkDetailsView(PanelHTML);
+    HTMLViewer->setObjectName(QStringLiteral("HTMLViewer"));
+    HTMLViewer->SetShow3DBorder(false);
+    HTMLViewer->SetAllowTextSelection(true);
+    HTMLViewer->OnLinkClick = [this](const QUrl &url) { return HandleLink(url.toString()); };
+    HTMLViewer->OnPicture = [this](const QString &source) { return PictureFor(source); };
+    HTMLViewer->OnPictureTitle = [this](const QString &source) {
+        return FMarinaEntry ? FPictureTitles.value(source) : QString();
+    };
+    panelLayout->addWidget(HTMLViewer);
+    alignLayout->addWidget(PanelHTML);
+    outer->addWidget(AlignmentPanelHTML, 1);
+
+    AlignmentPanelHelp = new QWidget(this);
+    AlignmentPanelHelp->setObjectName(QStringLiteral("AlignmentPanelHelp"));
+    AlignmentPanelHelp->setFixedHeight(35);
+    auto *buttons = new QHBoxLayout(AlignmentPanelHelp);
+    buttons->setContentsMargins(10, 0, 10, 10);
+    ButtonHelp = new QPushButton(AlignmentPanelHelp);
+    ButtonHelp->setObjectName(QStringLiteral("ButtonHelp"));
+    ButtonHelp->setFixedSize(100, 25);
+    ButtonHelp->setEnabled(false);
+    ButtonNavigateTo = new QPushButton(AlignmentPanelHelp);
+    ButtonNavigateTo->setObjectName(QStringLiteral("ButtonNavigateTo"));
+    ButtonNavigateTo->setFixedSize(100, 25);
+    ButtonNavigateTo->setVisible(false);
+    buttons->addWidget(ButtonHelp);
+    buttons->addStretch(1);
+    buttons->addWidget(ButtonNavigateTo);
+    outer->addWidget(AlignmentPanelHelp);
+    connect(ButtonHelp, &QPushButton::clicked, this, [this] { ButtonHelpClick(); });
+    connect(ButtonNavigateTo, &QPushButton::clicked, this, [this] { ButtonNavigateToClick(); });
+    // Ctrl+C copies the selection (the view's own shortcut covers focus in the view; this
+    // one the buttons).
+    auto *copy = new QAction(this);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QAction::triggered, this, [this] { HTMLViewer->copy(); });
+    addAction(copy);
+}
+
+void TFrameLinkDetails::UpdateTexts() {
+    QString help = LanguageText(KvStr::BtnHelp);
+    help.remove(QLatin1Char('&'));
+    ButtonHelp->setText(help + QStringLiteral(" (F1)"));
+    ButtonNavigateTo->setText(LanguageText(LinkDetailsStr::NavigateTo));
+    RefreshPage();
+}
+
+bool TFrameLinkDetails::RefreshPage() {
+    switch (FContentType) {
+    case LinkContent::MarinaGuide:
+        return ShowMarinaPage(HTMLViewer->verticalScrollBar()->value());
+    case LinkContent::GeoAdd:
+        return FGeoAdd ? ShowGeoAddObject(FGeoAdd) : false;
+    case LinkContent::Struct:
+        return FStruct ? ShowStruct(FStruct, FCalibration) : false;
+    case LinkContent::Waypoint:
+        return FWaypoint ? ShowWaypoint(FWaypoint, false) : false;
+    case LinkContent::HTMLText:
+        return true;
+    case LinkContent::StructLinks:
+    case LinkContent::FollowsUpdates:
+        return false;
+    case LinkContent::Nothing:
+        // A panel that shows nothing keeps showing nothing.
+        return FLinkText.isEmpty() ? (LoadPage(QString(), 0), false)
+                                   : ShowGeoAddLink(FLinkText, nullptr);
+    default:
+        return false;
+    }
+}
+
+void TFrameLinkDetails::LoadPage(const QString &page, int scrollPosition) {
+    FPage = page;
+    HTMLViewer->LoadFromString(NightActive() ? NightColours(page) : page);
+    HTMLViewer->verticalScrollBar()->setValue(scrollPosition);
+}
+
+void TFrameLinkDetails::SetCaption(const QString &caption) {
+    for (QWidget *w = parentWidget(); w; w = w->parentWidget())
+        if (auto *dock = qobject_cast<QDockWidget *>(w)) {
+            dock->setWindowTitle(caption);
+            return;
+        }
+}
+
+void TFrameLinkDetails::BeginShow(const QString &caption) {
+    FHelpContext = -1;
+    if (parentWidget() && !caption.isEmpty()) SetCaption(caption);
+}
+
+void TFrameLinkDetails::EndShow(bool navigateTo) {
+    ButtonNavigateTo->setVisible(navigateTo);
+    AlignmentPanelHelp->setVisible(true);
+}
+
+bool TFrameLinkDetails::ShowHTMLText(const QString &text) {
+    FContentType = LinkContent::HTMLText;
+    LoadPage(text, 0);
+    // A composed report has no object to navigate to.
+    ButtonNavigateTo->setVisible(false);
+    return true;
+}
+
+bool TFrameLinkDetails::ShowGeoAddObject(IGeoAddsEntry *entry) {
+    BeginShow(LanguageText(LinkDetailsStr::CaptionWaypoint));
+    FContentType = LinkContent::GeoAdd;
+    FGeoAdd = entry;
+    LoadPage(BuildGeoAddPage(entry, PictureWidth()), 0);
+    // A point-of-interest entry gives no target to navigate to.
+    EndShow(false);
+    return true;
+}
+
+bool TFrameLinkDetails::ShowGeoAddLink(const QString &link, const TGUID *databaseGuid) {
+    FLinkText = link;
+    FContentType = LinkContent::Nothing;
+    LoadPage(QString(), 0);
+    ButtonNavigateTo->setVisible(false);
+    TEntryRef ref;
+    if (!CheckDatabaseEntryLink(link, QStringLiteral("geoadds"), databaseGuid, ref)) return false;
+    IGeoAddsEntry *entry = nullptr;
+    for (const auto &info : FEnv.WptDBInfos) {
+        IGeoAddsDatabase *db = info ? info->PointDatabase : nullptr;
+        if (!db || db->GetType() != WptInfoDatabaseType::PointOfInterest) continue;
+        if ((entry = db->FindEntry(ref))) break;
+    }
+    if (!entry) return false;
+    ShowGeoAddObject(entry);
+    if (parentWidget()) SetCaption(HTMLViewer->documentTitle());
+    ButtonHelp->setEnabled(FHelpContext > 0);
+    AlignmentPanelHelp->setVisible(ButtonHelp->isEnabled());
+    return true;
+}
+
+bool TFrameLinkDetails::ShowWaypoint(IWptWaypoint *waypoint, bool toggle) {
+    BeginShow(LanguageText(LinkDetailsStr::CaptionWaypoint));
+    if (toggle && waypoint && waypoint == FWaypoint) {
+        FWaypoint = nullptr;
+        FContentType = LinkContent::Nothing;
+        FLinkText.clear();
+        return false;
+    }
+    if (!waypoint) return false;
+    LoadPage(BuildWaypointPage(waypoint, FEnv.PositionFormat), 0);
+    FContentType = LinkContent::Waypoint;
+    FWaypoint = waypoint;
+    EndShow(true);
+    return true;
+}
+
+bool TFrameLinkDetails::ShowStruct(IWWStruct *structure, IGeodeticCalibration *calibration) {
+    BeginShow(LanguageText(LinkDetailsStr::CaptionStructures));
+    if (!structure) return false;
+    LoadPage(BuildStructPage(structure, calibration, FEnv.PositionFormat), 0);
+    FContentType = LinkContent::Struct;
+    FStruct = structure;
+    FCalibration = calibration;
+    EndShow(true);
+    return true;
+}
+
+bool TFrameLinkDetails::ShowStructLinks(NavObject *) { return false; }
+
+bool TFrameLinkDetails::ShowMarinaGuide(IMarinaGuideEntry *entry, const QString &iconFolder,
+                                        const QString &edition) {
+    BeginShow(LanguageText(LinkDetailsStr::CaptionWaypoint));
+    if (!entry) return false;
+    FMarinaEntry = entry;
+    FMarinaIconFolder = iconFolder;
+    FMarinaEdition = edition;
+    FContentType = LinkContent::MarinaGuide;
+    ShowMarinaPage(0);
+    EndShow(true);
+    return true;
+}
+
+bool TFrameLinkDetails::ShowMarinaPage(int scrollPosition) {
+    if (!FMarinaEntry) return false;
+    TMarinaGuidePageInput in;
+    in.Entry = FMarinaEntry;
+    in.IconFolder = FMarinaIconFolder;
+    in.Edition = FMarinaEdition;
+    in.Expanded = FMarinaExpanded;
+    in.ProgramFolder = ProgInfoGetProgDir();
+    in.ChartWidth = PictureWidth();
+    in.PositionFormat = FEnv.PositionFormat;
+    in.UnitDepth = FEnv.UnitDepth;
+    in.UnitDistanceLarge = FEnv.UnitDistanceLarge;
+    in.UnitDistanceSmall = FEnv.UnitDistanceSmall;
+    TMarinaGuidePage page = BuildMarinaGuidePage(in);
+    FPictureTitles = std::move(page.Titles);
+    LoadPage(page.Page, scrollPosition);
+    return true;
+}
+
+int TFrameLinkDetails::PictureWidth() const {
+    // The page's margins and a vertical scroll bar stay clear.
+    // Taken from the view's outer width, so that a scroll bar coming or going keeps it.
+    return std::max(16, HTMLViewer->width() - 2 * HTMLViewer->frameWidth() -
+                            2 * int(HTMLViewer->document()->documentMargin()) -
+                            HTMLViewer->verticalScrollBar()->sizeHint().width());
+}
+
+void TFrameLinkDetails::ForgetObjects() {
+    FGeoAdd = nullptr;
+    FWaypoint = nullptr;
+    FStruct = nullptr;
+    FCalibration = nullptr;
+    FMarinaEntry = nullptr;
+    FPictureTitles.clear();
+    FLinkText.clear();
+    FContentType = LinkContent::Nothing;
+    LoadPage(QString(), 0);
+    ButtonNavigateTo->setVisible(false);
+}
+
+bool TFrameLinkDetails::HandleLink(const QString &link) {
+    if (link.left(8).compare(QLatin1String(MarinaMoreLink), Qt::CaseInsensitive) == 0) {
+        FMarinaExpanded = !FMarinaExpanded;
+        ShowMarinaPage(HTMLViewer->verticalScrollBar()->value());
+        return true;
+    }
+    if (FContentType == LinkContent::HTMLText) return HandleAttachment(link);
+    if (FContentType == LinkContent::StructLinks &&
+        link.left(9).compare(QLatin1String("strdetail"), Qt::CaseInsensitive) == 0) {
+        if (OnStructLink) OnStructLink(this, false, link.mid(10));
+        return false;
+    }
+    // Everything else follows the view's link policy.
+    return false;
+}
+
+bool TFrameLinkDetails::HandleAttachment(const QString &link) {
+    QString file;
+    // Web addresses of a report go to the link policy, never to a file read.
+    if (!IsAttachment(link, file)) return false;
+    const QString ext = QFileInfo(file).suffix().toLower();
+    const QString caption = QFileInfo(file).fileName();
+    QString page;
+    if (ext == QLatin1String("jpg") || ext == QLatin1String("tif")) {
+        page = PicturePage(file);
+    } else if (ext == QLatin1String("txt") || ext == QLatin1String("htm") ||
+               ext == QLatin1String("html")) {
+        QString text;
+        int32_t err = 0;
+        FileReadTextW(file, text, 1252, err);
+        if (err != 0) text = LanguageText(LinkDetailsStr::ErrorReadingTextFile);
+        page = ext == QLatin1String("txt") ? TextFilePage(file, text) : text;
+    }
+    if (page.isEmpty() || !OnShowDocument)
+        OpenLocalFile(file);
+    else
+        OnShowDocument(caption, page);
+    return true;
+}
+
+void TFrameLinkDetails::OpenLocalFile(const QString &file) {
+    // The view's policy for a local file (confirm, then open), without asking the panel
+    // again. HandleLinkClick lets nothing escape.
+    auto hook = std::exchange(HTMLViewer->OnLinkClick, nullptr);
+    HTMLViewer->HandleLinkClick(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+    HTMLViewer->OnLinkClick = std::move(hook);
+}
+
+QImage TFrameLinkDetails::PictureFor(const QString &source) {
+    QImage image;
+    if (source.toLower().endsWith(QLatin1String(".gif"))) {
+        QImageReader reader(source);
+        image = reader.read();
+    } else if (FContentType == LinkContent::GeoAdd && FGeoAdd && FGeoAdd->GetPictureOffset() >= 0) {
+        image = GeoAddPicture();
+    } else {
+        QString folder;
+        if (FContentType == LinkContent::GeoAdd && FGeoAdd && !GeoAddsEntryGetHTML(FGeoAdd).isEmpty()) {
+            const QString dbFile = GeoAddsDatabaseGetFileName(FGeoAdd->GetDatabase());
+            folder = QFileInfo(dbFile).absolutePath() + QLatin1Char('/');
+        }
+        image = FilePicture(QFileInfo(source).isAbsolute() ? source : folder + source);
+    }
+    ConvertForNight(image);
+    return image;
+}
+
+QImage TFrameLinkDetails::GeoAddPicture() {
+    // A database that cannot be read shows the page without its picture.
+    QFile file(GeoAddsDatabaseGetFileName(FGeoAdd->GetDatabase()));
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(FGeoAdd->GetPictureOffset())) return QImage();
+    QImageReader reader(&file, "jpeg");
+    return reader.read();
+}
+
+QImage TFrameLinkDetails::FilePicture(const QString &file) {
+    std::unique_ptr<IBmp32, TBmp32Deleter> bmp(Bmp32Create(0, 0, 0));
+    if (!bmp) return QImage();
+    int32_t bitsPerPixel = 0, err = 0;
+    LoadBmp32FromFile(file, bmp.get(), bitsPerPixel, err);
+    return Bmp32ToImage(bmp.get());
+}
+
+void TFrameLinkDetails::ButtonNavigateToClick() {
+    if (!NavigateToObject) return;
+    const TGeoPoint none{0.0, 0.0};
+    switch (FContentType) {
+    case LinkContent::MarinaGuide:
+        if (FMarinaEntry) {
+            const TGeoPoint *p = FMarinaEntry->GetPosition();
+            NavigateToObject(p ? *p : none, FMarinaEntry->GetWaypoint(), nullptr, 0.0);
+        }
+        return;
+    case LinkContent::Struct:
+        if (FStruct) NavigateToObject(none, nullptr, FStruct->GetSection(), FStruct->GetSectionPosition());
+        return;
+    case LinkContent::Waypoint:
+        if (FWaypoint) {
+            const TGeoPoint *p = FWaypoint->GetPosition();
+            NavigateToObject(p ? *p : none, FWaypoint, nullptr, 0.0);
+        }
+        return;
+    default:
+        return;
+    }
+}
+
+void TFrameLinkDetails::ButtonHelpClick() {
+    if (FHelpContext > 0) GetHTMLHelper().HelpContext(FHelpContext);
+}
+
+void TFrameLinkDetails::NightModeChanged(void *data, int32_t, int32_t) {
+    // Pictures are converted when they are loaded: load the page again.
+    auto *self = static_cast<TFrameLinkDetails *>(data);
+    try {
+        self->LoadPage(self->FPage, self->HTMLViewer->verticalScrollBar()->value());
+    } catch (...) {
+        ReportCurrentException();
+    }
+}
+
+// ---- as the main window hosts it -------------------------------------------------------
+
+TLinkDetailsFrameAdapter::TLinkDetailsFrameAdapter(QWidget *host, TMarivoNavEnv &env)
+    : FFrame(new TFrameLinkDetails(host, env)) {}
+
+TLinkDetailsFrameAdapter::~TLinkDetailsFrameAdapter() { delete FFrame.data(); }
+
+QWidget *TLinkDetailsFrameAdapter::Widget() { return FFrame; }
+
+int TLinkDetailsFrameAdapter::ContentType() {
+    if (!FFrame) return LinkContent::Nothing;
+    const int type = FFrame->ContentType();
+    return type == LinkContent::Notice || type == LinkContent::WaterReport
+               ? LinkContent::FollowsUpdates
+               : type;
+}
+
+void TLinkDetailsFrameAdapter::RefreshPage() {
+    if (FFrame) FFrame->RefreshPage();
+}
+
+std::unique_ptr<IFrameLinkDetails> CreateFrameLinkDetails(QWidget *host, TMarivoNavEnv &env) {
+    return std::make_unique<TLinkDetailsFrameAdapter>(host, env);
+}

@@ -1,0 +1,165 @@
+// The object details panel: the dockable panel that shows an HTML page about the object
+// picked on the chart (waypoint, point-of-interest entry, structure, marina-guide entry,
+// or a page the main window composes), opens links in it through the view's one link
+// policy, answers its picture requests and navigates to the object.
+//
+// Entry points for the main window (all return whether a page is shown, so the dock panel
+// can follow the result): ShowWaypoint, ShowGeoAddLink / ShowGeoAddObject, ShowStruct,
+// ShowMarinaGuide, ShowHTMLText. The objects shown belong to the core library; the panel
+// keeps only references, and ForgetObjects drops them (call it when the library may have
+// freed them: network reload, object updates, a new user database). GUI thread only.
+#pragma once
+
+#include "base/forms/KvFrameScaled.h"
+#include "base/web/KvWBContainer.h"
+#include "shell/MarivoFrames.h"
+
+#include <KvLibNav6/KvTypes.h>
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class IGeoAddsEntry;
+class IGeodeticCalibration;
+class IMarinaGuideEntry;
+class IWWSection;
+class IWWStruct;
+class IWptWaypoint;
+class QFrame;
+class QPushButton;
+class TMarivoNavEnv;
+
+// What the panel shows.
+namespace LinkContent {
+inline constexpr int Nothing = 0;
+inline constexpr int MarinaGuide = 1;
+inline constexpr int StructLinks = 2;
+inline constexpr int Notice = 3;
+inline constexpr int GeoAdd = 4;
+inline constexpr int WeatherStation = 5;
+inline constexpr int FollowsUpdates = 7;
+inline constexpr int HTMLText = 8;
+inline constexpr int Section = 9;
+inline constexpr int Struct = 10;
+inline constexpr int Waypoint = 11;
+inline constexpr int WaterReport = 12;
+}  // namespace LinkContent
+
+// The panel's HTML view: pictures are asked of the owner before the view looks for them.
+class TLinkDetailsView : public TWBContainer {
+    Q_OBJECT
+public:
+    explicit TLinkDetailsView(QWidget *parent);
+    // A null image: the view shows no picture.
+    std::function<QImage(const QString &source)> OnPicture;
+    // The title of a picture by its source, for hints; empty = no hint.
+    std::function<QString(const QString &source)> OnPictureTitle;
+    // The source of the picture at a point of the viewport; empty over anything else.
+    QString PictureAt(const QPoint &viewportPos) const;
+
+protected:
+    QVariant loadResource(int type, const QUrl &name) override;
+    bool viewportEvent(QEvent *event) override;
+};
+
+class TFrameLinkDetails : public TFrameScaled {
+    Q_OBJECT
+public:
+    TFrameLinkDetails(QWidget *dockPanel, TMarivoNavEnv &env);
+    ~TFrameLinkDetails() override;
+
+    void UpdateTexts();
+    // Rebuilds the page of the current content; False when none is shown.
+    bool RefreshPage();
+    void LoadPage(const QString &page, int scrollPosition);
+    int ContentType() const { return FContentType; }
+    QString CurrentPage() const { return FPage; }
+
+    bool ShowHTMLText(const QString &text);
+    bool ShowGeoAddObject(IGeoAddsEntry *entry);
+    // databaseGuid may be nullptr: the database a link without one names.
+    bool ShowGeoAddLink(const QString &link, const TGUID *databaseGuid);
+    // toggle: a second click on the shown waypoint hides it (False).
+    bool ShowWaypoint(IWptWaypoint *waypoint, bool toggle);
+    bool ShowStruct(IWWStruct *structure, IGeodeticCalibration *calibration);
+    bool ShowStructLinks(NavObject *object);
+    // iconFolder ends with the path separator; edition is shown in the footer.
+    bool ShowMarinaGuide(IMarinaGuideEntry *entry, const QString &iconFolder,
+                         const QString &edition);
+    // Drops every kept reference and shows an empty page.
+    void ForgetObjects();
+
+    // The panel's reaction to a clicked link: True when it acted, False when the view's
+    // link policy is to follow it.
+    bool HandleLink(const QString &link);
+    QImage PictureFor(const QString &source);
+    void ButtonNavigateToClick();
+    bool MarinaGuideExpanded() const { return FMarinaExpanded; }
+
+    // (sender, flag, structure identifier): a structure named on the page was clicked.
+    std::function<void(TFrameLinkDetails *, bool, const QString &)> OnStructLink;
+    // Shows an attached document (caption, page) in the document viewer; unset = the file
+    // is opened as any local file is.
+    std::function<void(const QString &caption, const QString &page)> OnShowDocument;
+    // Default: the environment's NavigateToObject (activated, departing now).
+    std::function<void(const TGeoPoint &position, IWptWaypoint *waypoint, IWWSection *section,
+                       double sectionPosition)>
+        NavigateToObject;
+
+    QWidget *AlignmentPanelHTML = nullptr;
+    QFrame *PanelHTML = nullptr;
+    TLinkDetailsView *HTMLViewer = nullptr;
+    QWidget *AlignmentPanelHelp = nullptr;
+    QPushButton *ButtonHelp = nullptr;
+    QPushButton *ButtonNavigateTo = nullptr;
+
+private:
+    void BuildLayout();
+    void SetCaption(const QString &caption);
+    void BeginShow(const QString &caption);
+    void EndShow(bool navigateTo);
+    bool ShowMarinaPage(int scrollPosition);
+    int PictureWidth() const;
+    bool HandleAttachment(const QString &link);
+    void OpenLocalFile(const QString &file);
+    QImage GeoAddPicture();
+    QImage FilePicture(const QString &file);
+    void ButtonHelpClick();
+    static void NightModeChanged(void *data, int32_t value, int32_t kind);
+
+    TMarivoNavEnv &FEnv;
+    int FContentType = LinkContent::Nothing;
+    QString FPage;
+    QString FLinkText;
+    int32_t FHelpContext = -1;
+    IGeoAddsEntry *FGeoAdd = nullptr;
+    IWptWaypoint *FWaypoint = nullptr;
+    IWWStruct *FStruct = nullptr;
+    IGeodeticCalibration *FCalibration = nullptr;
+    IMarinaGuideEntry *FMarinaEntry = nullptr;
+    QString FMarinaIconFolder;
+    QString FMarinaEdition;
+    bool FMarinaExpanded = false;
+    QHash<QString, QString> FPictureTitles;
+};
+
+// The panel as the main window hosts it.
+class TLinkDetailsFrameAdapter : public IFrameLinkDetails {
+public:
+    TLinkDetailsFrameAdapter(QWidget *host, TMarivoNavEnv &env);
+    ~TLinkDetailsFrameAdapter() override;
+    QWidget *Widget() override;
+    // Pages that follow object updates report 7.
+    int ContentType() override;
+    void RefreshPage() override;
+    TFrameLinkDetails *Frame() const { return FFrame; }
+
+private:
+    QPointer<TFrameLinkDetails> FFrame;
+};
+
+std::unique_ptr<IFrameLinkDetails> CreateFrameLinkDetails(QWidget *host, TMarivoNavEnv &env);
