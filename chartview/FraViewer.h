@@ -13,6 +13,7 @@
 #pragma once
 
 #include "chartview/NavViewerControl.h"
+#include "chartview/ViewerContextMenu.h"
 
 #include <KvLibNav6/KvCallbacks.h>
 #include <KvLibNav6/KvCharts.h>
@@ -25,7 +26,16 @@
 #include <cstdint>
 #include <functional>
 
+class QAction;
+class QDoubleSpinBox;
+class QMenu;
 class QToolBar;
+class QToolButton;
+class TImageList;
+class IWptWaypointList;
+class IWptRoutePoint;
+class IWptPolygon;
+class INavScaleInfo;
 class TMarivoNavEnv;
 class IWptRoute;
 class IWWSection;
@@ -123,6 +133,15 @@ public:
     void SetTrackingZoom100(bool value);
     void SetTrackingAutoPos(bool value);
 
+    // ---- display settings (each handed to the viewer and written at once) ----------------
+    // Bit 0x1 (the own-ship cursor) is always set.
+    uint32_t GetGPSFlags();
+    void SetGPSFlags(uint32_t flags);
+    bool GetShowChartBounds();
+    void SetShowChartBounds(bool value);
+    // Acts only while the collapse strip is visible (it is hidden in this program).
+    void SetToolbarVisible(bool value);
+
     // ---- chart order and visibility ------------------------------------------------------
     void SetBackChart(IRasterChart *chart);
     void SetFrontChart(IRasterChart *chart);
@@ -137,6 +156,66 @@ public:
     // Runs the chart manager dialog; the dialog registers itself here. Returns the previous.
     using TChartManagerExecute = std::function<void(TChartManagerCall &call)>;
     static TChartManagerExecute SetChartManagerExecute(TChartManagerExecute execute);
+
+    // ---- actions, toolbars, context menu and keys ------------------------------------------
+    void SetLanguage();
+    // Checks and enables the actions from the viewer's and the S-52 library's state.
+    void UpdateActions();
+    // Builds the context menu for what lies under the mouse now; empty when nothing fits.
+    void ShowContextMenu();
+    // What lies under the mouse now, as the context menu sees it.
+    TViewerHitSnapshot TakeHitSnapshot();
+    // Runs a command of the context menu (the hit of the last ShowContextMenu).
+    void RunMenuCommand(const TViewerMenuItem &item);
+    void ActionChartSelectExecute();
+    void SetS57WaterLevelOffset(float value);
+    // One step of the display-category cycle, or a jump to target (0..2, 3 outlines only).
+    void StepDisplayCategory();
+    void SetDisplayCategoryTarget(int target);
+    // Toggles one S-52 display flag and stores its Boolean under name.
+    void ToggleS52Flag(uint32_t bit, const QString &name);
+    // Asks, then removes the waypoint from the viewer and its database; the waypoint stays
+    // shown when the database refuses.
+    void DeleteWaypointAsked(IWptWaypoint *waypoint);
+    void NewWaypointAtMouse();
+
+    // The waypoint properties dialog and the route-point settings dialog; each registers
+    // itself here. Until one is registered its items stay disabled. True on OK.
+    using TWaypointEditExecute = std::function<bool(TMarivoNavEnv &env, IWptWaypointList *list)>;
+    using TRoutePointSettingsExecute =
+        std::function<bool(TMarivoNavEnv &env, IWptRoutePoint *point)>;
+    static TWaypointEditExecute SetWaypointEditExecute(TWaypointEditExecute execute);
+    static TRoutePointSettingsExecute SetRoutePointSettingsExecute(
+        TRoutePointSettingsExecute execute);
+
+    QAction *ActionViewTracking = nullptr;
+    QAction *ActionViewTrackingZoom100 = nullptr;
+    QAction *ActionViewTrackingNorthUp = nullptr;
+    QAction *ActionViewTrackingAutoCursor = nullptr;
+    QAction *ActionViewZoomIn = nullptr;
+    QAction *ActionViewZoomOut = nullptr;
+    QAction *ActionViewDistanceCircles = nullptr;
+    QAction *ActionChartSelect = nullptr;
+    QAction *ActionChartManager = nullptr;
+    QAction *ActionClearDistance = nullptr;  // the main window's menu
+    QAction *ActionFindGPSPosition = nullptr;
+    QAction *ActionS57PickReport = nullptr;
+    QAction *ActionS57DisplayCategory = nullptr;
+    QAction *ActionS57DisplayCatBoundsOnly = nullptr;
+    QAction *ActionS57DisplayCatBASE = nullptr;
+    QAction *ActionS57DisplayCatSTANDARD = nullptr;
+    QAction *ActionS57DisplayCatOTHER = nullptr;
+    QAction *ActionS57SCAMIN = nullptr;
+    QAction *ActionS57ShowLabels = nullptr;
+    QAction *ActionS57ShowDepths = nullptr;
+    QAction *ActionS57ShowNoticeMarks = nullptr;
+    QAction *ActionS57ShowbENCs = nullptr;
+    QToolButton *ToolButtonViewTracking = nullptr;
+    QToolButton *ToolButtonS57DisplayCategory = nullptr;
+    QDoubleSpinBox *SpinEditS57WaterLevelOffset = nullptr;
+    QMenu *PopupMenu = nullptr;
+    TImageList *ImageListToolbar = nullptr;
+    TImageList *ImageListToolbarS57 = nullptr;
 
     TNavViewerControl *Viewer() const { return FViewer; }
     QToolBar *ToolbarMain = nullptr;
@@ -180,6 +259,26 @@ protected:
 
 private:
     void BuildLayout();
+    void BuildActions();
+    void RefreshGlyphs();
+    void BuildMainToolbar();
+    void BuildS57Toolbar();
+    QAction *AddViewerAction(QToolBar *bar, TImageList *glyphs, int glyph,
+                             std::function<void()> handler);
+    void ToggleTracking();
+    void ZoomAtCentre(double factor);
+    void Zoom100AtMouse();
+    void ResetChartOrder(IRasterChart *alsoHide);
+    void ShowChartBorder(IRasterChart *chart);
+    void SetGPSPositionAtMouse();
+    void SetGPSTrackingPositionAtMouse();
+    void DeleteKey();
+    void ResetBoatMotion();
+    void ZoomTo100AtCentre();
+    void UpdateS57Actions();
+    bool RunViewerKey(int key, Qt::KeyboardModifiers modifiers);
+    void PostDisplayCategory(const char *name);
+
     void StartViewer(uint16_t viewerKind);
     void HookViewer();
     void FrameResize();
@@ -214,4 +313,16 @@ private:
     // Until the stored view is restored, the viewer shows only its built-in default; storing
     // that would make it the "last view" the next restore finds.
     bool FViewRestored = false;
+    // What lay under the mouse when the context menu was opened.
+    struct TMenuHit {
+        TGeoPoint Position{GeoPointNoPosition, GeoPointNoPosition};
+        TPoint Point{0, 0};
+        IWptRoute *Route = nullptr;
+        IWptRoutePoint *RoutePoint = nullptr;
+        IWptWaypoint *Waypoint = nullptr;
+        IWptPolygon *AlarmZone = nullptr;
+        NavObject *DistancePoint = nullptr;
+        IWWSection *Section = nullptr;
+        double SectionDistance = 0.0;
+    } FMenuHit;
 };
