@@ -20,8 +20,6 @@
 namespace {
 
 constexpr int32_t Root = AppRegRoot::Product;
-constexpr double ZoomInFactor = 1.189207115;
-constexpr double ZoomOutFactor = 0.8408964152556386;
 
 namespace S52Flag {
 constexpr uint32_t SCAMIN = 0x2;
@@ -119,9 +117,9 @@ void TFrameViewer::BuildMainToolbar() {
     ToolButtonViewTracking->setMenu(trackingMenu);
     ToolButtonViewTracking->setPopupMode(QToolButton::MenuButtonPopup);
     ToolbarMain->addWidget(ToolButtonViewTracking);
-    ActionViewZoomIn = AddViewerAction(ToolbarMain, g, ZoomIn, [this] { ZoomAtCentre(ZoomInFactor); });
+    ActionViewZoomIn = AddViewerAction(ToolbarMain, g, ZoomIn, [this] { ZoomAtCentre(ViewerZoomInFactor); });
     ActionViewZoomOut =
-        AddViewerAction(ToolbarMain, g, ZoomOut, [this] { ZoomAtCentre(ZoomOutFactor); });
+        AddViewerAction(ToolbarMain, g, ZoomOut, [this] { ZoomAtCentre(ViewerZoomOutFactor); });
     ActionViewDistanceCircles = AddViewerAction(ToolbarMain, g, DistanceCircles, [this] {
         SetGPSFlags(GetGPSFlags() ^ NavViewerGPSFlag::DistanceCircles);
     });
