@@ -3,6 +3,7 @@
 #include "chartview/FraViewer.h"
 
 #include "base/charts/KvCharts.h"
+#include "base/graphics/KvNightScreen.h"
 #include "base/kvlib/KvExceptions.h"
 #include "base/registry/KvRegistry.h"
 #include "base/settings/KvRegCharts.h"
@@ -55,7 +56,7 @@ TFrameViewer::TFrameViewer(QWidget *owner, bool nowOnlyEnabled, TMarivoNavEnv &e
     BuildLayout();
     StartViewer(viewerKind);
     HookViewer();
-    // The S-57 toolbar's buttons come with the viewer actions; the bar stays hidden here.
+    BuildActions();
     ToolbarS57->hide();
     FCalibrationTimer.setSingleShot(true);
     FCalibrationTimer.setInterval(1000);
@@ -64,6 +65,8 @@ TFrameViewer::TFrameViewer(QWidget *owner, bool nowOnlyEnabled, TMarivoNavEnv &e
 }
 
 TFrameViewer::~TFrameViewer() {
+    NightScreenRemoveImageList(NightScreen(), ImageListToolbar);
+    NightScreenRemoveImageList(NightScreen(), ImageListToolbarS57);
     FlushCalibration();
     if (FViewer) {
         FViewer->SetViewerEventHandler(nullptr, nullptr);
@@ -207,10 +210,6 @@ void TFrameViewer::ViewerDblClick() {
     FViewer->Zoom100At(&at, &pixel);
 }
 
-void TFrameViewer::ViewerKeyDown(int, Qt::KeyboardModifiers modifiers) {
-    UpdateCursor(ViewerShiftOf(Qt::NoButton, modifiers));
-}
-
 void TFrameViewer::ViewerKeyUp(int, Qt::KeyboardModifiers modifiers) {
     UpdateCursor(ViewerShiftOf(Qt::NoButton, modifiers));
 }
@@ -225,11 +224,6 @@ void TFrameViewer::ViewerMouseMove(uint32_t shift, int32_t, int32_t) {
         OnStatusUpdate(*FViewer, ViewerStatusCode::Scale);
         OnStatusUpdate(*FViewer, ViewerStatusCode::ChartAtMouse);
     }
-    UpdateCursor(shift);
-}
-
-void TFrameViewer::ViewerMouseUp(int32_t, uint32_t shift, int32_t, int32_t) {
-    // The context menu of the right button comes with the viewer actions.
     UpdateCursor(shift);
 }
 

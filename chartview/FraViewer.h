@@ -13,6 +13,7 @@
 #pragma once
 
 #include "chartview/NavViewerControl.h"
+#include "chartview/ViewerContextMenu.h"
 
 #include <KvLibNav6/KvCallbacks.h>
 #include <KvLibNav6/KvCharts.h>
@@ -25,7 +26,16 @@
 #include <cstdint>
 #include <functional>
 
+class QAction;
+class QDoubleSpinBox;
+class QMenu;
 class QToolBar;
+class QToolButton;
+class TImageList;
+class IWptWaypointList;
+class IWptRoutePoint;
+class IWptPolygon;
+class INavScaleInfo;
 class TMarivoNavEnv;
 class IWptRoute;
 class IWWSection;
@@ -87,7 +97,8 @@ public:
     ~TFrameViewer() override;
 
     // ---- entry points of the main window ------------------------------------------------
-    // The view-state, tracking and background-map values of the frame's key.
+    // Every display setting of the frame's key into the viewer through the setters below;
+    // values the store lacks or holds otherwise are written, nothing else.
     void LoadSettings();
     // The stored view for the viewer's size, else the first raster chart, the first S-57
     // chart or the background map, centred on the own ship at 100 % when it has a position.
@@ -123,6 +134,132 @@ public:
     void SetTrackingZoom100(bool value);
     void SetTrackingAutoPos(bool value);
 
+    // ---- display settings (each handed to the viewer and written at once) ----------------
+    // Writes the S-52 library's notice-mark flag and display category of this viewer.
+    void StoreS57DisplaySettings();
+    uint32_t GetAISFlags();
+    void SetAISFlags(uint32_t flags);
+    // Bit 0x1 (the own-ship cursor) is always set.
+    uint32_t GetGPSFlags();
+    void SetGPSFlags(uint32_t flags);
+    uint32_t GetGRIBFlags();
+    void SetGRIBFlags(uint32_t flags);
+    uint32_t GetRouteFlags();
+    void SetRouteFlags(uint32_t flags);
+    uint32_t GetRouteExtraFlags();
+    void SetRouteExtraFlags(uint32_t flags);
+    uint32_t GetTideFlags();
+    void SetTideFlags(uint32_t flags);
+    uint32_t GetWaypointFlags();
+    void SetWaypointFlags(uint32_t flags);
+    uint32_t GetNetworkFlags();
+    void SetNetworkFlags(uint32_t flags);
+    uint32_t GetWWSectionColor();
+    void SetWWSectionColor(uint32_t argb);
+    uint32_t GetWWSectionColorBack();
+    void SetWWSectionColorBack(uint32_t argb);
+    uint32_t GetWWSectionColorUnpassable();
+    void SetWWSectionColorUnpassable(uint32_t argb);
+    int32_t GetWWSectionMaxWidth();
+    void SetWWSectionMaxWidth(int32_t width);
+    float GetCursorScale();
+    void SetCursorScale(double scale);
+    // The twenty colours of alarm zones, legs and the rhumb line (ARGB).
+    void SetColorAlarmzoneInside(uint32_t argb);
+    void SetColorAlarmzoneOutside(uint32_t argb);
+    void SetColorLegActiveMotoring(uint32_t argb);
+    void SetColorLegActiveSailing(uint32_t argb);
+    void SetColorLegActiveSailingSpi(uint32_t argb);
+    void SetColorLegActiveTacking(uint32_t argb);
+    void SetColorLegBack(uint32_t argb);
+    void SetColorLegEditMotoring(uint32_t argb);
+    void SetColorLegEditSailing(uint32_t argb);
+    void SetColorLegEditSailingSpi(uint32_t argb);
+    void SetColorLegEditTacking(uint32_t argb);
+    void SetColorLegMotoring(uint32_t argb);
+    void SetColorLegSailing(uint32_t argb);
+    void SetColorLegSailingSpi(uint32_t argb);
+    void SetColorLegTacking(uint32_t argb);
+    void SetColorLegSelectedMotoring(uint32_t argb);
+    void SetColorLegSelectedSailing(uint32_t argb);
+    void SetColorLegSelectedSailingSpi(uint32_t argb);
+    void SetColorLegSelectedTacking(uint32_t argb);
+    void SetColorRhumbline(uint32_t argb);
+    uint32_t GetColorLegActiveMotoring();
+    uint32_t GetColorLegBack();
+    uint32_t GetColorLegEditMotoring();
+    uint32_t GetColorLegMotoring();
+    uint32_t GetColorRhumbline();
+    bool GetDistanceCirclesAuto();
+    void SetDistanceCirclesAuto(bool value);
+    int32_t GetDistanceCirclesCount();
+    void SetDistanceCirclesCount(int32_t count);
+    // Metres; written as a double, the viewer keeps a single.
+    float GetDistanceCircles();
+    void SetDistanceCircles(double metres);
+    float GetFontAISBoatScale();
+    void SetFontAISBoatScale(float scale);
+    int32_t GetGRIBIsobarInterval();
+    void SetGRIBIsobarInterval(int32_t interval);
+    double GetGRIBViewScaleDrawLimit();
+    void SetGRIBViewScaleDrawLimit(double scale);
+    int32_t GetGRIBWaterlevelInterval();
+    void SetGRIBWaterlevelInterval(int32_t interval);
+    bool GetHighlightChartAtMouse();
+    void SetHighlightChartAtMouse(bool value);
+    int32_t GetLegWidth();
+    void SetLegWidth(int32_t width);
+    int32_t GetMaxHeightRadiusMM();
+    void SetMaxHeightRadiusMM(int32_t mm);
+    bool GetTrackDrawComplete();
+    void SetTrackDrawComplete(bool value);
+    float GetRhumblineWidth();
+    void SetRhumblineWidth(float width);
+    bool GetShowChartBounds();
+    void SetShowChartBounds(bool value);
+    bool GetShowBearingLine();
+    void SetShowBearingLine(bool value);
+    bool GetShowCompassNeedle();
+    void SetShowCompassNeedle(bool value);
+    bool GetShowNavInfo();
+    void SetShowNavInfo(bool value);
+    bool GetShowPolygons();
+    void SetShowPolygons(bool value);
+    bool GetShowScaleBar();
+    void SetShowScaleBar(bool value);
+    bool GetShowScaleValue();
+    void SetShowScaleValue(bool value);
+    bool GetShowTrackActive();
+    void SetShowTrackActive(bool value);
+    bool GetShowTrackNames();
+    void SetShowTrackNames(bool value);
+    bool GetShowVisibleTracks();
+    void SetShowVisibleTracks(bool value);
+    bool GetSmartLabels();
+    void SetSmartLabels(bool value);
+    int32_t GetSmartLabelTransparency();
+    void SetSmartLabelTransparency(int32_t value);
+    int32_t GetTrackLineWidth();
+    void SetTrackLineWidth(int32_t width);
+    int32_t GetTrackPointInterval();
+    void SetTrackPointInterval(int32_t seconds);
+    int32_t GetTrackTimeInterval();
+    void SetTrackTimeInterval(int32_t seconds);
+    int32_t GetEditMode();
+    // Not stored; raises OnStateChanged.
+    void SetEditMode(int32_t mode);
+    uint32_t GetRouteEditFlags();
+    void SetRouteEditFlags(uint32_t flags);  // not stored
+    float GetSailingBoatScaleFactor() const { return 20.0f; }
+    void SetSailingBoatScaleFactor(float) {}
+    // 0 the charts as they are … 10 fully faded.
+    int32_t GetChartVisibility() const { return FChartVisibility; }
+    void SetChartVisibility(int32_t value);
+    // Hands the object to the viewer, then writes its values.
+    void SetScaleInfo(INavScaleInfo *info);
+    // Acts only while the collapse strip is visible (it is hidden in this program).
+    void SetToolbarVisible(bool value);
+
     // ---- chart order and visibility ------------------------------------------------------
     void SetBackChart(IRasterChart *chart);
     void SetFrontChart(IRasterChart *chart);
@@ -137,6 +274,66 @@ public:
     // Runs the chart manager dialog; the dialog registers itself here. Returns the previous.
     using TChartManagerExecute = std::function<void(TChartManagerCall &call)>;
     static TChartManagerExecute SetChartManagerExecute(TChartManagerExecute execute);
+
+    // ---- actions, toolbars, context menu and keys ------------------------------------------
+    void SetLanguage();
+    // Checks and enables the actions from the viewer's and the S-52 library's state.
+    void UpdateActions();
+    // Builds the context menu for what lies under the mouse now; empty when nothing fits.
+    void ShowContextMenu();
+    // What lies under the mouse now, as the context menu sees it.
+    TViewerHitSnapshot TakeHitSnapshot();
+    // Runs a command of the context menu (the hit of the last ShowContextMenu).
+    void RunMenuCommand(const TViewerMenuItem &item);
+    void ActionChartSelectExecute();
+    void SetS57WaterLevelOffset(float value);
+    // One step of the display-category cycle, or a jump to target (0..2, 3 outlines only).
+    void StepDisplayCategory();
+    void SetDisplayCategoryTarget(int target);
+    // Toggles one S-52 display flag and stores its Boolean under name.
+    void ToggleS52Flag(uint32_t bit, const QString &name);
+    // Asks, then removes the waypoint from the viewer and its database; the waypoint stays
+    // shown when the database refuses.
+    void DeleteWaypointAsked(IWptWaypoint *waypoint);
+    void NewWaypointAtMouse();
+
+    // The waypoint properties dialog and the route-point settings dialog; each registers
+    // itself here. Until one is registered its items stay disabled. True on OK.
+    using TWaypointEditExecute = std::function<bool(TMarivoNavEnv &env, IWptWaypointList *list)>;
+    using TRoutePointSettingsExecute =
+        std::function<bool(TMarivoNavEnv &env, IWptRoutePoint *point)>;
+    static TWaypointEditExecute SetWaypointEditExecute(TWaypointEditExecute execute);
+    static TRoutePointSettingsExecute SetRoutePointSettingsExecute(
+        TRoutePointSettingsExecute execute);
+
+    QAction *ActionViewTracking = nullptr;
+    QAction *ActionViewTrackingZoom100 = nullptr;
+    QAction *ActionViewTrackingNorthUp = nullptr;
+    QAction *ActionViewTrackingAutoCursor = nullptr;
+    QAction *ActionViewZoomIn = nullptr;
+    QAction *ActionViewZoomOut = nullptr;
+    QAction *ActionViewDistanceCircles = nullptr;
+    QAction *ActionChartSelect = nullptr;
+    QAction *ActionChartManager = nullptr;
+    QAction *ActionClearDistance = nullptr;  // the main window's menu
+    QAction *ActionFindGPSPosition = nullptr;
+    QAction *ActionS57PickReport = nullptr;
+    QAction *ActionS57DisplayCategory = nullptr;
+    QAction *ActionS57DisplayCatBoundsOnly = nullptr;
+    QAction *ActionS57DisplayCatBASE = nullptr;
+    QAction *ActionS57DisplayCatSTANDARD = nullptr;
+    QAction *ActionS57DisplayCatOTHER = nullptr;
+    QAction *ActionS57SCAMIN = nullptr;
+    QAction *ActionS57ShowLabels = nullptr;
+    QAction *ActionS57ShowDepths = nullptr;
+    QAction *ActionS57ShowNoticeMarks = nullptr;
+    QAction *ActionS57ShowbENCs = nullptr;
+    QToolButton *ToolButtonViewTracking = nullptr;
+    QToolButton *ToolButtonS57DisplayCategory = nullptr;
+    QDoubleSpinBox *SpinEditS57WaterLevelOffset = nullptr;
+    QMenu *PopupMenu = nullptr;
+    TImageList *ImageListToolbar = nullptr;
+    TImageList *ImageListToolbarS57 = nullptr;
 
     TNavViewerControl *Viewer() const { return FViewer; }
     QToolBar *ToolbarMain = nullptr;
@@ -180,6 +377,30 @@ protected:
 
 private:
     void BuildLayout();
+    void BuildActions();
+    void LoadViewStates(const QString &key);
+    void LoadScaleInfo(const QString &key);
+    void LoadColours(const QString &key);
+    void LoadDisplayValues(const QString &key);
+    void RefreshGlyphs();
+    void BuildMainToolbar();
+    void BuildS57Toolbar();
+    QAction *AddViewerAction(QToolBar *bar, TImageList *glyphs, int glyph,
+                             std::function<void()> handler);
+    void ToggleTracking();
+    void ZoomAtCentre(double factor);
+    void Zoom100AtMouse();
+    void ResetChartOrder(IRasterChart *alsoHide);
+    void ShowChartBorder(IRasterChart *chart);
+    void SetGPSPositionAtMouse();
+    void SetGPSTrackingPositionAtMouse();
+    void DeleteKey();
+    void ResetBoatMotion();
+    void ZoomTo100AtCentre();
+    void UpdateS57Actions();
+    bool RunViewerKey(int key, Qt::KeyboardModifiers modifiers);
+    void PostDisplayCategory(const char *name);
+
     void StartViewer(uint16_t viewerKind);
     void HookViewer();
     void FrameResize();
@@ -214,4 +435,17 @@ private:
     // Until the stored view is restored, the viewer shows only its built-in default; storing
     // that would make it the "last view" the next restore finds.
     bool FViewRestored = false;
+    int32_t FChartVisibility = 0;
+    // What lay under the mouse when the context menu was opened.
+    struct TMenuHit {
+        TGeoPoint Position{GeoPointNoPosition, GeoPointNoPosition};
+        TPoint Point{0, 0};
+        IWptRoute *Route = nullptr;
+        IWptRoutePoint *RoutePoint = nullptr;
+        IWptWaypoint *Waypoint = nullptr;
+        IWptPolygon *AlarmZone = nullptr;
+        NavObject *DistancePoint = nullptr;
+        IWWSection *Section = nullptr;
+        double SectionDistance = 0.0;
+    } FMenuHit;
 };

@@ -60,8 +60,7 @@ QString TFrameViewer::CalibrationKey() const {
 
 // ---- settings ---------------------------------------------------------------------------
 
-void TFrameViewer::LoadSettings() {
-    const QString key = objectName();
+void TFrameViewer::LoadViewStates(const QString &key) {
     FViewerState = RegReadIntegerDef(GetAppReg(), Root, key, RegName(u"ViewerStateCurrent"), 0) == 0
                        ? ViewerStateIndex::Overview
                        : ViewerStateIndex::Navigation;
@@ -76,19 +75,6 @@ void TFrameViewer::LoadSettings() {
     over.TrackingMode = RegReadTrackingMode(key, QStringLiteral("ViewerStateOverTMode"), 5);
     over.Tracking =
         RegReadBoolDef(GetAppReg(), Root, key, RegName(u"ViewerStateOverTracking"), true);
-
-    SetTrackingAutoPos(false);
-    if (FNowOnlyEnabled)
-        FViewer->SetTrackingNowOnly(
-            RegReadBoolDef(GetAppReg(), Root, key, RegName(u"TrackingNowOnly"), false));
-    ApplyTrackingEnabled(RegReadTrackingEnabled(key));
-    SetTrackingMode(RegReadTrackingMode(key, QStringLiteral("TrackingMode"), 5));
-    FViewer->SetOverviewMode(true);
-    SetTrackingTarget(NavViewerTrackingTarget::GPSPosition);
-    SetTrackingZoom100(RegReadTrackingZoom100(key));
-    FViewer->SetOSMLayerEnabled(
-        RegReadBoolDef(GetAppReg(), Root, key, RegName(u"OSMLayerEnabled"), false));
-    FViewer->SetBackgroundMapOption(0);
 }
 
 void TFrameViewer::SaveViewerState() {

@@ -11,6 +11,8 @@
 #include <KvLibNav6/KvViewer.h>
 
 class INavNotificationCenter;
+class QPainter;
+class QPrinter;
 
 // The keyboard zoom steps: a quarter of a doubling in and out.
 inline constexpr double ViewerZoomInFactor = 1.189207115;
@@ -332,7 +334,19 @@ public:
         if (FNav) FNav->PrintOverlays(printerDC, pageCal, routes, tracks, waypoints);
     }
 
+    // ---- printing -------------------------------------------------------------------------
+    // Prints the current view on a printer the print dialog has set up: widthMM × heightMM
+    // centred on the page, or the whole page when either is 0. flags: PrintFlags bits;
+    // orientation 0 automatic (landscape for a wide view), 1 portrait, 2 landscape.
+    // result: 0 printed, 2 cancelled through OnPrintProgress, 90 the printer failed. A
+    // calibration failure raises "TChartViewer.Print(n): ..." with the job aborted.
+    void Print(QPrinter &printer, int32_t widthMM, int32_t heightMM, uint8_t flags,
+               uint8_t orientation, int32_t &result);
+    void PrintView(QPrinter &printer, int32_t widthMM, int32_t heightMM, int32_t &result);
+
 protected:
+    void PrintDecorations(const TRect &printRect, IGeodeticCalibration *cal) override;
+    void PrintProgress(IBmp32 *bitmap, IGeodeticCalibration *cal, bool &abort) override;
     IS3DChartViewer *CreateViewer(IS3D *engine, int32_t viewerIndex, IS3DTileManager *tiles,
                                   IS3DOSMTileManager *backgroundTiles, IS57ChartLoader *loader,
                                   IS3DChartDataCache *cache) override;
@@ -346,5 +360,9 @@ private:
     bool HandleViewerKey(int key, Qt::KeyboardModifiers modifiers);
     void ZoomByKey(double factor);
 
+    void PrintTracks(QPainter &painter, IGeodeticCalibration *cal);
+    void PrintInformationBox(QPainter &painter, const TRect &r);
+
     INavViewer *FNav = nullptr;  // FViewer, seen as the navigation viewer
+    QPainter *FPrintPainter = nullptr;  // while a print job runs
 };

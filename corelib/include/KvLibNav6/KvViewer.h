@@ -330,7 +330,8 @@ public:
     virtual bool GetOSMLayerEnabled() = 0;                                           // slot —
     virtual void SetOSMLayerEnabled(bool on) = 0;                                    // slot —
     virtual void SetBackgroundMapOption(int32_t option) = 0;                         // slot —
-    // Four factors (r, g, b, alpha) applied to chart pixels; (1, 1, 1, 0.3) fades to 30 %.
+    // Four factors (r, g, b, fade) applied to chart pixels; the fourth is how far the charts
+    // fade towards the background: 0 as they are, 0.3 faded by 30 %, 1 fully faded.
     virtual void SetChartColorFactors(const float *factors) = 0;                     // slot —
     // Physical screen width for true-scale display.
     virtual bool GetWidthMonitorAuto() = 0;                                          // slot —

@@ -217,9 +217,9 @@ bool DrawRasterChart(QImage &target, const QString &file, IGeodeticCalibration *
             valid[k] = c.X != GeoPointNoPosition && std::isfinite(c.X) && std::isfinite(c.Y);
             grid[k] = QPointF(c.X, c.Y);
         }
-    const bool fade = p.ColourFactors[3] < 0.999f || p.ColourFactors[0] != 1.0f ||
+    const bool fade = p.ColourFactors[3] > 0.001f || p.ColourFactors[0] != 1.0f ||
                       p.ColourFactors[1] != 1.0f || p.ColourFactors[2] != 1.0f;
-    const float opacity = std::clamp(p.ColourFactors[3], 0.0f, 1.0f);
+    const float opacity = 1.0f - std::clamp(p.ColourFactors[3], 0.0f, 1.0f);
     // The tiles this draw touches, fetched once each: the cache's lock and hash stay out of
     // the pixel loop. A null entry with its flag set is a tile that could not be read.
     const int tilesX = (cw + TileSize - 1) / TileSize, tilesY = (chh + TileSize - 1) / TileSize;

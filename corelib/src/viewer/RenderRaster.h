@@ -22,7 +22,7 @@ void ReleaseRasterFile(const QString &file);
 
 struct TRasterDrawParams {
     const TViewState *View = nullptr;
-    std::array<float, 4> ColourFactors{1.0f, 1.0f, 1.0f, 1.0f};  // r, g, b, opacity
+    std::array<float, 4> ColourFactors{1.0f, 1.0f, 1.0f, 0.0f};  // r, g, b, fade (0 none)
 };
 
 // Draws the chart into target (ARGB32 premultiplied, the view's size). Returns false with

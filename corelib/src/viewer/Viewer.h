@@ -71,7 +71,7 @@ public:
     bool FShowChartBounds = false, FS57BoundsOnly = false, FHighlightChartAtMouse = false;
     bool FOSMLayerEnabled = false;
     int32_t FBackgroundMapOption = 0;
-    std::array<float, 4> FColourFactors{1.0f, 1.0f, 1.0f, 1.0f};
+    std::array<float, 4> FColourFactors{1.0f, 1.0f, 1.0f, 0.0f};
     IS52PresentationLib *FS52 = nullptr;
     IS3DChartDataCache *FCache = nullptr;
     int32_t FDepthUnit = 0;

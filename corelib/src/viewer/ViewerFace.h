@@ -130,8 +130,8 @@ public:
     void SetBackgroundMapOption(int32_t option) override { FCore.FBackgroundMapOption = option; }
     void SetChartColorFactors(const float *f) override {
         if (!f) return;
-        for (size_t i = 0; i < 4; ++i) FCore.FColourFactors[i] = std::isfinite(f[i]) ? std::clamp(f[i], 0.0f, 4.0f) : 1.0f;
-        FCore.FColourFactors[3] = std::min(FCore.FColourFactors[3], 1.0f);
+        for (size_t i = 0; i < 3; ++i) FCore.FColourFactors[i] = std::isfinite(f[i]) ? std::clamp(f[i], 0.0f, 4.0f) : 1.0f;
+        FCore.FColourFactors[3] = std::isfinite(f[3]) ? std::clamp(f[3], 0.0f, 1.0f) : 0.0f;
         FCore.RefreshCharts();
     }
     bool GetWidthMonitorAuto() override { return FCore.FWidthMonitorAuto; }
