@@ -11,6 +11,7 @@
 #include "exchange/FrmSettingsGPS.h"
 #include "objectinfo/FraLinkDetails.h"
 #include "routes/FraRoutes.h"
+#include "routes/FrmRoutePointSettings.h"
 #include "routes/FrmRouteVisitEdit.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -288,6 +289,9 @@ TMainFrameFactories ProgramFrameFactories() {
     // Only the frames that are part of the program have a factory; the other panels stay
     // empty.
     TMainFrameFactories f;
+    // The viewer's context menu opens the dialogs that exist so far.
+    TFrameViewer::SetRoutePointSettingsExecute(
+        [](TMarivoNavEnv &env, IWptRoutePoint *point) { return TFormRoutePointSettings::Execute(&env, point); });
     f.Viewer = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameViewer> {
         return std::make_unique<TViewerFrameAdapter>(host, env);
     };
