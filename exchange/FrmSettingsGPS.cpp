@@ -1,5 +1,7 @@
 #include "exchange/FrmSettingsGPS.h"
 
+#include "base/settings/KvRegBoat.h"
+
 #include "base/dialogs/KvMsgBox.h"
 #include "base/dialogs/KvMsgIcons.h"
 #include "base/geodesy/KvGeodetic.h"
@@ -70,17 +72,6 @@ T *PointerOf(const QVariant &data) {
 
 void SelectCode(QComboBox *combo, qlonglong code) {
     combo->setCurrentIndex(IndexOfCode(combo, code));
-}
-
-IGeodeticDefinition *StoredDatum() {
-    QString code;
-    RegReadStringDef(GetAppReg(), AppRegRoot::Product, QStringLiteral("GPS"), RegName(u"Datum"),
-                     GeodeticDefaultDatumCode, code);
-    int32_t err = 0;
-    IGeodeticDefinition *datum = GeodeticFindByCode(GeodeticRegistry(), code, GeodeticKind::Datum, err);
-    // An unknown code (another version's table, a damaged store) is not worth a message.
-    if (err != 0 || !datum) return GeodeticGlobals().DefaultDatum;
-    return datum;
 }
 
 }  // namespace
@@ -207,7 +198,7 @@ void TFormSettingsGPS::ReadReceiver() {
     FillModels();
     SetModel(FGPS->GetModel());
     SetProtocol(FGPS->GetProtocol());
-    FStoredDatum = StoredDatum();
+    FStoredDatum = RegReadGPSDatum();
     SetDatum(FStoredDatum);
     if (INavMsgPort *port = FGPS->GetPort()) {
         SetPort(port);

@@ -154,6 +154,9 @@ void TMarivoNavEnv::LoadDeviceSettings() {
     // A set-up that cannot be applied leaves the receiver unconfigured: the user picks it
     // again in the instrument settings.
     gps->ApplySettings(1, err);
+    // The datum the user chose for the receiver holds from the start, not only after the
+    // settings dialog applied it.
+    if (auto *datum = dynamic_cast<IGeodeticDatum *>(RegReadGPSDatum())) gps->SetDatum(datum);
     gps->SetTuning105(0);
     gps->SetTuning108(1);
     gps->SetTuning109(1000.0f);

@@ -1,6 +1,7 @@
 #include "base/settings/KvRegBoat.h"
 
 #include "base/kvlib/KvStrings.h"
+#include "base/geodesy/KvGeodetic.h"
 #include "base/registry/KvRegistry.h"
 
 #include <KvLibNav6/KvAppReg.h>
@@ -167,6 +168,15 @@ bool RegReadActiveLogbookStarted() {
 }
 void RegWriteActiveLogbookStarted(bool started) {
     WriteBool(KeyLogbook, RegName(u"ActiveLogbookStarted"), started);
+}
+
+IGeodeticDefinition *RegReadGPSDatum() {
+    QString code;
+    RegReadStringDef(GetAppReg(), AppRegRoot::Product, KeyGPS, RegName(u"Datum"), GeodeticDefaultDatumCode, code);
+    int32_t err = 0;
+    IGeodeticDefinition *datum = GeodeticFindByCode(GeodeticRegistry(), code, GeodeticKind::Datum, err);
+    // An unknown code (another version's table, a damaged store) is not worth a message.
+    return err == 0 && datum ? datum : GeodeticGlobals().DefaultDatum;
 }
 
 bool RegReadGPSCommunicationOpen() {

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <vector>
 
+class IGeodeticDefinition;
 class ILPBoatDef;
 class INavBoat;
 class IWptRoutePoint;
@@ -44,6 +45,9 @@ void RegReadActiveLogbook(QString &file);
 void RegWriteActiveLogbook(const QString &file);
 bool RegReadActiveLogbookStarted();
 void RegWriteActiveLogbookStarted(bool started);
+// The datum of the receiver's positions ("GPS\Datum"); the default datum when nothing, or a
+// code this version does not know, is stored. The object stays the geodetic registry's.
+IGeodeticDefinition *RegReadGPSDatum();
 bool RegReadGPSCommunicationOpen();
 void RegWriteGPSCommunicationOpen(bool open);
 bool RegReadSimulatorCommunicationOpen();

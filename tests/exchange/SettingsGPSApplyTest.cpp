@@ -160,6 +160,13 @@ TEST_F(SettingsGPSApply, TheChosenDatumShiftsTheOwnShipAsPROJDoes) {
     TGeoPoint p{};
     ASSERT_TRUE(Env->Boat->GetPosition(p));
     EXPECT_GT(NearestMetres(p, raw), 50.0);  // the shift itself is far larger than the tolerance
+    Env->StopNavigation(QString(), false);
+
+    // The next start takes the stored datum from the beginning, without the dialog.
+    Env.reset();
+    Env = Started();
+    ASSERT_TRUE(Env->StartNavigation(false));
+    EXPECT_TRUE(FollowsLog(shifted, 1.0));
 }
 
 TEST_F(SettingsGPSApply, AFailingStoreKeepsReceiverAndStoreAndTheDialogOpen) {
