@@ -168,6 +168,7 @@ private:
     void PointChanged(IWptRoutePoint *point);
     bool KeyPressed(QKeyEvent *event);
     std::vector<TRouteOverviewOffer> OverviewOffers();
+    int OverviewWidth(int column) const;
     QList<QImage> OverviewImages() const;
     bool OverviewRefused();
     QString OverviewStamp(TDateTime local) const;

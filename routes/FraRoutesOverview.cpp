@@ -46,6 +46,12 @@ double PointsToDots(double points, double dpi) { return points / 72.0 * dpi; }
 double CmToDots(double cm, double dpi) { return cm / 2.54 * dpi; }
 }  // namespace
 
+// The table's width of a column; a column hidden in the table keeps its stored width.
+int TFrameRoutes::OverviewWidth(int column) const {
+    if (!FHeader->isSectionHidden(column)) return FHeader->sectionSize(column);
+    return RouteLoadColumns()[size_t(column)].Width;
+}
+
 std::vector<TRouteOverviewOffer> TFrameRoutes::OverviewOffers() {
     std::vector<TRouteOverviewOffer> offers;
     for (int place = 0; place < FHeader->count(); ++place) {
@@ -111,7 +117,7 @@ QStringList TFrameRoutes::BuildOverviewHtml(const std::vector<int> &columns, con
     for (int column : columns) {
         in.Columns.push_back({column, column == 0 ? QString() : RouteColumnTitle(column, electric),
                               RouteUnitText(column, context, true), RouteColumnDef(column).Align,
-                              FHeader->sectionSize(column)});
+                              OverviewWidth(column)});
     }
     in.Rows = &FModel->Rows();
     in.CellText = [this, &context](int row, int column) {
@@ -130,7 +136,7 @@ void TFrameRoutes::ExportOverview() {
     if (!ExecuteRouteExport(RouteColumnsKey, columns, OverviewOffers(), this)) return;
     columns.insert(columns.begin(), 0);
     int tableWidth = 0;
-    for (int column : columns) tableWidth += FHeader->sectionSize(column);
+    for (int column : columns) tableWidth += OverviewWidth(column);
     FPrintPart = FPrintParts = 1;
     const QString folder = RouteExportFolder();
     const QString stamp = OverviewStamp(LocalNow());
@@ -157,7 +163,7 @@ void TFrameRoutes::PrintOverview() {
     const QMarginsF edges = layout.minimumMargins();
     TRoutePrinterMetrics metrics{dpi, layout.fullRectPixels(int(dpi)).width(), edges.left() / 10.0, edges.right() / 10.0};
     std::vector<int> widths;
-    for (int column : columns) widths.push_back(FHeader->sectionSize(column));
+    for (int column : columns) widths.push_back(OverviewWidth(column));
     const TRoutePrintSplit split = RouteSplitParts(widths, scale, metrics);
     if (split.TooWide >= 0) {
         const int column = columns[size_t(split.TooWide)];

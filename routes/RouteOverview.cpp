@@ -44,7 +44,8 @@ void AddHead(QStringList &out, int tableWidth) {
 }
 
 void AddTitle(QStringList &out, const TRouteOverviewInput &in) {
-    const QString nbsp = QStringLiteral("&nbsp");
+    // With its semicolon: a bare "&nbsp" shows as text in a strict reader.
+    const QString nbsp = QStringLiteral("&nbsp;");
     const auto text = [&](const QString &t) { return in.FirstPart ? RouteHtmlEscape(t) : nbsp; };
     out << (in.TableWidth > 0 ? QStringLiteral("<div style=\"margin: 5px 2px; width: %1px;\">").arg(in.TableWidth)
                               : QStringLiteral("<div style=\"margin: 5px 2px\">"))

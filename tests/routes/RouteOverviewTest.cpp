@@ -89,7 +89,7 @@ TEST(RouteOverviewHtml, LaterPartsLeaveTheTitleBlank) {
     const QString html = RouteOverviewHtml(f.In).join(u'\n');
     EXPECT_FALSE(html.contains(QStringLiteral("route overview")));
     EXPECT_FALSE(html.contains(QStringLiteral("Route name")));
-    EXPECT_TRUE(html.contains(QStringLiteral("&nbsp<br />\n&nbsp\n")));
+    EXPECT_TRUE(html.contains(QStringLiteral("&nbsp;<br />\n&nbsp;\n")));
 }
 
 TEST(RouteOverviewHtml, ImageUrlsReadBackAsTheFolder) {
