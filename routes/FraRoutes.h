@@ -171,7 +171,7 @@ private:
     int OverviewWidth(int column) const;
     QList<QImage> OverviewImages() const;
     bool OverviewRefused();
-    QString OverviewStamp(TDateTime local) const;
+    QString OverviewStamp(TDateTime local);
     void OverviewTitles(TRouteOverviewInput &in);
     void PrintPart(QPrinter &printer, QPainter &painter, const std::vector<int> &columns,
                    const TRouteMargins &margins, const QString &imageFolder);

@@ -76,8 +76,8 @@ bool TFrameRoutes::OverviewRefused() {
     return true;
 }
 
-QString TFrameRoutes::OverviewStamp(TDateTime local) const {
-    IWptRoute *route = const_cast<TFrameRoutes *>(this)->Route();
+QString TFrameRoutes::OverviewStamp(TDateTime local) {
+    IWptRoute *route = Route();
     QString name = route ? WptObjectGetName(route) : QString();
     if (name.isEmpty()) name = QStringLiteral("Marivo ") + LanguageText(RouteText::Route);
     return Stamp(RouteSafeFileName(name), local);

@@ -71,6 +71,8 @@ protected:
         TFormRoutePrint::SetPrompter([this, columns](TFormRoutePrint &form) {
             ++Dialogs;
             form.PortraitButton()->setChecked(true);
+            form.show();
+            shelltest::SaveScreenshot(&form, QStringLiteral("routes-overview-print-dialog"));
             for (int i = 0; i < form.ColumnList()->count(); ++i)
                 form.ColumnList()->item(i)->setCheckState(i < columns ? Qt::Checked : Qt::Unchecked);
             form.accept();
@@ -93,7 +95,10 @@ TEST_F(RoutesOverview, ExportWritesOnePageAndItsImagesInsideTheFolder) {
     ASSERT_TRUE(route);
     TFrameRoutes &f = Shown(route);
     SetExportFolder(Temp.path());
-    AcceptExport();
+    AcceptExport([](TFormRouteExport &form) {
+        form.show();
+        shelltest::SaveScreenshot(&form, QStringLiteral("routes-overview-export-dialog"));
+    });
     f.ExportAction()->trigger();
     EXPECT_EQ(Dialogs, 1);
     EXPECT_TRUE(Messages.isEmpty()) << Messages.join(u'|').toStdString();
