@@ -174,12 +174,10 @@ void TFrameRoutes::BuildMenu() {
     connect(FSelectColumns, &QAction::triggered, this, [this] { SelectColumns(); });
     connect(FRestoreColumns, &QAction::triggered, this, [this] { RestoreColumns(); });
     FMenu->addSeparator();
-    // Printing and exporting the overview come with their own dialogs; until then the
-    // commands are shown but cannot be chosen.
     FPrint = FMenu->addAction(QString());
     FExport = FMenu->addAction(QString());
-    FPrint->setEnabled(false);
-    FExport->setEnabled(false);
+    connect(FPrint, &QAction::triggered, this, [this] { PrintOverview(); });
+    connect(FExport, &QAction::triggered, this, [this] { ExportOverview(); });
     FMenu->addSeparator();
     FFilterGroup = new QActionGroup(this);
     for (int f = 0; f < RteFilter::Count; ++f) {

@@ -10,6 +10,8 @@
 #include "base/forms/KvFrameScaled.h"
 #include "routes/FraRoutesColumns.h"
 #include "routes/FraRoutesView.h"
+#include "routes/FrmRouteExport.h"
+#include "routes/RouteOverview.h"
 #include "routes/RteNodeRows.h"
 
 #include <KvLibNav6/KvTypes.h>
@@ -29,6 +31,8 @@ class QActionGroup;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
+class QPainter;
+class QPrinter;
 class QMenu;
 class QStatusBar;
 class QToolButton;
@@ -108,6 +112,16 @@ public:
     // The stay dialog: True with the new stay when the user confirmed it.
     std::function<bool(IWptRoutePoint *, TRouteStayRec &)> ExecuteRouteVisitEdit;
 
+    // The overview of the visible rows in the given columns (column 0 first) for print and
+    // export; tableWidth above 0 fixes its width in pixels.
+    QStringList BuildOverviewHtml(const std::vector<int> &columns, const QString &imageFolder, int tableWidth);
+    // "Export overview...": the page and its icons into the chosen folder.
+    void ExportOverview();
+    // "Print overview...": split into horizontal parts when the columns do not fit the paper.
+    void PrintOverview();
+    // Set up the printer after the print dialog (tests print into a PDF file).
+    std::function<void(QPrinter &)> ConfigurePrinter;
+
     // For the main window's tests and the print and export builders.
     const std::vector<TRteNodeData> &Rows() const;
     TRouteCellContext CellContext();
@@ -153,6 +167,15 @@ private:
     void ShowEditError(int32_t err);
     void PointChanged(IWptRoutePoint *point);
     bool KeyPressed(QKeyEvent *event);
+    std::vector<TRouteOverviewOffer> OverviewOffers();
+    int OverviewWidth(int column) const;
+    QList<QImage> OverviewImages() const;
+    bool OverviewRefused();
+    QString OverviewStamp(TDateTime local);
+    void OverviewTitles(TRouteOverviewInput &in);
+    void PrintPart(QPrinter &printer, QPainter &painter, const std::vector<int> &columns,
+                   const TRouteMargins &margins, const QString &imageFolder);
+    void PrintFooter(QPainter &painter, const QRectF &area, int page);
 
     TMarivoNavEnv &FEnv;
     TGUID FRouteGuid{};
@@ -183,4 +206,8 @@ private:
     QActionGroup *FFilterGroup = nullptr, *FFontGroup = nullptr;
     QMenu *FCopyMenu = nullptr;
     int FCopyRow = -1;
+    // While printing: the part being printed (1-based) of how many, and its page count.
+    TDateTime FPrintTime = 0.0;
+    int FPrintPart = 1, FPrintParts = 1, FPrintPages = 0;
+    bool FPrintFirstPage = true;
 };

@@ -272,6 +272,222 @@ const TLanguageStrings Cancel = {
     /*it*/ "Annulla",
     /*da*/ "Annuller",
     /*sv*/ "Avbryt"};
+const TLanguageStrings OverviewTitle = {
+    "Marivo 5 route overview",
+    /*nl*/ "Marivo 5 route-overzicht",
+    /*de*/ "Marivo 5 Routen\u00FCbersicht",
+    /*fr*/ "Aper\u00E7u d'itin\u00E9raire Marivo 5",
+    /*es*/ "Resumen de ruta de Marivo 5",
+    /*it*/ "Riepilogo rotta Marivo 5",
+    /*da*/ "Marivo 5 rute-oversigt",
+    /*sv*/ "Marivo 5 rutt\u00F6versikt"};
+const TLanguageStrings RouteName = {
+    "Route name:",
+    /*nl*/ "Routenaam:",
+    /*de*/ "Routenname:",
+    /*fr*/ "Nom de l'itin\u00E9raire :",
+    /*es*/ "Nombre de ruta:",
+    /*it*/ "Nome rotta:",
+    /*da*/ "Rutenavn:",
+    /*sv*/ "Ruttnamn:"};
+const TLanguageStrings NoName = {
+    "<none>",
+    /*nl*/ "<geen>",
+    /*de*/ "<keiner>",
+    /*fr*/ "<aucun>",
+    /*es*/ "<ninguno>",
+    /*it*/ "<nessuno>",
+    /*da*/ "<ingen>",
+    /*sv*/ "<inget>"};
+const TLanguageStrings CruisingSpeed = {
+    "Cruising speed",
+    /*nl*/ "Kruissnelheid",
+    /*de*/ "Reisegeschwindigkeit",
+    /*fr*/ "Vitesse de croisi\u00E8re",
+    /*es*/ "Velocidad de crucero",
+    /*it*/ "Velocit\u00E0 di crociera",
+    /*da*/ "Marchfart",
+    /*sv*/ "Marschfart"};
+const TLanguageStrings EnergyConsumption = {
+    "Energy consumption",
+    /*nl*/ "Energieverbruik",
+    /*de*/ "Energieverbrauch",
+    /*fr*/ "Consommation d'\u00E9nergie",
+    /*es*/ "Consumo de energ\u00EDa",
+    /*it*/ "Consumo di energia",
+    /*da*/ "Energiforbrug",
+    /*sv*/ "Energif\u00F6rbrukning"};
+const TLanguageStrings FuelConsumption = {
+    "Fuel consumption",
+    /*nl*/ "Brandstofverbruik",
+    /*de*/ "Kraftstoffverbrauch",
+    /*fr*/ "Consommation de carburant",
+    /*es*/ "Consumo de combustible",
+    /*it*/ "Consumo di carburante",
+    /*da*/ "Br\u00E6ndstofforbrug",
+    /*sv*/ "Br\u00E4nslef\u00F6rbrukning"};
+const TLanguageStrings Page = {
+    "Page",
+    /*nl*/ "Pagina",
+    /*de*/ "Seite",
+    /*fr*/ "Page",
+    /*es*/ "P\u00E1gina",
+    /*it*/ "Pagina",
+    /*da*/ "Side",
+    /*sv*/ "Sida"};
+const TLanguageStrings Of = {
+    "of",
+    /*nl*/ "van",
+    /*de*/ "von",
+    /*fr*/ "sur",
+    /*es*/ "de",
+    /*it*/ "di",
+    /*da*/ "af",
+    /*sv*/ "av"};
+const TLanguageStrings ExportRoute = {
+    "Export route",
+    /*nl*/ "Route exporteren",
+    /*de*/ "Route exportieren",
+    /*fr*/ "Exporter l'itin\u00E9raire",
+    /*es*/ "Exportar ruta",
+    /*it*/ "Esporta rotta",
+    /*da*/ "Eksport\u00E9r rute",
+    /*sv*/ "Exportera rutt"};
+const TLanguageStrings PrintRoute = {
+    "Print route",
+    /*nl*/ "Route afdrukken",
+    /*de*/ "Route drucken",
+    /*fr*/ "Imprimer l'itin\u00E9raire",
+    /*es*/ "Imprimir ruta",
+    /*it*/ "Stampa rotta",
+    /*da*/ "Udskriv rute",
+    /*sv*/ "Skriv ut rutt"};
+const TLanguageStrings General = {
+    "General",
+    /*nl*/ "Algemeen",
+    /*de*/ "Allgemein",
+    /*fr*/ "G\u00E9n\u00E9ral",
+    /*es*/ "General",
+    /*it*/ "Generale",
+    /*da*/ "Generelt",
+    /*sv*/ "Allm\u00E4nt"};
+const TLanguageStrings Folder = {
+    "Folder",
+    /*nl*/ "Map",
+    /*de*/ "Ordner",
+    /*fr*/ "Dossier",
+    /*es*/ "Carpeta",
+    /*it*/ "Cartella",
+    /*da*/ "Mappe",
+    /*sv*/ "Mapp"};
+const TLanguageStrings Columns = {
+    "Columns",
+    /*nl*/ "Kolommen",
+    /*de*/ "Spalten",
+    /*fr*/ "Colonnes",
+    /*es*/ "Columnas",
+    /*it*/ "Colonne",
+    /*da*/ "Kolonner",
+    /*sv*/ "Kolumner"};
+const TLanguageStrings Name = {
+    "Name",
+    /*nl*/ "Naam",
+    /*de*/ "Name",
+    /*fr*/ "Nom",
+    /*es*/ "Nombre",
+    /*it*/ "Nome",
+    /*da*/ "Navn",
+    /*sv*/ "Namn"};
+const TLanguageStrings Orientation = {
+    "Orientation",
+    /*nl*/ "Ori\u00EBntatie",
+    /*de*/ "Ausrichtung",
+    /*fr*/ "Orientation",
+    /*es*/ "Orientaci\u00F3n",
+    /*it*/ "Orientamento",
+    /*da*/ "Retning",
+    /*sv*/ "Orientering"};
+const TLanguageStrings Landscape = {
+    "Landscape",
+    /*nl*/ "Liggend",
+    /*de*/ "Querformat",
+    /*fr*/ "Paysage",
+    /*es*/ "Horizontal",
+    /*it*/ "Orizzontale",
+    /*da*/ "Liggende",
+    /*sv*/ "Liggande"};
+const TLanguageStrings Portrait = {
+    "Portrait",
+    /*nl*/ "Staand",
+    /*de*/ "Hochformat",
+    /*fr*/ "Portrait",
+    /*es*/ "Vertical",
+    /*it*/ "Verticale",
+    /*da*/ "St\u00E5ende",
+    /*sv*/ "St\u00E5ende"};
+const TLanguageStrings Properties = {
+    "&Properties...",
+    /*nl*/ "&Eigenschappen...",
+    /*de*/ "&Eigenschaften...",
+    /*fr*/ "&Propri\u00E9t\u00E9s...",
+    /*es*/ "&Propiedades...",
+    /*it*/ "&Propriet\u00E0...",
+    /*da*/ "&Egenskaber...",
+    /*sv*/ "&Egenskaper..."};
+const TLanguageStrings Help = {
+    "&Help (F1)",
+    /*nl*/ "&Help (F1)",
+    /*de*/ "&Hilfe (F1)",
+    /*fr*/ "&Aide (F1)",
+    /*es*/ "A&yuda (F1)",
+    /*it*/ "&Guida (F1)",
+    /*da*/ "&Hj\u00E6lp (F1)",
+    /*sv*/ "&Hj\u00E4lp (F1)"};
+const TLanguageStrings NoExportFolder = {
+    "No export folder specified.\r\n\r\nThe route cannot be exported.",
+    /*nl*/ "Geen exportmap opgegeven.\r\n\r\nDe route kan niet worden ge\u00EBxporteerd.",
+    /*de*/ "Kein Exportordner angegeben.\r\n\r\nDie Route kann nicht exportiert werden.",
+    /*fr*/ "Aucun dossier d'exportation indiqu\u00E9.\r\n\r\nL'itin\u00E9raire ne peut pas \u00EAtre export\u00E9.",
+    /*es*/ "No se ha indicado ninguna carpeta de exportaci\u00F3n.\r\n\r\nNo se puede exportar la ruta.",
+    /*it*/ "Nessuna cartella di esportazione indicata.\r\n\r\nImpossibile esportare la rotta.",
+    /*da*/ "Ingen eksportmappe angivet.\r\n\r\nRuten kan ikke eksporteres.",
+    /*sv*/ "Ingen exportmapp angiven.\r\n\r\nRutten kan inte exporteras."};
+const TLanguageStrings ExportFolderMissing = {
+    "The specified exportfolder doesn't exist.\r\n\r\nThe route cannot be exported.",
+    /*nl*/ "De opgegeven exportmap bestaat niet.\r\n\r\nDe route kan niet worden ge\u00EBxporteerd.",
+    /*de*/ "Der angegebene Exportordner existiert nicht.\r\n\r\nDie Route kann nicht exportiert werden.",
+    /*fr*/ "Le dossier d'exportation indiqu\u00E9 n'existe pas.\r\n\r\nL'itin\u00E9raire ne peut pas \u00EAtre export\u00E9.",
+    /*es*/ "La carpeta de exportaci\u00F3n indicada no existe.\r\n\r\nNo se puede exportar la ruta.",
+    /*it*/ "La cartella di esportazione indicata non esiste.\r\n\r\nImpossibile esportare la rotta.",
+    /*da*/ "Den angivne eksportmappe findes ikke.\r\n\r\nRuten kan ikke eksporteres.",
+    /*sv*/ "Den angivna exportmappen finns inte.\r\n\r\nRutten kan inte exporteras."};
+const TLanguageStrings CannotWrite = {
+    "Cannot wrtie to file \"%1\"",
+    /*nl*/ "Kan niet naar bestand \"%1\" schrijven",
+    /*de*/ "Die Datei \"%1\" kann nicht geschrieben werden",
+    /*fr*/ "Impossible d'\u00E9crire dans le fichier \"%1\"",
+    /*es*/ "No se puede escribir en el archivo \"%1\"",
+    /*it*/ "Impossibile scrivere nel file \"%1\"",
+    /*da*/ "Der kan ikke skrives til filen \"%1\"",
+    /*sv*/ "Det g\u00E5r inte att skriva till filen \"%1\""};
+const TLanguageStrings NoPrinter = {
+    "The route cannot be printed, because there is no printer installed.",
+    /*nl*/ "De route kan niet worden afgedrukt, omdat er geen printer is ge\u00EFnstalleerd.",
+    /*de*/ "Die Route kann nicht gedruckt werden, weil kein Drucker installiert ist.",
+    /*fr*/ "L'itin\u00E9raire ne peut pas \u00EAtre imprim\u00E9 car aucune imprimante n'est install\u00E9e.",
+    /*es*/ "No se puede imprimir la ruta porque no hay ninguna impresora instalada.",
+    /*it*/ "Impossibile stampare la rotta perch\u00E9 non \u00E8 installata alcuna stampante.",
+    /*da*/ "Ruten kan ikke udskrives, fordi der ikke er installeret nogen printer.",
+    /*sv*/ "Rutten kan inte skrivas ut eftersom ingen skrivare \u00E4r installerad."};
+const TLanguageStrings ColumnTooWide = {
+    "This route cannot be printed because the '%1' column is to wide.",
+    /*nl*/ "Deze route kan niet worden afgedrukt omdat de kolom '%1' te breed is.",
+    /*de*/ "Diese Route kann nicht gedruckt werden, weil die Spalte '%1' zu breit ist.",
+    /*fr*/ "Cet itin\u00E9raire ne peut pas \u00EAtre imprim\u00E9 car la colonne '%1' est trop large.",
+    /*es*/ "No se puede imprimir esta ruta porque la columna '%1' es demasiado ancha.",
+    /*it*/ "Impossibile stampare questa rotta perch\u00E9 la colonna '%1' \u00E8 troppo larga.",
+    /*da*/ "Denne rute kan ikke udskrives, fordi kolonnen '%1' er for bred.",
+    /*sv*/ "Denna rutt kan inte skrivas ut eftersom kolumnen '%1' \u00E4r f\u00F6r bred."};
 }  // namespace RouteText
 
 namespace {

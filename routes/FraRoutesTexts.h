@@ -38,6 +38,31 @@ extern const TLanguageStrings ErrAttached;
 extern const TLanguageStrings ErrOther;          // "… Reason: %1."
 extern const TLanguageStrings OK;
 extern const TLanguageStrings Cancel;
+// The route overview for print and export.
+extern const TLanguageStrings OverviewTitle;
+extern const TLanguageStrings RouteName;
+extern const TLanguageStrings NoName;
+extern const TLanguageStrings CruisingSpeed;
+extern const TLanguageStrings EnergyConsumption;
+extern const TLanguageStrings FuelConsumption;
+extern const TLanguageStrings Page;
+extern const TLanguageStrings Of;
+extern const TLanguageStrings ExportRoute;
+extern const TLanguageStrings PrintRoute;
+extern const TLanguageStrings General;
+extern const TLanguageStrings Folder;
+extern const TLanguageStrings Columns;
+extern const TLanguageStrings Name;
+extern const TLanguageStrings Orientation;
+extern const TLanguageStrings Landscape;
+extern const TLanguageStrings Portrait;
+extern const TLanguageStrings Properties;
+extern const TLanguageStrings Help;
+extern const TLanguageStrings NoExportFolder;
+extern const TLanguageStrings ExportFolderMissing;
+extern const TLanguageStrings CannotWrite;
+extern const TLanguageStrings NoPrinter;
+extern const TLanguageStrings ColumnTooWide;
 }  // namespace RouteText
 
 // "Show all route data" … for the filter numbers 0..4.
