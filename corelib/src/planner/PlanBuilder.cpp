@@ -83,10 +83,10 @@ private:
     };
 
     std::optional<TLocation> Locate(wpt::TRoutePoint &p);
-    TTimePointImpl *TimePoint(const TState &s, const TDouble3 &where, int32_t legKind) {
-        return TimePoint(s, ToGeo(where), legKind);
+    TTimePointImpl *TimePoint(const TState &s, const TDouble3 &where) {
+        return TimePoint(s, ToGeo(where));
     }
-    TTimePointImpl *TimePoint(const TState &s, const TGeoPoint &where, int32_t legKind);
+    TTimePointImpl *TimePoint(const TState &s, const TGeoPoint &where);
     TRouteObjectImpl *Object(TObjectListImpl *list, int32_t kind, TRouteLegImpl *leg, int32_t pointIndex,
                              double position, const TState &s);
     void Sample(const TState &s, const TDouble3 &where, TRouteLegImpl *leg, TObjectListImpl *list,
@@ -129,13 +129,14 @@ std::optional<TLocation> TBuilder::Locate(wpt::TRoutePoint &p) {
     return TLocation{impl->Index(), offset};
 }
 
-TTimePointImpl *TBuilder::TimePoint(const TState &s, const TGeoPoint &where, int32_t legKind) {
+TTimePointImpl *TBuilder::TimePoint(const TState &s, const TGeoPoint &where) {
     TTimePointImpl *tp = FPlan.Make(FPlan.TimePoints);
     tp->Data.DistanceM = s.DistanceM;
     tp->Data.ConsumptionM3 = s.Fuel;
     tp->Data.Cost = Cost(s.Fuel);
     tp->Data.TimeUTC = s.Utc;
-    tp->Info.LegKind = legKind;
+    // The planner plans power boats only: every leg is a motor leg.
+    tp->Info.LegKind = LegKind::Motor;
     tp->Pos = where;
     return tp;
 }
@@ -189,7 +190,6 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
         leg->Position = st.From;
         leg->EndPosition = st.To;
         leg->Forward = st.To >= st.From;
-        const int32_t kind = st.Block != WptBlockReason::None ? LegKind::Blocked : LegKind::Network;
         const double dir = leg->Forward ? 1.0 : -1.0;
         const double waits = std::accumulate(st.Passages.begin(), st.Passages.end(), 0.0,
                                              [](double acc, const TPassagePlan &p) { return acc + (p.EndSec - p.ArriveSec); });
@@ -206,7 +206,7 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
         const TState entry = state(st.From, 0.0);
         const TDouble3 entryAt = sec.GetPointAt(st.From);
         const TGeoPoint entryGeo = GeoAt(sec, st.From, entryAt);
-        leg->Points.push_back(TimePoint(entry, entryGeo, kind));
+        leg->Points.push_back(TimePoint(entry, entryGeo));
         Sample(entry, entryAt, leg, list, st.From);
         if (k > 0) {
             TRouteObjectImpl *turn = Object(list, WptRouteObjectKind::Turn, leg, 0, st.From, entry);
@@ -249,7 +249,7 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
                 const double ahead = (m.Position - pos) * dir;
                 if (inclusive ? ahead > 0 : ahead >= 0) break;
                 const TState s = state(m.Position, waited);
-                leg->Points.push_back(TimePoint(s, sec.GetPointAt(m.Position), kind));
+                leg->Points.push_back(TimePoint(s, sec.GetPointAt(m.Position)));
                 TRouteObjectImpl *o = Object(list, WptRouteObjectKind::Marina, leg, int32_t(leg->Points.size()) - 1,
                                              m.Position, s);
                 wpt::TDatabase *db = FRoute.FDb;
@@ -269,7 +269,7 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
             TState arrive = state(p.Position, waited);
             arrive.Utc = at(p.ArriveSec);
             Sample(arrive, where, leg, list, p.Position);
-            leg->Points.push_back(TimePoint(arrive, where, kind));
+            leg->Points.push_back(TimePoint(arrive, where));
             const int32_t pointIndex = int32_t(leg->Points.size()) - 1;
 
             TStructPassageImpl *pass = FPlan.Make(FPlan.Passages);
@@ -314,7 +314,7 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
         exit.Utc = at(st.EndSec);
         const TDouble3 exitAt = sec.GetPointAt(st.To);
         lastExit = GeoAt(sec, st.To, exitAt);
-        leg->Points.push_back(TimePoint(exit, lastExit, kind));
+        leg->Points.push_back(TimePoint(exit, lastExit));
         Sample(exit, exitAt, leg, list, st.To);
         FLastLeg = leg;
         FLastPointIndex = int32_t(leg->Points.size()) - 1;
@@ -338,8 +338,8 @@ TBuilder::TState TBuilder::DirectLeg(const TDouble3 &a, const TDouble3 &b, TObje
     end.Utc = start.Utc + sec / SecondsPerDay;
     list->Course = float(std::fmod(Bearing(ToGeo(a), ToGeo(b)) + 2 * M_PI, 2 * M_PI));
     TRouteLegImpl *leg = FPlan.Make(FPlan.Legs);
-    leg->Points.push_back(TimePoint(start, a, LegKind::Direct));
-    leg->Points.push_back(TimePoint(end, b, LegKind::Direct));
+    leg->Points.push_back(TimePoint(start, a));
+    leg->Points.push_back(TimePoint(end, b));
     Sample(start, a, leg, list, 0.0);
     Sample(end, b, leg, list, 0.0);
     FLastLeg = leg;
@@ -398,7 +398,7 @@ void TBuilder::Run() {
     first->Objects->End = first;
     Sample(s, where[0], nullptr, first->Objects, loc[0] ? loc[0]->Position : 0.0);
     s.Utc = DepartureAfterStay(FRoute.FPoints[0]->FStay, s.Utc, first->Stop);
-    first->Departure = TimePoint(s, where[0], LegKind::Stay);
+    first->Departure = TimePoint(s, where[0]);
     bool failed = false;
     for (size_t i = 1; i < n; ++i) {
         TPlanPointImpl *pp = &FPlan.Points[i];
@@ -444,13 +444,13 @@ void TBuilder::Run() {
             continue;
         }
         s = end;
-        pp->Arrival = TimePoint(s, where[i], LegKind::Stay);
+        pp->Arrival = TimePoint(s, where[i]);
         if (i + 1 < n) {
             // Once a point is reached the objects ahead are those of the next leg.
             const TDateTime dep = DepartureAfterStay(FRoute.FPoints[i]->FStay, s.Utc, pp->Stop);
             Sample(s, where[i], FLastLeg, pp->Next, loc[i] ? loc[i]->Position : 0.0);
             s.Utc = dep;
-            pp->Departure = TimePoint(s, where[i], LegKind::Stay);
+            pp->Departure = TimePoint(s, where[i]);
             if (dep > FPlan.Samples.back().Utc) Sample(s, where[i], FLastLeg, pp->Next, loc[i] ? loc[i]->Position : 0.0);
         }
     }

@@ -35,12 +35,13 @@ public:
     TGeoPoint Pos;
 };
 
-// Leg kinds of TLegInfo.
+// Leg kinds of TLegInfo: how the leg into a time point is sailed, as the route table's
+// planning text names it.
 namespace LegKind {
-inline constexpr int32_t Network = 0;
-inline constexpr int32_t Direct = 1;
-inline constexpr int32_t Blocked = 2;
-inline constexpr int32_t Stay = 4;
+inline constexpr int32_t Motor = 0;
+inline constexpr int32_t Sailing = 1;
+inline constexpr int32_t Tacking = 2;
+inline constexpr int32_t Spinnaker = 4;
 }  // namespace LegKind
 
 class TRouteLegImpl final : public IWptRouteLeg {
