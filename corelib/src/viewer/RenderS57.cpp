@@ -35,19 +35,19 @@ constexpr TRgb DayColours[] = {
     {255, 255, 255}, {201, 185, 122}, {171, 144, 82},  {82, 90, 92},    {125, 137, 140},
     {40, 40, 40},    {125, 137, 140}, {7, 7, 7},       {7, 7, 7},       {125, 137, 140},
     {197, 69, 195},  {241, 84, 105},  {104, 228, 86},  {244, 218, 72},  {255, 255, 255},
-    {238, 135, 30},  {216, 150, 26},  {197, 69, 195}, {160, 100, 40}};
+    {238, 135, 30},  {216, 150, 26},  {197, 69, 195}, {160, 100, 40}, {90, 120, 150}};
 constexpr TRgb DuskColours[] = {
     {65, 72, 73},    {52, 71, 60},    {52, 74, 96},    {69, 85, 97},    {84, 94, 100},
     {102, 102, 102}, {80, 74, 49},    {68, 58, 33},    {138, 150, 152}, {90, 100, 102},
     {180, 180, 180}, {125, 137, 140}, {200, 200, 200}, {200, 200, 200}, {125, 137, 140},
     {155, 50, 155},  {180, 60, 75},   {60, 160, 50},   {170, 150, 50},  {180, 180, 180},
-    {170, 95, 20},   {160, 110, 20},  {155, 50, 155}, {120, 80, 35}};
+    {170, 95, 20},   {160, 110, 20},  {155, 50, 155}, {120, 80, 35},  {45, 60, 75}};
 constexpr TRgb NightColours[] = {
     {20, 22, 23},    {13, 18, 15},    {10, 16, 27},    {11, 15, 22},    {7, 10, 14},
     {0, 0, 0},       {30, 26, 14},    {24, 20, 12},    {70, 70, 60},    {50, 55, 56},
     {90, 90, 80},    {70, 75, 76},    {110, 110, 100}, {90, 90, 80},    {60, 65, 66},
     {80, 30, 80},    {90, 30, 35},    {30, 80, 25},    {80, 70, 20},    {80, 80, 75},
-    {80, 45, 10},    {75, 55, 10},    {80, 30, 80},    {55, 38, 18}};
+    {80, 45, 10},    {75, 55, 10},    {80, 30, 80},    {55, 38, 18},    {20, 28, 36}};
 static_assert(std::size(DayColours) == size_t(TS52Colour::Count));
 static_assert(std::size(DuskColours) == size_t(TS52Colour::Count));
 static_assert(std::size(NightColours) == size_t(TS52Colour::Count));
@@ -738,6 +738,7 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
         pt.drawStaticText(baseline - QPointF(0, labelAscent), Layout(labels, labelFont, text));
     };
     const bool symbolized = p.S52.BoundaryStyle == S52BoundaryStyle::Symbolized;
+    const bool shallowPattern = p.Viewer.Flags & S52DisplayFlag::UseShallowPattern;
     TWideStroker &stroker = ThreadStroker();
     const QRectF device(0, 0, view.Width, view.Height);
     auto strokePath = [&](const TS57Feature &f, const QPen &pen) {
@@ -784,6 +785,12 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 pt.setPen(Qt::NoPen);
                 pt.setBrush(S52Colour(fill, scheme));
                 pt.drawPath(f.Path);
+                if (shallowPattern && IsDepthArea(c) && (f.HasValue1 ? f.Value1 : -1.0) + offset < p.S52.DepthSafeM) {
+                    // A cross-hatch over water shallower than the safety contour, which
+                    // tells it apart also where the shades are hard to see.
+                    pt.setBrush(QBrush(S52Colour(TS52Colour::ShallowPattern, scheme), Qt::DiagCrossPattern));
+                    pt.drawPath(f.Path);
+                }
                 if (outline.style() != Qt::NoPen) strokePath(f, outline);
             } else {
                 const bool restricted = Is(c, {"RESARE", "CTNARE", "ACHARE", "MIPARE", "DMPGRD", "PRCARE"});

@@ -23,7 +23,7 @@ namespace kv::render {
 enum class TS52Colour {
     NoData, DepthIntertidal, DepthVeryShallow, DepthMediumShallow, DepthMediumDeep, DepthDeep,
     Land, BuiltUp, Coastline, DepthContour, SafetyContour, SoundingDeep, SoundingShallow,
-    Black, Grey, Magenta, Red, Green, Yellow, White, Orange, LightFlare, Traffic, MetaBoundary, Count
+    Black, Grey, Magenta, Red, Green, Yellow, White, Orange, LightFlare, Traffic, MetaBoundary, ShallowPattern, Count
 };
 QColor S52Colour(TS52Colour c, int32_t scheme);
 
