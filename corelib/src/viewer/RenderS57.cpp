@@ -739,6 +739,7 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
     };
     const bool symbolized = p.S52.BoundaryStyle == S52BoundaryStyle::Symbolized;
     const bool shallowPattern = p.Viewer.Flags & S52DisplayFlag::UseShallowPattern;
+    const bool contourLabels = p.Viewer.Flags & S52DisplayFlag::ShowContourLabels;
     TWideStroker &stroker = ThreadStroker();
     const QRectF device(0, 0, view.Width, view.Height);
     auto strokePath = [&](const TS57Feature &f, const QPen &pen) {
@@ -825,6 +826,11 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 continue;
             }
             strokePath(f, pen);
+            if (contourLabels && c == "DEPCNT" && f.HasValue1) {
+                mode.Pixels();
+                DrawContourLabel(pt, f, toPixel, device, SoundingText(f.Value1 + offset, p.DepthUnit), soundingFont,
+                                 S52Colour(TS52Colour::DepthContour, scheme));
+            }
             if (c == "BRIDGE" && IsOpeningBridge(f) && f.Vertices.size() >= 2) {
                 mode.Pixels();
                 const QPointF a = toPixel.map(f.Vertices.front()), b = toPixel.map(f.Vertices.back());

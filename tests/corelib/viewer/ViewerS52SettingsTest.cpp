@@ -270,4 +270,31 @@ TEST_F(S52SettingsOnTheNoaaCell, ShallowPatternHatchesOnlyWaterShallowerThanTheS
     EXPECT_TRUE(hatched.save(ShotDir() + "/s52-shallow-pattern.png"));
 }
 
+// Contour values are written along the contours with their flag, without other labels or
+// soundings.
+TEST_F(S52SettingsOnTheNoaaCell, ContourLabelsFollowTheirFlag) {
+    const uint32_t base = S52DisplayFlag::FourDepthShades;
+    const double lat = 38.60, lon = -76.42;
+    auto draw = [&](uint32_t flags) {
+        return Draw(lat, lon, 3.0, [&](IS52PresentationLib &s) {
+            s.SetDisplayCategory(S52DisplayCategory::Standard, 0);
+            s.SetDisplayFlags(flags, 0);
+        });
+    };
+    const QImage bare = draw(base);
+    const QImage labelled = draw(base | S52DisplayFlag::ShowContourLabels);
+    // Dark grey text pixels that the bare picture does not have; nothing else changes.
+    int text = 0, other = 0;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            if (labelled.pixel(x, y) == bare.pixel(x, y)) continue;
+            if (qGray(labelled.pixel(x, y)) < 150) ++text;
+            else ++other;
+        }
+    EXPECT_GT(text, 150);
+    // Antialiased letter edges are lighter; they stay fewer than the letters' dark cores.
+    EXPECT_LT(other, 2 * text);
+    EXPECT_TRUE(labelled.save(ShotDir() + "/s52-contour-labels.png"));
+}
+
 }  // namespace
