@@ -64,7 +64,11 @@ public:
         if (ValidViewer(v)) FPending.Viewers[size_t(v)].Flags = flags;
     }
     void SetMaxBuoyScamin(int32_t scamin) override { FPending.MaxBuoyScamin = std::max(0, scamin); }
-    void SetPredictedTime(INavPredictedTime *time) override { FPredicted = time; }
+    // The time is an object, not a value: it holds at once for both sets.
+    void SetPredictedTime(INavPredictedTime *time) override {
+        FPending.PredictedTime = time;
+        FActive.PredictedTime = time;
+    }
     void SetSymbolStyle(int32_t style) override {
         FPending.SymbolStyle = style == S52SymbolStyle::Paper ? S52SymbolStyle::Paper
                                                               : S52SymbolStyle::Simplified;
@@ -93,7 +97,7 @@ public:
     }
 
     const kv::TS52Settings &Active() const { return FActive; }
-    INavPredictedTime *Predicted() const { return FPredicted; }
+    INavPredictedTime *Predicted() const { return FActive.PredictedTime; }
 
 private:
     QString FilePath() const {
@@ -155,7 +159,6 @@ private:
     QString FFolder;
     kv::TS52Settings FPending;
     kv::TS52Settings FActive;
-    INavPredictedTime *FPredicted = nullptr;
     int32_t FSaveError = KvErr::Ok;
     QString FSaveMessage;
 };

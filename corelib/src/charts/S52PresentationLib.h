@@ -26,6 +26,8 @@ struct TS52Settings {
     float DepthDeepM = 10.0f;
     int32_t MaxBuoyScamin = 0;  // 0 = no limit
     float TextScale = 1.0f;
+    // Not owned; what date-dependent features are judged by (nullptr: today).
+    INavPredictedTime *PredictedTime = nullptr;
     std::array<TS52ViewerSettings, 32> Viewers{};
 };
 

@@ -1,6 +1,7 @@
 #include "viewer/RenderS57.h"
 
 #include "charts/ChartFiles.h"
+#include "viewer/RenderS57Filter.h"
 #include "viewer/RenderS57Labels.h"
 #include "viewer/RenderS57Symbols.h"
 
@@ -34,19 +35,19 @@ constexpr TRgb DayColours[] = {
     {255, 255, 255}, {201, 185, 122}, {171, 144, 82},  {82, 90, 92},    {125, 137, 140},
     {40, 40, 40},    {125, 137, 140}, {7, 7, 7},       {7, 7, 7},       {125, 137, 140},
     {197, 69, 195},  {241, 84, 105},  {104, 228, 86},  {244, 218, 72},  {255, 255, 255},
-    {238, 135, 30},  {216, 150, 26},  {197, 69, 195}};
+    {238, 135, 30},  {216, 150, 26},  {197, 69, 195}, {160, 100, 40}, {90, 120, 150}};
 constexpr TRgb DuskColours[] = {
     {65, 72, 73},    {52, 71, 60},    {52, 74, 96},    {69, 85, 97},    {84, 94, 100},
     {102, 102, 102}, {80, 74, 49},    {68, 58, 33},    {138, 150, 152}, {90, 100, 102},
     {180, 180, 180}, {125, 137, 140}, {200, 200, 200}, {200, 200, 200}, {125, 137, 140},
     {155, 50, 155},  {180, 60, 75},   {60, 160, 50},   {170, 150, 50},  {180, 180, 180},
-    {170, 95, 20},   {160, 110, 20},  {155, 50, 155}};
+    {170, 95, 20},   {160, 110, 20},  {155, 50, 155}, {120, 80, 35},  {45, 60, 75}};
 constexpr TRgb NightColours[] = {
     {20, 22, 23},    {13, 18, 15},    {10, 16, 27},    {11, 15, 22},    {7, 10, 14},
     {0, 0, 0},       {30, 26, 14},    {24, 20, 12},    {70, 70, 60},    {50, 55, 56},
     {90, 90, 80},    {70, 75, 76},    {110, 110, 100}, {90, 90, 80},    {60, 65, 66},
     {80, 30, 80},    {90, 30, 35},    {30, 80, 25},    {80, 70, 20},    {80, 80, 75},
-    {80, 45, 10},    {75, 55, 10},    {80, 30, 80}};
+    {80, 45, 10},    {75, 55, 10},    {80, 30, 80},    {55, 38, 18},    {20, 28, 36}};
 static_assert(std::size(DayColours) == size_t(TS52Colour::Count));
 static_assert(std::size(DuskColours) == size_t(TS52Colour::Count));
 static_assert(std::size(NightColours) == size_t(TS52Colour::Count));
@@ -71,8 +72,11 @@ bool IsBeacon(const QByteArray &c) { return c.startsWith("BCN"); }
 bool IsDepthArea(const QByteArray &c) { return Is(c, {"DEPARE", "DRGARE"}); }
 bool IsWaterBody(const QByteArray &c) { return Is(c, {"LAKARE", "RIVERS", "CANALS", "DOCARE"}); }
 // Areas drawn as an outline only, over the filled ones.
+// Meta features: the quality, navigational system and publication areas a cell is split
+// into, outlined only when asked for. M_COVR is the cell's coverage and never drawn.
+bool IsMeta(const QByteArray &c) { return c.startsWith("M_") && c != "M_COVR"; }
 bool IsOutlineArea(const QByteArray &c) {
-    return Is(c, {"RESARE", "FAIRWY", "CTNARE", "CBLARE", "PIPARE", "MIPARE", "ACHARE", "DMPGRD",
+    return IsMeta(c) || Is(c, {"RESARE", "FAIRWY", "CTNARE", "CBLARE", "PIPARE", "MIPARE", "ACHARE", "DMPGRD",
                   "TSSLPT", "PRCARE", "MARCUL", "SPLARE", "OBSTRN", "WRECKS", "SBDARE"});
 }
 
@@ -168,7 +172,8 @@ QList<int> IntList(const QString &text) {
 enum : uint32_t {
     TraitCategoryMask = 3, TraitSounding = 4, TraitDepthContour = 8, TraitAid = 16, TraitLandFeature = 32,
     TraitKnownPoint = 64, TraitsSet = 128, TraitNameImportant = 256, TraitNameOther = 512,
-    TraitNamed = TraitNameImportant | TraitNameOther, TraitWaterName = 1024, TraitLabelOnly = 2048
+    TraitNamed = TraitNameImportant | TraitNameOther, TraitWaterName = 1024, TraitLabelOnly = 2048,
+    TraitMeta = 4096
 };
 
 uint32_t TraitsOf(const TS57Feature &f);
@@ -222,13 +227,15 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
         if (f) {
             const int i = f->GetFieldIndex("DSPM_CSCL");
             if (i >= 0) cell->Scale = f->GetFieldAsInteger(i);
+            const int spec = f->GetFieldIndex("DSID_PSDN");
+            if (spec >= 0) cell->Bathymetric = S57IsBathymetricSpec(QString::fromUtf8(f->GetFieldAsString(spec)));
         }
     }
     // Whether the cell lies across 180° is known before any feature is built.
     const kv::charts::TLonSpan lon = kv::charts::S57CellExtent(*ds).Lon;
     for (OGRLayer *layer : ds->GetLayers()) {
         const QByteArray cls(layer->GetName());
-        if (cls == "DSID" || (cls.startsWith("M_") && cls != "M_COVR") || cls.startsWith("C_") ||
+        if (cls == "DSID" || cls.startsWith("C_") ||
             kv::charts::IsS57PrimitiveLayer(cls.constData()))
             continue;
         layer->ResetReading();
@@ -301,6 +308,10 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
                     out.Range = value.toDouble();
                 } else if (n == "OBJNAM") {
                     out.Name = value;
+                } else if (n == "DATSTA" || n == "DATEND" || n == "PERSTA" || n == "PEREND") {
+                    int &date = n == "DATSTA" ? out.DateStart : n == "DATEND" ? out.DateEnd
+                                : n == "PERSTA" ? out.PeriodStart : out.PeriodEnd;
+                    date = S57DateValue(value);
                 }
                 out.Attributes.emplace_back(QString::fromLatin1(n), value);
             }
@@ -363,6 +374,7 @@ uint32_t TraitsOf(const TS57Feature &f) {
         t |= TraitNameOther;
     if (Is(c, {"LAKARE", "RIVERS", "CANALS", "DOCARE", "SEAARE"})) t |= TraitWaterName;
     if (Is(c, {"SEAARE", "LNDRGN"})) t |= TraitLabelOnly;
+    if (IsMeta(c)) t |= TraitMeta;
     return t;
 }
 
@@ -657,6 +669,8 @@ bool S57FeatureShown(const TS57Feature &f, const TS57DrawParams &p) {
     if (cat == TCategory::Never) return false;
     const int32_t viewerCat = p.Viewer.Category;
     const uint32_t flags = p.Viewer.Flags;
+    // Meta features follow their flag alone: they describe the cell, not the waters.
+    if (traits & TraitMeta) return flags & S52DisplayFlag::ShowMeta;
     if (traits & TraitSounding) {
         if (viewerCat == S52DisplayCategory::Base) return false;
         if (viewerCat != S52DisplayCategory::Other && !(flags & S52DisplayFlag::ShowSoundings)) return false;
@@ -674,6 +688,9 @@ bool S57FeatureShown(const TS57Feature &f, const TS57DrawParams &p) {
     const bool aid = traits & TraitAid;
     if (aid && !(flags & S52DisplayFlag::ShowBuoys)) return false;
     if ((traits & TraitLandFeature) && !(flags & S52DisplayFlag::ShowLandFeatures)) return false;
+    if (p.S52.CheckFeatureTime && (f.DateStart || f.DateEnd || f.PeriodStart || f.PeriodEnd) &&
+        !S57ValidOn(f, S52FeatureDay(p.S52)))
+        return false;
     if ((flags & S52DisplayFlag::UseSCAMIN) && p.ScaleDenominator > 0) {
         int scamin = f.Scamin;
         if (aid && p.S52.MaxBuoyScamin > 0 && scamin > 0) scamin = std::max(scamin, p.S52.MaxBuoyScamin);
@@ -682,11 +699,15 @@ bool S57FeatureShown(const TS57Feature &f, const TS57DrawParams &p) {
     return true;
 }
 
+bool S57CellShown(const TS57CellData &cell, const TS57DrawParams &p) {
+    return !cell.Bathymetric || (p.Viewer.Flags & S52DisplayFlag::ShowBENCs);
+}
+
 void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p) {
     const TViewState &view = *p.View;
     ClearUpperVectorState();
     const QRectF viewBox = view.MercatorBounds();
-    if (!viewBox.intersects(cell.Box.adjusted(-1, -1, 1, 1))) return;
+    if (!viewBox.intersects(cell.Box.adjusted(-1, -1, 1, 1)) || !S57CellShown(cell, p)) return;
     const int32_t scheme = p.S52.ColorScheme;
     const QTransform toPixel = view.ToPixel();
     pt.save();
@@ -717,6 +738,8 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
         pt.drawStaticText(baseline - QPointF(0, labelAscent), Layout(labels, labelFont, text));
     };
     const bool symbolized = p.S52.BoundaryStyle == S52BoundaryStyle::Symbolized;
+    const bool shallowPattern = p.Viewer.Flags & S52DisplayFlag::UseShallowPattern;
+    const bool contourLabels = p.Viewer.Flags & S52DisplayFlag::ShowContourLabels;
     TWideStroker &stroker = ThreadStroker();
     const QRectF device(0, 0, view.Width, view.Height);
     auto strokePath = [&](const TS57Feature &f, const QPen &pen) {
@@ -763,14 +786,21 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 pt.setPen(Qt::NoPen);
                 pt.setBrush(S52Colour(fill, scheme));
                 pt.drawPath(f.Path);
+                if (shallowPattern && IsDepthArea(c) && (f.HasValue1 ? f.Value1 : -1.0) + offset < p.S52.DepthSafeM) {
+                    // A cross-hatch over water shallower than the safety contour, which
+                    // tells it apart also where the shades are hard to see.
+                    pt.setBrush(QBrush(S52Colour(TS52Colour::ShallowPattern, scheme), Qt::DiagCrossPattern));
+                    pt.drawPath(f.Path);
+                }
                 if (outline.style() != Qt::NoPen) strokePath(f, outline);
             } else {
                 const bool restricted = Is(c, {"RESARE", "CTNARE", "ACHARE", "MIPARE", "DMPGRD", "PRCARE"});
                 const QColor colour = restricted ? S52Colour(TS52Colour::Magenta, scheme)
+                                      : IsMeta(c) ? S52Colour(TS52Colour::MetaBoundary, scheme)
                                       : c == "FAIRWY" ? S52Colour(TS52Colour::Grey, scheme)
                                                       : S52Colour(TS52Colour::Black, scheme);
-                strokePath(f, Cosmetic(colour, restricted ? 1.5 : 1,
-                                            symbolized ? Qt::DashLine : Qt::SolidLine));
+                const Qt::PenStyle style = IsMeta(c) ? Qt::DashDotLine : symbolized ? Qt::DashLine : Qt::SolidLine;
+                strokePath(f, Cosmetic(colour, restricted ? 1.5 : 1, style));
             }
         } else if (f.Prim == 2) {
             QPen pen;
@@ -796,6 +826,11 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 continue;
             }
             strokePath(f, pen);
+            if (contourLabels && c == "DEPCNT" && f.HasValue1) {
+                mode.Pixels();
+                DrawContourLabel(pt, f, toPixel, device, SoundingText(f.Value1 + offset, p.DepthUnit), soundingFont,
+                                 S52Colour(TS52Colour::DepthContour, scheme));
+            }
             if (c == "BRIDGE" && IsOpeningBridge(f) && f.Vertices.size() >= 2) {
                 mode.Pixels();
                 const QPointF a = toPixel.map(f.Vertices.front()), b = toPixel.map(f.Vertices.back());
@@ -852,6 +887,7 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
 }
 
 int HitTestS57(const TS57CellData &cell, const TS57DrawParams &p, const QPointF &pixel) {
+    if (!S57CellShown(cell, p)) return -1;
     const TViewState &view = *p.View;
     const QTransform toPixel = view.ToPixel();
     const QPointF m = view.ToMercator().map(pixel);

@@ -23,7 +23,7 @@ namespace kv::render {
 enum class TS52Colour {
     NoData, DepthIntertidal, DepthVeryShallow, DepthMediumShallow, DepthMediumDeep, DepthDeep,
     Land, BuiltUp, Coastline, DepthContour, SafetyContour, SoundingDeep, SoundingShallow,
-    Black, Grey, Magenta, Red, Green, Yellow, White, Orange, LightFlare, Traffic, Count
+    Black, Grey, Magenta, Red, Green, Yellow, White, Orange, LightFlare, Traffic, MetaBoundary, ShallowPattern, Count
 };
 QColor S52Colour(TS52Colour c, int32_t scheme);
 
@@ -53,6 +53,8 @@ struct TS57Feature {
     QPointF LabelAt;       // where the name of an area or line stands, Mercator metres
     double LabelAngle = 0; // its baseline, radians from the plane's x axis counter-clockwise
     bool HasLabelPlace = false;
+    // DATSTA/DATEND and PERSTA/PEREND as S57DateValue reads them; 0 where absent.
+    int DateStart = 0, DateEnd = 0, PeriodStart = 0, PeriodEnd = 0;
     std::vector<std::pair<QString, QString>> Attributes;  // acronym, value as read
 };
 
@@ -60,6 +62,7 @@ struct TS57CellData {
     QString File;
     QString CellName;
     int Scale = 0;
+    bool Bathymetric = false;  // a bENC, shown only with its display flag
     QRectF Box;  // Mercator metres of every feature
     std::vector<TS57Feature> Features;  // in drawing order
 };
@@ -81,6 +84,8 @@ struct TS57DrawParams {
 
 // Whether the feature is drawn with these settings (display category, SCAMIN, flags).
 bool S57FeatureShown(const TS57Feature &f, const TS57DrawParams &p);
+// Whether the cell is drawn at all (bENCs only with their flag).
+bool S57CellShown(const TS57CellData &cell, const TS57DrawParams &p);
 void DrawS57Cell(QPainter &painter, const TS57CellData &cell, const TS57DrawParams &p);
 
 // The feature drawn at the pixel: points within a few pixels first, then lines, then the

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
+#include <QFontMetricsF>
 #include <QLineF>
 
 namespace kv::render {
@@ -185,6 +187,38 @@ bool PlaceS57Name(const TS57Feature &f, QPointF &at, double &angle) {
     at = centre + dir * ((t0 + t1) / 2);
     angle = elongated && std::hypot(banks.x(), banks.y()) > 0 ? std::atan2(banks.y(), banks.x()) : 0.0;
     return true;
+}
+
+void DrawContourLabel(QPainter &pt, const TS57Feature &f, const QTransform &toPixel, const QRectF &device,
+                      const QString &text, const QFont &font, const QColor &colour) {
+    const QFontMetricsF metrics(font);
+    const double width = metrics.horizontalAdvance(text);
+    std::vector<int> inside;
+    for (size_t part = 0; part + 1 < f.Parts.size(); ++part) {
+        const int k = f.Parts[part], end = f.Parts[part + 1];
+        // The middle of the stretch on the device, so that a long contour shows its value
+        // wherever it is looked at.
+        inside.clear();
+        for (int i = k; i + 1 < end; ++i)
+            if (device.contains(toPixel.map(f.Vertices[size_t(i)]))) inside.push_back(i);
+        if (inside.empty()) continue;
+        const QRectF span = toPixel.mapRect(QRectF(f.Vertices[size_t(inside.front())],
+                                                   f.Vertices[size_t(inside.back() + 1)]).normalized());
+        if (std::max(span.width(), span.height()) < 2 * width) continue;
+        const int m = inside[inside.size() / 2];
+        const QPointF a = toPixel.map(f.Vertices[size_t(m)]), b = toPixel.map(f.Vertices[size_t(m + 1)]);
+        const QPointF at = (a + b) / 2;
+        double degrees = std::atan2(b.y() - a.y(), b.x() - a.x()) * 180.0 / M_PI;
+        if (degrees > 90) degrees -= 180;
+        if (degrees <= -90) degrees += 180;
+        pt.save();
+        pt.translate(at);
+        pt.rotate(degrees);
+        pt.setFont(font);
+        pt.setPen(colour);
+        pt.drawText(QPointF(-width / 2, -2), text);
+        pt.restore();
+    }
 }
 
 }  // namespace kv::render
