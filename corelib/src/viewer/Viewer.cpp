@@ -2,6 +2,7 @@
 
 #include "charts/ChartObjects.h"
 #include "graphics/Bmp32Impl.h"
+#include "viewer/RenderS57Filter.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvLib.h"
@@ -551,8 +552,11 @@ uint64_t TChartViewerCore::SettingsKey() const {
                      double(v.Category), double(v.Flags), double(v.WaterLevelOffsetM), double(FDepthUnit),
                      double(FClearColour), double(FColourFactors[0]), double(FColourFactors[1]),
                      double(FColourFactors[2]), double(FColourFactors[3]), double(FS57BoundsOnly),
-                     double(FShowChartBounds), double(NightScreenWhite())})
+                     double(FShowChartBounds), double(NightScreenWhite()), double(s.CheckFeatureTime)})
         mix(x);
+    // Date-dependent features change with the day they are judged by (today, or the planning
+    // time being explored).
+    if (s.CheckFeatureTime) mix(double(S52FeatureDay(s).toJulianDay()));
     return h;
 }
 

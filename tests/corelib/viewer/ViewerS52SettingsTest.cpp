@@ -31,14 +31,15 @@ constexpr uint32_t BuoyGreen = 0xFF68E456u;
 // A planning clock standing on one day: the only clock the date filter may read here.
 class TFixedTime final : public INavPredictedTime {
 public:
-    explicit TFixedTime(const QDate &day) : FTime(double(QDate(1899, 12, 30).daysTo(day)) + 0.5) {}
+    explicit TFixedTime(const QDate &day) { Set(day); }
+    void Set(const QDate &day) { FTime = double(QDate(1899, 12, 30).daysTo(day)) + 0.5; }
     float GetTimeOffset() override { return 0.0f; }
     int32_t GetMode() override { return NavPredictedTimeMode::RealTime; }
     void SetMode(int32_t) override {}
     TDateTime GetTime() override { return FTime; }
 
 private:
-    TDateTime FTime;
+    TDateTime FTime = 0.0;
 };
 
 // The cell with "bENC" as the product specification of its DSID: the ISO 8211 record grows
@@ -211,6 +212,33 @@ TEST_F(S52SettingsOnTheNoaaCell, DateFilterHidesASeasonalBuoyOutOfItsSeason) {
             EXPECT_TRUE(image.save(ShotDir() + name));
         }
     }
+}
+
+// The explored time moves on while the view stands still: the next picture judges the
+// seasonal buoy by the new day, not by the picture drawn before.
+TEST_F(S52SettingsOnTheNoaaCell, MovingThePlanningDayRedrawsTheSameView) {
+    TFixedTime day(QDate(2026, 7, 1));
+    Ptr<IS52PresentationLib> s52(S52PresentationLibCreate(Rec(QString())));
+    s52->SetDisplayFlags(s52->GetDisplayFlags(0) & ~S52DisplayFlag::UseSCAMIN, 0);
+    s52->SetCheckFeatureTime(true);
+    s52->SetPredictedTime(&day);
+    s52->Commit();
+    TViewerRig rig(W, H);
+    rig.Viewer->SetS52PresentationLib(s52.get());
+    auto list = Charts->All();
+    int32_t err = -1;
+    rig.Viewer->SetCharts(list.data(), int32_t(list.size()), err);
+    ASSERT_EQ(err, KvErr::Ok);
+    rig.Viewer->ZoomToS57Chart(Charts->Manager->GetChart(0));
+    const TDouble2 at = rig.PixelOf(BuoyLat, BuoyLon);
+    rig.Viewer->Pan(int(std::lround(W / 2.0 - at.X)), int(std::lround(H / 2.0 - at.Y)));
+    const TDouble2 centre{W / 2.0, H / 2.0};
+    rig.Viewer->ZoomAt(8.0, &centre);
+    rig.RenderLoaded();
+    ASSERT_GT(CountNearCentre(rig.Image(), 20, BuoyGreen), 0) << "laid in July";
+    day.Set(QDate(2026, 1, 15));
+    rig.Viewer->Render(rig.Bitmap.get());
+    EXPECT_EQ(CountNearCentre(rig.Image(), 20, BuoyGreen), 0) << "lifted in January";
 }
 
 // The whole cell with and without its meta features (whatever the category): what changes is
