@@ -438,8 +438,9 @@ TEST_F(MainWindowActions, EveryVisibleEnabledCommandRunsWithTheQuestionsAnswered
             a->trigger();
             ran << name;
             // Tides without a layer stay unchecked: the first press only turns the tides on.
-            if (a->isCheckable() && name != QLatin1String("ActionViewMainTide"))
+            if (a->isCheckable() && name != QLatin1String("ActionViewMainTide")) {
                 EXPECT_NE(a->isChecked(), checked) << "a toggle shows its new state";
+            }
         }
     }
     SetCompanionRunner(old);

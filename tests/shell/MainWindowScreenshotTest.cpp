@@ -108,10 +108,12 @@ TEST(MainWindowScreenshot, FirstStartShowsTheDemoChart) {
         30000))
         << "the demo chart appears in the middle of the view";
     shelltest::SaveScreenshot(main->grab().toImage(), QStringLiteral("main-window-first-start"));
-    for (QDockWidget *panel : main->findChildren<QDockWidget *>())
-        if (!panel->isHidden())
+    for (QDockWidget *panel : main->findChildren<QDockWidget *>()) {
+        if (!panel->isHidden()) {
             EXPECT_NE(panel->widget()->objectName(), QStringLiteral("EmptyPanelClient"))
                 << panel->objectName().toStdString() << " shown empty";
+        }
+    }
     main->close();
     main.reset();
     SetApplicationTerminated(false);

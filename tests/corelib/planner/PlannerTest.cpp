@@ -432,15 +432,19 @@ TEST_F(PlannerDemo, StaysAndScheduleFollowThePlan) {
     EXPECT_EQ(r->GetPoint(0)->GetPlanPoint()->GetNextObjects(), vp->GetObjects());
     EXPECT_EQ(vp->GetNextObjects(), r->GetLastPoint()->GetPlanPoint()->GetObjects());
     // A power boat's plan is motored throughout: arrivals, departures and the legs between.
-    for (IWptPlanPoint *pp : {r->GetPoint(0)->GetPlanPoint(), vp, r->GetLastPoint()->GetPlanPoint()})
-        for (IWptRouteTimePoint *tp : {pp->GetArrival(), pp->GetDeparture()})
+    for (IWptPlanPoint *pp : {r->GetPoint(0)->GetPlanPoint(), vp, r->GetLastPoint()->GetPlanPoint()}) {
+        for (IWptRouteTimePoint *tp : {pp->GetArrival(), pp->GetDeparture()}) {
             if (tp) EXPECT_EQ(tp->GetLegInfo()->LegKind, 0);
+        }
+    }
     for (IWptRouteObjectList *list = r->GetPoint(0)->GetPlanPoint()->GetNextObjects(); list;
-         list = list->GetEndPoint() ? list->GetEndPoint()->GetNextObjects() : nullptr)
-        for (int32_t i = 0; i < list->GetCount(); ++i)
-            if (IWptRouteLeg *leg = list->GetItem(i)->GetLeg())
-                for (int32_t k = 0; IWptRouteTimePoint *tp = leg->GetTimePoint(k); ++k)
-                    EXPECT_EQ(tp->GetLegInfo()->LegKind, 0) << "object " << i;
+         list = list->GetEndPoint() ? list->GetEndPoint()->GetNextObjects() : nullptr) {
+        for (int32_t i = 0; i < list->GetCount(); ++i) {
+            IWptRouteLeg *leg = list->GetItem(i)->GetLeg();
+            for (int32_t k = 0; leg && leg->GetTimePoint(k); ++k)
+                EXPECT_EQ(leg->GetTimePoint(k)->GetLegInfo()->LegKind, 0) << "object " << i;
+        }
+    }
 
     // Route explore: outside the plan nothing; during the stay the boat stands at the point;
     // under way it moves forward at no more than its speed.
