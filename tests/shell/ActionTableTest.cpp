@@ -3,12 +3,17 @@
 #include "TestSupport.h"
 #include "shell/MarivoActionTable.h"
 
+#include <KvLibNav6/KvLanguage.h>
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QSet>
 #include <map>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -85,13 +90,42 @@ TEST(ActionTable, CaptionsAppendDotsForDialogsAndKeepPlaceholders) {
         {"ActionViewPolygons", 1, "ActionViewPolygons", ""},
         {"ActionRouteEditAdd", 1, "ActionRouteEditAdd", "Add route points"},
         {"ActionNavigationBICS", 4, "BICS...", "BICS..."},
-        // A language without its own entry shows the English text.
-        {"ActionFilePrint", 6, "Print...", "Print"}};
+        {"ActionFilePrint", 4, "Imprimer...", "Imprimer"},
+        {"ActionRouteStart", 8, "Starta vald rutt", "Starta vald rutt"},
+        // The debug commands have English only, and every language shows it.
+        {"ActionDbgNavMsgDeviceStatus", 6, "NavMsg Device Status", "NavMsg Device Status"}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(ActionCaption(Row(c.name), c.language), QString::fromUtf8(c.caption));
         EXPECT_EQ(ActionHint(Row(c.name), c.language), QString::fromUtf8(c.hint));
     }
+}
+
+TEST(ActionTable, EveryCaptionHintAndMenuIsWrittenInAllEightLanguages) {
+    struct Text { QString where; const TLanguageStrings *strings; };
+    std::vector<Text> texts;
+    for (const TActionRow &r : ActionTable()) {
+        const bool debug = std::string_view(r.Category) == "Debug";
+        for (const auto &[kind, strings] : {std::pair{"caption", &r.Caption}, std::pair{"hint", &r.Hint}}) {
+            if (!(*strings)[0]) continue;
+            if (debug) {
+                // English only, as the developers read them.
+                for (int l = KvLang::Dutch; l <= KvLang::Last; ++l)
+                    EXPECT_EQ((*strings)[size_t(l - 1)], nullptr) << r.Name << " " << kind;
+                continue;
+            }
+            texts.push_back({QStringLiteral("%1 %2").arg(QLatin1String(r.Name), QLatin1String(kind)),
+                             strings});
+        }
+    }
+    for (const TMenuRow &m : MenuTable())
+        texts.push_back({QString::fromLatin1(m.Name), &m.Caption});
+    EXPECT_GT(texts.size(), 150u);
+    for (const Text &t : texts)
+        for (int l = KvLang::First; l <= KvLang::Last; ++l) {
+            const char *entry = (*t.strings)[size_t(l - 1)];
+            EXPECT_TRUE(entry && *entry) << t.where.toStdString() << " language " << l;
+        }
 }
 
 TEST(ActionTable, MenuEntriesGoIntoKnownMenusAndRowsWithoutEffectHaveNone) {

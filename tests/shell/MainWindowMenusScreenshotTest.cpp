@@ -1,5 +1,5 @@
-// Each menu of the main window opened over the window at 1280 × 800, in English and Dutch,
-// written for a look by eye.
+// Each menu of the main window opened over the window at 1280 × 800, in English, Dutch and
+// French, written for a look by eye.
 #include "ShellTestSupport.h"
 #include "TestSupport.h"
 #include "base/dialogs/KvMsgBox.h"
@@ -16,7 +16,7 @@
 #include <QPainter>
 #include <QTest>
 
-TEST(MainWindowMenusScreenshot, EveryMenuInEnglishAndDutch) {
+TEST(MainWindowMenusScreenshot, EveryMenuInEnglishDutchAndFrench) {
     testsupport::TPrivateSettingsStore store(QStringLiteral("menus"));
     ASSERT_TRUE(store.Opened());
     shelltest::TShellScope shell;
@@ -31,13 +31,23 @@ TEST(MainWindowMenusScreenshot, EveryMenuInEnglishAndDutch) {
     main->setGeometry(0, 0, 1280, 800);
     main->show();
     main->WMDeferredStart();
-    const struct { int32_t language; const char *suffix; const char *file; } languages[] = {
-        {KvLang::English, "en", "&File"}, {KvLang::Dutch, "nl", "&Bestand"}};
+    const struct {
+        int32_t language;
+        const char *suffix, *file, *properties, *print, *printHint;
+    } languages[] = {
+        {KvLang::English, "en", "&File", "Properties", "Print...", "Print"},
+        {KvLang::Dutch, "nl", "&Bestand", "Eigenschappen", "Afdrukken...", "Afdrukken"},
+        {KvLang::French, "fr", "&Fichier", "Propri\u00E9t\u00E9s", "Imprimer...", "Imprimer"}};
     for (const auto &l : languages) {
         SCOPED_TRACE(l.suffix);
         SetCurrentLanguage(l.language);
         main->LoadLanguage();
         EXPECT_EQ(main->Menu("MenuItemFile")->title(), QString::fromUtf8(l.file));
+        EXPECT_EQ(main->Menu("MenuItemFileProperties")->title(), QString::fromUtf8(l.properties));
+        QAction *print = main->Action("ActionFilePrint");
+        EXPECT_EQ(print->text(), QString::fromUtf8(l.print));
+        EXPECT_EQ(print->statusTip(), QString::fromUtf8(l.printHint));
+        EXPECT_TRUE(main->Menu("MenuItemFile")->actions().contains(print));
         for (const TMenuRow &row : MenuTable()) {
             QMenu *menu = main->Menu(row.Name);
             if (row.Parent || !menu->menuAction()->isVisible()) continue;
