@@ -4,14 +4,16 @@
 
 #include <string_view>
 
+// The same texts as the rows of ActionRouteStart and ActionRouteStop, whose caption the
+// route command switches between.
 const TLanguageStrings SStartSelectedRoute = {
     "Start selected route", "Geselecteerde route starten", "Gew\u00E4hlte Route starten",
-    "D\u00E9marrer la route s\u00E9lectionn\u00E9e", "", "Avvia la rotta selezionata",
-    "Start valgt rute", "Starta vald rutt"};
+    "D\u00E9marrer l'itin\u00E9raire s\u00E9lectionn\u00E9", "Iniciar la ruta seleccionada",
+    "Avvia la rotta selezionata", "Start valgt rute", "Starta vald rutt"};
 const TLanguageStrings SStopCurrentRoute = {
     "Stop current route", "Huidige route stoppen", "Aktuelle Route beenden",
-    "Arr\u00EAter la route en cours", "", "Ferma la rotta corrente", "Stop aktuel rute",
-    "Stoppa aktuell rutt"};
+    "Arr\u00EAter l'itin\u00E9raire en cours", "Detener la ruta actual", "Interrompi la rotta corrente",
+    "Stop aktuel rute", "Stoppa aktuell rutt"};
 
 namespace {
 
