@@ -1,12 +1,12 @@
 #include "online/FrmChartManager.h"
 
 #include "base/charts/KvCharts.h"
-#include "base/controls/KvCalendarEx.h"
 #include "base/help/KvHTMLHelp.h"
 #include "base/registry/KvRegistry.h"
 #include "base/strings/KvStrUtils.h"
 #include "base/texts/KvLanguage.h"
 #include "base/texts/KvStr.h"
+#include "base/units/KvUnitsTime.h"
 #include "chartview/ChartNames.h"
 
 #include <KvLibNav6/KvAppReg.h>
@@ -15,10 +15,10 @@
 
 #include <QFileInfo>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QShortcut>
@@ -126,10 +126,20 @@ QString ProductText(IChartProductInfo *info) {
 }
 
 QString DateText(TDateTime value, bool withTime) {
-    const QDateTime at = KvCalendar::ToQDateTime(value);
-    const QLocale locale;
-    return withTime ? locale.toString(at.date(), QLocale::ShortFormat) + u' ' + locale.toString(at.time(), QLocale::LongFormat)
-                    : locale.toString(at.date(), QLocale::ShortFormat);
+    return FormatDateTime(withTime ? QStringLiteral("ddddd tt") : QStringLiteral("ddddd"), 1, value);
+}
+
+// The attribution is one long sentence; its row shows it over several lines.
+QString Wrapped(const QString &text, const QFontMetrics &metrics, int width) {
+    QString out, line;
+    for (const QString &word : text.split(u' ')) {
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + u' ' + word) > width) {
+            out += line + u'\n';
+            line.clear();
+        }
+        line += line.isEmpty() ? word : u' ' + word;
+    }
+    return out + line;
 }
 
 QStringList FolderParts(const QString &folder) {
@@ -265,7 +275,9 @@ void TFormChartManager::BuildTree() {
     QTreeWidgetItem *root = ListViewCharts->invisibleRootItem();
     QTreeWidgetItem *baseMap = AddRow<void>(root, ChartManagerRow::BaseMap, BaseMapName, nullptr);
     MakeCheckable(baseMap, false);
-    AddRow<void>(baseMap, ChartManagerRow::Attribution, Attribution, nullptr);
+    AddRow<void>(baseMap, ChartManagerRow::Attribution,
+                 Wrapped(Attribution, ListViewCharts->fontMetrics(), 560), nullptr)
+        ->setToolTip(0, Attribution);
     if (FManager) {
         AddProducts();
         AddS57Charts();
