@@ -10,6 +10,7 @@
 #include "exchange/FrmMsgGPSSingleError.h"
 #include "exchange/FrmSettingsGPS.h"
 #include "objectinfo/FraLinkDetails.h"
+#include "online/FrmChartManager.h"
 #include "routes/FraRoutes.h"
 #include "routes/FrmRoutePointSettings.h"
 #include "routes/FrmRouteVisitEdit.h"
@@ -292,6 +293,10 @@ TMainFrameFactories ProgramFrameFactories() {
     // The viewer's context menu opens the dialogs that exist so far.
     TFrameViewer::SetRoutePointSettingsExecute(
         [](TMarivoNavEnv &env, IWptRoutePoint *point) { return TFormRoutePointSettings::Execute(&env, point); });
+    TFrameViewer::SetChartManagerExecute([](TChartManagerCall &call) {
+        call.Changed =
+            TFormChartManager::Execute(call.ChartManager, call.ViewerIndex, call.Caption, call.OSMLayerEnabled);
+    });
     f.Viewer = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameViewer> {
         return std::make_unique<TViewerFrameAdapter>(host, env);
     };

@@ -9,6 +9,7 @@
 #include "base/registry/KvRegistry.h"
 #include "chartview/NavViewerControl.h"
 #include "exchange/FrmSettingsGPS.h"
+#include "online/FrmChartManager.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
@@ -48,6 +49,7 @@ protected:
         FOldSailingArea = TFormSettingsSailingArea::SetPrompter(Cancel<TFormSettingsSailingArea>);
         FOldS57 = TFormSettingsViewS57::SetPrompter(Cancel<TFormSettingsViewS57>);
         FOldGPS = TFormSettingsGPS::SetPrompter(Cancel<TFormSettingsGPS>);
+        FOldChartManager = TFormChartManager::SetPrompter(Cancel<TFormChartManager>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -58,6 +60,7 @@ protected:
         TFormSettingsSailingArea::SetPrompter(std::move(FOldSailingArea));
         TFormSettingsViewS57::SetPrompter(std::move(FOldS57));
         TFormSettingsGPS::SetPrompter(std::move(FOldGPS));
+        TFormChartManager::SetPrompter(std::move(FOldChartManager));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -97,6 +100,7 @@ private:
     TFormSettingsSailingArea::TPrompter FOldSailingArea;
     TFormSettingsViewS57::TPrompter FOldS57;
     TFormSettingsGPS::TPrompter FOldGPS;
+    TFormChartManager::TPrompter FOldChartManager;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
