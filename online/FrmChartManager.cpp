@@ -13,6 +13,7 @@
 #include <KvLibNav6/KvLib.h>
 #include <KvLibNav6/KvUnits.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
@@ -142,9 +143,12 @@ QString Wrapped(const QString &text, const QFontMetrics &metrics, int width) {
     return out + line;
 }
 
+// The parts of a folder's real path: a folder listed as "a/../b" or through a link holds
+// the same charts as its real path.
 QStringList FolderParts(const QString &folder) {
     static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
-    return folder.split(separators, Qt::SkipEmptyParts);
+    const QString real = QFileInfo(folder).canonicalFilePath();
+    return (real.isEmpty() ? QDir::cleanPath(folder) : real).split(separators, Qt::SkipEmptyParts);
 }
 
 // The S-57 folder of the chart manager that holds a chart folder: an exact match, else the
@@ -163,8 +167,8 @@ TS57FolderHit FindS57Folder(IChartManager *manager, const QString &chartFolder) 
         QString folder;
         bool excluded = false, withSubfolders = false;
         ChartManagerGetS57Folder(manager, i, folder, excluded, withSubfolders);
-        if (folder == chartFolder) return {i, folder, excluded};
         const QStringList parts = FolderParts(folder);
+        if (parts == chartParts) return {i, folder, excluded};
         if (parts.size() <= best || parts.size() > chartParts.size() || chartParts.mid(0, parts.size()) != parts) continue;
         best = parts.size();
         hit = {i, folder, excluded};
