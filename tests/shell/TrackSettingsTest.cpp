@@ -1,6 +1,9 @@
 // The track settings dialog on the real environment: the chosen colour becomes the default
-// of the next track, opaque, on OK only; the swatch shows it in night colours when needed.
+// of the next track, opaque, on OK only, whether the simulator or a receiver sails it; the
+// swatch shows it in night colours when needed.
+#include "NavEnvPorts.h"
 #include "SettingsDialogSupport.h"
+#include "TestPty.h"
 
 #include "base/controls/KvControls.h"
 #include "base/graphics/KvNightScreen.h"
@@ -11,7 +14,9 @@
 #include <KvLibNav6/KvNavBoat.h>
 #include <KvLibNav6/KvTracks.h>
 
+#include <QDateTime>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdlib>
 
@@ -54,6 +59,36 @@ protected:
     QColor Choice;  // invalid: the colour dialog is cancelled
     QColor OfferedColor;
     int ColorRequests = 0;
+};
+
+// A log of a receiver on a boat sailing north, one fix every ten seconds from the given
+// moment on, played back once line by line on a pseudo-terminal, faster than it was sailed.
+class TLogReplay {
+public:
+    TLogReplay(shelltest::TPty &pty, const QDateTime &start) : FPty(pty) {
+        constexpr double Rad = M_PI / 180.0;
+        for (int i = 0; i < 2000; ++i) {
+            const TGeoPoint at{(52.0 + i * 0.015 / 60.0) * Rad, 5.0 * Rad};
+            FLog.push_back(testsupport::NmeaFix({at, 0.0, 5.4, start.addSecs(i * 10)}));
+        }
+        FThread = std::thread([this] { Run(); });
+    }
+    ~TLogReplay() {
+        FStop = true;
+        FThread.join();
+    }
+
+private:
+    void Run() {
+        for (size_t i = 0; i < FLog.size() && !FStop; ++i) {
+            FPty.Write(FLog[i].data(), FLog[i].size());
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+    shelltest::TPty &FPty;
+    std::vector<std::string> FLog;
+    std::atomic<bool> FStop{false};
+    std::thread FThread;
 };
 
 bool Near(const QColor &a, const QColor &b, int tolerance) {
@@ -130,4 +165,40 @@ TEST_F(TrackSettings, SwatchShowsTheColourInNightColoursWhileNightModeIsOn) {
         EXPECT_TRUE(Near(sample(form), night, 10)) << sample(form).name().toStdString();
     }
     ns->SetActive(false);
+}
+
+// A receiver on a serial line instead of the simulator: the track it records has the colour.
+class TrackSettingsOnAReceiver : public TrackSettings {
+protected:
+    void SetUp() override {
+        Pty = std::make_unique<shelltest::TPty>(Dir.path() + QStringLiteral("/ttyGpsLog"));
+        ASSERT_TRUE(Pty->Opened());
+        Ports = std::make_unique<shelltest::TPortList>(QStringList{Pty->Link()});
+        Replay = std::make_unique<TLogReplay>(*Pty, QDateTime::currentDateTimeUtc());
+        TrackSettings::SetUp();
+    }
+    void TearDown() override {
+        if (FEnv) TrackSettings::TearDown();
+        Replay.reset();
+        Ports.reset();
+    }
+    QTemporaryDir Dir;
+    std::unique_ptr<shelltest::TPty> Pty;
+    std::unique_ptr<shelltest::TPortList> Ports;
+    std::unique_ptr<TLogReplay> Replay;
+};
+
+TEST_F(TrackSettingsOnAReceiver, TheTrackOfAReplayedLogHasTheChosenColour) {
+    Choice = QColor(160, 32, 240);
+    ASSERT_TRUE(Run(true, true));
+    ASSERT_TRUE(FEnv->ConfigureGPSDevice());
+    ASSERT_TRUE(FEnv->StartNavigation(false));
+    ASSERT_FALSE(FEnv->Boat->IsSimulating());
+    INavTrack *track = FEnv->Boat->GetTrack();
+    ASSERT_TRUE(track);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return track->GetPointCount() >= 2; }, 20000))
+        << track->GetPointCount() << " points";
+    // Library colours keep red in the low byte.
+    EXPECT_EQ(track->GetColor(), 0xF020A0u);
+    EXPECT_TRUE(FEnv->StopNavigation(QString(), false));
 }

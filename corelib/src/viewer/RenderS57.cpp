@@ -738,6 +738,7 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
         pt.drawStaticText(baseline - QPointF(0, labelAscent), Layout(labels, labelFont, text));
     };
     const bool symbolized = p.S52.BoundaryStyle == S52BoundaryStyle::Symbolized;
+    const bool simplified = p.S52.SymbolStyle == S52SymbolStyle::Simplified;
     const bool shallowPattern = p.Viewer.Flags & S52DisplayFlag::UseShallowPattern;
     const bool contourLabels = p.Viewer.Flags & S52DisplayFlag::ShowContourLabels;
     TWideStroker &stroker = ThreadStroker();
@@ -856,9 +857,11 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 const QSizeF size = it->size();
                 pt.drawStaticText(at - QPointF(size.width() / 2, size.height() / 2), *it);
             } else if (IsBuoy(c)) {
-                DrawBuoy(pt, at, f, scheme);
+                if (simplified) DrawSimplifiedBuoy(pt, at, f, scheme);
+                else DrawBuoy(pt, at, f, scheme);
             } else if (IsBeacon(c)) {
-                DrawBeacon(pt, at, f, scheme);
+                if (simplified) DrawSimplifiedBeacon(pt, at, f, scheme);
+                else DrawBeacon(pt, at, f, scheme);
             } else if (c == "LIGHTS") {
                 DrawLight(pt, at, f, scheme);
             } else if (Is(c, {"WRECKS", "OBSTRN", "UWTROC"})) {

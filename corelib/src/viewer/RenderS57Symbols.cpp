@@ -72,6 +72,74 @@ void DrawBeacon(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme) 
     pt.drawLine(at + QPointF(-4, 0), at + QPointF(4, 0));
 }
 
+namespace {
+
+// Fills the shape in the mark's first colour, its lower half in the second where there is one,
+// and edges it in a darker tone so that white and yellow marks stand out from pale water.
+void DrawSimplifiedShape(QPainter &pt, const QPainterPath &shape, const TS57Feature &f, int defaultColour,
+                         int32_t scheme) {
+    const QColor fill = S52Colour(TokenOfColour(f.Colours.value(0, defaultColour)), scheme);
+    pt.setPen(Qt::NoPen);
+    pt.setBrush(fill);
+    pt.drawPath(shape);
+    if (f.Colours.size() > 1) {
+        const QRectF box = shape.boundingRect();
+        QPainterPath lower;
+        lower.addRect(QRectF(box.left(), box.center().y(), box.width(), box.height() / 2));
+        pt.setBrush(S52Colour(TokenOfColour(f.Colours[1]), scheme));
+        pt.drawPath(shape.intersected(lower));
+    }
+    pt.setPen(Cosmetic(fill.darker(170), 1));
+    pt.setBrush(Qt::NoBrush);
+    pt.drawPath(shape);
+}
+
+}  // namespace
+
+void DrawSimplifiedBuoy(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme) {
+    QPainterPath shape;
+    switch (f.Shape) {
+    case 1:  // conical
+        shape.addPolygon(QPolygonF{at + QPointF(-5, 4), at + QPointF(5, 4), at + QPointF(0, -6)});
+        shape.closeSubpath();
+        break;
+    case 2:  // can
+        shape.addRect(QRectF(at - QPointF(4.5, 4.5), QSizeF(9, 9)));
+        break;
+    case 4:  // pillar
+        shape.addRect(QRectF(at - QPointF(3, 6), QSizeF(6, 12)));
+        break;
+    case 5:  // spar
+        shape.addRect(QRectF(at - QPointF(1.5, 7), QSizeF(3, 14)));
+        break;
+    case 6:  // barrel
+        shape.addRect(QRectF(at - QPointF(6, 3), QSizeF(12, 6)));
+        break;
+    case 7:  // super-buoy
+        shape.addEllipse(at, 7, 7);
+        break;
+    default:  // spherical, ice buoy, unknown
+        shape.addEllipse(at, 4.5, 4.5);
+        break;
+    }
+    DrawSimplifiedShape(pt, shape, f, 7, scheme);
+}
+
+void DrawSimplifiedBeacon(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme) {
+    QPainterPath shape;
+    switch (f.Shape) {
+    case 1:  // stake or pole
+    case 2:  // withy
+    case 5:  // pile
+        shape.addRect(QRectF(at - QPointF(1.5, 6), QSizeF(3, 12)));
+        break;
+    default:  // towers, lattice beacons, cairns
+        shape.addRect(QRectF(at - QPointF(3.5, 3.5), QSizeF(7, 7)));
+        break;
+    }
+    DrawSimplifiedShape(pt, shape, f, 2, scheme);
+}
+
 void DrawLight(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme) {
     const int code = f.Colours.value(0, 6);
     const QColor c = code == 3 ? S52Colour(TS52Colour::Red, scheme)

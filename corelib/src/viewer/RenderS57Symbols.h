@@ -14,6 +14,10 @@ QPen Cosmetic(const QColor &c, double width, Qt::PenStyle style = Qt::SolidLine)
 
 void DrawBuoy(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme);
 void DrawBeacon(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme);
+// The simplified forms: a small shape by the mark's shape in its colours, centred on its
+// position and edged in a darker tone of the same colour rather than in black.
+void DrawSimplifiedBuoy(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme);
+void DrawSimplifiedBeacon(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme);
 void DrawLight(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme);
 void DrawDanger(QPainter &pt, QPointF at, int32_t scheme);
 // A harbour for small craft: a sailing boat in magenta.

@@ -17,6 +17,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 
@@ -326,3 +327,44 @@ TEST_F(S52SettingsOnTheNoaaCell, ContourLabelsFollowTheirFlag) {
 }
 
 }  // namespace
+
+struct TSymbolStyleCase {
+    const char *name;
+    int32_t style;
+    bool centred;  // the symbol stands over its position rather than on it
+    const char *shot;
+};
+
+// The paper-chart buoy stands on its position, edged in black; the simplified one is a small
+// shape in the buoy's colour centred on its position and edged in a darker green.
+TEST_F(S52SettingsOnTheNoaaCell, BuoysFollowTheSymbolStyle) {
+    const TSymbolStyleCase cases[] = {
+        {"paper chart", S52SymbolStyle::Paper, false, "/s52-symbols-paper.png"},
+        {"simplified", S52SymbolStyle::Simplified, true, "/s52-symbols-simplified.png"},
+    };
+    std::vector<QImage> images;
+    std::vector<int> blacks;
+    for (const TSymbolStyleCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage image = Draw(BuoyLat, BuoyLon, 8.0, [&](IS52PresentationLib &s) { s.SetSymbolStyle(c.style); });
+        int above = 0, below = 0, black = 0;
+        for (int y = H / 2 - 20; y <= H / 2 + 20; ++y)
+            for (int x = W / 2 - 20; x <= W / 2 + 20; ++x) {
+                const uint32_t px = image.pixel(x, y);
+                above += px == BuoyGreen && y < H / 2 - 1;
+                below += px == BuoyGreen && y > H / 2 + 1;
+                black += std::max({qRed(px), qGreen(px), qBlue(px)}) < 60;
+            }
+        EXPECT_GT(above, 10);
+        EXPECT_EQ(below > 5, c.centred);
+        blacks.push_back(black);
+        EXPECT_TRUE(image.save(ShotDir() + c.shot));
+        images.push_back(image);
+    }
+    int changed = 0;
+    for (int y = H / 2 - 20; y <= H / 2 + 20; ++y)
+        for (int x = W / 2 - 20; x <= W / 2 + 20; ++x) changed += images[0].pixel(x, y) != images[1].pixel(x, y);
+    EXPECT_GT(changed, 30);
+    // The soundings nearby are black in both; the paper buoy's outline only in one.
+    EXPECT_GE(blacks[0], blacks[1] + 15);
+}
