@@ -81,6 +81,30 @@ QString RouteExportFolder() {
     return WithSlash(folder);
 }
 
+
+TRouteOverviewDialogParts AddRouteOverviewDialogParts(QDialog *dialog, QVBoxLayout *layout, const QString &key,
+                                                      const QString &valueName,
+                                                      const std::vector<TRouteOverviewOffer> &offers) {
+    TRouteOverviewDialogParts parts;
+    auto *columns = new QGroupBox(LanguageText(RouteText::Columns), dialog);
+    parts.List = new QListWidget(columns);
+    (new QVBoxLayout(columns))->addWidget(parts.List);
+    layout->addWidget(columns, 1);
+    parts.Choice = std::make_unique<TRouteColumnChoice>(parts.List, key, valueName);
+    parts.Choice->Fill(offers);
+    auto *buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(LanguageText(RouteText::OK));
+    buttons->button(QDialogButtonBox::Cancel)->setText(LanguageText(RouteText::Cancel));
+    buttons->button(QDialogButtonBox::Help)->setText(LanguageText(RouteText::Help));
+    buttons->button(QDialogButtonBox::Help)->hide();
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    parts.Buttons = buttons;
+    return parts;
+}
+
 TFormRouteExport::TFormRouteExport(const QString &key, const std::vector<TRouteOverviewOffer> &offers,
                                    QWidget *owner)
     : QDialog(owner) {
@@ -95,20 +119,10 @@ TFormRouteExport::TFormRouteExport(const QString &key, const std::vector<TRouteO
     FBrowse->setText(QStringLiteral("..."));
     row->addWidget(FBrowse);
     layout->addWidget(general);
-    auto *columns = new QGroupBox(LanguageText(RouteText::Columns), this);
-    FList = new QListWidget(columns);
-    (new QVBoxLayout(columns))->addWidget(FList);
-    layout->addWidget(columns, 1);
-    FChoice = std::make_unique<TRouteColumnChoice>(FList, key, QStringLiteral("Export"));
-    FChoice->Fill(offers);
-    FButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    FButtons->button(QDialogButtonBox::Ok)->setText(LanguageText(RouteText::OK));
-    FButtons->button(QDialogButtonBox::Cancel)->setText(LanguageText(RouteText::Cancel));
-    FButtons->button(QDialogButtonBox::Help)->setText(LanguageText(RouteText::Help));
-    FButtons->button(QDialogButtonBox::Help)->hide();
-    layout->addWidget(FButtons);
-    connect(FButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(FButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    TRouteOverviewDialogParts parts = AddRouteOverviewDialogParts(this, layout, key, QStringLiteral("Export"), offers);
+    FList = parts.List;
+    FChoice = std::move(parts.Choice);
+    FButtons = parts.Buttons;
     connect(FBrowse, &QToolButton::clicked, this, [this] { Browse(); });
     resize(360, 440);
 }

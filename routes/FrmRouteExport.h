@@ -35,6 +35,20 @@ private:
     QString FKey, FValueName;
 };
 
+class QVBoxLayout;
+
+// What the export and print dialogs of the route overview share below their own rows: the
+// "Columns" list filled with the offers under valueName, and OK/Cancel (the help button is
+// hidden) wired to accept and reject.
+struct TRouteOverviewDialogParts {
+    QListWidget *List = nullptr;
+    std::unique_ptr<TRouteColumnChoice> Choice;
+    QDialogButtonBox *Buttons = nullptr;
+};
+TRouteOverviewDialogParts AddRouteOverviewDialogParts(QDialog *dialog, QVBoxLayout *layout, const QString &key,
+                                                      const QString &valueName,
+                                                      const std::vector<TRouteOverviewOffer> &offers);
+
 class TFormRouteExport : public QDialog {
     Q_OBJECT
 public:

@@ -64,21 +64,10 @@ TFormRoutePrint::TFormRoutePrint(const QString &key, const std::vector<TRouteOve
     FLandscape->setChecked(!portrait);
     layout->addWidget(orientation);
 
-    auto *columns = new QGroupBox(LanguageText(RouteText::Columns), this);
-    FList = new QListWidget(columns);
-    (new QVBoxLayout(columns))->addWidget(FList);
-    layout->addWidget(columns, 1);
-    FChoice = std::make_unique<TRouteColumnChoice>(FList, key, QStringLiteral("Print"));
-    FChoice->Fill(offers);
-
-    FButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    FButtons->button(QDialogButtonBox::Ok)->setText(LanguageText(RouteText::OK));
-    FButtons->button(QDialogButtonBox::Cancel)->setText(LanguageText(RouteText::Cancel));
-    FButtons->button(QDialogButtonBox::Help)->setText(LanguageText(RouteText::Help));
-    FButtons->button(QDialogButtonBox::Help)->hide();
-    layout->addWidget(FButtons);
-    connect(FButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(FButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    TRouteOverviewDialogParts parts = AddRouteOverviewDialogParts(this, layout, key, QStringLiteral("Print"), offers);
+    FList = parts.List;
+    FChoice = std::move(parts.Choice);
+    FButtons = parts.Buttons;
     connect(FProperties, &QPushButton::clicked, this, [this] { ShowProperties(); });
     connect(FPrinters, &QComboBox::activated, this, [this](int index) { PrinterChosen(index); });
     resize(380, 480);
