@@ -15,6 +15,7 @@
 #include "shell/KvAppInit.h"
 #include "shell/MarivoDockPanels.h"
 #include "shell/MarivoNavEnv.h"
+#include "shell/MarivoSailingAreas.h"
 
 #include <KvLibNav6/KvLib.h>
 
@@ -360,6 +361,7 @@ void TFormMarivo6Main::WMDeferredStart() {
         if (FTrackReplay && FViewer) FTrackReplay->SetDrawComplete(FViewer->GetTrackDrawComplete());
         UpdateTrackLists();
         if (FViewer) FViewer->RestoreView();
+        BuildSailingAreas(*FNavEnv, MainViewerControl());
         if (FNMEAMonitor) FNMEAMonitor->UpdatePortLists();
         if (FZichtOpScheepvaart) FZichtOpScheepvaart->UpdateControls();
         FFullInterface = true;

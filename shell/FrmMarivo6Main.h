@@ -44,6 +44,7 @@ class INavMsgPort;
 class TMarivoNavEnv;
 class TPortWatcher;
 class TClockWatcher;
+class TFormMsgWaiting;
 enum class TDeviceChange;
 
 // Edit modes of the main window.
@@ -364,4 +365,36 @@ private:
     std::unique_ptr<IFrameZichtOpScheepvaart> FZichtOpScheepvaart;
     std::unique_ptr<IMarivoFrame> FNewsCenter;
     std::unique_ptr<IFormMsgGPSSingleError> FGPSError;
+
+    // ---- news centre, update, chart-manager and print jobs (FrmMarivo6MainJobs.cpp) -----
+public:
+    // The news centre has decided what to offer: the route-network update and its news.
+    void OnNewsCenterReady(bool offerUpdate, bool showNews);
+    void OnNewsChartUpdate();
+    void OnNewsCheckUpdates(bool chartManagerSetup);
+    void OnNewsChartManager();
+    // Stops navigation (with a question) while the update program runs under the waiting
+    // form, then starts it again on the same source.
+    void RunUpdateService();
+    // Run from the waiting form: the viewer lets go of the network while the companion
+    // program runs and takes it back with its display flags afterwards.
+    void RunUpdateJob(TFormMsgWaiting &waiting);
+    void RunChartManagerJob(TFormMsgWaiting &waiting);
+    // Prints the main view under the waiting form (its Cancel ends the job) with the loop
+    // paused, and reports a cancelled or failed job.
+    void PrintJob(TFormMsgWaiting &waiting);
+    bool IsPrintCanceled() const;
+    bool NewsUpdateRequested() const { return FNewsUpdateRequest; }
+    QString ChartManagerSetupFile() const { return FChartManagerSetup; }
+
+private:
+    IFormNewsCenter *NewsCenterForm() const;
+    // Asks to stop navigation first (a refusal ends it), runs job under the waiting form
+    // for program, then starts navigation again on the same source.
+    void RunWithNavigationStopped(const QString &program, const std::function<void(TFormMsgWaiting &)> &job);
+    void ReleaseNetworkForJob(uint32_t &networkFlags);
+    void TakeNetworkAfterJob(uint32_t networkFlags);
+    bool FNewsUpdateRequest = false;        // the news centre's offer was accepted
+    TFormMsgWaiting *FPrintWaiting = nullptr;  // while a print job runs
+    QString FChartManagerSetup;             // the downloaded chart-manager set-up program
 };

@@ -11,6 +11,7 @@
 #include "shell/FrmMsgWaiting.h"
 #include "shell/MarivoActionTable.h"
 #include "shell/MarivoNavEnv.h"
+#include "shell/MarivoSailingAreas.h"
 
 #include <KvLibNav6/KvLanguage.h>
 
@@ -21,15 +22,6 @@
 
 namespace {
 
-const TLanguageStrings SChartUpdateStop = {
-    "Updating charts requires the communication to (temporary) be closed.\n\nDo you want to continue?",
-    "Voor het bijwerken van de kaarten moet de communicatie (tijdelijk) worden gesloten.\n\nWilt u doorgaan?",
-    "Zum Aktualisieren der Karten muss die Kommunikation (vor\u00FCbergehend) beendet werden.\n\nM\u00F6chten Sie fortfahren?",
-    "La mise \u00E0 jour des cartes n\u00E9cessite la fermeture (temporaire) de la communication.\n\nVoulez-vous continuer ?",
-    "",
-    "L'aggiornamento delle carte richiede la chiusura (temporanea) della comunicazione.\n\nContinuare?",
-    "Opdatering af s\u00F8kort kr\u00E6ver, at kommunikationen (midlertidigt) lukkes.\n\nVil du forts\u00E6tte?",
-    "Uppdatering av sj\u00F6kort kr\u00E4ver att kommunikationen (tillf\u00E4lligt) st\u00E4ngs.\n\nVill du forts\u00E4tta?"};
 const TLanguageStrings SStopGPS = {
     "Do you want to stop the GPS communication?\n\nNOTE: When the communication is ended the current track will also be stopped.",
     "Wilt u de GPS-communicatie stoppen?\n\nLET OP: Als de communicatie wordt be\u00EBindigd, wordt ook de huidige track gestopt.",
@@ -63,11 +55,6 @@ const TLanguageStrings SPrintProcessing = {
     "Der Druckauftrag wird verarbeitet.", "L'impression est en cours de traitement.", "",
     "Il lavoro di stampa \u00E8 in elaborazione.", "Udskriftsjobbet behandles.",
     "Utskriftsjobbet bearbetas."};
-const TLanguageStrings SPrintCanceled = {
-    "The print job was canceled.", "De afdruktaak is geannuleerd.",
-    "Der Druckauftrag wurde abgebrochen.", "L'impression a \u00E9t\u00E9 annul\u00E9e.", "",
-    "Il lavoro di stampa \u00E8 stato annullato.", "Udskriftsjobbet blev annulleret.",
-    "Utskriftsjobbet avbr\u00F6ts."};
 const TLanguageStrings SNotFound = {"Not found: ", "Niet gevonden: ", "Nicht gefunden: ",
                                     "Introuvable : ", "", "Non trovato: ", "Ikke fundet: ",
                                     "Hittades inte: "};
@@ -122,11 +109,8 @@ void TFormMarivo6Main::PrintView() {
     TPrintSettings settings = FPrintSettings;
     if (!FDialogs.Print(this, settings)) return;
     FPrintSettings = settings;
-    bool printed = true;
-    TFormMsgWaiting::Execute(LanguageText(SPrintProcessing), true, [&](TFormMsgWaiting &) {
-        printed = FDialogs.PrintJob(this, MainViewerControl(), FPrintSettings);
-    });
-    if (!printed) MsgBox(LanguageText(SPrintCanceled), mtInformation, MsgButtons({mbOK}));
+    TFormMsgWaiting::Execute(LanguageText(SPrintProcessing), true,
+                             [this](TFormMsgWaiting &waiting) { PrintJob(waiting); });
 }
 
 void TFormMarivo6Main::OpenExtensionManager() {
@@ -157,26 +141,14 @@ void TFormMarivo6Main::RegisterChartHandlers() {
 }
 
 void TFormMarivo6Main::ChartUpdate() {
-    FChartUpdateRestart = false;
-    INavBoat *boat = FNavEnv->Boat;
-    const bool simulating = boat->IsSimulating();
-    if (boat->GetNavigationState() != 0) {
-        FNavEnv->StopNavigation(LanguageText(SChartUpdateStop), true);
-        if (boat->GetNavigationState() != 0) return;
-        FChartUpdateRestart = true;
-    }
-    if (TNavViewerControl *viewer = MainViewerControl()) {
-        viewer->SetBackChart(nullptr);
-        viewer->SetFrontChart(nullptr);
-    }
-    if (FChartStatus) FChartStatus->ClearChart();
-    const bool update = FChartUpdateByNews;
-    TFormMsgWaiting::Execute(TFormMsgWaiting::WaitingText(QStringLiteral("MRC Manager")), false,
-                             [this, update](TFormMsgWaiting &) { FNavEnv->RunChartManager(0, update); });
-    if (!FChartUpdateRestart) return;
-    FNavEnv->StartNavigation(simulating);
-    UpdateActionStates();
-    if (FNavCurrent) FNavCurrent->UpdateAll();
+    RunWithNavigationStopped(QStringLiteral("MRC Manager"), [this](TFormMsgWaiting &waiting) {
+        if (TNavViewerControl *viewer = MainViewerControl()) {
+            viewer->SetBackChart(nullptr);
+            viewer->SetFrontChart(nullptr);
+        }
+        if (FChartStatus) FChartStatus->ClearChart();
+        RunChartManagerJob(waiting);
+    });
 }
 
 // ---- help -----------------------------------------------------------------------------------
@@ -300,6 +272,7 @@ void TFormMarivo6Main::ToggleTide() {
 void TFormMarivo6Main::ResetWindows() {
     if (!Ask(SResetWindows)) return;
     ResetLayout();
+    BuildSailingAreas(*FNavEnv, MainViewerControl());
 }
 
 void TFormMarivo6Main::EditToolbar() {

@@ -4,6 +4,7 @@
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
+#include "shell/MarivoPrinter.h"
 
 TMainDialogs ProgramDialogs() {
     // Each dialog fills its slot here once it exists; the commands that need an empty slot
@@ -24,6 +25,9 @@ TMainDialogs ProgramDialogs() {
     d.SettingsGPS = [](const TGPSSettingsCall &call) {
         return TFormSettingsGPS::Execute(call.Communication, call.DeviceManager, call.GPS, call.FromErrorBox,
                                          call.SetPortListRefresh);
+    };
+    d.PrintJob = [](QWidget *, TNavViewerControl *viewer, const TPrintSettings &settings) {
+        return PrintViewOnProgramPrinter(viewer, settings);
     };
     return d;
 }

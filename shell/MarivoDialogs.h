@@ -76,9 +76,10 @@ struct TMainDialogs {
     std::function<void(QWidget *owner, TMarivoNavEnv &env)> GPSDownload;
     // Print dialog: settings in and out; True to print.
     std::function<bool(QWidget *owner, TPrintSettings &settings)> Print;
-    // The print job of the main view, run under the waiting form (cancel leaves it early).
-    // Returns False when it was cancelled.
-    std::function<bool(QWidget *owner, TNavViewerControl *viewer, const TPrintSettings &settings)>
+    // The print job of the main view, run under the waiting form with the viewer's print
+    // progress asking the form's Cancel. Returns the viewer's print result: 0 printed,
+    // 2 cancelled, any other value a failure.
+    std::function<int32_t(QWidget *owner, TNavViewerControl *viewer, const TPrintSettings &settings)>
         PrintJob;
     // Extension manager.
     std::function<void(QWidget *owner, TMarivoNavEnv &env)> ExtensionManager;

@@ -168,6 +168,22 @@ public:
     virtual void HideBox() = 0;
 };
 
+// The news and update window as the main window's news-centre handlers use it; the news
+// centre frame offers it once it exists (until then its handlers see no news centre).
+class IFormNewsCenter : public IMarivoFrame {
+public:
+    // The user's choices of what the update program is to update.
+    virtual bool UpdateHelp() = 0;
+    virtual bool UpdateNetwork() = 0;
+    virtual bool UpdateNetworkImages() = 0;
+    // The user asked to install the chart editions that are waiting.
+    virtual bool ChartUpdateRequested() = 0;
+    // "Do not check at startup" is ticked, or the window was shown today already.
+    virtual bool AutoShowSuppressed() = 0;
+    // Loads the last built page and shows the window modally.
+    virtual void ShowModal() = 0;
+};
+
 // Every factory gets the widget that hosts the frame (the panel, or the main window for
 // the frames with a window of their own) and the environment.
 template <class T>

@@ -174,6 +174,13 @@ QString SelectHelpFile(int32_t language, const QString &dataFolder, const QStrin
     return {};
 }
 
+QString ChooseHelpFile(int32_t language, const QString &dataFolder) {
+    const QString help = SelectHelpFile(language, dataFolder, GetHTMLHelper().HelpRoot());
+    // The help root holds one folder per language.
+    if (!help.isEmpty()) GetHTMLHelper().SetHelpRoot(QFileInfo(QFileInfo(help).absolutePath()).absolutePath());
+    return help;
+}
+
 int StartUp(uint16_t day, uint16_t month, uint16_t year, const TStartOptions &options) {
     TPaletteScope palette;
     TExceptionBoxScope exceptionBox;
@@ -184,11 +191,7 @@ int StartUp(uint16_t day, uint16_t month, uint16_t year, const TStartOptions &op
         const QString identity = QStringLiteral("TFormMarivo6Main") + QStringLiteral("Ostrel");
         if (!InitApplicationA(identity, day, month, year)) return 0;
         QCoreApplication::setApplicationName(ProgInfoGetTitle());
-        const QString help = SelectHelpFile(GetCurrentLanguage(), StartDataFolder(options),
-                                            GetHTMLHelper().HelpRoot());
-        // The help root holds one folder per language.
-        if (!help.isEmpty())
-            GetHTMLHelper().SetHelpRoot(QFileInfo(QFileInfo(help).absolutePath()).absolutePath());
+        ChooseHelpFile(GetCurrentLanguage(), StartDataFolder(options));
         // The close-error dialog offers no update yet, so no update check can be asked for.
         if (!CheckPreviousRun(nullptr)) return 0;
 

@@ -79,6 +79,9 @@ bool CheckPreviousRun(const TUpdateCheck &updateCheck);
 // ("Help/nl/index.html") when there is one, else the installed help's page of the
 // language, else its English page; empty when none exists.
 QString SelectHelpFile(int32_t language, const QString &dataFolder, const QString &installedHelp);
+// Selects the help file for language (SelectHelpFile with the help root in use) and, when
+// one is found, makes its folder's parent the help root. Returns the file; empty: none.
+QString ChooseHelpFile(int32_t language, const QString &dataFolder);
 
 // The whole start of the program: identity, help, crash check, main window and message
 // loop. Returns the program's exit code: 0 after a normal end or a start the user called

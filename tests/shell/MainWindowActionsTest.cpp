@@ -361,7 +361,7 @@ TEST_F(MainWindowActions, PrintRunsOnlyWithAChartAndKeepsTheChosenSettings) {
     dialogs.PrintJob = [&](QWidget *, TNavViewerControl *, const TPrintSettings &s) {
         ++jobs;
         EXPECT_EQ(s.Orientation, 1);
-        return false;
+        return 2;
     };
     main.SetMainDialogs(dialogs);
     ASSERT_TRUE(WaitForChart());
