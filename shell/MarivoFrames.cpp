@@ -7,6 +7,7 @@
 #include "chartview/FraHTMLViewer.h"
 #include "chartview/FraNavInfo.h"
 #include "chartview/FraViewer.h"
+#include "chartview/FraZichtOpScheepvaart.h"
 #include "exchange/FrmMsgGPSSingleError.h"
 #include "exchange/FrmSettingsGPS.h"
 #include "objectinfo/FraLinkDetails.h"
@@ -228,6 +229,26 @@ public:
     }
 };
 
+class TZichtOpScheepvaartAdapter : public TOwnedFrame<IFrameZichtOpScheepvaart, TFrameZichtOpScheepvaart> {
+public:
+    TZichtOpScheepvaartAdapter(QWidget *host, TMarivoNavEnv &env)
+        : TOwnedFrame(new TFrameZichtOpScheepvaart(host, env)) {
+        FFrame->OnSignUpChanged = [&env] { env.FireUpdateActions(); };
+    }
+    void UpdateControls() override {
+        if (FFrame) FFrame->UpdateControls();
+    }
+    void ActivateFromSettings() override {
+        if (FFrame) FFrame->ActivateFromSettings();
+    }
+    void ToggleSignUp() override {
+        if (FFrame) FFrame->ToggleSignUp();
+    }
+    void UpdateTexts() override {
+        if (FFrame) FFrame->UpdateTexts();
+    }
+};
+
 class TChartInfoAdapter : public TOwnedFrame<IFrameChartInfo, TFrameChartInfo> {
 public:
     TChartInfoAdapter(QWidget *host, TMarivoNavEnv &env)
@@ -322,6 +343,9 @@ TMainFrameFactories ProgramFrameFactories() {
     };
     f.ChartStatus = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameChartStatus> {
         return std::make_unique<TChartStatusAdapter>(qobject_cast<QDockWidget *>(host), env);
+    };
+    f.ZichtOpScheepvaart = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameZichtOpScheepvaart> {
+        return std::make_unique<TZichtOpScheepvaartAdapter>(host, env);
     };
     f.LinkDetails = &CreateFrameLinkDetails;
     return f;

@@ -156,6 +156,9 @@ class IFrameZichtOpScheepvaart : public IMarivoFrame {
 public:
     virtual void UpdateControls() = 0;
     virtual void ActivateFromSettings() = 0;
+    // The sign-up command: asks before stopping an active sign-up, else shows the sign-up
+    // dialog and starts it on OK; the environment's action update follows.
+    virtual void ToggleSignUp() {}
 };
 
 // The non-modal GPS error box.

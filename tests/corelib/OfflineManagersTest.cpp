@@ -1,5 +1,6 @@
 // The object-update and operation-request managers without their services: what the
-// program hands them is kept, and nothing is ever fetched, pending or sent.
+// program hands them is kept, and nothing is pending or sent; the operation-request manager's
+// one attempt to fetch its structures fails at once.
 #include "CoreTestSupport.h"
 
 #include <KvLibNav6/KvErrorCodes.h>
@@ -21,12 +22,14 @@ TEST(OfflineManagers, OperationRequestsKeepTheSignUpAndSendNothing) {
     m->SetActive(true);
     m->SetActive(true);
     EXPECT_TRUE(m->IsActive());
-    EXPECT_EQ(changes, 1) << "one change, reported once";
+    EXPECT_EQ(changes, 2) << "the switch and the failed fetch, each reported once";
     m->Attach(nullptr, Rec(QStringLiteral("Zeemeeuw")), 1.0f, nullptr);
     for (int i = 0; i < 3; ++i) m->Tick(TLoopRecord{1.0f, 45000.0 + i / 86400.0}, nullptr);
-    EXPECT_EQ(m->GetEventCount(), 0);
+    ASSERT_EQ(m->GetEventCount(), 1);
+    EXPECT_EQ(m->GetEvent(0)->GetKind(), 0);
+    EXPECT_EQ(m->GetEvent(0)->GetReplyStatus(), 0) << "no reply without a network";
     EXPECT_EQ(m->CountEvents(Rec(QStringLiteral("request"))), 0);
-    EXPECT_LE(m->GetLastActionTime(), 0.0);
+    EXPECT_GT(m->GetLastActionTime(), 0.0);
     int32_t passed = -1, participating = -1;
     m->GetStructCounts(passed, participating);
     EXPECT_EQ(passed + participating, 0);

@@ -2,6 +2,7 @@
 #include "environment/Dispatcher.h"
 #include "environment/NavEnvInternal.h"
 #include "kernel/KvInternal.h"
+#include "online/WebServicesTransport.h"
 
 #include "KvLibNav6/KvLib.h"
 #include "KvLibNav6/KvNavEnv.h"
@@ -76,5 +77,8 @@ private:
 }  // namespace kv
 
 INavEnv *NavEnvCreate() {
+    // The program's start: from here on the online clients reach the services the settings
+    // name.
+    kv::InstallWebTransportFromSettings();
     return new kv::TNavEnv();
 }

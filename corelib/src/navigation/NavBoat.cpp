@@ -303,6 +303,7 @@ public:
         return true;
     }
     INavBoatState *GetState() override { return &FState; }
+    ILPBoatDef *BoatDef() const { return FBoatDef; }
     INavBoatGPS *GetGPS() override { return &FGPS; }
     INavMsgPort *GetSimulator() override { return &FSim.Port(); }
     INavBoatSimulator *GetSimulatorControl() override { return &FSim; }
@@ -967,6 +968,11 @@ bool NavRouteGetArrivalTimes(INavRouteNavigation *rn, TDateTime &atTargetUtc, TD
     atTargetUtc = t;
     atEndUtc = e;
     return true;
+}
+
+ILPBoatDef *NavBoatGetBoatDef(INavBoat *boat) {
+    auto *own = dynamic_cast<TNavBoat *>(boat);
+    return own ? own->BoatDef() : nullptr;
 }
 
 }  // namespace kv

@@ -18,4 +18,7 @@ KVLIB_TEST_API void NavBoatSetTrackRecording(INavBoat *boat, float intervalSec, 
 KVLIB_TEST_API bool NavRouteGetArrivalTimes(INavRouteNavigation *rn, TDateTime &atTargetUtc,
                                        TDateTime &atEndUtc);
 
+// The boat definition the own ship was created with; nullptr for another INavBoat.
+ILPBoatDef *NavBoatGetBoatDef(INavBoat *boat);
+
 }  // namespace kv

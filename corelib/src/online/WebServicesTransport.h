@@ -1,10 +1,18 @@
 // How the online clients reach the maker's services: each client builds requests and reads
-// answers; a transport carries them. The only transport so far is the offline one, which
-// answers every request at once with KvErr::NetworkFailed; an HTTP transport replaces it
-// through SetWebTransport without a change to the clients.
+// answers; a transport carries them. Without a base URL in the settings store the offline
+// transport answers every request at once with KvErr::NetworkFailed; with one, the HTTP
+// transport (WebServicesHttp.cpp) carries them, installed through SetWebTransport without a
+// change to the clients.
+//
+// The protocol is our own, JSON over HTTP: a request is a POST of a JSON object (the fields,
+// all texts) to <base URL>/<service>/<operation> with the header "X-Marivo-Protocol"
+// naming the protocol version. A 2xx answer is a JSON object whose "result" is the
+// service's own result (downloads: the file's bytes instead); any other status carries the
+// service's text in "message" (or as plain text).
 #pragma once
 
 #include "KvLibNav6/KvErrorCodes.h"
+#include "kernel/TestApi.h"
 
 #include <QList>
 #include <QPair>
@@ -36,6 +44,10 @@ struct TWebAnswer {
     int32_t Result = 0;
     // The answer document (downloads: empty; the content is in TargetFile).
     QByteArray Body;
+    // HTTP status of the reply; 0 when no reply came (no connection, timed out).
+    int32_t HttpStatus = 0;
+    // The service's text with a failing status, or the network's error text without one.
+    QString StatusText;
 };
 
 class IWebTransport {
@@ -52,8 +64,17 @@ public:
 };
 
 // The transport every client uses for its next request. Offline until another is set.
-std::shared_ptr<IWebTransport> WebTransport();
+KVLIB_TEST_API std::shared_ptr<IWebTransport> WebTransport();
 // nullptr returns to the offline transport.
-void SetWebTransport(std::shared_ptr<IWebTransport> transport);
+KVLIB_TEST_API void SetWebTransport(std::shared_ptr<IWebTransport> transport);
+
+// Version of the protocol above, sent with every request.
+inline constexpr char WebProtocolHeader[] = "X-Marivo-Protocol";
+inline constexpr char WebProtocolVersion[] = "1";
+// An HTTP transport to the services below baseUrl ("http://host:port/path").
+KVLIB_TEST_API std::shared_ptr<IWebTransport> MakeHttpTransport(const QString &baseUrl);
+// At start-up: the HTTP transport when the settings store names a base URL ("Services",
+// "BaseURL"), else the offline one.
+KVLIB_TEST_API void InstallWebTransportFromSettings();
 
 }  // namespace kv

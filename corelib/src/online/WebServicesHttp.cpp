@@ -1,0 +1,144 @@
+// The HTTP transport of the online clients (protocol in WebServicesTransport.h). Requests
+// run on the GUI thread's event loop through one QNetworkAccessManager; the answer callbacks
+// are called from its signals, on that thread.
+#include "kernel/KvInternal.h"
+#include "online/WebServicesTransport.h"
+
+#include "KvLibNav6/KvAppReg.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QSaveFile>
+
+namespace kv {
+
+namespace {
+
+// A service that has not answered after this long is taken as unreachable.
+constexpr int TransferTimeoutMs = 10000;
+
+QByteArray RequestBody(const TWebRequest &request) {
+    QJsonObject fields;
+    for (const auto &field : request.Fields) fields.insert(field.first, field.second);
+    return QJsonDocument(fields).toJson(QJsonDocument::Compact);
+}
+
+// The file a download's bytes go to: TargetFile, or below it when it names a folder, under
+// the name the service gives.
+QString DownloadPath(const TWebRequest &request, QNetworkReply *reply) {
+    if (!request.TargetFile.endsWith(QLatin1Char('/')) && !QFileInfo(request.TargetFile).isDir())
+        return request.TargetFile;
+    const QString name = QFileInfo(reply->header(QNetworkRequest::ContentDispositionHeader)
+                                       .toString()
+                                       .section(QLatin1String("filename="), 1)
+                                       .remove(QLatin1Char('"')))
+                             .fileName();
+    return name.isEmpty() ? QString() : QDir(request.TargetFile).filePath(name);
+}
+
+bool SaveDownload(const QString &path, const QByteArray &bytes) {
+    if (path.isEmpty()) return false;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+// Reads a reply that came with an HTTP status.
+void ReadHttpAnswer(const TWebRequest &request, QNetworkReply *reply, TWebAnswer &answer) {
+    const QByteArray body = reply->readAll();
+    const QJsonDocument doc = QJsonDocument::fromJson(body);
+    const bool ok = answer.HttpStatus >= 200 && answer.HttpStatus < 300;
+    if (!ok) {
+        answer.Error = KvErr::NetworkAnswer;
+        answer.StatusText = doc.isObject() ? doc.object().value(QLatin1String("message")).toString()
+                                           : QString::fromUtf8(body).trimmed();
+        if (answer.StatusText.isEmpty()) answer.StatusText = reply->errorString();
+        answer.Body = body;
+        return;
+    }
+    if (!request.TargetFile.isEmpty()) {
+        if (!SaveDownload(DownloadPath(request, reply), body)) answer.Error = KvErr::NetworkAnswer;
+        return;
+    }
+    if (!doc.isObject()) {
+        answer.Error = KvErr::NetworkAnswer;
+        return;
+    }
+    answer.Body = body;
+    answer.Result = doc.object().value(QLatin1String("result")).toInt();
+    answer.StatusText = doc.object().value(QLatin1String("message")).toString();
+}
+
+class THttpTransport final : public IWebTransport {
+public:
+    explicit THttpTransport(const QString &baseUrl) : FBase(baseUrl) {
+        while (FBase.endsWith(QLatin1Char('/'))) FBase.chop(1);
+    }
+    ~THttpTransport() override {
+        // The application owns the manager when it ends first.
+        delete FManager.data();
+    }
+
+    void Start(const TWebRequest &request, TProgress progress, TDone done) override {
+        QNetworkRequest http(QUrl(FBase + QLatin1Char('/') + request.Service + QLatin1Char('/') +
+                                  request.Operation));
+        http.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+        http.setRawHeader(WebProtocolHeader, WebProtocolVersion);
+        http.setTransferTimeout(TransferTimeoutMs);
+        QNetworkReply *reply = Manager()->post(http, RequestBody(request));
+        if (progress) {
+            QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                             [progress](qint64 received, qint64) { progress(received); });
+        }
+        QObject::connect(reply, &QNetworkReply::finished, reply,
+                         [reply, request, done = std::move(done)]() {
+                             reply->deleteLater();
+                             TWebAnswer answer;
+                             const QVariant status =
+                                 reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+                             if (!status.isValid()) {
+                                 answer.Error = KvErr::NetworkFailed;
+                                 answer.StatusText = reply->errorString();
+                             } else {
+                                 answer.HttpStatus = status.toInt();
+                                 ReadHttpAnswer(request, reply, answer);
+                             }
+                             if (done) done(answer);
+                         });
+    }
+
+private:
+    QNetworkAccessManager *Manager() {
+        if (!FManager) FManager = new QNetworkAccessManager(QCoreApplication::instance());
+        return FManager.data();
+    }
+
+    QString FBase;
+    QPointer<QNetworkAccessManager> FManager;
+};
+
+TStrWRec Rec(const char16_t *text) {
+    return {int32_t(std::char_traits<char16_t>::length(text)), text};
+}
+
+}  // namespace
+
+std::shared_ptr<IWebTransport> MakeHttpTransport(const QString &baseUrl) {
+    return std::make_shared<THttpTransport>(baseUrl);
+}
+
+void InstallWebTransportFromSettings() {
+    TStrWImpl url;
+    GetAppReg()->ReadStringDef(AppRegRoot::Product, Rec(u"Services"), ValueName(Rec(u"BaseURL")),
+                               TStrWRec(), &url);
+    const QString base = QString::fromStdU16String(url.Text()).trimmed();
+    SetWebTransport(base.isEmpty() ? nullptr : MakeHttpTransport(base));
+}
+
+}  // namespace kv
