@@ -20,8 +20,6 @@ class THTMLViewerView : public TWBContainer {
     Q_OBJECT
 public:
     explicit THTMLViewerView(QWidget *parent);
-
-protected:
     QVariant loadResource(int type, const QUrl &name) override;
 };
 
