@@ -25,6 +25,8 @@ class LinkDetailsObjects : public NavEnvFixture {
 protected:
     void SetUp() override {
         NavEnvFixture::SetUp();
+        // Without demo data an environment would write into the working folder.
+        if (HasFatalFailure()) return;
         Env = Make();
         ASSERT_TRUE(Env && Env->WaterwayNetwork);
         Dock = std::make_unique<QDockWidget>();
