@@ -7,16 +7,22 @@
 #include "base/kvlib/KvExceptions.h"
 #include "base/kvlib/KvProgInfo.h"
 #include "base/marina/KvMarinaGuide.h"
+#include "base/strings/KvStrUtils.h"
 #include "base/texts/KvStr.h"
+#include "objectinfo/FacilityPage.h"
+#include "objectinfo/FrmHTMLViewer.h"
 #include "objectinfo/LinkDetailsPages.h"
 #include "objectinfo/LinkDetailsTexts.h"
 #include "objectinfo/MarinaGuidePage.h"
+#include "objectinfo/SectionPage.h"
+#include "objectinfo/WeatherStationPage.h"
 #include "shell/MarivoImages.h"
 #include "shell/MarivoNavEnv.h"
 #include "shell/MarivoNavEnvWptDBInfo.h"
 
 #include <KvLibNav6/KvGraphics.h>
 #include <KvLibNav6/KvMarinaGuide.h>
+#include <KvLibNav6/KvObjectUpdate.h>
 #include <KvLibNav6/KvWWNetwork.h>
 #include <KvLibNav6/KvWaypoints.h>
 
@@ -168,6 +174,9 @@ TFrameLinkDetails::TFrameLinkDetails(QWidget *dockPanel, TMarivoNavEnv &env)
                               IWWSection *section, double sectionPosition) {
         FEnv.NavigateToObject(position, waypoint, section, sectionPosition, -1.0, true);
     };
+    OnShowDocument = [this](const QString &caption, const QString &page) {
+        TFormHTMLViewer::Execute(&FEnv, caption, page);
+    };
     if (INightScreen *ns = NightScreen()) ns->AddModeCallback(&NightModeChanged, this);
     UpdateTexts();
     ScaleToScreen();
@@ -249,6 +258,10 @@ bool TFrameLinkDetails::RefreshPage() {
         return FGeoAdd ? ShowGeoAddObject(FGeoAdd) : false;
     case LinkContent::Struct:
         return FStruct ? ShowStruct(FStruct, FCalibration) : false;
+    case LinkContent::Section:
+        return FSection ? ShowSection(FSection, FCalibration, FSectionPosition) : false;
+    case LinkContent::WeatherStation:
+        return FStation ? ShowWeatherStation(FStation) : false;
     case LinkContent::Waypoint:
         return FWaypoint ? ShowWaypoint(FWaypoint, false) : false;
     case LinkContent::HTMLText:
@@ -289,8 +302,9 @@ void TFrameLinkDetails::EndShow(bool navigateTo) {
     AlignmentPanelHelp->setVisible(true);
 }
 
-bool TFrameLinkDetails::ShowHTMLText(const QString &text) {
+bool TFrameLinkDetails::ShowHTMLText(const QString &text, const QStringList &attachmentFolders) {
     FContentType = LinkContent::HTMLText;
+    FAttachmentFolders = attachmentFolders;
     LoadPage(text, 0);
     // A composed report has no object to navigate to.
     ButtonNavigateTo->setVisible(false);
@@ -357,6 +371,42 @@ bool TFrameLinkDetails::ShowStruct(IWWStruct *structure, IGeodeticCalibration *c
 
 bool TFrameLinkDetails::ShowStructLinks(NavObject *) { return false; }
 
+bool TFrameLinkDetails::ShowSection(IWWSection *section, IGeodeticCalibration *calibration,
+                                    double positionM) {
+    BeginShow(LanguageText(LinkDetailsStr::CaptionWaterway));
+    if (!section) return false;
+    TWptRouteDefaults defaults;
+    _GetWptRouteDefaults(defaults);
+    TSectionPageUnits units;
+    units.UnitDepth = FEnv.UnitDepth;
+    units.UnitDistanceSmall = FEnv.UnitDistanceSmall;
+    units.UnitSpeed = FEnv.UnitSpeed;
+    units.DepthTolerance = defaults.DepthTolerance;
+    LoadPage(BuildSectionPage(section, calibration, positionM, true, units), 0);
+    FContentType = LinkContent::Section;
+    FSection = section;
+    FSectionPosition = positionM;
+    FCalibration = calibration;
+    EndShow(true);
+    return true;
+}
+
+bool TFrameLinkDetails::ShowWeatherStation(IWeatherStation *station) {
+    BeginShow(LanguageText(LinkDetailsStr::CaptionWaypoint));
+    if (!station) return false;
+    TWeatherStationPageInput in;
+    in.Station = station;
+    in.PositionFormat = FEnv.PositionFormat;
+    in.UnitSpeed = FEnv.UnitSpeed;
+    in.UnitTemperature = FEnv.UnitTemperature;
+    in.NowUTC = NowUTC;
+    LoadPage(BuildWeatherStationPage(in), 0);
+    FContentType = LinkContent::WeatherStation;
+    FStation = station;
+    EndShow(false);
+    return true;
+}
+
 bool TFrameLinkDetails::ShowMarinaGuide(IMarinaGuideEntry *entry, const QString &iconFolder,
                                         const QString &edition) {
     BeginShow(LanguageText(LinkDetailsStr::CaptionWaypoint));
@@ -402,6 +452,9 @@ void TFrameLinkDetails::ForgetObjects() {
     FWaypoint = nullptr;
     FStruct = nullptr;
     FCalibration = nullptr;
+    FSection = nullptr;
+    FStation = nullptr;
+    FAttachmentFolders.clear();
     FMarinaEntry = nullptr;
     FPictureTitles.clear();
     FLinkText.clear();
@@ -430,6 +483,11 @@ bool TFrameLinkDetails::HandleAttachment(const QString &link) {
     QString file;
     // Web addresses of a report go to the link policy, never to a file read.
     if (!IsAttachment(link, file)) return false;
+    if (!InAttachmentFolder(file)) {
+        if (HTMLViewer->ShowMessage)
+            HTMLViewer->ShowMessage(LanguageText(LinkDetailsStr::AttachmentOutsideChart).arg(file));
+        return true;
+    }
     const QString ext = QFileInfo(file).suffix().toLower();
     const QString caption = QFileInfo(file).fileName();
     QString page;
@@ -442,12 +500,44 @@ bool TFrameLinkDetails::HandleAttachment(const QString &link) {
         FileReadTextW(file, text, 1252, err);
         if (err != 0) text = LanguageText(LinkDetailsStr::ErrorReadingTextFile);
         page = ext == QLatin1String("txt") ? TextFilePage(file, text) : text;
+    } else if (ext == QLatin1String("xml")) {
+        page = FacilityDocument(file);
     }
     if (page.isEmpty() || !OnShowDocument)
         OpenLocalFile(file);
     else
         OnShowDocument(caption, page);
     return true;
+}
+
+bool TFrameLinkDetails::InAttachmentFolder(const QString &file) const {
+    // Resolved on disk, so neither "../" nor a link in the folder leads out of it.
+    const QString target = QFileInfo(file).canonicalFilePath();
+    if (target.isEmpty()) {
+        // A file that is gone is shown as unreadable when it was named inside the folder.
+        const QString clean = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+        for (const QString &folder : FAttachmentFolders)
+            if (clean.startsWith(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()) + QLatin1Char('/')))
+                return true;
+        return false;
+    }
+    for (const QString &folder : FAttachmentFolders) {
+        const QString root = QFileInfo(folder).canonicalFilePath();
+        if (!root.isEmpty() && target.startsWith(root + QLatin1Char('/'))) return true;
+    }
+    return false;
+}
+
+QString TFrameLinkDetails::FacilityDocument(const QString &file) {
+    const QString name = HTMLEncode(QFileInfo(file).fileName());
+    QString body, error;
+    // A damaged record is a message in the viewer, never an exception out of the click.
+    if (!BuildFacilityPage(file, body, error))
+        body = QStringLiteral("<p>") + LanguageText(LinkDetailsStr::FacilityUnreadable) + QLatin1Char(' ') +
+               HTMLEncode(error) + QStringLiteral("</p>");
+    return QStringLiteral("<html><head><title>") + name + QStringLiteral("</title>") +
+           QStringLiteral("<style type=\"text/css\"><!-- td { align: left } th { align: left} --></style>") +
+           QStringLiteral("</head><body>") + body + QStringLiteral("</body></html>");
 }
 
 void TFrameLinkDetails::OpenLocalFile(const QString &file) {
@@ -505,6 +595,9 @@ void TFrameLinkDetails::ButtonNavigateToClick() {
         return;
     case LinkContent::Struct:
         if (FStruct) NavigateToObject(none, nullptr, FStruct->GetSection(), FStruct->GetSectionPosition());
+        return;
+    case LinkContent::Section:
+        if (FSection) NavigateToObject(none, nullptr, FSection, FSectionPosition);
         return;
     case LinkContent::Waypoint:
         if (FWaypoint) {

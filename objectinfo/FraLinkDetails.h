@@ -5,7 +5,7 @@
 //
 // Entry points for the main window (all return whether a page is shown, so the dock panel
 // can follow the result): ShowWaypoint, ShowGeoAddLink / ShowGeoAddObject, ShowStruct,
-// ShowMarinaGuide, ShowHTMLText. The objects shown belong to the core library; the panel
+// ShowMarinaGuide, ShowSection, ShowWeatherStation, ShowHTMLText. The objects shown belong to the core library; the panel
 // keeps only references, and ForgetObjects drops them (call it when the library may have
 // freed them: network reload, object updates, a new user database). GUI thread only.
 #pragma once
@@ -19,6 +19,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -28,6 +29,7 @@ class IGeodeticCalibration;
 class IMarinaGuideEntry;
 class IWWSection;
 class IWWStruct;
+class IWeatherStation;
 class IWptWaypoint;
 class QFrame;
 class QPushButton;
@@ -79,7 +81,9 @@ public:
     int ContentType() const { return FContentType; }
     QString CurrentPage() const { return FPage; }
 
-    bool ShowHTMLText(const QString &text);
+    // attachmentFolders: the folders of the charts the page describes; links of the page to
+    // files in them open in the document viewer, other files are refused.
+    bool ShowHTMLText(const QString &text, const QStringList &attachmentFolders = {});
     bool ShowGeoAddObject(IGeoAddsEntry *entry);
     // databaseGuid may be nullptr: the database a link without one names.
     bool ShowGeoAddLink(const QString &link, const TGUID *databaseGuid);
@@ -90,6 +94,10 @@ public:
     // iconFolder ends with the path separator; edition is shown in the footer.
     bool ShowMarinaGuide(IMarinaGuideEntry *entry, const QString &iconFolder,
                          const QString &edition);
+    // calibration: the chart view's (nullptr: directions of a north-up chart); positionM:
+    // metres along the section from its start.
+    bool ShowSection(IWWSection *section, IGeodeticCalibration *calibration, double positionM);
+    bool ShowWeatherStation(IWeatherStation *station);
     // Drops every kept reference and shows an empty page.
     void ForgetObjects();
 
@@ -102,9 +110,11 @@ public:
 
     // (sender, flag, structure identifier): a structure named on the page was clicked.
     std::function<void(TFrameLinkDetails *, bool, const QString &)> OnStructLink;
-    // Shows an attached document (caption, page) in the document viewer; unset = the file
-    // is opened as any local file is.
+    // Shows an attached document (caption, page). Default: the attached-document viewer,
+    // modal; unset = the file is opened as any local file is.
     std::function<void(const QString &caption, const QString &page)> OnShowDocument;
+    // The present moment (UTC) for the weather page; unset = the program's clock.
+    std::function<TDateTime()> NowUTC;
     // Default: the environment's NavigateToObject (activated, departing now).
     std::function<void(const TGeoPoint &position, IWptWaypoint *waypoint, IWWSection *section,
                        double sectionPosition)>
@@ -125,6 +135,8 @@ private:
     bool ShowMarinaPage(int scrollPosition);
     int PictureWidth() const;
     bool HandleAttachment(const QString &link);
+    bool InAttachmentFolder(const QString &file) const;
+    QString FacilityDocument(const QString &file);
     void OpenLocalFile(const QString &file);
     QImage GeoAddPicture();
     QImage FilePicture(const QString &file);
@@ -140,6 +152,10 @@ private:
     IWptWaypoint *FWaypoint = nullptr;
     IWWStruct *FStruct = nullptr;
     IGeodeticCalibration *FCalibration = nullptr;
+    IWWSection *FSection = nullptr;
+    double FSectionPosition = 0.0;
+    IWeatherStation *FStation = nullptr;
+    QStringList FAttachmentFolders;
     IMarinaGuideEntry *FMarinaEntry = nullptr;
     QString FMarinaIconFolder;
     QString FMarinaEdition;

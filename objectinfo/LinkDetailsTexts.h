@@ -31,4 +31,46 @@ extern const TLanguageStrings Terrace;
 extern const TLanguageStrings Specialty;
 extern const TLanguageStrings Comments;
 
+// Labels and lines of the waterway section page.
+extern const TLanguageStrings WaterwayRoute;
+extern const TLanguageStrings DistanceMark;
+extern const TLanguageStrings MaxAllowedSpeed;
+extern const TLanguageStrings Current;
+extern const TLanguageStrings OneWayTrafficTo;
+// Without a known direction.
+extern const TLanguageStrings OneWayTraffic;
+extern const TLanguageStrings NotNavigable;
+extern const TLanguageStrings PleasureBoatingOnly;
+extern const TLanguageStrings CommercialShippingOnly;
+extern const TLanguageStrings StayAtLeftBank;
+extern const TLanguageStrings NavigableWithPermitOnly;
+extern const TLanguageStrings MoreInformation;
+extern const TLanguageStrings MaxAllowedDimensions;
+extern const TLanguageStrings CommercialExceptIfBigger;
+extern const TLanguageStrings Depth;
+extern const TLanguageStrings CalcDepth;
+extern const TLanguageStrings Height;
+extern const TLanguageStrings Length;
+extern const TLanguageStrings Width;
+extern const TLanguageStrings VHFReportChannel;
+// %s: a compass word.
+extern const TLanguageStrings ToTheOnly;
+extern const TLanguageStrings VHFChannel;
+extern const TLanguageStrings Callsign;
+extern const TLanguageStrings VHFSectorChannel;
+
+// Labels of the weather station page.
+extern const TLanguageStrings Measurement;
+extern const TLanguageStrings Humidity;
+extern const TLanguageStrings AirPressure;
+extern const TLanguageStrings Temperature;
+extern const TLanguageStrings Visibility;
+extern const TLanguageStrings WindDirection;
+extern const TLanguageStrings WindSpeed;
+extern const TLanguageStrings WindGust;
+
+// The attached-document viewer.
+extern const TLanguageStrings FacilityUnreadable;
+extern const TLanguageStrings AttachmentOutsideChart;
+
 }  // namespace LinkDetailsStr

@@ -18,7 +18,9 @@
 
 #include <QDockWidget>
 #include <map>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -165,7 +167,10 @@ TEST_F(LinkDetailsPanel, LinksGoThroughThePanelThenThePolicy) {
     const QString pdf = WriteFile(QStringLiteral("manual.pdf"), "%PDF");
     const QString missing = Dir + QStringLiteral("/gone.txt");
     auto onWaypoint = [&] { Panel->ShowWaypoint(w, false); };
-    auto onReport = [&] { Panel->ShowHTMLText(QStringLiteral("<p>S-57 object</p>")); };
+    // The report's chart lies in Dir: attachments are files of that folder.
+    auto onReport = [&] { Panel->ShowHTMLText(QStringLiteral("<p>S-57 object</p>"), {Dir}); };
+    const QString elsewhere = testsupport::MakeTempDir(QStringLiteral("elsewhere")) + QStringLiteral("/x.txt");
+    QFile(elsewhere).open(QIODevice::WriteOnly);
     const struct {
         const char *name;
         std::function<void()> page;
@@ -189,6 +194,11 @@ TEST_F(LinkDetailsPanel, LinksGoThroughThePanelThenThePolicy) {
         {"report: an anchor stays in the page", onReport, QStringLiteral("#top"), {}, {}, {}, false},
         {"report: a web page is never read as a file", onReport, QStringLiteral("https://host/page.html"),
          {QStringLiteral("https://host/page.html")}, {}, {}, false},
+        {"report: a file outside the chart's folder is refused", onReport, elsewhere, {}, {}, {}, true},
+        {"report: climbing out of the folder is refused", onReport, Dir + QStringLiteral("/../") +
+         QFileInfo(elsewhere).dir().dirName() + QStringLiteral("/x.txt"), {}, {}, {}, true},
+        {"report without a chart has no attachments", [&] { Panel->ShowHTMLText(QStringLiteral("<p>r</p>")); },
+         txt, {}, {}, {}, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

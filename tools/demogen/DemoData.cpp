@@ -48,6 +48,7 @@ bool WriteDemoData(const QString &folder, QString &error) {
     if (!WriteNetworkPictures(net, dir.filePath(QString::fromLatin1(NetworkRelPath)), error))
         return false;
     if (!WriteS57Cell(net, dir.filePath(QString::fromLatin1(S57RelPath)), error)) return false;
+    if (!WriteS57Attachments(net, dir.filePath(QString::fromLatin1(S57RelPath)), error)) return false;
     if (!WriteKapChart(dir.filePath(QString::fromLatin1(S57RelPath)), dir.filePath(QString::fromLatin1(KapRelPath)),
                        error))
         return false;

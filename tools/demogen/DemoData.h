@@ -206,6 +206,13 @@ bool WriteNetwork(const TNetwork &net, const QString &file, QString &error);
 bool WriteS57Cell(const TNetwork &net, const QString &file, QString &error);
 // The structure pictures the network names, written beside its file.
 bool WriteNetworkPictures(const TNetwork &net, const QString &networkFile, QString &error);
+// The files attached to the demo lock of the S-57 cell (its TXTDSC, NTXTDS and PICREP
+// attributes name them), written beside the cell: a text, a facility record and a photo.
+inline const char *DemoAttachedLock = "Kessel Lock";
+inline const char *DemoAttachedText = "XXKESSL1.TXT";
+inline const char *DemoAttachedRecord = "XXKESSL1.XML";
+inline const char *DemoAttachedPicture = "XXKESSL1.JPG";
+bool WriteS57Attachments(const TNetwork &net, const QString &s57Cell, QString &error);
 bool WriteKapChart(const QString &s57Cell, const QString &file, QString &error);
 // The demo raster chart's legend and information page, beside it; chartEntry gets the
 // chart's manifest entry that names them (the product's manifest is written with it).

@@ -83,6 +83,7 @@ void AddLock(TChartScene &scene, const TStructure &st, const TSection &s, OGRGeo
         // The lock's name on the chamber its position is in; one label is enough.
         TChartFeature f{"LOKBSN", scene.Plane.ToDegrees(*chamber), {}};
         if (i == 0) f.Set("OBJNAM", st.Name);
+
         later.push_back(std::move(f));
         for (double end : {-1.0, 1.0}) {
             const OGRRawPoint g(cc.x + d.x * end * it.Length / 2, cc.y + d.y * end * it.Length / 2);
@@ -93,6 +94,16 @@ void AddLock(TChartScene &scene, const TStructure &st, const TSection &s, OGRGeo
             gf.Set("OBJNAM", st.Name).Set("CATGAT", 4);
             later.push_back(std::move(gf));
         }
+    }
+    // The demo lock's control house on the wall beside the chamber carries the lock's
+    // documents (a lock basin may not carry a picture).
+    if (st.Name == QLatin1String(DemoAttachedLock)) {
+        const double side = s.WidthM / 2 + 15.0;
+        scene.AddPoint("BUISGL", OGRRawPoint(c.x - n.x * side, c.y - n.y * side))
+            .Set("OBJNAM", st.Name)
+            .Set("TXTDSC", QString::fromLatin1(DemoAttachedText))
+            .Set("NTXTDS", QString::fromLatin1(DemoAttachedRecord))
+            .Set("PICREP", QString::fromLatin1(DemoAttachedPicture));
     }
 }
 

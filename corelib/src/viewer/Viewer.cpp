@@ -7,6 +7,7 @@
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvLib.h"
 
+#include <QFileInfo>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -753,7 +754,8 @@ TS57Object *TChartViewerCore::PickS57(const QPointF &pixel) {
         hitChart = c;
     }
     if (!hit) return nullptr;
-    FPick = std::make_unique<TS57Object>(hitChart->Header().CellName, *hit, second);
+    FPick = std::make_unique<TS57Object>(hitChart->Header().CellName, *hit, second,
+                                         QFileInfo(hitChart->Header().FileName).absolutePath());
     FPickChart = hitChart;
     hitChart->SetPickObject(FPick.get());
     return FPick.get();
