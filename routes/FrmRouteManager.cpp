@@ -12,6 +12,7 @@
 #include "base/texts/KvStr.h"
 #include "base/waypoints/KvWaypoints.h"
 #include "routes/FrmRouteGroup.h"
+#include "routes/InfoBand.h"
 #include "routes/RouteManagerModel.h"
 #include "routes/RouteManagerTexts.h"
 #include "shell/MarivoColors.h"
@@ -182,17 +183,7 @@ TFormRouteManager::~TFormRouteManager() {
 }
 
 void TFormRouteManager::BuildLayout() {
-    PanelInformation = new QWidget(this);
-    PanelInformation->setAutoFillBackground(true);
-    QPalette info = PanelInformation->palette();
-    info.setColor(QPalette::Window, info.color(QPalette::ToolTipBase));
-    PanelInformation->setPalette(info);
-    ImageInformation = new QLabel(PanelInformation);
-    ImageInformation->setPixmap(MsgIconLoad(mtInformation, false, 16));
-    LabelInformation = new QLabel(PanelInformation);
-    auto *infoRow = new QHBoxLayout(PanelInformation);
-    infoRow->addWidget(ImageInformation);
-    infoRow->addWidget(LabelInformation, 1);
+    PanelInformation = NewInfoBand(this, mtInformation, false, ImageInformation, LabelInformation);
 
     ListView = new QTreeView(this);
     ListView->setModel(FModel);
