@@ -12,7 +12,7 @@
 #include "base/texts/KvStr.h"
 #include "base/waypoints/KvWaypoints.h"
 #include "routes/FrmRouteGroup.h"
-#include "routes/InfoBand.h"
+#include "routes/DialogParts.h"
 #include "routes/RouteManagerModel.h"
 #include "routes/RouteManagerTexts.h"
 #include "shell/MarivoColors.h"

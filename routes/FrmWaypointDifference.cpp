@@ -3,7 +3,7 @@
 #include "base/dialogs/KvMsgBox.h"
 #include "base/dialogs/KvMsgIcons.h"
 #include "base/graphics/KvNightScreen.h"
-#include "routes/InfoBand.h"
+#include "routes/DialogParts.h"
 #include "routes/WaypointEditTexts.h"
 
 #include <QFrame>

@@ -9,7 +9,7 @@
 #include "base/texts/KvStr.h"
 #include "base/waypoints/KvWaypoints.h"
 #include "routes/FrmWaypointDifference.h"
-#include "routes/InfoBand.h"
+#include "routes/DialogParts.h"
 #include "routes/WaypointEditTexts.h"
 #include "shell/MarivoImages.h"
 #include "shell/MarivoNavEnv.h"

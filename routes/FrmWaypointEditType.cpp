@@ -6,6 +6,7 @@
 #include "base/strings/KvStrUtils.h"
 #include "base/texts/KvStr.h"
 #include "base/waypoints/KvWaypoints.h"
+#include "routes/FrmWaypointTypeEdit.h"
 #include "routes/WaypointEditTexts.h"
 #include "shell/MarivoImages.h"
 #include "shell/MarivoUtils.h"
@@ -42,7 +43,9 @@ TFormWaypointEditType::TPrompter &Prompter() {
 }
 
 TFormWaypointEditType::TTypeEditor &TypeEditor() {
-    static TFormWaypointEditType::TTypeEditor editor;
+    static TFormWaypointEditType::TTypeEditor editor = [](IWptDatabase *db, IWptWaypointTypeList *types, uint8_t mode) {
+        return TFormWaypointTypeEdit::Execute(db, types, mode);
+    };
     return editor;
 }
 

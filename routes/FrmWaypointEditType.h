@@ -33,8 +33,9 @@ public:
     static bool Execute(IWptWaypointType *&waypointType, IWptDatabase *database, uint8_t mode,
                         QWidget *owner = nullptr);
 
-    // The type editor "Add..." opens: (database, list that receives the new type as item 0,
-    // mode) → True on OK. Without one "Add..." stays disabled. Returns the previous.
+    // The type editor "Add..." opens (the waypoint type editor unless replaced): (database,
+    // list that receives the new type as item 0, mode) → True on OK. Without one "Add..."
+    // stays disabled. Returns the previous.
     using TTypeEditor = std::function<bool(IWptDatabase *database, IWptWaypointTypeList *types, uint8_t mode)>;
     static TTypeEditor SetTypeEditor(TTypeEditor editor);
 

@@ -41,7 +41,7 @@ protected:
         ObjectDelete(List);
         TFormWaypointEdit::SetPrompter(nullptr);
         TFormWaypointEditType::SetPrompter(nullptr);
-        TFormWaypointEditType::SetTypeEditor(nullptr);
+        TFormWaypointEditType::SetTypeEditor(std::move(FOldEditor));
         NavEnvRoutes::TearDown();
     }
     IWptWaypoint *Waypoint(const QString &name, const QString &sub = QStringLiteral("sub"), float scale = 2.5f) {
@@ -81,6 +81,7 @@ protected:
 
     IWptWaypointList *List = nullptr;
     QTemporaryDir Dir;
+    TFormWaypointEditType::TTypeEditor FOldEditor = TFormWaypointEditType::SetTypeEditor(nullptr);
 };
 
 TEST_F(WaypointEdit, OneWaypointShowsAndWritesItsPosition) {
@@ -351,6 +352,7 @@ TEST_F(WaypointTypeChooser, OkWithoutAPickKeepsTheCallersTypeAndCancelChangesNot
 TEST_F(WaypointTypeChooser, AddSelectsTheNewType) {
     TFormWaypointEditType f(nullptr, 2, Env->UserDatabase);
     EXPECT_FALSE(f.ButtonAdd->isEnabled()) << "no type editor: present and disabled";
+    EXPECT_TRUE(FOldEditor) << "the type editor is the default";
     uint8_t modeSeen = 0;
     TFormWaypointEditType::SetTypeEditor([&](IWptDatabase *db, IWptWaypointTypeList *list, uint8_t mode) {
         modeSeen = mode;

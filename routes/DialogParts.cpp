@@ -1,9 +1,10 @@
-#include "routes/InfoBand.h"
+#include "routes/DialogParts.h"
 
 #include "base/dialogs/KvMsgIcons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QWidget>
 
 QWidget *NewInfoPanel(QWidget *parent) {
@@ -29,4 +30,27 @@ QWidget *NewInfoBand(QWidget *parent, int iconType, bool boldText, QLabel *&imag
     row->addWidget(image);
     row->addWidget(label, 1);
     return panel;
+}
+
+QLabel *NewColorSwatch(QWidget *parent) {
+    auto *swatch = new QLabel(parent);
+    swatch->setFixedSize(40, 18);
+    swatch->setAutoFillBackground(true);
+    swatch->setFrameShape(QFrame::Box);
+    return swatch;
+}
+
+void SetSwatchColor(QLabel *swatch, const QColor &colour) {
+    QPalette pal = swatch->palette();
+    pal.setColor(QPalette::Window, colour);
+    swatch->setPalette(pal);
+}
+
+void PaintCheckerboard(QPainter &p, const QRect &rect) {
+    constexpr int cell = 5;
+    for (int y = rect.top(); y <= rect.bottom(); y += cell)
+        for (int x = rect.left(); x <= rect.right(); x += cell) {
+            const bool odd = ((x - rect.left()) / cell + (y - rect.top()) / cell) % 2;
+            p.fillRect(QRect(x, y, cell, cell) & rect, odd ? QColor(0xDD, 0xDD, 0xDD) : QColor(Qt::white));
+        }
 }
