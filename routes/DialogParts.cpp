@@ -3,6 +3,8 @@
 #include "base/dialogs/KvMsgIcons.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QLabel>
 #include <QPainter>
 #include <QWidget>
@@ -53,4 +55,25 @@ void PaintCheckerboard(QPainter &p, const QRect &rect) {
             const bool odd = ((x - rect.left()) / cell + (y - rect.top()) / cell) % 2;
             p.fillRect(QRect(x, y, cell, cell) & rect, odd ? QColor(0xDD, 0xDD, 0xDD) : QColor(Qt::white));
         }
+}
+
+QTreeView *NewCheckList(QWidget *parent, QAbstractItemModel *model, QAbstractItemDelegate *delegate,
+                        QObject *mouseFilter, std::initializer_list<int> widths) {
+    auto *list = new QTreeView(parent);
+    list->setModel(model);
+    list->setItemDelegate(delegate);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setMouseTracking(true);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    list->viewport()->installEventFilter(mouseFilter);
+    QHeaderView *h = list->header();
+    h->setSectionsClickable(true);
+    h->setSortIndicatorShown(true);
+    h->setStretchLastSection(false);
+    int column = 0;
+    for (int w : widths) h->resizeSection(column++, w);
+    return list;
 }

@@ -5,7 +5,13 @@
 
 #include <QColor>
 
+#include <initializer_list>
+
+class QAbstractItemModel;
+class QAbstractItemDelegate;
 class QLabel;
+class QObject;
+class QTreeView;
 class QPainter;
 class QRect;
 class QWidget;
@@ -20,3 +26,8 @@ QLabel *NewColorSwatch(QWidget *parent);
 void SetSwatchColor(QLabel *swatch, const QColor &colour);
 // Cells of 5 pixels, white and light grey, over rect.
 void PaintCheckerboard(QPainter &p, const QRect &rect);
+// A list of rows with check boxes in column 0 as the managers show it: whole rows selected,
+// several at once, names edited in place, sortable headers, the given column widths, the
+// viewport's mouse events to filter.
+QTreeView *NewCheckList(QWidget *parent, QAbstractItemModel *model, QAbstractItemDelegate *delegate,
+                        QObject *mouseFilter, std::initializer_list<int> widths);

@@ -185,26 +185,11 @@ TFormRouteManager::~TFormRouteManager() {
 void TFormRouteManager::BuildLayout() {
     PanelInformation = NewInfoBand(this, mtInformation, false, ImageInformation, LabelInformation);
 
-    ListView = new QTreeView(this);
-    ListView->setModel(FModel);
-    ListView->setItemDelegate(new TDelegate(this));
+    ListView = NewCheckList(this, FModel, new TDelegate(this), this, {75, 267, 125, 100, 100, 65});
     ListView->setTreePosition(C::Name);
-    ListView->setRootIsDecorated(false);
     ListView->setIndentation(0);
-    ListView->setUniformRowHeights(true);
-    ListView->setMouseTracking(true);
-    ListView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListView->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     ListView->setExpandsOnDoubleClick(false);
-    ListView->viewport()->installEventFilter(this);
-    QHeaderView *h = ListView->header();
-    h->setSectionsClickable(true);
-    h->setSortIndicatorShown(true);
-    h->setSortIndicator(C::Name, Qt::AscendingOrder);
-    h->setStretchLastSection(false);
-    const int widths[] = {75, 267, 125, 100, 100, 65};
-    for (int c = 0; c < C::Count; ++c) h->resizeSection(c, widths[c]);
+    ListView->header()->setSortIndicator(C::Name, Qt::AscendingOrder);
 
     ButtonStartStop = new QPushButton(this);
     ButtonFind = new QPushButton(this);
