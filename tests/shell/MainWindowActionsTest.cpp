@@ -11,6 +11,7 @@
 #include "exchange/FrmSettingsGPS.h"
 #include "online/FrmChartManager.h"
 #include "routes/FrmRouteManager.h"
+#include "routes/FrmTrackManager.h"
 #include "routes/FrmWaypointEdit.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/FrmSettingsLocale.h"
@@ -54,6 +55,7 @@ protected:
         FOldChartManager = TFormChartManager::SetPrompter(Cancel<TFormChartManager>);
         FOldRouteManager = TFormRouteManager::SetPrompter(Cancel<TFormRouteManager>);
         FOldWaypointEdit = TFormWaypointEdit::SetPrompter(Cancel<TFormWaypointEdit>);
+        FOldTrackManager = TFormTrackManager::SetPrompter(Cancel<TFormTrackManager>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -67,6 +69,7 @@ protected:
         TFormChartManager::SetPrompter(std::move(FOldChartManager));
         TFormRouteManager::SetPrompter(std::move(FOldRouteManager));
         TFormWaypointEdit::SetPrompter(std::move(FOldWaypointEdit));
+        TFormTrackManager::SetPrompter(std::move(FOldTrackManager));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -109,6 +112,7 @@ private:
     TFormChartManager::TPrompter FOldChartManager;
     TFormRouteManager::TPrompter FOldRouteManager;
     TFormWaypointEdit::TPrompter FOldWaypointEdit;
+    TFormTrackManager::TPrompter FOldTrackManager;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
