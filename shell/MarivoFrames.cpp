@@ -15,6 +15,7 @@
 #include "routes/FraRoutes.h"
 #include "routes/FrmRoutePointSettings.h"
 #include "routes/FrmRouteVisitEdit.h"
+#include "routes/FrmWaypointEdit.h"
 #include "shell/MarivoNavEnv.h"
 
 #include <KvLibNav6/KvNavBoat.h>
@@ -314,6 +315,8 @@ TMainFrameFactories ProgramFrameFactories() {
     // The viewer's context menu opens the dialogs that exist so far.
     TFrameViewer::SetRoutePointSettingsExecute(
         [](TMarivoNavEnv &env, IWptRoutePoint *point) { return TFormRoutePointSettings::Execute(&env, point); });
+    TFrameViewer::SetWaypointEditExecute(
+        [](TMarivoNavEnv &env, IWptWaypointList *list) { return TFormWaypointEdit::Execute(list, env); });
     TFrameViewer::SetChartManagerExecute([](TChartManagerCall &call) {
         call.Changed =
             TFormChartManager::Execute(call.ChartManager, call.ViewerIndex, call.Caption, call.OSMLayerEnabled);

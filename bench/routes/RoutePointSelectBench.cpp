@@ -3,6 +3,7 @@
 // distances from a start point; and one search keystroke over that list, the place rule
 // included. Targets: the list under 200 ms, a keystroke under 30 ms.
 #include "DemoData.h"
+#include "bench/common/BenchEnv.h"
 
 #include "base/kvlib/KvLib.h"
 #include "base/waypoints/KvWaypoints.h"
@@ -116,12 +117,5 @@ BENCHMARK(BM_RoutePointSearchKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMillis
 
 }  // namespace
 
-int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    TKvLibScope library;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+// The program's set-up, as the route and track manager benchmarks of this program need it.
+int main(int argc, char **argv) { return benchenv::RunBenchmarks(argc, argv); }

@@ -10,6 +10,9 @@
 #include "chartview/NavViewerControl.h"
 #include "exchange/FrmSettingsGPS.h"
 #include "online/FrmChartManager.h"
+#include "routes/FrmRouteManager.h"
+#include "routes/FrmTrackManager.h"
+#include "routes/FrmWaypointEdit.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
@@ -50,6 +53,9 @@ protected:
         FOldS57 = TFormSettingsViewS57::SetPrompter(Cancel<TFormSettingsViewS57>);
         FOldGPS = TFormSettingsGPS::SetPrompter(Cancel<TFormSettingsGPS>);
         FOldChartManager = TFormChartManager::SetPrompter(Cancel<TFormChartManager>);
+        FOldRouteManager = TFormRouteManager::SetPrompter(Cancel<TFormRouteManager>);
+        FOldWaypointEdit = TFormWaypointEdit::SetPrompter(Cancel<TFormWaypointEdit>);
+        FOldTrackManager = TFormTrackManager::SetPrompter(Cancel<TFormTrackManager>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -61,6 +67,9 @@ protected:
         TFormSettingsViewS57::SetPrompter(std::move(FOldS57));
         TFormSettingsGPS::SetPrompter(std::move(FOldGPS));
         TFormChartManager::SetPrompter(std::move(FOldChartManager));
+        TFormRouteManager::SetPrompter(std::move(FOldRouteManager));
+        TFormWaypointEdit::SetPrompter(std::move(FOldWaypointEdit));
+        TFormTrackManager::SetPrompter(std::move(FOldTrackManager));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -101,6 +110,9 @@ private:
     TFormSettingsViewS57::TPrompter FOldS57;
     TFormSettingsGPS::TPrompter FOldGPS;
     TFormChartManager::TPrompter FOldChartManager;
+    TFormRouteManager::TPrompter FOldRouteManager;
+    TFormWaypointEdit::TPrompter FOldWaypointEdit;
+    TFormTrackManager::TPrompter FOldTrackManager;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };

@@ -1,0 +1,40 @@
+// The texts of the waypoint properties dialog, its difference window and the waypoint type chooser.
+// One table per text: English, Dutch, German, French, Spanish, Italian, Danish, Swedish.
+#pragma once
+
+#include "base/texts/KvLanguage.h"
+
+namespace WaypointEditText {
+extern const TLanguageStrings Caption;  // "Waypoint properties"
+extern const TLanguageStrings General;  // "General"
+extern const TLanguageStrings Name;  // "Name"
+extern const TLanguageStrings Subtext;  // "Subtext"
+extern const TLanguageStrings Link;  // "Link"
+extern const TLanguageStrings Scale;  // "Scale"
+extern const TLanguageStrings NamePosition;  // "Name position"
+extern const TLanguageStrings PickerHint;  // "click on the image to change the name position"
+extern const TLanguageStrings Position;  // "Position"
+extern const TLanguageStrings Latitude;  // "Latitude"
+extern const TLanguageStrings Longitude;  // "Longitude"
+extern const TLanguageStrings WaypointsSelected;  // "waypoints selected"
+extern const TLanguageStrings Differences;  // "Differences have been found in the selection"
+extern const TLanguageStrings MoreInformation;  // "more information..."
+extern const TLanguageStrings DifferenceCaption;  // "Different values"
+extern const TLanguageStrings DifferenceText1;  // "Waypoint properties with this icon contain different values "
+extern const TLanguageStrings DifferenceText2;  // "When one of these values is changed all different values for"
+extern const TLanguageStrings CloseButton;  // "&Close"
+extern const TLanguageStrings SetFailed;  // "Cannot change the %1 of waypoint "%2" (%3)."
+extern const TLanguageStrings PropLatitude;  // "latitude"
+extern const TLanguageStrings PropLongitude;  // "longitude"
+extern const TLanguageStrings PropName;  // "name"
+extern const TLanguageStrings PropNamePosition;  // "name position"
+extern const TLanguageStrings PropSubtext;  // "subtext"
+extern const TLanguageStrings PropLink;  // "link"
+extern const TLanguageStrings PropScale;  // "scale"
+extern const TLanguageStrings TypeCaption;  // "Select waypoint type"
+extern const TLanguageStrings HideReadOnly;  // "Hide 'read only' waypoints"
+extern const TLanguageStrings Add;  // "Add..."
+extern const TLanguageStrings WaypointTypes;  // "Waypoint types"
+extern const TLanguageStrings UserDatabase;  // "User database"
+extern const TLanguageStrings NoTypes;  // "No waypoint types present in this database"
+}  // namespace WaypointEditText
