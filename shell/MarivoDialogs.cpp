@@ -1,9 +1,11 @@
 #include "shell/MarivoDialogs.h"
 
 #include "exchange/FrmSettingsGPS.h"
+#include "routes/FrmSettingsPlanner.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
+#include "shell/MarivoNavEnv.h"
 
 TMainDialogs ProgramDialogs() {
     // Each dialog fills its slot here once it exists; the commands that need an empty slot
@@ -24,6 +26,10 @@ TMainDialogs ProgramDialogs() {
     d.SettingsGPS = [](const TGPSSettingsCall &call) {
         return TFormSettingsGPS::Execute(call.Communication, call.DeviceManager, call.GPS, call.FromErrorBox,
                                          call.SetPortListRefresh);
+    };
+    d.SettingsPlanner = [](QWidget *owner, TMarivoNavEnv &env, TPlannerSettings &settings) {
+        return TFormSettingsPlanner::Execute(env.Planner, settings, env.UnitVolume, env.UnitDepth, env.Currency,
+                                             false, owner);
     };
     return d;
 }

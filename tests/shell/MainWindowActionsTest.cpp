@@ -10,6 +10,7 @@
 #include "chartview/NavViewerControl.h"
 #include "exchange/FrmSettingsGPS.h"
 #include "online/FrmChartManager.h"
+#include "routes/FrmSettingsPlanner.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
@@ -50,6 +51,7 @@ protected:
         FOldS57 = TFormSettingsViewS57::SetPrompter(Cancel<TFormSettingsViewS57>);
         FOldGPS = TFormSettingsGPS::SetPrompter(Cancel<TFormSettingsGPS>);
         FOldChartManager = TFormChartManager::SetPrompter(Cancel<TFormChartManager>);
+        FOldPlanner = TFormSettingsPlanner::SetPrompter(Cancel<TFormSettingsPlanner>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -61,6 +63,7 @@ protected:
         TFormSettingsViewS57::SetPrompter(std::move(FOldS57));
         TFormSettingsGPS::SetPrompter(std::move(FOldGPS));
         TFormChartManager::SetPrompter(std::move(FOldChartManager));
+        TFormSettingsPlanner::SetPrompter(std::move(FOldPlanner));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -101,6 +104,7 @@ private:
     TFormSettingsViewS57::TPrompter FOldS57;
     TFormSettingsGPS::TPrompter FOldGPS;
     TFormChartManager::TPrompter FOldChartManager;
+    TFormSettingsPlanner::TPrompter FOldPlanner;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
