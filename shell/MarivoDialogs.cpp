@@ -2,6 +2,7 @@
 
 #include "exchange/FrmSettingsGPS.h"
 #include "routes/FrmSettingsPlanner.h"
+#include "routes/FrmSettingsShip.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
@@ -30,6 +31,10 @@ TMainDialogs ProgramDialogs() {
     d.SettingsPlanner = [](QWidget *owner, TMarivoNavEnv &env, TPlannerSettings &settings) {
         return TFormSettingsPlanner::Execute(env.Planner, settings, env.UnitVolume, env.UnitDepth, env.Currency,
                                              false, owner);
+    };
+    d.SettingsShip = [](QWidget *owner, TMarivoNavEnv &env, ILPBoatDef *boat, int32_t index, int32_t) {
+        return TFormSettingsShip::Execute(boat, index, env.MultiBoatEnabled(), env.UnitSpeed, env.UnitDepth,
+                                          env.UnitFuelFlow, env.UnitDistanceSmall, false, owner);
     };
     return d;
 }

@@ -11,6 +11,7 @@
 #include "exchange/FrmSettingsGPS.h"
 #include "online/FrmChartManager.h"
 #include "routes/FrmSettingsPlanner.h"
+#include "routes/FrmSettingsShip.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
@@ -52,6 +53,7 @@ protected:
         FOldGPS = TFormSettingsGPS::SetPrompter(Cancel<TFormSettingsGPS>);
         FOldChartManager = TFormChartManager::SetPrompter(Cancel<TFormChartManager>);
         FOldPlanner = TFormSettingsPlanner::SetPrompter(Cancel<TFormSettingsPlanner>);
+        FOldShip = TFormSettingsShip::SetPrompter(Cancel<TFormSettingsShip>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -64,6 +66,7 @@ protected:
         TFormSettingsGPS::SetPrompter(std::move(FOldGPS));
         TFormChartManager::SetPrompter(std::move(FOldChartManager));
         TFormSettingsPlanner::SetPrompter(std::move(FOldPlanner));
+        TFormSettingsShip::SetPrompter(std::move(FOldShip));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -105,6 +108,7 @@ private:
     TFormSettingsGPS::TPrompter FOldGPS;
     TFormChartManager::TPrompter FOldChartManager;
     TFormSettingsPlanner::TPrompter FOldPlanner;
+    TFormSettingsShip::TPrompter FOldShip;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
