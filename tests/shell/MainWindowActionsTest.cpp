@@ -135,7 +135,7 @@ TEST_F(MainWindowActions, MenusFollowTheMenuTableAndEveryRowHasItsAction) {
 TEST_F(MainWindowActions, ActionsOfAbsentImplementationsStayDisabledUntilTheyRegister) {
     TFormMarivo6Main &main = MakeRunning();
     // The route commands belong to handlers that are not registered; dialogs without a slot.
-    for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFilePropertiesShip",
+    for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFileImport",
                           "ActionHelpAbout", "ActionViewProperties"})
         EXPECT_FALSE(A(n)->isEnabled()) << n;
     int shown = 0;
