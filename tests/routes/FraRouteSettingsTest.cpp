@@ -5,6 +5,7 @@
 
 #include "base/controls/KvCalendarEx.h"
 #include "base/controls/KvEdits.h"
+#include "base/kvlib/KvStrings.h"
 #include "base/settings/KvRegBoat.h"
 #include "base/units/KvUnitsTime.h"
 #include "base/waypoints/KvWaypoints.h"
@@ -17,6 +18,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -30,6 +33,27 @@ using routestest::RouteSettingsFixture;
 namespace {
 
 TDateTime Utc(int y, int mo, int d, int h, int mi) { return KvCalendar::FromQDateTime(QDate(y, mo, d), QTime(h, mi)); }
+
+// A route of a database whose records are marked protected: the user database saved to a
+// file, its routes marked with the database tool and opened as a second database.
+IWptRoute *ProtectedRoute(TMarivoNavEnv &env, const QString &folder) {
+    int32_t err = 0;
+    const QString file = folder + QStringLiteral("/protected.wdb");
+    WptDatabaseSaveToFile(env.UserDatabase, file, err);
+    if (err != 0) return nullptr;
+    QProcess sqlite;
+    sqlite.start(QStringLiteral("sqlite3"),
+                 {file, QStringLiteral("UPDATE routes SET protected = 1; "
+                                     "UPDATE meta SET value = randomblob(16) WHERE key = 'guid';")});
+    if (!sqlite.waitForFinished() || sqlite.exitCode() != 0) return nullptr;
+    IWptDatabase *db = env.WaypointManager->OpenDatabase(StrW(file), 0, err);
+    if (!db || err != 0) return nullptr;
+    for (int32_t i = 0; i < env.WaypointManager->GetRouteCount(); ++i) {
+        IWptRoute *r = env.WaypointManager->GetRoute(i);
+        if (r->GetDatabase() == db && r->IsReadOnly()) return r;
+    }
+    return nullptr;
+}
 
 class RouteSettingsPanel : public RouteSettingsFixture {
 protected:
@@ -267,6 +291,45 @@ TEST_F(RouteSettingsPanel, RefusedChangesShowTheirErrorAndPostNothing) {
         EXPECT_TRUE(Posted().empty());
     }
     EXPECT_EQ(WptRouteGetGroupName(Route), QString());
+}
+
+TEST_F(RouteSettingsPanel, AProtectedRouteRefusesEverySettingWithItsMessage) {
+    QTemporaryDir dir;
+    Route = ProtectedRoute(*Env, dir.path());
+    ASSERT_TRUE(Route);
+    const TDateTime start = Route->GetStartTime();
+    const uint32_t mask = Route->GetWaterBodyMask();
+    TFrameRouteSettings &p = MakePanel(Route);
+    struct Case {
+        const char *name;
+        std::function<void()> act;
+        QString message;
+    };
+    const Case cases[] = {
+        {"name",
+         [&] {
+             p.EditRouteName->setText(QStringLiteral("Other"));
+             emit p.EditRouteName->textEdited(QStringLiteral("Other"));
+         },
+         "Error changing the route name."},
+        {"speed", [&] { p.RadioButtonSpeedHigh->click(); }, "Error changing the used speed while motoring."},
+        {"water bodies", [&] { p.CheckListBoxWaterBodies->item(1)->setCheckState(Qt::Checked); },
+         "Error changing the waterway network to show."},
+        // The library ignores the time silently; the panel reports it rather than announce it.
+        {"start time", [&] { p.PngImageButtonNextDay->click(); },
+         "Error changing the start date and time for the route."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Messages.clear();
+        c.act();
+        EXPECT_EQ(Messages, QStringList(c.message));
+        EXPECT_TRUE(Posted().empty());
+    }
+    EXPECT_EQ(Route->GetSpeedMode(), 0);
+    EXPECT_EQ(Route->GetWaterBodyMask(), mask);
+    EXPECT_EQ(Route->GetStartTime(), start);
+    EXPECT_EQ(WptObjectGetName(Route), QStringLiteral("Summer trip"));
 }
 
 TEST_F(RouteSettingsPanel, DateControlsAreOffWhileTheRouteIsFollowed) {
