@@ -207,6 +207,19 @@ TEST_F(RouteSettingsPanel, StartTimeFieldsWriteTheRouteInUTC) {
     EXPECT_EQ(Posted(), std::vector<int32_t>({33, 33, 33, 33}));
 }
 
+TEST_F(RouteSettingsPanel, NowStartsTheRouteThisMinute) {
+    TFrameRouteSettings &p = MakePanel(Route);
+    const QDateTime before = QDateTime::currentDateTimeUtc();
+    p.ButtonNow->click();
+    const QDateTime after = QDateTime::currentDateTimeUtc();
+    auto minute = [](const QDateTime &t) {
+        return KvCalendar::FromQDateTime(t.date(), QTime(t.time().hour(), t.time().minute()));
+    };
+    EXPECT_GE(Route->GetStartTime(), minute(before) - 1e-9);
+    EXPECT_LE(Route->GetStartTime(), minute(after) + 1e-9);
+    EXPECT_EQ(Posted(), std::vector<int32_t>({33}));
+}
+
 TEST_F(RouteSettingsPanel, AYearOutsideTheFieldsRangeIsWrittenOnlyWhenChanged) {
     Route->SetStartTime(Utc(2150, 5, 10, 10, 0));
     TFrameRouteSettings &p = MakePanel(Route);
