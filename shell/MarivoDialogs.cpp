@@ -1,9 +1,12 @@
 #include "shell/MarivoDialogs.h"
 
 #include "exchange/FrmSettingsGPS.h"
+#include "routes/FrmSettingsPlanner.h"
+#include "routes/FrmSettingsShip.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
+#include "shell/MarivoNavEnv.h"
 #include "shell/MarivoPrinter.h"
 
 TMainDialogs ProgramDialogs() {
@@ -28,6 +31,14 @@ TMainDialogs ProgramDialogs() {
     };
     d.PrintJob = [](QWidget *, TNavViewerControl *viewer, const TPrintSettings &settings) {
         return PrintViewOnProgramPrinter(viewer, settings);
+    };
+    d.SettingsPlanner = [](QWidget *owner, TMarivoNavEnv &env, TPlannerSettings &settings) {
+        return TFormSettingsPlanner::Execute(env.Planner, settings, env.UnitVolume, env.UnitDepth, env.Currency,
+                                             false, owner);
+    };
+    d.SettingsShip = [](QWidget *owner, TMarivoNavEnv &env, ILPBoatDef *boat, int32_t index, int32_t) {
+        return TFormSettingsShip::Execute(boat, index, env.MultiBoatEnabled(), env.UnitSpeed, env.UnitDepth,
+                                          env.UnitFuelFlow, env.UnitDistanceSmall, false, owner);
     };
     return d;
 }

@@ -12,6 +12,7 @@
 #include "exchange/FrmSettingsGPS.h"
 #include "objectinfo/FraLinkDetails.h"
 #include "online/FrmChartManager.h"
+#include "routes/FraRouteSettings.h"
 #include "routes/FraRoutes.h"
 #include "routes/FrmRoutePointSettings.h"
 #include "routes/FrmRouteVisitEdit.h"
@@ -134,6 +135,29 @@ public:
 
 private:
     QPointer<TFrameRoutes> FFrame;  // a child of its panel; deleted with the adapter
+};
+
+// The route planning settings panel as the main window calls it.
+class TRouteSettingsFrameAdapter : public IFrameRouteSettings {
+public:
+    TRouteSettingsFrameAdapter(QWidget *host, TMarivoNavEnv &env) : FFrame(new TFrameRouteSettings(host, env)) {}
+    ~TRouteSettingsFrameAdapter() override { delete FFrame.data(); }
+    QWidget *Widget() override { return FFrame; }
+    void UpdateTexts() override {
+        if (FFrame) FFrame->UpdateTexts();
+    }
+    void SetRoute(IWptRoute *route) override {
+        if (FFrame) FFrame->SetRoute(route);
+    }
+    void ShowGeneralPage() override {
+        if (FFrame) FFrame->ShowGeneralPage();
+    }
+    void Reload() override {
+        if (FFrame) FFrame->Reload();
+    }
+
+private:
+    QPointer<TFrameRouteSettings> FFrame;  // a child of its panel; deleted with the adapter
 };
 
 // The GPS error box as the main window calls it; the user's choice is acted on here once
@@ -326,6 +350,9 @@ TMainFrameFactories ProgramFrameFactories() {
     };
     f.Routes = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameRoutes> {
         return std::make_unique<TRoutesFrameAdapter>(host, env);
+    };
+    f.RouteSettings = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameRouteSettings> {
+        return std::make_unique<TRouteSettingsFrameAdapter>(host, env);
     };
     f.GPSSingleError = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFormMsgGPSSingleError> {
         return std::make_unique<TGPSErrorBoxAdapter>(host, env);

@@ -13,6 +13,8 @@
 #include "routes/FrmRouteManager.h"
 #include "routes/FrmTrackManager.h"
 #include "routes/FrmWaypointEdit.h"
+#include "routes/FrmSettingsPlanner.h"
+#include "routes/FrmSettingsShip.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
@@ -56,6 +58,8 @@ protected:
         FOldRouteManager = TFormRouteManager::SetPrompter(Cancel<TFormRouteManager>);
         FOldWaypointEdit = TFormWaypointEdit::SetPrompter(Cancel<TFormWaypointEdit>);
         FOldTrackManager = TFormTrackManager::SetPrompter(Cancel<TFormTrackManager>);
+        FOldPlanner = TFormSettingsPlanner::SetPrompter(Cancel<TFormSettingsPlanner>);
+        FOldShip = TFormSettingsShip::SetPrompter(Cancel<TFormSettingsShip>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -70,6 +74,8 @@ protected:
         TFormRouteManager::SetPrompter(std::move(FOldRouteManager));
         TFormWaypointEdit::SetPrompter(std::move(FOldWaypointEdit));
         TFormTrackManager::SetPrompter(std::move(FOldTrackManager));
+        TFormSettingsPlanner::SetPrompter(std::move(FOldPlanner));
+        TFormSettingsShip::SetPrompter(std::move(FOldShip));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -113,6 +119,8 @@ private:
     TFormRouteManager::TPrompter FOldRouteManager;
     TFormWaypointEdit::TPrompter FOldWaypointEdit;
     TFormTrackManager::TPrompter FOldTrackManager;
+    TFormSettingsPlanner::TPrompter FOldPlanner;
+    TFormSettingsShip::TPrompter FOldShip;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
@@ -139,7 +147,7 @@ TEST_F(MainWindowActions, MenusFollowTheMenuTableAndEveryRowHasItsAction) {
 TEST_F(MainWindowActions, ActionsOfAbsentImplementationsStayDisabledUntilTheyRegister) {
     TFormMarivo6Main &main = MakeRunning();
     // The route commands belong to handlers that are not registered; dialogs without a slot.
-    for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFilePropertiesShip",
+    for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFileImport",
                           "ActionHelpAbout", "ActionViewProperties"})
         EXPECT_FALSE(A(n)->isEnabled()) << n;
     int shown = 0;
