@@ -1,9 +1,14 @@
 #include "shell/MarivoDialogs.h"
 
 #include "exchange/FrmSettingsGPS.h"
+#include "shell/FrmHelp.h"
+#include "shell/FrmHelpKeyboard.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
+#include "shell/FrmToolbarEdit.h"
+
+#include <QFile>
 
 TMainDialogs ProgramDialogs() {
     // Each dialog fills its slot here once it exists; the commands that need an empty slot
@@ -24,6 +29,14 @@ TMainDialogs ProgramDialogs() {
     d.SettingsGPS = [](const TGPSSettingsCall &call) {
         return TFormSettingsGPS::Execute(call.Communication, call.DeviceManager, call.GPS, call.FromErrorBox,
                                          call.SetPortListRefresh);
+    };
+    d.ToolbarEdit = [](QWidget *owner, TToolbarContents &contents) {
+        return TFormToolbarEdit::Execute(contents, owner);
+    };
+    d.HelpContext = [](QWidget *, int32_t context) { return GetHelpManager().ShowHelpContext(context); };
+    d.HelpKeyboard = [](QWidget *owner, const QString &file) {
+        QFile page(file);
+        if (page.open(QIODevice::ReadOnly)) TFormHelpKeyboard::Execute(QString::fromUtf8(page.readAll()), owner);
     };
     return d;
 }

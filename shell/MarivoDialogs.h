@@ -25,6 +25,7 @@ class QWidget;
 class TFrameViewer;
 class TMarivoNavEnv;
 class TNavViewerControl;
+class TToolbarContents;
 
 // What the GPS settings dialog gets.
 struct TGPSSettingsCall {
@@ -92,9 +93,9 @@ struct TMainDialogs {
     std::function<void(QWidget *owner, TMarivoNavEnv &env, bool &signUpChosen)> StartupWizard;
     // About box with a title (empty: the program's).
     std::function<void(QWidget *owner, const QString &title)> About;
-    // Main toolbar editor: items holds the toolbar's item texts in order, in and out. True
-    // when they were changed (the caller rewrites the stored toolbar).
-    std::function<bool(QWidget *owner, QToolBar *toolbar, QStringList &items)> ToolbarEdit;
+    // Main toolbar editor over the toolbar's contents. True on OK: the contents hold the new
+    // buttons and the toolbar is rebuilt (the caller rewrites the stored toolbar).
+    std::function<bool(QWidget *owner, TToolbarContents &contents)> ToolbarEdit;
     // Keyboard help window showing an existing HTML file.
     std::function<void(QWidget *owner, const QString &file)> HelpKeyboard;
     // Help window at a help context; False when there is no help file for the language.

@@ -10,6 +10,7 @@
 #include "base/platform/KvShell.h"
 #include "base/registry/KvRegistry.h"
 #include "base/texts/KvLanguage.h"
+#include "shell/FrmHelp.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/FrmMsgCloseError.h"
 #include "shell/FrmSplash.h"
@@ -189,6 +190,7 @@ int StartUp(uint16_t day, uint16_t month, uint16_t year, const TStartOptions &op
         // The help root holds one folder per language.
         if (!help.isEmpty())
             GetHTMLHelper().SetHelpRoot(QFileInfo(QFileInfo(help).absolutePath()).absolutePath());
+        GetHelpManager().SetHelpFile(help);
         // The close-error dialog offers no update yet, so no update check can be asked for.
         if (!CheckPreviousRun(nullptr)) return 0;
 

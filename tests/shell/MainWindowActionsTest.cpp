@@ -14,6 +14,8 @@
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
+#include "shell/FrmHelpKeyboard.h"
+#include "shell/FrmToolbarEdit.h"
 #include "shell/MarivoActionTable.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -50,6 +52,8 @@ protected:
         FOldS57 = TFormSettingsViewS57::SetPrompter(Cancel<TFormSettingsViewS57>);
         FOldGPS = TFormSettingsGPS::SetPrompter(Cancel<TFormSettingsGPS>);
         FOldChartManager = TFormChartManager::SetPrompter(Cancel<TFormChartManager>);
+        FOldToolbarEdit = TFormToolbarEdit::SetPrompter(Cancel<TFormToolbarEdit>);
+        FOldHelpKeyboard = TFormHelpKeyboard::SetPrompter([](TFormHelpKeyboard &) {});
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -61,6 +65,8 @@ protected:
         TFormSettingsViewS57::SetPrompter(std::move(FOldS57));
         TFormSettingsGPS::SetPrompter(std::move(FOldGPS));
         TFormChartManager::SetPrompter(std::move(FOldChartManager));
+        TFormToolbarEdit::SetPrompter(std::move(FOldToolbarEdit));
+        TFormHelpKeyboard::SetPrompter(std::move(FOldHelpKeyboard));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -101,6 +107,8 @@ private:
     TFormSettingsViewS57::TPrompter FOldS57;
     TFormSettingsGPS::TPrompter FOldGPS;
     TFormChartManager::TPrompter FOldChartManager;
+    TFormToolbarEdit::TPrompter FOldToolbarEdit;
+    TFormHelpKeyboard::TPrompter FOldHelpKeyboard;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
