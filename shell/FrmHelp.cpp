@@ -103,6 +103,12 @@ void THelpManager::SetHelpFile(const QString &file) {
     FHelpFile = file;
     // The map belongs to the folder of the help file; a new folder has its own.
     FMap.reset();
+    if (FHelpWindow && !FHelpFile.isEmpty() && !IsCompiledHelp(FHelpFile))
+        FHelpWindow->Browser->NavigateFile(ContextPage(FShownContext));
+}
+
+QString THelpManager::ContextPage(int32_t context) {
+    return HelpTopicPage(QFileInfo(FHelpFile).absolutePath(), ContextToTopic(context));
 }
 
 bool THelpManager::ShowHelpContext(int32_t context) {
@@ -115,7 +121,8 @@ bool THelpManager::ShowHelpContext(int32_t context) {
         return true;
     }
     if (!FHelpWindow) FHelpWindow = new TFormHelp;
-    FHelpWindow->ShowURL(HelpTopicPage(QFileInfo(FHelpFile).absolutePath(), ContextToTopic(context)));
+    FShownContext = context;
+    FHelpWindow->ShowURL(ContextPage(context));
     return true;
 }
 

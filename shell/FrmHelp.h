@@ -45,7 +45,8 @@ public:
     THelpManager(const THelpManager &) = delete;
     THelpManager &operator=(const THelpManager &) = delete;
 
-    // The help file chosen at start-up and after a language switch; empty: none found.
+    // The help file chosen at start-up and after a language switch; empty: none found. An
+    // open help window turns to the same topic in the new file.
     void SetHelpFile(const QString &file);
     const QString &HelpFile() const { return FHelpFile; }
 
@@ -58,8 +59,11 @@ public:
     TFormHelp *HelpWindow() const { return FHelpWindow; }
 
 private:
+    QString ContextPage(int32_t context);
+
     QString FHelpFile;
     QPointer<TFormHelp> FHelpWindow;
+    int32_t FShownContext = -1;  // of the help window
     std::optional<std::map<int32_t, int32_t>> FMap;
 };
 

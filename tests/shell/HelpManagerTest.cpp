@@ -137,6 +137,12 @@ TEST_F(HelpManager, TheHelpWindowIsReusedAndClosingForgetsIt) {
     EXPECT_EQ(Shown(window), HelpRoot + QStringLiteral("/en/index.html"));
     EXPECT_GT(window->Browser->LoadCount(), loads);
     shelltest::SaveScreenshot(window, QStringLiteral("help-window"));
+    // A language switch turns the open window to the same topic in the new language.
+    GetHelpManager().SetHelpFile(HelpRoot + QStringLiteral("/de/index.html"));
+    ASSERT_TRUE(GetHelpManager().ShowHelpContext(8017));
+    GetHelpManager().SetHelpFile(HelpRoot + QStringLiteral("/nl/index.html"));
+    EXPECT_EQ(Shown(window), HelpRoot + QStringLiteral("/nl/8.html"));
+    EXPECT_EQ(window->Browser->documentTitle(), QStringLiteral("De werkbalk aanpassen"));
     window->close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));
     EXPECT_EQ(GetHelpManager().HelpWindow(), nullptr);
