@@ -3,6 +3,7 @@
 #include "exchange/FrmSettingsGPS.h"
 #include "shell/FrmHelp.h"
 #include "shell/FrmHelpKeyboard.h"
+#include "shell/FrmPrint.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
@@ -37,6 +38,13 @@ TMainDialogs ProgramDialogs() {
     d.HelpKeyboard = [](QWidget *owner, const QString &file) {
         QFile page(file);
         if (page.open(QIODevice::ReadOnly)) TFormHelpKeyboard::Execute(QString::fromUtf8(page.readAll()), owner);
+    };
+    d.Print = [](QWidget *owner, TPrintSettings &settings) {
+        uint8_t orientation = uint8_t(settings.Orientation), what = uint8_t(settings.What);
+        const bool ok = TFormPrint::Execute(orientation, what, owner);
+        settings.Orientation = orientation;
+        settings.What = what;
+        return ok;
     };
     return d;
 }

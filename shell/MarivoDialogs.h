@@ -44,8 +44,8 @@ struct TGPSSettingsCall {
 
 // What the print dialog chooses and the print job prints.
 struct TPrintSettings {
-    uint32_t What = 0x7;     // bits of the parts to print
-    int32_t Orientation = 0; // 0 portrait, 1 landscape
+    uint32_t What = 0x7;     // bits of the parts to print: 0x1 tracks, 0x2 routes, 0x4 waypoints
+    int32_t Orientation = 0; // 0 automatic, 1 portrait, 2 landscape
 };
 
 struct TMainDialogs {
@@ -75,7 +75,8 @@ struct TMainDialogs {
     std::function<bool(const TGPSSettingsCall &call)> SettingsGPS;
     // Download of waypoints, routes and tracks from a GPS device.
     std::function<void(QWidget *owner, TMarivoNavEnv &env)> GPSDownload;
-    // Print dialog: settings in and out; True to print.
+    // Print dialog: settings out (left as they were when no printer is installed); True to
+    // print. The chosen printer and copy count are in ProgramPrinter() (MarivoPrinter.h).
     std::function<bool(QWidget *owner, TPrintSettings &settings)> Print;
     // The print job of the main view, run under the waiting form (cancel leaves it early).
     // Returns False when it was cancelled.

@@ -15,6 +15,7 @@
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
 #include "shell/FrmHelpKeyboard.h"
+#include "shell/FrmPrint.h"
 #include "shell/FrmToolbarEdit.h"
 #include "shell/MarivoActionTable.h"
 #include "shell/MarivoNavEnv.h"
@@ -54,6 +55,7 @@ protected:
         FOldChartManager = TFormChartManager::SetPrompter(Cancel<TFormChartManager>);
         FOldToolbarEdit = TFormToolbarEdit::SetPrompter(Cancel<TFormToolbarEdit>);
         FOldHelpKeyboard = TFormHelpKeyboard::SetPrompter([](TFormHelpKeyboard &) {});
+        FOldPrint = TFormPrint::SetPrompter(Cancel<TFormPrint>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -67,6 +69,7 @@ protected:
         TFormChartManager::SetPrompter(std::move(FOldChartManager));
         TFormToolbarEdit::SetPrompter(std::move(FOldToolbarEdit));
         TFormHelpKeyboard::SetPrompter(std::move(FOldHelpKeyboard));
+        TFormPrint::SetPrompter(std::move(FOldPrint));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -109,6 +112,7 @@ private:
     TFormChartManager::TPrompter FOldChartManager;
     TFormToolbarEdit::TPrompter FOldToolbarEdit;
     TFormHelpKeyboard::TPrompter FOldHelpKeyboard;
+    TFormPrint::TPrompter FOldPrint;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
