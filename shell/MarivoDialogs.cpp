@@ -1,6 +1,7 @@
 #include "shell/MarivoDialogs.h"
 
 #include "exchange/FrmSettingsGPS.h"
+#include "shell/FrmAbout.h"
 #include "shell/FrmHelp.h"
 #include "shell/FrmHelpKeyboard.h"
 #include "shell/FrmPrint.h"
@@ -46,5 +47,7 @@ TMainDialogs ProgramDialogs() {
         settings.What = what;
         return ok;
     };
+    // The box has no owner: it stands on its own over whatever window is active.
+    d.About = [](QWidget *, const QString &title) { TFormAbout::Execute(title); };
     return d;
 }

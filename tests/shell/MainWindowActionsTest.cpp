@@ -14,6 +14,7 @@
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
+#include "shell/FrmAbout.h"
 #include "shell/FrmHelpKeyboard.h"
 #include "shell/FrmPrint.h"
 #include "shell/FrmToolbarEdit.h"
@@ -56,6 +57,7 @@ protected:
         FOldToolbarEdit = TFormToolbarEdit::SetPrompter(Cancel<TFormToolbarEdit>);
         FOldHelpKeyboard = TFormHelpKeyboard::SetPrompter([](TFormHelpKeyboard &) {});
         FOldPrint = TFormPrint::SetPrompter(Cancel<TFormPrint>);
+        FOldAbout = TFormAbout::SetPrompter([](TFormAbout &) {});
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -70,6 +72,7 @@ protected:
         TFormToolbarEdit::SetPrompter(std::move(FOldToolbarEdit));
         TFormHelpKeyboard::SetPrompter(std::move(FOldHelpKeyboard));
         TFormPrint::SetPrompter(std::move(FOldPrint));
+        TFormAbout::SetPrompter(std::move(FOldAbout));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -113,6 +116,7 @@ private:
     TFormToolbarEdit::TPrompter FOldToolbarEdit;
     TFormHelpKeyboard::TPrompter FOldHelpKeyboard;
     TFormPrint::TPrompter FOldPrint;
+    TFormAbout::TPrompter FOldAbout;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
