@@ -144,10 +144,13 @@ TEST_F(MainWindowActions, ActionsOfAbsentImplementationsStayDisabledUntilTheyReg
     TFormMarivo6Main &main = MakeRunning();
     // The route commands belong to handlers that are not registered; dialogs without a slot.
     for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFilePropertiesShip",
-                          "ActionHelpAbout", "ActionViewProperties"})
+                          "ActionViewProperties"})
         EXPECT_FALSE(A(n)->isEnabled()) << n;
     int shown = 0;
     TMainDialogs dialogs = main.Dialogs();
+    dialogs.About = nullptr;
+    main.SetMainDialogs(dialogs);
+    EXPECT_FALSE(A("ActionHelpAbout")->isEnabled());
     dialogs.About = [&](QWidget *, const QString &) { ++shown; };
     main.SetMainDialogs(dialogs);
     ASSERT_TRUE(A("ActionHelpAbout")->isEnabled());
