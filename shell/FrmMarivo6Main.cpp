@@ -164,6 +164,7 @@ TFormMarivo6Main::TFormMarivo6Main(const TStartOptions &options, QWidget *owner)
     CreateToolbars();
     CreateFrames();
     CreateActions();
+    InitToolbars();
     SetBoatCursor();
     SplashStep(31);
     Verbose("Toolbar initialized");
@@ -564,6 +565,10 @@ void TFormMarivo6Main::SetFullScreen(bool on) {
 }
 
 void TFormMarivo6Main::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier && FDialogs.HelpContext) {
+        FDialogs.HelpContext(this, 7006);
+        return;
+    }
     if (event->key() == Qt::Key_Escape) {
         SetLinkDetailsVisible(false);
         SetPanelVisible(QStringLiteral("DockablePanelLinkDetailsStruct"), false);

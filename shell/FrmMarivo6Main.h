@@ -18,6 +18,7 @@
 #include "base/forms/KvForms.h"
 #include "base/settings/KvRegDesktop.h"
 #include "shell/MarivoActionStates.h"
+#include "shell/KvToolBarUtils.h"
 #include "shell/MarivoDialogs.h"
 #include "shell/MarivoFrames.h"
 #include "shell/MarivoUtils.h"
@@ -397,4 +398,34 @@ private:
     bool FNewsUpdateRequest = false;        // the news centre's offer was accepted
     TFormMsgWaiting *FPrintWaiting = nullptr;  // while a print job runs
     QString FChartManagerSetup;             // the downloaded chart-manager set-up program
+    // ---- main toolbar contents and language switch (FrmMarivo6MainToolbars.cpp,
+    // FrmMarivo6MainLanguage.cpp) ------------------------------------------------------------
+public:
+    // Registers the toolbar's available items and its default set; after the actions.
+    void InitToolbars();
+    // The stored buttons of the main toolbar (the default set when none is usable).
+    void LoadToolbarContents();
+    TToolbarContents *ToolbarContents() const { return FToolbarContents.get(); }
+    // The parts of the window caption, in their order.
+    struct TCaptionParts {
+        QString Title;        // the application's
+        QString DisplayName;  // the settings store's display text
+        bool DebugBuild = false;
+        int SystemMajorVersion = 6;  // the administrator note needs 6 or later
+        bool Administrator = false;
+        QString Login;     // the online service's remembered e-mail address
+        QString ShipName;  // "Boat\ShipName"
+    };
+    static QString ComposeCaption(const TCaptionParts &parts);
+    TCaptionParts CaptionParts() const;
+signals:
+    // Emitted at the end of LoadLanguage: windows the main window does not own reload texts.
+    void LanguageChanged();
+private:
+    void LoadMenuTexts(int32_t language);
+    void LoadActionTexts(int32_t language);
+    void LoadPanelTexts(int32_t language);
+    void LoadFrameTexts();
+    std::unique_ptr<TToolbarContents> FToolbarContents;
+    bool FHelpFileFound = false;
 };

@@ -177,7 +177,7 @@ void TFormMarivo6Main::RefreshAvailability() {
         case TActionNeed::About: return bool(d.About);
         case TActionNeed::ToolbarEdit: return bool(d.ToolbarEdit);
         case TActionNeed::HelpKeyboard: return bool(d.HelpKeyboard);
-        case TActionNeed::HelpContents: return bool(d.HelpContext);
+        case TActionNeed::HelpContents: return bool(d.HelpContext) && FHelpFileFound;
         case TActionNeed::ChartManager: {
             // The viewer's chart-manager dialog registers with the viewer frame.
             auto execute = TFrameViewer::SetChartManagerExecute({});
@@ -391,42 +391,4 @@ void TFormMarivo6Main::SetChartToolbarVisible(bool v) {
 
 void TFormMarivo6Main::SetS57ToolbarVisible(bool v) {
     SetToolbarShown(FS57ToolbarShown, FViewer ? FViewer->ToolbarS57() : nullptr, ToolbarKey::S57, v);
-}
-
-// ---- texts ----------------------------------------------------------------------------------
-
-void TFormMarivo6Main::LoadLanguage() {
-    const int32_t language = GetCurrentLanguage();
-    for (const TMenuRow &m : MenuTable())
-        if (QMenu *menu = FMenus.value(QString::fromLatin1(m.Name)))
-            menu->setTitle(LanguageTextIn(m.Caption, language));
-    const auto &table = ActionTable();
-    for (size_t i = 0; i < FActions.size(); ++i) {
-        FActions[i]->setText(ActionCaption(table[i], language));
-        FActions[i]->setToolTip(ActionHint(table[i], language));
-        FActions[i]->setStatusTip(ActionHint(table[i], language));
-    }
-    if (QAction *update = Action("ActionChartUpdate"); update && FNavEnv &&
-                                                       (FNavEnv->ChartManagerProgramFlags & 0x2)) {
-        static const TLanguageStrings installUpdate = {
-            "Install/update charts...", "Kaarten installeren/bijwerken...",
-            "Karten installieren/aktualisieren...", nullptr, nullptr, nullptr, nullptr, nullptr};
-        update->setText(LanguageText(installUpdate));
-    }
-    // The chart frames reload their texts, in this order.
-    for (IMarivoFrame *frame : {static_cast<IMarivoFrame *>(FChartInfo.get()),
-                                static_cast<IMarivoFrame *>(FChartLegend.get()),
-                                static_cast<IMarivoFrame *>(FChartStatus.get())})
-        if (frame) frame->UpdateTexts();
-    if (ToolbarMain) ToolbarMain->setWindowTitle(ActionCaption(table[size_t(ActionIndex("ActionViewToolbarMain"))], language));
-    UpdateActionStates();
-}
-
-void TFormMarivo6Main::UpdateCaption() {
-    QString caption = ProgInfoGetTitle();
-    QString ship;
-    RegReadStringDef(GetAppReg(), AppRegRoot::Product, QStringLiteral("Boat"),
-                     RegName(u"ShipName"), QString(), ship);
-    if (!ship.isEmpty()) caption += QStringLiteral(" - ") + ship;
-    if (windowTitle() != caption) setWindowTitle(caption);
 }

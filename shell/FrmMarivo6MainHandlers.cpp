@@ -275,31 +275,6 @@ void TFormMarivo6Main::ResetWindows() {
     BuildSailingAreas(*FNavEnv, MainViewerControl());
 }
 
-void TFormMarivo6Main::EditToolbar() {
-    QStringList items;
-    for (QAction *a : ToolbarMain->actions())
-        items << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    if (!FDialogs.ToolbarEdit(this, ToolbarMain, items)) return;
-    const QString key = QStringLiteral("Toolbars\\ToolbarMain");
-    int32_t err = 0;
-    // The old key goes first: a shorter toolbar leaves no stale items behind.
-    RegDeleteKey(GetAppReg(), AppRegRoot::Product, key, err);
-    RaiseIfError(err);
-    for (int i = 0; i < items.size(); ++i) {
-        RegWriteString(GetAppReg(), AppRegRoot::Product, key,
-                       RegName(QStringLiteral("Item_%1").arg(i, 2, 10, QLatin1Char('0'))), items[i],
-                       err);
-        RaiseIfError(err);
-    }
-    ToolbarMain->clear();
-    for (const QString &item : items) {
-        if (item == QLatin1String("-"))
-            ToolbarMain->addSeparator();
-        else if (QAction *a = Action(item.toLatin1().constData()))
-            ToolbarMain->addAction(a);
-    }
-}
-
 // ---- instruments, logbook, sound ------------------------------------------------------------
 
 void TFormMarivo6Main::RegisterInstrumentHandlers() {

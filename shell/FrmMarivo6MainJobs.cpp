@@ -223,7 +223,10 @@ void TFormMarivo6Main::RunUpdateJob(TFormMsgWaiting &waiting) {
     ReleaseNetworkForJob(networkFlags);
     FNavEnv->RunUpdate(help, install, update);
     // Only the help update can have brought a help file of the language.
-    if (help) ChooseHelpFile(GetCurrentLanguage(), FDataFolder);
+    if (help) {
+        FHelpFileFound = !ChooseHelpFile(GetCurrentLanguage(), FDataFolder).isEmpty();
+        RefreshAvailability();
+    }
     TakeNetworkAfterJob(networkFlags);
 }
 

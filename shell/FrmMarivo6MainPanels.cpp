@@ -298,6 +298,7 @@ void TFormMarivo6Main::LoadLayout() {
     SetToolbarsLocked(RegReadBoolDef(GetAppReg(), AppRegRoot::Product, QStringLiteral("Toolbars"),
                                      RegName(u"Locked"), false));
     UpdateActionStates();
+    LoadToolbarContents();
     LoadToolbarLayout(false);
     ReadPanels();
     ApplyPanelVisibility();

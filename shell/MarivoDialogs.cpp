@@ -8,6 +8,13 @@
 #include "shell/FrmSettingsViewS57.h"
 #include "shell/MarivoNavEnv.h"
 #include "shell/MarivoPrinter.h"
+#include "shell/FrmAbout.h"
+#include "shell/FrmHelp.h"
+#include "shell/FrmHelpKeyboard.h"
+#include "shell/FrmPrint.h"
+#include "shell/FrmToolbarEdit.h"
+
+#include <QFile>
 
 TMainDialogs ProgramDialogs() {
     // Each dialog fills its slot here once it exists; the commands that need an empty slot
@@ -40,5 +47,22 @@ TMainDialogs ProgramDialogs() {
         return TFormSettingsShip::Execute(boat, index, env.MultiBoatEnabled(), env.UnitSpeed, env.UnitDepth,
                                           env.UnitFuelFlow, env.UnitDistanceSmall, false, owner);
     };
+    d.ToolbarEdit = [](QWidget *owner, TToolbarContents &contents) {
+        return TFormToolbarEdit::Execute(contents, owner);
+    };
+    d.HelpContext = [](QWidget *, int32_t context) { return GetHelpManager().ShowHelpContext(context); };
+    d.HelpKeyboard = [](QWidget *owner, const QString &file) {
+        QFile page(file);
+        if (page.open(QIODevice::ReadOnly)) TFormHelpKeyboard::Execute(QString::fromUtf8(page.readAll()), owner);
+    };
+    d.Print = [](QWidget *owner, TPrintSettings &settings) {
+        uint8_t orientation = uint8_t(settings.Orientation), what = uint8_t(settings.What);
+        const bool ok = TFormPrint::Execute(orientation, what, owner);
+        settings.Orientation = orientation;
+        settings.What = what;
+        return ok;
+    };
+    // The box has no owner: it stands on its own over whatever window is active.
+    d.About = [](QWidget *, const QString &title) { TFormAbout::Execute(title); };
     return d;
 }

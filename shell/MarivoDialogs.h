@@ -25,6 +25,7 @@ class QWidget;
 class TFrameViewer;
 class TMarivoNavEnv;
 class TNavViewerControl;
+class TToolbarContents;
 
 // What the GPS settings dialog gets.
 struct TGPSSettingsCall {
@@ -43,8 +44,8 @@ struct TGPSSettingsCall {
 
 // What the print dialog chooses and the print job prints.
 struct TPrintSettings {
-    uint32_t What = 0x7;     // bits of the parts to print
-    int32_t Orientation = 0; // 0 portrait, 1 landscape
+    uint32_t What = 0x7;     // bits of the parts to print: 0x1 tracks, 0x2 routes, 0x4 waypoints
+    int32_t Orientation = 0; // 0 automatic, 1 portrait, 2 landscape
 };
 
 struct TMainDialogs {
@@ -74,7 +75,8 @@ struct TMainDialogs {
     std::function<bool(const TGPSSettingsCall &call)> SettingsGPS;
     // Download of waypoints, routes and tracks from a GPS device.
     std::function<void(QWidget *owner, TMarivoNavEnv &env)> GPSDownload;
-    // Print dialog: settings in and out; True to print.
+    // Print dialog: settings out (left as they were when no printer is installed); True to
+    // print. The chosen printer and copy count are in ProgramPrinter() (MarivoPrinter.h).
     std::function<bool(QWidget *owner, TPrintSettings &settings)> Print;
     // The print job of the main view, run under the waiting form with the viewer's print
     // progress asking the form's Cancel. Returns the viewer's print result: 0 printed,
@@ -93,9 +95,9 @@ struct TMainDialogs {
     std::function<void(QWidget *owner, TMarivoNavEnv &env, bool &signUpChosen)> StartupWizard;
     // About box with a title (empty: the program's).
     std::function<void(QWidget *owner, const QString &title)> About;
-    // Main toolbar editor: items holds the toolbar's item texts in order, in and out. True
-    // when they were changed (the caller rewrites the stored toolbar).
-    std::function<bool(QWidget *owner, QToolBar *toolbar, QStringList &items)> ToolbarEdit;
+    // Main toolbar editor over the toolbar's contents. True on OK: the contents hold the new
+    // buttons and the toolbar is rebuilt (the caller rewrites the stored toolbar).
+    std::function<bool(QWidget *owner, TToolbarContents &contents)> ToolbarEdit;
     // Keyboard help window showing an existing HTML file.
     std::function<void(QWidget *owner, const QString &file)> HelpKeyboard;
     // Help window at a help context; False when there is no help file for the language.

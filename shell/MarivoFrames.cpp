@@ -100,6 +100,9 @@ public:
         if (V()) V()->SetReportPosition(position);
     }
     void UpdateEverySecond() override { FFrame->UpdateSecond(); }
+    void UpdateTexts() override {
+        if (FFrame) FFrame->SetLanguage();
+    }
     void SetPlannerValues(float waterLevel, float value400, float value401) override {
         if (!V()) return;
         V()->SetNAPWaterLevel(waterLevel);
@@ -184,6 +187,9 @@ public:
     }
     void HideBox() override {
         if (FBox) FBox->hide();
+    }
+    void UpdateTexts() override {
+        if (FBox) FBox->UpdateTexts();
     }
 
 private:

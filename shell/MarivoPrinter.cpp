@@ -5,25 +5,32 @@
 
 #include <QCoreApplication>
 #include <QPrinter>
+#include <QPrinterInfo>
+
 #include <memory>
 
 namespace {
 
-std::unique_ptr<QPrinter> &Printer() {
+std::unique_ptr<QPrinter> &Instance() {
     static std::unique_ptr<QPrinter> printer;
     return printer;
+}
+
+void FreePrinter() {
+    Instance().reset();
 }
 
 }  // namespace
 
 QPrinter &ProgramPrinter() {
-    if (!Printer()) {
-        Printer() = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        // A printer outliving the application object would take the print system down with it.
-        if (QCoreApplication *app = QCoreApplication::instance())
-            QObject::connect(app, &QObject::destroyed, [] { Printer().reset(); });
+    auto &printer = Instance();
+    if (!printer) {
+        // The default printer of the system, if there is one.
+        printer = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        // The printer holds system resources: it goes before the application object does.
+        if (QCoreApplication::instance()) qAddPostRoutine(&FreePrinter);
     }
-    return *Printer();
+    return *printer;
 }
 
 int32_t PrintViewOnProgramPrinter(TNavViewerControl *viewer, const TPrintSettings &settings) {

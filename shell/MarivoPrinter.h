@@ -1,5 +1,6 @@
-// The program's printer: the printer, copy count and page set-up the print dialog chooses
-// stay in it for the rest of the run, and the print jobs print on it. GUI thread.
+// The program's one printer object: the printer, copy count and page set-up chosen in the
+// print dialog stay in it for the rest of the run, and every print (the chart view, the
+// keyboard page) goes to it. Created on first use, freed when the application ends. GUI thread.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +9,6 @@ class QPrinter;
 class TNavViewerControl;
 struct TPrintSettings;
 
-// Made on first use; freed with the application object.
 QPrinter &ProgramPrinter();
 
 // Prints the viewer's view on the program's printer over the whole page, with the print

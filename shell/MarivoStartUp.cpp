@@ -10,6 +10,7 @@
 #include "base/platform/KvShell.h"
 #include "base/registry/KvRegistry.h"
 #include "base/texts/KvLanguage.h"
+#include "shell/FrmHelp.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/FrmMsgCloseError.h"
 #include "shell/FrmSplash.h"
@@ -178,6 +179,7 @@ QString ChooseHelpFile(int32_t language, const QString &dataFolder) {
     const QString help = SelectHelpFile(language, dataFolder, GetHTMLHelper().HelpRoot());
     // The help root holds one folder per language.
     if (!help.isEmpty()) GetHTMLHelper().SetHelpRoot(QFileInfo(QFileInfo(help).absolutePath()).absolutePath());
+    GetHelpManager().SetHelpFile(help);
     return help;
 }
 

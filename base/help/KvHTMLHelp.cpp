@@ -60,11 +60,9 @@ QString THTMLHelper::LanguageFolder() {
     return HasPages(english) ? english : QString();
 }
 
-const std::map<int32_t, int32_t> &THTMLHelper::Map(const QString &folder) {
-    auto found = FMaps.find(folder);
-    if (found != FMaps.end()) return found->second;
-    std::map<int32_t, int32_t> &map = FMaps[folder];
-    QFile file(folder + QStringLiteral("/MarivoContext.inc"));
+std::map<int32_t, int32_t> ReadHelpContextMap(const QString &fileName) {
+    std::map<int32_t, int32_t> map;
+    QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return map;
     QTextStream in(&file);
     while (!in.atEnd()) {
@@ -81,19 +79,36 @@ const std::map<int32_t, int32_t> &THTMLHelper::Map(const QString &folder) {
     return map;
 }
 
-QString THTMLHelper::PageForContext(int32_t context) {
-    const QString folder = LanguageFolder();
-    if (folder.isEmpty()) return {};
-    const auto &map = Map(folder);
-    const auto it = map.find(context);
-    if (it != map.end() && it->second >= 0) {
-        const QString page = folder + QStringLiteral("/%1.html").arg(it->second);
+QString HelpTopicPage(const QString &folder, int32_t topic) {
+    if (topic >= 0) {
+        const QString page = folder + QStringLiteral("/%1.html").arg(topic);
         if (QFileInfo(page).isFile()) return page;
     }
     return folder + QStringLiteral("/index.html");
 }
 
+const std::map<int32_t, int32_t> &THTMLHelper::Map(const QString &folder) {
+    auto found = FMaps.find(folder);
+    if (found != FMaps.end()) return found->second;
+    return FMaps[folder] = ReadHelpContextMap(folder + QStringLiteral("/MarivoContext.inc"));
+}
+
+QString THTMLHelper::PageForContext(int32_t context) {
+    const QString folder = LanguageFolder();
+    if (folder.isEmpty()) return {};
+    const auto &map = Map(folder);
+    const auto it = map.find(context);
+    return HelpTopicPage(folder, it == map.end() ? -1 : it->second);
+}
+
 void THTMLHelper::HelpContext(int32_t context) {
+    if (FContextHandler)
+        FContextHandler(context);
+    else
+        ShowContext(context);
+}
+
+void THTMLHelper::ShowContext(int32_t context) {
     const QString page = PageForContext(context);
     if (page.isEmpty()) return;  // no help installed: the help manager says so before
     if (FShowPage)

@@ -25,7 +25,13 @@ public:
     THTMLHelper(const THTMLHelper &) = delete;
     THTMLHelper &operator=(const THTMLHelper &) = delete;
 
+    // Every help request of the program: handed to the context handler when one is set (the
+    // program's help manager), else shown with ShowContext.
     void HelpContext(int32_t context);
+    // Shows the page of a context without asking the context handler.
+    void ShowContext(int32_t context);
+    using TContextHandler = std::function<void(int32_t context)>;
+    void SetContextHandler(TContextHandler handler) { FContextHandler = std::move(handler); }
     // The page for context in the current language; empty when no help is installed.
     QString PageForContext(int32_t context);
 
@@ -44,9 +50,17 @@ private:
 
     QString FRoot;
     TShowPage FShowPage;
+    TContextHandler FContextHandler;
     std::map<QString, std::map<int32_t, int32_t>> FMaps;  // per language folder
     std::vector<QPointer<QWidget>> FWindows;
 };
+
+// The topic map "MarivoContext.inc" of a help folder: lines "context;topic;title" with
+// exactly three parts; an empty topic is -1; the first line of a context wins; a line with
+// a part that is no number is skipped. A missing file gives an empty map.
+std::map<int32_t, int32_t> ReadHelpContextMap(const QString &file);
+// "N.html" of folder for topic N when it exists, else the folder's "index.html".
+QString HelpTopicPage(const QString &folder, int32_t topic);
 
 THTMLHelper &GetHTMLHelper();
 // Whether GetHTMLHelper has created the helper yet.

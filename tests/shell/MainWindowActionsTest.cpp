@@ -19,6 +19,10 @@
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
+#include "shell/FrmAbout.h"
+#include "shell/FrmHelpKeyboard.h"
+#include "shell/FrmPrint.h"
+#include "shell/FrmToolbarEdit.h"
 #include "shell/MarivoActionTable.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -60,6 +64,10 @@ protected:
         FOldTrackManager = TFormTrackManager::SetPrompter(Cancel<TFormTrackManager>);
         FOldPlanner = TFormSettingsPlanner::SetPrompter(Cancel<TFormSettingsPlanner>);
         FOldShip = TFormSettingsShip::SetPrompter(Cancel<TFormSettingsShip>);
+        FOldToolbarEdit = TFormToolbarEdit::SetPrompter(Cancel<TFormToolbarEdit>);
+        FOldHelpKeyboard = TFormHelpKeyboard::SetPrompter([](TFormHelpKeyboard &) {});
+        FOldPrint = TFormPrint::SetPrompter(Cancel<TFormPrint>);
+        FOldAbout = TFormAbout::SetPrompter([](TFormAbout &) {});
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -76,6 +84,10 @@ protected:
         TFormTrackManager::SetPrompter(std::move(FOldTrackManager));
         TFormSettingsPlanner::SetPrompter(std::move(FOldPlanner));
         TFormSettingsShip::SetPrompter(std::move(FOldShip));
+        TFormToolbarEdit::SetPrompter(std::move(FOldToolbarEdit));
+        TFormHelpKeyboard::SetPrompter(std::move(FOldHelpKeyboard));
+        TFormPrint::SetPrompter(std::move(FOldPrint));
+        TFormAbout::SetPrompter(std::move(FOldAbout));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -121,6 +133,10 @@ private:
     TFormTrackManager::TPrompter FOldTrackManager;
     TFormSettingsPlanner::TPrompter FOldPlanner;
     TFormSettingsShip::TPrompter FOldShip;
+    TFormToolbarEdit::TPrompter FOldToolbarEdit;
+    TFormHelpKeyboard::TPrompter FOldHelpKeyboard;
+    TFormPrint::TPrompter FOldPrint;
+    TFormAbout::TPrompter FOldAbout;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
@@ -147,11 +163,13 @@ TEST_F(MainWindowActions, MenusFollowTheMenuTableAndEveryRowHasItsAction) {
 TEST_F(MainWindowActions, ActionsOfAbsentImplementationsStayDisabledUntilTheyRegister) {
     TFormMarivo6Main &main = MakeRunning();
     // The route commands belong to handlers that are not registered; dialogs without a slot.
-    for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFileImport",
-                          "ActionHelpAbout", "ActionViewProperties"})
+    for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFileImport", "ActionViewProperties"})
         EXPECT_FALSE(A(n)->isEnabled()) << n;
     int shown = 0;
     TMainDialogs dialogs = main.Dialogs();
+    dialogs.About = nullptr;
+    main.SetMainDialogs(dialogs);
+    EXPECT_FALSE(A("ActionHelpAbout")->isEnabled());
     dialogs.About = [&](QWidget *, const QString &) { ++shown; };
     main.SetMainDialogs(dialogs);
     ASSERT_TRUE(A("ActionHelpAbout")->isEnabled());

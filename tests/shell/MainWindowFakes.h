@@ -15,6 +15,7 @@ namespace mainfakes {
 
 struct TLog {
     QStringList Calls;
+    QStringList Texts;  // the frames that reloaded their texts, in order
     int Count(const QString &call) const { return int(Calls.count(call)); }
     void Clear() { Calls.clear(); }
 };
@@ -28,6 +29,7 @@ public:
         Log.Calls << Name + QStringLiteral(".Create");
     }
     QWidget *Widget() override { return FWidget; }
+    void UpdateTexts() override { Log.Texts << Name; }
     void Rec(const QString &call) { Log.Calls << Name + u'.' + call; }
 
     TLog &Log;

@@ -5,6 +5,7 @@
 #include <QSysInfo>
 #include <atomic>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 std::atomic<int> InitCount{0};
@@ -43,7 +44,8 @@ uint32_t GetWindowsVersion() {
 }
 
 bool IsUserAdmin() {
-    return false;
+    // The administrator of a Linux desktop is the superuser.
+    return geteuid() == 0;
 }
 
 void GetCPUInfo(TCPUInfo &info) {
