@@ -3,6 +3,8 @@
 #include "exchange/FrmSettingsGPS.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
+#include "shell/FrmSettingsView.h"
+#include "shell/FrmSettingsViewChartViewer.h"
 #include "shell/FrmSettingsViewS57.h"
 
 TMainDialogs ProgramDialogs() {
@@ -24,6 +26,12 @@ TMainDialogs ProgramDialogs() {
     d.SettingsGPS = [](const TGPSSettingsCall &call) {
         return TFormSettingsGPS::Execute(call.Communication, call.DeviceManager, call.GPS, call.FromErrorBox,
                                          call.SetPortListRefresh);
+    };
+    d.SettingsView = [](QWidget *owner, TMarivoNavEnv &env, TFrameViewer *viewer) {
+        TFormSettingsView::Execute(env, viewer, nullptr, nullptr, owner);
+    };
+    d.SettingsViewChartViewer = [](QWidget *owner, TMarivoNavEnv &env, TFrameViewer *viewer) {
+        return viewer && TFormSettingsViewChartViewer::Execute(env, *viewer, nullptr, nullptr, owner);
     };
     return d;
 }

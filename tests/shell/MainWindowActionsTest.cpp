@@ -14,6 +14,8 @@
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
+#include "shell/FrmSettingsView.h"
+#include "shell/FrmSettingsViewChartViewer.h"
 #include "shell/MarivoActionTable.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -48,6 +50,8 @@ protected:
         FOldLocale = TFormSettingsLocale::SetPrompter(Cancel<TFormSettingsLocale>);
         FOldSailingArea = TFormSettingsSailingArea::SetPrompter(Cancel<TFormSettingsSailingArea>);
         FOldS57 = TFormSettingsViewS57::SetPrompter(Cancel<TFormSettingsViewS57>);
+        FOldView = TFormSettingsView::SetPrompter(Cancel<TFormSettingsView>);
+        FOldViewChartViewer = TFormSettingsViewChartViewer::SetPrompter(Cancel<TFormSettingsViewChartViewer>);
         FOldGPS = TFormSettingsGPS::SetPrompter(Cancel<TFormSettingsGPS>);
         FOldChartManager = TFormChartManager::SetPrompter(Cancel<TFormChartManager>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
@@ -59,6 +63,8 @@ protected:
         TFormSettingsLocale::SetPrompter(std::move(FOldLocale));
         TFormSettingsSailingArea::SetPrompter(std::move(FOldSailingArea));
         TFormSettingsViewS57::SetPrompter(std::move(FOldS57));
+        TFormSettingsView::SetPrompter(std::move(FOldView));
+        TFormSettingsViewChartViewer::SetPrompter(std::move(FOldViewChartViewer));
         TFormSettingsGPS::SetPrompter(std::move(FOldGPS));
         TFormChartManager::SetPrompter(std::move(FOldChartManager));
         SetMsgBoxPrompter(std::move(FOldPrompter));
@@ -98,6 +104,8 @@ private:
     std::function<int(TMessageForm &)> FOldPrompter;
     TFormSettingsLocale::TPrompter FOldLocale;
     TFormSettingsSailingArea::TPrompter FOldSailingArea;
+    TFormSettingsView::TPrompter FOldView;
+    TFormSettingsViewChartViewer::TPrompter FOldViewChartViewer;
     TFormSettingsViewS57::TPrompter FOldS57;
     TFormSettingsGPS::TPrompter FOldGPS;
     TFormChartManager::TPrompter FOldChartManager;
@@ -128,7 +136,7 @@ TEST_F(MainWindowActions, ActionsOfAbsentImplementationsStayDisabledUntilTheyReg
     TFormMarivo6Main &main = MakeRunning();
     // The route commands belong to handlers that are not registered; dialogs without a slot.
     for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFilePropertiesShip",
-                          "ActionHelpAbout", "ActionViewProperties"})
+                          "ActionHelpAbout"})
         EXPECT_FALSE(A(n)->isEnabled()) << n;
     int shown = 0;
     TMainDialogs dialogs = main.Dialogs();
