@@ -9,13 +9,18 @@
 #include "shell/FraSettingsCommonColors.h"
 #include "shell/FraSettingsCommonRoutes.h"
 #include "shell/FraSettingsViewer.h"
+#include "shell/FraSettingsViewerCharts.h"
+#include "shell/FraSettingsViewerGPS.h"
+#include "shell/FraSettingsViewerRoutes.h"
 #include "shell/FrmSettingsView.h"
+#include "shell/FrmSettingsViewChartViewer.h"
 #include "shell/SettingsColorSwatch.h"
 #include "tests/chartview/ViewerFrameFixture.h"
 
 #include <KvLibNav6/KvWaypoints.h>
 #include <KvLibNav6/KvWWNetwork.h>
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -69,12 +74,17 @@ protected:
             route->AddNetworkPoint(Env->WaterwayNetwork->GetSection(i), 10.0, 0, err);
             ASSERT_EQ(err, 0);
         }
+        int32_t err = 0;
+        route->SetName(testsupport::Rec(QStringLiteral("Along the roads")), err);
         Env->RouteList->Add(route);
+        const TRoutePosition *at = route->GetPoint(1)->GetPosition();
+        ShipAt = TGeoPoint{at->Lat, at->Lon};
         Frame->RefreshObjects();
         Viewer().ZoomToRoute(route);
         const TDouble2 centre{Viewer().width() / 2.0, Viewer().height() / 2.0};
         Viewer().ZoomAt(0.3, &centre);
     }
+    TGeoPoint ShipAt{};
     QImage Picture() {
         Frame->RefreshObjects();
         Viewer().RefreshCharts();
@@ -184,4 +194,67 @@ TEST_F(SettingsViewRender, PicturesOfEveryTileByDayAndByNight) {
     }
     NightScreen()->SetActive(false);
     NightScreenStop();
+}
+
+TEST_F(SettingsViewRender, EveryOfferedDisplayOptionChangesTheView) {
+    ShowRoute();
+    // The own ship on the route, heading north-east with wind from the west, vectors on.
+    Env->Boat->SetPosition(ShipAt);
+    const TVector still{0.0f, 0.0f}, wind{8.0f, float(1.5 * M_PI)}, rel{8.0f, float(1.2 * M_PI)};
+    Env->Boat->GetState()->SetState(&still, &still, &wind, &rel, float(M_PI / 4), 0, 0, true, true, 8);
+    Frame->SetGPSFlags(Frame->GetGPSFlags() | ViewerSettingsBit::GPSVectors);
+    Frame->SetShowScaleBar(true);
+    const QPoint mouse(Viewer().width() * 3 / 4, Viewer().height() / 4);
+    auto shot = [&] {
+        chartviewtest::SendMouse(&Viewer(), QEvent::MouseMove, mouse, Qt::NoButton, Qt::NoButton);
+        return Picture();
+    };
+    struct Case {
+        const char *name;
+        VC page;
+        std::function<QCheckBox *(QWidget *page)> box;
+    };
+    auto gps = [](QCheckBox *TFrameSettingsViewerGPS::*b) {
+        return [b](QWidget *p) { return dynamic_cast<TFrameSettingsViewerGPS *>(p)->*b; };
+    };
+    auto charts = [](QCheckBox *TFrameSettingsViewerCharts::*b) {
+        return [b](QWidget *p) { return dynamic_cast<TFrameSettingsViewerCharts *>(p)->*b; };
+    };
+    auto routes = [](QCheckBox *TFrameSettingsViewerRoutes::*b) {
+        return [b](QWidget *p) { return dynamic_cast<TFrameSettingsViewerRoutes *>(p)->*b; };
+    };
+    using G = TFrameSettingsViewerGPS;
+    using C = TFrameSettingsViewerCharts;
+    using R = TFrameSettingsViewerRoutes;
+    const Case cases[] = {
+        {"course line", VC::GPSCursor, gps(&G::CheckBoxCourseLine)},
+        {"IMO circles", VC::GPSCursor, gps(&G::CheckBoxIMOCircles)},
+        {"distance circles", VC::GPSCursor, gps(&G::CheckBoxDistanceCircles)},
+        {"bearing line", VC::GPSCursor, gps(&G::CheckBoxBearingLine)},
+        {"wind vectors", VC::GPSCursor, gps(&G::CheckBoxWindVectors)},
+        {"relative wind vane", VC::GPSCursor, gps(&G::CheckBoxRelWindAsVane)},
+        {"vectors", VC::GPSCursor, gps(&G::CheckBoxVectors)},
+        {"compass needle", VC::Charts, charts(&C::CheckBoxCompassNeedle)},
+        {"scale value", VC::Charts, charts(&C::CheckBoxScaleValue)},
+        {"scale bar", VC::Charts, charts(&C::CheckBoxScaleBar)},
+        {"navigation information", VC::Charts, charts(&C::CheckBoxNavInfo)},
+        {"route name labels", VC::Routes, routes(&R::CheckBoxNameLabels)},
+        {"route point names", VC::Routes, routes(&R::CheckBoxPointNameLabels)},
+        {"routes", VC::Routes, routes(&R::CheckBoxRoutes)},
+        {"route network", VC::Routes, routes(&R::CheckBoxWaterwayNetwork)},
+    };
+    for (const Case &c : cases) {
+        const QImage before = shot();
+        ASSERT_TRUE(RunSettingsDialog<TFormSettingsViewChartViewer>(
+            [&](TFormSettingsViewChartViewer &form) {
+                form.FrameViewer->SelectCategory(int(c.page));
+                QCheckBox *box = c.box(form.FrameViewer->Page(int(c.page)));
+                ASSERT_TRUE(box->isEnabled()) << c.name;
+                box->click();
+            },
+            true, *Env, *Frame, nullptr, nullptr));
+        const QImage after = shot();
+        EXPECT_NE(before, after) << c.name;
+        shelltest::SaveScreenshot(after, QStringLiteral("settings-view-option-%1").arg(QString::fromLatin1(c.name).replace(' ', '-')));
+    }
 }

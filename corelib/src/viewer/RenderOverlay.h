@@ -119,6 +119,8 @@ struct TOwnShipStyle {
     float CircleSpacingM = 100.0f;
     int CircleCount = 3;
     double VectorMinutes = 6.0;  // the course vector shows where the ship is after this time
+    uint32_t CourseLineColour = 0xFF808080u;  // the course line across the view, $AARRGGBB
+    float CourseLineWidth = 1.0f;
 };
 
 // The outline SetCursorBoat gave (pixels, bow up), or a default boat shape.

@@ -188,6 +188,17 @@ void DrawRelativeWindVane(QPainter &p, const TViewState &v, const QPointF &at, c
     p.drawPolygon(QPolygonF{tail, tail - 8 * from + 5 * side, tail - 8 * from - 5 * side});
 }
 
+// The course line: from the ship along the course made good (the heading while it lies
+// still) to beyond the edge of the view.
+void DrawCourseLine(QPainter &p, const TViewState &v, const QPointF &at, const TOwnShip &ship,
+                    const TOwnShipStyle &style) {
+    const double course = ship.SpeedMS > 0.05 ? ship.CourseRad : ship.HeadingRad;
+    const double reach = std::hypot(v.Width, v.Height) + std::hypot(at.x(), at.y());
+    p.setPen(QPen(QColor::fromRgba(style.CourseLineColour | 0xFF000000u), std::max(0.5f, style.CourseLineWidth),
+                  Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(at, at + reach * ScreenDirection(v, course));
+}
+
 }  // namespace
 
 void DrawOwnShip(QPainter &p, const TViewState &v, const TOwnShip &ship, const TOwnShipStyle &style) {
@@ -208,6 +219,7 @@ void DrawOwnShip(QPainter &p, const TViewState &v, const TOwnShip &ship, const T
             p.drawEllipse(at, r, r);
         }
     }
+    if (style.Flags & NavViewerGPSFlag::CourseLine) DrawCourseLine(p, v, at, ship, style);
     if (style.Flags & NavViewerGPSFlag::IMOCircles) DrawIMOCircles(p, at, ppm, colour);
     if (style.Flags & NavViewerGPSFlag::ScaledOutlines) DrawScaledOutline(p, v, at, ship, ppm, colour);
     if (style.Flags & NavViewerGPSFlag::Vectors) {

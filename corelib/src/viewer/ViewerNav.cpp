@@ -456,6 +456,8 @@ protected:
         s.CirclesAuto = FDistanceCirclesAuto;
         s.CircleSpacingM = FDistanceCircles;
         s.CircleCount = FDistanceCirclesCount;
+        s.CourseLineColour = FColorRhumbline;
+        s.CourseLineWidth = FRhumblineWidth;
         return s;
     }
     TSectionHit SectionAtMouse() const {
