@@ -5,6 +5,8 @@
 #include "routes/FrmSettingsShip.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
+#include "shell/FrmSettingsView.h"
+#include "shell/FrmSettingsViewChartViewer.h"
 #include "shell/FrmSettingsViewS57.h"
 #include "shell/MarivoNavEnv.h"
 #include "shell/MarivoPrinter.h"
@@ -64,5 +66,11 @@ TMainDialogs ProgramDialogs() {
     };
     // The box has no owner: it stands on its own over whatever window is active.
     d.About = [](QWidget *, const QString &title) { TFormAbout::Execute(title); };
+    d.SettingsView = [](QWidget *owner, TMarivoNavEnv &env, TFrameViewer *viewer) {
+        TFormSettingsView::Execute(env, viewer, nullptr, nullptr, owner);
+    };
+    d.SettingsViewChartViewer = [](QWidget *owner, TMarivoNavEnv &env, TFrameViewer *viewer) {
+        return viewer && TFormSettingsViewChartViewer::Execute(env, *viewer, nullptr, nullptr, owner);
+    };
     return d;
 }

@@ -67,6 +67,10 @@ struct TMainDialogs {
     std::function<bool(QWidget *owner, TMarivoNavEnv &env, uint16_t &areas)> SettingsSailingArea;
     // View settings of the main viewer frame (no extra viewers); applies and stores itself.
     std::function<void(QWidget *owner, TMarivoNavEnv &env, TFrameViewer *viewer)> SettingsView;
+    // Display options of one viewer frame (its properties); applies and stores itself. True
+    // on OK.
+    std::function<bool(QWidget *owner, TMarivoNavEnv &env, TFrameViewer *viewer)>
+        SettingsViewChartViewer;
     // S-57 display settings, in and out. True on OK (the caller stores and applies).
     std::function<bool(QWidget *owner, TMarivoNavEnv &env, bool &boundsOnly, bool &widthMonitorAuto,
                        int32_t &widthMonitorMM)>

@@ -225,6 +225,8 @@ public:
 
     // ---- viewers, tracks, databases -----------------------------------------------------
     void RegisterViewer(TS3DChartViewerControl *viewer);
+    // The chart background and own-ship colours into a viewer (every registration and load).
+    void HandViewerColours(TS3DChartViewerControl *viewer) const;
     void UnregisterViewer(TS3DChartViewerControl *viewer);
     void AttachNotificationCenter(TNavViewerControl *viewer);
     void StartNewTrack();

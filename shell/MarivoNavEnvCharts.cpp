@@ -77,9 +77,18 @@ constexpr int LoaderWaitMs = 10000;
 void TMarivoNavEnv::RegisterViewer(TS3DChartViewerControl *viewer) {
     ChartManager->RegisterViewer(viewer->GetViewerIndex());
     Viewers.push_back(viewer);
+    HandViewerColours(viewer);
     auto charts = ChartsWhere(ChartManager, [this](IChart *c) { return c->IsVisibleIn(ChartModules); });
     AddRasterCharts(ChartManager, charts);
     HandCharts(ChartManager, viewer, charts);
+}
+
+void TMarivoNavEnv::HandViewerColours(TS3DChartViewerControl *viewer) const {
+    auto *nav = dynamic_cast<TNavViewerControl *>(viewer);
+    if (!nav) return;
+    nav->SetClearColor(uint32_t(ColorClear));
+    nav->SetColorGPSFix(uint32_t(ColorGPSFix));
+    nav->SetColorGPSNoFix(uint32_t(ColorGPSNoFix));
 }
 
 void TMarivoNavEnv::UnregisterViewer(TS3DChartViewerControl *viewer) {

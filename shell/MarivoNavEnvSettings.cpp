@@ -192,6 +192,7 @@ void TMarivoNavEnv::LoadTracksAndColours() {
     SetColorGPSFix(ReadInt(KeyColors, RegName(u"GPSFix"), 0x7F7F7F));
     SetColorGPSNoFix(ReadInt(KeyColors, RegName(u"GPSNoFix"), 0xFF3F3F));
     SetTransparentEnabled(ReadBool(KeyColors, RegName(u"TransparentEnabled"), true));
+    for (TS3DChartViewerControl *viewer : Viewers) HandViewerColours(viewer);
 }
 
 void TMarivoNavEnv::CreateDefaultGPSSettings() {

@@ -23,6 +23,8 @@
 #include "shell/FrmHelpKeyboard.h"
 #include "shell/FrmPrint.h"
 #include "shell/FrmToolbarEdit.h"
+#include "shell/FrmSettingsView.h"
+#include "shell/FrmSettingsViewChartViewer.h"
 #include "shell/MarivoActionTable.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -57,6 +59,8 @@ protected:
         FOldLocale = TFormSettingsLocale::SetPrompter(Cancel<TFormSettingsLocale>);
         FOldSailingArea = TFormSettingsSailingArea::SetPrompter(Cancel<TFormSettingsSailingArea>);
         FOldS57 = TFormSettingsViewS57::SetPrompter(Cancel<TFormSettingsViewS57>);
+        FOldView = TFormSettingsView::SetPrompter(Cancel<TFormSettingsView>);
+        FOldViewChartViewer = TFormSettingsViewChartViewer::SetPrompter(Cancel<TFormSettingsViewChartViewer>);
         FOldGPS = TFormSettingsGPS::SetPrompter(Cancel<TFormSettingsGPS>);
         FOldChartManager = TFormChartManager::SetPrompter(Cancel<TFormChartManager>);
         FOldRouteManager = TFormRouteManager::SetPrompter(Cancel<TFormRouteManager>);
@@ -77,6 +81,8 @@ protected:
         TFormSettingsLocale::SetPrompter(std::move(FOldLocale));
         TFormSettingsSailingArea::SetPrompter(std::move(FOldSailingArea));
         TFormSettingsViewS57::SetPrompter(std::move(FOldS57));
+        TFormSettingsView::SetPrompter(std::move(FOldView));
+        TFormSettingsViewChartViewer::SetPrompter(std::move(FOldViewChartViewer));
         TFormSettingsGPS::SetPrompter(std::move(FOldGPS));
         TFormChartManager::SetPrompter(std::move(FOldChartManager));
         TFormRouteManager::SetPrompter(std::move(FOldRouteManager));
@@ -125,6 +131,8 @@ private:
     std::function<int(TMessageForm &)> FOldPrompter;
     TFormSettingsLocale::TPrompter FOldLocale;
     TFormSettingsSailingArea::TPrompter FOldSailingArea;
+    TFormSettingsView::TPrompter FOldView;
+    TFormSettingsViewChartViewer::TPrompter FOldViewChartViewer;
     TFormSettingsViewS57::TPrompter FOldS57;
     TFormSettingsGPS::TPrompter FOldGPS;
     TFormChartManager::TPrompter FOldChartManager;
@@ -163,7 +171,7 @@ TEST_F(MainWindowActions, MenusFollowTheMenuTableAndEveryRowHasItsAction) {
 TEST_F(MainWindowActions, ActionsOfAbsentImplementationsStayDisabledUntilTheyRegister) {
     TFormMarivo6Main &main = MakeRunning();
     // The route commands belong to handlers that are not registered; dialogs without a slot.
-    for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFileImport", "ActionViewProperties"})
+    for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFileImport"})
         EXPECT_FALSE(A(n)->isEnabled()) << n;
     int shown = 0;
     TMainDialogs dialogs = main.Dialogs();

@@ -234,6 +234,8 @@ public:
         }
     }
 
+    ILPBoatDef *BoatDef() const { return FBoatDef; }
+
     ~TNavBoat() override {
         StopRouteNavigation();
         Stop();
@@ -959,6 +961,11 @@ void NavBoatSetTrackRecording(INavBoat *boat, float intervalSec, float distanceM
     if (!b) return;
     b->GetGPS()->SetTuning110(intervalSec);
     if (distanceM >= 0 && std::isfinite(distanceM)) b->SetTrackDistance(distanceM);
+}
+
+ILPBoatDef *NavBoatDefOf(INavBoat *boat) {
+    auto *b = dynamic_cast<TNavBoat *>(boat);
+    return b ? b->BoatDef() : nullptr;
 }
 
 bool NavRouteGetArrivalTimes(INavRouteNavigation *rn, TDateTime &atTargetUtc, TDateTime &atEndUtc) {

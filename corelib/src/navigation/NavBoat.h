@@ -15,6 +15,9 @@ KVLIB_TEST_API void NavBoatSetTrackRecording(INavBoat *boat, float intervalSec, 
 
 // Arrival at the target point and at the last point of the followed route at the current
 // speed; false (outputs unchanged) while either is unknown.
+// The boat definition the ship was made with (nullptr for a ship not made by this library).
+ILPBoatDef *NavBoatDefOf(INavBoat *boat);
+
 KVLIB_TEST_API bool NavRouteGetArrivalTimes(INavRouteNavigation *rn, TDateTime &atTargetUtc,
                                        TDateTime &atEndUtc);
 

@@ -20,6 +20,7 @@
 class QPainter;
 class INavBoat;
 class INavNotificationCenter;
+class INavTrack;
 class IWptPolygon;
 class IWWNetwork;
 
@@ -103,6 +104,10 @@ struct TOwnShip {
     double HeadingRad = 0.0;
     bool Fix = false;         // a receiver or the simulator drives it (not a position set by hand)
     double WindFromRad = 0.0;
+    double WindSpeedMS = 0.0;
+    double WindRelRad = 0.0;  // relative to the heading, clockwise
+    double WindRelSpeedMS = 0.0;
+    double LengthM = 0.0;     // of the boat definition; 0 unknown
 };
 TOwnShip OwnShipOf(INavBoat *boat);
 
@@ -114,6 +119,8 @@ struct TOwnShipStyle {
     float CircleSpacingM = 100.0f;
     int CircleCount = 3;
     double VectorMinutes = 6.0;  // the course vector shows where the ship is after this time
+    uint32_t CourseLineColour = 0xFF808080u;  // the course line across the view, $AARRGGBB
+    float CourseLineWidth = 1.0f;
 };
 
 // The outline SetCursorBoat gave (pixels, bow up), or a default boat shape.
@@ -122,7 +129,31 @@ QPolygonF BoatCursorShape();
 // smaller side.
 double AutoCircleSpacing(const TViewState &v);
 void DrawOwnShip(QPainter &p, const TViewState &v, const TOwnShip &ship, const TOwnShipStyle &style);
+// The radii of the IMO range rings around the own ship (metres).
+inline constexpr double IMOCircleRadiiM[] = {463.0, 926.0, 1852.0};
 bool OwnShipHit(const TViewState &v, const TOwnShip &ship, const TOwnShipStyle &style, const QPointF &pixel);
+
+// ---- view information ----
+
+// Bearing (radians, clockwise from true north, 0 .. 2π) and ground distance (metres) of a
+// pixel from the own ship, along the rhumb line of the view.
+void BearingAndDistance(const TViewState &v, const TOwnShip &ship, const QPointF &pixel, double &bearing,
+                        double &metres);
+// A line from the own ship to the mouse with its bearing in degrees and the distance text.
+void DrawBearingLine(QPainter &p, const TViewState &v, const TOwnShip &ship, const QPointF &mouse,
+                     const QString &distanceText);
+// The own ship's course and speed over ground and its heading in a box at the top left;
+// speedText: the speed in the user's unit.
+void DrawNavInfo(QPainter &p, const TViewState &v, const TOwnShip &ship, const QString &speedText);
+// "1:25 000" above the scale bar at the bottom left.
+void DrawScaleValue(QPainter &p, const TViewState &v, double scaleDenominator);
+// Along a track (its points as pixels, in point order): a dot at the first point of every
+// pointInterval seconds and the time (UTC, hh:mm) at the first of every timeInterval;
+// 0 draws none. Points without times get nothing.
+void DrawTrackMarks(QPainter &p, INavTrack &track, const QPolygonF &pixels, const QColor &colour,
+                    int32_t pointInterval, int32_t timeInterval);
+// A name label on a box whose opacity is 0 (clear) .. 255 (opaque).
+void DrawLabel(QPainter &p, const QPointF &at, const QString &text, int opacity, const QColor &colour = Qt::black);
 
 // ---- notifications ----
 

@@ -1,8 +1,10 @@
 #include "viewer/RenderOverlay.h"
 
 #include "geodesy/GeodesyEngine.h"
+#include "navigation/NavBoat.h"
 #include "waypoints/WptModel.h"
 
+#include "KvLibNav6/KvBoatDef.h"
 #include "KvLibNav6/KvNavBoat.h"
 #include "KvLibNav6/KvViewer.h"
 
@@ -88,7 +90,14 @@ TOwnShip OwnShipOf(INavBoat *boat) {
     s.SpeedMS = std::isfinite(ctx.SpeedOverGround) ? std::max(0.0f, ctx.SpeedOverGround) : 0.0;
     s.HeadingRad = ctx.Heading;
     s.Fix = ctx.CourseAndSpeedValid || boat->IsSimulating();
-    if (INavBoatState *st = boat->GetState()) s.WindFromRad = st->GetWindAbs().Angle;
+    if (INavBoatState *st = boat->GetState()) {
+        const TVector wind = st->GetWindAbs(), rel = st->GetWindRel();
+        s.WindFromRad = wind.Angle;
+        s.WindSpeedMS = std::isfinite(wind.Length) ? std::max(0.0f, wind.Length) : 0.0;
+        s.WindRelRad = rel.Angle;
+        s.WindRelSpeedMS = std::isfinite(rel.Length) ? std::max(0.0f, rel.Length) : 0.0;
+    }
+    if (ILPBoatDef *def = NavBoatDefOf(boat)) s.LengthM = std::max(0.0f, def->GetLength());
     return s;
 }
 
@@ -126,6 +135,70 @@ double PixelsPerMetre(const TViewState &v, const TGeoPoint &at) {
     return MercatorScaleFactor(at.Lat) / v.MetresPerPixel;
 }
 
+void DrawArrowHead(QPainter &p, const QPointF &tip, const QPointF &direction) {
+    const QPointF side(-direction.y(), direction.x());
+    p.drawLine(tip, tip - 8 * direction + 4 * side);
+    p.drawLine(tip, tip - 8 * direction - 4 * side);
+}
+
+void DrawIMOCircles(QPainter &p, const QPointF &at, double ppm, const QColor &colour) {
+    p.setPen(QPen(colour, 1));
+    p.setBrush(Qt::NoBrush);
+    for (double r : IMOCircleRadiiM)
+        if (r * ppm >= 3) p.drawEllipse(at, r * ppm, r * ppm);
+}
+
+// The boat's outline at its true length, once that is larger than a few pixels.
+void DrawScaledOutline(QPainter &p, const TViewState &v, const QPointF &at, const TOwnShip &ship, double ppm,
+                       const QColor &colour) {
+    const QPolygonF shape = BoatCursorShape();
+    const double height = shape.boundingRect().height();
+    const double length = ship.LengthM * ppm;
+    if (ship.LengthM <= 0 || height <= 0 || length < 4) return;
+    p.save();
+    p.translate(at);
+    p.rotate((v.Rotation + ship.HeadingRad) * 180 / M_PI);
+    p.scale(length / height, length / height);
+    p.setPen(QPen(colour, 1.5 * height / length, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(shape);
+    p.restore();
+}
+
+// The true wind: an arrow blowing onto the ship, one pixel per 0.1 m/s (at least 12).
+void DrawWindVector(QPainter &p, const TViewState &v, const QPointF &at, const TOwnShip &ship) {
+    if (ship.WindSpeedMS <= 0.05) return;
+    const QPointF towards = -ScreenDirection(v, ship.WindFromRad);  // the way the wind blows
+    const double len = std::max(12.0, ship.WindSpeedMS * 10.0);
+    const QPointF start = at - len * towards;
+    p.setPen(QPen(QColor(0, 90, 220), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(start, at);
+    DrawArrowHead(p, at, towards);
+}
+
+// The apparent wind as a vane at the bow, pointing where the wind comes from.
+void DrawRelativeWindVane(QPainter &p, const TViewState &v, const QPointF &at, const TOwnShip &ship, float scale) {
+    if (ship.WindRelSpeedMS <= 0.05) return;
+    const QPointF bow = at + 14 * scale * ScreenDirection(v, ship.HeadingRad);
+    const QPointF from = ScreenDirection(v, ship.HeadingRad + ship.WindRelRad);
+    const QPointF tail = bow + 24 * from, side(-from.y(), from.x());
+    p.setPen(QPen(QColor(0, 140, 60), 2));
+    p.drawLine(bow, tail);
+    p.setBrush(QColor(0, 140, 60));
+    p.drawPolygon(QPolygonF{tail, tail - 8 * from + 5 * side, tail - 8 * from - 5 * side});
+}
+
+// The course line: from the ship along the course made good (the heading while it lies
+// still) to beyond the edge of the view.
+void DrawCourseLine(QPainter &p, const TViewState &v, const QPointF &at, const TOwnShip &ship,
+                    const TOwnShipStyle &style) {
+    const double course = ship.SpeedMS > 0.05 ? ship.CourseRad : ship.HeadingRad;
+    const double reach = std::hypot(v.Width, v.Height) + std::hypot(at.x(), at.y());
+    p.setPen(QPen(QColor::fromRgba(style.CourseLineColour | 0xFF000000u), std::max(0.5f, style.CourseLineWidth),
+                  Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(at, at + reach * ScreenDirection(v, course));
+}
+
 }  // namespace
 
 void DrawOwnShip(QPainter &p, const TViewState &v, const TOwnShip &ship, const TOwnShipStyle &style) {
@@ -145,6 +218,13 @@ void DrawOwnShip(QPainter &p, const TViewState &v, const TOwnShip &ship, const T
             if (r < 3 || r > 4 * std::max(v.Width, v.Height)) continue;
             p.drawEllipse(at, r, r);
         }
+    }
+    if (style.Flags & NavViewerGPSFlag::CourseLine) DrawCourseLine(p, v, at, ship, style);
+    if (style.Flags & NavViewerGPSFlag::IMOCircles) DrawIMOCircles(p, at, ppm, colour);
+    if (style.Flags & NavViewerGPSFlag::ScaledOutlines) DrawScaledOutline(p, v, at, ship, ppm, colour);
+    if (style.Flags & NavViewerGPSFlag::Vectors) {
+        if (style.Flags & NavViewerGPSFlag::VectorsWind) DrawWindVector(p, v, at, ship);
+        if (style.Flags & NavViewerGPSFlag::VectorsRelWindAsVane) DrawRelativeWindVane(p, v, at, ship, style.CursorScale);
     }
     if (style.Flags & (NavViewerGPSFlag::Vectors | NavViewerGPSFlag::CourseLine)) {
         // Heading: a thin line one ship-symbol ahead; course: the track made good in the vector time.

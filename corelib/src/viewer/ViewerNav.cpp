@@ -420,8 +420,16 @@ protected:
         DrawDistance(p, v);
         DrawMarker(p, v, FHome, QColor(0, 120, 0), GeoPointNoHome);
         DrawMarker(p, v, FReport, QColor(200, 0, 160), GeoPointNoPosition);
-        DrawOwnShip(p, v, OwnShipOf(FBoat), ShipStyle());
+        const TOwnShip ship = OwnShipOf(FBoat);
+        DrawOwnShip(p, v, ship, ShipStyle());
+        if (FShowBearingLine && FCore.FMouseInside) {
+            double bearing = 0, metres = 0;
+            BearingAndDistance(v, ship, FCore.MousePixel(), bearing, metres);
+            DrawBearingLine(p, v, ship, FCore.MousePixel(), DistanceText(metres));
+        }
+        if (FShowNavInfo) DrawNavInfo(p, v, ship, SpeedText(ship.SpeedMS));
         if (FShowScaleBar) DrawScaleBar(p, v);
+        if (FShowScaleBar && FShowScaleValue) DrawScaleValue(p, v, FCore.GetScale());
         if (FShowCompassNeedle) DrawCompass(p, v);
         FNotificationBoxes = DrawNotifications(p, v, FNotifications);
         FNotificationRevision = kv::NotificationCenterRevision(FNotifications);
@@ -448,6 +456,8 @@ protected:
         s.CirclesAuto = FDistanceCirclesAuto;
         s.CircleSpacingM = FDistanceCircles;
         s.CircleCount = FDistanceCirclesCount;
+        s.CourseLineColour = FColorRhumbline;
+        s.CourseLineWidth = FRhumblineWidth;
         return s;
     }
     TSectionHit SectionAtMouse() const {
@@ -558,6 +568,7 @@ protected:
             line << toPixel.map(GeoToMercator({tp->Lat / TrackPointUnitsPerRadian, tp->Lon / TrackPointUnitsPerRadian}));
         }
         p.drawPolyline(line);
+        DrawTrackMarks(p, t, line, pen.color(), FTrackPointInterval, FTrackTimeInterval);
         if (FShowTrackNames && !line.isEmpty()) p.drawText(line.last() + QPointF(6, -6), kv::ToQString(*t.GetName()));
     }
 
@@ -596,8 +607,7 @@ protected:
                 if (FRouteFlags & NavViewerRouteFlag::PointNameLabels) {
                     QString name = kv::ToQString(*pt->GetDisplayName());
                     if (name.isEmpty()) name = QString::number(i + 1);
-                    p.setPen(Qt::black);
-                    p.drawText(line[i] + QPointF(7, -7), name);
+                    DrawLabel(p, line[i] + QPointF(7, -7), name, LabelOpacity());
                 }
             }
             if ((FRouteFlags & NavViewerRouteFlag::NameLabels) && !line.isEmpty()) {
@@ -641,8 +651,8 @@ protected:
             }
             if (FWaypointFlags & (NavViewerWaypointFlag::NameLabels | NavViewerWaypointFlag::NameLabelsBig)) {
                 const uint32_t bgra = type ? type->GetMainTextColor() : 0xFF000000u;
-                p.setPen(QColor::fromRgba(bgra | 0xFF000000u));
-                p.drawText(at + QPointF(8, -8), kv::ToQString(*w->GetName()));
+                DrawLabel(p, at + QPointF(8, -8), kv::ToQString(*w->GetName()), LabelOpacity(),
+                          QColor::fromRgba(bgra | 0xFF000000u));
             }
         }
     }
@@ -662,15 +672,24 @@ protected:
         }
     }
 
+    // Labels get a background box only while smart labels are on.
+    int LabelOpacity() const { return FSmartLabels ? FSmartLabelTransparency : 0; }
+    static QString UnitName(int32_t unit) {
+        IStrW *name = StrWCreate(u"", 0);
+        _UnitToStr(name, unit);
+        const QString text = kv::ToQString(*name->GetRec());
+        ObjectDelete(name);
+        return text;
+    }
+    QString SpeedText(double metresPerSecond) const {
+        const int32_t unit = FUnitSpeed != 0 ? FUnitSpeed : KvUnit::Knot;
+        return QStringLiteral("%1 %2").arg(UnitConvert(metresPerSecond, KvUnit::MetrePerSecond, unit), 0, 'f', 1)
+            .arg(UnitName(unit));
+    }
     QString DistanceText(double metres) const {
-        if (FUnitDistanceLarge != 0 && UnitConvert(metres, KvUnit::Metre, FUnitDistanceLarge) >= 1.0) {
-            IStrW *unit = StrWCreate(u"", 0);
-            _UnitToStr(unit, FUnitDistanceLarge);
-            const QString text = QStringLiteral("%1 %2").arg(UnitConvert(metres, KvUnit::Metre, FUnitDistanceLarge), 0, 'f', 2)
-                                     .arg(kv::ToQString(*unit->GetRec()));
-            ObjectDelete(unit);
-            return text;
-        }
+        if (FUnitDistanceLarge != 0 && UnitConvert(metres, KvUnit::Metre, FUnitDistanceLarge) >= 1.0)
+            return QStringLiteral("%1 %2").arg(UnitConvert(metres, KvUnit::Metre, FUnitDistanceLarge), 0, 'f', 2)
+                .arg(UnitName(FUnitDistanceLarge));
         return metres >= 1000 ? QStringLiteral("%1 km").arg(metres / 1000, 0, 'f', 2)
                               : QStringLiteral("%1 m").arg(std::lround(metres));
     }
