@@ -605,6 +605,9 @@ void TFrameRoutes::OnEnvNotification(const TNavNotification &n) {
         SelectPointRow(reinterpret_cast<IWptRoutePoint *>(n.P1));
         break;
     case NavNotify::RouteEditOn:
+        // A notice about a route whose editing already ended (an empty route is deleted
+        // then) names a route that may be gone; the newer notice follows.
+        if (p1 != FEnv.EditedRoute) break;
         SetRouteChoiceVisible(false);
         if (n.P2 > 0) FillRouteList();
         SetRoute(p1);

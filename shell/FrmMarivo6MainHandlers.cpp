@@ -85,6 +85,8 @@ void TFormMarivo6Main::RegisterOwnHandlers() {
     RegisterViewHandlers();
     RegisterInstrumentHandlers();
     RegisterS57Handlers();
+    RegisterRouteHandlers();
+    RegisterWaypointTrackHandlers();
 }
 
 void TFormMarivo6Main::On(const char *name, std::function<void()> handler) {
@@ -300,6 +302,7 @@ void TFormMarivo6Main::ToggleTide() {
 void TFormMarivo6Main::ResetWindows() {
     if (!Ask(SResetWindows)) return;
     ResetLayout();
+    InitInterface(true);
 }
 
 void TFormMarivo6Main::EditToolbar() {

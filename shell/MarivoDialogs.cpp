@@ -4,6 +4,8 @@
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
+#include "shell/FrmTrackSettings.h"
+#include "routes/FrmRoutePointSelect.h"
 
 TMainDialogs ProgramDialogs() {
     // Each dialog fills its slot here once it exists; the commands that need an empty slot
@@ -24,6 +26,11 @@ TMainDialogs ProgramDialogs() {
     d.SettingsGPS = [](const TGPSSettingsCall &call) {
         return TFormSettingsGPS::Execute(call.Communication, call.DeviceManager, call.GPS, call.FromErrorBox,
                                          call.SetPortListRefresh);
+    };
+    d.TrackSettings = [](QWidget *owner, TMarivoNavEnv &env) { return TFormTrackSettings::Execute(env, owner); };
+    d.RoutePointSelect = [](QWidget *, TMarivoNavEnv &env, IWWNetwork *network, TRoutePointSelection &selection,
+                            int32_t &mode) {
+        return TFormRoutePointSelect::SelectLocation(&env, network, selection, mode);
     };
     return d;
 }

@@ -14,6 +14,8 @@
 #include "shell/FrmSettingsLocale.h"
 #include "shell/FrmSettingsSailingArea.h"
 #include "shell/FrmSettingsViewS57.h"
+#include "shell/FrmTrackSettings.h"
+#include "routes/FrmRoutePointSelect.h"
 #include "shell/MarivoActionTable.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -50,6 +52,8 @@ protected:
         FOldS57 = TFormSettingsViewS57::SetPrompter(Cancel<TFormSettingsViewS57>);
         FOldGPS = TFormSettingsGPS::SetPrompter(Cancel<TFormSettingsGPS>);
         FOldChartManager = TFormChartManager::SetPrompter(Cancel<TFormChartManager>);
+        FOldTrackSettings = TFormTrackSettings::SetPrompter(Cancel<TFormTrackSettings>);
+        FOldPointSelect = TFormRoutePointSelect::SetPrompter(Cancel<TFormRoutePointSelect>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -61,6 +65,8 @@ protected:
         TFormSettingsViewS57::SetPrompter(std::move(FOldS57));
         TFormSettingsGPS::SetPrompter(std::move(FOldGPS));
         TFormChartManager::SetPrompter(std::move(FOldChartManager));
+        TFormTrackSettings::SetPrompter(std::move(FOldTrackSettings));
+        TFormRoutePointSelect::SetPrompter(std::move(FOldPointSelect));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -101,6 +107,8 @@ private:
     TFormSettingsViewS57::TPrompter FOldS57;
     TFormSettingsGPS::TPrompter FOldGPS;
     TFormChartManager::TPrompter FOldChartManager;
+    TFormTrackSettings::TPrompter FOldTrackSettings;
+    TFormRoutePointSelect::TPrompter FOldPointSelect;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
@@ -126,8 +134,8 @@ TEST_F(MainWindowActions, MenusFollowTheMenuTableAndEveryRowHasItsAction) {
 
 TEST_F(MainWindowActions, ActionsOfAbsentImplementationsStayDisabledUntilTheyRegister) {
     TFormMarivo6Main &main = MakeRunning();
-    // The route commands belong to handlers that are not registered; dialogs without a slot.
-    for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFilePropertiesShip",
+    // Dialogs without a slot keep their commands disabled.
+    for (const char *n : {"ActionRouteManager", "ActionTrackManager", "ActionFilePropertiesShip",
                           "ActionHelpAbout", "ActionViewProperties"})
         EXPECT_FALSE(A(n)->isEnabled()) << n;
     int shown = 0;
@@ -137,6 +145,16 @@ TEST_F(MainWindowActions, ActionsOfAbsentImplementationsStayDisabledUntilTheyReg
     ASSERT_TRUE(A("ActionHelpAbout")->isEnabled());
     A("ActionHelpAbout")->trigger();
     EXPECT_EQ(shown, 1);
+    int managed = 0;
+    dialogs.RouteManager = [&](QWidget *, TMarivoNavEnv &, IWptRoute *&route) {
+        ++managed;
+        route = nullptr;
+        return 0;
+    };
+    main.SetMainDialogs(dialogs);
+    EXPECT_TRUE(A("ActionRouteManager")->isEnabled());
+    A("ActionRouteManager")->trigger();
+    EXPECT_EQ(managed, 1);
     int edits = 0;
     main.RegisterActionHandler("ActionRouteNew", [&](QAction *) { ++edits; });
     EXPECT_TRUE(A("ActionRouteNew")->isEnabled()) << "the demo chart is shown";
