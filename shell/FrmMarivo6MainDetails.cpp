@@ -212,7 +212,7 @@ void TFormMarivo6Main::CenterOnRouteItem(IWptRoutePoint *point, IWptRouteLeg *le
         IWWSectionGeometry *geometry = section ? section->GetGeometry() : nullptr;
         if (!geometry) return;
         TGeoPoint3 p3{};
-        GlobalToGeo3(p3, geometry->PointAt(leg->GetDistance()), nullptr);
+        GlobalToGeo3(p3, geometry->PointAt(leg->GetDistance()), ProgramGeodeticFrame());
         position = TGeoPoint{p3.Lat, p3.Lon};
     } else if (const TRoutePosition *p = point ? point->GetPosition() : nullptr) {
         position = TGeoPoint{p->Lat, p->Lon};

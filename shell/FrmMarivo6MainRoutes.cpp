@@ -45,6 +45,20 @@ TDouble2 CentrePixel(const TNavViewerControl &viewer) {
     return {viewer.width() / 2.0 - 0.5, viewer.height() / 2.0 - 0.5};
 }
 
+// The position of a chosen location: its waypoint's, or the point along its section.
+bool LocationPosition(const TRoutePointSelection &location, TGeoPoint &position) {
+    if (location.ToWaypoint) {
+        const TGeoPoint *p = location.ToWaypoint->GetPosition();
+        if (p) position = *p;
+        return p != nullptr;
+    }
+    if (!location.ToSection) return false;
+    TDouble3 global{};
+    location.ToSection->GetGlobalPositionAt(global, location.ToPos);
+    GlobalToGeo2(position, global, ProgramGeodeticFrame());
+    return true;
+}
+
 }  // namespace
 
 void TFormMarivo6Main::OnEditMode(const char *name, int mode, std::function<void()> enter) {
@@ -186,8 +200,11 @@ void TFormMarivo6Main::AddRoutePoint() {
     TNavViewerControl *viewer = MainViewerControl();
     IWptRoute *route = FNavEnv->EditedRoute;
     TRoutePointSelection location;
-    int32_t mode = route ? route->GetRouteMode() : 0;
-    if (!FDialogs.RoutePointSelect(this, *FNavEnv, FNavEnv->WaterwayNetwork, location, mode)) return;
+    // The search covers the water bodies the edited route may use.
+    TWptRouteDefaults defaults;
+    _GetWptRouteDefaults(defaults);
+    int32_t waterBodies = int32_t(route ? route->GetWaterBodyMask() : defaults.WaterBodies);
+    if (!FDialogs.RoutePointSelect(this, *FNavEnv, FNavEnv->WaterwayNetwork, location, waterBodies)) return;
     TGeoPoint position{};
     if (route && viewer && (viewer->GetRouteEditFlags() & 0x1)) {
         int32_t err = 0;
@@ -204,20 +221,8 @@ void TFormMarivo6Main::AddRoutePoint() {
         const TRoutePosition *p = point->GetPosition();
         if (!p) return;
         position = TGeoPoint{p->Lat, p->Lon};
-    } else {
-        TGeoPoint found{};
-        if (location.ToWaypoint) {
-            const TGeoPoint *p = location.ToWaypoint->GetPosition();
-            if (!p) return;
-            found = *p;
-        } else if (location.ToSection) {
-            TDouble3 global{};
-            location.ToSection->GetGlobalPositionAt(global, location.ToPos);
-            GlobalToGeo2(found, global, nullptr);
-        } else {
-            return;
-        }
-        position = found;
+    } else if (!LocationPosition(location, position)) {
+        return;
     }
     if (!viewer) return;
     const TDouble2 centre = CentrePixel(*viewer);
@@ -227,19 +232,11 @@ void TFormMarivo6Main::AddRoutePoint() {
 void TFormMarivo6Main::FindPlace() {
     TWptRouteDefaults defaults;
     _GetWptRouteDefaults(defaults);
-    int32_t mode = defaults.PlannerMode;
+    int32_t waterBodies = int32_t(defaults.WaterBodies);
     TRoutePointSelection location;
-    if (!FDialogs.RoutePointSelect(this, *FNavEnv, FNavEnv->WaterwayNetwork, location, mode)) return;
+    if (!FDialogs.RoutePointSelect(this, *FNavEnv, FNavEnv->WaterwayNetwork, location, waterBodies)) return;
     TGeoPoint position{};
-    if (location.ToWaypoint && location.ToWaypoint->GetPosition()) {
-        position = *location.ToWaypoint->GetPosition();
-    } else if (location.ToSection) {
-        TDouble3 global{};
-        location.ToSection->GetGlobalPositionAt(global, location.ToPos);
-        GlobalToGeo2(position, global, nullptr);
-    } else {
-        return;
-    }
+    if (!LocationPosition(location, position)) return;
     if (FViewer && FViewer->Frame()) FViewer->Frame()->SetTrackingEnabled(false);
     if (TNavViewerControl *viewer = MainViewerControl()) {
         const TDouble2 centre = CentrePixel(*viewer);

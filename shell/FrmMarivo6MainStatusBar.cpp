@@ -112,11 +112,13 @@ void TFormMarivo6Main::CreateStatusPanels() {
             panel = new TStatusPanel(StatusBar, layout.Elide);
             panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         }
-        if (layout.Width > 0) panel->setFixedWidth(int(layout.Width * scale + 0.5));
-        // The last panel takes the rest; the waterway panel gives way when the bar is short.
-        const int stretch = layout.Width == 0 ? 1 : 0;
-        if (i == StatusLayoutPanel::Waterway) panel->setMinimumWidth(0), panel->setMaximumWidth(int(1000 * scale));
-        StatusBar->addPermanentWidget(panel, stretch);
+        // The waterway panel gives way when the bar is short; the last one takes the rest.
+        const int width = int(layout.Width * scale + 0.5);
+        if (i == StatusLayoutPanel::Waterway)
+            panel->setMaximumWidth(width);
+        else if (layout.Width > 0)
+            panel->setFixedWidth(width);
+        StatusBar->addPermanentWidget(panel, i == StatusLayoutPanel::Waterway ? 4 : layout.Width == 0 ? 1 : 0);
         FStatusPanels.push_back(panel);
     }
 }
@@ -126,8 +128,7 @@ void TFormMarivo6Main::RemoveStatusPanel(int layoutIndex) {
     if (position < 0) return;
     QWidget *panel = FStatusPanels[size_t(position)];
     FStatusPanels.erase(FStatusPanels.begin() + position);
-    StatusBar->removeWidget(panel);
-    panel->deleteLater();
+    delete panel;
     FStatusIndex[size_t(layoutIndex)] = -1;
     for (int i = layoutIndex + 1; i < 9; ++i)
         if (FStatusIndex[size_t(i)] >= 0) --FStatusIndex[size_t(i)];
@@ -206,8 +207,9 @@ void TFormMarivo6Main::UpdateStatusPosition(TNavViewerControl *viewer) {
     QString text;
     const TGeoPoint *position = viewer && viewer->GetCalibration() ? viewer->GetMousePosition() : nullptr;
     if (position && FNavEnv)
-        text = FormatPositionInGrids(*position, PositionGrid::Automatic, TPositionDatum{}, FNavEnv->PositionFormat,
-                                     viewer->GetFocusChart());
+        // The default datum goes without a suffix.
+        text = FormatPositionInGrids(*position, PositionGrid::Automatic, TPositionDatum{-1, nullptr, QString()},
+                                     FNavEnv->PositionFormat, viewer->GetFocusChart());
     SetStatusPanelText(StatusLayoutPanel::Position, text);
 }
 

@@ -29,8 +29,8 @@ TMainDialogs ProgramDialogs() {
     };
     d.TrackSettings = [](QWidget *owner, TMarivoNavEnv &env) { return TFormTrackSettings::Execute(env, owner); };
     d.RoutePointSelect = [](QWidget *, TMarivoNavEnv &env, IWWNetwork *network, TRoutePointSelection &selection,
-                            int32_t &mode) {
-        return TFormRoutePointSelect::SelectLocation(&env, network, selection, mode);
+                            int32_t &waterBodies) {
+        return TFormRoutePointSelect::SelectLocation(&env, network, selection, waterBodies);
     };
     return d;
 }

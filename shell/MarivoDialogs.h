@@ -126,10 +126,10 @@ struct TMainDialogs {
     // True on OK.
     std::function<bool(QWidget *owner, TMarivoNavEnv &env)> RouteSettingsDefault;
     // One location on the waterway network ("Find a route point"): True with the selection's
-    // ToWaypoint, or its ToSection and ToPos. mode: the route mode the search starts with, in
-    // and out.
+    // ToWaypoint, or its ToSection and ToPos. waterBodies: the water bodies searched (bit n =
+    // water body n), in and out.
     std::function<bool(QWidget *owner, TMarivoNavEnv &env, IWWNetwork *network,
-                       TRoutePointSelection &selection, int32_t &mode)>
+                       TRoutePointSelection &selection, int32_t &waterBodies)>
         RoutePointSelect;
 };
 
