@@ -5,6 +5,8 @@
 #include "TestSupport.h"
 #include "base/dialogs/KvMsgBox.h"
 #include "base/files/KvFiles.h"
+#include "base/kvlib/KvLib.h"
+#include "base/kvlib/KvProgInfo.h"
 #include "base/registry/KvRegistry.h"
 #include "base/settings/KvRegBoat.h"
 #include "base/waypoints/KvWaypoints.h"
@@ -25,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QTreeView>
 #include <QApplication>
@@ -438,4 +441,112 @@ TEST_F(MainWindowRoutes, RouteEditingScreenshot) {
     main.UpdateStatusBar(nullptr, 5);
     EXPECT_TRUE(main.ToolbarRoute->isVisible());
     shelltest::SaveScreenshot(&main, QStringLiteral("main-window-route-editing"));
+}
+
+TEST_F(MainWindowRoutes, TrackManagerResumesTheReplayOfTheListedTrackWhateverTheLetterCase) {
+    TFormMarivo6Main &main = MakeRunning();
+    QTemporaryDir dir;
+    INavTrack *listed = NavTrackCreateNew(dir.filePath(QStringLiteral("Trip.trk")), false);
+    Env().TrackList->Add(listed);  // the list owns it
+    TNavPtr<INavTrack> replayed(NavTrackCreateNew(dir.filePath(QStringLiteral("TRIP.TRK")), false));
+    Viewer()->SetReplayTrack(replayed.get());
+    ASSERT_TRUE(Viewer()->GetTrackReplayMode());
+    int shown = 0;
+    TMainDialogs dialogs = main.Dialogs();
+    dialogs.TrackManager = [&](QWidget *, TMarivoNavEnv &) -> INavTrack * {
+        ++shown;
+        EXPECT_FALSE(Viewer()->GetTrackReplayMode()) << "the replay stops while the manager runs";
+        return nullptr;
+    };
+    main.SetMainDialogs(dialogs);
+    ASSERT_TRUE(A("ActionTrackManager")->isEnabled());
+    A("ActionTrackManager")->trigger();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(Viewer()->GetReplayTrack(), listed);
+    // Without a replay there is nothing to resume (no replay panel has a track).
+    Viewer()->SetReplayTrack(nullptr);
+    A("ActionTrackManager")->trigger();
+    EXPECT_EQ(Viewer()->GetReplayTrack(), nullptr);
+}
+
+TEST_F(MainWindowRoutes, RouteManagerResultsSelectShowFollowAndForgetADeletedRoute) {
+    TFormMarivo6Main &main = MakeRunning();
+    IWptRoute *a = NetworkRoute(0, 2);
+    IWptRoute *b = NetworkRoute(2, 2);
+    int action = 0;
+    IWptRoute *chosen = nullptr;
+    std::function<void()> meanwhile;
+    TMainDialogs dialogs = main.Dialogs();
+    dialogs.RouteManager = [&](QWidget *, TMarivoNavEnv &, IWptRoute *&route) {
+        if (meanwhile) meanwhile();
+        route = chosen;
+        return action;
+    };
+    main.SetMainDialogs(dialogs);
+    action = 1, chosen = b;
+    A("ActionRouteManager")->trigger();
+    EXPECT_EQ(Env().SelectedRoute, b);
+    A("ActionRouteManager")->trigger();
+    EXPECT_EQ(Env().SelectedRoute, nullptr) << "choosing the selected route deselects it";
+    action = 3, chosen = a;
+    A("ActionRouteManager")->trigger();
+    EXPECT_EQ(Env().GetActiveRoute(), a);
+    // The selected route vanished from the route list meanwhile: the selection goes.
+    main.SelectRoute(b);
+    action = 0, chosen = nullptr;
+    meanwhile = [&] { Env().RouteList->Remove(b); };
+    A("ActionRouteManager")->trigger();
+    EXPECT_EQ(Env().SelectedRoute, nullptr);
+}
+
+TEST_F(MainWindowRoutes, DefaultRouteSettingsNotifyTheEditedRouteOnlyWhenAFlagChanged) {
+    TFormMarivo6Main &main = MakeRunning();
+    A("ActionRouteNew")->trigger();
+    Flush();
+    ASSERT_NE(Env().EditedRoute, nullptr);
+    bool flip = false;
+    TMainDialogs dialogs = main.Dialogs();
+    dialogs.RouteSettingsDefault = [&](QWidget *, TMarivoNavEnv &) {
+        TWptRouteDefaults d;
+        _GetWptRouteDefaults(d);
+        if (flip) d.CalcDryingOut = !d.CalcDryingOut;
+        d.PointRadius += 1.0f;  // not one of the two flags
+        SetWptRouteDefaults(d);
+        return true;
+    };
+    main.SetMainDialogs(dialogs);
+    for (bool changed : {false, true}) {
+        SCOPED_TRACE(changed);
+        flip = changed;
+        Delivered.Items.clear();
+        A("ActionRouteSettingsDefault")->trigger();
+        Flush();
+        EXPECT_EQ(Delivered.Count(0x40000048), changed ? 1 : 0);
+    }
+}
+
+TEST_F(MainWindowRoutes, TheUserDatabaseGetsItsFirstWaypointTypeOnce) {
+    TFormMarivo6Main &main = MakeRunning();
+    IWptDatabase *db = Env().UserDatabase;
+    ASSERT_GE(db->GetWaypointTypeCount(), 1);
+    int32_t index = -1;
+    if (db->GetWaypointTypeCount() == 1)
+        EXPECT_TRUE(WptDatabaseFindType(db, ProgInfoGetTitle() + QStringLiteral(" Type"), index));
+    const int32_t count = db->GetWaypointTypeCount();
+    main.InitInterface(true);
+    EXPECT_EQ(db->GetWaypointTypeCount(), count);
+    // The type editor gets that first type.
+    int edited = 0;
+    TMainDialogs dialogs = main.Dialogs();
+    dialogs.WaypointTypeEdit = [&](QWidget *, IWptDatabase *database, IWptObjectList *types, int32_t mode) {
+        ++edited;
+        EXPECT_EQ(database, db);
+        EXPECT_EQ(mode, 1);
+        EXPECT_EQ(types->GetCount(), 1);
+        EXPECT_EQ(types->GetItem(0), db->GetWaypointType(0));
+        return true;
+    };
+    main.SetMainDialogs(dialogs);
+    A("ActionWaypointTypeEdit")->trigger();
+    EXPECT_EQ(edited, 1);
 }
