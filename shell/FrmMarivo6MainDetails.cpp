@@ -39,6 +39,10 @@ void TFormMarivo6Main::HookViewerEvents() {
     };
     frame->OnStatusUpdate = [this](TNavViewerControl &viewer, uint8_t code) { UpdateStatusBar(&viewer, code); };
     frame->OnChartSelectionChanged = [this](TFrameViewer &) { OnChartProductsChanged(); };
+    frame->OnProperties = [this](TFrameViewer &sender) {
+        // Only the main viewer has a settings dialog; until it exists the request is dropped.
+        if (FViewer && &sender == FViewer->Frame() && FDialogs.SettingsView) ShowViewSettings();
+    };
 }
 
 void TFormMarivo6Main::HookFrameEvents() {
