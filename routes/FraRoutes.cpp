@@ -37,6 +37,14 @@
 
 namespace {
 
+bool HoldsRoute(IWptManager *manager, const IWptRoute *route) {
+    if (!manager || !route) return route == nullptr;
+    for (int32_t i = manager->GetRouteCount() - 1; i >= 0; --i)
+        if (manager->GetRoute(i) == route) return true;
+    return false;
+}
+
+
 constexpr int ImageCount = 23;
 
 IAppReg *Reg() { return GetAppReg(); }
@@ -605,6 +613,10 @@ void TFrameRoutes::OnEnvNotification(const TNavNotification &n) {
         SelectPointRow(reinterpret_cast<IWptRoutePoint *>(n.P1));
         break;
     case NavNotify::RouteEditOn:
+        // A notice about a route whose editing already ended (an empty route is deleted
+        // then) names a route that may be gone: only a route the manager still holds is
+        // taken, compared by address alone.
+        if (!HoldsRoute(FEnv.WaypointManager, p1)) break;
         SetRouteChoiceVisible(false);
         if (n.P2 > 0) FillRouteList();
         SetRoute(p1);

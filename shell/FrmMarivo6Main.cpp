@@ -163,6 +163,8 @@ TFormMarivo6Main::TFormMarivo6Main(const TStartOptions &options, QWidget *owner)
     CreateDocks();
     CreateToolbars();
     CreateFrames();
+    HookViewerEvents();
+    HookFrameEvents();
     CreateActions();
     InitToolbars();
     SetBoatCursor();
@@ -175,6 +177,7 @@ TFormMarivo6Main::TFormMarivo6Main(const TStartOptions &options, QWidget *owner)
     InvalidateViewers();
     Verbose("Viewers invalidated");
     SplashStep(34);
+    InitInterface(false);
     Verbose("Interface initialized");
     SplashStep(35);
     Verbose("Chart collections updated");
@@ -362,9 +365,11 @@ void TFormMarivo6Main::WMDeferredStart() {
         if (FTrackReplay && FViewer) FTrackReplay->SetDrawComplete(FViewer->GetTrackDrawComplete());
         UpdateTrackLists();
         if (FViewer) FViewer->RestoreView();
-        BuildSailingAreas(*FNavEnv, MainViewerControl());
         if (FNMEAMonitor) FNMEAMonitor->UpdatePortLists();
         if (FZichtOpScheepvaart) FZichtOpScheepvaart->UpdateControls();
+        InitInterface(true);
+        UpdateStatusBar(nullptr, 1);
+        UpdateStatusBar(nullptr, 5);
         FFullInterface = true;
         // Ctrl+A belongs to the text fields once the interface is complete.
         if (QAction *list = Action("ActionInstrumentsAISTargetList")) list->setShortcut(QKeySequence());
@@ -490,10 +495,7 @@ void TFormMarivo6Main::UnregisterDeviceNotifications() {
 void TFormMarivo6Main::SetEditMode(int mode) {
     if (mode == FEditMode) return;
     switch (FEditMode) {
-    case EditMode::Waypoints:
-        if (FViewer) FViewer->SetEditMode(0);
-        if (FNavEnv) FNavEnv->CheckWaypointDatabase();
-        break;
+    case EditMode::Waypoints: EndWaypointEdit(); break;
     case EditMode::Route: EndRouteEditMode(); break;
     case EditMode::Distance: EndDistanceMeasuring(); break;
     default: break;

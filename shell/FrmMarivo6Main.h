@@ -47,6 +47,14 @@ class TPortWatcher;
 class TClockWatcher;
 class TFormMsgWaiting;
 enum class TDeviceChange;
+class IChart;
+class IRasterChart;
+class IWptRouteLeg;
+class IWptWaypoint;
+class IWWSection;
+class IWWStruct;
+class TFrameViewer;
+struct TViewerEvent;
 
 // Edit modes of the main window.
 namespace EditMode {
@@ -210,6 +218,47 @@ public:
     IFrameViewer *ViewerMain() const { return FViewer.get(); }
     IFormMsgGPSSingleError *GPSErrorBox() const { return FGPSError.get(); }
 
+    // ---- routes, waypoints, tracks and navigation (FrmMarivo6MainRoutes.cpp) -------------
+    void BeginRouteEditMode(IWptRoute *route, const TGeoPoint *firstPosition, IWWSection *section,
+                            double offset, bool useRemembered);
+    void ShowRouteManager();
+    void BeginWaypointEdit();
+    void EndWaypointEdit();
+    void SelectRoute(IWptRoute *route);
+    void ApplyRouteExploreMode();
+    void ApplyViewerColors();
+    void ReattachWaterwayNetwork(bool restoreFlags, uint32_t flags);
+    void OnChartProductsChanged();
+
+    // ---- interface set-up and status bar (FrmMarivo6MainStatusBar.cpp) ------------------
+    // Basic during creation, full at the deferred start and from "Reset windows".
+    void InitInterface(bool full);
+    // Kind 0 chart in focus, 1 clock, 3 position, 4 waterway, 5 sound, 6 object updates;
+    // sender: the viewer that reports (nullptr: the main viewer).
+    void UpdateStatusBar(TNavViewerControl *sender, int kind);
+    // The status bar's panels in their order (seven once the interface is set up).
+    const std::vector<QWidget *> &StatusPanels() const { return FStatusPanels; }
+    QString StatusPanelText(int position) const;
+    // " +60 min", "", " -90 min".
+    static QString StatusOffsetText(int32_t minutes);
+    // The fairway part's name with " (km 12.3)" for a kilometre position in metres >= 0.
+    static QString StatusWaterwayText(const QString &fairwayPart, double kmPositionMetres);
+
+    // ---- viewer and panel events, detail pages (FrmMarivo6MainDetails.cpp) --------------
+    void OnViewerEvent(const TViewerEvent &ev);
+    void OnViewerObjectEvent(TNavViewerControl *sender, const TViewerEvent &ev);
+    void ShowChartInfo(IRasterChart *chart, IChart *s57Chart);
+    void ShowS57ObjectDetails(TNavViewerControl *viewer, NavObject *object);
+    void CenterOnRouteItem(IWptRoutePoint *point, IWptRouteLeg *leg);
+    void OnLinkClicked(bool &handled, const QString &identifier);
+    void ShowWaypointDetails(IWptWaypoint *waypoint);
+    void ShowWaterReport(NavObject *object);
+    void ShowSectionDetails(IWWSection *section, double distance);
+    void ShowObjectDetails(IWWSection *section, IWWStruct *structure, bool flag,
+                           IWptWaypoint *waypoint, double distance);
+    void ShowContentDetails(NavObject *object);
+    void SetLinkDetailsStructVisible(bool v);
+
 signals:
     // The action states are to be recomputed.
     void ActionStatesChanged();
@@ -298,6 +347,29 @@ private:
     void ImportFiles();
     void OpenExtensionManager();
     TNavViewerControl *MainViewerControl() const;
+    // Routes, waypoints, tracks, navigation; the dialog a row's handler needs is there.
+    void RegisterRouteHandlers();
+    void OnEditMode(const char *name, int mode, std::function<void()> enter);
+    void RegisterWaypointTrackHandlers();
+    bool RouteDialogReady(const char *action) const;
+    void StartOrStopRoute();
+    void AddRoutePoint();
+    void FindPlace();
+    void EditRouteDefaults();
+    void OpenTrackManager();
+    void EditWaypointType();
+    void SetRoutePlanMode(int mode);
+    void HookViewerEvents();
+    void HookFrameEvents();
+    void CreateStatusPanels();
+    void UpdateStatusClock();
+    void UpdateStatusPosition(TNavViewerControl *viewer);
+    void UpdateStatusWaterway(TNavViewerControl *viewer);
+    void UpdateStatusSound();
+    void UpdateChartStatus(TNavViewerControl *viewer);
+    void SetStatusPanelText(int position, const QString &text);
+    void RemoveStatusPanel(int layoutIndex);
+    void CreateFirstWaypointType();
     void StopNavigationStored();
     void RepaintAll();
 
@@ -343,6 +415,9 @@ private:
     bool FChartUpdateRestart = false;
     bool FChartUpdateByNews = false;  // the news centre asked to install waiting editions
     bool FFullInterface = false;
+    std::vector<QWidget *> FStatusPanels;  // children of the status bar, in their order
+    std::array<int, 9> FStatusIndex{{0, 1, 2, 3, 4, 5, 6, 7, 8}};  // layout panel → position
+    bool FStatusPanelsTrimmed = false;
     std::vector<int> FSplashSteps;
     QStringList FVerboseTexts;
     bool FVerbose = false;

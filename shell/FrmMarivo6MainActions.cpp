@@ -190,7 +190,8 @@ void TFormMarivo6Main::RefreshAvailability() {
     };
     FAvailable.assign(table.size(), false);
     for (size_t i = 0; i < table.size(); ++i)
-        FAvailable[i] = FHandlers.contains(QString::fromLatin1(table[i].Name)) && need(table[i]);
+        FAvailable[i] = FHandlers.contains(QString::fromLatin1(table[i].Name)) && need(table[i]) &&
+                        RouteDialogReady(table[i].Name);
 }
 
 void TFormMarivo6Main::RunAction(int row) {

@@ -72,6 +72,8 @@ void TFormMarivo6Main::RegisterOwnHandlers() {
     RegisterViewHandlers();
     RegisterInstrumentHandlers();
     RegisterS57Handlers();
+    RegisterRouteHandlers();
+    RegisterWaypointTrackHandlers();
 }
 
 void TFormMarivo6Main::On(const char *name, std::function<void()> handler) {
@@ -272,7 +274,7 @@ void TFormMarivo6Main::ToggleTide() {
 void TFormMarivo6Main::ResetWindows() {
     if (!Ask(SResetWindows)) return;
     ResetLayout();
-    BuildSailingAreas(*FNavEnv, MainViewerControl());
+    InitInterface(true);
 }
 
 // ---- instruments, logbook, sound ------------------------------------------------------------

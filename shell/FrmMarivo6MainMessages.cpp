@@ -129,6 +129,7 @@ void TFormMarivo6Main::OnUiTick(const TLoopRecord &rec, uint32_t changeFlags) {
         if (FRoutes) FRoutes->UpdateValues(rec);
     }
     if (FViewer) FViewer->UpdateEverySecond();
+    UpdateStatusBar(nullptr, 1);
 }
 
 // ---- notifications --------------------------------------------------------------------------

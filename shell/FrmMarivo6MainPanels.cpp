@@ -110,17 +110,6 @@ void TFormMarivo6Main::CreateToolbars() {
     addToolBar(Qt::LeftToolBarArea, ToolbarRoute);
 }
 
-void TFormMarivo6Main::CreateStatusBar() {
-    StatusBar = new QStatusBar(this);
-    StatusBar->setObjectName(QStringLiteral("StatusBar"));
-    setStatusBar(StatusBar);
-    ProgressBar = new QProgressBar(StatusBar);
-    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
-    ProgressBar->setMaximumWidth(200);
-    ProgressBar->setVisible(false);
-    StatusBar->addPermanentWidget(ProgressBar);
-}
-
 template <class T>
 std::unique_ptr<T> TFormMarivo6Main::MakeFrame(const TFrameFactory<T> &factory,
                                                const char *panelName) {

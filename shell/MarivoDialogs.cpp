@@ -17,6 +17,13 @@
 #include "shell/FrmToolbarEdit.h"
 
 #include <QFile>
+#include "shell/FrmTrackSettings.h"
+#include "routes/FrmRouteManager.h"
+#include "routes/FrmRoutePointSelect.h"
+#include "routes/FrmRouteSettingsDefault.h"
+#include "routes/FrmTrackManager.h"
+#include "routes/FrmWaypointEdit.h"
+#include "routes/FrmWaypointTypeEdit.h"
 
 TMainDialogs ProgramDialogs() {
     // Each dialog fills its slot here once it exists; the commands that need an empty slot
@@ -71,6 +78,30 @@ TMainDialogs ProgramDialogs() {
     };
     d.SettingsViewChartViewer = [](QWidget *owner, TMarivoNavEnv &env, TFrameViewer *viewer) {
         return viewer && TFormSettingsViewChartViewer::Execute(env, *viewer, nullptr, nullptr, owner);
+    };
+    d.RouteManager = [](QWidget *owner, TMarivoNavEnv &env, IWptRoute *&route) {
+        TRouteManagerResult result;
+        const int action = TFormRouteManager::Execute(env, result, owner);
+        route = action ? result.Route : nullptr;
+        return action;
+    };
+    d.WaypointEdit = [](QWidget *owner, TMarivoNavEnv &env, IWptWaypointList *list) {
+        return TFormWaypointEdit::Execute(list, env, owner);
+    };
+    d.WaypointTypeEdit = [](QWidget *owner, IWptDatabase *database, IWptObjectList *types, int32_t mode) {
+        auto *typeList = dynamic_cast<IWptWaypointTypeList *>(types);
+        return typeList && TFormWaypointTypeEdit::Execute(database, typeList, uint8_t(mode), owner);
+    };
+    d.TrackManager = [](QWidget *owner, TMarivoNavEnv &env) { return TFormTrackManager::Execute(env, owner); };
+    d.RouteSettingsDefault = [](QWidget *owner, TMarivoNavEnv &env) {
+        // The dialog stores what it changed itself; the caller compares the defaults.
+        TFormRouteSettingsDefault::Execute(env, false, owner);
+        return true;
+    };
+    d.TrackSettings = [](QWidget *owner, TMarivoNavEnv &env) { return TFormTrackSettings::Execute(env, owner); };
+    d.RoutePointSelect = [](QWidget *, TMarivoNavEnv &env, IWWNetwork *network, TRoutePointSelection &selection,
+                            int32_t &waterBodies) {
+        return TFormRoutePointSelect::SelectLocation(&env, network, selection, waterBodies);
     };
     return d;
 }

@@ -17,6 +17,13 @@
 #include <functional>
 
 class ILPBoatDef;
+class INavTrack;
+class IWptDatabase;
+class IWptObjectList;
+class IWptRoute;
+class IWptWaypointList;
+class IWWNetwork;
+struct TRoutePointSelection;
 class INavBoatGPS;
 class INavMsgDeviceManager;
 class QAction;
@@ -106,6 +113,31 @@ struct TMainDialogs {
     std::function<void(QWidget *owner, const QString &file)> HelpKeyboard;
     // Help window at a help context; False when there is no help file for the language.
     std::function<bool(QWidget *owner, int32_t context)> HelpContext;
+
+    // ---- routes, waypoints and tracks -----------------------------------------------------
+    // Route manager: returns what the skipper chose to do with route (0 nothing, 1 select or
+    // deselect, 2 show, 3 follow); route is nullptr with 0.
+    std::function<int(QWidget *owner, TMarivoNavEnv &env, IWptRoute *&route)> RouteManager;
+    // Waypoint properties of the waypoints in list (edited in place). True on OK.
+    std::function<bool(QWidget *owner, TMarivoNavEnv &env, IWptWaypointList *list)> WaypointEdit;
+    // Waypoint type editor for the types in list, of database; mode 1 edits the first one.
+    // True on OK (the types are changed in the database).
+    std::function<bool(QWidget *owner, IWptDatabase *database, IWptObjectList *types, int32_t mode)>
+        WaypointTypeEdit;
+    // Track manager: returns the track chosen to be shown (owned by the environment's track
+    // list), nullptr for none.
+    std::function<INavTrack *(QWidget *owner, TMarivoNavEnv &env)> TrackManager;
+    // Default track settings; True on OK (stored and applied by the dialog).
+    std::function<bool(QWidget *owner, TMarivoNavEnv &env)> TrackSettings;
+    // Default route settings (the core library's route defaults, stored by the dialog).
+    // True on OK.
+    std::function<bool(QWidget *owner, TMarivoNavEnv &env)> RouteSettingsDefault;
+    // One location on the waterway network ("Find a route point"): True with the selection's
+    // ToWaypoint, or its ToSection and ToPos. waterBodies: the water bodies searched (bit n =
+    // water body n), in and out.
+    std::function<bool(QWidget *owner, TMarivoNavEnv &env, IWWNetwork *network,
+                       TRoutePointSelection &selection, int32_t &waterBodies)>
+        RoutePointSelect;
 };
 
 // The dialogs that are part of the program so far.

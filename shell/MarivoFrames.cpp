@@ -120,6 +120,17 @@ class TRoutesFrameAdapter : public IFrameRoutes {
 public:
     TRoutesFrameAdapter(QWidget *host, TMarivoNavEnv &env) : FFrame(new TFrameRoutes(host, env)) {
         FFrame->ExecuteRouteVisitEdit = ::ExecuteRouteVisitEdit;
+        // The table's events reach the main window through the slots it fills.
+        FFrame->OnSelectObject = [this](IWptRoutePoint *point, IWptRouteObject *object) {
+            if (OnCenter) OnCenter(point, dynamic_cast<IWptRouteLeg *>(object));
+        };
+        FFrame->OnShowDetails = [this](IWWSection *section, IWWStruct *structure, double distance, int32_t,
+                                       IWptWaypoint *waypoint, int32_t, bool show, int32_t) {
+            if (OnShowDetails) OnShowDetails(section, structure, distance, waypoint, show);
+        };
+        FFrame->SelectedRoutePoint = [this]() -> IWptRoutePoint * {
+            return SelectedRoutePoint ? SelectedRoutePoint() : nullptr;
+        };
     }
     ~TRoutesFrameAdapter() override { delete FFrame.data(); }
     QWidget *Widget() override { return FFrame; }
@@ -196,7 +207,12 @@ private:
     void Chosen(uint8_t choice) {
         if (choice == TFormMsgGPSSingleError::ChoiceClose || !FBox) return;
         FEnv.StopNavigation(QString(), true);
-        if (choice != TFormMsgGPSSingleError::ChoiceDetectGPS || !FEnv.DeviceManager || !FEnv.Boat) return;
+        if (choice != TFormMsgGPSSingleError::ChoiceDetectGPS) return;
+        if (OnSettings) {
+            OnSettings();
+            return;
+        }
+        if (!FEnv.DeviceManager || !FEnv.Boat) return;
         // "Stop GPS" of the dialog runs the main window's communication action.
         auto *action = FOwner ? FOwner->findChild<QAction *>(QStringLiteral("ActionInstrumentsCommunication")) : nullptr;
         TFormSettingsGPS::Execute(action, FEnv.DeviceManager, FEnv.Boat->GetGPS(), true);
@@ -214,7 +230,11 @@ public:
         : FFrame(new TFrameNavInfo(qobject_cast<QDockWidget *>(host), env)) {
         // The skipper's pick in the route list selects the route; the blocks then follow it.
         TFrameNavInfo *frame = FFrame;
-        frame->OnRouteSelect = [&env, frame](IWptRoute *route) {
+        frame->OnRouteSelect = [this, &env, frame](IWptRoute *route) {
+            if (OnSelectRoute) {
+                OnSelectRoute(route);
+                return;
+            }
             env.SetSelectedRoute(route);
             frame->RouteSelected();
         };
@@ -227,6 +247,9 @@ public:
     }
     void FillRouteList() override {
         if (FFrame) FFrame->FillRouteList();
+    }
+    void SetRoute(IWptRoute *) override {
+        if (FFrame) FFrame->RouteSelected();
     }
 
 private:
@@ -252,6 +275,12 @@ public:
         : TOwnedFrame(new TFrameChartLegend(host, env)) {}
     void UpdateLegend() override {
         if (FFrame) FFrame->UpdateLegend();
+    }
+    void SelectChart(const TGUID &guid) override {
+        if (FFrame) FFrame->SelectChart(guid);
+    }
+    void SelectS57Chart(const QString &file) override {
+        if (FFrame) FFrame->SelectS57Chart(file);
     }
     void UpdateTexts() override {
         if (!FFrame) return;
@@ -291,6 +320,12 @@ public:
     void UpdateChart() override {
         if (FFrame) FFrame->UpdateChart();
     }
+    void SelectChart(const TGUID &guid) override {
+        if (FFrame) FFrame->SelectChart(guid);
+    }
+    void SelectS57Chart(const QString &file) override {
+        if (FFrame) FFrame->SelectS57Chart(file);
+    }
     void UpdateTexts() override {
         if (!FFrame) return;
         FFrame->UpdateTexts();
@@ -309,7 +344,7 @@ public:
 class TChartStatusAdapter : public IFrameChartStatus {
 public:
     TChartStatusAdapter(QDockWidget *panel, TMarivoNavEnv &env)
-        : FFrame(new TFrameChartStatus(panel, env.ChartManager)), FBody(new QWidget(panel)) {
+        : FEnv(env), FFrame(new TFrameChartStatus(panel, env.ChartManager)), FBody(new QWidget(panel)) {
         FBody->setObjectName(QStringLiteral("ChartStatusBody"));
         FBody->setFixedHeight(0);
         FFrame->OnClose = [this](TFrameChartStatus *) {
@@ -330,10 +365,47 @@ public:
     void ClearChart() override {
         if (FFrame) FFrame->SetChart(nullptr, nullptr, nullptr);
     }
+    void SetChart(IChartCatalogueEntry *entry, IChart *s57Chart) override {
+        if (FFrame) FFrame->SetChart(entry ? FEnv.OnlineService : nullptr, entry, s57Chart);
+    }
 
 private:
+    TMarivoNavEnv &FEnv;
     QPointer<TFrameChartStatus> FFrame;
     QPointer<QWidget> FBody;
+};
+
+// The details panel with the pages it can show so far.
+class TLinkDetailsPages : public TLinkDetailsFrameAdapter {
+public:
+    TLinkDetailsPages(QWidget *host, TMarivoNavEnv &env) : TLinkDetailsFrameAdapter(host, env) {
+        if (Frame())
+            Frame()->OnStructLink = [this](TFrameLinkDetails *, bool handled, const QString &id) {
+                if (OnLinkClicked) OnLinkClicked(handled, id);
+            };
+    }
+    bool ShowWaypoint(IWptWaypoint *waypoint, bool toggle) override {
+        return Frame() && Frame()->ShowWaypoint(waypoint, toggle);
+    }
+    bool ShowGeoAddLink(const QString &link, const TGUID *database) override {
+        return Frame() && Frame()->ShowGeoAddLink(link, database);
+    }
+    bool ShowStruct(IWWStruct *structure, IGeodeticCalibration *calibration) override {
+        return Frame() && Frame()->ShowStruct(structure, calibration);
+    }
+    bool ShowSection(IWWSection *section, IGeodeticCalibration *calibration, double distance) override {
+        return Frame() && Frame()->ShowSection(section, calibration, distance);
+    }
+    bool ShowHTMLText(const QString &caption, const QString &html, const QStringList &attachmentFolders) override {
+        if (!Frame()) return false;
+        // The report's caption is its panel's title.
+        for (QWidget *w = Frame()->parentWidget(); w; w = w->parentWidget())
+            if (auto *dock = qobject_cast<QDockWidget *>(w)) {
+                dock->setWindowTitle(caption);
+                break;
+            }
+        return Frame()->ShowHTMLText(html, attachmentFolders);
+    }
 };
 
 }  // namespace
@@ -383,6 +455,8 @@ TMainFrameFactories ProgramFrameFactories() {
     f.ZichtOpScheepvaart = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameZichtOpScheepvaart> {
         return std::make_unique<TZichtOpScheepvaartAdapter>(host, env);
     };
-    f.LinkDetails = &CreateFrameLinkDetails;
+    f.LinkDetails = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameLinkDetails> {
+        return std::make_unique<TLinkDetailsPages>(host, env);
+    };
     return f;
 }

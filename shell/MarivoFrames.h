@@ -11,12 +11,20 @@
 #include <KvLibNav6/KvTypes.h>
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
 
+class IChart;
+class IChartCatalogueEntry;
 class IGeodeticCalibration;
+class IWptRouteLeg;
+class INavTrack;
 class INavTrackList;
+class IWptWaypoint;
+class IWWSection;
+class IWWStruct;
 class IWWNetwork;
 class IWptRoute;
 class IWptRoutePoint;
@@ -81,6 +89,14 @@ public:
     virtual void FillRouteList() = 0;
     virtual void RestoreRoute() = 0;
     virtual void UpdateValues(const TLoopRecord &rec) = 0;
+    // The skipper moved to a point or leg of the table: the view centres on it.
+    std::function<void(IWptRoutePoint *point, IWptRouteLeg *leg)> OnCenter;
+    // A double-click asks for the details of a section, structure or waypoint.
+    std::function<void(IWWSection *section, IWWStruct *structure, double distance,
+                       IWptWaypoint *waypoint, bool flag)>
+        OnShowDetails;
+    // The main viewer's selected route point.
+    std::function<IWptRoutePoint *()> SelectedRoutePoint;
 };
 
 class IFrameRouteSettings : public IMarivoFrame {
@@ -94,6 +110,10 @@ class IFrameTrackReplay : public IMarivoFrame {
 public:
     virtual void SetTrackList(INavTrackList *list) = 0;
     virtual void SetDrawComplete(bool complete) = 0;
+    // The track the replay panel has chosen; nullptr for none.
+    virtual INavTrack *CurrentTrack() { return nullptr; }
+    // The viewer's replay track and time, as the viewer reports them.
+    virtual void SetReplay(INavTrack *, TDateTime) {}
 };
 
 class IFrameUserReport : public IMarivoFrame {
@@ -111,6 +131,10 @@ class IFrameNavInfo : public IMarivoFrame {
 public:
     virtual void UpdateValues(IGeodeticCalibration *calibration, bool all) = 0;
     virtual void FillRouteList() = 0;
+    // The route blocks follow the selected route (nullptr: none).
+    virtual void SetRoute(IWptRoute *) {}
+    // The skipper chose a route in the panel's list.
+    std::function<void(IWptRoute *route)> OnSelectRoute;
 };
 
 class IFrameNavRoute : public IMarivoFrame {
@@ -129,6 +153,30 @@ public:
     // 7: a page that follows object updates; 8: an S-57 pick report.
     virtual int ContentType() = 0;
     virtual void RefreshPage() = 0;
+    // The pages the main window shows; each answers whether the panel now has content
+    // (False for a page this panel cannot show).
+    virtual bool ShowWaypoint(IWptWaypoint *, bool /*toggle*/) { return false; }
+    virtual bool ShowGeoAddLink(const QString &, const TGUID * /*database*/) { return false; }
+    virtual bool ShowStruct(IWWStruct *, IGeodeticCalibration *) { return false; }
+    virtual bool ShowSection(IWWSection *, IGeodeticCalibration *, double /*distance*/) { return false; }
+    virtual bool ShowNotice(NavObject *, IWWSection *, IGeodeticCalibration *, double) { return false; }
+    virtual bool ShowWaterReport(NavObject *) { return false; }
+    virtual bool ShowContent(NavObject *) { return false; }
+    // A composed HTML report under a caption of its own (the S-57 pick report); its
+    // attachment links open only files inside attachmentFolders (the picked cells' folders).
+    virtual bool ShowHTMLText(const QString & /*caption*/, const QString & /*html*/,
+                              const QStringList & /*attachmentFolders*/) {
+        return false;
+    }
+    // A structure named by a link of the page was clicked: (handled, identifier).
+    std::function<void(bool &handled, const QString &identifier)> OnLinkClicked;
+};
+
+// The details panel of bridges and locks.
+class IFrameLinkDetailsStruct : public IMarivoFrame {
+public:
+    virtual bool ShowStructLink(const QString &) { return false; }
+    virtual bool ShowStruct(IWWStruct *, IGeodeticCalibration *) { return false; }
 };
 
 class IFrameChartStatus : public IMarivoFrame {
@@ -136,6 +184,8 @@ public:
     virtual void SetToolbarsLocked(bool locked) = 0;
     // Shows no chart (while the charts are being replaced).
     virtual void ClearChart() {}
+    // A catalogue entry (with the online service) or an S-57 cell; both nullptr: none.
+    virtual void SetChart(IChartCatalogueEntry *, IChart *) {}
     // The strip's close box hid the panel.
     std::function<void()> OnClose;
 };
@@ -145,11 +195,16 @@ public:
     // The window that shows a chart's additional information (may be nullptr).
     virtual void SetHTMLViewer(IMarivoFrame *viewer) = 0;
     virtual void UpdateChart() = 0;
+    // The chart of that identifier (null: none), or an S-57 cell by its file.
+    virtual void SelectChart(const TGUID &) {}
+    virtual void SelectS57Chart(const QString &) {}
 };
 
 class IFrameChartLegend : public IMarivoFrame {
 public:
     virtual void UpdateLegend() = 0;
+    virtual void SelectChart(const TGUID &) {}
+    virtual void SelectS57Chart(const QString &) {}
 };
 
 class IFrameZichtOpScheepvaart : public IMarivoFrame {
@@ -169,6 +224,9 @@ public:
     // kind 0..4.
     virtual void ShowNoPosition(int kind, const QString &portName, int seconds) = 0;
     virtual void HideBox() = 0;
+    // The box's settings button, after navigation was stopped: the owner's GPS settings
+    // (unset: the box opens the dialog itself).
+    std::function<void()> OnSettings;
 };
 
 // The news and update window as the main window's news-centre handlers use it; the news

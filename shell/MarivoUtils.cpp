@@ -1,5 +1,7 @@
 #include "shell/MarivoUtils.h"
 
+#include <KvLibNav6/KvGeodesy.h>
+
 #include <QApplication>
 #include <QPainter>
 #include <QStyle>
@@ -95,4 +97,13 @@ QString LeftCharacters(const QString &text, int count) {
     if (text.size() <= count) return text;
     if (count > 0 && text.at(count - 1).isHighSurrogate()) --count;
     return text.left(count);
+}
+
+IGeodeticObject *ProgramGeodeticFrame() {
+    IGeodeticProvider *provider = nullptr;
+    IGeodeticObject *frame = nullptr;
+    IGeodeticDatum *datum = nullptr, *rdDatum = nullptr;
+    void *unused = nullptr;
+    GeodeticsGetGlobals(provider, frame, datum, rdDatum, unused);
+    return frame;
 }

@@ -101,3 +101,9 @@ void UnregisterUtilsColors(INightScreen *nightScreen);
 // The first count UTF-16 units of text, one fewer when the cut would split a surrogate
 // pair: a stored name never ends in half a character.
 QString LeftCharacters(const QString &text, int count);
+
+// ---- Geodesy ------------------------------------------------------------------------------
+
+class IGeodeticObject;
+// The program's geodetic frame, in which the core library's global coordinates are given.
+IGeodeticObject *ProgramGeodeticFrame();

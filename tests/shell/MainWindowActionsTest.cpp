@@ -25,6 +25,10 @@
 #include "shell/FrmToolbarEdit.h"
 #include "shell/FrmSettingsView.h"
 #include "shell/FrmSettingsViewChartViewer.h"
+#include "shell/FrmTrackSettings.h"
+#include "routes/FrmRoutePointSelect.h"
+#include "routes/FrmRouteSettingsDefault.h"
+#include "routes/FrmWaypointTypeEdit.h"
 #include "shell/MarivoActionTable.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -72,6 +76,10 @@ protected:
         FOldHelpKeyboard = TFormHelpKeyboard::SetPrompter([](TFormHelpKeyboard &) {});
         FOldPrint = TFormPrint::SetPrompter(Cancel<TFormPrint>);
         FOldAbout = TFormAbout::SetPrompter([](TFormAbout &) {});
+        FOldTrackSettings = TFormTrackSettings::SetPrompter(Cancel<TFormTrackSettings>);
+        FOldPointSelect = TFormRoutePointSelect::SetPrompter(Cancel<TFormRoutePointSelect>);
+        FOldTypeEdit = TFormWaypointTypeEdit::SetPrompter(Cancel<TFormWaypointTypeEdit>);
+        FOldRouteDefaults = TFormRouteSettingsDefault::SetPrompter(Cancel<TFormRouteSettingsDefault>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -94,6 +102,10 @@ protected:
         TFormHelpKeyboard::SetPrompter(std::move(FOldHelpKeyboard));
         TFormPrint::SetPrompter(std::move(FOldPrint));
         TFormAbout::SetPrompter(std::move(FOldAbout));
+        TFormTrackSettings::SetPrompter(std::move(FOldTrackSettings));
+        TFormRoutePointSelect::SetPrompter(std::move(FOldPointSelect));
+        TFormWaypointTypeEdit::SetPrompter(std::move(FOldTypeEdit));
+        TFormRouteSettingsDefault::SetPrompter(std::move(FOldRouteDefaults));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -145,6 +157,10 @@ private:
     TFormHelpKeyboard::TPrompter FOldHelpKeyboard;
     TFormPrint::TPrompter FOldPrint;
     TFormAbout::TPrompter FOldAbout;
+    TFormTrackSettings::TPrompter FOldTrackSettings;
+    TFormRoutePointSelect::TPrompter FOldPointSelect;
+    TFormWaypointTypeEdit::TPrompter FOldTypeEdit;
+    TFormRouteSettingsDefault::TPrompter FOldRouteDefaults;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
@@ -170,19 +186,29 @@ TEST_F(MainWindowActions, MenusFollowTheMenuTableAndEveryRowHasItsAction) {
 
 TEST_F(MainWindowActions, ActionsOfAbsentImplementationsStayDisabledUntilTheyRegister) {
     TFormMarivo6Main &main = MakeRunning();
-    // The route commands belong to handlers that are not registered; dialogs without a slot.
-    for (const char *n : {"ActionRouteNew", "ActionWaypointEdit", "ActionFileImport"})
-        EXPECT_FALSE(A(n)->isEnabled()) << n;
-    int shown = 0;
+    // Dialogs without a slot keep their commands disabled.
+    EXPECT_FALSE(A("ActionFileImport")->isEnabled());
     TMainDialogs dialogs = main.Dialogs();
     dialogs.About = nullptr;
+    dialogs.RouteManager = nullptr;
     main.SetMainDialogs(dialogs);
-    EXPECT_FALSE(A("ActionHelpAbout")->isEnabled());
+    for (const char *n : {"ActionHelpAbout", "ActionRouteManager"}) EXPECT_FALSE(A(n)->isEnabled()) << n;
+    int shown = 0;
     dialogs.About = [&](QWidget *, const QString &) { ++shown; };
     main.SetMainDialogs(dialogs);
     ASSERT_TRUE(A("ActionHelpAbout")->isEnabled());
     A("ActionHelpAbout")->trigger();
     EXPECT_EQ(shown, 1);
+    int managed = 0;
+    dialogs.RouteManager = [&](QWidget *, TMarivoNavEnv &, IWptRoute *&route) {
+        ++managed;
+        route = nullptr;
+        return 0;
+    };
+    main.SetMainDialogs(dialogs);
+    EXPECT_TRUE(A("ActionRouteManager")->isEnabled());
+    A("ActionRouteManager")->trigger();
+    EXPECT_EQ(managed, 1);
     int edits = 0;
     main.RegisterActionHandler("ActionRouteNew", [&](QAction *) { ++edits; });
     EXPECT_TRUE(A("ActionRouteNew")->isEnabled()) << "the demo chart is shown";

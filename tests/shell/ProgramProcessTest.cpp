@@ -83,7 +83,11 @@ TEST_P(ProgramProcess, SignalEndsTheProgramInOrderOrAKillIsNoticedNextTime) {
     seen += program->readAllStandardError();
 
     const int stored = RegReadIntegerDef(reg, AppRegRoot::Product, QString(), ExecStateName, -1);
-    const bool routeDefaults = RegKeyExists(reg, AppRegRoot::Product, QStringLiteral("Routes"));
+    // A value of the route defaults the end of the run stores (other "Routes" values, such as
+    // the temporary-route switch, are written while the program runs).
+    int32_t defaultsErr = 0;
+    RegReadBool(reg, AppRegRoot::Product, QStringLiteral("Routes"), RegName(u"DefaultCalcDryingOut"), defaultsErr);
+    const bool routeDefaults = defaultsErr == 0;
     switch (c.end) {
     case TEnd::ClosedInOrder:
         EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);

@@ -305,7 +305,6 @@ public:
         return true;
     }
     INavBoatState *GetState() override { return &FState; }
-    ILPBoatDef *BoatDef() const { return FBoatDef; }
     INavBoatGPS *GetGPS() override { return &FGPS; }
     INavMsgPort *GetSimulator() override { return &FSim.Port(); }
     INavBoatSimulator *GetSimulatorControl() override { return &FSim; }

@@ -118,7 +118,11 @@ public:
     }
     void SetOptionalObject(NavObject *obj) override { FOptional = obj; }
     void AddChartArea(int32_t bits, double lat1, double lon1, double lat2, double lon2) override {
-        FChartAreas.push_back({bits, QRectF(GeoToMercator({lat1, lon1}), GeoToMercator({lat2, lon2})).normalized()});
+        const QRectF rect = QRectF(GeoToMercator({lat1, lon1}), GeoToMercator({lat2, lon2})).normalized();
+        // The areas are handed over again on every full interface set-up: one copy each.
+        for (const auto &area : FChartAreas)
+            if (area.first == bits && area.second == rect) return;
+        FChartAreas.push_back({bits, rect});
     }
     void SetChartAreaMask(int32_t mask) override { FChartAreaMask = mask; }
     void SetUnitDepth(int32_t unit) override {
