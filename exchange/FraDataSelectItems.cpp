@@ -271,11 +271,16 @@ bool TDataSelectModel::Less(const TDataSelectNode *a, const TDataSelectNode *b) 
 
 void TDataSelectModel::SortRows() {
     auto less = [this](const TDataSelectNode *a, const TDataSelectNode *b) { return Less(a, b); };
-    std::stable_sort(FRoots.begin(), FRoots.end(), less);
+    // Rows built from a list kept in this order need one pass, not a sort: a move among
+    // a hundred thousand items stays quick.
+    auto sortRows = [&less](std::vector<TDataSelectNode *> &rows) {
+        if (!std::is_sorted(rows.begin(), rows.end(), less)) std::stable_sort(rows.begin(), rows.end(), less);
+    };
+    sortRows(FRoots);
     for (int r = 0; r < int(FRoots.size()); ++r) {
         TDataSelectNode *root = FRoots[size_t(r)];
         root->Row = r;
-        std::stable_sort(root->Children.begin(), root->Children.end(), less);
+        sortRows(root->Children);
         for (int c = 0; c < int(root->Children.size()); ++c) root->Children[size_t(c)]->Row = c;
     }
 }
@@ -543,7 +548,13 @@ void TFrameDataSelectItems::AddItem(const QString &name, const QString &detail, 
 }
 
 void TFrameDataSelectItems::EndUpdate() {
-    if (FChanged) RebuildAvailable();
+    if (FChanged) {
+        // Kept in the trees' order, so that later rebuilds find their rows sorted.
+        const TDataSelectModel *model = ListViewFiltered->Model();
+        std::stable_sort(FAvailableItems.begin(), FAvailableItems.end(),
+                         [model](const auto &a, const auto &b) { return model->Less(a.get(), b.get()); });
+        RebuildAvailable();
+    }
     FChanged = false;
     if (FUpdating > 0) --FUpdating;
     UpdateButtons();

@@ -81,9 +81,10 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     void sort(int column, Qt::SortOrder order) override;
+    // The order of the rows: True when a comes before b.
+    bool Less(const TDataSelectNode *a, const TDataSelectNode *b) const;
 
 private:
-    bool Less(const TDataSelectNode *a, const TDataSelectNode *b) const;
     void SortRows();
 
     uint8_t FSortMode;
