@@ -43,7 +43,7 @@ QToolButton *StepButton(QWidget *parent, Qt::ArrowType arrow) {
 }  // namespace
 
 TFrameNavInfoRouteOpen::TFrameNavInfoRouteOpen(QWidget *panel, TMarivoNavEnv &env)
-    : TFrameNavInfoRouteBase(panel, env), FAlarm(new TNavXTEAlarm(env, this)) {
+    : TFrameNavInfoRouteBase(panel, env), FAlarm(SharedXTEAlarm(env)) {
     QHBoxLayout *h = nullptr;
     PanelDetail2Header = MakeHeader(LabelDetail2, ButtonDetail2Collapse, h);
     ComboBoxRoutePoint = new QComboBox(PanelDetail2Header);
@@ -121,7 +121,7 @@ TFrameNavInfoRouteOpen::TFrameNavInfoRouteOpen(QWidget *panel, TMarivoNavEnv &en
     rows->addWidget(xte);
     Contents->addWidget(PanelDetail2Open);
 
-    connect(FAlarm, &TNavXTEAlarm::Changed, PaintBoxXTE, qOverload<>(&QWidget::update));
+    connect(FAlarm.get(), &TNavXTEAlarm::Changed, PaintBoxXTE, qOverload<>(&QWidget::update));
     connect(ButtonComboRoutePoint, &QToolButton::pressed, this, [this] {
         IWptRoute *active = Env.GetActiveRoute();
         if (active && !active->IsReadOnly()) ComboBoxRoutePoint->showPopup();
