@@ -28,6 +28,7 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
@@ -87,12 +88,27 @@ QWidget *PaintBox(QWidget *parent, QObject *filter, int w, int h) {
     return b;
 }
 
+// The route table's symbols of route objects, in the numbering of RouteNodeGetIconIndex.
+void FillRouteObjectSymbols(TImageList &list, const QString &folder) {
+    constexpr int Count = 23, Size = 32;
+    for (int i = 0; i < Count; ++i) {
+        QImageReader reader(folder + QStringLiteral("rtenode%1.svg").arg(i));
+        reader.setScaledSize(QSize(Size, Size));
+        QImage image = reader.read();
+        if (image.isNull()) {
+            image = QImage(Size, Size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+        }
+        list.Add(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+}
+
 }  // namespace
 
 TFrameNavRoute::TFrameNavRoute(QDockWidget *panel, TMarivoNavEnv &env)
     : TFrameScaled(panel), Env(env), FPanel(panel), FDock(panel, this), FAlarm(SharedXTEAlarm(env)),
       ImageList(new TImageList(32, 32, this)), ImageListVHF(new TImageList(48, 48, this)) {
-    NavInfoWWFillTurns(*ImageList, Env.ImagesFolder);
+    FillRouteObjectSymbols(*ImageList, Env.ImagesFolder);
     ImageListVHF->Add(NavInfoWWVHFPicture(Env.ImagesFolder));
     NightScreenAddImageList(NightScreen(), ImageList);
     NightScreenAddImageList(NightScreen(), ImageListVHF);
@@ -189,24 +205,12 @@ void TFrameNavRoute::BuildDetail1() {
     h->addWidget(LabelTTGt);
     h->addWidget(LabelTTGtValue);
     rows->addWidget(destination);
-    auto *values = new TNavColourPanel(PanelDetail1);
-    values->setFixedHeight(ValuesHeight);
-    values->SetColour(&NavPanelColor);
-    h = new QHBoxLayout(values);
-    h->setContentsMargins(4, 7, 4, 7);
-    TNavValuePanelShape shape;
-    PanelDTGTotal = MakeNavValuePanel(values, shape);
-    PanelFuelTotal = MakeNavValuePanel(values, shape);
-    shape.WithUnit = false;
-    PanelETA = MakeNavValuePanel(values, shape);
-    PanelDTGTotal.Caption->setText(QStringLiteral("DTGt"));
-    PanelFuelTotal.Caption->setText(QStringLiteral("FUEL"));
-    PanelETA.Caption->setText(QStringLiteral("ETA"));
-    for (QWidget *p : {PanelDTGTotal.Panel, PanelFuelTotal.Panel, PanelETA.Panel}) {
-        p->setFixedSize(91, 56);
-        h->addWidget(p);
-    }
-    rows->addWidget(values);
+    TNavValuePanelShape shape, alone;
+    alone.WithUnit = false;
+    rows->addWidget(MakeNavValueRow(PanelDetail1, ValuesHeight,
+                                    {{&PanelDTGTotal, shape, QStringLiteral("DTGt")},
+                                     {&PanelFuelTotal, shape, QStringLiteral("FUEL")},
+                                     {&PanelETA, alone, QStringLiteral("ETA")}}));
     PanelDetail1SectionGroup = MakeNavRow(PanelDetail1, SectionHeight, h);
     LabelSectionCurrent = Label(PanelDetail1SectionGroup, "LabelSectionCurrent", 12, true);
     LabelMaxSpeed = Label(PanelDetail1SectionGroup, "LabelMaxSpeed", 12, false);
@@ -243,26 +247,15 @@ void TFrameNavRoute::BuildDetail2() {
     h->addWidget(ButtonWPNext);
     QVBoxLayout *rows = nullptr;
     PanelDetail2Open = Stack(PanelContents, ValuesHeight + TTGHeight + XTEHeight, rows);
-    auto *values = new TNavColourPanel(PanelDetail2Open);
-    values->setFixedHeight(ValuesHeight);
-    values->SetColour(&NavPanelColor);
-    h = new QHBoxLayout(values);
-    h->setContentsMargins(4, 7, 4, 7);
     TNavValuePanelShape shape;
     shape.WithFooter = false;
-    PanelVMG = MakeNavValuePanel(values, shape);
-    PanelDTG = MakeNavValuePanel(values, shape);
-    shape.UnitAtTop = true;
-    PanelCTS = MakeNavValuePanel(values, shape);
-    PanelVMG.Caption->setText(QStringLiteral("VMG"));
-    PanelDTG.Caption->setText(QStringLiteral("DTG"));
-    PanelCTS.Caption->setText(QStringLiteral("CTS"));
+    TNavValuePanelShape top = shape;
+    top.UnitAtTop = true;
+    rows->addWidget(MakeNavValueRow(PanelDetail2Open, ValuesHeight,
+                                    {{&PanelVMG, shape, QStringLiteral("VMG")},
+                                     {&PanelDTG, shape, QStringLiteral("DTG")},
+                                     {&PanelCTS, top, QStringLiteral("CTS")}}));
     PanelCTS.Unit->setText(QStringLiteral("\u00BA"));
-    for (QWidget *p : {PanelVMG.Panel, PanelDTG.Panel, PanelCTS.Panel}) {
-        p->setFixedSize(91, 56);
-        h->addWidget(p);
-    }
-    rows->addWidget(values);
     QWidget *ttg = MakeNavRow(PanelDetail2Open, TTGHeight, h);
     LabelTTG = Label(ttg, "LabelTTG", 12, false, QStringLiteral(" Time to go: "));
     LabelTTGValue = Label(ttg, "LabelTTGValue", 12, true, NavRouteText::Dashes);
