@@ -96,23 +96,12 @@ TFrameNavInfoRoute::TFrameNavInfoRoute(QWidget *panel, TMarivoNavEnv &env) : TFr
     h->addWidget(LabelTTGt);
     h->addWidget(LabelTTGtValue);
     rows->addWidget(destination);
-    auto *values = new TNavColourPanel(PanelDetail1);
-    values->setFixedHeight(ValuesHeight);
-    values->SetColour(&NavPanelColor);
-    h = new QHBoxLayout(values);
-    h->setContentsMargins(4, 7, 4, 7);
-    TNavValuePanelShape shape;
-    DTGTotal = MakeNavValuePanel(values, shape);
-    FuelTotal = MakeNavValuePanel(values, shape);
-    shape.WithUnit = false;
-    ETATotal = MakeNavValuePanel(values, shape);
-    DTGTotal.Caption->setText(QStringLiteral("DTGt"));
-    ETATotal.Caption->setText(QStringLiteral("ETA"));
-    for (QWidget *p : {DTGTotal.Panel, FuelTotal.Panel, ETATotal.Panel}) {
-        p->setFixedSize(91, 56);
-        h->addWidget(p);
-    }
-    rows->addWidget(values);
+    TNavValuePanelShape shape, alone;
+    alone.WithUnit = false;
+    rows->addWidget(MakeNavValueRow(PanelDetail1, ValuesHeight,
+                                    {{&DTGTotal, shape, QStringLiteral("DTGt")},
+                                     {&FuelTotal, shape, QString()},
+                                     {&ETATotal, alone, QStringLiteral("ETA")}}));
     QWidget *tor = MakeNavRow(PanelDetail1, TORHeight, h);
     LabelToR = MakeNavLabel(tor, 12, false, QStringLiteral(" TonR: "));
     LabelToRValue = MakeNavLabel(tor, 12, true, NavRouteText::Dashes);

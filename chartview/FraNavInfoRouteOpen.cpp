@@ -43,7 +43,7 @@ QToolButton *StepButton(QWidget *parent, Qt::ArrowType arrow) {
 }  // namespace
 
 TFrameNavInfoRouteOpen::TFrameNavInfoRouteOpen(QWidget *panel, TMarivoNavEnv &env)
-    : TFrameNavInfoRouteBase(panel, env), FAlarm(new TNavXTEAlarm(env, this)) {
+    : TFrameNavInfoRouteBase(panel, env), FAlarm(SharedXTEAlarm(env)) {
     QHBoxLayout *h = nullptr;
     PanelDetail2Header = MakeHeader(LabelDetail2, ButtonDetail2Collapse, h);
     ComboBoxRoutePoint = new QComboBox(PanelDetail2Header);
@@ -71,26 +71,15 @@ TFrameNavInfoRouteOpen::TFrameNavInfoRouteOpen(QWidget *panel, TMarivoNavEnv &en
     auto *rows = new QVBoxLayout(PanelDetail2Open);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
-    auto *values = new TNavColourPanel(PanelDetail2Open);
-    values->setFixedHeight(ValuesHeight);
-    values->SetColour(&NavPanelColor);
-    h = new QHBoxLayout(values);
-    h->setContentsMargins(4, 7, 4, 7);
     TNavValuePanelShape shape;
     shape.WithFooter = false;
-    PanelVMG = MakeNavValuePanel(values, shape);
-    PanelDTG = MakeNavValuePanel(values, shape);
-    shape.UnitAtTop = true;
-    PanelCTS = MakeNavValuePanel(values, shape);
-    PanelVMG.Caption->setText(QStringLiteral("VMG"));
-    PanelDTG.Caption->setText(QStringLiteral("DTG"));
-    PanelCTS.Caption->setText(QStringLiteral("CTS"));
+    TNavValuePanelShape top = shape;
+    top.UnitAtTop = true;
+    rows->addWidget(MakeNavValueRow(PanelDetail2Open, ValuesHeight,
+                                    {{&PanelVMG, shape, QStringLiteral("VMG")},
+                                     {&PanelDTG, shape, QStringLiteral("DTG")},
+                                     {&PanelCTS, top, QStringLiteral("CTS")}}));
     PanelCTS.Unit->setText(QStringLiteral("\u00BA"));
-    for (QWidget *p : {PanelVMG.Panel, PanelDTG.Panel, PanelCTS.Panel}) {
-        p->setFixedSize(91, 56);
-        h->addWidget(p);
-    }
-    rows->addWidget(values);
     QWidget *ttg = MakeNavRow(PanelDetail2Open, TTGHeight, h);
     LabelTTG = MakeNavLabel(ttg, 12, false, QStringLiteral(" Time to go: "));
     LabelTTGValue = MakeNavLabel(ttg, 12, true, NavRouteText::Dashes);
@@ -121,7 +110,7 @@ TFrameNavInfoRouteOpen::TFrameNavInfoRouteOpen(QWidget *panel, TMarivoNavEnv &en
     rows->addWidget(xte);
     Contents->addWidget(PanelDetail2Open);
 
-    connect(FAlarm, &TNavXTEAlarm::Changed, PaintBoxXTE, qOverload<>(&QWidget::update));
+    connect(FAlarm.get(), &TNavXTEAlarm::Changed, PaintBoxXTE, qOverload<>(&QWidget::update));
     connect(ButtonComboRoutePoint, &QToolButton::pressed, this, [this] {
         IWptRoute *active = Env.GetActiveRoute();
         if (active && !active->IsReadOnly()) ComboBoxRoutePoint->showPopup();

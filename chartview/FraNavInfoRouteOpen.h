@@ -7,6 +7,8 @@
 
 #include "chartview/FraNavInfoRouteBase.h"
 
+#include <memory>
+
 class IWptPlanPoint;
 class QComboBox;
 class TNavXTEAlarm;
@@ -57,7 +59,7 @@ private:
 
     bool Detail2Visible = true;
     QString NextPointText;
-    TNavXTEAlarm *FAlarm;
+    std::shared_ptr<TNavXTEAlarm> FAlarm;  // shared with the other views of the error
     QWidget *PanelDetail2Header, *PanelDetail2Open;
     QLabel *LabelDetail2, *LabelTTG, *LabelTTGValue, *LabelXTE, *LabelXTEValue, *LabelXTEWidth, *LabelXTEWidthValue;
     QToolButton *ButtonDetail2Collapse, *ButtonComboRoutePoint, *ButtonWPPrev, *ButtonWPNext;

@@ -81,13 +81,10 @@ QString LengthText(float metres, int32_t unit, const TFormatSettings &fs) {
     return FloatToStrFixed(UnitConvert(metres, KvUnit::Metre, unit), 7, 2, fs);
 }
 
-struct TClearance {
-    std::optional<float> Height, OpenHeight, Width;
-    bool HasOpen = false;
-};
+}  // namespace
 
-TClearance ClearanceOf(IWWStruct *s, int32_t index) {
-    TClearance c;
+TWWClearance WWClearanceOf(IWWStruct *s, int32_t index) {
+    TWWClearance c;
     switch (s->GetKind()) {
     case WWStructKind::Barrier:
     case WWStructKind::OtherWork:
@@ -118,8 +115,6 @@ TClearance ClearanceOf(IWWStruct *s, int32_t index) {
     return c;
 }
 
-}  // namespace
-
 void SetNavInfoClock(TNavInfoClock clock) { Clock() = std::move(clock); }
 
 TDateTime NavInfoNowUTC() {
@@ -135,7 +130,7 @@ TDateTime NavInfoLocalNow() {
 QString WWClearanceText(IWWStruct *s, int32_t passageIndex, int32_t smallUnit,
                         const TFormatSettings &fs) {
     if (!s || passageIndex < 0) return {};
-    const TClearance c = ClearanceOf(s, passageIndex);
+    const TWWClearance c = WWClearanceOf(s, passageIndex);
     QString text;
     if (c.Height) text += QStringLiteral("H") + LengthText(*c.Height, smallUnit, fs) + u' ';
     if (c.OpenHeight) text += QStringLiteral("HO") + LengthText(*c.OpenHeight, smallUnit, fs) + u' ';

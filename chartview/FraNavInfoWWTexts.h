@@ -45,6 +45,14 @@ void SetNavInfoClock(TNavInfoClock clock);
 TDateTime NavInfoNowUTC();
 TDateTime NavInfoLocalNow();
 
+// The clearance of one passage of a structure: what the network does not give is empty
+// (a width of 0 too); HasOpen for bridges that open.
+struct TWWClearance {
+    std::optional<float> Height, OpenHeight, Width;
+    bool HasOpen = false;
+};
+TWWClearance WWClearanceOf(IWWStruct *s, int32_t passageIndex);
+
 // The passage a clearance text describes: index of the opening, bridge passage or lock
 // chamber of the structure (0 for a structure met on the network).
 // "H7.50 HO30.00 W12.00" in the small-distance unit; a value the network does not give is

@@ -31,6 +31,21 @@ QLabel *MakeNavLabel(QWidget *parent, int pixels, bool bold, const QString &text
     return l;
 }
 
+QWidget *MakeNavValueRow(QWidget *parent, int height, std::initializer_list<TNavValueSpec> panels) {
+    auto *row = new TNavColourPanel(parent);
+    row->setFixedHeight(height);
+    row->SetColour(&NavPanelColor);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(4, 7, 4, 7);
+    for (const TNavValueSpec &spec : panels) {
+        *spec.Panel = MakeNavValuePanel(row, spec.Shape);
+        spec.Panel->Caption->setText(spec.Caption);
+        spec.Panel->Panel->setFixedSize(91, 56);
+        layout->addWidget(spec.Panel->Panel);
+    }
+    return row;
+}
+
 QWidget *MakeNavRow(QWidget *parent, int height, QHBoxLayout *&layout) {
     auto *row = new TNavColourPanel(parent);
     row->setFixedHeight(height);

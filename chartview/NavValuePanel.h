@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <initializer_list>
 
 // A panel filled with one of the shared colour variables, read at every paint: the night
 // screen recolours the variable in place, so the panel follows night mode by itself.
@@ -55,6 +56,15 @@ struct TNavValuePanelShape {
 
 // A panel with its labels as children of parent; the caller places the panel.
 TNavValuePanel MakeNavValuePanel(QWidget *parent, const TNavValuePanelShape &shape);
+
+// One panel of a row of value panels: where it goes, its shape and its caption.
+struct TNavValueSpec {
+    TNavValuePanel *Panel;
+    TNavValuePanelShape Shape;
+    QString Caption;
+};
+// A row of height pixels on the panel colour holding the panels (91 × 56 each) side by side.
+QWidget *MakeNavValueRow(QWidget *parent, int height, std::initializer_list<TNavValueSpec> panels);
 
 // Sizes value and unit to their texts, centres them as a pair (2 pixels apart; the value
 // alone when there is no unit), puts the unit's top 2 pixels below the value's top or its

@@ -6,6 +6,7 @@
 #include <KvLibNav6/KvWaypoints.h>
 
 #include <cmath>
+#include <map>
 
 TNavXTEAlarm::TNavXTEAlarm(TMarivoNavEnv &env, QObject *parent) : QObject(parent), Env(env) {
     Post = [this] { Env.PostUserNotification(NotificationKind, QString()); };
@@ -80,4 +81,14 @@ bool TNavXTEAlarm::HandleReport(TNavNotification &n) {
     FSoundEnabled = n.P3 == 1;
     n.Handled = true;
     return true;
+}
+
+std::shared_ptr<TNavXTEAlarm> SharedXTEAlarm(TMarivoNavEnv &env) {
+    static std::map<TMarivoNavEnv *, std::weak_ptr<TNavXTEAlarm>> alarms;
+    std::shared_ptr<TNavXTEAlarm> alarm = alarms[&env].lock();
+    if (!alarm) {
+        alarm = std::make_shared<TNavXTEAlarm>(env);
+        alarms[&env] = alarm;
+    }
+    return alarm;
 }

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 class TMarivoNavEnv;
 
@@ -65,3 +66,8 @@ private:
     bool FBlinkPhase = false;
     bool FSoundEnabled = true;
 };
+
+// The program's one alarm over env: every view that shows the cross-track error holds it
+// and evaluates it with the same figures, so a second view adds no notification and no
+// sound. The last holder to let go withdraws a shown alarm.
+std::shared_ptr<TNavXTEAlarm> SharedXTEAlarm(TMarivoNavEnv &env);

@@ -36,24 +36,35 @@ int XTEMarkerX(int w, int h, float xteRel) {
     return std::clamp(m, margin, std::max(margin, w - margin));
 }
 
-void PaintXTEBar(QPainter &p, QSize size, const TXTEBarState &s) {
+namespace {
+
+// The network bar marks its quarters and ticks quietly and has no side arrows: the path is
+// a channel, not an alarm limit.
+void PaintBar(QPainter &p, QSize size, const TXTEBarState &s, bool network) {
     const int w = size.width(), h = size.height();
     p.fillRect(0, 0, w, h, TColorToColor(XTEBarBackColor));
-    const QColor alarm = TColorToColor(XTEBarAlarmColor);
+    const QColor alarm = TColorToColor(network ? XTEBarCentreColor : XTEBarAlarmColor);
     p.fillRect(0, 0, w / 4, h, alarm);
     p.fillRect(3 * w / 4, 0, w - 3 * w / 4, h, alarm);
     p.fillRect(w / 2 - 3, 0, 7, h, TColorToColor(XTEBarCentreColor));
     for (int i : {1, 2, 3, 5, 6, 7}) {
         const int x = int(std::lround(i * w / 8.0));
-        p.fillRect(x - 1, 0, 2, h, TColorToColor(i == 3 || i == 5 ? XTEBarTickColor : XTEBarWarnTickColor));
+        const bool warn = !network && i != 3 && i != 5;
+        p.fillRect(x - 1, 0, 2, h, TColorToColor(warn ? XTEBarWarnTickColor : XTEBarTickColor));
     }
     if (!s.Show) return;
     const QColor back = TColorToColor(XTEBarBackColor);
     const bool hidden = s.Blinking && !s.BlinkPhase;
-    if (!(hidden && s.XTERel < -1.0f)) Triangle(p, 0, 1, h, back);
-    if (!(hidden && s.XTERel > 1.0f)) Triangle(p, w - 1, -1, h, back);
+    if (!network && !(hidden && s.XTERel < -1.0f)) Triangle(p, 0, 1, h, back);
+    if (!network && !(hidden && s.XTERel > 1.0f)) Triangle(p, w - 1, -1, h, back);
     const int m = XTEMarkerX(w, h, s.XTERel);
     const QColor marker = TColorToColor(XTEBarMarkerColor);
     p.fillRect(m - 2, 0, 4, h, marker);
     if (s.Trend != 0) Triangle(p, m - 5 * s.Trend, -s.Trend, h, marker);
 }
+
+}  // namespace
+
+void PaintXTEBar(QPainter &p, QSize size, const TXTEBarState &s) { PaintBar(p, size, s, false); }
+
+void PaintNetworkXTEBar(QPainter &p, QSize size, const TXTEBarState &s) { PaintBar(p, size, s, true); }

@@ -22,3 +22,5 @@ TXTEBarState XTEBarState(const TNavXTEAlarm &alarm, bool show);
 // The marker's x for a bar w × h: kept h / 2 + 20 pixels from either end.
 int XTEMarkerX(int w, int h, float xteRel);
 void PaintXTEBar(QPainter &p, QSize size, const TXTEBarState &s);
+// The bar of the waterway network's path: grey quarters and ticks, no side arrows.
+void PaintNetworkXTEBar(QPainter &p, QSize size, const TXTEBarState &s);

@@ -6,6 +6,7 @@
 #include "chartview/FraChartStatus.h"
 #include "chartview/FraHTMLViewer.h"
 #include "chartview/FraNavInfo.h"
+#include "chartview/FraNavRoute.h"
 #include "chartview/FraViewer.h"
 #include "chartview/FraZichtOpScheepvaart.h"
 #include "exchange/FrmMsgGPSSingleError.h"
@@ -256,6 +257,25 @@ private:
     QPointer<TFrameNavInfo> FFrame;  // the dock panel's client; deleted with the adapter
 };
 
+// The route-navigation window inside its dock panel.
+class TNavRouteFrameAdapter : public IFrameNavRoute {
+public:
+    TNavRouteFrameAdapter(QWidget *host, TMarivoNavEnv &env)
+        : FFrame(new TFrameNavRoute(qobject_cast<QDockWidget *>(host), env)) {}
+    ~TNavRouteFrameAdapter() override { delete FFrame.data(); }
+
+    QWidget *Widget() override { return FFrame; }
+    void UpdateTexts() override {
+        if (FFrame) FFrame->UpdateTexts();
+    }
+    void UpdateValues() override {
+        if (FFrame) FFrame->UpdateValues();
+    }
+
+private:
+    QPointer<TFrameNavRoute> FFrame;  // the dock panel's client; deleted with the adapter
+};
+
 // A frame of the chart-view folder that its panel (or parent) owns; the adapter frees it
 // with itself.
 template <class Intf, class Frame>
@@ -437,6 +457,9 @@ TMainFrameFactories ProgramFrameFactories() {
     };
     f.NavInfo = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameNavInfo> {
         return std::make_unique<TNavInfoFrameAdapter>(host, env);
+    };
+    f.NavRoute = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameNavRoute> {
+        return std::make_unique<TNavRouteFrameAdapter>(host, env);
     };
     f.ChartLegend = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameChartLegend> {
         return std::make_unique<TChartLegendAdapter>(host, env);

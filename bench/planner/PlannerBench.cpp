@@ -7,6 +7,7 @@
 // BM_PlannerShortestMatchesBoost checks that the planner's shortest routes for the same
 // queries have Boost's lengths.
 #include "bench/common/GridNetwork.h"
+#include "chartview/FraNavRouteObjects.h"
 
 #include <KvLibNav6/KvBoatDef.h>
 #include <KvLibNav6/KvErrorCodes.h>
@@ -359,7 +360,44 @@ void BM_PlannerDemoNetwork(benchmark::State &state) {
     r->DeleteFromDatabase(err);
 }
 
+// The route-navigation window's planning overview refilled for a planned route of at least
+// 2,000 route objects (points across the grid until the plan holds that many).
+void BM_FillObjectList(benchmark::State &state) {
+    TWorld &w = TWorld::Get(100);
+    if (!w.Ok) {
+        state.SkipWithError(w.Error.toStdString().c_str());
+        return;
+    }
+    int32_t err = -1;
+    IWptRoute *r = w.Db->NewRoute(SummerNoonUtc());
+    QRandomGenerator rng(31);
+    size_t objects = 0;
+    while (objects < 2000 && r->GetPointCount() < 400) {
+        IWWSection *s = w.Sections[size_t(rng.bounded(int(w.Sections.size())))];
+        r->AddNetworkPoint(s, s->GetLength() / 2, 0, err);
+        if (r->GetPointCount() % 10 != 0) continue;
+        w.Planner->Calculate(w.Boat.get(), r, 0, false, false, false);
+        objects = NavRouteOverviewRows(r).size();
+    }
+    w.Planner->Calculate(w.Boat.get(), r, 0, false, false, false);
+    objects = NavRouteOverviewRows(r).size();
+    if (objects < 2000) {
+        state.SkipWithError("the plan holds fewer than 2,000 route objects");
+        r->DeleteFromDatabase(err);
+        return;
+    }
+    TNavRouteObjectModel model;
+    for (auto _ : state) {
+        model.Fill(r);
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+    state.counters["route_objects"] = double(objects);
+    state.SetItemsProcessed(int64_t(state.iterations()));
+    r->DeleteFromDatabase(err);
+}
+
 // The argument is the grid's side in junctions.
+BENCHMARK(BM_FillObjectList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlannerShortest)->Arg(100)->Arg(224)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlannerFastest)->Arg(100)->Arg(224)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoostAStar)->Arg(100)->Arg(224)->Unit(benchmark::kMillisecond);
