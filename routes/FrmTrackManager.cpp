@@ -11,7 +11,7 @@
 #include "base/strings/KvColors.h"
 #include "base/texts/KvStr.h"
 #include "base/waypoints/KvWaypoints.h"
-#include "exchange/MAPIMail.h"
+#include "exchange/KvMapiMail.h"
 #include "routes/DialogParts.h"
 #include "routes/TrackManagerModel.h"
 #include "routes/RouteManagerTexts.h"

@@ -10,7 +10,7 @@
 #include "base/kvlib/KvErrors.h"
 #include "base/registry/KvRegistry.h"
 #include "base/waypoints/KvWaypoints.h"
-#include "exchange/MAPIMail.h"
+#include "exchange/KvMapiMail.h"
 #include "routes/TrackManagerModel.h"
 #include "tests/shell/NavEnvRouteSupport.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -56,14 +56,14 @@ protected:
             for (int i = 0; i < m.Messages().Count(); ++i) Confirmed << m.Messages().Items(i)->Text;
             return int(QDialog::Accepted);
         });
-        FOldRunner = TMAPIMail::SetRunner([this](const QString &program, const QStringList &args) {
+        FOldRunner = SetMailSender([this](const QString &program, const QStringList &args) {
             Runs << (QStringList{program} + args);
             return MailResult;
         });
     }
     void TearDown() override {
         TFormMsg::SetPrompter(std::move(FOldMsg));
-        TMAPIMail::SetRunner(std::move(FOldRunner));
+        SetMailSender(std::move(FOldRunner));
         TFormTrackManager::SetPrompter(nullptr);
         TFormTrackManager::SetColorPicker(nullptr);
         NavEnvRoutes::TearDown();
@@ -110,7 +110,7 @@ protected:
     QList<QStringList> Runs;
     int MailResult = 0;
     TFormMsg::TPrompter FOldMsg;
-    TMAPIMail::TRunner FOldRunner;
+    TMailSender FOldRunner;
 };
 
 TEST_F(TrackManager, ListsEveryTrackFileWithItsTextsAndErrorsLast) {
@@ -238,13 +238,14 @@ TEST_F(TrackManager, MailHandsTheSelectedFilesInListOrderAndReportsAFailure) {
     const QStringList expected = {QStringLiteral("xdg-email"), QStringLiteral("--utf8"), QStringLiteral("--subject"),
                                   QStringLiteral("Travelled track(s) - Marivo"), QStringLiteral("--body"),
                                   QStringLiteral("To use the attached tracks you should save them to your harddisk and "
-                                                 "import them using the import function of Marivo."),
+                                                 "import them using the import function of Marivo.\n"),
                                   QStringLiteral("--attach"), Valid, QStringLiteral("--attach"), NoTimes};
     EXPECT_EQ(Runs[0], expected);
     EXPECT_TRUE(Messages.isEmpty());
     for (const auto &[result, text] : std::vector<std::pair<int, QString>>{
-             {3, QStringLiteral("No mail program is set up on this computer.")},
-             {TMAPIMail::NotFound, QStringLiteral("The command \"xdg-email\" that opens the mail program is not installed.")}}) {
+             {3, QStringLiteral("No mail program is available.")},
+             {MapiMailResult::NoMailProgram, QStringLiteral("No mail program is available.")},
+             {4, QStringLiteral("One or more unspecified errors occurred. No message was sent.")}}) {
         Messages.clear();
         MailResult = result;
         QTest::mouseClick(f.ButtonEMail, Qt::LeftButton);
