@@ -1,6 +1,7 @@
 // The main window's commands on the real environment, viewer and frames with the demo data:
 // the menu bar and the availability rule, the action states applied only where they
 // differ, and the handlers of the file, chart, help, view, GPS and S-57 commands.
+#include "NavEnvPorts.h"
 #include "ShellTestSupport.h"
 #include "TestSupport.h"
 #include "base/dialogs/KvMsgBox.h"
@@ -399,6 +400,11 @@ TEST_F(MainWindowActions, ChartUpdateRefusedChangesNothingAndAcceptedRestartsNav
 }
 
 TEST_F(MainWindowActions, F3WhileSimulatingIsDisabledAndStartsTheGPSOnceStopped) {
+    // A line of the test's own: the machine's serial ports may be held by another program.
+    const QString dir = testsupport::MakeTempDir(QStringLiteral("f3-gps"));
+    shelltest::TPty line(dir + QStringLiteral("/ttyF3"));
+    ASSERT_TRUE(line.Opened());
+    shelltest::TPortList ports({line.Link()});
     TFormMarivo6Main &main = MakeRunning();
     ASSERT_TRUE(WaitForChart());
     TMarivoNavEnv &env = *main.NavEnv();

@@ -2,7 +2,9 @@
 #include "waypoints/WptModel.h"
 #include "waypoints/WptIdentifier.h"
 
+#include <QCoreApplication>
 #include <QHash>
+#include <QThread>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -222,6 +224,29 @@ IWptManager *TDatabase::GetManager() {
 
 void TDatabase::Close() {
     FManager->CloseDatabase(this);  // releases this object
+}
+
+void TDatabase::Modified() {
+    FModified = true;
+    if (FHeader.Protected || FFileName.Get()->Length == 0) return;
+    // The save timer lives on the thread of the application's event loop only.
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread()) return;
+    if (!FAutoSave) {
+        FAutoSave = std::make_unique<QTimer>();
+        FAutoSave->setSingleShot(true);
+        // At most this long after the first unsaved change, however many follow it.
+        FAutoSave->setInterval(2000);
+        QObject::connect(FAutoSave.get(), &QTimer::timeout, [this] { SaveIfModified(); });
+    }
+    if (!FAutoSave->isActive()) FAutoSave->start();
+}
+
+void TDatabase::SaveIfModified() {
+    if (FAutoSave) FAutoSave->stop();
+    if (!FModified || FHeader.Protected || FFileName.Get()->Length == 0) return;
+    FSaveResult = StoreSave(*this, kv::ToQString(*FFileName.Get()));
+    if (FSaveResult == KvErr::Ok) FModified = false;
 }
 
 void TDatabase::SaveToFile(const TStrWRec &file, int32_t &err) {

@@ -74,6 +74,8 @@ TManager::TManager() {
 }
 
 TManager::~TManager() {
+    // Unsaved changes reach their files while every database is still whole.
+    for (auto &d : FDatabases) d->SaveIfModified();
     // Databases go last-opened first, so links between them are undone in order.
     while (!FDatabases.empty()) FDatabases.pop_back();
     ForgetEverywhere({FDefaultType.get(), FUngrouped.get()});
@@ -98,6 +100,7 @@ TDatabase *TManager::Adopt(std::unique_ptr<TDatabase> db) {
 }
 
 void TManager::CloseDatabase(TDatabase *db) {
+    db->SaveIfModified();
     if (FUserDatabase == db) FUserDatabase = nullptr;
     auto it = std::find_if(FDatabases.begin(), FDatabases.end(),
                            [db](const auto &p) { return p.get() == db; });
@@ -140,6 +143,7 @@ IWptDatabase *TManager::OpenDatabase(const TStrWRec &file, int64_t position, int
         return nullptr;
     }
     if (position == 0) db->SetFileName(path);
+    db->FModified = false;  // as loaded: nothing to save yet
     return Adopt(std::move(db));
 }
 

@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <array>
 #include <functional>
 #include <unordered_set>
@@ -471,7 +472,12 @@ public:
     void SetNameText(const QString &name) { FName.Set(name); }
     void SetTitleText(const QString &title) { FTitle.Set(title); }
     void ApplyHeader();
-    void Modified() { FModified = true; }
+    // A change: a database kept in a file (not a read-only one) saves itself shortly
+    // after, so nothing the user did is lost when the program ends or is killed.
+    void Modified();
+    // Saves to the database's own file when something changed since the last save; the
+    // result is what GetSaveResult reports.
+    void SaveIfModified();
     // Collects every object this database owns (for list clean-up on delete and close).
     void CollectAll(std::unordered_set<NavObject *> &out) const;
 
@@ -485,6 +491,7 @@ public:
     std::vector<std::unique_ptr<TPolygon>> FPolygons;
     int32_t FSaveResult = KvErr::Ok;
     bool FModified = false;
+    std::unique_ptr<QTimer> FAutoSave;
     // Next number for "<prefix><n>" names of new waypoints; 0 = not looked up yet.
     int64_t FNextNumber = 0;
     QString FNumberPrefix;

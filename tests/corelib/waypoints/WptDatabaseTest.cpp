@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
+#include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -438,12 +439,13 @@ TEST_F(WptDatabase, FailedSaveKeepsTheLastSavedFileAndReportsTheError) {
     EXPECT_TRUE(QFileInfo(folderTarget + QStringLiteral("/inside")).isDir());
     EXPECT_FALSE(QFileInfo::exists(folderTarget + QStringLiteral(".saving")));
 
+    // Once the way is clear, closing writes the change the failed saves could not.
     QDir(blocker).removeRecursively();
     db->Close();
     int32_t err = -1;
     IWptDatabase *reopened = Open(m.get(), FFile, err);
     ASSERT_EQ(err, KvErr::Ok);
-    EXPECT_EQ(reopened->GetObjectCount(), 3);
+    EXPECT_EQ(reopened->GetObjectCount(), 4);
 }
 
 // The other process of the kill test: saves a growing database over and over and says so
@@ -479,6 +481,42 @@ TEST_F(WptDatabase, KillDuringSaveLeavesACompleteSavedState) {
         for (int32_t i = 0; i < m->GetWaypointCount(); ++i)
             ASSERT_EQ(Q(m->GetWaypoint(i)->GetName()), QString::number(i));
     }
+}
+
+TEST_F(WptDatabase, ChangesReachTheFileWithoutAnExplicitSave) {
+    // Counts the waypoints the file holds, read by a manager of its own.
+    const auto onDisk = [this] {
+        auto reader = MakeManager();
+        int32_t err = -1;
+        IWptDatabase *db = Open(reader.get(), FFile, err);
+        return db ? db->GetObjectCount() : -1;
+    };
+    {
+        auto m = MakeManager();
+        IWptDatabase *db = NewDb(m.get(), kDbName);
+        ASSERT_EQ(Save(db, FFile), KvErr::Ok);
+        AddWaypoint(db, QStringLiteral("first"), 1.0, 1.0);
+        // Saved by itself shortly after the change, with the program still running.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return onDisk() == 1; }, 10000));
+        int32_t err = -1;
+        db->GetSaveResult(err);
+        EXPECT_EQ(err, KvErr::Ok);
+        AddWaypoint(db, QStringLiteral("second"), 2.0, 2.0);
+        // Closing saves what the timer has not yet written.
+        db->Close();
+        EXPECT_EQ(onDisk(), 2);
+    }
+    {
+        auto m = MakeManager();
+        int32_t err = -1;
+        IWptDatabase *db = Open(m.get(), FFile, err);
+        ASSERT_EQ(err, KvErr::Ok);
+        AddWaypoint(db, QStringLiteral("third"), 3.0, 3.0);
+    }  // the manager ends with the program: its databases keep their last changes
+    EXPECT_EQ(onDisk(), 3);
+    // A database without a file of its own (an import's) writes nothing anywhere.
+    auto m = MakeManager();
+    AddWaypoint(NewDb(m.get(), QStringLiteral("import")), QStringLiteral("x"), 4.0, 4.0);
 }
 
 TEST_F(WptDatabase, RecoverRenamesADamagedFileAsideAndFallsBackToTheBackup) {
