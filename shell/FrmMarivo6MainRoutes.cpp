@@ -119,6 +119,17 @@ void TFormMarivo6Main::RegisterRouteHandlers() {
         SetPanelVisible(QString::fromLatin1(PanelNavInfo), !PanelShown(QString::fromLatin1(PanelNavInfo)));
     });
     OnEditMode("ActionNavigationDistance", EditMode::Distance, [this] { StartDistanceMeasuring(); });
+    // The sign-up frame asks before it stops a running sign-up and runs the sign-up dialog
+    // otherwise.
+    for (const char *name : {"ActionNavigationZoS", "ActionNavigationToolbarZoS"})
+        On(name, [this] {
+            if (FZichtOpScheepvaart) FZichtOpScheepvaart->ToggleSignUp();
+            UpdateActionStates();
+        });
+    On("ActionNavigationZoSShow", [this] {
+        SetPanelVisible(QStringLiteral("DockablePanelZoS"), !PanelShown(QStringLiteral("DockablePanelZoS")));
+        UpdateActionStates();
+    });
     On("ActionNavigationHomeRemove", [this] {
         FNavEnv->SetHomeLocation(TGeoPoint{10.0, 10.0});
         OnViewerEvent(TViewerEvent{19, nullptr});
@@ -154,6 +165,8 @@ bool TFormMarivo6Main::RouteDialogReady(const char *action) const {
     if (n == "ActionRouteEditSettings") return hasFrame(PanelRouteSettings);
     if (n == "ActionRouteEditOverview" || n == "ActionRouteOverview") return hasFrame(PanelRoute);
     if (n == "ActionNavigationInformation") return hasFrame(PanelNavInfo);
+    if (n == "ActionNavigationZoS" || n == "ActionNavigationToolbarZoS" || n == "ActionNavigationZoSShow")
+        return hasFrame("DockablePanelZoS");
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "base/kvlib/KvErrors.h"
 #include "base/registry/KvRegistry.h"
 #include "chartview/NavViewerControl.h"
+#include "chartview/FrmZichtOpScheepvaart.h"
 #include "exchange/FrmSettingsGPS.h"
 #include "online/FrmChartManager.h"
 #include "routes/FrmRouteManager.h"
@@ -80,6 +81,7 @@ protected:
         FOldTrackSettings = TFormTrackSettings::SetPrompter(Cancel<TFormTrackSettings>);
         FOldPointSelect = TFormRoutePointSelect::SetPrompter(Cancel<TFormRoutePointSelect>);
         FOldTypeEdit = TFormWaypointTypeEdit::SetPrompter(Cancel<TFormWaypointTypeEdit>);
+        FOldSignUp = TFormZichtOpScheepvaart::SetPrompter(Cancel<TFormZichtOpScheepvaart>);
         FOldRouteDefaults = TFormRouteSettingsDefault::SetPrompter(Cancel<TFormRouteSettingsDefault>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
@@ -106,6 +108,7 @@ protected:
         TFormTrackSettings::SetPrompter(std::move(FOldTrackSettings));
         TFormRoutePointSelect::SetPrompter(std::move(FOldPointSelect));
         TFormWaypointTypeEdit::SetPrompter(std::move(FOldTypeEdit));
+        TFormZichtOpScheepvaart::SetPrompter(std::move(FOldSignUp));
         TFormRouteSettingsDefault::SetPrompter(std::move(FOldRouteDefaults));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
@@ -161,6 +164,7 @@ private:
     TFormTrackSettings::TPrompter FOldTrackSettings;
     TFormRoutePointSelect::TPrompter FOldPointSelect;
     TFormWaypointTypeEdit::TPrompter FOldTypeEdit;
+    TFormZichtOpScheepvaart::TPrompter FOldSignUp;
     TFormRouteSettingsDefault::TPrompter FOldRouteDefaults;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
@@ -528,4 +532,26 @@ TEST_F(MainWindowActions, EveryVisibleEnabledCommandRunsWithTheQuestionsAnswered
     SetCompanionRunner(old);
     EXPECT_TRUE(ran.contains(QStringLiteral("ActionViewFullscreen")));
     EXPECT_GE(ran.size(), 15);
+}
+
+TEST_F(MainWindowActions, SignUpCommandsReachTheBridgeAndLockSignUp) {
+    TFormMarivo6Main &main = MakeRunning();
+    for (const char *n : {"ActionNavigationZoS", "ActionNavigationToolbarZoS", "ActionNavigationZoSShow"})
+        EXPECT_TRUE(A(n)->isEnabled()) << n;
+    int asked = 0;
+    TFormZichtOpScheepvaart::SetPrompter([&](TFormZichtOpScheepvaart &) {
+        ++asked;
+        return int(QDialog::Rejected);
+    });
+    A("ActionNavigationToolbarZoS")->trigger();
+    EXPECT_EQ(asked, 1) << "not signed up: the sign-up dialog opens";
+    EXPECT_FALSE(main.NavEnv()->StructOperationManager && main.NavEnv()->StructOperationManager->IsActive())
+        << "Cancel signs nobody up";
+    EXPECT_FALSE(A("ActionNavigationToolbarZoS")->isChecked());
+    const QString panel = QStringLiteral("DockablePanelZoS");
+    const bool shown = main.PanelShown(panel);
+    A("ActionNavigationZoSShow")->trigger();
+    EXPECT_NE(main.PanelShown(panel), shown);
+    A("ActionNavigationZoSShow")->trigger();
+    EXPECT_EQ(main.PanelShown(panel), shown);
 }
