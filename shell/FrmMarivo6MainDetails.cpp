@@ -59,7 +59,18 @@ void TFormMarivo6Main::HookFrameEvents() {
             return viewer ? viewer->GetSelectedRoutePoint() : nullptr;
         };
     }
-    if (FNavInfo) FNavInfo->OnSelectRoute = [this](IWptRoute *route) { SelectRoute(route); };
+    const TFrameDetailsEvent showDetails = [this](IWWSection *section, IWWStruct *structure, bool flag,
+                                                  IWptWaypoint *waypoint, double distance) {
+        ShowObjectDetails(section, structure, flag, waypoint, distance);
+    };
+    if (FNavInfo) {
+        FNavInfo->OnSelectRoute = [this](IWptRoute *route) { SelectRoute(route); };
+        FNavInfo->OnShowDetails = showDetails;
+    }
+    if (FNavRoute) {
+        FNavRoute->OnShowDetails = showDetails;
+        FNavRoute->OnRepaintViewer = [this] { InvalidateViewers(); };
+    }
     if (FGPSError) FGPSError->OnSettings = [this] { ShowGPSSettings(true); };
     if (FLinkDetails)
         FLinkDetails->OnLinkClicked = [this](bool &handled, const QString &id) { OnLinkClicked(handled, id); };

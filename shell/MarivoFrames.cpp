@@ -239,6 +239,10 @@ public:
             env.SetSelectedRoute(route);
             frame->RouteSelected();
         };
+        frame->OnShowObjectDetails = [this](IWWSection *section, IWWStruct *structure, bool flag, bool, int32_t,
+                                            IWptWaypoint *waypoint, int32_t distance, int32_t, bool) {
+            if (OnShowDetails) OnShowDetails(section, structure, flag, waypoint, distance);
+        };
     }
     ~TNavInfoFrameAdapter() override { delete FFrame.data(); }
 
@@ -261,7 +265,15 @@ private:
 class TNavRouteFrameAdapter : public IFrameNavRoute {
 public:
     TNavRouteFrameAdapter(QWidget *host, TMarivoNavEnv &env)
-        : FFrame(new TFrameNavRoute(qobject_cast<QDockWidget *>(host), env)) {}
+        : FFrame(new TFrameNavRoute(qobject_cast<QDockWidget *>(host), env)) {
+        FFrame->OnShowObjectDetails = [this](IWWSection *section, IWWStruct *structure, bool flag, bool, int32_t,
+                                             IWptWaypoint *waypoint, int32_t distance, int32_t, bool) {
+            if (OnShowDetails) OnShowDetails(section, structure, flag, waypoint, distance);
+        };
+        FFrame->OnRepaintViewer = [this] {
+            if (OnRepaintViewer) OnRepaintViewer();
+        };
+    }
     ~TNavRouteFrameAdapter() override { delete FFrame.data(); }
 
     QWidget *Widget() override { return FFrame; }

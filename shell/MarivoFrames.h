@@ -127,8 +127,14 @@ public:
     virtual void UpdateAll() = 0;
 };
 
+// A navigation frame asks for the details of a structure, section or marina it lists:
+// (section, structure, flag, waypoint, distance along the section in metres).
+using TFrameDetailsEvent =
+    std::function<void(IWWSection *section, IWWStruct *structure, bool flag, IWptWaypoint *waypoint, double distance)>;
+
 class IFrameNavInfo : public IMarivoFrame {
 public:
+    TFrameDetailsEvent OnShowDetails;
     virtual void UpdateValues(IGeodeticCalibration *calibration, bool all) = 0;
     virtual void FillRouteList() = 0;
     // The route blocks follow the selected route (nullptr: none).
@@ -140,6 +146,9 @@ public:
 class IFrameNavRoute : public IMarivoFrame {
 public:
     virtual void UpdateValues() = 0;
+    TFrameDetailsEvent OnShowDetails;
+    // The chart must be drawn again (the network path width changed).
+    std::function<void()> OnRepaintViewer;
 };
 
 class IFrameNMEAMonitor : public IMarivoFrame {

@@ -11,6 +11,8 @@
 #include "base/registry/KvRegistry.h"
 #include "base/settings/KvRegBoat.h"
 #include "base/waypoints/KvWaypoints.h"
+#include "chartview/FraNavInfo.h"
+#include "chartview/FraNavRoute.h"
 #include "chartview/FraViewer.h"
 #include "chartview/NavViewerControl.h"
 #include "objectinfo/FraLinkDetails.h"
@@ -54,6 +56,10 @@ public:
     QWidget *Widget() override { return FReal->Widget(); }
     int ContentType() override { return FReal->ContentType(); }
     void RefreshPage() override { FReal->RefreshPage(); }
+    bool ShowStruct(IWWStruct *structure, IGeodeticCalibration *calibration) override {
+        FLog << QStringLiteral("Struct ") + WWStructGetName(structure);
+        return FReal->ShowStruct(structure, calibration);
+    }
     bool ShowWaypoint(IWptWaypoint *w, bool toggle) override {
         FLog << QStringLiteral("Waypoint");
         return FReal->ShowWaypoint(w, toggle);
@@ -554,4 +560,25 @@ TEST_F(MainWindowRoutes, TheUserDatabaseGetsItsFirstWaypointTypeOnce) {
     main.SetMainDialogs(dialogs);
     A("ActionWaypointTypeEdit")->trigger();
     EXPECT_EQ(edited, 1);
+}
+
+TEST_F(MainWindowRoutes, NavigationFramesOpenTheDetailsOfTheStructuresTheyList) {
+    TFormMarivo6Main &main = MakeRunning();
+    IWWNetwork *network = Env().WaterwayNetwork;
+    ASSERT_NE(network, nullptr);
+    ASSERT_GT(network->GetStructCount(), 0);
+    IWWStruct *structure = network->GetStruct(0);
+    const QString expected = QStringLiteral("Struct ") + WWStructGetName(structure);
+    auto *info = main.Panel(QStringLiteral("DockablePanelNavInfo"))->findChild<TFrameNavInfo *>();
+    ASSERT_NE(info, nullptr);
+    ASSERT_TRUE(info->OnShowObjectDetails);
+    info->OnShowObjectDetails(nullptr, structure, true, true, 0, nullptr, 0, 0, false);
+    EXPECT_EQ(Pages, QStringList{expected});
+    Pages.clear();
+    auto *route = main.Panel(QStringLiteral("DockablePanelNavInfoRoute"))->findChild<TFrameNavRoute *>();
+    ASSERT_NE(route, nullptr);
+    ASSERT_TRUE(route->OnShowObjectDetails);
+    route->OnShowObjectDetails(nullptr, structure, true, true, 0, nullptr, 0, 0, false);
+    EXPECT_EQ(Pages, QStringList{expected});
+    EXPECT_TRUE(main.PanelShown(QStringLiteral("DockablePanelLinkDetails")));
 }
