@@ -167,8 +167,16 @@ void TFormMarivo6Main::LoadMenuTexts(int32_t language) {
 void TFormMarivo6Main::LoadActionTexts(int32_t language) {
     const auto &table = ActionTable();
     for (size_t i = 0; i < FActions.size(); ++i) {
-        // A row without a caption keeps its placeholder.
-        if (!table[i].Caption[0]) continue;
+        // A row without a caption is a tool button that has a hint only: without images the
+        // hint is its text; one without either keeps its placeholder.
+        if (!table[i].Caption[0]) {
+            if (!table[i].Hint[0]) continue;
+            const QString hint = ActionHint(table[i], language);
+            FActions[i]->setText(hint);
+            FActions[i]->setToolTip(hint);
+            FActions[i]->setStatusTip(hint);
+            continue;
+        }
         FActions[i]->setText(ActionCaption(table[i], language));
         FActions[i]->setToolTip(ActionHint(table[i], language));
         FActions[i]->setStatusTip(ActionHint(table[i], language));
