@@ -412,7 +412,6 @@ private:
     bool FWizardRunning = false;
     bool FGPSSettingsOpen = false;
     bool FNewsCenterRequested = false;
-    bool FChartUpdateRestart = false;
     bool FChartUpdateByNews = false;  // the news centre asked to install waiting editions
     bool FFullInterface = false;
     std::vector<QWidget *> FStatusPanels;  // children of the status bar, in their order
