@@ -304,6 +304,9 @@ TS57CellPtr LoadS57Cell(const QString &file, QString &error) {
                     out.Sector1 = value.toDouble();
                 } else if (n == "SECTR2") {
                     out.Sector2 = value.toDouble();
+                } else if (n == "HEIGHT") {
+                    out.Height = value.toDouble(&ok);
+                    if (!ok || out.Height < 0) out.Height = -1;
                 } else if (n == "VALNMR") {
                     out.Range = value.toDouble();
                 } else if (n == "OBJNAM") {
@@ -863,7 +866,7 @@ void DrawS57Cell(QPainter &pt, const TS57CellData &cell, const TS57DrawParams &p
                 if (simplified) DrawSimplifiedBeacon(pt, at, f, scheme);
                 else DrawBeacon(pt, at, f, scheme);
             } else if (c == "LIGHTS") {
-                DrawLight(pt, at, f, scheme);
+                DrawLight(pt, at, f, scheme, LightSectorRadius(f, p));
             } else if (Is(c, {"WRECKS", "OBSTRN", "UWTROC"})) {
                 DrawDanger(pt, at, scheme);
             } else if (c == "SMCFAC" || (c == "HRBFAC" && f.Shape == 5)) {

@@ -48,6 +48,7 @@ struct TS57Feature {
     int Shape = 0;         // BOYSHP, BCNSHP, CATLIT, CATBRG
     QList<int> Colours;    // COLOUR
     double Sector1 = -1, Sector2 = -1, Range = 0;  // lights: degrees, NM
+    double Height = -1;    // HEIGHT of a light, metres; -1 where absent
     QString Name;          // OBJNAM
     QString Text;          // important text beside the symbol: a bridge's clearance, a light's description
     QPointF LabelAt;       // where the name of an area or line stands, Mercator metres
@@ -80,6 +81,9 @@ struct TS57DrawParams {
     TS52ViewerSettings Viewer;
     int32_t DepthUnit = 0;  // KvUnits code; 0 = metres
     bool BoundsOnly = false;
+    bool LightSectors = true;
+    // Sector arc radius in pixels per metre of light height; 0 draws every arc at one size.
+    double SectorPixelsPerHeightM = 0.0;
 };
 
 // Whether the feature is drawn with these settings (display category, SCAMIN, flags).

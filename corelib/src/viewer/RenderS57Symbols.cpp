@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 
 namespace kv::render {
@@ -140,14 +141,23 @@ void DrawSimplifiedBeacon(QPainter &pt, QPointF at, const TS57Feature &f, int32_
     DrawSimplifiedShape(pt, shape, f, 2, scheme);
 }
 
-void DrawLight(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme) {
+double LightSectorRadius(const TS57Feature &f, const TS57DrawParams &p) {
+    constexpr double FixedRadius = 25.0;
+    // A radius beyond the view's diagonal draws nothing more but costs a huge arc.
+    constexpr double MaxRadius = 4000.0;
+    if (!p.LightSectors) return 0.0;
+    if (p.SectorPixelsPerHeightM <= 0 || f.Height <= 0) return FixedRadius;
+    return std::clamp(f.Height * p.SectorPixelsPerHeightM, 4.0, MaxRadius);
+}
+
+void DrawLight(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme, double sectorRadius) {
     const int code = f.Colours.value(0, 6);
     const QColor c = code == 3 ? S52Colour(TS52Colour::Red, scheme)
                      : code == 4 ? S52Colour(TS52Colour::Green, scheme)
                                  : S52Colour(TS52Colour::LightFlare, scheme);
-    if (f.Sector1 >= 0 && f.Sector2 >= 0) {
+    if (f.Sector1 >= 0 && f.Sector2 >= 0 && sectorRadius > 0) {
         // Sector limits are bearings from seaward towards the light.
-        const double r = 25.0;
+        const double r = sectorRadius;
         pt.setPen(Cosmetic(S52Colour(TS52Colour::Black, scheme), 1, Qt::DashLine));
         for (double b : {f.Sector1, f.Sector2}) {
             const double a = (b + 180.0) * RadPerDeg;

@@ -18,7 +18,11 @@ void DrawBeacon(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme);
 // position and edged in a darker tone of the same colour rather than in black.
 void DrawSimplifiedBuoy(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme);
 void DrawSimplifiedBeacon(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme);
-void DrawLight(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme);
+// sectorRadius: pixels of the sector arc; 0 draws the light as a flare even when it has sectors.
+void DrawLight(QPainter &pt, QPointF at, const TS57Feature &f, int32_t scheme, double sectorRadius);
+// The arc radius the settings give this light: the fixed size when no height-based radius is
+// set or the light has no height, 0 when sectors are hidden.
+double LightSectorRadius(const TS57Feature &f, const TS57DrawParams &p);
 void DrawDanger(QPainter &pt, QPointF at, int32_t scheme);
 // A harbour for small craft: a sailing boat in magenta.
 void DrawMarina(QPainter &pt, QPointF at, int32_t scheme);

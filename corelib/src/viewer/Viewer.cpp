@@ -540,6 +540,10 @@ TS57DrawParams TChartViewerCore::S57Params(const TViewState &view, double paperM
     p.Viewer = p.S52.Viewers[size_t(FViewerIndex)];
     p.DepthUnit = FDepthUnit;
     p.BoundsOnly = FS57BoundsOnly;
+    p.LightSectors = FLightSectors;
+    // Millimetres on screen or paper, so the arcs keep their size whatever the zoom.
+    const double metresPerPixel = paperMetresPerPixel > 0 ? paperMetresPerPixel : ScreenMetresPerPixel();
+    p.SectorPixelsPerHeightM = FSectorRadiusMMPer10M / 1000.0 / 10.0 / metresPerPixel;
     return p;
 }
 
@@ -553,7 +557,8 @@ uint64_t TChartViewerCore::SettingsKey() const {
                      double(v.Category), double(v.Flags), double(v.WaterLevelOffsetM), double(FDepthUnit),
                      double(FClearColour), double(FColourFactors[0]), double(FColourFactors[1]),
                      double(FColourFactors[2]), double(FColourFactors[3]), double(FS57BoundsOnly),
-                     double(FShowChartBounds), double(NightScreenWhite()), double(s.CheckFeatureTime)})
+                     double(FShowChartBounds), double(NightScreenWhite()), double(s.CheckFeatureTime),
+                     double(FLightSectors), double(FSectorRadiusMMPer10M)})
         mix(x);
     // Date-dependent features change with the day they are judged by (today, or the planning
     // time being explored).

@@ -70,6 +70,10 @@ public:
     IRasterChart *FBackChart = nullptr, *FFrontChart = nullptr;
     bool FShowChartBounds = false, FS57BoundsOnly = false, FHighlightChartAtMouse = false;
     bool FOSMLayerEnabled = false;
+    // Sector lights: shown at all, and millimetres of arc radius per 10 m of light height
+    // (0: one size for every light).
+    bool FLightSectors = true;
+    int32_t FSectorRadiusMMPer10M = 0;
     int32_t FBackgroundMapOption = 0;
     std::array<float, 4> FColourFactors{1.0f, 1.0f, 1.0f, 0.0f};
     IS52PresentationLib *FS52 = nullptr;

@@ -7,6 +7,8 @@
 
 #include "KvLibNav6/KvViewer.h"
 
+#include <algorithm>
+
 namespace kv::render {
 
 class TNavViewerOptions : public TChartViewerFace<INavViewer> {
@@ -81,6 +83,7 @@ public:
     }
     void SetWaypointFlags(uint32_t flags) override {
         FWaypointFlags = flags;
+        FCore.FLightSectors = (flags & NavViewerWaypointFlag::Sectors) != 0;
         FCore.Invalidate();
     }
     void SetNetworkFlags(uint32_t flags) override {
@@ -339,6 +342,7 @@ public:
     int32_t GetMaxHeightRadiusMM() override { return FMaxHeightRadiusMM; }
     void SetMaxHeightRadiusMM(int32_t mm) override {
         FMaxHeightRadiusMM = mm;
+        FCore.FSectorRadiusMMPer10M = std::max(0, mm);
         FCore.Invalidate();
     }
     bool GetShowBearingLine() override { return FShowBearingLine; }
