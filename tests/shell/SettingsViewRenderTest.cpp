@@ -12,6 +12,7 @@
 #include "shell/FraSettingsViewerCharts.h"
 #include "shell/FraSettingsViewerGPS.h"
 #include "shell/FraSettingsViewerRoutes.h"
+#include "shell/FraSettingsViewerWaypoints.h"
 #include "shell/FrmSettingsView.h"
 #include "shell/FrmSettingsViewChartViewer.h"
 #include "shell/SettingsColorSwatch.h"
@@ -256,5 +257,48 @@ TEST_F(SettingsViewRender, EveryOfferedDisplayOptionChangesTheView) {
         const QImage after = shot();
         EXPECT_NE(before, after) << c.name;
         shelltest::SaveScreenshot(after, QStringLiteral("settings-view-option-%1").arg(QString::fromLatin1(c.name).replace(' ', '-')));
+    }
+}
+
+TEST_F(SettingsViewRender, WaypointAndStructureOptionsChangeTheView) {
+    MakeFrame(QSize(640, 480));
+    Viewer().SetWaterwayNetwork(Env->WaterwayNetwork);
+    IWWStruct *st = Env->WaterwayNetwork->GetStruct(0);
+    ASSERT_NE(st, nullptr);
+    TGeoPoint at;
+    GlobalToGeo2(at, st->GetGlobalPosition(), nullptr);
+    // A named waypoint some 60 m beside the structure, so both are in the picture.
+    IWptWaypoint *w = Env->UserDatabase->NewWaypoint(nullptr, {at.Lat + 1e-5, at.Lon + 1.5e-5, 0.0}, nullptr);
+    ASSERT_NE(w, nullptr);
+    int32_t err = 0;
+    w->SetName(testsupport::Rec(QStringLiteral("Quay Ladder")), err);
+    Env->WaypointList->Add(w);  // as the waypoint manager's refresh would
+    Frame->SetNetworkFlags(Frame->GetNetworkFlags() | ViewerSettingsBit::NetworkStructures |
+                           ViewerSettingsBit::NetworkStructureNames);
+    const TDouble2 centre{Viewer().width() / 2.0, Viewer().height() / 2.0};
+    Viewer().Zoom100At(&at, &centre);
+    Viewer().ZoomAt(4.0, &centre);
+    using W = TFrameSettingsViewerWaypoints;
+    const std::pair<const char *, QCheckBox *W::*> cases[] = {
+        {"overview waypoint names", &W::CheckBoxWaypointBigScaleNameLabels},
+        {"waypoint names", &W::CheckBoxWaypointNameLabels},
+        {"waypoints", &W::CheckBoxWaypoints},
+        {"structure names", &W::CheckBoxStructureNames},
+        {"structures", &W::CheckBoxStructures},
+    };
+    for (const auto &[name, box] : cases) {
+        const QImage before = Picture();
+        ASSERT_TRUE(RunSettingsDialog<TFormSettingsViewChartViewer>(
+            [&, box = box, name = name](TFormSettingsViewChartViewer &form) {
+                form.FrameViewer->SelectCategory(int(VC::Waypoints));
+                auto *page = dynamic_cast<W *>(form.FrameViewer->Page(int(VC::Waypoints)));
+                ASSERT_TRUE(page);
+                ASSERT_TRUE((page->*box)->isEnabled()) << name;
+                (page->*box)->click();
+            },
+            true, *Env, *Frame, nullptr, nullptr));
+        const QImage after = Picture();
+        EXPECT_NE(before, after) << name;
+        shelltest::SaveScreenshot(after, QStringLiteral("settings-view-option-%1").arg(QString::fromLatin1(name).replace(' ', '-')));
     }
 }
