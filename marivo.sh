@@ -15,7 +15,7 @@ PACKAGES=(
   libsqlite3-dev sqlite3 zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core socat poppler-utils binutils python3
-  xdg-utils
+  xdg-utils xvfb
 )
 
 install_missing() {

@@ -1,0 +1,170 @@
+// Scenarios of a skipper's first day: the first start asks the language, the demo charts show,
+// the language changes at run time; a second start brings the language and the view back.
+#include "ScenarioRun.h"
+
+#include "tests/shell/ShellTestSupport.h"
+#include "TestSupport.h"
+#include "chartview/NavViewerControl.h"
+#include "shell/FrmLanguage.h"
+#include "shell/FrmMarivo6Main.h"
+#include "shell/FrmMsgDisclaimer.h"
+#include "shell/FrmSettingsLocale.h"
+#include "shell/MarivoFrames.h"
+#include "shell/MarivoUtils.h"
+
+#include <KvLibNav6/KvLanguage.h>
+#include <KvLibNav6/KvTypes.h>
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+using acceptance::TScenarioRun;
+
+// A machine where the program never ran: an empty settings store, a fresh copy of the demo
+// data, the program folder of the build, and the machine-wide settings the run script names.
+class TFirstStart {
+public:
+    explicit TFirstStart(const QString &name) : FOldConfig(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("XDG_CONFIG_HOME", (testsupport::MakeTempDir(name) + QStringLiteral("/config")).toLocal8Bit());
+        qputenv("KORVANE_MACHINE_REGISTRY", QByteArray(MARIVO_BINARY_DIR "/machine-registry.ini"));
+        Options.DataFolder = shelltest::FreshDemoData(name);
+        // The disclaimer is read and accepted with its own button.
+        FOldDisclaimer = TFormMsgDisclaimer::SetPrompter([](TFormMsgDisclaimer &form) {
+            form.ButtonOk->click();
+            return form.result();
+        });
+    }
+    ~TFirstStart() {
+        TFormMsgDisclaimer::SetPrompter(std::move(FOldDisclaimer));
+        qputenv("XDG_CONFIG_HOME", FOldConfig);
+    }
+    TStartOptions Options;
+
+private:
+    QByteArray FOldConfig;
+    shelltest::TShellScope FShell;
+    TFormMsgDisclaimer::TPrompter FOldDisclaimer;
+};
+
+TNavViewerControl *Chart(TFormMarivo6Main &main) {
+    return main.ViewerMain() ? main.ViewerMain()->ViewerControl() : nullptr;
+}
+
+QString Caption(TFormMarivo6Main &main, const char *action) {
+    QAction *a = main.Action(action);
+    return a ? a->text() : QString();
+}
+
+// The user picks the language by the name the list shows and clicks OK.
+TFormLanguage::TPrompter PickLanguage(const QString &shown, int *asked) {
+    return [shown, asked](TFormLanguage &form) {
+        ++*asked;
+        const auto items = form.ListView->findItems(shown, Qt::MatchExactly);
+        EXPECT_EQ(items.size(), 1) << shown.toStdString();
+        if (!items.isEmpty()) form.ListView->setCurrentItem(items.front());
+        form.ButtonOK->click();
+        return form.result();
+    };
+}
+
+// The regional settings dialog, its language chosen by the name the list shows, then OK.
+void SwitchLanguage(TFormMarivo6Main &main, const QString &shown) {
+    auto old = TFormSettingsLocale::SetPrompter([shown](TFormSettingsLocale &form) {
+        const int index = form.ComboBoxLanguage->findText(shown);
+        EXPECT_GE(index, 0) << shown.toStdString();
+        form.ComboBoxLanguage->setCurrentIndex(index);
+        emit form.ComboBoxLanguage->activated(index);
+        form.ButtonOk->click();
+        return form.result();
+    });
+    acceptance::UserAction(main, "ActionFilePropertiesLocale")->trigger();
+    TFormSettingsLocale::SetPrompter(std::move(old));
+}
+
+bool ChartsDrawn(TFormMarivo6Main &main) {
+    TNavViewerControl *chart = Chart(main);
+    return chart && chart->isVisible() &&
+           acceptance::DrawnPixels(chart->grab().toImage()) > chart->width() * chart->height() / 4;
+}
+
+}  // namespace
+
+TEST(Acceptance, FirstStartInDutchThenEnglishWithTheDemoChartsShown) {
+    TFirstStart machine(QStringLiteral("first-start"));
+    ASSERT_FALSE(machine.Options.DataFolder.isEmpty());
+    int asked = 0;
+    auto oldLanguage = TFormLanguage::SetPrompter(PickLanguage(QStringLiteral("Nederlands"), &asked));
+    TScenarioRun run;
+    run.WhenReady(QStringLiteral("the window speaks Dutch"), [](TFormMarivo6Main &main) {
+        EXPECT_EQ(Caption(main, "ActionFilePropertiesLocale"), QStringLiteral("Landinstellingen..."));
+    });
+    run.When(QStringLiteral("the demo charts are drawn"), ChartsDrawn, [](TFormMarivo6Main &main) {
+        acceptance::Screenshot(&main, QStringLiteral("1-first-start-dutch"));
+    });
+    run.WhenReady(QStringLiteral("switch to English"), [](TFormMarivo6Main &main) {
+        SwitchLanguage(main, QStringLiteral("English"));
+        EXPECT_EQ(Caption(main, "ActionFilePropertiesLocale"), QStringLiteral("Regional..."));
+        EXPECT_EQ(Caption(main, "ActionFilePropertiesShip"), QStringLiteral("Ship..."));
+        acceptance::Screenshot(&main, QStringLiteral("1-first-start-english"));
+    });
+    run.Close();
+    EXPECT_EQ(run.Run(machine.Options), 0);
+    TFormLanguage::SetPrompter(std::move(oldLanguage));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(run.Messages, QStringList{QStringLiteral("Are you sure you want to close Marivo?")});
+}
+
+TEST(Acceptance, ASecondStartBringsBackTheLanguageAndTheView) {
+    TFirstStart machine(QStringLiteral("restart"));
+    ASSERT_FALSE(machine.Options.DataFolder.isEmpty());
+    int asked = 0;
+    auto oldLanguage = TFormLanguage::SetPrompter(PickLanguage(QStringLiteral("Nederlands"), &asked));
+    TGeoPoint centre{};
+    double scale = 0;
+    {
+        TScenarioRun first;
+        first.When(QStringLiteral("the demo charts are drawn"), ChartsDrawn, [&](TFormMarivo6Main &main) {
+            TNavViewerControl *chart = Chart(main);
+            // Two wheel notches in, off the centre, then a drag to the west.
+            const QPointF at(chart->width() * 0.3, chart->height() * 0.6);
+            for (int i = 0; i < 2; ++i) {
+                QWheelEvent wheel(at, chart->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                                  Qt::NoModifier, Qt::NoScrollPhase, false);
+                QCoreApplication::sendEvent(chart, &wheel);
+            }
+            QTest::mousePress(chart, Qt::LeftButton, {}, QPoint(200, 200));
+            QTest::mouseMove(chart, QPoint(260, 230));
+            QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(260, 230));
+            QCoreApplication::processEvents();
+            centre = *chart->GetCenterPosition();
+            scale = chart->GetScale();
+            acceptance::Screenshot(&main, QStringLiteral("6-before-quitting"));
+        });
+        first.Close();
+        EXPECT_EQ(first.Run(machine.Options), 0);
+    }
+    ASSERT_GT(scale, 0.0);
+    {
+        TScenarioRun second;
+        second.When(QStringLiteral("the charts are drawn again"), ChartsDrawn, [&](TFormMarivo6Main &main) {
+            EXPECT_EQ(Caption(main, "ActionFilePropertiesLocale"), QStringLiteral("Landinstellingen..."));
+            TNavViewerControl *chart = Chart(main);
+            EXPECT_NEAR(chart->GetCenterPosition()->Lat, centre.Lat, 1e-7);
+            EXPECT_NEAR(chart->GetCenterPosition()->Lon, centre.Lon, 1e-7);
+            EXPECT_NEAR(chart->GetScale(), scale, 1.0);  // kept as a whole 1:n
+            acceptance::Screenshot(&main, QStringLiteral("6-after-restart"));
+        });
+        second.Close();
+        EXPECT_EQ(second.Run(machine.Options), 0);
+    }
+    TFormLanguage::SetPrompter(std::move(oldLanguage));
+    EXPECT_EQ(asked, 1) << "the language is asked only at the first start";
+}
