@@ -186,60 +186,71 @@ TFrameLinkDetails::~TFrameLinkDetails() {
     if (INightScreen *ns = NightScreen()) ns->RemoveModeCallback(&NightModeChanged, this);
 }
 
-void TFrameLinkDetails::BuildLayout() {
-    auto *outer = new QVBoxLayout(this);
+void BuildDetailsPanelLayout(QWidget *frame, TLinkDetailsView *view, TDetailsPanelParts &parts) {
+    auto *outer = new QVBoxLayout(frame);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    AlignmentPanelHTML = new QWidget(this);
-    AlignmentPanelHTML->setObjectName(QStringLiteral("AlignmentPanelHTML"));
-    auto *alignLayout = new QVBoxLayout(AlignmentPanelHTML);
+    parts.AlignmentPanelHTML = new QWidget(frame);
+    parts.AlignmentPanelHTML->setObjectName(QStringLiteral("AlignmentPanelHTML"));
+    auto *alignLayout = new QVBoxLayout(parts.AlignmentPanelHTML);
     alignLayout->setContentsMargins(10, 10, 10, 10);
-    PanelHTML = new QFrame(AlignmentPanelHTML);
-    PanelHTML->setObjectName(QStringLiteral("PanelHTML"));
-    PanelHTML->setFrameShape(QFrame::Box);
-    PanelHTML->setBackgroundRole(QPalette::Base);
-    PanelHTML->setAutoFillBackground(true);
-    auto *panelLayout = new QVBoxLayout(PanelHTML);
+    parts.PanelHTML = new QFrame(parts.AlignmentPanelHTML);
+    parts.PanelHTML->setObjectName(QStringLiteral("PanelHTML"));
+    parts.PanelHTML->setFrameShape(QFrame::Box);
+    parts.PanelHTML->setBackgroundRole(QPalette::Base);
+    parts.PanelHTML->setAutoFillBackground(true);
+    auto *panelLayout = new QVBoxLayout(parts.PanelHTML);
     panelLayout->setContentsMargins(1, 1, 1, 1);
-    HTMLViewer = new TLinkDetailsView(PanelHTML);
-    HTMLViewer->setObjectName(QStringLiteral("HTMLViewer"));
-    HTMLViewer->SetShow3DBorder(false);
-    HTMLViewer->SetAllowTextSelection(true);
+    view->setParent(parts.PanelHTML);
+    view->setObjectName(QStringLiteral("HTMLViewer"));
+    view->SetShow3DBorder(false);
+    view->SetAllowTextSelection(true);
+    panelLayout->addWidget(view);
+    alignLayout->addWidget(parts.PanelHTML);
+    outer->addWidget(parts.AlignmentPanelHTML, 1);
+
+    parts.AlignmentPanelHelp = new QWidget(frame);
+    parts.AlignmentPanelHelp->setObjectName(QStringLiteral("AlignmentPanelHelp"));
+    parts.AlignmentPanelHelp->setFixedHeight(35);
+    auto *buttons = new QHBoxLayout(parts.AlignmentPanelHelp);
+    buttons->setContentsMargins(10, 0, 10, 10);
+    parts.ButtonHelp = new QPushButton(parts.AlignmentPanelHelp);
+    parts.ButtonHelp->setObjectName(QStringLiteral("ButtonHelp"));
+    parts.ButtonHelp->setFixedSize(100, 25);
+    parts.ButtonHelp->setEnabled(false);
+    parts.ButtonNavigateTo = new QPushButton(parts.AlignmentPanelHelp);
+    parts.ButtonNavigateTo->setObjectName(QStringLiteral("ButtonNavigateTo"));
+    parts.ButtonNavigateTo->setFixedSize(100, 25);
+    parts.ButtonNavigateTo->setVisible(false);
+    buttons->addWidget(parts.ButtonHelp);
+    buttons->addStretch(1);
+    buttons->addWidget(parts.ButtonNavigateTo);
+    outer->addWidget(parts.AlignmentPanelHelp);
+    // Ctrl+C copies the selection (the view's own shortcut covers focus in the view; this
+    // one the buttons).
+    auto *copy = new QAction(frame);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(copy, &QAction::triggered, view, [view] { view->copy(); });
+    frame->addAction(copy);
+}
+
+void TFrameLinkDetails::BuildLayout() {
+    HTMLViewer = new TLinkDetailsView(this);
+    TDetailsPanelParts parts;
+    BuildDetailsPanelLayout(this, HTMLViewer, parts);
+    AlignmentPanelHTML = parts.AlignmentPanelHTML;
+    PanelHTML = parts.PanelHTML;
+    AlignmentPanelHelp = parts.AlignmentPanelHelp;
+    ButtonHelp = parts.ButtonHelp;
+    ButtonNavigateTo = parts.ButtonNavigateTo;
     HTMLViewer->OnLinkClick = [this](const QUrl &url) { return HandleLink(url.toString()); };
     HTMLViewer->OnPicture = [this](const QString &source) { return PictureFor(source); };
     HTMLViewer->OnPictureTitle = [this](const QString &source) {
         return FMarinaEntry ? FPictureTitles.value(source) : QString();
     };
-    panelLayout->addWidget(HTMLViewer);
-    alignLayout->addWidget(PanelHTML);
-    outer->addWidget(AlignmentPanelHTML, 1);
-
-    AlignmentPanelHelp = new QWidget(this);
-    AlignmentPanelHelp->setObjectName(QStringLiteral("AlignmentPanelHelp"));
-    AlignmentPanelHelp->setFixedHeight(35);
-    auto *buttons = new QHBoxLayout(AlignmentPanelHelp);
-    buttons->setContentsMargins(10, 0, 10, 10);
-    ButtonHelp = new QPushButton(AlignmentPanelHelp);
-    ButtonHelp->setObjectName(QStringLiteral("ButtonHelp"));
-    ButtonHelp->setFixedSize(100, 25);
-    ButtonHelp->setEnabled(false);
-    ButtonNavigateTo = new QPushButton(AlignmentPanelHelp);
-    ButtonNavigateTo->setObjectName(QStringLiteral("ButtonNavigateTo"));
-    ButtonNavigateTo->setFixedSize(100, 25);
-    ButtonNavigateTo->setVisible(false);
-    buttons->addWidget(ButtonHelp);
-    buttons->addStretch(1);
-    buttons->addWidget(ButtonNavigateTo);
-    outer->addWidget(AlignmentPanelHelp);
     connect(ButtonHelp, &QPushButton::clicked, this, [this] { ButtonHelpClick(); });
     connect(ButtonNavigateTo, &QPushButton::clicked, this, [this] { ButtonNavigateToClick(); });
-    // Ctrl+C copies the selection (the view's own shortcut covers focus in the view; this
-    // one the buttons).
-    auto *copy = new QAction(this);
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(copy, &QAction::triggered, this, [this] { HTMLViewer->copy(); });
-    addAction(copy);
 }
 
 void TFrameLinkDetails::UpdateTexts() {

@@ -68,6 +68,18 @@ protected:
     bool viewportEvent(QEvent *event) override;
 };
 
+// The widgets of a details panel around its view: the view in a bordered panel with 10 px
+// margins above a 35 px strip with the help and navigate-to buttons (help disabled,
+// navigate-to hidden), and Ctrl+C for the view's selection. Built into frame.
+struct TDetailsPanelParts {
+    QWidget *AlignmentPanelHTML = nullptr;
+    QFrame *PanelHTML = nullptr;
+    QWidget *AlignmentPanelHelp = nullptr;
+    QPushButton *ButtonHelp = nullptr;
+    QPushButton *ButtonNavigateTo = nullptr;
+};
+void BuildDetailsPanelLayout(QWidget *frame, TLinkDetailsView *view, TDetailsPanelParts &parts);
+
 class TFrameLinkDetails : public TFrameScaled {
     Q_OBJECT
 public:

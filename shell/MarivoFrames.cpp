@@ -12,6 +12,7 @@
 #include "exchange/FrmMsgGPSSingleError.h"
 #include "exchange/FrmSettingsGPS.h"
 #include "objectinfo/FraLinkDetails.h"
+#include "objectinfo/FraLinkDetailsStruct.h"
 #include "online/FrmChartManager.h"
 #include "routes/FraRouteSettings.h"
 #include "routes/FraRoutes.h"
@@ -492,6 +493,9 @@ TMainFrameFactories ProgramFrameFactories() {
     };
     f.LinkDetails = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameLinkDetails> {
         return std::make_unique<TLinkDetailsPages>(host, env);
+    };
+    f.LinkDetailsStruct = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IMarivoFrame> {
+        return std::make_unique<TLinkDetailsStructAdapter>(host, env);
     };
     return f;
 }
