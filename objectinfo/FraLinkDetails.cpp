@@ -14,6 +14,7 @@
 #include "objectinfo/LinkDetailsPages.h"
 #include "objectinfo/LinkDetailsTexts.h"
 #include "objectinfo/MarinaGuidePage.h"
+#include "objectinfo/NoticePage.h"
 #include "objectinfo/SectionPage.h"
 #include "objectinfo/WeatherStationPage.h"
 #include "shell/MarivoImages.h"
@@ -273,6 +274,19 @@ bool TFrameLinkDetails::RefreshPage() {
         return FSection ? ShowSection(FSection, FCalibration, FSectionPosition) : false;
     case LinkContent::WeatherStation:
         return FStation ? ShowWeatherStation(FStation) : false;
+    case LinkContent::Notice: {
+        // The object data may have been replaced: the notice is looked up again.
+        INavObjectUpdateManager *m = FEnv.ObjectUpdateManager;
+        IFTMNotice *notice = m ? m->FindNotice(FNoticeNumber) : nullptr;
+        if (!notice) return ForgetObjects(), false;
+        return ShowNoticePage(notice);
+    }
+    case LinkContent::WaterReport: {
+        INavObjectUpdateManager *m = FEnv.ObjectUpdateManager;
+        for (int32_t i = 0; m && i < m->GetWaterReportCount(); ++i)
+            if (WaterReportGetTitle(m->GetWaterReport(i)) == FReportTitle) return ShowWaterReportPage(m->GetWaterReport(i));
+        return ForgetObjects(), false;
+    }
     case LinkContent::Waypoint:
         return FWaypoint ? ShowWaypoint(FWaypoint, false) : false;
     case LinkContent::HTMLText:
@@ -386,6 +400,16 @@ bool TFrameLinkDetails::ShowSection(IWWSection *section, IGeodeticCalibration *c
                                     double positionM) {
     BeginShow(LanguageText(LinkDetailsStr::CaptionWaterway));
     if (!section) return false;
+    LoadPage(BuildSectionPage(section, calibration, positionM, true, SectionUnits()), 0);
+    FContentType = LinkContent::Section;
+    FSection = section;
+    FSectionPosition = positionM;
+    FCalibration = calibration;
+    EndShow(true);
+    return true;
+}
+
+TSectionPageUnits TFrameLinkDetails::SectionUnits() const {
     TWptRouteDefaults defaults;
     _GetWptRouteDefaults(defaults);
     TSectionPageUnits units;
@@ -393,13 +417,7 @@ bool TFrameLinkDetails::ShowSection(IWWSection *section, IGeodeticCalibration *c
     units.UnitDistanceSmall = FEnv.UnitDistanceSmall;
     units.UnitSpeed = FEnv.UnitSpeed;
     units.DepthTolerance = defaults.DepthTolerance;
-    LoadPage(BuildSectionPage(section, calibration, positionM, true, units), 0);
-    FContentType = LinkContent::Section;
-    FSection = section;
-    FSectionPosition = positionM;
-    FCalibration = calibration;
-    EndShow(true);
-    return true;
+    return units;
 }
 
 bool TFrameLinkDetails::ShowWeatherStation(IWeatherStation *station) {
@@ -414,6 +432,45 @@ bool TFrameLinkDetails::ShowWeatherStation(IWeatherStation *station) {
     LoadPage(BuildWeatherStationPage(in), 0);
     FContentType = LinkContent::WeatherStation;
     FStation = station;
+    EndShow(false);
+    return true;
+}
+
+bool TFrameLinkDetails::ShowNotice(NavObject *object, IWWSection *section, IGeodeticCalibration *calibration,
+                                   double positionM) {
+    BeginShow(LanguageText(LinkDetailsStr::CaptionWaterway));
+    auto *notice = dynamic_cast<IFTMNotice *>(object);
+    if (!notice) return false;
+    // Network objects the notice page shows are held like those of a section page.
+    FSection = section;
+    FSectionPosition = positionM;
+    FCalibration = calibration;
+    return ShowNoticePage(notice);
+}
+
+bool TFrameLinkDetails::ShowNoticePage(IFTMNotice *notice) {
+    QString body = FTMNoticeBuildPage(notice, FEnv.PositionFormat, true, false);
+    if (FSection) {
+        body += QStringLiteral("<p><b>") + LanguageText(LinkDetailsStr::CaptionWaterway) + QStringLiteral("</b></p>") +
+                BuildSectionPage(FSection, FCalibration, FSectionPosition, false, SectionUnits());
+    }
+    LoadPage(FTMWrapPage(body), 0);
+    FContentType = LinkContent::Notice;
+    FNoticeNumber = notice->GetNumber();
+    EndShow(FSection != nullptr);
+    return true;
+}
+
+bool TFrameLinkDetails::ShowWaterReport(NavObject *object) {
+    BeginShow(LanguageText(LinkDetailsStr::CaptionWaterway));
+    auto *report = dynamic_cast<IWaterReport *>(object);
+    return report && ShowWaterReportPage(report);
+}
+
+bool TFrameLinkDetails::ShowWaterReportPage(IWaterReport *report) {
+    LoadPage(FTMWaterReportBuildPage(report, FEnv.PositionFormat, true, true), 0);
+    FContentType = LinkContent::WaterReport;
+    FReportTitle = WaterReportGetTitle(report);
     EndShow(false);
     return true;
 }
@@ -607,6 +664,7 @@ void TFrameLinkDetails::ButtonNavigateToClick() {
     case LinkContent::Struct:
         if (FStruct) NavigateToObject(none, nullptr, FStruct->GetSection(), FStruct->GetSectionPosition());
         return;
+    case LinkContent::Notice:
     case LinkContent::Section:
         if (FSection) NavigateToObject(none, nullptr, FSection, FSectionPosition);
         return;

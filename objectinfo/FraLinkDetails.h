@@ -12,6 +12,7 @@
 
 #include "base/forms/KvFrameScaled.h"
 #include "base/web/KvWBContainer.h"
+#include "objectinfo/SectionPage.h"
 #include "shell/MarivoFrames.h"
 
 #include <KvLibNav6/KvTypes.h>
@@ -24,7 +25,9 @@
 #include <functional>
 #include <memory>
 
+class IFTMNotice;
 class IGeoAddsEntry;
+class IWaterReport;
 class IGeodeticCalibration;
 class IMarinaGuideEntry;
 class IWWSection;
@@ -110,6 +113,11 @@ public:
     // metres along the section from its start.
     bool ShowSection(IWWSection *section, IGeodeticCalibration *calibration, double positionM);
     bool ShowWeatherStation(IWeatherStation *station);
+    // A notice (IFTMNotice) clicked on the chart or in the route table; with a section
+    // its page follows the notice. A water report (IWaterReport). False for other objects.
+    bool ShowNotice(NavObject *notice, IWWSection *section, IGeodeticCalibration *calibration,
+                    double positionM);
+    bool ShowWaterReport(NavObject *report);
     // Drops every kept reference and shows an empty page.
     void ForgetObjects();
 
@@ -167,6 +175,12 @@ private:
     IWWSection *FSection = nullptr;
     double FSectionPosition = 0.0;
     IWeatherStation *FStation = nullptr;
+    // Notices are found again by number, reports by title, after the object data changed.
+    int32_t FNoticeNumber = 0;
+    QString FReportTitle;
+    bool ShowNoticePage(IFTMNotice *notice);
+    TSectionPageUnits SectionUnits() const;
+    bool ShowWaterReportPage(IWaterReport *report);
     QStringList FAttachmentFolders;
     IMarinaGuideEntry *FMarinaEntry = nullptr;
     QString FMarinaIconFolder;
