@@ -14,6 +14,7 @@
 #include "objectinfo/LinkDetailsPages.h"
 #include "objectinfo/LinkDetailsTexts.h"
 #include "objectinfo/MarinaGuidePage.h"
+#include "objectinfo/NoticePage.h"
 #include "objectinfo/SectionPage.h"
 #include "objectinfo/WeatherStationPage.h"
 #include "shell/MarivoImages.h"
@@ -186,60 +187,71 @@ TFrameLinkDetails::~TFrameLinkDetails() {
     if (INightScreen *ns = NightScreen()) ns->RemoveModeCallback(&NightModeChanged, this);
 }
 
-void TFrameLinkDetails::BuildLayout() {
-    auto *outer = new QVBoxLayout(this);
+void BuildDetailsPanelLayout(QWidget *frame, TLinkDetailsView *view, TDetailsPanelParts &parts) {
+    auto *outer = new QVBoxLayout(frame);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    AlignmentPanelHTML = new QWidget(this);
-    AlignmentPanelHTML->setObjectName(QStringLiteral("AlignmentPanelHTML"));
-    auto *alignLayout = new QVBoxLayout(AlignmentPanelHTML);
+    parts.AlignmentPanelHTML = new QWidget(frame);
+    parts.AlignmentPanelHTML->setObjectName(QStringLiteral("AlignmentPanelHTML"));
+    auto *alignLayout = new QVBoxLayout(parts.AlignmentPanelHTML);
     alignLayout->setContentsMargins(10, 10, 10, 10);
-    PanelHTML = new QFrame(AlignmentPanelHTML);
-    PanelHTML->setObjectName(QStringLiteral("PanelHTML"));
-    PanelHTML->setFrameShape(QFrame::Box);
-    PanelHTML->setBackgroundRole(QPalette::Base);
-    PanelHTML->setAutoFillBackground(true);
-    auto *panelLayout = new QVBoxLayout(PanelHTML);
+    parts.PanelHTML = new QFrame(parts.AlignmentPanelHTML);
+    parts.PanelHTML->setObjectName(QStringLiteral("PanelHTML"));
+    parts.PanelHTML->setFrameShape(QFrame::Box);
+    parts.PanelHTML->setBackgroundRole(QPalette::Base);
+    parts.PanelHTML->setAutoFillBackground(true);
+    auto *panelLayout = new QVBoxLayout(parts.PanelHTML);
     panelLayout->setContentsMargins(1, 1, 1, 1);
-    HTMLViewer = new TLinkDetailsView(PanelHTML);
-    HTMLViewer->setObjectName(QStringLiteral("HTMLViewer"));
-    HTMLViewer->SetShow3DBorder(false);
-    HTMLViewer->SetAllowTextSelection(true);
+    view->setParent(parts.PanelHTML);
+    view->setObjectName(QStringLiteral("HTMLViewer"));
+    view->SetShow3DBorder(false);
+    view->SetAllowTextSelection(true);
+    panelLayout->addWidget(view);
+    alignLayout->addWidget(parts.PanelHTML);
+    outer->addWidget(parts.AlignmentPanelHTML, 1);
+
+    parts.AlignmentPanelHelp = new QWidget(frame);
+    parts.AlignmentPanelHelp->setObjectName(QStringLiteral("AlignmentPanelHelp"));
+    parts.AlignmentPanelHelp->setFixedHeight(35);
+    auto *buttons = new QHBoxLayout(parts.AlignmentPanelHelp);
+    buttons->setContentsMargins(10, 0, 10, 10);
+    parts.ButtonHelp = new QPushButton(parts.AlignmentPanelHelp);
+    parts.ButtonHelp->setObjectName(QStringLiteral("ButtonHelp"));
+    parts.ButtonHelp->setFixedSize(100, 25);
+    parts.ButtonHelp->setEnabled(false);
+    parts.ButtonNavigateTo = new QPushButton(parts.AlignmentPanelHelp);
+    parts.ButtonNavigateTo->setObjectName(QStringLiteral("ButtonNavigateTo"));
+    parts.ButtonNavigateTo->setFixedSize(100, 25);
+    parts.ButtonNavigateTo->setVisible(false);
+    buttons->addWidget(parts.ButtonHelp);
+    buttons->addStretch(1);
+    buttons->addWidget(parts.ButtonNavigateTo);
+    outer->addWidget(parts.AlignmentPanelHelp);
+    // Ctrl+C copies the selection (the view's own shortcut covers focus in the view; this
+    // one the buttons).
+    auto *copy = new QAction(frame);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(copy, &QAction::triggered, view, [view] { view->copy(); });
+    frame->addAction(copy);
+}
+
+void TFrameLinkDetails::BuildLayout() {
+    HTMLViewer = new TLinkDetailsView(this);
+    TDetailsPanelParts parts;
+    BuildDetailsPanelLayout(this, HTMLViewer, parts);
+    AlignmentPanelHTML = parts.AlignmentPanelHTML;
+    PanelHTML = parts.PanelHTML;
+    AlignmentPanelHelp = parts.AlignmentPanelHelp;
+    ButtonHelp = parts.ButtonHelp;
+    ButtonNavigateTo = parts.ButtonNavigateTo;
     HTMLViewer->OnLinkClick = [this](const QUrl &url) { return HandleLink(url.toString()); };
     HTMLViewer->OnPicture = [this](const QString &source) { return PictureFor(source); };
     HTMLViewer->OnPictureTitle = [this](const QString &source) {
         return FMarinaEntry ? FPictureTitles.value(source) : QString();
     };
-    panelLayout->addWidget(HTMLViewer);
-    alignLayout->addWidget(PanelHTML);
-    outer->addWidget(AlignmentPanelHTML, 1);
-
-    AlignmentPanelHelp = new QWidget(this);
-    AlignmentPanelHelp->setObjectName(QStringLiteral("AlignmentPanelHelp"));
-    AlignmentPanelHelp->setFixedHeight(35);
-    auto *buttons = new QHBoxLayout(AlignmentPanelHelp);
-    buttons->setContentsMargins(10, 0, 10, 10);
-    ButtonHelp = new QPushButton(AlignmentPanelHelp);
-    ButtonHelp->setObjectName(QStringLiteral("ButtonHelp"));
-    ButtonHelp->setFixedSize(100, 25);
-    ButtonHelp->setEnabled(false);
-    ButtonNavigateTo = new QPushButton(AlignmentPanelHelp);
-    ButtonNavigateTo->setObjectName(QStringLiteral("ButtonNavigateTo"));
-    ButtonNavigateTo->setFixedSize(100, 25);
-    ButtonNavigateTo->setVisible(false);
-    buttons->addWidget(ButtonHelp);
-    buttons->addStretch(1);
-    buttons->addWidget(ButtonNavigateTo);
-    outer->addWidget(AlignmentPanelHelp);
     connect(ButtonHelp, &QPushButton::clicked, this, [this] { ButtonHelpClick(); });
     connect(ButtonNavigateTo, &QPushButton::clicked, this, [this] { ButtonNavigateToClick(); });
-    // Ctrl+C copies the selection (the view's own shortcut covers focus in the view; this
-    // one the buttons).
-    auto *copy = new QAction(this);
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(copy, &QAction::triggered, this, [this] { HTMLViewer->copy(); });
-    addAction(copy);
 }
 
 void TFrameLinkDetails::UpdateTexts() {
@@ -262,6 +274,19 @@ bool TFrameLinkDetails::RefreshPage() {
         return FSection ? ShowSection(FSection, FCalibration, FSectionPosition) : false;
     case LinkContent::WeatherStation:
         return FStation ? ShowWeatherStation(FStation) : false;
+    case LinkContent::Notice: {
+        // The object data may have been replaced: the notice is looked up again.
+        INavObjectUpdateManager *m = FEnv.ObjectUpdateManager;
+        IFTMNotice *notice = m ? m->FindNotice(FNoticeNumber) : nullptr;
+        if (!notice) return ForgetObjects(), false;
+        return ShowNoticePage(notice);
+    }
+    case LinkContent::WaterReport: {
+        INavObjectUpdateManager *m = FEnv.ObjectUpdateManager;
+        for (int32_t i = 0; m && i < m->GetWaterReportCount(); ++i)
+            if (WaterReportGetTitle(m->GetWaterReport(i)) == FReportTitle) return ShowWaterReportPage(m->GetWaterReport(i));
+        return ForgetObjects(), false;
+    }
     case LinkContent::Waypoint:
         return FWaypoint ? ShowWaypoint(FWaypoint, false) : false;
     case LinkContent::HTMLText:
@@ -375,6 +400,16 @@ bool TFrameLinkDetails::ShowSection(IWWSection *section, IGeodeticCalibration *c
                                     double positionM) {
     BeginShow(LanguageText(LinkDetailsStr::CaptionWaterway));
     if (!section) return false;
+    LoadPage(BuildSectionPage(section, calibration, positionM, true, SectionUnits()), 0);
+    FContentType = LinkContent::Section;
+    FSection = section;
+    FSectionPosition = positionM;
+    FCalibration = calibration;
+    EndShow(true);
+    return true;
+}
+
+TSectionPageUnits TFrameLinkDetails::SectionUnits() const {
     TWptRouteDefaults defaults;
     _GetWptRouteDefaults(defaults);
     TSectionPageUnits units;
@@ -382,13 +417,7 @@ bool TFrameLinkDetails::ShowSection(IWWSection *section, IGeodeticCalibration *c
     units.UnitDistanceSmall = FEnv.UnitDistanceSmall;
     units.UnitSpeed = FEnv.UnitSpeed;
     units.DepthTolerance = defaults.DepthTolerance;
-    LoadPage(BuildSectionPage(section, calibration, positionM, true, units), 0);
-    FContentType = LinkContent::Section;
-    FSection = section;
-    FSectionPosition = positionM;
-    FCalibration = calibration;
-    EndShow(true);
-    return true;
+    return units;
 }
 
 bool TFrameLinkDetails::ShowWeatherStation(IWeatherStation *station) {
@@ -403,6 +432,45 @@ bool TFrameLinkDetails::ShowWeatherStation(IWeatherStation *station) {
     LoadPage(BuildWeatherStationPage(in), 0);
     FContentType = LinkContent::WeatherStation;
     FStation = station;
+    EndShow(false);
+    return true;
+}
+
+bool TFrameLinkDetails::ShowNotice(NavObject *object, IWWSection *section, IGeodeticCalibration *calibration,
+                                   double positionM) {
+    BeginShow(LanguageText(LinkDetailsStr::CaptionWaterway));
+    auto *notice = dynamic_cast<IFTMNotice *>(object);
+    if (!notice) return false;
+    // Network objects the notice page shows are held like those of a section page.
+    FSection = section;
+    FSectionPosition = positionM;
+    FCalibration = calibration;
+    return ShowNoticePage(notice);
+}
+
+bool TFrameLinkDetails::ShowNoticePage(IFTMNotice *notice) {
+    QString body = FTMNoticeBuildPage(notice, FEnv.PositionFormat, true, false);
+    if (FSection) {
+        body += QStringLiteral("<p><b>") + LanguageText(LinkDetailsStr::CaptionWaterway) + QStringLiteral("</b></p>") +
+                BuildSectionPage(FSection, FCalibration, FSectionPosition, false, SectionUnits());
+    }
+    LoadPage(FTMWrapPage(body), 0);
+    FContentType = LinkContent::Notice;
+    FNoticeNumber = notice->GetNumber();
+    EndShow(FSection != nullptr);
+    return true;
+}
+
+bool TFrameLinkDetails::ShowWaterReport(NavObject *object) {
+    BeginShow(LanguageText(LinkDetailsStr::CaptionWaterway));
+    auto *report = dynamic_cast<IWaterReport *>(object);
+    return report && ShowWaterReportPage(report);
+}
+
+bool TFrameLinkDetails::ShowWaterReportPage(IWaterReport *report) {
+    LoadPage(FTMWaterReportBuildPage(report, FEnv.PositionFormat, true, true), 0);
+    FContentType = LinkContent::WaterReport;
+    FReportTitle = WaterReportGetTitle(report);
     EndShow(false);
     return true;
 }
@@ -596,6 +664,7 @@ void TFrameLinkDetails::ButtonNavigateToClick() {
     case LinkContent::Struct:
         if (FStruct) NavigateToObject(none, nullptr, FStruct->GetSection(), FStruct->GetSectionPosition());
         return;
+    case LinkContent::Notice:
     case LinkContent::Section:
         if (FSection) NavigateToObject(none, nullptr, FSection, FSectionPosition);
         return;

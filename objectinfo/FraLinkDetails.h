@@ -12,6 +12,7 @@
 
 #include "base/forms/KvFrameScaled.h"
 #include "base/web/KvWBContainer.h"
+#include "objectinfo/SectionPage.h"
 #include "shell/MarivoFrames.h"
 
 #include <KvLibNav6/KvTypes.h>
@@ -24,7 +25,9 @@
 #include <functional>
 #include <memory>
 
+class IFTMNotice;
 class IGeoAddsEntry;
+class IWaterReport;
 class IGeodeticCalibration;
 class IMarinaGuideEntry;
 class IWWSection;
@@ -68,6 +71,18 @@ protected:
     bool viewportEvent(QEvent *event) override;
 };
 
+// The widgets of a details panel around its view: the view in a bordered panel with 10 px
+// margins above a 35 px strip with the help and navigate-to buttons (help disabled,
+// navigate-to hidden), and Ctrl+C for the view's selection. Built into frame.
+struct TDetailsPanelParts {
+    QWidget *AlignmentPanelHTML = nullptr;
+    QFrame *PanelHTML = nullptr;
+    QWidget *AlignmentPanelHelp = nullptr;
+    QPushButton *ButtonHelp = nullptr;
+    QPushButton *ButtonNavigateTo = nullptr;
+};
+void BuildDetailsPanelLayout(QWidget *frame, TLinkDetailsView *view, TDetailsPanelParts &parts);
+
 class TFrameLinkDetails : public TFrameScaled {
     Q_OBJECT
 public:
@@ -98,6 +113,11 @@ public:
     // metres along the section from its start.
     bool ShowSection(IWWSection *section, IGeodeticCalibration *calibration, double positionM);
     bool ShowWeatherStation(IWeatherStation *station);
+    // A notice (IFTMNotice) clicked on the chart or in the route table; with a section
+    // its page follows the notice. A water report (IWaterReport). False for other objects.
+    bool ShowNotice(NavObject *notice, IWWSection *section, IGeodeticCalibration *calibration,
+                    double positionM);
+    bool ShowWaterReport(NavObject *report);
     // Drops every kept reference and shows an empty page.
     void ForgetObjects();
 
@@ -155,6 +175,12 @@ private:
     IWWSection *FSection = nullptr;
     double FSectionPosition = 0.0;
     IWeatherStation *FStation = nullptr;
+    // Notices are found again by number, reports by title, after the object data changed.
+    int32_t FNoticeNumber = 0;
+    QString FReportTitle;
+    bool ShowNoticePage(IFTMNotice *notice);
+    TSectionPageUnits SectionUnits() const;
+    bool ShowWaterReportPage(IWaterReport *report);
     QStringList FAttachmentFolders;
     IMarinaGuideEntry *FMarinaEntry = nullptr;
     QString FMarinaIconFolder;

@@ -54,6 +54,12 @@ void TFormMarivo6Main::HookFrameEvents() {
                                         IWptWaypoint *waypoint, bool flag) {
             ShowObjectDetails(section, structure, flag, waypoint, distance);
         };
+        FRoutes->OnShowNotice = [this](int32_t number) {
+            INavObjectUpdateManager *m = FNavEnv->ObjectUpdateManager;
+            IFTMNotice *notice = m ? m->FindNotice(number) : nullptr;
+            if (FLinkDetails && FLinkDetails->ShowNotice(notice, nullptr, FViewer ? FViewer->GetCalibration() : nullptr, 0.0))
+                SetLinkDetailsVisible(true);
+        };
         FRoutes->SelectedRoutePoint = [this]() -> IWptRoutePoint * {
             TNavViewerControl *viewer = MainViewerControl();
             return viewer ? viewer->GetSelectedRoutePoint() : nullptr;

@@ -12,6 +12,8 @@
 #include "exchange/FrmMsgGPSSingleError.h"
 #include "exchange/FrmSettingsGPS.h"
 #include "objectinfo/FraLinkDetails.h"
+#include "objectinfo/FraLinkDetailsStruct.h"
+#include "objectinfo/NoticePage.h"
 #include "online/FrmChartManager.h"
 #include "routes/FraRouteSettings.h"
 #include "routes/FraRoutes.h"
@@ -125,9 +127,17 @@ public:
         FFrame->OnSelectObject = [this](IWptRoutePoint *point, IWptRouteObject *object) {
             if (OnCenter) OnCenter(point, dynamic_cast<IWptRouteLeg *>(object));
         };
-        FFrame->OnShowDetails = [this](IWWSection *section, IWWStruct *structure, double distance, int32_t,
+        FFrame->OnShowDetails = [this](IWWSection *section, IWWStruct *structure, double distance, int32_t notice,
                                        IWptWaypoint *waypoint, int32_t, bool show, int32_t) {
+            if (notice != 0 && !section && !structure && !waypoint) {
+                if (OnShowNotice) OnShowNotice(notice);
+                return;
+            }
             if (OnShowDetails) OnShowDetails(section, structure, distance, waypoint, show);
+        };
+        FFrame->NoticeTitle = [&env](int32_t number) {
+            INavObjectUpdateManager *m = env.ObjectUpdateManager;
+            return FTMNoticeGetTitle(m ? m->FindNotice(number) : nullptr);
         };
         FFrame->SelectedRoutePoint = [this]() -> IWptRoutePoint * {
             return SelectedRoutePoint ? SelectedRoutePoint() : nullptr;
@@ -428,6 +438,11 @@ public:
     bool ShowSection(IWWSection *section, IGeodeticCalibration *calibration, double distance) override {
         return Frame() && Frame()->ShowSection(section, calibration, distance);
     }
+    bool ShowNotice(NavObject *notice, IWWSection *section, IGeodeticCalibration *calibration,
+                    double distance) override {
+        return Frame() && Frame()->ShowNotice(notice, section, calibration, distance);
+    }
+    bool ShowWaterReport(NavObject *report) override { return Frame() && Frame()->ShowWaterReport(report); }
     bool ShowHTMLText(const QString &caption, const QString &html, const QStringList &attachmentFolders) override {
         if (!Frame()) return false;
         // The report's caption is its panel's title.
@@ -492,6 +507,9 @@ TMainFrameFactories ProgramFrameFactories() {
     };
     f.LinkDetails = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameLinkDetails> {
         return std::make_unique<TLinkDetailsPages>(host, env);
+    };
+    f.LinkDetailsStruct = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IMarivoFrame> {
+        return std::make_unique<TLinkDetailsStructAdapter>(host, env);
     };
     return f;
 }

@@ -97,6 +97,8 @@ public:
         OnShowDetails;
     // The main viewer's selected route point.
     std::function<IWptRoutePoint *()> SelectedRoutePoint;
+    // A double-click on a notice row: the notice by its number.
+    std::function<void(int32_t number)> OnShowNotice;
 };
 
 class IFrameRouteSettings : public IMarivoFrame {

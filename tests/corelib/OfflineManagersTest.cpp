@@ -47,6 +47,8 @@ TEST(OfflineManagers, ObjectUpdatesHaveNothingPending) {
     EXPECT_EQ(m->GetUpdateCount(), 0);
     EXPECT_EQ(m->GetNoticeCount() + m->GetWaterReportCount() + m->GetWeatherStationCount(), 0);
     int32_t err = 0;
+    // A missing local file leaves the (empty) data as it was.
     m->LoadObjectData(Rec(QStringLiteral("/data/objects.json")), err);
-    EXPECT_EQ(err, KvErr::NotImplemented);
+    EXPECT_EQ(err, KvErr::NotFound);
+    EXPECT_EQ(m->GetNoticeCount(), 0);
 }

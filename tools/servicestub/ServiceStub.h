@@ -88,5 +88,7 @@ private:
 // The handlers of every service and operation the core library's clients use, answering
 // from the JSON fixtures in fixtureDir (<service>/<operation>.json) where there is one.
 void RegisterStandardHandlers(TServiceStub &stub, const QString &fixtureDir);
+// The object-update service ("objects/data", ObjectDataHandlers.cpp).
+void RegisterObjectDataHandlers(TServiceStub &stub, const QString &fixtureDir);
 
 }  // namespace servicestub

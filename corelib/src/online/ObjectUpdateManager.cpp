@@ -1,9 +1,11 @@
-// The object-update manager without a reachable update service: it keeps what the program
-// hands it (chart and waypoint managers, online service, notification centre, folders,
-// switches) so that the objects stay attached the way the program expects, and its tick
-// does nothing because there is nothing to fetch. No notice, report or chart update is ever
-// pending.
+// The object-update manager: it keeps what the program hands it (chart and waypoint
+// managers, online service, notification centre, folders, switches) so that the objects
+// stay attached the way the program expects. Notices, water reports and weather stations
+// come from the object-update service (asked on the first tick and then every quarter of an
+// hour, unless updates are switched off) or from a local file (online/ObjectData.h). No
+// chart update is ever pending.
 #include "kernel/KvInternal.h"
+#include "online/ObjectData.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvObjectUpdate.h"
@@ -16,10 +18,13 @@ class TNavObjectUpdateManager final : public INavObjectUpdateManager {
 public:
     TNavObjectUpdateManager(DatabaseUpdatedProc dbUpdated, void *data, UpdateEventProc event,
                             void *data2)
-        : FDatabaseUpdated(dbUpdated), FDatabaseData(data), FEvent(event), FEventData(data2) {}
+        : FDatabaseUpdated(dbUpdated), FDatabaseData(data), FEvent(event), FEventData(data2) {
+        FObjects.OnChanged = [this] {
+            if (FEvent) FEvent(FEventData, ObjectUpdateEvent::ObjectsChanged);
+        };
+    }
 
-    // Offline: nothing is due, so nothing is fetched, reported or changed.
-    void Tick(const TLoopRecord &) override {}
+    void Tick(const TLoopRecord &) override { TickObjectData(); }
     void SetCharts(IChartManager *cm, IWptManager *wm, UpdateProgressKindProc progress,
                    void *data) override {
         FCharts = cm;
@@ -50,17 +55,28 @@ public:
         fileIndex = -1;
     }
     void StartAutoUpdate() override {}
-    // Object data comes only from the update service, which this build does not reach.
-    void LoadObjectData(const TStrWRec &, int32_t &err) override { err = KvErr::NotImplemented; }
-    IFTMNotice *FindNotice(int32_t) override { return nullptr; }
-    int32_t GetNoticeCount() override { return 0; }
-    IFTMNotice *GetNotice(int32_t) override { return nullptr; }
-    int32_t GetWaterReportCount() override { return 0; }
-    IWaterReport *GetWaterReport(int32_t) override { return nullptr; }
-    int32_t GetWeatherStationCount() override { return 0; }
-    IWeatherStation *GetWeatherStation(int32_t) override { return nullptr; }
+    void LoadObjectData(const TStrWRec &file, int32_t &err) override {
+        FObjects.LoadFile(kv::ToQString(file), err);
+    }
+    IFTMNotice *FindNotice(int32_t number) override { return FObjects.FindNotice(number); }
+    int32_t GetNoticeCount() override { return FObjects.NoticeCount(); }
+    IFTMNotice *GetNotice(int32_t i) override { return FObjects.Notice(i); }
+    int32_t GetWaterReportCount() override { return FObjects.WaterReportCount(); }
+    IWaterReport *GetWaterReport(int32_t i) override { return FObjects.WaterReport(i); }
+    int32_t GetWeatherStationCount() override { return FObjects.WeatherStationCount(); }
+    IWeatherStation *GetWeatherStation(int32_t i) override { return FObjects.WeatherStation(i); }
 
 private:
+    // Object data is asked for on the first tick and then every quarter of an hour.
+    static constexpr int ObjectDataIntervalTicks = 15 * 60;
+    void TickObjectData() {
+        if (FNoUpdates || FObjectDataTicks-- > 0) return;
+        FObjectDataTicks = ObjectDataIntervalTicks;
+        FObjects.Fetch();
+    }
+    kv::TObjectDataStore FObjects;
+    int FObjectDataTicks = 0;
+
     DatabaseUpdatedProc FDatabaseUpdated;
     void *FDatabaseData;
     UpdateEventProc FEvent;
