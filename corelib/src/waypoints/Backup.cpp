@@ -5,11 +5,13 @@
 //   per entry:  uint16 kind  uint16 reserved (0)  uint32 name bytes  uint64 data bytes
 //               name (UTF-8)  data
 // Kinds: 1 waypoint database (at most one; its data is a database file, read in place),
-// 2 route profile, 3 waypoint profile, 4 track (a ".trk" file). The entries fill the file
+// 2 route profile, 3 waypoint profile (each one profile in the profile file's JSON form),
+// 4 track (a ".trk" file). The entries fill the file
 // exactly; anything else is a damaged file.
 #include "kernel/KvInternal.h"
 #include "KvLibNav6/KvBackup.h"
 #include "KvLibNav6/KvErrorCodes.h"
+#include "waypoints/TxtFormatImport.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,6 +30,8 @@ constexpr quint32 BackupVersion = 1;
 constexpr quint32 MaxEntries = 100000;
 constexpr quint32 MaxNameBytes = 1024;
 constexpr qint64 CopyChunk = 1 << 20;
+// A profile is a few kilobytes of JSON; a larger entry is not one.
+constexpr qint64 MaxProfileBytes = 4 << 20;
 
 enum EntryKind : quint16 { KindDatabase = 1, KindRouteProfile = 2, KindWaypointProfile = 3, KindTrack = 4 };
 
@@ -105,20 +109,22 @@ public:
     INavBackupEntry *GetWaypointProfile(int32_t i) override { return EntryAt(FWaypointProfiles, i); }
     int32_t GetTrackCount() override { return int32_t(FTracks.size()); }
     INavBackupEntry *GetTrack(int32_t i) override { return EntryAt(FTracks, i); }
-    // Profiles and chart collections are listed but not restored by this reader: the caller
-    // gets an error instead of an import that silently did nothing.
-    void ImportRouteProfiles(ITxtFormatProfileManager *, int32_t, int32_t &err) override {
-        err = KvErr::NotImplemented;
+    void ImportRouteProfiles(ITxtFormatProfileManager *target, int32_t, int32_t &err) override {
+        err = ImportProfiles(FRouteProfiles, target);
     }
-    void ImportWaypointProfiles(ITxtFormatProfileManager *, int32_t, int32_t &err) override {
-        err = KvErr::NotImplemented;
+    void ImportWaypointProfiles(ITxtFormatProfileManager *target, int32_t, int32_t &err) override {
+        err = ImportProfiles(FWaypointProfiles, target);
     }
+    // Chart collections are not part of this format: the caller gets an error instead of an
+    // import that silently did nothing.
     void ImportChartCollections(IChartCollectionList *, int32_t, int32_t &err) override {
         err = KvErr::NotImplemented;
     }
 
 private:
     int32_t CopyOut(const TBackupEntry &e, const QString &target);
+    int32_t ReadEntry(const TBackupEntry &e, QByteArray &data);
+    int32_t ImportProfiles(const EntryList &entries, ITxtFormatProfileManager *target);
 
     QString FFile;
     ThumbnailProc FThumbnail;  // for pictures; the entries of this format carry none yet
@@ -191,6 +197,28 @@ int32_t TNavBackup::CopyOut(const TBackupEntry &e, const QString &target) {
         left -= chunk.size();
     }
     return out.commit() ? KvErr::Ok : KvErr::WriteFailed;
+}
+
+int32_t TNavBackup::ReadEntry(const TBackupEntry &e, QByteArray &data) {
+    if (e.Size() > MaxProfileBytes) return KvErr::BadFormat;
+    QFile in(FFile);
+    if (!in.open(QIODevice::ReadOnly) || !in.seek(e.Offset())) return KvErr::ReadFailed;
+    data = in.read(e.Size());
+    return data.size() == e.Size() ? KvErr::Ok : KvErr::ReadFailed;  // shrank since it was opened
+}
+
+int32_t TNavBackup::ImportProfiles(const EntryList &entries, ITxtFormatProfileManager *target) {
+    if (!target) return KvErr::InvalidArgument;
+    // As with tracks: one bad entry does not stop the others; the first error is reported.
+    int32_t err = KvErr::Ok;
+    for (const auto &e : entries) {
+        if (!e->Selected()) continue;
+        QByteArray json;
+        int32_t r = ReadEntry(*e, json);
+        if (r == KvErr::Ok) r = kv::txt::ImportProfileJson(target, json, e->Overwrite());
+        if (r != KvErr::Ok && err == KvErr::Ok) err = r;
+    }
+    return err;
 }
 
 int32_t TNavBackup::ImportTracks(const TStrWRec &folder, int32_t flag, int32_t &err) {

@@ -10,6 +10,7 @@
 #include "kernel/KvInternal.h"
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvTxtFormat.h"
+#include "waypoints/TxtFormatImport.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -445,10 +446,36 @@ public:
         return KvErr::Ok;
     }
 
+    int32_t Import(const QByteArray &json, bool overwrite) {
+        QJsonParseError perr;
+        const QJsonDocument doc = QJsonDocument::fromJson(json, &perr);
+        if (perr.error != QJsonParseError::NoError || !doc.isObject()) return KvErr::BadFormat;
+        auto p = std::make_unique<TProfile>();
+        if (!p->FromJson(doc.object())) return KvErr::BadFormat;
+        p->FDefault = false;
+        p->FModified = true;
+        if (overwrite) {
+            const QString name = kv::ToQString(*p->GetName());
+            for (auto &existing : FProfiles)
+                if (!existing->FDefault && kv::ToQString(*existing->GetName()) == name) {
+                    existing = std::move(p);
+                    return KvErr::Ok;
+                }
+        }
+        if (int(FProfiles.size()) >= MaxProfiles) return KvErr::OutOfRange;
+        FProfiles.push_back(std::move(p));
+        return KvErr::Ok;
+    }
+
 private:
     std::vector<std::unique_ptr<TProfile>> FProfiles;
     TOwnedText FFile;
 };
+
+int32_t ImportProfileJson(ITxtFormatProfileManager *target, const QByteArray &json, bool overwrite) {
+    auto *m = dynamic_cast<TManager *>(target);
+    return m ? m->Import(json, overwrite) : KvErr::InvalidArgument;
+}
 
 }  // namespace kv::txt
 

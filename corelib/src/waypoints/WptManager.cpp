@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <algorithm>
 
 namespace kv::wpt {
@@ -123,19 +124,21 @@ IWptDatabase *TManager::OpenDatabase(const TStrWRec &file, int64_t position, int
         return nullptr;
     }
     QString source = path;
-    QString extracted;
+    // An embedded database is read from a copy in a scratch folder of its own: never beside
+    // the user's file (a read-only stick, litter in the user's folder), and the folder goes
+    // with everything in it however this call ends.
+    QTemporaryDir scratch;
     if (position != 0) {
-        extracted = path + QStringLiteral(".%1.extract").arg(position);
-        err = StoreExtractEmbedded(path, position, extracted);
-        if (err != KvErr::Ok) {
-            QFile::remove(extracted);
+        if (!scratch.isValid()) {
+            err = KvErr::WriteFailed;
             return nullptr;
         }
-        source = extracted;
+        source = scratch.filePath(QStringLiteral("embedded.db"));
+        err = StoreExtractEmbedded(path, position, source);
+        if (err != KvErr::Ok) return nullptr;
     }
     auto db = std::make_unique<TDatabase>(this, TGUID{});
     err = StoreLoad(*db, source);
-    if (!extracted.isEmpty()) QFile::remove(extracted);
     if (err != KvErr::Ok) return nullptr;
     // The same database twice would give every object two owners.
     if (IndexOfDatabase(db->FHeader.Guid) >= 0) {

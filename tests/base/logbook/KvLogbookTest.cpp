@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "tests/base/logbook/NavBackupFixture.h"
+#include "NavBackupFixture.h"
 
 #include "base/kvlib/KvLib.h"
 #include "base/logbook/KvLogbook.h"

@@ -1,9 +1,10 @@
 #include "TestSupport.h"
-#include "tests/base/logbook/NavBackupFixture.h"
+#include "NavBackupFixture.h"
 
 #include <KvLibNav6/KvBackup.h>
 #include <KvLibNav6/KvErrorCodes.h>
 #include <KvLibNav6/KvLib.h>
+#include <KvLibNav6/KvTxtFormat.h>
 
 #include <gtest/gtest.h>
 
@@ -74,11 +75,11 @@ TEST(Backup, FixtureReadsBackWithContentsNamesAndDatabasePosition) {
     ASSERT_GT(pos, 0);
     EXPECT_EQ(ReadAll(file).mid(pos, DatabaseBytes.size()), DatabaseBytes);
 
-    // Profiles are listed but this reader does not restore them: an error, not a silent no-op.
+    // Profiles need a manager to go into; chart collections are no part of this format.
     b->ImportRouteProfiles(nullptr, 0, err);
-    EXPECT_EQ(err, KvErr::NotImplemented);
+    EXPECT_EQ(err, KvErr::InvalidArgument);
     b->ImportWaypointProfiles(nullptr, 0, err);
-    EXPECT_EQ(err, KvErr::NotImplemented);
+    EXPECT_EQ(err, KvErr::InvalidArgument);
     b->ImportChartCollections(nullptr, 0, err);
     EXPECT_EQ(err, KvErr::NotImplemented);
 }
@@ -174,4 +175,54 @@ TEST(Backup, DamagedFilesAreRefused) {
     int32_t err = 0;
     EXPECT_FALSE(Open(dir + "/missing.kvbak", err));
     EXPECT_EQ(err, KvErr::NotFound);
+}
+
+TEST(Backup, SelectedProfilesAreAddedOrReplaceTheirNamesake) {
+    const QString dir = MakeTempDir(QStringLiteral("backupprofiles"));
+    const QString file = dir + "/data.m5db";
+    ASSERT_TRUE(WriteFileBytes(
+        file, NavBackupFixture({{BackupRouteProfile, QStringLiteral("Tabs"), ProfileEntryJson("Tabs", u'\t')},
+                                {BackupRouteProfile, QStringLiteral("Commas"), ProfileEntryJson("Commas", u',')},
+                                {BackupRouteProfile, QStringLiteral("Broken"), QByteArray("{not json")},
+                                {BackupRouteProfile, QStringLiteral("Left out"), ProfileEntryJson("Left out")},
+                                {BackupWaypointProfile, QStringLiteral("Semis"), ProfileEntryJson("Semis")}})));
+    int32_t err = -1;
+    BackupPtr b = Open(file, err);
+    ASSERT_TRUE(b);
+    std::unique_ptr<ITxtFormatProfileManager, Deleter> routes(TxtFormatProfileManagerCreateEmpty());
+    routes->Add(Rec("Tabs"));
+    routes->Add(Rec("Commas"));
+    const int before = routes->GetCount();  // the built-in profile and the two above
+
+    b->GetRouteProfile(0)->SetSelected(true);
+    b->GetRouteProfile(0)->SetOverwrite(true);  // replaces "Tabs"
+    b->GetRouteProfile(1)->SetSelected(true);   // "Commas" added beside the existing one
+    b->GetRouteProfile(2)->SetSelected(true);   // damaged: reported, the others still come in
+    b->ImportRouteProfiles(routes.get(), 0, err);
+    EXPECT_EQ(err, KvErr::BadFormat);
+    ASSERT_EQ(routes->GetCount(), before + 1);
+    int32_t index = -1;
+    ASSERT_TRUE(routes->Find(Rec("Tabs"), index));
+    EXPECT_EQ(routes->GetProfile(index)->GetFieldSeparator(), u'\t') << "replaced in place";
+    EXPECT_EQ(index, 1);
+    EXPECT_EQ(routes->GetProfile(before)->GetFieldSeparator(), u',');
+    EXPECT_EQ(Text(routes->GetProfile(before)->GetName()), QStringLiteral("Commas"));
+    EXPECT_FALSE(routes->Find(Rec("Left out"), index));
+    int32_t builtIn = -1;
+    ASSERT_TRUE(routes->GetDefaultIndex(builtIn));
+    EXPECT_EQ(builtIn, 0) << "an imported profile never becomes the built-in one";
+
+    std::unique_ptr<ITxtFormatProfileManager, Deleter> waypoints(TxtFormatProfileManagerCreateEmpty());
+    b->GetWaypointProfile(0)->SetSelected(true);
+    b->ImportWaypointProfiles(waypoints.get(), 0, err);
+    EXPECT_EQ(err, KvErr::Ok);
+    EXPECT_TRUE(waypoints->Find(Rec("Semis"), index));
+    // Saved and read back like any profile.
+    const QString profileFile = dir + "/wpt.json";
+    waypoints->SetFileName(Rec(profileFile));
+    waypoints->SaveToFile(err);
+    ASSERT_EQ(err, KvErr::Ok);
+    std::unique_ptr<ITxtFormatProfileManager, Deleter> reread(TxtFormatProfileManagerCreate(Rec(profileFile), err));
+    ASSERT_EQ(err, KvErr::Ok);
+    EXPECT_TRUE(reread->Find(Rec("Semis"), index));
 }

@@ -1,10 +1,12 @@
 // Writes program data files (backups) in the core library's container format, for tests
-// of the reader and of the import paths.
+// of the reader and of the import paths. A profile entry's data is one profile in the
+// profile file's JSON form (ProfileEntryJson).
 #pragma once
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QtEndian>
 #include <cstdint>
 #include <vector>
@@ -56,6 +58,19 @@ inline QByteArray NavBackupFixture(const std::vector<TBackupFixtureEntry> &entri
         out += e.Data;
     }
     return out;
+}
+
+// One text-format profile as the profile file stores it: name, separators, a kind list and
+// the first columns' (kind, type) pairs.
+inline QByteArray ProfileEntryJson(const QString &name, char16_t fieldSeparator = u';',
+                                   const QStringList &kinds = {QStringLiteral("KIND_NAME")}) {
+    QByteArray json = "{\"name\": \"" + name.toUtf8() + "\", \"default\": false, \"decimalSeparator\": 46, ";
+    json += "\"fieldSeparator\": " + QByteArray::number(int(fieldSeparator)) + ", \"kinds\": [";
+    for (qsizetype i = 0; i < kinds.size(); ++i)
+        json += (i ? ", " : "") + QByteArray("{\"key\": \"") + kinds[i].toUtf8() + "\", \"class\": 0}";
+    json += "], \"columns\": [";
+    for (qsizetype i = 0; i < kinds.size(); ++i) json += (i ? ", [" : "[") + QByteArray::number(i) + ", 0]";
+    return json + "]}";
 }
 
 inline bool WriteFileBytes(const QString &file, const QByteArray &data) {
