@@ -2,6 +2,7 @@
 
 #include "base/files/KvFiles.h"
 #include "base/kvlib/KvErrors.h"
+#include "base/kvlib/KvLib.h"
 #include "base/strings/KvStrUtils.h"
 #include "base/waypoints/KvWaypoints.h"
 #include "exchange/KvGPXParser.h"
@@ -17,10 +18,6 @@
 namespace {
 
 constexpr uint32_t RouteColour = 0xFF9C2DB0u;
-
-struct TObjectDelete {
-    void operator()(NavObject *o) const { ObjectDelete(o); }
-};
 
 // One read: the base name and running number of unnamed items, and what was written.
 class TGPXReader {
@@ -96,7 +93,7 @@ void TGPXReader::Track(TGPXTrack &&t) {
         return;
     }
     if (t.Name.isEmpty()) t.Name = NextUnnamed();
-    std::unique_ptr<INavTrack, TObjectDelete> track(NavTrackCreate1());
+    TNavPtr<INavTrack> track(NavTrackCreate1());
     track->SetHasTimes(t.HasTimes);
     if (t.FromRoute) track->SetColor(RouteColour);
     NavTrackSetName(track.get(), t.Name);

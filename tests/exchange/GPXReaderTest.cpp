@@ -4,6 +4,7 @@
 #include "exchange/KvGPX.h"
 
 #include "base/kvlib/KvErrors.h"
+#include "base/kvlib/KvLib.h"
 #include "base/waypoints/KvWaypoints.h"
 #include "exchange/KvGPXParser.h"
 
@@ -16,10 +17,6 @@
 #include <memory>
 
 namespace {
-
-struct TObjectDelete {
-    void operator()(NavObject *o) const { ObjectDelete(o); }
-};
 
 class GPXReader : public ::testing::Test {
 protected:
@@ -57,7 +54,7 @@ protected:
     }
     QStringList FolderFiles() const { return QDir(Target).entryList(QDir::Files, QDir::Name); }
 
-    std::unique_ptr<IWptManager, TObjectDelete> Manager;
+    TNavPtr<IWptManager> Manager;
     IWptDatabase *Database = nullptr;
     QTemporaryDir Dir;
     QString Target;
@@ -92,7 +89,7 @@ TEST_F(GPXReader, RoutesAsTracksHaveNoTimesAndTheRouteColourAndShortItemsAreCoun
     NavTrackGetFileInfo(Files[0], info, err);
     EXPECT_FALSE(info.HasTimes);
     EXPECT_EQ(info.PointCount, 3);
-    std::unique_ptr<INavTrack, TObjectDelete> track(NavTrackCreateFromFile(Files[0], err));
+    TNavPtr<INavTrack> track(NavTrackCreateFromFile(Files[0], err));
     ASSERT_EQ(err, 0);
     // The library keeps RGB with red in the lowest byte.
     EXPECT_EQ(track->GetColor() & 0xFFFFFF, 0xB02D9Cu);
