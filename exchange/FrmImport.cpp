@@ -22,11 +22,15 @@
 #include <KvLibNav6/KvLib.h>
 #include <KvLibNav6/KvUnits.h>
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QProgressDialog>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
 
 namespace T = ImportText;
 
@@ -40,6 +44,27 @@ TFormImport::TPrompter &Prompter() {
 }
 
 void ShowError(const QString &text) { MsgBox(text, mtError, MsgButtons({mbOK})); }
+
+// Shows how far a read is once it has taken longer than half a second.
+class TReadProgress {
+public:
+    TReadProgress(QWidget *owner, const QString &text) : FOwner(owner), FText(text) { FClock.start(); }
+    void Report(int64_t done, int64_t total) {
+        if (!FDialog && FClock.elapsed() < 500) return;
+        if (!FDialog) {
+            FDialog = std::make_unique<QProgressDialog>(FText, QString(), 0, 1000, FOwner);
+            FDialog->setWindowModality(Qt::WindowModal);
+            FDialog->setMinimumDuration(0);
+        }
+        FDialog->setValue(total > 0 ? int(std::min<int64_t>(done, total) * 1000 / total) : 0);
+    }
+
+private:
+    QWidget *FOwner;
+    QString FText;
+    QElapsedTimer FClock;
+    std::unique_ptr<QProgressDialog> FDialog;
+};
 
 }  // namespace
 
@@ -319,8 +344,10 @@ void TFormImport::ReadGPXFile() {
         ImportDatabase = WptManagerNewDatabase(ImportManager, QStringLiteral("Import database"));
         int32_t invalid = 0;
         const uint8_t options = GPXOption::RoutesAsTracks | GPXOption::Tracks;
+        TReadProgress progress(this, DataSelectFormat(LanguageText(T::Reading), {QFileInfo(file).fileName()}));
         ::ReadGPXFile(file, ImportManager, ImportDatabase, GlobalGPSClock()->GetDateTimeUTC(), GPXTracksFolder,
-                      TrackFiles, invalid, options);
+                      TrackFiles, invalid, options,
+                      [&progress](int64_t done, int64_t total) { progress.Report(done, total); });
         BuildItems();
         if (invalid > 0) MsgBox(LanguageText(TrackItems.Count() == 0 ? T::AllInvalid : T::SomeInvalid), mtWarning,
                                 MsgButtons({mbOK}));

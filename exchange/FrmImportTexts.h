@@ -108,4 +108,8 @@ inline const TLanguageStrings FailedCopy = {
     "Sporfilen '%s' kunne ikke kopieres.\r\n\r\n%s.\r\n\r\nVil du fortsætte?",
     "Spårfilen '%s' kunde inte kopieras.\r\n\r\n%s.\r\n\r\nVill du fortsätta?"};
 
+inline const TLanguageStrings Reading = {"Reading '%s'...", "'%s' wordt gelezen...", "'%s' wird gelesen...",
+                                         "Lecture de '%s'...", "", "Lettura di '%s'...", "Læser '%s'...",
+                                         "Läser '%s'..."};
+
 }  // namespace ImportText

@@ -45,12 +45,19 @@ protected:
             form.CheckBoxAction->setChecked(answer.ApplyAll);
             return int(QDialog::Accepted);
         });
+        // The wizard's temporary folder has a fixed name: each test program running at the same
+        // time gets a temporary folder of its own.
+        FOldTemp = qgetenv("TMPDIR");
+        ASSERT_TRUE(QDir(Dir.path()).mkpath(QStringLiteral("temp")));
+        qputenv("TMPDIR", Dir.filePath(QStringLiteral("temp")).toLocal8Bit());
         Wizard = std::make_unique<TFormImport>(*Env);
         Wizard->resize(700, 500);
         Wizard->show();
     }
     void TearDown() override {
         Wizard.reset();
+        if (FOldTemp.isNull()) qunsetenv("TMPDIR");
+        else qputenv("TMPDIR", FOldTemp);
         TFormMsgDuplicate::SetPrompter(std::move(FOldDuplicate));
         ImportFixture::TearDown();
     }
@@ -89,6 +96,7 @@ protected:
 
 private:
     TFormMsgDuplicate::TPrompter FOldDuplicate;
+    QByteArray FOldTemp;
 };
 
 const QString Completed = QStringLiteral("Import completed.\n\r\n %1 track files imported.");
