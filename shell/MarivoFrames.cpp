@@ -18,6 +18,7 @@
 #include "routes/FrmRoutePointSettings.h"
 #include "routes/FrmRouteVisitEdit.h"
 #include "routes/FrmWaypointEdit.h"
+#include "shell/MarivoFramesInstruments.h"
 #include "shell/MarivoNavEnv.h"
 
 #include <KvLibNav6/KvNavBoat.h>
@@ -493,5 +494,6 @@ TMainFrameFactories ProgramFrameFactories() {
     f.LinkDetails = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameLinkDetails> {
         return std::make_unique<TLinkDetailsPages>(host, env);
     };
+    f.NMEAMonitor = MakeNMEAMonitorFrame;
     return f;
 }

@@ -1,0 +1,7 @@
+// The factories of the instrument and service panels the main window hosts: the NMEA
+// monitor, the track replay panel, the user report and the instruments information.
+#pragma once
+
+#include "shell/MarivoFrames.h"
+
+std::unique_ptr<IFrameNMEAMonitor> MakeNMEAMonitorFrame(QWidget *host, TMarivoNavEnv &env);
