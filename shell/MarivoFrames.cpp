@@ -495,5 +495,6 @@ TMainFrameFactories ProgramFrameFactories() {
         return std::make_unique<TLinkDetailsPages>(host, env);
     };
     f.NMEAMonitor = MakeNMEAMonitorFrame;
+    f.TrackReplay = MakeTrackReplayFrame;
     return f;
 }

@@ -1,8 +1,13 @@
 #include "shell/MarivoFramesInstruments.h"
 
 #include "chartview/FraNMEAMonitor.h"
+#include "chartview/FraTrackReplay.h"
+#include "chartview/FraViewer.h"
+#include "chartview/NavViewerControl.h"
+#include "shell/MarivoNavEnv.h"
 
 #include <QDockWidget>
+#include <QMainWindow>
 #include <QPointer>
 
 namespace {
@@ -27,7 +32,59 @@ private:
     QPointer<TFrameNMEAMonitor> FFrame;  // the dock panel's client; deleted with the adapter
 };
 
+// The main chart viewer: the central frame of the window the panel belongs to.
+TNavViewerControl *MainViewerOf(QWidget *host) {
+    auto *window = host ? qobject_cast<QMainWindow *>(host->window()) : nullptr;
+    auto *frame = window ? dynamic_cast<TFrameViewer *>(window->centralWidget()) : nullptr;
+    return frame ? frame->Viewer() : nullptr;
+}
+
+// The replay panel drives the main viewer's replay: its time, and whether the replayed
+// track is drawn complete.
+class TTrackReplayAdapter : public IFrameTrackReplay {
+public:
+    TTrackReplayAdapter(QWidget *host, TMarivoNavEnv &env) {
+        TNavViewerControl *viewer = MainViewerOf(host);
+        FViewer = viewer;
+        FFrame = new TFrameTrackReplay(qobject_cast<QDockWidget *>(host), env, viewer);
+        FFrame->OnReplayTimeChange = [this](TFrameTrackReplay *frame) {
+            if (FViewer && FViewer->GetTrackReplayMode()) FViewer->SetReplayTime(frame->ReplayTime());
+        };
+        FFrame->OnDrawCompleteChange = [this](TFrameTrackReplay *frame) {
+            if (!FViewer) return;
+            FViewer->SetTrackDrawComplete(frame->GetDrawComplete());
+            FViewer->update();
+        };
+    }
+    ~TTrackReplayAdapter() override { delete FFrame.data(); }
+    QWidget *Widget() override { return FFrame; }
+    void UpdateTexts() override {
+        if (FFrame) FFrame->UpdateTexts();
+    }
+    void SetTrackList(INavTrackList *list) override {
+        if (FFrame) FFrame->SetTrackList(list);
+    }
+    void SetDrawComplete(bool complete) override {
+        if (FFrame) FFrame->SetDrawComplete(complete);
+    }
+    INavTrack *CurrentTrack() override { return FFrame ? FFrame->SelectedTrack() : nullptr; }
+    void SetReplay(INavTrack *track, TDateTime time) override {
+        if (!FFrame) return;
+        if (track) FFrame->SelectTrack(track);
+        FFrame->UpdateFollowFlags();
+        FFrame->SetReplayTime(time);
+    }
+
+private:
+    QPointer<TFrameTrackReplay> FFrame;  // the dock panel's client; deleted with the adapter
+    QPointer<TNavViewerControl> FViewer;
+};
+
 }  // namespace
+
+std::unique_ptr<IFrameTrackReplay> MakeTrackReplayFrame(QWidget *host, TMarivoNavEnv &env) {
+    return std::make_unique<TTrackReplayAdapter>(host, env);
+}
 
 std::unique_ptr<IFrameNMEAMonitor> MakeNMEAMonitorFrame(QWidget *host, TMarivoNavEnv &env) {
     return std::make_unique<TNMEAMonitorAdapter>(host, env);

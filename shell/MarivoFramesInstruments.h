@@ -5,3 +5,4 @@
 #include "shell/MarivoFrames.h"
 
 std::unique_ptr<IFrameNMEAMonitor> MakeNMEAMonitorFrame(QWidget *host, TMarivoNavEnv &env);
+std::unique_ptr<IFrameTrackReplay> MakeTrackReplayFrame(QWidget *host, TMarivoNavEnv &env);
