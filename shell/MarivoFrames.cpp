@@ -496,5 +496,6 @@ TMainFrameFactories ProgramFrameFactories() {
     };
     f.NMEAMonitor = MakeNMEAMonitorFrame;
     f.TrackReplay = MakeTrackReplayFrame;
+    f.UserReport = MakeUserReportFrame;
     return f;
 }

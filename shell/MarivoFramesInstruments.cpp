@@ -2,6 +2,7 @@
 
 #include "chartview/FraNMEAMonitor.h"
 #include "chartview/FraTrackReplay.h"
+#include "chartview/FraUserReport.h"
 #include "chartview/FraViewer.h"
 #include "chartview/NavViewerControl.h"
 #include "shell/MarivoNavEnv.h"
@@ -80,7 +81,35 @@ private:
     QPointer<TNavViewerControl> FViewer;
 };
 
+// The report's point picking runs in the main viewer; its picture is the main window's.
+class TUserReportAdapter : public IFrameUserReport {
+public:
+    TUserReportAdapter(QWidget *host, TMarivoNavEnv &env)
+        : FViewer(MainViewerOf(host)),
+          FFrame(new TFrameUserReport(qobject_cast<QDockWidget *>(host), env, host ? host->window() : nullptr)) {
+        FFrame->OnSelectPoint = [this](TFrameUserReport *, bool active) {
+            if (FViewer) FViewer->SetSelectingReportPoint(active);
+        };
+    }
+    ~TUserReportAdapter() override { delete FFrame.data(); }
+    QWidget *Widget() override { return FFrame; }
+    void UpdateTexts() override {
+        if (FFrame) FFrame->UpdateTexts();
+    }
+    void SetPosition(const TGeoPoint &position) override {
+        if (FFrame) FFrame->SetPosition(position);
+    }
+
+private:
+    QPointer<TNavViewerControl> FViewer;
+    QPointer<TFrameUserReport> FFrame;  // the dock panel's client; deleted with the adapter
+};
+
 }  // namespace
+
+std::unique_ptr<IFrameUserReport> MakeUserReportFrame(QWidget *host, TMarivoNavEnv &env) {
+    return std::make_unique<TUserReportAdapter>(host, env);
+}
 
 std::unique_ptr<IFrameTrackReplay> MakeTrackReplayFrame(QWidget *host, TMarivoNavEnv &env) {
     return std::make_unique<TTrackReplayAdapter>(host, env);

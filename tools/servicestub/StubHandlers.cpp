@@ -3,6 +3,7 @@
 // fixture folder) where there is one, else with an empty success. The bridge and lock
 // service keeps its statistics while the stub runs, as the operators' server does.
 #include "ServiceStub.h"
+#include "StubUserReport.h"
 
 #include <QDate>
 #include <QDir>
@@ -133,6 +134,7 @@ void RegisterStandardHandlers(TServiceStub &stub, const QString &fixtureDir) {
     for (const char *path : DownloadOperations)
         stub.SetHandler(QString::fromLatin1(path), DownloadHandler(fixtureDir, QString::fromLatin1(path)));
     RegisterStructOps(stub, fixtureDir);
+    RegisterUserReport(stub);
 }
 
 }  // namespace servicestub
