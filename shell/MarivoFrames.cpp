@@ -497,5 +497,6 @@ TMainFrameFactories ProgramFrameFactories() {
     f.NMEAMonitor = MakeNMEAMonitorFrame;
     f.TrackReplay = MakeTrackReplayFrame;
     f.UserReport = MakeUserReportFrame;
+    f.NavCurrent = MakeNavCurrentFrame;
     return f;
 }

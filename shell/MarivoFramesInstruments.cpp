@@ -1,6 +1,7 @@
 #include "shell/MarivoFramesInstruments.h"
 
 #include "chartview/FraNMEAMonitor.h"
+#include "chartview/FraNavCurrent.h"
 #include "chartview/FraTrackReplay.h"
 #include "chartview/FraUserReport.h"
 #include "chartview/FraViewer.h"
@@ -105,7 +106,31 @@ private:
     QPointer<TFrameUserReport> FFrame;  // the dock panel's client; deleted with the adapter
 };
 
+class TNavCurrentAdapter : public IFrameNavCurrent {
+public:
+    TNavCurrentAdapter(QWidget *host, TMarivoNavEnv &env)
+        : FFrame(new TFrameNavCurrent(qobject_cast<QDockWidget *>(host), env)) {}
+    ~TNavCurrentAdapter() override { delete FFrame.data(); }
+    QWidget *Widget() override { return FFrame; }
+    void UpdateTexts() override {
+        if (FFrame) FFrame->UpdateTexts();
+    }
+    void UpdateValues(bool) override {
+        if (FFrame) FFrame->UpdateValues(0);
+    }
+    void UpdateAll() override {
+        if (FFrame) FFrame->UpdateAll();
+    }
+
+private:
+    QPointer<TFrameNavCurrent> FFrame;  // the dock panel's client; deleted with the adapter
+};
+
 }  // namespace
+
+std::unique_ptr<IFrameNavCurrent> MakeNavCurrentFrame(QWidget *host, TMarivoNavEnv &env) {
+    return std::make_unique<TNavCurrentAdapter>(host, env);
+}
 
 std::unique_ptr<IFrameUserReport> MakeUserReportFrame(QWidget *host, TMarivoNavEnv &env) {
     return std::make_unique<TUserReportAdapter>(host, env);

@@ -7,3 +7,4 @@
 std::unique_ptr<IFrameNMEAMonitor> MakeNMEAMonitorFrame(QWidget *host, TMarivoNavEnv &env);
 std::unique_ptr<IFrameTrackReplay> MakeTrackReplayFrame(QWidget *host, TMarivoNavEnv &env);
 std::unique_ptr<IFrameUserReport> MakeUserReportFrame(QWidget *host, TMarivoNavEnv &env);
+std::unique_ptr<IFrameNavCurrent> MakeNavCurrentFrame(QWidget *host, TMarivoNavEnv &env);
