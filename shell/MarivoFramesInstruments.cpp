@@ -72,9 +72,10 @@ public:
     INavTrack *CurrentTrack() override { return FFrame ? FFrame->SelectedTrack() : nullptr; }
     void SetReplay(INavTrack *track, TDateTime time) override {
         if (!FFrame) return;
-        if (track) FFrame->SelectTrack(track);
-        FFrame->UpdateFollowFlags();
-        FFrame->SetReplayTime(time);
+        // A replay that ended leaves the panel without a track, so the track manager's
+        // close resumes none.
+        FFrame->SelectTrack(track);
+        if (track) FFrame->SetReplayTime(time);
     }
 
 private:
