@@ -570,7 +570,7 @@ protected:
         for (INavTrack *t : shown)
             if (!Replaying() || t != FReplayTrack) DrawTrack(p, toPixel, *t, FTrackLineWidth);
         if (Replaying())
-            DrawReplay(p, v, *FReplayTrack, FReplayTime, FTrackDrawComplete, FTrackLineWidth, ShipStyle());
+            DrawReplay(p, v, *FReplayTrack, FReplayTime, FTrackDrawComplete, FTrackLineWidth, ShipStyle(), FReplayLine);
         INavTrack *active = FShowTrackActive ? FActiveSource.GetTrack() : nullptr;
         if (active && std::find(shown.begin(), shown.end(), active) == shown.end()) {
             const float width = kv::trk::TrackWidth(*active);
@@ -1052,6 +1052,7 @@ protected:
     std::vector<std::unique_ptr<TDistancePoint>> FDistance;
     std::vector<INavTrack *> FShownTracks;
     INavTrack *FReplayTrack = nullptr;
+    TReplayLineCache FReplayLine;
     TActiveTrackSource FActiveSource;
     bool FTrackingEnabled = false, FSelectingReport = false;
     int32_t FTrackingMode = NavViewerTrackingMode::NorthUp;

@@ -43,24 +43,69 @@ bool ReplayPoseAt(INavTrack &track, TDateTime utc, TOwnShip &pose) {
     return true;
 }
 
+void TReplayLineCache::Update(INavTrack &track, double metresPerPixel) {
+    const int32_t count = track.GetPointCount();
+    const TTrackPoint *lastPoint = count > 0 ? track.GetPoint(count - 1) : nullptr;
+    const TDateTime lastTime = lastPoint ? lastPoint->Time : 0.0;
+    if (&track == FTrack && count == FCount && lastTime == FLastTime && metresPerPixel == FMetresPerPixel) return;
+    FTrack = &track;
+    FCount = count;
+    FLastTime = lastTime;
+    FMetresPerPixel = metresPerPixel;
+    Points.clear();
+    Index.clear();
+    const double tolerance = 0.5 * metresPerPixel;
+    for (int32_t i = 0; i < count; ++i) {
+        const TTrackPoint *tp = track.GetPoint(i);
+        if (!tp) break;
+        const QPointF m = GeoToMercator(Radians(*tp));
+        const bool near = !Points.empty() && std::abs(m.x() - Points.back().x()) < tolerance &&
+                          std::abs(m.y() - Points.back().y()) < tolerance;
+        if (near && i != count - 1) continue;
+        Points.push_back(m);
+        Index.push_back(i);
+    }
+}
+
 void DrawReplay(QPainter &p, const TViewState &v, INavTrack &track, TDateTime utc, bool complete, qreal width,
-                const TOwnShipStyle &style) {
+                const TOwnShipStyle &style, TReplayLineCache &cache) {
     TOwnShip pose;
     if (!ReplayPoseAt(track, utc, pose)) return;
     const QTransform toPixel = v.ToPixel();
-    const int32_t count = track.GetPointCount();
-    const int32_t last = complete ? count - 1 : std::clamp(track.IndexAtTime(utc), 0, count - 1);
-    QPolygonF line;
-    line.reserve(last + 2);
-    for (int32_t i = 0; i <= last; ++i)
-        if (const TTrackPoint *tp = track.GetPoint(i)) line << toPixel.map(GeoToMercator(Radians(*tp)));
-    if (!complete) line << toPixel.map(GeoToMercator(pose.Position));
+    cache.Update(track, v.MetresPerPixel);
+    // The kept points up to the boat's leg, then the boat.
+    size_t kept = cache.Points.size();
+    if (!complete) {
+        const int32_t last = track.IndexAtTime(utc);
+        kept = size_t(std::upper_bound(cache.Index.begin(), cache.Index.end(), last) - cache.Index.begin());
+    }
+    // Only the legs that cross the view are mapped and drawn.
+    const double pad = 2.0 * v.MetresPerPixel * std::max<qreal>(width, 1.0);
+    const QRectF box = v.MercatorBounds().adjusted(-pad, -pad, pad, pad);
+    const QPointF boat = GeoToMercator(pose.Position);
+    const size_t total = kept + (complete ? 0 : 1);
+    auto at = [&](size_t i) { return i < kept ? cache.Points[i] : boat; };
     const uint32_t rgb = track.GetColor();  // red in the low byte
     QPen pen(QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF), width);
     pen.setJoinStyle(Qt::RoundJoin);
     p.save();
     p.setPen(pen);
-    p.drawPolyline(line);
+    QPolygonF run;
+    auto flush = [&] {
+        if (run.size() > 1) p.drawPolyline(run);
+        run.clear();
+    };
+    for (size_t i = 1; i < total; ++i) {
+        const QPointF a = at(i - 1), b = at(i);
+        const QRectF leg = QRectF(a, b).normalized();
+        if (leg.right() < box.left() || leg.left() > box.right() || leg.bottom() < box.top() || leg.top() > box.bottom()) {
+            flush();
+            continue;
+        }
+        if (run.isEmpty()) run << toPixel.map(a);
+        run << toPixel.map(b);
+    }
+    flush();
     p.restore();
     DrawOwnShip(p, v, pose, style);
 }

@@ -7,6 +7,9 @@
 
 #include "KvLibNav6/KvTracks.h"
 
+#include <QPointF>
+#include <vector>
+
 class QPainter;
 
 namespace kv::render {
@@ -16,9 +19,26 @@ namespace kv::render {
 // stands on it, after the last on that one. False for a track without points or times.
 bool ReplayPoseAt(INavTrack &track, TDateTime utc, TOwnShip &pose);
 
+// A replayed track in Mercator metres, thinned to half a pixel at one scale: a point
+// closer than that to the last one kept falls away (the track's last point always stays).
+// Made again when the track, its length or the scale changes; a pan or a turn of the view
+// keeps it, so a view that follows the boat maps only the kept points.
+class TReplayLineCache {
+public:
+    void Update(INavTrack &track, double metresPerPixel);
+    std::vector<QPointF> Points;
+    std::vector<int32_t> Index;  // the track point each kept point stands for, ascending
+
+private:
+    INavTrack *FTrack = nullptr;
+    int32_t FCount = -1;
+    TDateTime FLastTime = 0.0;
+    double FMetresPerPixel = 0.0;
+};
+
 // The track from its first point to the boat's place at the time (all of it when complete),
 // in the track's colour and the given width; then the boat.
 void DrawReplay(QPainter &p, const TViewState &v, INavTrack &track, TDateTime utc, bool complete, qreal width,
-                const TOwnShipStyle &style);
+                const TOwnShipStyle &style, TReplayLineCache &cache);
 
 }  // namespace kv::render
