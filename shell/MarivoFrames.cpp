@@ -20,6 +20,7 @@
 #include "routes/FrmRoutePointSettings.h"
 #include "routes/FrmRouteVisitEdit.h"
 #include "routes/FrmWaypointEdit.h"
+#include "shell/MarivoFramesInstruments.h"
 #include "shell/MarivoNavEnv.h"
 
 #include <KvLibNav6/KvNavBoat.h>
@@ -511,5 +512,9 @@ TMainFrameFactories ProgramFrameFactories() {
     f.LinkDetailsStruct = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IMarivoFrame> {
         return std::make_unique<TLinkDetailsStructAdapter>(host, env);
     };
+    f.NMEAMonitor = MakeNMEAMonitorFrame;
+    f.TrackReplay = MakeTrackReplayFrame;
+    f.UserReport = MakeUserReportFrame;
+    f.NavCurrent = MakeNavCurrentFrame;
     return f;
 }

@@ -39,12 +39,13 @@ public:
     void SetLineOption1(int32_t, int32_t &err) override { err = 0; }
     void Open() override {}
     void Close() override {}
-    int32_t GetLogSize() override { return 0; }
+    int32_t GetLogSize() override { return LogSize; }
     INavMsgLog *GetInputLog() override { return nullptr; }
 
     int32_t Kind;
     bool Available;
     int32_t BaudRate = 4800, StopBits = 0, FlowControl = 0;
+    int32_t LogSize = 0;
 
 private:
     static const TStrWRec *Rec(const QString &text, TStrWRec &rec) {

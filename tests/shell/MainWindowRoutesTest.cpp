@@ -459,6 +459,8 @@ TEST_F(MainWindowRoutes, TrackManagerResumesTheReplayOfTheListedTrackWhateverThe
     QTemporaryDir dir;
     INavTrack *listed = NavTrackCreateNew(dir.filePath(QStringLiteral("Trip.trk")), false);
     Env().TrackList->Add(listed);  // the list owns it
+    // Without times the replay panel does not offer it: its current track stays none.
+    listed->SetHasTimes(false);
     TNavPtr<INavTrack> replayed(NavTrackCreateNew(dir.filePath(QStringLiteral("TRIP.TRK")), false));
     Viewer()->SetReplayTrack(replayed.get());
     ASSERT_TRUE(Viewer()->GetTrackReplayMode());
@@ -474,10 +476,14 @@ TEST_F(MainWindowRoutes, TrackManagerResumesTheReplayOfTheListedTrackWhateverThe
     A("ActionTrackManager")->trigger();
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(Viewer()->GetReplayTrack(), listed);
-    // Without a replay there is nothing to resume (no replay panel has a track).
+    // Without a replay there is nothing to resume (the replay panel has no track).
     Viewer()->SetReplayTrack(nullptr);
     A("ActionTrackManager")->trigger();
     EXPECT_EQ(Viewer()->GetReplayTrack(), nullptr);
+    // A track the replay panel offers is its current track: closing the manager replays it.
+    listed->SetHasTimes(true);
+    A("ActionTrackManager")->trigger();
+    EXPECT_EQ(Viewer()->GetReplayTrack(), listed);
 }
 
 TEST_F(MainWindowRoutes, RouteManagerResultsSelectShowFollowAndForgetADeletedRoute) {

@@ -1,4 +1,5 @@
 #include "ServiceStub.h"
+#include "StubUserReport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -50,6 +51,7 @@ bool ParseRequest(const QByteArray &buffer, TStubRequest &request) {
     if (buffer.size() < headEnd + 4 + length) return false;
     request.Body = buffer.mid(headEnd + 4, length);
     request.Fields = QJsonDocument::fromJson(request.Body).object();
+    ParseFormData(request.Headers.value(QStringLiteral("content-type")), request.Body, request.Fields);
     return true;
 }
 

@@ -3,6 +3,7 @@
 // fixture folder) where there is one, else with an empty success. The bridge and lock
 // service keeps its statistics while the stub runs, as the operators' server does.
 #include "ServiceStub.h"
+#include "StubUserReport.h"
 
 #include <QDate>
 #include <QDir>
@@ -134,6 +135,7 @@ void RegisterStandardHandlers(TServiceStub &stub, const QString &fixtureDir) {
         stub.SetHandler(QString::fromLatin1(path), DownloadHandler(fixtureDir, QString::fromLatin1(path)));
     RegisterStructOps(stub, fixtureDir);
     RegisterObjectDataHandlers(stub, fixtureDir);
+    RegisterUserReport(stub);
 }
 
 }  // namespace servicestub

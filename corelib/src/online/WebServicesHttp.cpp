@@ -9,6 +9,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFile>
+#include <QHttpMultiPart>
+#include <QMimeDatabase>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
@@ -16,6 +19,8 @@
 #include <QNetworkRequest>
 #include <QPointer>
 #include <QSaveFile>
+
+#include <memory>
 
 namespace kv {
 
@@ -28,6 +33,33 @@ QByteArray RequestBody(const TWebRequest &request) {
     QJsonObject fields;
     for (const auto &field : request.Fields) fields.insert(field.first, field.second);
     return QJsonDocument(fields).toJson(QJsonDocument::Compact);
+}
+
+QHttpPart TextPart(const QString &name, const QByteArray &value) {
+    QHttpPart part;
+    part.setHeader(QNetworkRequest::ContentDispositionHeader,
+                   QStringLiteral("form-data; name=\"%1\"").arg(name));
+    part.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("text/plain; charset=utf-8"));
+    part.setBody(value);
+    return part;
+}
+
+// The fields and the file in one form; nullptr when the file cannot be read.
+QHttpMultiPart *UploadBody(const TWebRequest &request) {
+    auto file = std::make_unique<QFile>(request.UploadFile);
+    if (!file->open(QIODevice::ReadOnly)) return nullptr;
+    auto *form = new QHttpMultiPart(QHttpMultiPart::FormDataType);
+    for (const auto &field : request.Fields) form->append(TextPart(field.first, field.second.toUtf8()));
+    QHttpPart part;
+    part.setHeader(QNetworkRequest::ContentDispositionHeader,
+                   QStringLiteral("form-data; name=\"%1\"; filename=\"%2\"")
+                       .arg(request.UploadField, QFileInfo(request.UploadFile).fileName()));
+    part.setHeader(QNetworkRequest::ContentTypeHeader,
+                   QMimeDatabase().mimeTypeForFile(request.UploadFile).name());
+    part.setBodyDevice(file.get());
+    file.release()->setParent(form);
+    form->append(part);
+    return form;
 }
 
 // The file a download's bytes go to: TargetFile, or below it when it names a folder, under
@@ -88,10 +120,23 @@ public:
     void Start(const TWebRequest &request, TProgress progress, TDone done) override {
         QNetworkRequest http(QUrl(FBase + QLatin1Char('/') + request.Service + QLatin1Char('/') +
                                   request.Operation));
-        http.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
         http.setRawHeader(WebProtocolHeader, WebProtocolVersion);
         http.setTransferTimeout(TransferTimeoutMs);
-        QNetworkReply *reply = Manager()->post(http, RequestBody(request));
+        QNetworkReply *reply = nullptr;
+        if (!request.UploadFile.isEmpty()) {
+            QHttpMultiPart *form = UploadBody(request);
+            if (!form) {
+                TWebAnswer answer;
+                answer.Error = KvErr::NotFound;
+                if (done) done(answer);
+                return;
+            }
+            reply = Manager()->post(http, form);
+            form->setParent(reply);
+        } else {
+            http.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+            reply = Manager()->post(http, RequestBody(request));
+        }
         if (progress) {
             QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
                              [progress](qint64 received, qint64) { progress(received); });

@@ -8,7 +8,8 @@
 // all texts) to <base URL>/<service>/<operation> with the header "X-Marivo-Protocol"
 // naming the protocol version. A 2xx answer is a JSON object whose "result" is the
 // service's own result (downloads: the file's bytes instead); any other status carries the
-// service's text in "message" (or as plain text).
+// service's text in "message" (or as plain text). A request that carries a file is a
+// multipart/form-data POST of the same fields and the file.
 #pragma once
 
 #include "KvLibNav6/KvErrorCodes.h"
@@ -34,6 +35,11 @@ struct TWebRequest {
     QList<QPair<QString, QString>> Fields;
     // Downloads only: the file the answer's content is written to.
     QString TargetFile;
+    // Uploads only: a file sent with the fields, under this field name. Such a request goes
+    // as one multipart/form-data POST (a text part per field, then the file's part) instead
+    // of a JSON object.
+    QString UploadField;
+    QString UploadFile;
 };
 
 struct TWebAnswer {

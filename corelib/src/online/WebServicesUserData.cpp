@@ -72,7 +72,12 @@ public:
         request.Fields.append({QStringLiteral("subject"), ToQString(subject)});
         request.Fields.append({QStringLiteral("text"), ToQString(text)});
         request.Fields.append({QStringLiteral("chartsets"), ToQString(chartSets)});
-        request.Fields.append({QStringLiteral("screenshot"), screenshot});
+        // The picture goes as a file of its own; the field names it without the local folder.
+        request.Fields.append({QStringLiteral("screenshot"), QFileInfo(screenshot).fileName()});
+        if (!screenshot.isEmpty()) {
+            request.UploadField = QStringLiteral("screenshotfile");
+            request.UploadFile = screenshot;
+        }
         request.Fields.append({QStringLiteral("reportposition"), ToQString(reportPosition)});
         request.Fields.append({QStringLiteral("boatposition"), ToQString(boatPosition)});
         request.Fields.append({QStringLiteral("boatinfo"), ToQString(boatInfo)});

@@ -12,6 +12,7 @@
 #include "network/WWNetwork.h"
 #include "tracks/TrackFile.h"
 #include "viewer/RenderOverlay.h"
+#include "viewer/ViewerReplay.h"
 #include "waypoints/WptModel.h"
 
 #include "KvLibNav6/KvLib.h"
@@ -280,9 +281,14 @@ public:
         FReplayTrack = track;
         FTrackReplayMode = track != nullptr;
         RaiseViewer(ViewerEventKind::ReplayTimeChanged, nullptr);
+        if (FTrackingEnabled && track) UpdateTrackingPosition();
         FCore.Invalidate();
     }
     INavTrack *GetReplayTrack() override { return FReplayTrack; }
+    void SetReplayTime(TDateTime time) override {
+        TNavViewerOptions::SetReplayTime(time);
+        if (FTrackingEnabled && Replaying()) UpdateTrackingPosition();
+    }
     void GetTrackList(INavTrackList *out) override {
         if (!out) return;
         for (INavTrack *t : VisibleTracks()) out->Add(t);
@@ -329,6 +335,13 @@ public:
     // time on its present course and speed (now when no time is explored).
     bool GetTrackingTargetPosition(TGeoPoint &pos) override {
         pos = {GeoPointNoPosition, GeoPointNoPosition};
+        // A replay is followed instead of the own ship.
+        if (Replaying()) {
+            TOwnShip replayed;
+            if (!ReplayPoseAt(*FReplayTrack, FReplayTime, replayed)) return false;
+            pos = replayed.Position;
+            return true;
+        }
         const TOwnShip ship = OwnShipOf(FBoat);
         if (!ship.HasPosition) return false;
         pos = ship.Position;
@@ -538,6 +551,7 @@ protected:
         }
     }
 
+    bool Replaying() const { return FReplayTrack && FTrackReplayMode; }
     std::vector<INavTrack *> VisibleTracks() const {
         std::vector<INavTrack *> out;
         if (FTracks && FShowVisibleTracks)
@@ -553,7 +567,10 @@ protected:
     void DrawTracks(QPainter &p, const TViewState &v) {
         const QTransform toPixel = v.ToPixel();
         const std::vector<INavTrack *> shown = VisibleTracks();
-        for (INavTrack *t : shown) DrawTrack(p, toPixel, *t, FTrackLineWidth);
+        for (INavTrack *t : shown)
+            if (!Replaying() || t != FReplayTrack) DrawTrack(p, toPixel, *t, FTrackLineWidth);
+        if (Replaying())
+            DrawReplay(p, v, *FReplayTrack, FReplayTime, FTrackDrawComplete, FTrackLineWidth, ShipStyle(), FReplayLine);
         INavTrack *active = FShowTrackActive ? FActiveSource.GetTrack() : nullptr;
         if (active && std::find(shown.begin(), shown.end(), active) == shown.end()) {
             const float width = kv::trk::TrackWidth(*active);
@@ -1035,6 +1052,7 @@ protected:
     std::vector<std::unique_ptr<TDistancePoint>> FDistance;
     std::vector<INavTrack *> FShownTracks;
     INavTrack *FReplayTrack = nullptr;
+    TReplayLineCache FReplayLine;
     TActiveTrackSource FActiveSource;
     bool FTrackingEnabled = false, FSelectingReport = false;
     int32_t FTrackingMode = NavViewerTrackingMode::NorthUp;
