@@ -24,12 +24,16 @@
 #include "routes/FrmTrackManager.h"
 #include "routes/FrmWaypointEdit.h"
 #include "routes/FrmWaypointTypeEdit.h"
+#include "online/FrmCheckUpdates.h"
 
 TMainDialogs ProgramDialogs() {
     // Each dialog fills its slot here once it exists; the commands that need an empty slot
     // stay disabled.
     TMainDialogs d;
     d.SettingsLocale = [](QWidget *owner, TMarivoNavEnv &env) { return TFormSettingsLocale::Execute(env, owner); };
+    d.CheckUpdates = [](QWidget *owner, QString &fileName, int32_t mode, bool chartManager) {
+        return TFormCheckUpdates::Execute(fileName, mode != 0, chartManager, owner);
+    };
     d.SettingsSailingArea = [](QWidget *owner, TMarivoNavEnv &env, uint16_t &areas) {
         return TFormSettingsSailingArea::Execute(env, areas, owner);
     };

@@ -12,6 +12,7 @@
 #include "chartview/FrmZichtOpScheepvaart.h"
 #include "exchange/FrmSettingsGPS.h"
 #include "online/FrmChartManager.h"
+#include "online/FrmCheckUpdates.h"
 #include "routes/FrmRouteManager.h"
 #include "routes/FrmTrackManager.h"
 #include "routes/FrmWaypointEdit.h"
@@ -83,6 +84,7 @@ protected:
         FOldTypeEdit = TFormWaypointTypeEdit::SetPrompter(Cancel<TFormWaypointTypeEdit>);
         FOldSignUp = TFormZichtOpScheepvaart::SetPrompter(Cancel<TFormZichtOpScheepvaart>);
         FOldRouteDefaults = TFormRouteSettingsDefault::SetPrompter(Cancel<TFormRouteSettingsDefault>);
+        FOldCheckUpdates = TFormCheckUpdates::SetPrompter(Cancel<TFormCheckUpdates>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -110,6 +112,7 @@ protected:
         TFormWaypointTypeEdit::SetPrompter(std::move(FOldTypeEdit));
         TFormZichtOpScheepvaart::SetPrompter(std::move(FOldSignUp));
         TFormRouteSettingsDefault::SetPrompter(std::move(FOldRouteDefaults));
+        TFormCheckUpdates::SetPrompter(std::move(FOldCheckUpdates));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -146,6 +149,7 @@ private:
     }
     std::function<int(TMessageForm &)> FOldPrompter;
     TFormSettingsLocale::TPrompter FOldLocale;
+    TFormCheckUpdates::TPrompter FOldCheckUpdates;
     TFormSettingsSailingArea::TPrompter FOldSailingArea;
     TFormSettingsView::TPrompter FOldView;
     TFormSettingsViewChartViewer::TPrompter FOldViewChartViewer;
