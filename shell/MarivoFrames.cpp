@@ -19,6 +19,7 @@
 #include "routes/FrmRouteVisitEdit.h"
 #include "routes/FrmWaypointEdit.h"
 #include "shell/MarivoNavEnv.h"
+#include "online/FrmNewsCenter.h"
 
 #include <KvLibNav6/KvNavBoat.h>
 
@@ -492,6 +493,11 @@ TMainFrameFactories ProgramFrameFactories() {
     };
     f.LinkDetails = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameLinkDetails> {
         return std::make_unique<TLinkDetailsPages>(host, env);
+    };
+    // Made at start-up without a check; its page waits for the chart step. Owned by the
+    // main window's pointer alone: it may be released after the window's widgets are gone.
+    f.NewsCenter = [](QWidget *, TMarivoNavEnv &env) -> std::unique_ptr<IMarivoFrame> {
+        return std::make_unique<TFormNewsCenter>(env, false, true, nullptr);
     };
     return f;
 }

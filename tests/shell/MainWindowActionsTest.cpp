@@ -13,6 +13,7 @@
 #include "exchange/FrmSettingsGPS.h"
 #include "online/FrmChartManager.h"
 #include "online/FrmCheckUpdates.h"
+#include "online/FrmNewsCenter.h"
 #include "routes/FrmRouteManager.h"
 #include "routes/FrmTrackManager.h"
 #include "routes/FrmWaypointEdit.h"
@@ -85,6 +86,7 @@ protected:
         FOldSignUp = TFormZichtOpScheepvaart::SetPrompter(Cancel<TFormZichtOpScheepvaart>);
         FOldRouteDefaults = TFormRouteSettingsDefault::SetPrompter(Cancel<TFormRouteSettingsDefault>);
         FOldCheckUpdates = TFormCheckUpdates::SetPrompter(Cancel<TFormCheckUpdates>);
+        FOldNewsCenter = TFormNewsCenter::SetPrompter(Cancel<TFormNewsCenter>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -113,6 +115,7 @@ protected:
         TFormZichtOpScheepvaart::SetPrompter(std::move(FOldSignUp));
         TFormRouteSettingsDefault::SetPrompter(std::move(FOldRouteDefaults));
         TFormCheckUpdates::SetPrompter(std::move(FOldCheckUpdates));
+        TFormNewsCenter::SetPrompter(std::move(FOldNewsCenter));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -150,6 +153,7 @@ private:
     std::function<int(TMessageForm &)> FOldPrompter;
     TFormSettingsLocale::TPrompter FOldLocale;
     TFormCheckUpdates::TPrompter FOldCheckUpdates;
+    TFormNewsCenter::TPrompter FOldNewsCenter;
     TFormSettingsSailingArea::TPrompter FOldSailingArea;
     TFormSettingsView::TPrompter FOldView;
     TFormSettingsViewChartViewer::TPrompter FOldViewChartViewer;
