@@ -122,15 +122,17 @@ void TNewsCheck::Start(bool waitForCharts) {
 bool TNewsCheck::Step() {
     if (!FChecking) return false;
     if (FStage == 1) {
-        NewsStep();
-        return !FWaitForCharts;
+        const bool answered = NewsStep();
+        // A failed news fetch has no chart step to wait for.
+        if (!answered) FChecking = false;
+        return !answered || !FWaitForCharts;
     }
     ChartStep();
     FChecking = false;
     return true;
 }
 
-void TNewsCheck::NewsStep() {
+bool TNewsCheck::NewsStep() {
     const int32_t result = FAccount.LastResult();
     if (result == 0) {
         CompareHelpFiles();
@@ -141,6 +143,7 @@ void TNewsCheck::NewsStep() {
     }
     FStage = 0;
     FAccount.SetNewsPending(false);
+    return result == 0;
 }
 
 void TNewsCheck::ChartStep() {

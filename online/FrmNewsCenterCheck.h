@@ -1,6 +1,7 @@
 // The news centre's check cycle without a window: stage 1 asks the account for news,
 // content files and versions and compares the local help files; stage 0 weighs the pending
 // chart updates (below the automatic-update threshold they are applied without asking).
+// A failed news fetch ends the cycle: the account announces no chart step after it.
 // The account is reached through INewsAccount, so tests give it answers directly.
 // GUI thread.
 #pragma once
@@ -99,7 +100,8 @@ public:
 
 private:
     void AddProblem(const QString &problem);
-    void NewsStep();
+    // False when the news fetch failed.
+    bool NewsStep();
     void ChartStep();
     void CompareHelpFiles();
     void CompareVersions();

@@ -52,14 +52,17 @@ QString Style(const TNewsColours &c) {
                           "      ul { margin-top: 5px; margin-bottom: 5px; }");
 }
 
-QString Header(const TNewsItem &item, int index, bool open) {
+// The viewer does not paint a div's background behind a table inside it: the table carries
+// the heading colour itself.
+QString Header(const TNewsItem &item, int index, bool open, const TNewsColours &colours) {
     const QString title = QStringLiteral("<a href=\"newsitem:%1\">").arg(index) + HTMLEncode(item.Title) +
                           QStringLiteral("</a>");
     QString out = QStringLiteral("      <div id=\"") + item.Id() + QStringLiteral("-header\" class=\"accordion_headings") +
                   (open ? QStringLiteral(" header_highlight") : QString()) + QStringLiteral("\">");
     if (item.LinkKind == NewsLinkKind::None) return out + title + QStringLiteral("</div>");
     const QString caption = LanguageText(item.LinkKind == NewsLinkKind::UserUpdate ? TextChange : TextUpdate);
-    return out + QStringLiteral("        <table>          <tr>            <td>") + title +
+    return out + QStringLiteral("        <table width=\"100%\" bgcolor=\"#") + Hex(open ? colours[3] : colours[1]) +
+           QStringLiteral("\">          <tr>            <td>") + title +
            QStringLiteral("</td>            <td class=\"update\">              <a href=\"") + LinkWord(item.LinkKind) +
            QStringLiteral("\">") + caption + QStringLiteral("</a></td>          </tr>        </table>      </div>");
 }
@@ -96,7 +99,7 @@ QString BuildNewsPage(const QList<TNewsItem> &items, int open, const TNewsColour
     QString page = Head(QStringLiteral("Marivo News Center"), Style(colours)) +
                    QStringLiteral("  <body>    <div id=\"basic-accordian\">");
     for (int i = 0; i < items.size(); ++i) {
-        page += Header(items[i], i, i == open);
+        page += Header(items[i], i, i == open, colours);
         if (i == open) page += Content(items[i]);
     }
     return page + QStringLiteral("    </div>  </body></html>");

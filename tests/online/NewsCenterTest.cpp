@@ -9,6 +9,8 @@
 #include "base/web/KvWBContainer.h"
 #include "base/controls/KvCalendarEx.h"
 #include "TestSupport.h"
+#include "ServiceStub.h"
+#include "base/graphics/KvNightScreen.h"
 #include "tests/shell/NavEnvFixture.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -300,10 +302,11 @@ protected:
         Env.reset();
         NavEnvFixture::TearDown();
     }
-    std::unique_ptr<TFormNewsCenter> Window(TFakeAccount *&account) {
-        auto fake = std::make_unique<TFakeAccount>();
-        account = fake.get();
-        auto w = std::make_unique<TFormNewsCenter>(*Env, false, true, nullptr, std::move(fake));
+    // account: nullptr for the environment's own account object.
+    std::unique_ptr<TFormNewsCenter> Window(TFakeAccount *&account, bool fake = true) {
+        auto answers = fake ? std::make_unique<TFakeAccount>() : nullptr;
+        account = answers.get();
+        auto w = std::make_unique<TFormNewsCenter>(*Env, false, true, nullptr, std::move(answers));
         w->OnPageReady = [this](bool, bool attention) { Pages << attention; };
         w->OnCheckUpdates = [this](bool manager) { Calls << (manager ? "check manager" : "check program"); };
         w->OnChartUpdate = [this] { Calls << "chart update"; };
@@ -432,4 +435,41 @@ TEST_F(NewsCenterWindow, AnswersWhileNoCheckWaitsChangeNothing) {
     Answer();
     EXPECT_EQ(Pages.size(), 2);
     EXPECT_EQ(account->AutoUpdates, 1);
+}
+
+TEST_F(NewsCenterWindow, NewsOfTheServiceStandInDayAndNight) {
+    servicestub::TServiceStub stub;
+    servicestub::RegisterStandardHandlers(stub, testsupport::SourcePath("tools/servicestub/fixtures"));
+    ASSERT_TRUE(stub.Listen());
+    int32_t err = 0;
+    RegWriteString(GetAppReg(), Root, "Services", RegName(u"BaseURL"), QStringLiteral("http://127.0.0.1:%1").arg(stub.Port()),
+                   err);
+    ASSERT_EQ(err, 0);
+    Env.reset();
+    Env = Make();
+    ASSERT_TRUE(Env && Env->OnlineService);
+    TFakeAccount *none = nullptr;
+    auto w = Window(none, false);
+    w->resize(634, 464);
+    w->show();
+    for (bool night : {false, true}) {
+        SCOPED_TRACE(night);
+        NightScreen()->SetActive(night);
+        Pages.clear();
+        w->StartCheck(false, true);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !Pages.isEmpty(); }, 20000));
+        // Both steps answered: the page waited for the chart step.
+        EXPECT_FALSE(w->IsChecking());
+        EXPECT_EQ(Pages, QList<bool>{true});
+        const QString page = w->Page();
+        EXPECT_TRUE(page.contains("An new version (6.1.0.0) of ")) << page.toStdString();
+        EXPECT_TRUE(page.contains("id=\"newsmsg41-header\""));
+        EXPECT_TRUE(page.contains("Winter lock hours published"));
+        EXPECT_TRUE(w->ButtonUpdateAll->isEnabled());
+        w->Browser->HandleLinkClick(QUrl("newsitem:1"));
+        shelltest::SaveScreenshot(w.get(), night ? QStringLiteral("NewsCenterNight") : QStringLiteral("NewsCenterStub"));
+    }
+    NightScreen()->SetActive(false);
+    EXPECT_EQ(stub.RequestsOf("account/news").size(), 2);
+    RegWriteString(GetAppReg(), Root, "Services", RegName(u"BaseURL"), QString(), err);
 }
