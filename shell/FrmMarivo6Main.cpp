@@ -451,6 +451,9 @@ void TFormMarivo6Main::closeEvent(QCloseEvent *event) {
 void TFormMarivo6Main::FreeFrames() {
     // The order of the frames' release: those the others may still call go last.
     FNewsCenter.reset();
+    // Frames released after being shown are still queued: they go now, while the
+    // environment they hold is alive.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     FViewer.reset();
     FNMEAMonitor.reset();
     if (FRoutes) FRoutes->SetRoute(nullptr);

@@ -464,6 +464,8 @@ public:
 
 private:
     IFormNewsCenter *NewsCenterForm() const;
+    // Connects the news centre's events to the handlers above.
+    void WireNewsCenter();
     // Asks to stop navigation first (a refusal ends it), runs job under the waiting form
     // for program, then starts navigation again on the same source.
     void RunWithNavigationStopped(const QString &program, const std::function<void(TFormMsgWaiting &)> &job);

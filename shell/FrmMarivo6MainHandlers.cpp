@@ -191,6 +191,11 @@ void TFormMarivo6Main::CheckForUpdates() {
 
 void TFormMarivo6Main::OpenNewsCenter() {
     FNewsCenterRequested = true;
+    // The window is released after it was shown; the command makes a new one.
+    if (!FNewsCenter) {
+        FNewsCenter = MakeFrame(FFactories.NewsCenter, nullptr);
+        WireNewsCenter();
+    }
     FDialogs.NewsCenter(this, *FNavEnv);
 }
 

@@ -103,6 +103,16 @@ IFormNewsCenter *TFormMarivo6Main::NewsCenterForm() const {
 
 // ---- news centre ----------------------------------------------------------------------------
 
+void TFormMarivo6Main::WireNewsCenter() {
+    IFormNewsCenter *news = NewsCenterForm();
+    if (!news) return;
+    news->OnChartUpdate = [this] { OnNewsChartUpdate(); };
+    news->OnRunUpdateProgram = [this] { RunUpdateService(); };
+    news->OnCheckUpdates = [this](bool chartManager) { OnNewsCheckUpdates(chartManager); };
+    news->OnPageReady = [this](bool flag, bool attention) { OnNewsCenterReady(flag, attention); };
+    news->OnAutoUpdateSize = [this] { OnNewsChartManager(); };
+}
+
 void TFormMarivo6Main::OnNewsCenterReady(bool offerUpdate, bool showNews) {
     if (FWizardRunning || !FNavEnv) return;
     const int32_t edition = RegReadIntegerDef(GetAppReg(), Root, QString(), RegName(u"Edition"), 0);

@@ -180,6 +180,7 @@ void TFormMarivo6Main::CreateFrames() {
     if (FViewer && FViewer->ViewerControl()) FNavEnv->RegisterViewer(FViewer->ViewerControl());
     SplashStep(29, "Viewers added to navenv");
     FNewsCenter = MakeFrame(FFactories.NewsCenter, nullptr);
+    WireNewsCenter();
     Verbose("News center form created");
     FGPSError = MakeFrame(FFactories.GPSSingleError, nullptr);
     Verbose("GPS error forms created");

@@ -25,12 +25,23 @@
 #include "routes/FrmTrackManager.h"
 #include "routes/FrmWaypointEdit.h"
 #include "routes/FrmWaypointTypeEdit.h"
+#include "online/FrmCheckUpdates.h"
+#include "online/FrmNewsCenter.h"
 
 TMainDialogs ProgramDialogs() {
     // Each dialog fills its slot here once it exists; the commands that need an empty slot
     // stay disabled.
     TMainDialogs d;
     d.SettingsLocale = [](QWidget *owner, TMarivoNavEnv &env) { return TFormSettingsLocale::Execute(env, owner); };
+    d.CheckUpdates = [](QWidget *owner, QString &fileName, int32_t mode, bool chartManager) {
+        return TFormCheckUpdates::Execute(fileName, mode != 0, chartManager, owner);
+    };
+    // The main window keeps the news centre; the command starts its check, which does not
+    // wait for the chart step.
+    d.NewsCenter = [](QWidget *, TMarivoNavEnv &) {
+        TFormNewsCenter *news = TFormNewsCenter::Current();
+        if (news && !news->IsChecking()) news->StartCheck(true, false);
+    };
     d.SettingsSailingArea = [](QWidget *owner, TMarivoNavEnv &env, uint16_t &areas) {
         return TFormSettingsSailingArea::Execute(env, areas, owner);
     };

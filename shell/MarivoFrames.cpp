@@ -22,6 +22,7 @@
 #include "routes/FrmWaypointEdit.h"
 #include "shell/MarivoFramesInstruments.h"
 #include "shell/MarivoNavEnv.h"
+#include "online/FrmNewsCenter.h"
 
 #include <KvLibNav6/KvNavBoat.h>
 
@@ -516,5 +517,10 @@ TMainFrameFactories ProgramFrameFactories() {
     f.TrackReplay = MakeTrackReplayFrame;
     f.UserReport = MakeUserReportFrame;
     f.NavCurrent = MakeNavCurrentFrame;
+    // Made at start-up without a check; its page waits for the chart step. Owned by the
+    // main window's pointer alone: it may be released after the window's widgets are gone.
+    f.NewsCenter = [](QWidget *, TMarivoNavEnv &env) -> std::unique_ptr<IMarivoFrame> {
+        return std::make_unique<TFormNewsCenter>(env, false, true, nullptr);
+    };
     return f;
 }

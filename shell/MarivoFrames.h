@@ -254,6 +254,17 @@ public:
     virtual bool AutoShowSuppressed() = 0;
     // Loads the last built page and shows the window modally.
     virtual void ShowModal() = 0;
+    // Starts a check of the account; the page is announced through OnPageReady.
+    virtual void StartCheck(bool background, bool waitForCharts) { (void)background, (void)waitForCharts; }
+    virtual bool IsChecking() { return false; }
+
+    // What the window's links and "Update all" ask the main window to do, and the page
+    // built (flag is always false; attention: something new or unread is listed).
+    std::function<void()> OnChartUpdate;
+    std::function<void()> OnRunUpdateProgram;
+    std::function<void(bool forChartManager)> OnCheckUpdates;
+    std::function<void(bool flag, bool attention)> OnPageReady;
+    std::function<void()> OnAutoUpdateSize;
 };
 
 // Every factory gets the widget that hosts the frame (the panel, or the main window for

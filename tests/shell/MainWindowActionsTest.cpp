@@ -12,6 +12,8 @@
 #include "chartview/FrmZichtOpScheepvaart.h"
 #include "exchange/FrmSettingsGPS.h"
 #include "online/FrmChartManager.h"
+#include "online/FrmCheckUpdates.h"
+#include "online/FrmNewsCenter.h"
 #include "routes/FrmRouteManager.h"
 #include "routes/FrmTrackManager.h"
 #include "routes/FrmWaypointEdit.h"
@@ -85,6 +87,8 @@ protected:
         FOldImport = TFormImport::SetPrompter(Cancel<TFormImport>);
         FOldSignUp = TFormZichtOpScheepvaart::SetPrompter(Cancel<TFormZichtOpScheepvaart>);
         FOldRouteDefaults = TFormRouteSettingsDefault::SetPrompter(Cancel<TFormRouteSettingsDefault>);
+        FOldCheckUpdates = TFormCheckUpdates::SetPrompter(Cancel<TFormCheckUpdates>);
+        FOldNewsCenter = TFormNewsCenter::SetPrompter(Cancel<TFormNewsCenter>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -113,6 +117,8 @@ protected:
         TFormImport::SetPrompter(std::move(FOldImport));
         TFormZichtOpScheepvaart::SetPrompter(std::move(FOldSignUp));
         TFormRouteSettingsDefault::SetPrompter(std::move(FOldRouteDefaults));
+        TFormCheckUpdates::SetPrompter(std::move(FOldCheckUpdates));
+        TFormNewsCenter::SetPrompter(std::move(FOldNewsCenter));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -149,6 +155,8 @@ private:
     }
     std::function<int(TMessageForm &)> FOldPrompter;
     TFormSettingsLocale::TPrompter FOldLocale;
+    TFormCheckUpdates::TPrompter FOldCheckUpdates;
+    TFormNewsCenter::TPrompter FOldNewsCenter;
     TFormSettingsSailingArea::TPrompter FOldSailingArea;
     TFormSettingsView::TPrompter FOldView;
     TFormSettingsViewChartViewer::TPrompter FOldViewChartViewer;

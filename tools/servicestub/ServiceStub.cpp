@@ -134,7 +134,13 @@ void TServiceStub::Read(QTcpSocket *socket) {
     buffer.clear();
     const bool control = request.Path.startsWith(QLatin1String(ControlPrefix));
     if (!control) FRequests.append(request);
-    socket->write(Serialise(control ? Control(request) : Answer(request)));
+    const TStubReply reply = control ? Control(request) : Answer(request);
+    if (reply.Stream) {
+        reply.Stream(socket);
+        if (!control) emit RequestAnswered(request.Path);
+        return;
+    }
+    socket->write(Serialise(reply));
     socket->disconnectFromHost();
     if (!control) emit RequestAnswered(request.Path);
 }

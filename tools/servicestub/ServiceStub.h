@@ -38,6 +38,9 @@ struct TStubReply {
     QByteArray Body;
     // Downloads: the name the client stores the bytes under.
     QString FileName;
+    // When set, answers on the socket itself instead of the above (a server that hangs,
+    // streams without end or writes raw bytes); the socket stays open until it closes it.
+    std::function<void(QTcpSocket *socket)> Stream;
 
     static TStubReply Json(const QJsonObject &object, int status = 200);
     // A failing answer with the service's text in "message".
@@ -90,5 +93,7 @@ private:
 void RegisterStandardHandlers(TServiceStub &stub, const QString &fixtureDir);
 // The object-update service ("objects/data", ObjectDataHandlers.cpp).
 void RegisterObjectDataHandlers(TServiceStub &stub, const QString &fixtureDir);
+// The program update service ("pus/pus.php"), PusHandlers.cpp.
+void RegisterPusHandlers(TServiceStub &stub, const QString &fixtureDir);
 
 }  // namespace servicestub

@@ -136,6 +136,7 @@ void RegisterStandardHandlers(TServiceStub &stub, const QString &fixtureDir) {
     RegisterStructOps(stub, fixtureDir);
     RegisterObjectDataHandlers(stub, fixtureDir);
     RegisterUserReport(stub);
+    RegisterPusHandlers(stub, fixtureDir);
 }
 
 }  // namespace servicestub

@@ -3,8 +3,11 @@
 // user asks to be remembered, kept in the settings store for later runs.
 #include "kernel/KvInternal.h"
 #include "online/WebServicesClient.h"
+#include "online/WebServicesNews.h"
 
 #include "KvLibNav6/KvAppReg.h"
+
+#include <QTimer>
 
 #include <vector>
 
@@ -89,7 +92,7 @@ class TMRCChartCheck final : public IMRCChartCheck {
 public:
     TMRCChartCheck(INavMessageDispatcher *disp, const QString &edition, int32_t version)
         : FClient(disp, static_cast<IMRCChartCheck *>(this), NavNotify::AccountRequestDone), FEdition(edition),
-          FVersion(version) {
+          FVersion(version), FDispatcher(disp) {
         // A remembered login serves SetLogin("") of this run.
         FEmail = ReadStoredValue(EmailValue);
         if (!FEmail.isEmpty()) FPassword = ReadStoredValue(PasswordValue);
@@ -101,10 +104,9 @@ public:
         return false;
     }
 
-    bool HasRemoteFile(const TStrWRec &, int32_t &err) override {
-        // The content-file list of the last FetchNews is empty until a news answer is read.
+    bool HasRemoteFile(const TStrWRec &relPath, int32_t &err) override {
         err = KvErr::Ok;
-        return false;
+        return FNewsLists.HasFile(ToQString(relPath));
     }
 
     bool GetStoredLogin(IStrW *email) override {
@@ -133,7 +135,11 @@ public:
         // Children of the previous news answer stay valid until now.
         TWebRequest request = Request(QStringLiteral("news"));
         request.Fields.append({QStringLiteral("language"), ToQString(languageId)});
-        FClient.Run(request, err);
+        FClient.Run(request, err, [this](const TWebAnswer &answer) {
+            const int32_t result = FNewsLists.Read(answer.Body) ? answer.Result : KvErr::NetworkAnswer;
+            AnnounceChartStep();
+            return result;
+        });
     }
 
     void SetLogin(const TStrWRec &emailSemicolonPassword, bool remember, int32_t &err) override {
@@ -173,13 +179,13 @@ public:
     int32_t GetLastResult() override { return FClient.LastResult(); }
     bool IsBusy() override { return FClient.Busy(); }
     void SetNewsPending(bool pending) override { FNewsPending = pending; }
-    // The lists below stay empty until the service's answers are read.
-    int32_t GetRemoteFileCount() override { return 0; }
-    IMRCRemoteFile *GetRemoteFile(int32_t) override { return nullptr; }
-    int32_t GetVersionCount() override { return 0; }
-    IMRCVersionEntry *GetVersion(int32_t) override { return nullptr; }
-    int32_t GetNewsCount() override { return 0; }
-    IMRCNewsMessage *GetNews(int32_t) override { return nullptr; }
+    // The lists of the last news answer read whole.
+    int32_t GetRemoteFileCount() override { return FNewsLists.FileCount(); }
+    IMRCRemoteFile *GetRemoteFile(int32_t i) override { return FNewsLists.File(i); }
+    int32_t GetVersionCount() override { return FNewsLists.VersionCount(); }
+    IMRCVersionEntry *GetVersion(int32_t i) override { return FNewsLists.Version(i); }
+    int32_t GetNewsCount() override { return FNewsLists.NewsCount(); }
+    IMRCNewsMessage *GetNews(int32_t i) override { return FNewsLists.News(i); }
     int32_t GetAvailableChartSetCount() override { return 0; }
     IMRCAvailableChartSet *GetAvailableChartSet(int32_t) override { return nullptr; }
     IMRCChartSetRecord *FindChartSetRecord(uint32_t, uint32_t) override { return nullptr; }
@@ -242,12 +248,28 @@ private:
         if (err == KvErr::Ok) err = e;
     }
 
+    // The chart step of a news fetch follows the news answer: its own answer comes after the
+    // news one (posted from the next loop pass, so behind the news answer's notification).
+    // Its result is the news request's; the account's chart lists are read by their own
+    // requests.
+    void AnnounceChartStep() {
+        if (!FDispatcher) return;
+        const std::weak_ptr<bool> alive = FAlive;
+        QTimer::singleShot(0, [alive, disp = FDispatcher, self = static_cast<IMRCChartCheck *>(this)] {
+            if (alive.expired()) return;
+            disp->Post(NavNotify::AccountRequestDone, reinterpret_cast<intptr_t>(self), 0, 0, 0, 0, 0, 0);
+        });
+    }
+
     TWebClient FClient;
     QString FEdition;
     int32_t FVersion;
     QString FEmail;
     QString FPassword;
     bool FNewsPending = false;
+    INavMessageDispatcher *FDispatcher;
+    TNewsLists FNewsLists;
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
 }  // namespace
