@@ -14,14 +14,18 @@ namespace {
 constexpr double Pi = std::numbers::pi;
 constexpr double DegToRad = Pi / 180.0;
 
+using Kind = TTxtImportKind;
+
 const TTxtImportColumn &UndefinedColumn() {
     static const TTxtImportColumn column{QString::fromUtf16(TxtFormatKindKey::Undefined), 0, 0};
     return column;
 }
 
-bool IsKind(const TTxtImportColumn &column, const char16_t *key) {
-    return column.KindKey == QStringView(key);
-}
+bool HasKind(const TTxtImportLine &line, const TTxtImportRules &rules, Kind kind);
+bool ReadDistance(const TTxtImportLine &line, const TTxtImportRules &rules, Kind kind,
+                  double &valueM);
+bool ReadAngle(const TTxtImportLine &line, const TTxtImportRules &rules, Kind kind,
+               std::initializer_list<int32_t> formats, double &angleRad);
 
 bool IsWhole(double v) { return std::trunc(v) == v; }
 
@@ -117,35 +121,44 @@ void RDToProgramDatum(double x, double y, double &latRad, double &lonRad) {
     lonRad = p.Lon;
 }
 
-bool ReadFirstRD(const TTxtImportLine &line, const TTxtImportRules &rules, const char16_t *key,
+bool ReadFirstRD(const TTxtImportLine &line, const TTxtImportRules &rules, Kind kind,
                  double &value) {
     for (int c = 0; c < CellCount(line); ++c) {
-        if (!IsKind(rules.Column(c), key)) continue;
+        if (rules.Column(c).Kind != kind) continue;
         return CellValid(line, c) && TryTextToFloat(line.Cells[c], value, rules.Numbers);
     }
     return false;
 }
 
-bool ReadPosition(const TTxtImportLine &line, const TTxtImportRules &rules, const QString &key,
+// The combination is the set of formats the kind's columns have; only that one can read.
+bool ReadPosition(const TTxtImportLine &line, const TTxtImportRules &rules, Kind kind,
                   double &angleRad) {
     using namespace TxtFormatGeoFormat;
-    for (const auto formats : {std::initializer_list<int32_t>{Radians},
-                               std::initializer_list<int32_t>{DegreesFloat},
-                               std::initializer_list<int32_t>{DegreesInt, MinutesFloat},
-                               std::initializer_list<int32_t>{DegreesInt, MinutesInt, SecondsFloat},
-                               std::initializer_list<int32_t>{TextAngle}}) {
-        if (TxtImportReadKindAngle(line, rules, key, formats, angleRad)) return true;
+    unsigned formats = 0;
+    for (int c = 0; c < CellCount(line); ++c) {
+        const TTxtImportColumn &column = rules.Column(c);
+        if (column.Kind == kind && column.GeoFormat >= 1 && column.GeoFormat <= 7)
+            formats |= 1u << column.GeoFormat;
+    }
+    auto bits = [](std::initializer_list<int32_t> f) {
+        unsigned m = 0;
+        for (int32_t x : f) m |= 1u << x;
+        return m;
+    };
+    for (const auto combination : {std::initializer_list<int32_t>{Radians},
+                                   std::initializer_list<int32_t>{DegreesFloat},
+                                   std::initializer_list<int32_t>{DegreesInt, MinutesFloat},
+                                   std::initializer_list<int32_t>{DegreesInt, MinutesInt, SecondsFloat},
+                                   std::initializer_list<int32_t>{TextAngle}}) {
+        if (bits(combination) == formats) return ReadAngle(line, rules, kind, combination, angleRad);
     }
     return false;
 }
 
 // A kind's distance, or -1 and read when no column has the kind.
-bool ReadOptionalDistance(const TTxtImportLine &line, const TTxtImportRules &rules,
-                          const char16_t *key, double &valueM) {
-    const QString k = QString::fromUtf16(key);
-    for (int c = 0; c < CellCount(line); ++c) {
-        if (IsKind(rules.Column(c), key)) return TxtImportReadKindDistance(line, rules, k, valueM);
-    }
+bool ReadOptionalDistance(const TTxtImportLine &line, const TTxtImportRules &rules, Kind kind,
+                          double &valueM) {
+    if (HasKind(line, rules, kind)) return ReadDistance(line, rules, kind, valueM);
     valueM = -1.0;
     return true;
 }
@@ -225,20 +238,22 @@ bool TxtImportCheckGeoRange(double v, int32_t geoFormat, bool latitude) {
 
 bool TxtImportCheckCell(const TTxtImportColumn &column, const QString &text,
                         const TFormatSettings &numbers) {
-    using namespace TxtFormatKindKey;
-    if (column.KindKey.isEmpty() || IsKind(column, Group) || IsKind(column, Name) ||
-        IsKind(column, SubName) || IsKind(column, Type) || IsKind(column, Undefined)) {
-        return true;
-    }
     double v = 0.0;
-    if (IsKind(column, Height)) return TryTextToFloat(text, v, numbers);
-    if (IsKind(column, Latitude)) return CheckGeoCell(column, text, numbers, true);
-    if (IsKind(column, Longitude)) return CheckGeoCell(column, text, numbers, false);
-    if (IsKind(column, Proximity)) return DistanceInRange(column, text, numbers, 0.0);
-    if (IsKind(column, Radius)) return DistanceInRange(column, text, numbers, 1.0);
-    if (IsKind(column, RDX)) return InRange(text, numbers, -7000.0, 300000.0);
-    if (IsKind(column, RDY)) return InRange(text, numbers, 289000.0, 629000.0);
-    return false;
+    switch (column.Kind) {
+    case Kind::Undefined:
+    case Kind::Name:
+    case Kind::SubName:
+    case Kind::Group:
+    case Kind::Type: return true;
+    case Kind::Height: return TryTextToFloat(text, v, numbers);
+    case Kind::Latitude: return CheckGeoCell(column, text, numbers, true);
+    case Kind::Longitude: return CheckGeoCell(column, text, numbers, false);
+    case Kind::Proximity: return DistanceInRange(column, text, numbers, 0.0);
+    case Kind::Radius: return DistanceInRange(column, text, numbers, 1.0);
+    case Kind::RDX: return InRange(text, numbers, -7000.0, 300000.0);
+    case Kind::RDY: return InRange(text, numbers, 289000.0, 629000.0);
+    default: return false;
+    }
 }
 
 void TxtImportCheckColumn(TTxtImportLine &line, const TTxtImportRules &rules, int column) {
@@ -252,16 +267,22 @@ void TxtImportCheckLine(TTxtImportLine &line, const TTxtImportRules &rules) {
     for (int c = 0; c < CellCount(line); ++c) TxtImportCheckColumn(line, rules, c);
 }
 
-bool TxtImportReadKindDistance(const TTxtImportLine &line, const TTxtImportRules &rules,
-                               const QString &kindKey, double &valueM) {
+namespace {
+
+bool HasKind(const TTxtImportLine &line, const TTxtImportRules &rules, Kind kind) {
+    for (int c = 0; c < CellCount(line); ++c) {
+        if (rules.Column(c).Kind == kind) return true;
+    }
+    return false;
+}
+
+bool ReadDistance(const TTxtImportLine &line, const TTxtImportRules &rules, Kind kind,
+                  double &valueM) {
     valueM = -1.0;
     int found = -1;
     for (int c = 0; c < CellCount(line); ++c) {
-        if (rules.Column(c).KindKey != kindKey) continue;
-        if (found >= 0 || !CellValid(line, c)) {
-            valueM = -1.0;
-            return false;
-        }
+        if (rules.Column(c).Kind != kind) continue;
+        if (found >= 0 || !CellValid(line, c)) return false;
         found = c;
     }
     if (found < 0) return false;
@@ -274,30 +295,28 @@ bool TxtImportReadKindDistance(const TTxtImportLine &line, const TTxtImportRules
     return true;
 }
 
-QString TxtImportJoinKindTexts(const TTxtImportLine &line, const TTxtImportRules &rules,
-                               const QString &kindKey) {
+QString JoinTexts(const TTxtImportLine &line, const TTxtImportRules &rules, Kind kind) {
     QString text;
     for (int c = 0; c < CellCount(line); ++c) {
-        if (rules.Column(c).KindKey != kindKey || !CellValid(line, c)) continue;
+        if (rules.Column(c).Kind != kind || !CellValid(line, c)) continue;
         text += u' ';
         text += line.Cells[c];
     }
-    // trimmed() drops blanks and the other white space; control characters go as well.
+    // Blanks and control characters go at both ends.
     qsizetype b = 0, e = text.size();
     auto blank = [](QChar ch) { return ch.unicode() <= 32 || ch.isSpace(); };
     while (b < e && blank(text[b])) ++b;
     while (e > b && blank(text[e - 1])) --e;
-    return text.mid(b, e - b);
+    return b == 0 && e == text.size() ? text : text.mid(b, e - b);
 }
 
-bool TxtImportReadKindAngle(const TTxtImportLine &line, const TTxtImportRules &rules,
-                            const QString &kindKey, std::initializer_list<int32_t> formats,
-                            double &angleRad) {
-    const bool latitude = kindKey == QStringView(TxtFormatKindKey::Latitude);
+bool ReadAngle(const TTxtImportLine &line, const TTxtImportRules &rules, Kind kind,
+               std::initializer_list<int32_t> formats, double &angleRad) {
+    const bool latitude = kind == Kind::Latitude;
     TAngleParts parts;
     for (int c = 0; c < CellCount(line); ++c) {
         const TTxtImportColumn &column = rules.Column(c);
-        if (column.KindKey != kindKey) continue;
+        if (column.Kind != kind) continue;
         const int32_t f = column.GeoFormat;
         if (std::find(formats.begin(), formats.end(), f) == formats.end()) return false;
         if (f < 1 || f > 7 || parts.Used[f] || !CellValid(line, c)) return false;
@@ -318,20 +337,45 @@ bool TxtImportReadKindAngle(const TTxtImportLine &line, const TTxtImportRules &r
     return true;
 }
 
-void TxtImportBuildItem(TTxtImportLine &line, const TTxtImportRules &rules) {
+}  // namespace
+
+TTxtImportKind TxtImportKindOf(const QString &kindKey) {
     using namespace TxtFormatKindKey;
+    static const char16_t *const keys[] = {Undefined, Name,  Latitude, Longitude, SubName, Proximity,
+                                           Group,     Type,  RDX,      RDY,       Radius,  Height};
+    for (size_t i = 0; i < std::size(keys); ++i) {
+        if (kindKey == QStringView(keys[i])) return Kind(i);
+    }
+    return Kind::Unknown;
+}
+
+bool TxtImportReadKindDistance(const TTxtImportLine &line, const TTxtImportRules &rules,
+                               const QString &kindKey, double &valueM) {
+    return ReadDistance(line, rules, TxtImportKindOf(kindKey), valueM);
+}
+
+QString TxtImportJoinKindTexts(const TTxtImportLine &line, const TTxtImportRules &rules,
+                               const QString &kindKey) {
+    return JoinTexts(line, rules, TxtImportKindOf(kindKey));
+}
+
+bool TxtImportReadKindAngle(const TTxtImportLine &line, const TTxtImportRules &rules,
+                            const QString &kindKey, std::initializer_list<int32_t> formats,
+                            double &angleRad) {
+    return ReadAngle(line, rules, TxtImportKindOf(kindKey), formats, angleRad);
+}
+
+void TxtImportBuildItem(TTxtImportLine &line, const TTxtImportRules &rules) {
     line.Importable = false;
     TPointData &item = line.Item;
-    item.GroupName = TxtImportJoinKindTexts(line, rules, QString::fromUtf16(Group));
-    if (!TxtImportReadKindDistance(line, rules, QString::fromUtf16(Height), item.HeightM)) {
-        item.HeightM = 0.0;
-    }
+    item.GroupName = JoinTexts(line, rules, Kind::Group);
+    if (!ReadDistance(line, rules, Kind::Height, item.HeightM)) item.HeightM = 0.0;
     double lat = 0.0, lon = 0.0;
-    bool latRead = ReadPosition(line, rules, QString::fromUtf16(Latitude), lat);
-    bool lonRead = ReadPosition(line, rules, QString::fromUtf16(Longitude), lon);
+    bool latRead = ReadPosition(line, rules, Kind::Latitude, lat);
+    bool lonRead = ReadPosition(line, rules, Kind::Longitude, lon);
     double rdY = 0.0, rdX = 0.0;
-    const bool rdYRead = !latRead && ReadFirstRD(line, rules, RDY, rdY);
-    const bool rdXRead = !lonRead && ReadFirstRD(line, rules, RDX, rdX);
+    const bool rdYRead = !latRead && ReadFirstRD(line, rules, Kind::RDY, rdY);
+    const bool rdXRead = !lonRead && ReadFirstRD(line, rules, Kind::RDX, rdX);
     if (rdYRead && rdXRead) {
         RDToProgramDatum(rdX, rdY, lat, lon);
         item.HeightM = 0.0;
@@ -341,11 +385,11 @@ void TxtImportBuildItem(TTxtImportLine &line, const TTxtImportRules &rules) {
     }
     item.LatitudeRad = lat;
     item.LongitudeRad = lon;
-    item.Name = TxtImportJoinKindTexts(line, rules, QString::fromUtf16(Name));
-    const bool proximityRead = ReadOptionalDistance(line, rules, Proximity, item.ProximityM);
-    const bool radiusRead = ReadOptionalDistance(line, rules, Radius, item.RadiusM);
-    item.SubName = TxtImportJoinKindTexts(line, rules, QString::fromUtf16(SubName));
-    item.TypeName = TxtImportJoinKindTexts(line, rules, QString::fromUtf16(Type));
+    item.Name = JoinTexts(line, rules, Kind::Name);
+    const bool proximityRead = ReadOptionalDistance(line, rules, Kind::Proximity, item.ProximityM);
+    const bool radiusRead = ReadOptionalDistance(line, rules, Kind::Radius, item.RadiusM);
+    item.SubName = JoinTexts(line, rules, Kind::SubName);
+    item.TypeName = JoinTexts(line, rules, Kind::Type);
     const bool third = rules.ProfileKind == TxtFormatProfileKind::Route ? radiusRead
                                                                         : proximityRead;
     line.Importable = latRead && lonRead && third;

@@ -17,11 +17,24 @@
 // A line keeps at most this many cells; the text after the last one is dropped.
 inline constexpr int TxtImportMaxColumns = 32;
 
+// The kinds the rules know, in the order of TxtFormatKindKey; Unknown for any other key.
+enum class TTxtImportKind : int8_t {
+    Undefined, Name, Latitude, Longitude, SubName, Proximity, Group, Type, RDX, RDY, Radius,
+    Height, Unknown
+};
+TTxtImportKind TxtImportKindOf(const QString &kindKey);
+
 // One column as the profile describes it. An empty kind key stands for "KIND_UNDEFINED".
+// Made through the constructor, which reads the key once.
 struct TTxtImportColumn {
+    TTxtImportColumn(const QString &kindKey = QString(), int32_t geoFormat = 0,
+                     int32_t distanceUnit = 0)
+        : KindKey(kindKey), Kind(kindKey.isEmpty() ? TTxtImportKind::Undefined : TxtImportKindOf(kindKey)),
+          GeoFormat(geoFormat), DistanceUnit(distanceUnit) {}
     QString KindKey;
-    int32_t GeoFormat = 0;     // TxtFormatGeoFormat, for latitude and longitude columns
-    int32_t DistanceUnit = 0;  // TxtFormatDistanceUnit, for height, proximity and radius
+    TTxtImportKind Kind;
+    int32_t GeoFormat;     // TxtFormatGeoFormat, for latitude and longitude columns
+    int32_t DistanceUnit;  // TxtFormatDistanceUnit, for height, proximity and radius
 };
 
 // Everything the rules read of a profile.

@@ -33,11 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     size_t at = 1;
     const size_t columns = size > 1 ? data[1] % 9 : 0;
     for (at = 2; at + 1 < size && rules.Columns.size() < columns; at += 2) {
-        TTxtImportColumn c;
-        c.KindKey = QString::fromUtf16(Kinds[data[at] % std::size(Kinds)]);
-        c.GeoFormat = data[at + 1] % 9;
-        c.DistanceUnit = data[at + 1] % 13;
-        rules.Columns.push_back(c);
+        rules.Columns.emplace_back(QString::fromUtf16(Kinds[data[at] % std::size(Kinds)]),
+                                   data[at + 1] % 9, data[at + 1] % 13);
     }
     if (at > size) at = size;
     QStringList lines;
