@@ -4,6 +4,7 @@
 #include "base/kvlib/KvErrors.h"
 #include "base/registry/KvRegistry.h"
 #include "exchange/FraImportFormatTexts.h"
+#include "exchange/FraImportShared.h"
 
 #include <KvLibNav6/KvErrorCodes.h>
 
@@ -56,13 +57,6 @@ public:
     ~TOverrideCursor() { QGuiApplication::restoreOverrideCursor(); }
 };
 
-QLabel *BoldLabel(QWidget *parent) {
-    auto *label = new QLabel(parent);
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-    return label;
-}
 
 }  // namespace
 
@@ -84,11 +78,11 @@ TFrameImportFormat::~TFrameImportFormat() {
 
 void TFrameImportFormat::BuildControls() {
     auto *layout = new QVBoxLayout(this);
-    FLabelInformation = BoldLabel(this);
+    FLabelInformation = ImportBoldLabel(this);
     layout->addWidget(FLabelInformation);
 
     auto *top = new QGridLayout;
-    FLabelFormat = BoldLabel(this);
+    FLabelFormat = ImportBoldLabel(this);
     top->addWidget(FLabelFormat, 0, 0, 1, 8);
     FLabelSeparator = new QLabel(this);
     top->addWidget(FLabelSeparator, 1, 0);
@@ -147,7 +141,7 @@ void TFrameImportFormat::BuildControls() {
     layout->addWidget(FGrid, 1);
 
     auto *bottom = new QHBoxLayout;
-    FLabelProfile = BoldLabel(this);
+    FLabelProfile = ImportBoldLabel(this);
     layout->addWidget(FLabelProfile);
     FLabelName = new QLabel(this);
     FComboProfiles = new QComboBox(this);

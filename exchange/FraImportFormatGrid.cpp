@@ -1,5 +1,7 @@
 #include "exchange/FraImportFormatGrid.h"
 
+#include "exchange/FraImportShared.h"
+
 #include "base/controls/KvControls.h"
 #include "base/graphics/KvNightScreen.h"
 #include "shell/MarivoDraw.h"
@@ -197,20 +199,7 @@ void TImportFormatDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
     }
     if (kind == ImportFormatRow::FileHeader) {
         // Spans the full width (the view spans the first column).
-        const QRect r = option.rect.adjusted(0, 0, 0, -1);
-        painter->save();
-        painter->fillRect(r, option.palette.color(QPalette::Base));
-        painter->fillRect(r.adjusted(1, 1, -1, -1), option.palette.color(QPalette::Button));
-        QFont font = option.font;
-        font.setPointSize(7);
-        font.setBold(true);
-        painter->setFont(font);
-        painter->setPen(option.palette.color(QPalette::ButtonText));
-        const QRect text = r.adjusted(3, 0, -3, 0);
-        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-                          painter->fontMetrics().elidedText(index.data().toString(),
-                                                            Qt::ElideMiddle, text.width()));
-        painter->restore();
+        DrawImportTitleRow(*painter, option.rect, option.palette, option.font, index.data().toString());
         return;
     }
     painter->save();
