@@ -21,10 +21,8 @@ class ImportProperties : public TextImportFixture {
 protected:
     void SetUp() override {
         TextImportFixture::SetUp();
-        int32_t err = -1;
-        Manager.reset(CreateWptManager(nullptr, nullptr, QStringLiteral("DejaVu Sans"), {}, {}, {}, nullptr,
-                                       nullptr, nullptr, nullptr, nullptr, err));
-        ASSERT_EQ(err, 0);
+        Manager = textimporttest::NewWptManager();
+        ASSERT_TRUE(Manager);
         User = WptManagerNewDatabase(Manager.get(), QStringLiteral("User"));
     }
     IWptWaypointGroup *Group(const QString &name) {

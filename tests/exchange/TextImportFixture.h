@@ -8,6 +8,7 @@
 #include "base/strings/KvStrUtils.h"
 #include "base/registry/KvRegistry.h"
 #include "base/txtformat/KvTxtFormat.h"
+#include "base/waypoints/KvWaypoints.h"
 
 #include <QFile>
 #include <QLabel>
@@ -18,6 +19,15 @@
 #include <memory>
 
 namespace textimporttest {
+
+// A waypoint manager of its own for the databases a test makes.
+inline TNavPtr<IWptManager> NewWptManager() {
+    int32_t err = -1;
+    TNavPtr<IWptManager> m(CreateWptManager(nullptr, nullptr, QStringLiteral("DejaVu Sans"), {}, {}, {}, nullptr,
+                                            nullptr, nullptr, nullptr, nullptr, err));
+    EXPECT_EQ(err, 0);
+    return m;
+}
 
 class TextImportFixture : public ::testing::Test {
 protected:
