@@ -5,6 +5,7 @@
 #include "base/registry/KvRegistry.h"
 #include "exchange/FraImportFormatTexts.h"
 #include "exchange/FraImportShared.h"
+#include "exchange/FrmFormatProfileManager.h"
 
 #include <KvLibNav6/KvErrorCodes.h>
 
@@ -35,7 +36,7 @@ constexpr int MeasuredChars = 400;
 constexpr int MinColumnWidth = 100, MaxColumnWidth = 400;
 
 TFrameImportFormat::TManagerRunner &ManagerRunner() {
-    static TFrameImportFormat::TManagerRunner runner;
+    static TFrameImportFormat::TManagerRunner runner = &TFormFormatProfileManager::Execute;
     return runner;
 }
 
@@ -84,38 +85,11 @@ void TFrameImportFormat::BuildControls() {
     auto *top = new QGridLayout;
     FLabelFormat = ImportBoldLabel(this);
     top->addWidget(FLabelFormat, 0, 0, 1, 8);
-    FLabelSeparator = new QLabel(this);
-    top->addWidget(FLabelSeparator, 1, 0);
-    FSepTab = new QRadioButton(this);
-    FSepSemicolon = new QRadioButton(this);
-    FSepComma = new QRadioButton(this);
-    FSepOther = new QRadioButton(this);
-    FEditSeparator = new QLineEdit(this);
-    FEditSeparator->setMaxLength(1);
-    FEditSeparator->setFixedWidth(30);
-    FEditSeparator->setEnabled(false);
-    FSepTab->setChecked(true);
-    auto *sepGroup = new QButtonGroup(this);
-    int col = 1;
-    for (QRadioButton *b : {FSepTab, FSepSemicolon, FSepComma, FSepOther}) {
-        sepGroup->addButton(b);
-        top->addWidget(b, 1, col++);
-        connect(b, &QRadioButton::clicked, this, &TFrameImportFormat::OnSeparatorClicked);
-    }
-    top->addWidget(FEditSeparator, 1, col);
-    connect(FEditSeparator, &QLineEdit::textChanged, this, &TFrameImportFormat::OnSeparatorEdited);
-    FLabelDecimal = new QLabel(this);
-    top->addWidget(FLabelDecimal, 2, 0);
-    FDecPoint = new QRadioButton(this);
-    FDecComma = new QRadioButton(this);
-    FDecPoint->setChecked(true);
-    auto *decGroup = new QButtonGroup(this);
-    col = 1;
-    for (QRadioButton *b : {FDecPoint, FDecComma}) {
-        decGroup->addButton(b);
-        top->addWidget(b, 2, col++);
-        connect(b, &QRadioButton::clicked, this, &TFrameImportFormat::OnDecimalClicked);
-    }
+    FSeparators = new TSeparatorControls(this, top, 1);
+    connect(FSeparators, &TSeparatorControls::FieldSeparatorChanged, this,
+            &TFrameImportFormat::OnFieldSeparatorChanged);
+    connect(FSeparators, &TSeparatorControls::DecimalSeparatorChanged, this,
+            &TFrameImportFormat::OnDecimalSeparatorChanged);
     top->setColumnStretch(7, 1);
     layout->addLayout(top);
 
@@ -169,16 +143,9 @@ QString TFrameImportFormat::SettingName() const {
 
 void TFrameImportFormat::UpdateTexts() {
     FButtonManage->setText(LanguageText(SManage));
-    FLabelDecimal->setText(LanguageText(SDecimalSeparator) + u':');
     FLabelFormat->setText(LanguageText(SFormat));
     FLabelName->setText(LanguageText(SName) + u':');
-    FLabelSeparator->setText(LanguageText(SSeparator) + u':');
-    FDecComma->setText(LanguageText(SDecComma));
-    FDecPoint->setText(LanguageText(SDecPoint));
-    FSepComma->setText(LanguageText(SSepComma));
-    FSepOther->setText(LanguageText(SSepOther));
-    FSepSemicolon->setText(LanguageText(SSepSemicolon));
-    FSepTab->setText(LanguageText(SSepTab));
+    FSeparators->UpdateTexts();
     if (FKind == TxtFormatProfileKind::Waypoint || FKind == TxtFormatProfileKind::Route) {
         FLabelInformation->setText(Fill(LanguageText(SDefineProfile), {KindWord().toLower()}));
         FLabelProfile->setText(KindWord());
@@ -187,15 +154,14 @@ void TFrameImportFormat::UpdateTexts() {
 }
 
 QRadioButton *TFrameImportFormat::SeparatorButton(QChar separator) const {
-    if (separator == u'\t') return FSepTab;
-    if (separator == u';') return FSepSemicolon;
-    if (separator == u',') return FSepComma;
-    return FSepOther;
+    return FSeparators->SeparatorButton(separator);
 }
 
 QRadioButton *TFrameImportFormat::DecimalButton(QChar separator) const {
-    return separator == u'.' ? FDecPoint : FDecComma;
+    return FSeparators->DecimalButton(separator);
 }
+
+QLineEdit *TFrameImportFormat::SeparatorEdit() const { return FSeparators->EditSeparator; }
 
 int TFrameImportFormat::ColumnWidth(int column) const { return FGrid->header()->sectionSize(column); }
 
@@ -313,13 +279,8 @@ void TFrameImportFormat::SelectProfile(ITxtFormatProfile *profile) {
 void TFrameImportFormat::ShowProfileSeparators() {
     if (!FProfile) return;
     const QChar dec = TxtFormatProfileGetDecimalSeparator(FProfile);
-    DecimalButton(dec)->setChecked(true);
+    FSeparators->Show(TxtFormatProfileGetFieldSeparator(FProfile), dec);
     FRules.Numbers.DecimalSeparator = dec == u'.' ? QChar(u'.') : QChar(u',');
-    const QChar sep = TxtFormatProfileGetFieldSeparator(FProfile);
-    QRadioButton *button = SeparatorButton(sep);
-    button->setChecked(true);
-    FEditSeparator->setText(button == FSepOther && !sep.isNull() ? QString(sep) : QString());
-    FEditSeparator->setEnabled(button == FSepOther);
 }
 
 void TFrameImportFormat::SaveProfileIfModified() {
@@ -525,29 +486,16 @@ void TFrameImportFormat::OnManageClicked() {
     SelectProfile(remembered);
 }
 
-void TFrameImportFormat::OnSeparatorClicked() {
+void TFrameImportFormat::OnFieldSeparatorChanged(QChar separator) {
     if (FUpdating || !FProfile) return;
-    FEditSeparator->setEnabled(FSepOther->isChecked());
-    QChar sep = u'\t';
-    if (FSepComma->isChecked()) sep = u',';
-    else if (FSepSemicolon->isChecked()) sep = u';';
-    else if (FSepOther->isChecked()) sep = FEditSeparator->text().isEmpty() ? QChar() : FEditSeparator->text()[0];
-    TxtFormatProfileSetFieldSeparator(FProfile, sep);
+    TxtFormatProfileSetFieldSeparator(FProfile, separator);
     Rebuild();
 }
 
-void TFrameImportFormat::OnSeparatorEdited() {
+void TFrameImportFormat::OnDecimalSeparatorChanged(QChar separator) {
     if (FUpdating || !FProfile) return;
-    const QString t = FEditSeparator->text();
-    TxtFormatProfileSetFieldSeparator(FProfile, t.isEmpty() ? QChar() : t[0]);
-    Rebuild();
-}
-
-void TFrameImportFormat::OnDecimalClicked() {
-    if (FUpdating || !FProfile) return;
-    const QChar dec = FDecPoint->isChecked() ? QChar(u'.') : QChar(u',');
-    TxtFormatProfileSetDecimalSeparator(FProfile, dec);
-    FRules.Numbers.DecimalSeparator = dec;
+    TxtFormatProfileSetDecimalSeparator(FProfile, separator);
+    FRules.Numbers.DecimalSeparator = separator;
     CheckAllColumns();
     BuildEveryItem();
 }
@@ -565,24 +513,12 @@ void TFrameImportFormat::EditColumnCell(int row, int column) {
 }
 
 void TFrameImportFormat::FillCombo(QComboBox *combo, const QModelIndex &index) {
-    ITxtFormatField *field = FProfile ? FProfile->GetField(index.column()) : nullptr;
-    if (!field) return;
-    if (FModel->RowKind(index) == ImportFormatRow::Kind) TxtFormatFillKindCombo(field, combo);
-    else TxtFormatFillTypeCombo(field, combo);
+    ImportFormatFillCombo(FProfile ? FProfile->GetField(index.column()) : nullptr, FModel->RowKind(index), combo);
 }
 
 void TFrameImportFormat::ApplyChoice(QComboBox *combo, const QModelIndex &index) {
-    ITxtFormatField *field = FProfile ? FProfile->GetField(index.column()) : nullptr;
-    const int chosen = combo->currentIndex();
-    if (!field || chosen < 0) return;
-    if (FModel->RowKind(index) == ImportFormatRow::Kind) {
-        const QString typeKey = TxtFormatFieldGetTypeKey(field, field->GetTypeIndex());
-        field->SetKindIndex(chosen);
-        const int32_t type = TxtFormatFieldIndexOfType(field, typeKey);
-        if (type != -1) field->SetTypeIndex(type);
-    } else {
-        field->SetTypeIndex(chosen);
-    }
+    if (!FProfile) return;
+    ImportFormatApplyChoice(FProfile->GetField(index.column()), FModel->RowKind(index), combo->currentIndex());
     CheckColumn(index.column());
     BuildEveryItem();
 }

@@ -23,6 +23,7 @@ class QPushButton;
 class QRadioButton;
 class QTreeView;
 class TMarivoNavEnv;
+class TSeparatorControls;
 
 class TFrameImportFormat : public TFrameScaled {
     Q_OBJECT
@@ -53,7 +54,7 @@ public:
     QTreeView *Grid() const { return FGrid; }
     TImportFormatModel *Model() const { return FModel; }
     QComboBox *ProfileCombo() const { return FComboProfiles; }
-    QLineEdit *SeparatorEdit() const { return FEditSeparator; }
+    QLineEdit *SeparatorEdit() const;
     QRadioButton *SeparatorButton(QChar separator) const;  // tab, ';', ',', anything else Other
     QRadioButton *DecimalButton(QChar separator) const;    // '.' Point, else Comma
     QPushButton *ManageButton() const { return FButtonManage; }
@@ -83,9 +84,8 @@ private:
 
     void OnProfileChosen(int entry);
     void OnManageClicked();
-    void OnSeparatorClicked();
-    void OnSeparatorEdited();
-    void OnDecimalClicked();
+    void OnFieldSeparatorChanged(QChar separator);
+    void OnDecimalSeparatorChanged(QChar separator);
     void OnCellClicked(const QModelIndex &index);
     void FillCombo(QComboBox *combo, const QModelIndex &index);
     void ApplyChoice(QComboBox *combo, const QModelIndex &index);
@@ -101,17 +101,9 @@ private:
 
     QLabel *FLabelInformation = nullptr;
     QLabel *FLabelFormat = nullptr;
-    QLabel *FLabelSeparator = nullptr;
-    QLabel *FLabelDecimal = nullptr;
     QLabel *FLabelProfile = nullptr;
     QLabel *FLabelName = nullptr;
-    QRadioButton *FSepTab = nullptr;
-    QRadioButton *FSepSemicolon = nullptr;
-    QRadioButton *FSepComma = nullptr;
-    QRadioButton *FSepOther = nullptr;
-    QLineEdit *FEditSeparator = nullptr;
-    QRadioButton *FDecPoint = nullptr;
-    QRadioButton *FDecComma = nullptr;
+    TSeparatorControls *FSeparators = nullptr;
     QTreeView *FGrid = nullptr;
     TImportFormatModel *FModel = nullptr;
     TImportFormatDelegate *FDelegate = nullptr;

@@ -33,6 +33,25 @@ QString KindKeyOf(ITxtFormatProfile *profile, int column) {
 
 const TImportFormatColors &ImportFormatColors() { return Colors; }
 
+void ImportFormatFillCombo(ITxtFormatField *field, int rowKind, QComboBox *combo) {
+    if (!field) return;
+    if (rowKind == ImportFormatRow::Kind) TxtFormatFillKindCombo(field, combo);
+    else TxtFormatFillTypeCombo(field, combo);
+}
+
+void ImportFormatApplyChoice(ITxtFormatField *field, int rowKind, int chosen) {
+    if (!field || chosen < 0) return;
+    if (rowKind != ImportFormatRow::Kind) {
+        field->SetTypeIndex(chosen);
+        return;
+    }
+    // A new kind keeps the value type when it offers one of the same key.
+    const QString typeKey = TxtFormatFieldGetTypeKey(field, field->GetTypeIndex());
+    field->SetKindIndex(chosen);
+    const int32_t type = TxtFormatFieldIndexOfType(field, typeKey);
+    if (type != -1) field->SetTypeIndex(type);
+}
+
 TImportFormatModel::TImportFormatModel(const std::vector<TImportFormatFile> &files, QObject *parent)
     : QAbstractItemModel(parent), FFiles(files) {
     if (ColorUsers++ == 0) {
@@ -187,13 +206,10 @@ Qt::ItemFlags TImportFormatModel::flags(const QModelIndex &index) const {
 
 void TImportFormatDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                   const QModelIndex &index) const {
-    const auto *model = qobject_cast<const TImportFormatModel *>(index.model());
     const int kind = index.data(TImportFormatModel::RowKindRole).toInt();
     if (kind == ImportFormatRow::Kind || kind == ImportFormatRow::Type) {
-        if (!model || !model->Profile()) return;
-        const bool button = kind == ImportFormatRow::Kind ? model->KindEditable(index.column())
-                                                          : model->TypeEditable(index.column());
-        DrawComboBoxCell(*painter, option.rect, false, button, option.font,
+        // A drop-down button only where there is a choice.
+        DrawComboBoxCell(*painter, option.rect, false, index.flags().testFlag(Qt::ItemIsEditable), option.font,
                          index.data(Qt::DisplayRole).toString(), option.widget);
         return;
     }
@@ -203,7 +219,8 @@ void TImportFormatDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
         return;
     }
     painter->save();
-    painter->fillRect(option.rect, index.data(Qt::BackgroundRole).value<QColor>());
+    const QVariant background = index.data(Qt::BackgroundRole);
+    if (background.isValid()) painter->fillRect(option.rect, background.value<QColor>());
     const QVariant fg = index.data(Qt::ForegroundRole);
     // The cell colours stay light by day and turn bright red at night: dark text reads on both.
     painter->setPen(fg.isValid() ? fg.value<QColor>() : QColor(Qt::black));

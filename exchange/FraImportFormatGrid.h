@@ -14,7 +14,9 @@
 #include <functional>
 #include <vector>
 
+class ITxtFormatField;
 class ITxtFormatProfile;
+class QComboBox;
 
 // One loaded file: its lines as read, and a row for every line that is not empty.
 struct TImportFormatFile {
@@ -38,6 +40,11 @@ struct TImportFormatColors {
     TColor Importable = 0x00E0FFE0;
 };
 const TImportFormatColors &ImportFormatColors();
+
+// The drop-down of a kind or type row (ImportFormatRow) for a field, and the choice made in
+// it applied to the field.
+void ImportFormatFillCombo(ITxtFormatField *field, int rowKind, QComboBox *combo);
+void ImportFormatApplyChoice(ITxtFormatField *field, int rowKind, int chosen);
 
 class TImportFormatModel : public QAbstractItemModel {
     Q_OBJECT

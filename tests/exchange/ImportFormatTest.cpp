@@ -32,7 +32,7 @@ protected:
     }
     void TearDown() override {
         Page.reset();
-        TFrameImportFormat::SetProfileManagerRunner({});
+        TFrameImportFormat::SetProfileManagerRunner(FOldRunner);
         TextImportFixture::TearDown();
     }
     bool Load(const QStringList &files) {
@@ -72,6 +72,7 @@ protected:
     }
 
     std::unique_ptr<TFrameImportFormat> Page;
+    TFrameImportFormat::TManagerRunner FOldRunner = TFrameImportFormat::SetProfileManagerRunner({});
 };
 
 const QByteArray Sample = "Harbour;52.5;5.25;Quay\r\nBridge;52,25;5,5;\r\n\r\nLock;x;5.1;West\r\n";
