@@ -165,11 +165,11 @@ void DataSelectShowTabs(QTabWidget *pages, const std::vector<QWidget *> &offered
     for (int i = 0; i < pages->count(); ++i) pages->setTabVisible(i, false);
     const bool strip = offered.size() >= 2;
     pages->tabBar()->setVisible(strip);
+    // A single page keeps its (hidden) tab visible: a tab made invisible hides its page, also
+    // when that page already is the current one.
     for (QWidget *sheet : offered) {
-        if (strip)
-            pages->setTabVisible(pages->indexOf(sheet), true);
-        else
-            pages->setCurrentWidget(sheet);
+        pages->setTabVisible(pages->indexOf(sheet), true);
+        if (!strip) pages->setCurrentWidget(sheet);
     }
     if (strip && std::find(offered.begin(), offered.end(), pages->currentWidget()) == offered.end())
         pages->setCurrentWidget(offered.front());

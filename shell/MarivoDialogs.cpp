@@ -1,5 +1,6 @@
 #include "shell/MarivoDialogs.h"
 
+#include "exchange/FrmImport.h"
 #include "exchange/FrmSettingsGPS.h"
 #include "routes/FrmSettingsPlanner.h"
 #include "routes/FrmSettingsShip.h"
@@ -103,5 +104,6 @@ TMainDialogs ProgramDialogs() {
                             int32_t &waterBodies) {
         return TFormRoutePointSelect::SelectLocation(&env, network, selection, waterBodies);
     };
+    d.Import = [](QWidget *owner, TMarivoNavEnv &env) { TFormImport::Execute(env, owner); };
     return d;
 }

@@ -31,6 +31,7 @@
 #include "routes/FrmRoutePointSelect.h"
 #include "routes/FrmRouteSettingsDefault.h"
 #include "routes/FrmWaypointTypeEdit.h"
+#include "exchange/FrmImport.h"
 #include "shell/MarivoActionTable.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -81,6 +82,7 @@ protected:
         FOldTrackSettings = TFormTrackSettings::SetPrompter(Cancel<TFormTrackSettings>);
         FOldPointSelect = TFormRoutePointSelect::SetPrompter(Cancel<TFormRoutePointSelect>);
         FOldTypeEdit = TFormWaypointTypeEdit::SetPrompter(Cancel<TFormWaypointTypeEdit>);
+        FOldImport = TFormImport::SetPrompter(Cancel<TFormImport>);
         FOldSignUp = TFormZichtOpScheepvaart::SetPrompter(Cancel<TFormZichtOpScheepvaart>);
         FOldRouteDefaults = TFormRouteSettingsDefault::SetPrompter(Cancel<TFormRouteSettingsDefault>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
@@ -108,6 +110,7 @@ protected:
         TFormTrackSettings::SetPrompter(std::move(FOldTrackSettings));
         TFormRoutePointSelect::SetPrompter(std::move(FOldPointSelect));
         TFormWaypointTypeEdit::SetPrompter(std::move(FOldTypeEdit));
+        TFormImport::SetPrompter(std::move(FOldImport));
         TFormZichtOpScheepvaart::SetPrompter(std::move(FOldSignUp));
         TFormRouteSettingsDefault::SetPrompter(std::move(FOldRouteDefaults));
         SetMsgBoxPrompter(std::move(FOldPrompter));
@@ -164,6 +167,7 @@ private:
     TFormTrackSettings::TPrompter FOldTrackSettings;
     TFormRoutePointSelect::TPrompter FOldPointSelect;
     TFormWaypointTypeEdit::TPrompter FOldTypeEdit;
+    TFormImport::TPrompter FOldImport;
     TFormZichtOpScheepvaart::TPrompter FOldSignUp;
     TFormRouteSettingsDefault::TPrompter FOldRouteDefaults;
     TMainFrameFactories FOldFactories;
@@ -191,8 +195,8 @@ TEST_F(MainWindowActions, MenusFollowTheMenuTableAndEveryRowHasItsAction) {
 
 TEST_F(MainWindowActions, ActionsOfAbsentImplementationsStayDisabledUntilTheyRegister) {
     TFormMarivo6Main &main = MakeRunning();
-    // Dialogs without a slot keep their commands disabled.
-    EXPECT_FALSE(A("ActionFileImport")->isEnabled());
+    // The import wizard has its slot filled.
+    EXPECT_TRUE(A("ActionFileImport")->isEnabled());
     TMainDialogs dialogs = main.Dialogs();
     dialogs.About = nullptr;
     dialogs.RouteManager = nullptr;

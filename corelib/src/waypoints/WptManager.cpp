@@ -362,6 +362,17 @@ using namespace kv::wpt;
 // ---------------------------------------------------------------------------------------------
 // Exports
 
+namespace {
+
+std::unique_ptr<kv::TBmp32Impl> CopyBitmap(IBmp32 *bmp) {
+    if (!bmp) return nullptr;
+    auto copy = std::make_unique<kv::TBmp32Impl>(0, 0);
+    copy->Assign(bmp);
+    return copy;
+}
+
+}  // namespace
+
 IWptManager *WptManagerCreate(IBmp32 *icon, IBmp32 *overlay, int32_t value3, float anchorX,
                               float anchorY, const TStrWRec &fontName, float size1,
                               uint8_t style1, uint32_t colour1, float size2, uint8_t style2,
@@ -372,8 +383,10 @@ IWptManager *WptManagerCreate(IBmp32 *icon, IBmp32 *overlay, int32_t value3, flo
     err = KvErr::Ok;
     auto *m = new TManager();
     TWptDisplaySettings &s = m->FDisplay;
-    s.Icon = icon;
-    s.Overlay = overlay;
+    m->FIcon = CopyBitmap(icon);
+    m->FOverlay = CopyBitmap(overlay);
+    s.Icon = m->FIcon.get();
+    s.Overlay = m->FOverlay.get();
     s.Value3 = value3;
     s.AnchorX = anchorX;
     s.AnchorY = anchorY;

@@ -557,6 +557,9 @@ public:
 
     TWptDisplaySettings FDisplay;
     kv::TOwnedText FFontName;
+    // Copies of the creation icons, which FDisplay points to: the creator's bitmaps need not
+    // outlive the manager.
+    std::unique_ptr<kv::TBmp32Impl> FIcon, FOverlay;
     TDatabase *FUserDatabase = nullptr;
 
 private:
