@@ -12,6 +12,7 @@
 #include "exchange/FraImportFiles.h"
 #include "exchange/FraImportSource.h"
 #include "exchange/FraImportType.h"
+#include "exchange/FrmImportText.h"
 #include "exchange/FrmImportTexts.h"
 #include "exchange/KvGPX.h"
 #include "exchange/KvGPXParser.h"
@@ -168,6 +169,7 @@ TFormImport::TPrompter TFormImport::SetPrompter(TPrompter prompter) {
 
 void TFormImport::InstallRuns() {
     // The runs the type page keeps hidden add their pages and steps here.
+    InstallTextImportRun(*this);
 }
 
 void TFormImport::AddPage(int page, const TImportPageSteps &steps) {
