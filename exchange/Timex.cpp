@@ -175,6 +175,18 @@ std::vector<TTimexParseIssue> TimexParseSessions(const uint8_t *raw, int64_t siz
     return issues;
 }
 
+QString TimexIssueText(const TTimexParseIssue &issue) {
+    const TLanguageStrings *table = &TimexText::SIssueTruncated;
+    switch (issue.Kind) {
+    case TTimexParseIssue::Truncated: table = &TimexText::SIssueTruncated; break;
+    case TTimexParseIssue::UnknownKind: table = &TimexText::SIssueUnknownKind; break;
+    case TTimexParseIssue::RecordPastEnd: table = &TimexText::SIssueRecordPastEnd; break;
+    case TTimexParseIssue::ShortSession: table = &TimexText::SIssueShortSession; break;
+    case TTimexParseIssue::BadDateTime: table = &TimexText::SIssueBadDateTime; break;
+    }
+    return LanguageText(*table).arg(issue.Session + 1).arg(issue.Offset);
+}
+
 TTimex::TTimex(const TLoggerDriver &driver) : FDriver(driver) {}
 
 bool TTimex::Connect() { return FDriver.ConnectToDevice && FDriver.ConnectToDevice(); }
@@ -193,6 +205,7 @@ void TTimex::ClearSessions() {
 bool TTimex::ReadFromDevice() {
     ClearSessions();
     FRawData.clear();
+    FErrorText.clear();
     if (!FDriver.GetDeviceData) return false;
     int32_t headerSize = 0, dataSize = 0;
     FDriver.GetDeviceData(nullptr, &headerSize, nullptr, &dataSize);
@@ -203,8 +216,10 @@ bool TTimex::ReadFromDevice() {
     QByteArray data(dataSize, '\0');
     int32_t headerRead = headerSize, dataRead = dataSize;
     if (!FDriver.GetDeviceData(reinterpret_cast<uint8_t *>(header.data()), &headerRead,
-                               reinterpret_cast<uint8_t *>(data.data()), &dataRead))
+                               reinterpret_cast<uint8_t *>(data.data()), &dataRead)) {
+        FErrorText = LanguageText(TimexText::SReadFailed);
         return false;
+    }
     // A driver may deliver less than it announced, never more than the buffer holds.
     data.truncate(std::clamp(dataRead, 0, dataSize));
     FRawData = data;

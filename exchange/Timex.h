@@ -57,6 +57,9 @@ struct TTimexParseIssue {
 std::vector<TTimexParseIssue> TimexParseSessions(const uint8_t *raw, int64_t size,
                                                  std::vector<TTimexSession> &sessions);
 
+// The issue in the current language, for the user.
+QString TimexIssueText(const TTimexParseIssue &issue);
+
 class TTimex {
 public:
     // Signature and version of the saved raw-data file.
@@ -74,7 +77,8 @@ public:
     void Release();
     bool ClearMemory();
     // Reads the recorder's memory and parses it. False, with no sessions, when the driver
-    // lacks the entry, reports no data or fails to deliver it.
+    // lacks the entry or reports no data (ErrorText() empty) or fails to deliver the data
+    // (ErrorText() says so).
     bool ReadFromDevice();
     // False with ErrorText() when the file cannot be opened or is no raw-data file of
     // version 1, or claims more data than it holds.

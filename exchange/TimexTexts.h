@@ -114,3 +114,60 @@ inline const TLanguageStrings SIssueBadDateTime = {
     "därifrån läses inte."};
 
 }  // namespace TimexText
+
+namespace TimexText {
+
+inline const TLanguageStrings SReadFailed = {
+    "The data could not be read from the data recorder.",
+    "De gegevens konden niet uit de datarecorder worden gelezen.",
+    "Die Daten konnten nicht aus dem Datenrekorder gelesen werden.",
+    "Les données n'ont pas pu être lues depuis l'enregistreur.",
+    "",
+    "Non è stato possibile leggere i dati dal registratore.",
+    "Dataene kunne ikke læses fra dataloggeren.",
+    "Data kunde inte läsas från dataloggern."};
+inline const TLanguageStrings SNotConnected = {
+    "The TIMEX datarecorder is not connected!",
+    "De TIMEX-datarecorder is niet aangesloten!",
+    "Der TIMEX-Datenrekorder ist nicht angeschlossen!",
+    "L'enregistreur de données TIMEX n'est pas connecté !",
+    "",
+    "Il registratore di dati TIMEX non è collegato!",
+    "TIMEX-dataloggeren er ikke tilsluttet!",
+    "TIMEX-dataloggern är inte ansluten!"};
+inline const TLanguageStrings SConfirmClear = {
+    "Do you want to clear the data on the device?",
+    "Wilt u de gegevens op het apparaat wissen?",
+    "Möchten Sie die Daten auf dem Gerät löschen?",
+    "Voulez-vous effacer les données de l'appareil ?",
+    "",
+    "Cancellare i dati sul dispositivo?",
+    "Vil du slette dataene på enheden?",
+    "Vill du radera data på enheten?"};
+inline const TLanguageStrings SMemoryCleared = {
+    "Memory Cleared", "Geheugen gewist", "Speicher gelöscht", "Mémoire effacée", "",
+    "Memoria cancellata", "Hukommelse slettet", "Minnet raderat"};
+inline const TLanguageStrings SClearFailed = {
+    "Clearing Device Memory Unsuccessful!",
+    "Wissen van het apparaatgeheugen mislukt!",
+    "Löschen des Gerätespeichers fehlgeschlagen!",
+    "Échec de l'effacement de la mémoire de l'appareil !",
+    "",
+    "Cancellazione della memoria del dispositivo non riuscita!",
+    "Sletning af enhedens hukommelse mislykkedes!",
+    "Det gick inte att radera enhetens minne!"};
+inline const TLanguageStrings STabSessions = {
+    "Session information", "Sessie-informatie", "Sitzungsinformationen",
+    "Informations de session", "", "Informazioni sessione", "Sessionsoplysninger",
+    "Sessionsinformation"};
+inline const TLanguageStrings SButtonClear = {
+    "Clear data recorder", "Datarecorder wissen", "Datenrekorder löschen",
+    "Effacer l'enregistreur", "", "Cancella registratore", "Slet datalogger",
+    "Rensa dataloggern"};
+inline const TLanguageStrings SButtonLoad = {
+    "Load...", "Laden...", "Laden...", "Charger...", "", "Carica...", "Indlæs...", "Läs in..."};
+inline const TLanguageStrings SButtonSave = {
+    "Save...", "Opslaan...", "Speichern...", "Enregistrer...", "", "Salva...", "Gem...",
+    "Spara..."};
+
+}  // namespace TimexText
