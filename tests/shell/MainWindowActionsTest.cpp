@@ -11,6 +11,7 @@
 #include "chartview/NavViewerControl.h"
 #include "chartview/FrmZichtOpScheepvaart.h"
 #include "exchange/FrmSettingsGPS.h"
+#include "exchange/FrmGPSDownload.h"
 #include "online/FrmChartManager.h"
 #include "routes/FrmRouteManager.h"
 #include "routes/FrmTrackManager.h"
@@ -83,6 +84,7 @@ protected:
         FOldTypeEdit = TFormWaypointTypeEdit::SetPrompter(Cancel<TFormWaypointTypeEdit>);
         FOldSignUp = TFormZichtOpScheepvaart::SetPrompter(Cancel<TFormZichtOpScheepvaart>);
         FOldRouteDefaults = TFormRouteSettingsDefault::SetPrompter(Cancel<TFormRouteSettingsDefault>);
+        FOldGPSDownload = TFormGPSDownload::SetPrompter(Cancel<TFormGPSDownload>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -110,6 +112,7 @@ protected:
         TFormWaypointTypeEdit::SetPrompter(std::move(FOldTypeEdit));
         TFormZichtOpScheepvaart::SetPrompter(std::move(FOldSignUp));
         TFormRouteSettingsDefault::SetPrompter(std::move(FOldRouteDefaults));
+        TFormGPSDownload::SetPrompter(std::move(FOldGPSDownload));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -166,6 +169,7 @@ private:
     TFormWaypointTypeEdit::TPrompter FOldTypeEdit;
     TFormZichtOpScheepvaart::TPrompter FOldSignUp;
     TFormRouteSettingsDefault::TPrompter FOldRouteDefaults;
+    TFormGPSDownload::TPrompter FOldGPSDownload;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };

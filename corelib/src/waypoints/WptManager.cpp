@@ -372,8 +372,16 @@ IWptManager *WptManagerCreate(IBmp32 *icon, IBmp32 *overlay, int32_t value3, flo
     err = KvErr::Ok;
     auto *m = new TManager();
     TWptDisplaySettings &s = m->FDisplay;
-    s.Icon = icon;
-    s.Overlay = overlay;
+    auto copy = [](IBmp32 *source) -> std::unique_ptr<IBmp32> {
+        if (!source) return nullptr;
+        std::unique_ptr<IBmp32> own(Bmp32Create(0, 0, 0));
+        own->Assign(source);
+        return own;
+    };
+    m->FIcon = copy(icon);
+    m->FOverlay = copy(overlay);
+    s.Icon = m->FIcon.get();
+    s.Overlay = m->FOverlay.get();
     s.Value3 = value3;
     s.AnchorX = anchorX;
     s.AnchorY = anchorY;

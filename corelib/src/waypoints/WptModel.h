@@ -557,6 +557,8 @@ public:
 
     TWptDisplaySettings FDisplay;
     kv::TOwnedText FFontName;
+    // The creator's pictures may go once the manager exists: FDisplay points at these copies.
+    std::unique_ptr<IBmp32> FIcon, FOverlay;
     TDatabase *FUserDatabase = nullptr;
 
 private:
