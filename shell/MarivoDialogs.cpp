@@ -2,6 +2,7 @@
 
 #include "exchange/FrmImport.h"
 #include "exchange/FrmSettingsGPS.h"
+#include "exchange/FrmGPSDownload.h"
 #include "routes/FrmSettingsPlanner.h"
 #include "routes/FrmSettingsShip.h"
 #include "shell/FrmSettingsLocale.h"
@@ -53,6 +54,7 @@ TMainDialogs ProgramDialogs() {
         widthMM = values.MonitorWidthMM;
         return true;
     };
+    d.GPSDownload = [](QWidget *owner, TMarivoNavEnv &env) { TFormGPSDownload::Execute(env, owner); };
     d.SettingsGPS = [](const TGPSSettingsCall &call) {
         return TFormSettingsGPS::Execute(call.Communication, call.DeviceManager, call.GPS, call.FromErrorBox,
                                          call.SetPortListRefresh);

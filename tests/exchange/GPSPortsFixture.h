@@ -7,6 +7,7 @@
 #include "tests/shell/NavEnvFixture.h"
 #include "tests/shell/NavEnvPorts.h"
 
+#include "DownloadScreens.h"
 #include "TestPty.h"
 #include "TestSupport.h"
 #include "base/registry/KvRegistry.h"
@@ -156,17 +157,7 @@ protected:
         return false;
     }
     // <name>-day.png and <name>-night.png of what the widget shows, for a look by eye.
-    static void DayAndNight(QWidget *widget, const QString &name) {
-        QCoreApplication::processEvents();
-        shelltest::SaveScreenshot(widget, name + QStringLiteral("-day"));
-        NightScreenStart();
-        NightScreen()->SetActive(true);
-        QCoreApplication::processEvents();
-        shelltest::SaveScreenshot(widget, name + QStringLiteral("-night"));
-        NightScreen()->SetActive(false);
-        NightScreenStop();
-        QCoreApplication::processEvents();
-    }
+    static void DayAndNight(QWidget *widget, const QString &name) { SaveDayAndNight(widget, name); }
     INavBoatGPS *GPS() const { return Env->Boat->GetGPS(); }
     INavMsgPort *PortNamed(const QString &name) const {
         INavMsgDeviceManager *dm = Env->DeviceManager;

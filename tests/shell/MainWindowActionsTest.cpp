@@ -11,6 +11,7 @@
 #include "chartview/NavViewerControl.h"
 #include "chartview/FrmZichtOpScheepvaart.h"
 #include "exchange/FrmSettingsGPS.h"
+#include "exchange/FrmGPSDownload.h"
 #include "online/FrmChartManager.h"
 #include "online/FrmCheckUpdates.h"
 #include "online/FrmNewsCenter.h"
@@ -89,6 +90,7 @@ protected:
         FOldRouteDefaults = TFormRouteSettingsDefault::SetPrompter(Cancel<TFormRouteSettingsDefault>);
         FOldCheckUpdates = TFormCheckUpdates::SetPrompter(Cancel<TFormCheckUpdates>);
         FOldNewsCenter = TFormNewsCenter::SetPrompter(Cancel<TFormNewsCenter>);
+        FOldGPSDownload = TFormGPSDownload::SetPrompter(Cancel<TFormGPSDownload>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
     }
     void TearDown() override {
@@ -119,6 +121,7 @@ protected:
         TFormRouteSettingsDefault::SetPrompter(std::move(FOldRouteDefaults));
         TFormCheckUpdates::SetPrompter(std::move(FOldCheckUpdates));
         TFormNewsCenter::SetPrompter(std::move(FOldNewsCenter));
+        TFormGPSDownload::SetPrompter(std::move(FOldGPSDownload));
         SetMsgBoxPrompter(std::move(FOldPrompter));
         SetCurrentLanguage(KvLang::English);
         SetApplicationTerminated(false);
@@ -178,6 +181,7 @@ private:
     TFormImport::TPrompter FOldImport;
     TFormZichtOpScheepvaart::TPrompter FOldSignUp;
     TFormRouteSettingsDefault::TPrompter FOldRouteDefaults;
+    TFormGPSDownload::TPrompter FOldGPSDownload;
     TMainFrameFactories FOldFactories;
     std::function<QStringList()> FOldSource;
 };
