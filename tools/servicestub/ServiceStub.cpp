@@ -25,7 +25,8 @@ QByteArray ReasonPhrase(int status) {
 QByteArray Serialise(const TStubReply &reply) {
     QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.Status) + ' ' +
                       ReasonPhrase(reply.Status) + "\r\nContent-Type: " + reply.ContentType +
-                      "\r\nContent-Length: " + QByteArray::number(reply.Body.size()) +
+                      "\r\nContent-Length: " +
+                      QByteArray::number(reply.DeclaredLength >= 0 ? reply.DeclaredLength : reply.Body.size()) +
                       "\r\nConnection: close\r\n";
     if (!reply.FileName.isEmpty())
         head += "Content-Disposition: attachment; filename=\"" + reply.FileName.toUtf8() + "\"\r\n";
@@ -132,7 +133,9 @@ void TServiceStub::Read(QTcpSocket *socket) {
     buffer.clear();
     const bool control = request.Path.startsWith(QLatin1String(ControlPrefix));
     if (!control) FRequests.append(request);
-    socket->write(Serialise(control ? Control(request) : Answer(request)));
+    const TStubReply reply = control ? Control(request) : Answer(request);
+    if (reply.Hang) return;
+    socket->write(Serialise(reply));
     socket->disconnectFromHost();
     if (!control) emit RequestAnswered(request.Path);
 }
@@ -161,6 +164,8 @@ TStubReply TServiceStub::Control(const TStubRequest &request) {
         const QJsonObject &f = request.Fields;
         TStubReply reply;
         reply.Status = f.value(QStringLiteral("status")).toInt(200);
+        reply.DeclaredLength = qint64(f.value(QStringLiteral("declaredLength")).toDouble(-1));
+        reply.Hang = f.value(QStringLiteral("hang")).toBool();
         if (f.contains(QStringLiteral("text"))) {
             reply.ContentType = "text/plain; charset=utf-8";
             reply.Body = f.value(QStringLiteral("text")).toString().toUtf8();

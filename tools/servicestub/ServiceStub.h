@@ -38,6 +38,10 @@ struct TStubReply {
     QByteArray Body;
     // Downloads: the name the client stores the bytes under.
     QString FileName;
+    // A broken server: the length announced instead of the body's (the connection then
+    // closes after the body), or no answer at all while the connection stays open.
+    qint64 DeclaredLength = -1;
+    bool Hang = false;
 
     static TStubReply Json(const QJsonObject &object, int status = 200);
     // A failing answer with the service's text in "message".
@@ -88,5 +92,7 @@ private:
 // The handlers of every service and operation the core library's clients use, answering
 // from the JSON fixtures in fixtureDir (<service>/<operation>.json) where there is one.
 void RegisterStandardHandlers(TServiceStub &stub, const QString &fixtureDir);
+// The account with its chart-set offer, downloads and saved ships (StubAccountHandlers.cpp).
+void RegisterAccountHandlers(TServiceStub &stub, const QString &fixtureDir);
 
 }  // namespace servicestub

@@ -133,6 +133,7 @@ void RegisterStandardHandlers(TServiceStub &stub, const QString &fixtureDir) {
     for (const char *path : DownloadOperations)
         stub.SetHandler(QString::fromLatin1(path), DownloadHandler(fixtureDir, QString::fromLatin1(path)));
     RegisterStructOps(stub, fixtureDir);
+    RegisterAccountHandlers(stub, fixtureDir);
 }
 
 }  // namespace servicestub
