@@ -46,8 +46,8 @@ inline constexpr int32_t LoginFailed = 4;   // unknown e-mail address or wrong p
 // P2 of the account client's notifications 130 and 131: the request they answer.
 namespace MRCRequestKind {
 inline constexpr int32_t News = 1;      // FetchNews
-inline constexpr int32_t Charts = 2;    // SetLogin with the held login: the chart-set offer again
-inline constexpr int32_t Login = 3;     // SetLogin with a new login, then the chart-set offer
+inline constexpr int32_t Charts = 2;    // SetLogin with the login sent last: the offer again
+inline constexpr int32_t Login = 3;     // SetLogin after the login changed, then the offer
 inline constexpr int32_t Records = 4;   // RequestDownload
 inline constexpr int32_t File = 5;      // StartFileDownload
 inline constexpr int32_t Removal = 6;   // ReportRemoval

@@ -167,7 +167,11 @@ public:
         }
         int32_t storeErr = KvErr::Ok;
         Remember(remember, true, true, storeErr);
-        const int32_t kind = text.isEmpty() ? MRCRequestKind::Charts : MRCRequestKind::Login;
+        // Whether the login changed since the last one sent, whichever way it was handed in.
+        const bool changed = FEmail != FSentEmail || FPassword != FSentPassword;
+        const int32_t kind = changed ? MRCRequestKind::Login : MRCRequestKind::Charts;
+        FSentEmail = FEmail;
+        FSentPassword = FPassword;
         if (FEmail.isEmpty()) {
             FClient.Refuse(KvErr::InvalidArgument, err, kind);
             return;
@@ -326,6 +330,8 @@ private:
     int32_t FVersion;
     QString FEmail;
     QString FPassword;
+    QString FSentEmail;
+    QString FSentPassword;
     bool FNewsPending = false;
     std::vector<std::unique_ptr<TAvailableChartSet>> FOffer, FOldOffer;
     std::vector<std::unique_ptr<TChartSetRecord>> FKnown, FOldKnown, FDownloads, FOldDownloads;

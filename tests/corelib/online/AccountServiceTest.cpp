@@ -193,7 +193,9 @@ TEST_F(AccountService, RecordsAndADownloadThatReplacesItsFileOnlyWhenComplete) {
     EXPECT_EQ(QFileInfo(target).size(), addon->GetFileSize(0));
     EXPECT_FALSE(QFileInfo::exists(target + QStringLiteral(".part")));
     for (const auto &n : FAnswers.Got) {
-        if (n.Code == NavNotify::DownloadProgress) EXPECT_EQ(n.P2, MRCRequestKind::File);
+        if (n.Code == NavNotify::DownloadProgress) {
+            EXPECT_EQ(n.P2, MRCRequestKind::File);
+        }
     }
 
     // A broken service: each answer below fails, and the file of the good download stays.
