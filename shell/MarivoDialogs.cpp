@@ -24,6 +24,7 @@
 #include "routes/FrmTrackManager.h"
 #include "routes/FrmWaypointEdit.h"
 #include "routes/FrmWaypointTypeEdit.h"
+#include "online/FrmWizardStartup.h"
 
 TMainDialogs ProgramDialogs() {
     // Each dialog fills its slot here once it exists; the commands that need an empty slot
@@ -102,6 +103,9 @@ TMainDialogs ProgramDialogs() {
     d.RoutePointSelect = [](QWidget *, TMarivoNavEnv &env, IWWNetwork *network, TRoutePointSelection &selection,
                             int32_t &waterBodies) {
         return TFormRoutePointSelect::SelectLocation(&env, network, selection, waterBodies);
+    };
+    d.StartupWizard = [](QWidget *owner, TMarivoNavEnv &env, bool &signUpChosen) {
+        TFormWizardStartup::Execute(env, signUpChosen, owner);
     };
     return d;
 }

@@ -12,6 +12,7 @@
 #include "chartview/FrmZichtOpScheepvaart.h"
 #include "exchange/FrmSettingsGPS.h"
 #include "online/FrmChartManager.h"
+#include "online/FrmWizardStartup.h"
 #include "routes/FrmRouteManager.h"
 #include "routes/FrmTrackManager.h"
 #include "routes/FrmWaypointEdit.h"
@@ -84,11 +85,13 @@ protected:
         FOldSignUp = TFormZichtOpScheepvaart::SetPrompter(Cancel<TFormZichtOpScheepvaart>);
         FOldRouteDefaults = TFormRouteSettingsDefault::SetPrompter(Cancel<TFormRouteSettingsDefault>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
+        FOldStartupWizard = TFormWizardStartup::SetPrompter(Cancel<TFormWizardStartup>);
     }
     void TearDown() override {
         Main.reset();
         TFormMarivo6Main::SetFrameFactories(std::move(FOldFactories));
         TFormMarivo6Main::SetPortSource(std::move(FOldSource));
+        TFormWizardStartup::SetPrompter(std::move(FOldStartupWizard));
         TFormSettingsLocale::SetPrompter(std::move(FOldLocale));
         TFormSettingsSailingArea::SetPrompter(std::move(FOldSailingArea));
         TFormSettingsViewS57::SetPrompter(std::move(FOldS57));
@@ -163,6 +166,7 @@ private:
     TFormAbout::TPrompter FOldAbout;
     TFormTrackSettings::TPrompter FOldTrackSettings;
     TFormRoutePointSelect::TPrompter FOldPointSelect;
+    TFormWizardStartup::TPrompter FOldStartupWizard;
     TFormWaypointTypeEdit::TPrompter FOldTypeEdit;
     TFormZichtOpScheepvaart::TPrompter FOldSignUp;
     TFormRouteSettingsDefault::TPrompter FOldRouteDefaults;
