@@ -378,6 +378,15 @@ void TFormMarivo6Main::WMDeferredStart() {
     }
     FDeferredStartDone = true;
     qCInfo(lcStartup) << "ready";
+    // A new user (no login stored) is taken through the start-up wizard, once the online
+    // services are configured at all: without them it could not log in.
+    QString email, serviceUrl;
+    RegReadStringDef(GetAppReg(), AppRegRoot::Product, QStringLiteral("Services"), RegName(u"BaseURL"), QString(),
+                     serviceUrl);
+    if (FNavEnv && FDialogs.StartupWizard && !serviceUrl.trimmed().isEmpty() && !FNavEnv->GetStoredLogin(email))
+        QTimer::singleShot(0, this, [this] {
+            if (!FClosed) ShowStartupWizard();
+        });
 }
 
 void TFormMarivo6Main::CloseOnRequest() {

@@ -28,6 +28,7 @@
 #include "routes/FrmWaypointTypeEdit.h"
 #include "online/FrmCheckUpdates.h"
 #include "online/FrmNewsCenter.h"
+#include "online/FrmWizardStartup.h"
 
 TMainDialogs ProgramDialogs() {
     // Each dialog fills its slot here once it exists; the commands that need an empty slot
@@ -118,5 +119,8 @@ TMainDialogs ProgramDialogs() {
         return TFormRoutePointSelect::SelectLocation(&env, network, selection, waterBodies);
     };
     d.Import = [](QWidget *owner, TMarivoNavEnv &env) { TFormImport::Execute(env, owner); };
+    d.StartupWizard = [](QWidget *owner, TMarivoNavEnv &env, bool &signUpChosen) {
+        TFormWizardStartup::Execute(env, signUpChosen, owner);
+    };
     return d;
 }

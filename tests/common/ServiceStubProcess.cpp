@@ -59,6 +59,10 @@ bool TServiceStubProcess::Script(const QString &path, int status, const QJsonObj
                 .contains(QStringLiteral("error"));
 }
 
+bool TServiceStubProcess::ScriptReply(const QJsonObject &spec) {
+    return !Control(QStringLiteral("script"), spec).contains(QStringLiteral("error"));
+}
+
 bool TServiceStubProcess::ScriptText(const QString &path, int status, const QString &text) {
     return !Control(QStringLiteral("script"), {{QStringLiteral("path"), path},
                                                {QStringLiteral("status"), status},

@@ -28,6 +28,10 @@ public:
     // The next answer of path ("structops/request"): a JSON body, or a plain-text one.
     bool Script(const QString &path, int status, const QJsonObject &body);
     bool ScriptText(const QString &path, int status, const QString &text);
+    // The next answer as the control path takes it: {"path", "status", "body" | "text",
+    // "declaredLength" (a longer announced length: the connection closes mid-body),
+    // "hang" (no answer at all)}.
+    bool ScriptReply(const QJsonObject &spec);
     // Every request received so far: {"path", "protocol", "fields"} each.
     QJsonArray Record();
     // The fields of the requests received on one path.

@@ -15,6 +15,7 @@
 #include "online/FrmChartManager.h"
 #include "online/FrmCheckUpdates.h"
 #include "online/FrmNewsCenter.h"
+#include "online/FrmWizardStartup.h"
 #include "routes/FrmRouteManager.h"
 #include "routes/FrmTrackManager.h"
 #include "routes/FrmWaypointEdit.h"
@@ -92,11 +93,13 @@ protected:
         FOldNewsCenter = TFormNewsCenter::SetPrompter(Cancel<TFormNewsCenter>);
         FOldGPSDownload = TFormGPSDownload::SetPrompter(Cancel<TFormGPSDownload>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
+        FOldStartupWizard = TFormWizardStartup::SetPrompter(Cancel<TFormWizardStartup>);
     }
     void TearDown() override {
         Main.reset();
         TFormMarivo6Main::SetFrameFactories(std::move(FOldFactories));
         TFormMarivo6Main::SetPortSource(std::move(FOldSource));
+        TFormWizardStartup::SetPrompter(std::move(FOldStartupWizard));
         TFormSettingsLocale::SetPrompter(std::move(FOldLocale));
         TFormSettingsSailingArea::SetPrompter(std::move(FOldSailingArea));
         TFormSettingsViewS57::SetPrompter(std::move(FOldS57));
@@ -177,6 +180,7 @@ private:
     TFormAbout::TPrompter FOldAbout;
     TFormTrackSettings::TPrompter FOldTrackSettings;
     TFormRoutePointSelect::TPrompter FOldPointSelect;
+    TFormWizardStartup::TPrompter FOldStartupWizard;
     TFormWaypointTypeEdit::TPrompter FOldTypeEdit;
     TFormImport::TPrompter FOldImport;
     TFormZichtOpScheepvaart::TPrompter FOldSignUp;

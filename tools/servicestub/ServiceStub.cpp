@@ -26,7 +26,8 @@ QByteArray ReasonPhrase(int status) {
 QByteArray Serialise(const TStubReply &reply) {
     QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.Status) + ' ' +
                       ReasonPhrase(reply.Status) + "\r\nContent-Type: " + reply.ContentType +
-                      "\r\nContent-Length: " + QByteArray::number(reply.Body.size()) +
+                      "\r\nContent-Length: " +
+                      QByteArray::number(reply.DeclaredLength >= 0 ? reply.DeclaredLength : reply.Body.size()) +
                       "\r\nConnection: close\r\n";
     if (!reply.FileName.isEmpty())
         head += "Content-Disposition: attachment; filename=\"" + reply.FileName.toUtf8() + "\"\r\n";
@@ -140,6 +141,7 @@ void TServiceStub::Read(QTcpSocket *socket) {
         if (!control) emit RequestAnswered(request.Path);
         return;
     }
+    if (reply.Hang) return;
     socket->write(Serialise(reply));
     socket->disconnectFromHost();
     if (!control) emit RequestAnswered(request.Path);
@@ -169,6 +171,8 @@ TStubReply TServiceStub::Control(const TStubRequest &request) {
         const QJsonObject &f = request.Fields;
         TStubReply reply;
         reply.Status = f.value(QStringLiteral("status")).toInt(200);
+        reply.DeclaredLength = qint64(f.value(QStringLiteral("declaredLength")).toDouble(-1));
+        reply.Hang = f.value(QStringLiteral("hang")).toBool();
         if (f.contains(QStringLiteral("text"))) {
             reply.ContentType = "text/plain; charset=utf-8";
             reply.Body = f.value(QStringLiteral("text")).toString().toUtf8();

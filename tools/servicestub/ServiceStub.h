@@ -41,6 +41,10 @@ struct TStubReply {
     // When set, answers on the socket itself instead of the above (a server that hangs,
     // streams without end or writes raw bytes); the socket stays open until it closes it.
     std::function<void(QTcpSocket *socket)> Stream;
+    // A broken server: the length announced instead of the body's (the connection then
+    // closes after the body), or no answer at all while the connection stays open.
+    qint64 DeclaredLength = -1;
+    bool Hang = false;
 
     static TStubReply Json(const QJsonObject &object, int status = 200);
     // A failing answer with the service's text in "message".
@@ -95,5 +99,7 @@ void RegisterStandardHandlers(TServiceStub &stub, const QString &fixtureDir);
 void RegisterObjectDataHandlers(TServiceStub &stub, const QString &fixtureDir);
 // The program update service ("pus/pus.php"), PusHandlers.cpp.
 void RegisterPusHandlers(TServiceStub &stub, const QString &fixtureDir);
+// The account with its chart-set offer, downloads and saved ships (StubAccountHandlers.cpp).
+void RegisterAccountHandlers(TServiceStub &stub, const QString &fixtureDir);
 
 }  // namespace servicestub

@@ -137,6 +137,7 @@ void RegisterStandardHandlers(TServiceStub &stub, const QString &fixtureDir) {
     RegisterObjectDataHandlers(stub, fixtureDir);
     RegisterUserReport(stub);
     RegisterPusHandlers(stub, fixtureDir);
+    RegisterAccountHandlers(stub, fixtureDir);
 }
 
 }  // namespace servicestub

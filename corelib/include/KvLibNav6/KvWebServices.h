@@ -7,8 +7,10 @@
 // also when it failed: 130 account request finished, 131 download progress (received
 // bytes in TNavNotification::Value), 134 Inland ENC step finished, 137 user-data request
 // finished. P1 of the notification is the requesting client object, so that a subscriber
-// ignores answers to other clients. Without a reachable service a request fails with
-// KvErr::NetworkFailed in its result, never by blocking.
+// ignores answers to other clients; P2 of every 130 and 131 is the kind of request it
+// answers (MRCRequestKind), so that a window acts only on the kinds it waits for. Without
+// a reachable service a request fails with KvErr::NetworkFailed in its result, never by
+// blocking.
 //
 // Ownership: children handed out by a client (records, files, news, chart sets) belong to
 // it and stay valid until its next request of the same kind. Sizes are bytes; "Unix
@@ -40,6 +42,16 @@ namespace MRCResult {
 inline constexpr int32_t Ok = 0;
 inline constexpr int32_t LoginFailed = 4;   // unknown e-mail address or wrong password
 }  // namespace MRCResult
+
+// P2 of the account client's notifications 130 and 131: the request they answer.
+namespace MRCRequestKind {
+inline constexpr int32_t News = 1;      // FetchNews
+inline constexpr int32_t Charts = 2;    // SetLogin with the login sent last: the offer again
+inline constexpr int32_t Login = 3;     // SetLogin after the login changed, then the offer
+inline constexpr int32_t Records = 4;   // RequestDownload
+inline constexpr int32_t File = 5;      // StartFileDownload
+inline constexpr int32_t Removal = 6;   // ReportRemoval
+}  // namespace MRCRequestKind
 
 // IMRCChartCheck::GetNewEditionState.
 namespace MRCEditionState {
@@ -84,6 +96,10 @@ public:
     virtual bool GetStoredLogin(IStrW *email) = 0;                                   // slot 30
     // Downloads file number fileIndex of a download record into folder + file, where file
     // is the record's relative name (GetFileName(fileIndex)). Progress: 131; end: 130.
+    // The bytes go to "<target>.part", which replaces the target only when its size is
+    // the record's: a failed or cut transfer leaves no file and an older one as it was. A
+    // name with "..", "\", an empty component or an absolute path is refused
+    // (InvalidArgument).
     virtual void StartFileDownload(IMRCChartSetRecord *product, int32_t fileIndex,
                                    const TStrWRec &folder, const TStrWRec &file,
                                    int32_t &err) = 0;                                // slot 40

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 
 namespace kv::charts {
 
@@ -585,7 +586,10 @@ void TChartManager::InstallChartSet(IMRCChartSetRecord *rec, const TStrWRec &cha
     }
     TManifest m;
     QString error;
-    if (!ReadManifest(folder, m, error)) {
+    // A set installed by this program is described by its record again when another
+    // edition arrives over it.
+    const bool read = ReadManifest(folder, m, error);
+    if (!read || (m.OwnInstallation && m.Edition != rec->GetEdition())) {
         // A downloaded set brings its files; the manifest is made from its record.
         m = TManifest{};
         m.Folder = folder;
@@ -595,6 +599,9 @@ void TChartManager::InstallChartSet(IMRCChartSetRecord *rec, const TStrWRec &cha
         m.SetCode = RecText(rec->GetFolderName());
         m.SetTitle = RecText(rec->GetName());
         m.ModuleMask = rec->GetModuleMask() ? rec->GetModuleMask() : 1u;
+        // The set's number is the kind its mask names, so that the set is found again by
+        // the record's mask.
+        m.SetNumber = int32_t(std::countr_zero(m.ModuleMask));
         m.Edition = rec->GetEdition();
         m.OwnInstallation = true;
         for (int32_t i = 0; i < rec->GetFileCount(); ++i) {
@@ -614,16 +621,18 @@ void TChartManager::InstallChartSet(IMRCChartSetRecord *rec, const TStrWRec &cha
             return;
         }
     }
+    // A set already listed from this folder is read again: its files may have changed.
+    bool listed = false;
+    for (const auto &s : FSetStore)
+        if (s->Manifest().Folder == folder)
+            for (TChartProduct *p : FProducts)
+                for (int32_t i = 0; i < p->GetChartSetCount(); ++i) listed = listed || p->GetChartSet(i) == s.get();
+    if (listed) RemoveChartSet(rec);
     FRemovedSetFolders.removeAll(folder);
     const bool inside = !FChartsFolder.isEmpty() && folder.startsWith(FChartsFolder + u'/');
     if (!inside && !FExtraSetFolders.contains(folder)) FExtraSetFolders << folder;
     SaveSetRegistry();
-    // Only the new folder is read; the sets already listed keep their objects.
-    for (const auto &s : FSetStore)
-        if (s->Manifest().Folder == folder) {
-            err = KvErr::AlreadyExists;
-            return;
-        }
+    // Only the new folder is read; the other sets keep their objects.
     TScanInput in = MakeInput(false, false);
     in.ExtraSetFolders = {folder};
     in.ScanRaster = true;
@@ -640,6 +649,7 @@ void TChartManager::InstallChartSet(IMRCChartSetRecord *rec, const TStrWRec &cha
     SaveCache();
     for (int32_t v : FViewers)
         if (ChangeSelection(v, added, true, false)) FireChanged(v);
+    if (listed) err = KvErr::AlreadyExists;
 }
 
 void TChartManager::RemoveChartSet(IMRCChartSetRecord *rec) {

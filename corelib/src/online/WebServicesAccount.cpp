@@ -2,6 +2,7 @@
 // the transport of WebServicesTransport.h; the login is held by the client and, when the
 // user asks to be remembered, kept in the settings store for later runs.
 #include "kernel/KvInternal.h"
+#include "online/WebServicesAccountData.h"
 #include "online/WebServicesClient.h"
 #include "online/WebServicesNews.h"
 
@@ -9,6 +10,11 @@
 
 #include <QTimer>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <vector>
 
 namespace kv {
@@ -117,23 +123,37 @@ public:
 
     void StartFileDownload(IMRCChartSetRecord *product, int32_t fileIndex,
                            const TStrWRec &folder, const TStrWRec &file, int32_t &err) override {
-        const QString target = ToQString(folder) + ToQString(file);
+        const QString relName = ToQString(file);
         if (!product || fileIndex < 0 || fileIndex >= product->GetFileCount() ||
-            ToQString(file).isEmpty()) {
-            FClient.Refuse(KvErr::InvalidArgument, err);
+            !IsSafeRelativeName(relName) || ToQString(folder).isEmpty()) {
+            FClient.Refuse(KvErr::InvalidArgument, err, MRCRequestKind::File);
             return;
         }
+        const QString target = QDir(ToQString(folder)).filePath(relName);
+        const QString part = target + QStringLiteral(".part");
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::remove(part);
         TWebRequest request = Request(QStringLiteral("download"));
+        request.Kind = MRCRequestKind::File;
+        request.Fields.append({QStringLiteral("email"), FEmail});
+        request.Fields.append({QStringLiteral("password"), FPassword});
         request.Fields.append({QStringLiteral("product"), QString::number(product->GetProductNumber())});
         request.Fields.append({QStringLiteral("modules"), QString::number(product->GetModuleMask())});
         request.Fields.append({QStringLiteral("file"), ToQString(*product->GetFileName(fileIndex))});
-        request.TargetFile = target;
-        FClient.Run(request, err);
+        request.TargetFile = part;
+        const int64_t expected = product->GetFileSize(fileIndex);
+        FClient.Run(request, err, [part, target, expected](const TWebAnswer &answer) {
+            return PlaceDownload(part, target, expected, answer);
+        });
+        // A transfer that never reached the service wrote nothing, but may have opened the
+        // part file.
+        if (err != KvErr::Ok) QFile::remove(part);
     }
 
     void FetchNews(const TStrWRec &languageId, int32_t, int32_t &err) override {
         // Children of the previous news answer stay valid until now.
         TWebRequest request = Request(QStringLiteral("news"));
+        request.Kind = MRCRequestKind::News;
         request.Fields.append({QStringLiteral("language"), ToQString(languageId)});
         FClient.Run(request, err, [this](const TWebAnswer &answer) {
             const int32_t result = FNewsLists.Read(answer.Body) ? answer.Result : KvErr::NetworkAnswer;
@@ -153,14 +173,20 @@ public:
         }
         int32_t storeErr = KvErr::Ok;
         Remember(remember, true, true, storeErr);
+        // Whether the login changed since the last one sent, whichever way it was handed in.
+        const bool changed = FEmail != FSentEmail || FPassword != FSentPassword;
+        const int32_t kind = changed ? MRCRequestKind::Login : MRCRequestKind::Charts;
+        FSentEmail = FEmail;
+        FSentPassword = FPassword;
         if (FEmail.isEmpty()) {
-            FClient.Refuse(KvErr::InvalidArgument, err);
+            FClient.Refuse(KvErr::InvalidArgument, err, kind);
             return;
         }
         TWebRequest request = Request(QStringLiteral("login"));
+        request.Kind = kind;
         request.Fields.append({QStringLiteral("email"), FEmail});
         request.Fields.append({QStringLiteral("password"), FPassword});
-        FClient.Run(request, err);
+        FClient.Run(request, err, [this](const TWebAnswer &answer) { return ReadOffer(answer); });
         if (err == KvErr::Ok) err = storeErr;
     }
 
@@ -186,23 +212,37 @@ public:
     IMRCVersionEntry *GetVersion(int32_t i) override { return FNewsLists.Version(i); }
     int32_t GetNewsCount() override { return FNewsLists.NewsCount(); }
     IMRCNewsMessage *GetNews(int32_t i) override { return FNewsLists.News(i); }
-    int32_t GetAvailableChartSetCount() override { return 0; }
-    IMRCAvailableChartSet *GetAvailableChartSet(int32_t) override { return nullptr; }
-    IMRCChartSetRecord *FindChartSetRecord(uint32_t, uint32_t) override { return nullptr; }
-    IMRCAvailableChartSet *FindAvailableChartSet(uint32_t, uint32_t) override { return nullptr; }
+    int32_t GetAvailableChartSetCount() override { return int32_t(FOffer.size()); }
+    IMRCAvailableChartSet *GetAvailableChartSet(int32_t index) override {
+        return index >= 0 && index < GetAvailableChartSetCount() ? FOffer[size_t(index)].get() : nullptr;
+    }
+    IMRCChartSetRecord *FindChartSetRecord(uint32_t productNumber, uint32_t moduleMask) override {
+        for (const auto *list : {&FDownloads, &FKnown})
+            for (const auto &r : *list)
+                if (r->Product == productNumber && r->Mask == moduleMask) return r.get();
+        return nullptr;
+    }
+    IMRCAvailableChartSet *FindAvailableChartSet(uint32_t productNumber, uint32_t moduleMask) override {
+        for (const auto &a : FOffer)
+            if (a->Product == productNumber && a->Mask == moduleMask) return a.get();
+        return nullptr;
+    }
     bool HasNewerEditions() override { return false; }
     IMRCRequestList *NewRequestList() override { return new TMRCRequestList(); }
     IMRCRequestItem *NewRequestItem() override { return new TMRCRequestItem(); }
 
     void RequestDownload(IMRCRequestList *list, int32_t &err) override {
-        RunChartSetRequest(QStringLiteral("downloads"), list, err);
+        RunChartSetRequest(QStringLiteral("downloads"), MRCRequestKind::Records, list, err,
+                           [this](const TWebAnswer &answer) { return ReadRecords(answer); });
     }
 
-    int32_t GetDownloadCount() override { return 0; }
-    IMRCChartSetRecord *GetDownload(int32_t) override { return nullptr; }
+    int32_t GetDownloadCount() override { return int32_t(FDownloads.size()); }
+    IMRCChartSetRecord *GetDownload(int32_t index) override {
+        return index >= 0 && index < GetDownloadCount() ? FDownloads[size_t(index)].get() : nullptr;
+    }
 
     void ReportRemoval(IMRCRequestList *records, int32_t &err) override {
-        RunChartSetRequest(QStringLiteral("removal"), records, err);
+        RunChartSetRequest(QStringLiteral("removal"), MRCRequestKind::Removal, records, err, {});
     }
 
     void Login(QString &email, QString &password) const {
@@ -220,8 +260,10 @@ private:
         return request;
     }
 
-    void RunChartSetRequest(const QString &operation, IMRCRequestList *list, int32_t &err) {
+    void RunChartSetRequest(const QString &operation, int32_t kind, IMRCRequestList *list,
+                            int32_t &err, std::function<int32_t(const TWebAnswer &)> apply) {
         TWebRequest request = Request(operation);
+        request.Kind = kind;
         request.Fields.append({QStringLiteral("email"), FEmail});
         request.Fields.append({QStringLiteral("password"), FPassword});
         const int32_t count = list ? list->GetCount() : 0;
@@ -229,10 +271,51 @@ private:
         for (int32_t i = 0; valid && i < count; ++i)
             valid = AddChartSetFields(list->GetItem(i), i, request);
         if (!valid) {
-            FClient.Refuse(KvErr::InvalidArgument, err);
+            FClient.Refuse(KvErr::InvalidArgument, err, kind);
             return;
         }
-        FClient.Run(request, err);
+        FClient.Run(request, err, std::move(apply));
+    }
+
+    // Children handed out before stay valid one answer longer: a window may still show them
+    // until it has handled the notification of the new answer.
+    int32_t ReadOffer(const TWebAnswer &answer) {
+        const QJsonObject doc = QJsonDocument::fromJson(answer.Body).object();
+        if (answer.Result != MRCResult::Ok) return answer.Result;
+        FOldOffer = std::move(FOffer);
+        FOffer = ReadChartSetOffer(doc.value(QLatin1String("chartsets")).toArray());
+        FOldKnown = std::move(FKnown);
+        FKnown = ReadChartSetRecords(doc.value(QLatin1String("records")).toArray());
+        return answer.Result;
+    }
+
+    int32_t ReadRecords(const TWebAnswer &answer) {
+        if (answer.Result != MRCResult::Ok) return answer.Result;
+        const QJsonObject doc = QJsonDocument::fromJson(answer.Body).object();
+        FOldDownloads = std::move(FDownloads);
+        FDownloads = ReadChartSetRecords(doc.value(QLatin1String("records")).toArray());
+        return answer.Result;
+    }
+
+    // The part file becomes the target only when it holds exactly the record's bytes.
+    static int32_t PlaceDownload(const QString &part, const QString &target, int64_t expected,
+                                 const TWebAnswer &answer) {
+        if (answer.Error != KvErr::Ok || answer.Result != MRCResult::Ok ||
+            QFileInfo(part).size() != expected || !QFileInfo(part).isFile()) {
+            QFile::remove(part);
+            return answer.Error != KvErr::Ok ? answer.Error
+                   : answer.Result != MRCResult::Ok ? answer.Result
+                                                    : KvErr::NetworkAnswer;
+        }
+        if (QFileInfo::exists(target) && !QFile::remove(target)) {
+            QFile::remove(part);
+            return KvErr::WriteFailed;
+        }
+        if (!QFile::rename(part, target)) {
+            QFile::remove(part);
+            return KvErr::WriteFailed;
+        }
+        return MRCResult::Ok;
     }
 
     // Without remember the stored login is forgotten (the user unticked "remember me");
@@ -266,10 +349,14 @@ private:
     int32_t FVersion;
     QString FEmail;
     QString FPassword;
+    QString FSentEmail;
+    QString FSentPassword;
     bool FNewsPending = false;
     INavMessageDispatcher *FDispatcher;
     TNewsLists FNewsLists;
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+    std::vector<std::unique_ptr<TAvailableChartSet>> FOffer, FOldOffer;
+    std::vector<std::unique_ptr<TChartSetRecord>> FKnown, FOldKnown, FDownloads, FOldDownloads;
 };
 
 }  // namespace

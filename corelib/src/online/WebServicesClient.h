@@ -20,20 +20,21 @@ public:
     TWebClient(INavMessageDispatcher *disp, NavObject *owner, int32_t answerCode);
     ~TWebClient();
 
-    // Starts the request; err is the outcome when it ended before Run returns (always so
+    // Starts the request (its Kind goes into P2 of the answer and of every progress
+    // notification); err is the outcome when it ended before Run returns (always so
     // offline), else 0. The answer code is posted once in either case. apply (may be
     // empty) reads a successful answer and returns the result to keep.
     void Run(const TWebRequest &request, int32_t &err,
              std::function<int32_t(const TWebAnswer &)> apply = {});
     // Ends a request that never reached the transport (bad arguments): err := error, the
     // answer is still posted, because callers wait for it rather than read err.
-    void Refuse(int32_t error, int32_t &err);
+    void Refuse(int32_t error, int32_t &err, int32_t kind = 0);
 
     int32_t LastResult() const { return FLastResult; }
     bool Busy() const { return FPending > 0; }
 
 private:
-    void Finish(int32_t result);
+    void Finish(int32_t result, int32_t kind);
 
     INavMessageDispatcher *FDispatcher;
     NavObject *FOwner;

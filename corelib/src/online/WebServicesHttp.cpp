@@ -18,7 +18,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
-#include <QSaveFile>
+#include <QFile>
 
 #include <memory>
 
@@ -75,27 +75,71 @@ QString DownloadPath(const TWebRequest &request, QNetworkReply *reply) {
     return name.isEmpty() ? QString() : QDir(request.TargetFile).filePath(name);
 }
 
-bool SaveDownload(const QString &path, const QByteArray &bytes) {
-    if (path.isEmpty()) return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+// A download's bytes go to its file as they arrive, so that a large file neither waits in
+// memory nor stalls the event loop with one long write at the end.
+class TDownloadSink {
+public:
+    // False when the bytes cannot be stored (no name, the file cannot be written).
+    bool Write(const TWebRequest &request, QNetworkReply *reply) {
+        if (FFailed) {
+            reply->readAll();
+            return false;
+        }
+        if (!FFile.isOpen()) {
+            const QString path = DownloadPath(request, reply);
+            FFile.setFileName(path);
+            if (path.isEmpty() || !FFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+                FFailed = true;
+                reply->readAll();
+                return false;
+            }
+        }
+        const QByteArray bytes = reply->readAll();
+        if (FFile.write(bytes) != bytes.size()) FFailed = true;
+        return !FFailed;
+    }
+    // Ends the file; a failed or cut transfer leaves none behind.
+    bool Finish(bool complete) {
+        const bool opened = FFile.isOpen();
+        if (opened && !FFile.flush()) FFailed = true;
+        FFile.close();
+        const bool ok = complete && opened && !FFailed;
+        if (!ok && opened) FFile.remove();
+        return ok;
+    }
+
+private:
+    QFile FFile;
+    bool FFailed = false;
+};
+
+bool SuccessStatus(QNetworkReply *reply) {
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    return status >= 200 && status < 300;
 }
 
 // Reads a reply that came with an HTTP status.
-void ReadHttpAnswer(const TWebRequest &request, QNetworkReply *reply, TWebAnswer &answer) {
+void ReadHttpAnswer(const TWebRequest &request, QNetworkReply *reply, TDownloadSink &sink,
+                    TWebAnswer &answer) {
+    const bool ok = answer.HttpStatus >= 200 && answer.HttpStatus < 300;
+    if (ok && !request.TargetFile.isEmpty()) {
+        sink.Write(request, reply);
+        // Qt reports a connection closed before the announced length as an error.
+        if (!sink.Finish(reply->error() == QNetworkReply::NoError)) {
+            answer.Error = KvErr::NetworkAnswer;
+            answer.StatusText = reply->errorString();
+        }
+        return;
+    }
+    sink.Finish(false);
     const QByteArray body = reply->readAll();
     const QJsonDocument doc = QJsonDocument::fromJson(body);
-    const bool ok = answer.HttpStatus >= 200 && answer.HttpStatus < 300;
     if (!ok) {
         answer.Error = KvErr::NetworkAnswer;
         answer.StatusText = doc.isObject() ? doc.object().value(QLatin1String("message")).toString()
                                            : QString::fromUtf8(body).trimmed();
         if (answer.StatusText.isEmpty()) answer.StatusText = reply->errorString();
         answer.Body = body;
-        return;
-    }
-    if (!request.TargetFile.isEmpty()) {
-        if (!SaveDownload(DownloadPath(request, reply), body)) answer.Error = KvErr::NetworkAnswer;
         return;
     }
     if (!doc.isObject()) {
@@ -109,7 +153,7 @@ void ReadHttpAnswer(const TWebRequest &request, QNetworkReply *reply, TWebAnswer
 
 class THttpTransport final : public IWebTransport {
 public:
-    explicit THttpTransport(const QString &baseUrl) : FBase(baseUrl) {
+    THttpTransport(const QString &baseUrl, int timeoutMs) : FBase(baseUrl), FTimeoutMs(timeoutMs) {
         while (FBase.endsWith(QLatin1Char('/'))) FBase.chop(1);
     }
     ~THttpTransport() override {
@@ -121,7 +165,7 @@ public:
         QNetworkRequest http(QUrl(FBase + QLatin1Char('/') + request.Service + QLatin1Char('/') +
                                   request.Operation));
         http.setRawHeader(WebProtocolHeader, WebProtocolVersion);
-        http.setTransferTimeout(TransferTimeoutMs);
+        http.setTransferTimeout(FTimeoutMs);
         QNetworkReply *reply = nullptr;
         if (!request.UploadFile.isEmpty()) {
             QHttpMultiPart *form = UploadBody(request);
@@ -137,22 +181,29 @@ public:
             http.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
             reply = Manager()->post(http, RequestBody(request));
         }
+        auto sink = std::make_shared<TDownloadSink>();
+        if (!request.TargetFile.isEmpty()) {
+            QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, request, sink]() {
+                if (SuccessStatus(reply)) sink->Write(request, reply);
+            });
+        }
         if (progress) {
             QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
                              [progress](qint64 received, qint64) { progress(received); });
         }
         QObject::connect(reply, &QNetworkReply::finished, reply,
-                         [reply, request, done = std::move(done)]() {
+                         [reply, request, sink, done = std::move(done)]() {
                              reply->deleteLater();
                              TWebAnswer answer;
                              const QVariant status =
                                  reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
                              if (!status.isValid()) {
+                                 sink->Finish(false);
                                  answer.Error = KvErr::NetworkFailed;
                                  answer.StatusText = reply->errorString();
                              } else {
                                  answer.HttpStatus = status.toInt();
-                                 ReadHttpAnswer(request, reply, answer);
+                                 ReadHttpAnswer(request, reply, *sink, answer);
                              }
                              if (done) done(answer);
                          });
@@ -165,6 +216,7 @@ private:
     }
 
     QString FBase;
+    int FTimeoutMs;
     QPointer<QNetworkAccessManager> FManager;
 };
 
@@ -174,8 +226,8 @@ TStrWRec Rec(const char16_t *text) {
 
 }  // namespace
 
-std::shared_ptr<IWebTransport> MakeHttpTransport(const QString &baseUrl) {
-    return std::make_shared<THttpTransport>(baseUrl);
+std::shared_ptr<IWebTransport> MakeHttpTransport(const QString &baseUrl, int idleTimeoutMs) {
+    return std::make_shared<THttpTransport>(baseUrl, idleTimeoutMs > 0 ? idleTimeoutMs : TransferTimeoutMs);
 }
 
 void InstallWebTransportFromSettings() {

@@ -33,13 +33,16 @@ struct TWebRequest {
     QString Operation;
     // Named values in the order the service takes them.
     QList<QPair<QString, QString>> Fields;
-    // Downloads only: the file the answer's content is written to.
+    // Downloads only: the file the answer's content is written to, as it arrives.
     QString TargetFile;
     // Uploads only: a file sent with the fields, under this field name. Such a request goes
     // as one multipart/form-data POST (a text part per field, then the file's part) instead
     // of a JSON object.
     QString UploadField;
     QString UploadFile;
+    // What the client posts in P2 of its answer and progress notifications
+    // (MRCRequestKind for the account client; 0 for the others).
+    int32_t Kind = 0;
 };
 
 struct TWebAnswer {
@@ -77,8 +80,10 @@ KVLIB_TEST_API void SetWebTransport(std::shared_ptr<IWebTransport> transport);
 // Version of the protocol above, sent with every request.
 inline constexpr char WebProtocolHeader[] = "X-Marivo-Protocol";
 inline constexpr char WebProtocolVersion[] = "1";
-// An HTTP transport to the services below baseUrl ("http://host:port/path").
-KVLIB_TEST_API std::shared_ptr<IWebTransport> MakeHttpTransport(const QString &baseUrl);
+// An HTTP transport to the services below baseUrl ("http://host:port/path"). A transfer
+// during which nothing arrives for idleTimeoutMs (0: the standard ten seconds) fails.
+KVLIB_TEST_API std::shared_ptr<IWebTransport> MakeHttpTransport(const QString &baseUrl,
+                                                                int idleTimeoutMs = 0);
 // At start-up: the HTTP transport when the settings store names a base URL ("Services",
 // "BaseURL"), else the offline one.
 KVLIB_TEST_API void InstallWebTransportFromSettings();

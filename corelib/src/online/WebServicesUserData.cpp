@@ -4,7 +4,11 @@
 #include "online/WebServicesClient.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <cmath>
+#include <vector>
 
 namespace kv {
 
@@ -20,11 +24,15 @@ public:
         : FClient(disp, static_cast<IUserDataAPI *>(this), NavNotify::UserDataRequestDone),
           FAccount(account) {}
 
-    void GetShip(int32_t, IStrW *name, float &length, float &beam, float &height,
+    void GetShip(int32_t index, IStrW *name, float &length, float &beam, float &height,
                  float &draught) override {
-        // No saved ship was received: every index is out of range.
-        SetStrW(name, QString());
-        length = beam = height = draught = 0.0f;
+        const bool valid = index >= 0 && index < GetShipCount();
+        const TShip ship = valid ? FShips[size_t(index)] : TShip{};
+        SetStrW(name, ship.Name);
+        length = ship.Length;
+        beam = ship.Beam;
+        height = ship.Height;
+        draught = ship.Draught;
     }
 
     void UploadShip(const TStrWRec &name, float length, float beam, float height,
@@ -41,7 +49,7 @@ public:
         request.Fields.append({QStringLiteral("beam"), QString::number(double(beam))});
         request.Fields.append({QStringLiteral("height"), QString::number(double(height))});
         request.Fields.append({QStringLiteral("draught"), QString::number(double(draught))});
-        FClient.Run(request, err);
+        FClient.Run(request, err, ShipsReader());
     }
 
     void DeleteShip(const TStrWRec &name, int32_t &err) override {
@@ -52,7 +60,7 @@ public:
         }
         TWebRequest request = Request(QStringLiteral("deleteship"));
         request.Fields.append({QStringLiteral("name"), shipName});
-        FClient.Run(request, err);
+        FClient.Run(request, err, ShipsReader());
     }
 
     void SendReport(const TStrWRec &identity, const TStrWRec &copyAddress,
@@ -87,13 +95,38 @@ public:
     }
 
     void RequestUserData(int32_t &err) override {
-        FClient.Run(Request(QStringLiteral("ships")), err);
+        FClient.Run(Request(QStringLiteral("ships")), err, ShipsReader());
     }
 
     int32_t GetLastResult() override { return FClient.LastResult(); }
-    int32_t GetShipCount() override { return 0; }
+    int32_t GetShipCount() override { return int32_t(FShips.size()); }
 
 private:
+    struct TShip {
+        QString Name;
+        float Length = 0, Beam = 0, Height = 0, Draught = 0;
+    };
+
+    // Every ship request answers with the account's saved ships ("ships": [{"name",
+    // "length", "beam", "height", "draught"}], metres); a failed one keeps the list.
+    std::function<int32_t(const TWebAnswer &)> ShipsReader() {
+        return [this](const TWebAnswer &answer) {
+            const QJsonObject doc = QJsonDocument::fromJson(answer.Body).object();
+            if (answer.Result != MRCResult::Ok || !doc.contains(QLatin1String("ships")))
+                return answer.Result;
+            FShips.clear();
+            for (const QJsonValue &v : doc.value(QLatin1String("ships")).toArray()) {
+                const QJsonObject o = v.toObject();
+                FShips.push_back({o.value(QLatin1String("name")).toString(),
+                                  float(o.value(QLatin1String("length")).toDouble()),
+                                  float(o.value(QLatin1String("beam")).toDouble()),
+                                  float(o.value(QLatin1String("height")).toDouble()),
+                                  float(o.value(QLatin1String("draught")).toDouble())});
+            }
+            return answer.Result;
+        };
+    }
+
     TWebRequest Request(const QString &operation) const {
         TWebRequest request;
         request.Service = QStringLiteral("userdata");
@@ -106,6 +139,7 @@ private:
     }
 
     TWebClient FClient;
+    std::vector<TShip> FShips;
     IMRCChartCheck *FAccount;  // the environment's account client; outlives this one
 };
 

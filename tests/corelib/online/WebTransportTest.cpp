@@ -105,7 +105,8 @@ TEST_F(WebTransport, ADownloadIsWrittenToItsFile) {
     r.Operation = QStringLiteral("download");
     r.Fields = {{QStringLiteral("file"), QStringLiteral("demo.txt")}};
     r.TargetFile = folder + QStringLiteral("/got.txt");
-    EXPECT_EQ(Run(r).Error, KvErr::Ok);
+    const TWebAnswer first = Run(r);
+    EXPECT_EQ(first.Error, KvErr::Ok) << first.StatusText.toStdString();
     QFile got(r.TargetFile);
     ASSERT_TRUE(got.open(QIODevice::ReadOnly));
     EXPECT_EQ(got.readAll(), QByteArray("Marivo demo download\n"));

@@ -1,0 +1,106 @@
+// What the tests of the online pages and wizards share: message boxes answered and
+// recorded, and a fresh settings store.
+#pragma once
+
+#include "base/dialogs/KvMsgBox.h"
+
+#include <QLabel>
+#include <QStringList>
+#include <deque>
+
+namespace onlinetest {
+
+// While alive, every message box is recorded (its text) and answered: from the queue of
+// answers first, else with the default.
+class TMessages {
+public:
+    explicit TMessages(int defaultAnswer = mrOk) : FDefault(defaultAnswer) {
+        FOld = SetMsgBoxPrompter([this](TMessageForm &form) {
+            Texts << form.MessageLabel()->text();
+            Captions << form.windowTitle();
+            if (FAnswers.empty()) return FDefault;
+            const int answer = FAnswers.front();
+            FAnswers.pop_front();
+            return answer;
+        });
+    }
+    ~TMessages() { SetMsgBoxPrompter(std::move(FOld)); }
+    void Answer(int result) { FAnswers.push_back(result); }
+
+    QStringList Texts;
+    QStringList Captions;
+
+private:
+    int FDefault;
+    std::deque<int> FAnswers;
+    TMsgBoxPrompter FOld;
+};
+
+}  // namespace onlinetest
+
+#include "ServiceStubProcess.h"
+#include "base/registry/KvRegistry.h"
+#include "shell/MarivoNavEnv.h"
+#include "tests/shell/NavEnvFixture.h"
+
+#include <KvLibNav6/KvAppReg.h>
+#include <KvLibNav6/KvNavEnv.h>
+#include <KvLibNav6/KvWebServices.h>
+
+#include <QTest>
+#include <vector>
+
+namespace onlinetest {
+
+// The account of the stand-in's fixture.
+inline const QString StubEmail = QStringLiteral("zeiler@example.nl");
+inline const QString StubPassword = QStringLiteral("a&b = \u00E9");
+
+// The navigation environment on the demo data, talking to the services stand-in, which
+// offers the demo chart and the shared test chart.
+class OnlineEnvFixture : public NavEnvFixture {
+protected:
+    void SetUp() override {
+        NavEnvFixture::SetUp();
+        qputenv("MARIVO_STUB_FILES", (FData + QStringLiteral("/Charts/BSB:") +
+                                      testsupport::TestDataPath(QStringLiteral("charts/bsb")))
+                                         .toLocal8Bit());
+        ASSERT_TRUE(FStub.Start());
+        int32_t err = 0;
+        RegWriteString(GetAppReg(), AppRegRoot::Product, QStringLiteral("Services"), RegName(u"BaseURL"),
+                       FStub.BaseUrl(), err);
+        Env = Make();
+        ASSERT_TRUE(Env && Env->OnlineService && Env->ChartManager);
+        Env->CoreEnv->GetDispatcher()->Subscribe(&OnlineEnvFixture::Record, this);
+    }
+    void TearDown() override {
+        if (Env) Env->CoreEnv->GetDispatcher()->Unsubscribe(&OnlineEnvFixture::Record, this);
+        Env.reset();
+        FStub.Stop();
+        qunsetenv("MARIVO_STUB_FILES");
+        NavEnvFixture::TearDown();
+    }
+    static void Record(void *data, TNavNotification *n) {
+        auto *self = static_cast<OnlineEnvFixture *>(data);
+        self->Notifications.push_back(*n);
+        if (self->OnNotification) self->OnNotification(*n);
+    }
+    // Waits for the next notification of code (and kind in P2 unless -1).
+    bool WaitFor(int32_t code, intptr_t kind = -1, int timeoutMs = 30000) {
+        const size_t from = Notifications.size();
+        return QTest::qWaitFor(
+            [&] {
+                for (size_t i = from; i < Notifications.size(); ++i)
+                    if (Notifications[i].Code == code && (kind < 0 || Notifications[i].P2 == kind)) return true;
+                return false;
+            },
+            timeoutMs);
+    }
+
+    testsupport::TServiceStubProcess FStub;
+    std::unique_ptr<TMarivoNavEnv> Env;
+    std::vector<TNavNotification> Notifications;
+    std::function<void(const TNavNotification &)> OnNotification;
+};
+
+}  // namespace onlinetest
