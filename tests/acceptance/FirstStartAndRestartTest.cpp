@@ -1,13 +1,11 @@
 // Scenarios of a skipper's first day: the first start asks the language, the demo charts show,
 // the language changes at run time; a second start brings the language and the view back.
+#include "FirstStart.h"
 #include "ScenarioRun.h"
 
-#include "tests/shell/ShellTestSupport.h"
-#include "TestSupport.h"
 #include "chartview/NavViewerControl.h"
 #include "shell/FrmLanguage.h"
 #include "shell/FrmMarivo6Main.h"
-#include "shell/FrmMsgDisclaimer.h"
 #include "shell/FrmSettingsLocale.h"
 #include "shell/MarivoFrames.h"
 #include "shell/MarivoUtils.h"
@@ -26,53 +24,15 @@
 
 namespace {
 
+using acceptance::Chart;
+using acceptance::ChartsDrawn;
+using acceptance::PickLanguage;
+using acceptance::TFirstStart;
 using acceptance::TScenarioRun;
-
-// A machine where the program never ran: an empty settings store, a fresh copy of the demo
-// data, the program folder of the build, and the machine-wide settings the run script names.
-class TFirstStart {
-public:
-    explicit TFirstStart(const QString &name) : FOldConfig(qgetenv("XDG_CONFIG_HOME")) {
-        qputenv("XDG_CONFIG_HOME", (testsupport::MakeTempDir(name) + QStringLiteral("/config")).toLocal8Bit());
-        qputenv("KORVANE_MACHINE_REGISTRY", QByteArray(MARIVO_BINARY_DIR "/machine-registry.ini"));
-        Options.DataFolder = shelltest::FreshDemoData(name);
-        // The disclaimer is read and accepted with its own button.
-        FOldDisclaimer = TFormMsgDisclaimer::SetPrompter([](TFormMsgDisclaimer &form) {
-            form.ButtonOk->click();
-            return form.result();
-        });
-    }
-    ~TFirstStart() {
-        TFormMsgDisclaimer::SetPrompter(std::move(FOldDisclaimer));
-        qputenv("XDG_CONFIG_HOME", FOldConfig);
-    }
-    TStartOptions Options;
-
-private:
-    QByteArray FOldConfig;
-    shelltest::TShellScope FShell;
-    TFormMsgDisclaimer::TPrompter FOldDisclaimer;
-};
-
-TNavViewerControl *Chart(TFormMarivo6Main &main) {
-    return main.ViewerMain() ? main.ViewerMain()->ViewerControl() : nullptr;
-}
 
 QString Caption(TFormMarivo6Main &main, const char *action) {
     QAction *a = main.Action(action);
     return a ? a->text() : QString();
-}
-
-// The user picks the language by the name the list shows and clicks OK.
-TFormLanguage::TPrompter PickLanguage(const QString &shown, int *asked) {
-    return [shown, asked](TFormLanguage &form) {
-        ++*asked;
-        const auto items = form.ListView->findItems(shown, Qt::MatchExactly);
-        EXPECT_EQ(items.size(), 1) << shown.toStdString();
-        if (!items.isEmpty()) form.ListView->setCurrentItem(items.front());
-        form.ButtonOK->click();
-        return form.result();
-    };
 }
 
 // The regional settings dialog, its language chosen by the name the list shows, then OK.
@@ -87,12 +47,6 @@ void SwitchLanguage(TFormMarivo6Main &main, const QString &shown) {
     });
     acceptance::UserAction(main, "ActionFilePropertiesLocale")->trigger();
     TFormSettingsLocale::SetPrompter(std::move(old));
-}
-
-bool ChartsDrawn(TFormMarivo6Main &main) {
-    TNavViewerControl *chart = Chart(main);
-    return chart && chart->isVisible() &&
-           acceptance::DrawnPixels(chart->grab().toImage()) > chart->width() * chart->height() / 4;
 }
 
 }  // namespace

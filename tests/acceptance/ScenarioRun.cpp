@@ -1,6 +1,8 @@
 #include "ScenarioRun.h"
 
 #include "base/files/KvFiles.h"
+#include "shell/MarivoFrames.h"
+#include "chartview/NavViewerControl.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/KvAppInit.h"
 #include "shell/MarivoNavEnv.h"
@@ -101,6 +103,15 @@ QAction *UserAction(TFormMarivo6Main &main, const char *name) {
     EXPECT_TRUE(a) << name;
     if (a) EXPECT_TRUE(a->isEnabled()) << name << " is not enabled";
     return a;
+}
+
+TNavViewerControl *Chart(TFormMarivo6Main &main) {
+    return main.ViewerMain() ? main.ViewerMain()->ViewerControl() : nullptr;
+}
+
+bool ChartsDrawn(TFormMarivo6Main &main) {
+    TNavViewerControl *chart = Chart(main);
+    return chart && chart->isVisible() && DrawnPixels(chart->grab().toImage()) > chart->width() * chart->height() / 4;
 }
 
 int DrawnPixels(const QImage &image) {

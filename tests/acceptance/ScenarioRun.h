@@ -15,6 +15,7 @@ class QAction;
 class QImage;
 class QWidget;
 class TFormMarivo6Main;
+class TNavViewerControl;
 struct TStartOptions;
 
 namespace acceptance {
@@ -59,6 +60,10 @@ private:
 
 // The action of the main window by name, checked to be enabled as the user would find it.
 QAction *UserAction(TFormMarivo6Main &main, const char *name);
+// The chart the main window shows.
+TNavViewerControl *Chart(TFormMarivo6Main &main);
+// The chart shown with at least a quarter of it drawn.
+bool ChartsDrawn(TFormMarivo6Main &main);
 // Pixels of the chart viewer that differ from the colour in its top-left corner.
 int DrawnPixels(const QImage &image);
 // <build>/acceptance/<name>.png: the whole main window as the user sees it.
