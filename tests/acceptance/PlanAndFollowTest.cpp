@@ -167,8 +167,8 @@ TEST(Acceptance, ATallBoatsFastestRouteBetweenTheMarinasIsMadeOnTheChart) {
         UserAction(main, "ActionRouteEdit")->trigger();
         EXPECT_EQ(main.NavEnv()->EditedRoute, nullptr);
     });
-    // The route the user made is listed with its two points. Its plan never comes while the
-    // navigation loop is off, so the bridges and locks are not checked yet.
+    // The route the user made is listed with its two points. It is not planned yet, so its
+    // bridges and locks cannot be checked here.
     run.When(QStringLiteral("the route table lists the two points"),
              [](TFormMarivo6Main &main) { return TableRows(main).size() == 2; },
              [](TFormMarivo6Main &main) {
