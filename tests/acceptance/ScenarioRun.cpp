@@ -78,9 +78,8 @@ int TScenarioRun::Run(const TStartOptions &options) {
 }
 
 void TScenarioRun::Poll() {
-    static bool busy = false;
     // A step that opens a modal dialog runs the loop inside it; the next poll waits for it.
-    if (busy || Finished()) return;
+    if (FBusy || Finished()) return;
     TFormMarivo6Main *main = TFormMarivo6Main::Current();
     TStep &step = FSteps[FNext];
     if (!main || !step.Ready(*main)) {
@@ -92,10 +91,10 @@ void TScenarioRun::Poll() {
     }
     FWaited = 0;
     ++FNext;
-    busy = true;
+    FBusy = true;
     SCOPED_TRACE(step.What.toStdString());
     step.Act(*main);
-    busy = false;
+    FBusy = false;
 }
 
 QAction *UserAction(TFormMarivo6Main &main, const char *name) {

@@ -55,6 +55,7 @@ private:
     std::vector<TStep> FSteps;
     size_t FNext = 0;
     int FWaited = 0;
+    bool FBusy = false;
     TMsgBoxPrompter FOldPrompter;
 };
 
