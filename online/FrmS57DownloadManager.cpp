@@ -2,6 +2,7 @@
 // and the folder work are in FrmS57DownloadManagerRun.cpp.
 #include "online/FrmS57DownloadManager.h"
 
+#include "base/charts/KvCharts.h"
 #include "base/charts/KvOnlineServices.h"
 #include "base/dialogs/KvDialogs.h"
 #include "base/dialogs/KvMsgBox.h"
@@ -14,6 +15,8 @@
 #include "base/texts/KvStr.h"
 #include "base/units/KvUnitsTime.h"
 #include "online/FrmS57DownloadManagerTexts.h"
+#include "online/S57FolderList.h"
+#include "shell/MarivoNavEnv.h"
 
 #include <KvLibNav6/KvNavEnv.h>
 #include <KvLibNav6/KvWebServices.h>
@@ -162,7 +165,7 @@ void TFormS57DownloadManager::BuildForm() {
     ListView->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView->setAlternatingRowColors(true);
     ListView->setStyleSheet(QStringLiteral("QTreeView { alternate-background-color: #FAFAFA; }"));
-    for (auto [column, width] : {std::pair{0, 312}, {1, 75}, {2, 65}, {3, 80}}) ListView->setColumnWidth(column, width);
+    for (auto [column, width] : {std::pair{0, 312}, {1, 90}, {2, 65}, {3, 80}}) ListView->setColumnWidth(column, width);
     ListView->setSortingEnabled(true);
     ListView->sortByColumn(0, Qt::AscendingOrder);
     layout->addWidget(ListView, 1);
@@ -475,4 +478,25 @@ void TFormS57DownloadManager::ExecuteUpdate(uint16_t sailingArea, TFolderList &f
                                             bool silent, bool deleteFolders, QWidget *owner) {
     TFormS57DownloadManager form(folders, account, dispatcher, true, sailingArea, silent, deleteFolders, owner);
     Run(form);
+}
+
+TFormS57DownloadManager::TFolderList TFormS57DownloadManager::FolderListFromChartManager(IChartManager *manager) {
+    TFolderList list = S57FolderListFromManager(manager);
+    for (size_t i = 0; i < list.size(); ++i) {
+        QString countryCode, region, water;
+        ChartManagerGetS57FolderInfo(manager, int32_t(i), countryCode, region, water);
+        if (countryCode.isEmpty()) continue;
+        list[i].IsIENCSet = true;
+        list[i].CountryCode = countryCode.toStdU16String();
+        list[i].Region = region.toStdU16String();
+        list[i].Water = water.toStdU16String();
+    }
+    return list;
+}
+
+void TFormS57DownloadManager::UpdateChartManager(TMarivoNavEnv &env, QWidget *owner) {
+    if (!env.ChartManager || !env.CoreEnv) return;
+    TFolderList folders = FolderListFromChartManager(env.ChartManager);
+    ExecuteUpdate(env.SailingAreas, folders, env.CoreEnv->GetDispatcher(), env.OnlineService, false, true, owner);
+    ApplyS57FolderList(env.ChartManager, folders, env.S57Registrar, env.S52Library, owner);
 }

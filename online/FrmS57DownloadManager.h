@@ -19,6 +19,7 @@
 #include <functional>
 #include <vector>
 
+class IChartManager;
 class IMRCChartCheck;
 class INavMessageDispatcher;
 class IS57ChartCheck;
@@ -30,6 +31,7 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
+class TMarivoNavEnv;
 struct TNavNotification;
 
 // Tree row kinds.
@@ -57,6 +59,15 @@ public:
     static void ExecuteUpdate(uint16_t sailingArea, TFolderList &folders,
                               INavMessageDispatcher *dispatcher, IMRCChartCheck *account,
                               bool silent, bool deleteFolders, QWidget *owner = nullptr);
+
+    // The chart manager's S-57 folders as the dialog edits them: a folder with an Inland ENC
+    // identity carries IsIENCSet and that identity, so that the dialog sees the sets
+    // installed before.
+    static TFolderList FolderListFromChartManager(IChartManager *manager);
+    // The news centre's "s57update": update mode over the environment's chart manager
+    // folders and sailing area, then the folders applied to the chart manager (the S-57
+    // information reloaded when they changed).
+    static void UpdateChartManager(TMarivoNavEnv &env, QWidget *owner = nullptr);
 
     TFormS57DownloadManager(TFolderList &folders, IMRCChartCheck *account,
                             INavMessageDispatcher *dispatcher, bool updateMode,

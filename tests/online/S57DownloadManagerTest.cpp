@@ -4,7 +4,12 @@
 #include "OnlineTestSupport.h"
 
 #include "base/settings/KvRegCharts.h"
+#include "base/charts/KvCharts.h"
+#include "chartview/FraViewer.h"
+#include "online/FrmChartManager.h"
 #include "online/FrmS57DownloadManager.h"
+#include "online/S57FolderList.h"
+#include "tests/shell/ShellTestSupport.h"
 
 #include <KvLibNav6/KvWebServices.h>
 
@@ -17,6 +22,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include <sys/stat.h>
 
@@ -124,13 +130,19 @@ protected:
 
 }  // namespace
 
-TEST_F(S57DownloadManagerTest, ListShowsKnownCountriesWithFilesOnly) {
+TEST_F(S57DownloadManagerTest, ListShowsKnownCountriesWithFilesOnlyAndTheirStates) {
     Interactive([&](TFormS57DownloadManager &form) {
         EXPECT_FALSE(form.ListView->isHeaderHidden());
         EXPECT_EQ(Rows(form.ListView),
                   QStringList({"All available charts|", "  DE|", "    Complete|", "  NL|", "    Zeeland, Westerschelde|"}));
         EXPECT_FALSE(form.ButtonUpdateAll->isEnabled());
         EXPECT_FALSE(form.ButtonRemove->isEnabled());
+        Download(form, QStringLiteral("Complete"));
+        form.ListView->setCurrentItem(Row(form, "Zeeland, Westerschelde"));
+        form.resize(620, 380);
+        shelltest::SaveScreenshot(&form, QStringLiteral("S57DownloadManager_list"));
+        EXPECT_EQ(Rows(form.ListView), QStringList({"All available charts|", "  DE|Installed", "    Complete|Installed",
+                                                    "  NL|", "    Zeeland, Westerschelde|"}));
     });
     EXPECT_TRUE(Messages.isEmpty()) << Messages.join('\n').toStdString();
 }
@@ -257,4 +269,83 @@ TEST_F(S57DownloadManagerTest, BadArchivesLeaveTheInstalledSetAsItWas) {
     }
     EXPECT_FALSE(QFileInfo::exists(FTemp.filePath("x")));
     EXPECT_FALSE(QFileInfo::exists(nl + "ENC_ROOT/link"));
+}
+
+TEST_F(S57DownloadManagerTest, DownloadedSetIsLoadedByTheChartManagerAndDrawn) {
+    // The demo's own S-57 folders go, so the cell can only come from the downloaded set.
+    Folders = TFormS57DownloadManager::FolderListFromChartManager(Env->ChartManager);
+    ASSERT_FALSE(Folders.empty());
+    Folders.clear();
+    Interactive([&](TFormS57DownloadManager &form) { Download(form, QStringLiteral("Zeeland, Westerschelde")); });
+    ASSERT_EQ(Folders.size(), 1u);
+    EXPECT_TRUE(ApplyS57FolderList(Env->ChartManager, Folders, Env->S57Registrar, Env->S52Library, nullptr));
+    int32_t index = -1;
+    ASSERT_TRUE(ChartManagerFindChart(Env->ChartManager, "US4MD81M", index));
+    IChart *cell = Env->ChartManager->GetChart(index);
+    EXPECT_TRUE(ChartGetFolder(cell).startsWith(Base + NLFolderPart)) << ChartGetFolder(cell).toStdString();
+    EXPECT_EQ(Env->ChartManager->GetChartCount(), 1);
+
+    // A list built from the chart manager knows the set again.
+    const TFolders again = TFormS57DownloadManager::FolderListFromChartManager(Env->ChartManager);
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_TRUE(again[0].IsIENCSet);
+    EXPECT_EQ(QString::fromStdU16String(again[0].CountryCode), "NL");
+    EXPECT_EQ(QString::fromStdU16String(again[0].Region), "Zeeland");
+    EXPECT_EQ(QString::fromStdU16String(again[0].Water), "Westerschelde");
+
+    // The chart manager dialog lists the cell below its folder.
+    bool listed = false;
+    TFormChartManager::SetPrompter([&](TFormChartManager &form) {
+        listed = !form.ListViewCharts->findItems("US4MD81M", Qt::MatchStartsWith | Qt::MatchRecursive, 0).isEmpty();
+        return 0;
+    });
+    bool baseMap = false;
+    TFormChartManager::Execute(Env->ChartManager, 0, QString(), baseMap);
+    TFormChartManager::SetPrompter(nullptr);
+    EXPECT_TRUE(listed);
+
+    // Drawn in a chart viewer: the middle of the cell differs from the empty background.
+    QWidget host;
+    auto *layout = new QVBoxLayout(&host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *frame = new TFrameViewer(&host, false, *Env, 0, 0, QStringLiteral("Main chart viewer"), QStringLiteral("ViewerMain"));
+    layout->addWidget(frame);
+    host.resize(800, 600);
+    host.show();
+    Env->RegisterViewer(frame->Viewer());
+    TNavViewerControl &v = *frame->Viewer();
+    NavObject *charts[] = {cell};
+    int32_t err = 0;
+    v.SetCharts(charts, 1, err);
+    ASSERT_EQ(err, 0);
+    v.ZoomToS57Chart(v.GetS57Chart(0));
+    auto picture = [&] {
+        v.RefreshCharts();
+        v.repaint();
+        return v.grab().toImage();
+    };
+    const QRgb empty = picture().pixel(1, v.height() / 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return picture().pixel(v.width() / 2, v.height() / 2) != empty; }, 20000));
+    const QImage image = picture();
+    shelltest::SaveScreenshot(image, QStringLiteral("S57DownloadManager_US4MD81M_viewer"));
+    int unlike = 0;
+    for (int y = 0; y < image.height(); y += 4)
+        for (int x = 0; x < image.width(); x += 4) unlike += image.pixel(x, y) != empty;
+    EXPECT_GT(unlike, image.width() * image.height() / 16 / 4);
+}
+
+TEST_F(S57DownloadManagerTest, NewsCentreUpdateAppliesTheSailingAreaToTheChartManager) {
+    Env->SetSailingAreas(1 << 8);
+    bool closed = false;
+    TFormS57DownloadManager::SetPrompter([&](TFormS57DownloadManager &form) {
+        QObject::connect(&form, &QDialog::finished, [&] { closed = true; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, 30000));
+        return form.result();
+    });
+    TFormS57DownloadManager::UpdateChartManager(*Env);
+    EXPECT_EQ(Messages, QStringList({"The IENC charts have been updated."}));
+    int32_t index = -1;
+    ASSERT_TRUE(ChartManagerFindChart(Env->ChartManager, "US4MD81M", index));
+    const TFolders folders = TFormS57DownloadManager::FolderListFromChartManager(Env->ChartManager);
+    EXPECT_EQ(std::count_if(folders.begin(), folders.end(), [](const TS57ChartFolder &f) { return f.IsIENCSet; }), 1);
 }
