@@ -9,6 +9,7 @@
 #include "online/FrmChartManager.h"
 #include "online/FrmS57DownloadManager.h"
 #include "online/S57FolderList.h"
+#include "online/WebServicesTransport.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <KvLibNav6/KvWebServices.h>
@@ -54,8 +55,11 @@ protected:
         ASSERT_TRUE(FTemp.isValid());
         Base = FTemp.filePath(QStringLiteral("IENC/"));
         SetIENCFolder(Base);
+        // A site that hangs is given up after a second instead of ten.
+        kv::SetWebTransport(kv::MakeHttpTransport(FStub.BaseUrl(), 1000));
     }
     void TearDown() override {
+        kv::SetWebTransport(nullptr);
         TFormS57DownloadManager::SetPrompter(nullptr);
         OnlineEnvFixture::TearDown();
     }
@@ -239,7 +243,6 @@ TEST_F(S57DownloadManagerTest, UpdateModeKeepsTheSailingAreaAndDropsTheRest) {
 }
 
 TEST_F(S57DownloadManagerTest, BadArchivesLeaveTheInstalledSetAsItWas) {
-    // A short idle time so that the hanging site is given up soon.
     Interactive([&](TFormS57DownloadManager &form) { Download(form, QStringLiteral("Zeeland, Westerschelde")); });
     ASSERT_EQ(Folders.size(), 1u);
     const QString nl = Base + NLFolderPart;
@@ -348,4 +351,67 @@ TEST_F(S57DownloadManagerTest, NewsCentreUpdateAppliesTheSailingAreaToTheChartMa
     ASSERT_TRUE(ChartManagerFindChart(Env->ChartManager, "US4MD81M", index));
     const TFolders folders = TFormS57DownloadManager::FolderListFromChartManager(Env->ChartManager);
     EXPECT_EQ(std::count_if(folders.begin(), folders.end(), [](const TS57ChartFolder &f) { return f.IsIENCSet; }), 1);
+}
+
+TEST_F(S57DownloadManagerTest, AbortAndCloseDuringADownloadWaitForTheFileAndKeepTheSet) {
+    Interactive([&](TFormS57DownloadManager &form) { Download(form, QStringLiteral("Zeeland, Westerschelde")); });
+    const QStringList installed = Listing(FTemp.path());
+    Stub("ienc/stub-newer", {{"file", NLFiles[1]}});
+    Stub("ienc/stub-misbehave", {{"mode", "hang"}});
+    auto startUpdate = [&](TFormS57DownloadManager &form) {
+        form.ListView->setCurrentItem(Row(form, "Zeeland, Westerschelde"));
+        EXPECT_EQ(form.ButtonDownload->text(), "Update");
+        form.ButtonDownloadClick();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form.State() == 3; }, 10000));
+        EXPECT_EQ(form.BackgroundHint(), "Set 1 (Zeeland, Westerschelde) of 1: Downloading file 2 of 4...");
+        EXPECT_EQ(form.ButtonDownload->text(), "&Abort");
+        EXPECT_FALSE(form.ButtonBrowse->isEnabled());
+    };
+    // Abort: back to the list once the file has ended, without an error and without the
+    // files that had arrived.
+    Interactive([&](TFormS57DownloadManager &form) {
+        startUpdate(form);
+        form.ButtonDownload->click();
+        ASSERT_TRUE(WaitIdle(form));
+        EXPECT_EQ(Row(form, "Zeeland, Westerschelde")->text(3), "Updates");
+    });
+    EXPECT_TRUE(Messages.isEmpty()) << Messages.join('\n').toStdString();
+    EXPECT_EQ(Listing(FTemp.path()), installed);
+    // Close asks; No keeps the dialog, Yes closes it after the file.
+    bool finished = false;
+    TFormS57DownloadManager::SetPrompter([&](TFormS57DownloadManager &form) {
+        QObject::connect(&form, &QDialog::finished, [&] { finished = true; });
+        EXPECT_TRUE(WaitIdle(form));
+        startUpdate(form);
+        Answer = mrNo;
+        form.ButtonClose->click();
+        EXPECT_FALSE(finished);
+        Answer = mrYes;
+        form.ButtonClose->click();
+        EXPECT_FALSE(finished);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return finished; }, 10000));
+        return form.result();
+    });
+    TFormS57DownloadManager::Execute(Folders, Env->OnlineService, Env->CoreEnv->GetDispatcher());
+    Answer = mrOk;
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(Messages.size(), 2);
+    EXPECT_EQ(Listing(FTemp.path()), installed);
+}
+
+TEST_F(S57DownloadManagerTest, FolderErrorsAreShownAndTheDialogStaysUsable) {
+    for (const QString &base : {QStringLiteral("relative/IENC"), QString()}) {
+        SCOPED_TRACE(base.toStdString());
+        SetIENCFolder(base.isEmpty() ? QStringLiteral(" ") : base);
+        Messages.clear();
+        Interactive([&](TFormS57DownloadManager &form) {
+            Download(form, QStringLiteral("Complete"));
+            EXPECT_EQ(form.State(), 0);
+            EXPECT_FALSE(form.ListView->isHeaderHidden());
+            EXPECT_EQ(form.ButtonDownload->text(), "Download");
+        });
+        ASSERT_EQ(Messages.size(), 1);
+        EXPECT_TRUE(Messages[0].startsWith("Error creating the installation folder")) << Messages[0].toStdString();
+        EXPECT_TRUE(Folders.empty());
+    }
 }
