@@ -6,6 +6,7 @@
 #include "DataSelectFixture.h"
 #include "ImportFixture.h"
 #include "base/files/KvFiles.h"
+#include "exchange/FraDataFilter.h"
 #include "exchange/FraDataSelect.h"
 #include "exchange/FraDataSelectOther.h"
 #include "exchange/FraImportFile.h"
@@ -572,6 +573,64 @@ TEST_F(ImportDataFileWizard, ADataFileOfTheDemoDataComesBackIntoAnEmptyUserDatab
     }
     tracks.sort();
     EXPECT_EQ(tracks, (QStringList{"Evening", "Morning"}));
+}
+
+TEST_F(ImportDataFileWizard, ACancelledProfileQuestionAbortsAfterTheTracksAreLeftAndTheEarlierLinesStay) {
+    TxtFormatProfileManagerAdd(Env->RouteProfiles, QStringLiteral("Tabs"));
+    const QString file = WriteDataFile({{BackupDatabase, "Waypoints", UserDatabaseBytes()},
+                                        {BackupRouteProfile, "Tabs", ProfileEntryJson("Tabs", u'\t')},
+                                        {BackupTrack, "Morning", TrackEntry("Morning")}});
+    int32_t err = -1;
+    Env->UserDatabase->Clear(err);
+    ReadDataFile(file);
+    ASSERT_EQ(Wizard->CurrentPage(), ImportDataFilePage::Objects);
+    // The demo's waypoints are in no group: the user ticks "Ungrouped" in the filter first.
+    TDataFilterModel *filter = Run().ObjectFrame->Filter->Model();
+    ASSERT_TRUE(filter->setData(dataselecttest::Find(filter, QStringLiteral("Ungrouped")), int(Qt::Checked),
+                                Qt::CheckStateRole));
+    ChooseAll(Run().ObjectFrame->WaypointSelect);
+    Wizard->ButtonNext->click();
+    ChooseAll(Run().ItemFrame->ProfileSelect);
+    ChooseAll(Run().ItemFrame->TrackSelect);
+    DuplicateAnswers = {{-1}};
+    Wizard->ButtonNext->click();
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0], dkRouteProfile);
+    ASSERT_FALSE(Shown.empty());
+    const QString report = Shown.back().Text;
+    EXPECT_TRUE(report.startsWith(QStringLiteral("Import aborted.\n"))) << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral(" waypoint(s) imported."))) << "the merge ran before";
+    EXPECT_FALSE(report.contains(QStringLiteral("profile(s)")));
+    EXPECT_FALSE(report.contains(QStringLiteral("track(s)"))) << "the steps after the question did not run";
+    EXPECT_EQ(Wizard->CurrentPage(), ImportPage::Type);
+    EXPECT_TRUE(Tracks().isEmpty());
+    EXPECT_GT(Env->UserDatabase->GetObjectCount(), 0);
+}
+
+TEST_F(ImportDataFileWizard, TypeAndFileListPagesByDayAndNight) {
+    const QString a = WriteTrack(Source + QStringLiteral("a.trk"), QStringLiteral("Harbour run"));
+    const QString b = WriteTrack(Source + QStringLiteral("b.trk"), QStringLiteral("Evening sail"));
+    for (const bool night : {false, true}) {
+        if (night) {
+            NightScreenStart();
+            NightScreen()->SetActive(true);
+        }
+        QCoreApplication::processEvents();
+        const QString suffix = night ? QStringLiteral("-night") : QStringLiteral("-day");
+        ASSERT_EQ(Wizard->CurrentPage(), ImportPage::Type);
+        shelltest::SaveScreenshot(Wizard.get(), QStringLiteral("import-wizard-type") + suffix);
+        Wizard->ButtonNext->click();
+        ASSERT_EQ(Wizard->CurrentPage(), ImportPage::Files);
+        Chosen = {a, b};
+        Wizard->FrameImportFiles->ButtonAdd->click();
+        EXPECT_EQ(Wizard->FrameImportFiles->Files.size(), 2);
+        QCoreApplication::processEvents();
+        shelltest::SaveScreenshot(Wizard.get(), QStringLiteral("import-wizard-file-list") + suffix);
+        Wizard->ButtonPrev->click();
+    }
+    NightScreen()->SetActive(false);
+    NightScreenStop();
+    QCoreApplication::processEvents();
 }
 
 TEST_F(ImportDataFileWizard, APolarRunCollectsItsFilesAndSaysNothingWasImported) {
