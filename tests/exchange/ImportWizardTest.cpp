@@ -465,6 +465,18 @@ TEST_F(ImportDataFileWizard, ContentsRouteThePagesWithTheirCaptionsAndPreviousTa
     EXPECT_EQ(Wizard->CurrentPage(), ImportPage::File);
     Wizard->ButtonPrev->click();
 
+    // Only a database: its page imports, and nothing chosen keeps the wizard there.
+    ReadDataFile(WriteDataFile({{BackupDatabase, "Waypoints", UserDatabaseBytes()}}, "database.m5db"));
+    ASSERT_EQ(Wizard->CurrentPage(), ImportDataFilePage::Objects);
+    EXPECT_EQ(Wizard->ButtonNext->text(), QStringLiteral("Import"));
+    Shown.clear();
+    Wizard->ButtonNext->click();
+    EXPECT_EQ(Texts(), QStringList{QStringLiteral("You have selected nothing to import.\r\n\r\nPlease select at "
+                                                  "least one item to import.")});
+    EXPECT_EQ(Wizard->CurrentPage(), ImportDataFilePage::Objects);
+    Wizard->ButtonPrev->click();
+    Wizard->ButtonPrev->click();
+
     // Nothing to import, and a file that is not a data file.
     Shown.clear();
     ReadDataFile(WriteDataFile({}, "empty.m5db"));
