@@ -619,6 +619,25 @@ TEST_F(ImportDataFileWizard, ACancelledProfileQuestionAbortsAfterTheTracksAreLef
     EXPECT_GT(Env->UserDatabase->GetObjectCount(), 0);
 }
 
+TEST_F(ImportDataFileWizard, WaypointsAlreadyThereAreAskedAboutAndKeptForAll) {
+    const int before = Env->UserDatabase->GetObjectCount();
+    ASSERT_GT(before, 1);
+    ReadDataFile(WriteDataFile({{BackupDatabase, "Waypoints", UserDatabaseBytes()}}));
+    ASSERT_EQ(Wizard->CurrentPage(), ImportDataFilePage::Objects);
+    TDataFilterModel *filter = Run().ObjectFrame->Filter->Model();
+    ASSERT_TRUE(filter->setData(dataselecttest::Find(filter, QStringLiteral("Ungrouped")), int(Qt::Checked),
+                                Qt::CheckStateRole));
+    ChooseAll(Run().ObjectFrame->WaypointSelect);
+    DuplicateAnswers = {{0, true}};
+    Wizard->ButtonNext->click();
+    ASSERT_EQ(Asked.size(), 1u) << "apply-to-all asks once";
+    EXPECT_EQ(Asked[0], dkWaypoint);
+    ASSERT_FALSE(Shown.empty());
+    EXPECT_TRUE(Shown.back().Text.startsWith(QStringLiteral("Import completed.\n")));
+    EXPECT_TRUE(Shown.back().Text.contains(QStringLiteral("\n\r 0 waypoint(s) imported."))) << Shown.back().Text.toStdString();
+    EXPECT_EQ(Env->UserDatabase->GetObjectCount(), before);
+}
+
 TEST_F(ImportDataFileWizard, TypeAndFileListPagesByDayAndNight) {
     const QString a = WriteTrack(Source + QStringLiteral("a.trk"), QStringLiteral("Harbour run"));
     const QString b = WriteTrack(Source + QStringLiteral("b.trk"), QStringLiteral("Evening sail"));
