@@ -12,6 +12,7 @@
 #include "exchange/FraImportFiles.h"
 #include "exchange/FraImportSource.h"
 #include "exchange/FraImportType.h"
+#include "exchange/FrmImportDataFile.h"
 #include "exchange/FrmImportText.h"
 #include "exchange/FrmImportTexts.h"
 #include "exchange/KvGPX.h"
@@ -49,11 +50,21 @@ void ShowError(const QString &text) { MsgBox(text, mtError, MsgButtons({mbOK}));
 // Shows how far a read is once it has taken longer than half a second.
 class TReadProgress {
 public:
-    TReadProgress(QWidget *owner, const QString &text) : FOwner(owner), FText(text) { FClock.start(); }
+    TReadProgress(QWidget *owner, const QString &text, const TFormImport::TReadClock &clock)
+        : FOwner(owner), FText(text), FClock(clock) {
+        if (!FClock) {
+            auto timer = std::make_shared<QElapsedTimer>();
+            timer->start();
+            FClock = [timer] { return timer->elapsed(); };
+        }
+        FStart = FClock();
+    }
     void Report(int64_t done, int64_t total) {
-        if (!FDialog && FClock.elapsed() < 500) return;
+        const int64_t elapsed = FClock() - FStart;
+        if (!FDialog && elapsed < 500) return;
         if (!FDialog) {
             FDialog = std::make_unique<QProgressDialog>(FText, QString(), 0, 1000, FOwner);
+            FDialog->setObjectName(QStringLiteral("ProgressRead"));
             FDialog->setWindowModality(Qt::WindowModal);
             FDialog->setMinimumDuration(0);
         }
@@ -63,7 +74,8 @@ public:
 private:
     QWidget *FOwner;
     QString FText;
-    QElapsedTimer FClock;
+    TFormImport::TReadClock FClock;
+    int64_t FStart = 0;
     std::unique_ptr<QProgressDialog> FDialog;
 };
 
@@ -170,6 +182,7 @@ TFormImport::TPrompter TFormImport::SetPrompter(TPrompter prompter) {
 void TFormImport::InstallRuns() {
     // The runs the type page keeps hidden add their pages and steps here.
     InstallTextImportRun(*this);
+    InstallDataFileImportRun(*this);
 }
 
 void TFormImport::AddPage(int page, const TImportPageSteps &steps) {
@@ -346,7 +359,8 @@ void TFormImport::ReadGPXFile() {
         ImportDatabase = WptManagerNewDatabase(ImportManager, QStringLiteral("Import database"));
         int32_t invalid = 0;
         const uint8_t options = GPXOption::RoutesAsTracks | GPXOption::Tracks;
-        TReadProgress progress(this, DataSelectFormat(LanguageText(T::Reading), {QFileInfo(file).fileName()}));
+        TReadProgress progress(this, DataSelectFormat(LanguageText(T::Reading), {QFileInfo(file).fileName()}),
+                               ReadClock);
         ::ReadGPXFile(file, ImportManager, ImportDatabase, GlobalGPSClock()->GetDateTimeUTC(), GPXTracksFolder,
                       TrackFiles, invalid, options,
                       [&progress](int64_t done, int64_t total) { progress.Report(done, total); });
@@ -409,6 +423,7 @@ void TFormImport::Finish() {
          Steps.MergeImportObjects);
     step(SelectedRouteProfiles.Count() > 0 || SelectedWaypointProfiles.Count() > 0, Steps.ImportFormatProfiles);
     step(SelectedTracks.Count() > 0, Steps.ImportDataFileTracks);
+    step(!PolarFiles.isEmpty(), Steps.ImportPolarFiles);
     if (result == 0 && !TrackFiles.isEmpty() && !ImportTrackFiles(report)) result = 2;
     if (result == 0) {
         MsgBox(LanguageText(T::Completed) + u'\n' + report, mtInformation, MsgButtons({mbOK}));

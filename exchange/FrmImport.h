@@ -55,7 +55,7 @@ struct TImportRunSteps {
     // Finish steps; each appends its report lines and returns 0 to go on, 2 for aborted,
     // any other value to stop without a message.
     std::function<int(QString &report)> ImportChartCollections, MergeImportObjects, ImportFormatProfiles,
-        ImportDataFileTracks;
+        ImportDataFileTracks, ImportPolarFiles;
     // Before every read of a source: empty what the run collected.
     std::function<void()> ClearImportLists;
 };
@@ -86,6 +86,10 @@ public:
 
     TMarivoNavEnv &Env;
     TImportRunSteps Steps;
+    // Milliseconds on a steady clock; a read shows its progress once it has run 500 of them.
+    // Empty: the system's clock.
+    using TReadClock = std::function<int64_t()>;
+    TReadClock ReadClock;
 
     IWptDatabase *UserDatabase;
     IWptManager *UserManager;

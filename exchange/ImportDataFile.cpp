@@ -72,9 +72,9 @@ QString ImportReportLine(int32_t count, const QString &what) {
     return QStringLiteral("\n\r %1 %2 %3").arg(count).arg(what, LanguageText(SImported));
 }
 
-QString PolarImportReport() {
-    return LanguageText(SImportCompleted) + QStringLiteral("\n") + ImportReportLine(0, LanguageText(SPolars));
-}
+QString PolarReportLine() { return ImportReportLine(0, LanguageText(SPolars)); }
+
+QString PolarImportReport() { return LanguageText(SImportCompleted) + QStringLiteral("\n") + PolarReportLine(); }
 
 QString DataFileDatabaseCaption() { return LanguageText(SDatabaseCaption); }
 
@@ -213,11 +213,12 @@ int32_t TImportDataFile::MarkEntries(TBackupEntryList &entries, TDuplicateKind k
     return count;
 }
 
-int32_t TImportDataFile::ImportChartCollections(IChartCollectionList *target, QString &report) {
+int32_t TImportDataFile::ImportChartCollections(IChartCollectionList *target, TBackupEntryList &selected,
+                                                QString &report) {
     // No list of chart collections is supplied to import into: refuse instead of looking
     // names up in nothing.
     if (!target || !FDataFile) return KvErr::InvalidArgument;
-    const int32_t count = MarkEntries(SelectedCollections, dkChartCollection, [target](const QString &name, QString &existing) {
+    const int32_t count = MarkEntries(selected, dkChartCollection, [target](const QString &name, QString &existing) {
         int32_t index = -1;
         if (!ImportListFindByName(target, name, index)) return false;
         existing = ImportObjectGetName(dynamic_cast<IImportObject *>(target->GetItem(index)));
@@ -255,9 +256,9 @@ int32_t TImportDataFile::ImportFormatProfiles(TBackupEntryList &selected, ITxtFo
     return KvErr::Ok;
 }
 
-int32_t TImportDataFile::ImportDataFileTracks(QString &report) {
+int32_t TImportDataFile::ImportDataFileTracks(TBackupEntryList &selected, QString &report) {
     if (!FDataFile || !FEnv) return KvErr::InvalidArgument;
-    for (INavBackupEntry *e : SelectedTracks) {
+    for (INavBackupEntry *e : selected) {
         e->SetOverwrite(false);
         e->SetSelected(true);
     }

@@ -39,6 +39,8 @@ inline constexpr char DataItemTrack[] = "NAVBACKUP_TRACK";
 QString ImportReportLine(int32_t count, const QString &what);
 // The end of a polar-file run: nothing is imported, and the report says so.
 QString PolarImportReport();
+// Its report line: "\n\r 0 Polar diagram(s) imported.".
+QString PolarReportLine();
 // The caption of the import database on the object page.
 QString DataFileDatabaseCaption();
 
@@ -75,9 +77,13 @@ public:
     // The steps of the finish; each returns an ImportStepResult and appends its line.
     // target may be nil: no list of chart collections exists to import into, so the step
     // refuses rather than run.
-    int32_t ImportChartCollections(IChartCollectionList *target, QString &report);
+    int32_t ImportChartCollections(IChartCollectionList *target, QString &report) {
+        return ImportChartCollections(target, SelectedCollections, report);
+    }
+    int32_t ImportChartCollections(IChartCollectionList *target, TBackupEntryList &selected, QString &report);
     int32_t ImportFormatProfiles(TBackupEntryList &selected, ITxtFormatProfileManager *manager, QString &report);
-    int32_t ImportDataFileTracks(QString &report);
+    int32_t ImportDataFileTracks(QString &report) { return ImportDataFileTracks(SelectedTracks, report); }
+    int32_t ImportDataFileTracks(TBackupEntryList &selected, QString &report);
     // The finish: the steps above and the wizard's merge of the chosen database objects
     // (merge, may be empty when none were chosen) in their order, each while the previous
     // one returned Done.

@@ -5,6 +5,7 @@
 #include "base/kvlib/KvLib.h"
 #include "base/strings/KvStrUtils.h"
 #include "base/waypoints/KvWaypoints.h"
+#include "exchange/KvGPXParallel.h"
 #include "exchange/KvGPXParser.h"
 
 #include <KvLibNav6/KvLib.h>
@@ -131,12 +132,17 @@ void TGPXReader::RemoveWritten() {
 
 void ReadGPXFile(const QString &file, IWptManager *manager, IWptDatabase *database, TDateTime creationTime,
                  const QString &targetFolder, QStringList &trackFiles, int32_t &invalidCount, uint8_t options,
-                 const std::function<void(int64_t done, int64_t total)> &progress) {
+                 const std::function<void(int64_t done, int64_t total)> &progress,
+                 const TGPXParallelOptions &parallel) {
     int32_t err = 0;
     database->Clear(err);
     RaiseIfError(err);
-    QFile source(file);
-    if (!source.open(QIODevice::ReadOnly)) throw Exception(source.errorString());
+    int64_t total = 0;
+    {
+        QFile source(file);
+        if (!source.open(QIODevice::ReadOnly)) throw Exception(source.errorString());
+        total = source.size();
+    }
     trackFiles.clear();
     invalidCount = 0;
     TGPXReader reader(file, manager, database, creationTime, targetFolder, trackFiles, invalidCount);
@@ -144,12 +150,14 @@ void ReadGPXFile(const QString &file, IWptManager *manager, IWptDatabase *databa
     handlers.Waypoint = [&reader](TGPXWaypoint &&w) { reader.Waypoint(std::move(w)); };
     handlers.Route = [&reader](TGPXRoute &&r) { reader.Route(std::move(r)); };
     handlers.Track = [&reader](TGPXTrack &&t) { reader.Track(std::move(t)); };
-    const int64_t total = source.size();
     TGPXParseResult result;
     try {
-        result = GPXParse(source, options, handlers, [&progress, total](int64_t done) {
-            if (progress) progress(done, total);
-        });
+        result = GPXParseFile(
+            file, options, handlers,
+            [&progress, total](int64_t done) {
+                if (progress) progress(done, total);
+            },
+            parallel);
     } catch (...) {
         reader.RemoveWritten();
         database->Clear(err);

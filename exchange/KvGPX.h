@@ -3,6 +3,8 @@
 // (GPXOption, KvGPXParser.h). GUI thread.
 #pragma once
 
+#include "exchange/KvGPXParallel.h"
+
 #include <KvLibNav6/KvTypes.h>
 
 #include <QString>
@@ -19,7 +21,9 @@ class IWptManager;
 // A file that cannot be read (not XML, cut off, a bad coordinate, wrong bytes) raises
 // Exception with the reason and its line; the track files written are removed and the
 // database emptied first, so nothing half-read is left. A root other than "gpx" reads
-// nothing. progress (may be empty) gets the bytes read and the file's size.
+// nothing. progress (may be empty) gets the bytes read and the file's size. Large files are
+// read on several cores as parallel says, with the same result.
 void ReadGPXFile(const QString &file, IWptManager *manager, IWptDatabase *database, TDateTime creationTime,
                  const QString &targetFolder, QStringList &trackFiles, int32_t &invalidCount, uint8_t options,
-                 const std::function<void(int64_t done, int64_t total)> &progress = {});
+                 const std::function<void(int64_t done, int64_t total)> &progress = {},
+                 const TGPXParallelOptions &parallel = {});

@@ -6,6 +6,7 @@
 #include "base/kvlib/KvLib.h"
 #include "base/waypoints/KvWaypoints.h"
 #include "exchange/KvGPX.h"
+#include "exchange/KvGPXParallel.h"
 #include "exchange/KvGPXParser.h"
 
 #include <benchmark/benchmark.h>
@@ -88,6 +89,23 @@ void BM_GPXParse(benchmark::State &state) {
 }
 BENCHMARK(BM_GPXParse)->Unit(benchmark::kMillisecond);
 
+// The same read in pieces on state.range(0) workers.
+void BM_GPXParseFile(benchmark::State &state) {
+    const TBenchFile &f = BenchFile();
+    TGPXParallelOptions parallel;
+    parallel.Threads = int(state.range(0));
+    int64_t points = 0;
+    for (auto _ : state) {
+        TGPXHandlers h;
+        h.Track = [&points](TGPXTrack &&t) { points += int64_t(t.Points.size()); };
+        benchmark::DoNotOptimize(GPXParseFile(f.File, 0x06, h, {}, parallel).Ok);
+    }
+    state.SetBytesProcessed(state.iterations() * f.Size);
+    state.counters["points"] = double(points) / double(state.iterations());
+}
+BENCHMARK(BM_GPXParseFile)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The wizard's read: range(0) workers, 0 for the machine's choice.
 void BM_ReadGPXFile(benchmark::State &state) {
     const TBenchFile &f = BenchFile();
     int32_t err = 0;
@@ -99,14 +117,16 @@ void BM_ReadGPXFile(benchmark::State &state) {
         QTemporaryDir target;
         QStringList files;
         int32_t invalid = 0;
-        ReadGPXFile(f.File, manager.get(), db, 45000.0, target.path() + u'/', files, invalid, 0x06);
+        TGPXParallelOptions parallel;
+        parallel.Threads = int(state.range(0));
+        ReadGPXFile(f.File, manager.get(), db, 45000.0, target.path() + u'/', files, invalid, 0x06, {}, parallel);
         if (files.size() != 220) state.SkipWithError("unexpected number of track files");
     }
     state.SetBytesProcessed(state.iterations() * f.Size);
     state.counters["MB"] = double(f.Size) / 1e6;
     state.counters["peak_rss_growth_MB"] = (StatusKB("VmHWM:") - rssBefore) / 1024.0;
 }
-BENCHMARK(BM_ReadGPXFile)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_ReadGPXFile)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 void BM_Gpsbabel(benchmark::State &state) {
     const TBenchFile &f = BenchFile();
