@@ -104,13 +104,7 @@ TEST_F(GPSDownloadWizard, FinishMergesWithTheDuplicateAnswerAndAppliesThePropert
         r->AddPointFromWaypoint(b, 0, 1, err);
     });
     int asked = 0;
-    TFormMsgDuplicate::SetPrompter([&asked](TFormMsgDuplicate &f) {
-        ++asked;
-        EXPECT_EQ(f.Kind(), dkWaypoint);
-        f.RadioButtonActionDuplicate->setChecked(true);
-        return int(QDialog::Accepted);
-    });
-    TFormMsgDuplicateMultiple::SetPrompter([](TFormMsgDuplicateMultiple &) { return int(QDialog::Rejected); });
+    KeepBothOnDuplicate(asked);
     auto form = Open();
     form->ButtonNext->click();
     ASSERT_EQ(form->CurrentPage(), W::PageWaypoints);
