@@ -81,6 +81,7 @@ TEST_F(GPSDownloadWizard, TracksOnlySkipTheWaypointPageAndBecomeDistinctFiles) {
     form->ButtonNext->click();
     ASSERT_EQ(form->CurrentPage(), W::PageTracks);
     dataselecttest::Choose(form->FrameDataSelectOther->TrackSelect, {"ACTIVE LOG", "ACTIVE LOG 2"});
+    shelltest::SaveScreenshot(form.get(), "gps-download-tracks");
     const QStringList before = TrackFiles(Env->TracksFolder);
     form->ButtonNext->click();
     EXPECT_EQ(form->result(), QDialog::Accepted);
