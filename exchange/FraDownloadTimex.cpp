@@ -104,9 +104,10 @@ TFrameDownloadTimex::TFrameDownloadTimex()
     ListView->setUniformRowHeights(true);
     FModel = new TTimexSessionModel(*FTimex, this);
     ListView->setModel(FModel);
-    ListView->header()->resizeSection(TTimexSessionModel::ColStart, 125);
-    ListView->header()->resizeSection(TTimexSessionModel::ColEnd, 125);
-    ListView->header()->resizeSection(TTimexSessionModel::ColProfile, 349);
+    // Wide enough for a whole date and time in the system's short format.
+    ListView->header()->resizeSection(TTimexSessionModel::ColStart, 160);
+    ListView->header()->resizeSection(TTimexSessionModel::ColEnd, 160);
+    ListView->header()->resizeSection(TTimexSessionModel::ColProfile, 80);
     ListView->header()->setStretchLastSection(true);
     tabLayout->addWidget(ListView);
     layout->addWidget(PageControl, 1);

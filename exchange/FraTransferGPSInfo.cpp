@@ -4,6 +4,7 @@
 #include "base/dialogs/KvMsgIcons.h"
 #include "base/graphics/KvNightScreen.h"
 #include "base/kvlib/KvErrors.h"
+#include "base/kvlib/KvProgInfo.h"
 #include "base/strings/KvStrUtils.h"
 #include "base/units/KvNavMsgDevices.h"
 #include "exchange/FraTransferTexts.h"
@@ -12,6 +13,8 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -21,12 +24,28 @@ namespace {
 
 constexpr int PrefixX = 60, RowTop = 44, RowStep = 22;
 
-QWidget *KindPanel(QWidget *parent, QCheckBox *&box, const TLanguageStrings &text) {
+constexpr int KindImageSize = 16;
+
+// The picture of a kind of data, shipped in the program's Images folder; nothing is shown
+// when it is missing.
+QPixmap KindPicture(const char *file) {
+    QImageReader reader(ProgInfoGetProgDir() + QStringLiteral("Images/") + QLatin1String(file));
+    reader.setScaledSize(QSize(KindImageSize, KindImageSize));
+    return QPixmap::fromImage(reader.read());
+}
+
+QWidget *KindPanel(QWidget *parent, QLabel *&image, const char *picture, QCheckBox *&box,
+                   const TLanguageStrings &text) {
     auto *panel = new QWidget(parent);
-    auto *layout = new QVBoxLayout(panel);
+    auto *layout = new QHBoxLayout(panel);
     layout->setContentsMargins(20, 0, 0, 0);
+    layout->setSpacing(6);
+    image = new QLabel(panel);
+    image->setFixedSize(KindImageSize, KindImageSize);
+    image->setPixmap(KindPicture(picture));
+    layout->addWidget(image);
     box = new QCheckBox(LanguageText(text), panel);
-    layout->addWidget(box);
+    layout->addWidget(box, 1);
     return panel;
 }
 
@@ -41,8 +60,7 @@ TFrameTransferGPSInfo::TFrameTransferGPSInfo(int32_t direction)
     : TFrameScaled(nullptr), FDirection(direction) {
     setObjectName(QStringLiteral("FrameTransferGPSInfo"));
     BuildLayout();
-    NightScreenAddImage(NightScreen(), ImageInformation);
-    NightScreenAddImage(NightScreen(), ImageError);
+    for (QLabel *image : Images()) NightScreenAddImage(NightScreen(), image);
     PanelDataTypeSelect->setVisible(FDirection == 2);
     PanelDataTypeShow->setVisible(FDirection == 3);
     Reset();
@@ -50,8 +68,11 @@ TFrameTransferGPSInfo::TFrameTransferGPSInfo(int32_t direction)
 }
 
 TFrameTransferGPSInfo::~TFrameTransferGPSInfo() {
-    NightScreenRemoveImage(NightScreen(), ImageInformation);
-    NightScreenRemoveImage(NightScreen(), ImageError);
+    for (QLabel *image : Images()) NightScreenRemoveImage(NightScreen(), image);
+}
+
+std::array<QLabel *, 6> TFrameTransferGPSInfo::Images() const {
+    return {ImageError, ImageInformation, ImagePrx, ImageRte, ImageTrk, ImageWpt};
 }
 
 void TFrameTransferGPSInfo::BuildLayout() {
@@ -95,10 +116,12 @@ void TFrameTransferGPSInfo::BuildLayout() {
     auto *kinds = new QVBoxLayout(PanelDataTypeSelect);
     kinds->setContentsMargins(0, 0, 0, 0);
     kinds->setSpacing(2);
-    PanelSelectWpt = KindPanel(PanelDataTypeSelect, CheckBoxWpt, TransferText::SWaypoints);
-    PanelSelectPrx = KindPanel(PanelDataTypeSelect, CheckBoxPrx, TransferText::SProximity);
-    PanelSelectRte = KindPanel(PanelDataTypeSelect, CheckBoxRte, TransferText::SRoutes);
-    PanelSelectTrk = KindPanel(PanelDataTypeSelect, CheckBoxTrk, TransferText::STracks);
+    PanelSelectWpt =
+        KindPanel(PanelDataTypeSelect, ImageWpt, "transferwpt.svg", CheckBoxWpt, TransferText::SWaypoints);
+    PanelSelectPrx =
+        KindPanel(PanelDataTypeSelect, ImagePrx, "transferprx.svg", CheckBoxPrx, TransferText::SProximity);
+    PanelSelectRte = KindPanel(PanelDataTypeSelect, ImageRte, "transferrte.svg", CheckBoxRte, TransferText::SRoutes);
+    PanelSelectTrk = KindPanel(PanelDataTypeSelect, ImageTrk, "transfertrk.svg", CheckBoxTrk, TransferText::STracks);
     for (QWidget *p : {PanelSelectWpt, PanelSelectPrx, PanelSelectRte, PanelSelectTrk})
         kinds->addWidget(p);
     kinds->addStretch(1);

@@ -7,6 +7,7 @@
 #include "base/forms/KvFrameScaled.h"
 #include "exchange/KvMagellan.h"
 
+#include <array>
 #include <cstdint>
 
 class INavMsgGPSDevice;
@@ -44,6 +45,8 @@ public:
     QWidget *PanelDataTypeSelect, *PanelDataTypeShow;
     QWidget *PanelSelectWpt, *PanelSelectPrx, *PanelSelectRte, *PanelSelectTrk;
     QCheckBox *CheckBoxWpt, *CheckBoxPrx, *CheckBoxRte, *CheckBoxTrk;
+    // The kinds' pictures beside their check boxes.
+    QLabel *ImageWpt, *ImagePrx, *ImageRte, *ImageTrk;
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -52,6 +55,8 @@ private:
     void BuildLayout();
     void ShowErrorText(const QString &text);
     void PlaceRows();
+    // Every picture the night screen dims.
+    std::array<QLabel *, 6> Images() const;
 
     int32_t FDirection;
 };

@@ -408,13 +408,17 @@ void TFormGPSDownload::StartDownload() {
     FDownloading = true;
     FCloseRequested = false;
     FErrorShown = false;
+    FTransferEnded = false;
     err = FDevice->Download(FDownloadDatabase, FTracks.get(), flags, &FProgress);
     FDownloading = false;
     if (FCloseRequested) {
         CloseWizard();
         return;
     }
-    if (err != 0 && !FErrorShown) {
+    if (FErrorShown) return;
+    if (FTransferEnded) {
+        DownloadEnded(err);
+    } else if (err != 0) {
         MsgBox(ErrorToStrA(err), mtError, MsgButtons({mbOK}));
         CloseWizard();
     }
@@ -436,27 +440,37 @@ void TFormGPSDownload::TransferProgress(const TNavMsgTransferStatus &status) {
         return;
     }
     FrameProgress->UpdateProgress(status, FDevice);
+    // What follows the end waits for the device to return, with its verdict on the data.
     if (status.Stage == NavMsgTransfer::StageFinished) {
-        DownloadEnded();
+        FTransferEnded = true;
         return;
     }
     // The device blocks while it reads: let the user's clicks and the screen through.
     QCoreApplication::processEvents();
 }
 
-void TFormGPSDownload::DownloadEnded() {
+void TFormGPSDownload::DownloadEnded(int32_t result) {
     if (FStopReason == StopPrev) {
         ShowPage(PageInfo);
         return;
     }
+    // The device kept what arrived complete and says whether anything was damaged or cut
+    // off: the user hears of it once and keeps the rest.
+    const bool damaged = result == KvErr::PortChecksum || result == KvErr::PortProtocol;
+    if (result != 0 && !damaged) {
+        MsgBox(ErrorToStrA(result), mtError, MsgButtons({mbOK}));
+        CloseWizard();
+        return;
+    }
     FrameDataSelect->RefreshAll();
     BuildTrackItems();
+    if (damaged) MsgBox(LanguageText(SDamaged), mtWarning, MsgButtons({mbOK}));
     if (HasObjects()) {
         ShowPage(PageWaypoints);
     } else if (HasTracks()) {
         ShowPage(PageTracks);
     } else {
-        MsgBox(LanguageText(SNoData), mtCustom, MsgButtons({mbOK}));
+        if (!damaged) MsgBox(LanguageText(SNoData), mtCustom, MsgButtons({mbOK}));
         CloseWizard();
     }
 }

@@ -91,7 +91,8 @@ private:
     void StartDownload();
     void DeviceNext();
     void TimexFinish();
-    void DownloadEnded();
+    // result: what Download returned after its last report.
+    void DownloadEnded(int32_t result);
     void CloseWizard();
     bool HasObjects() const;
     bool HasTracks() const;
@@ -100,6 +101,8 @@ private:
     bool MergeSelection(QStringList &report);
     bool ApplyProperties(IWptObjectList *waypoints, IWptObjectList *routes);
     bool SaveTracks(QStringList &report);
+    // The one closing message: "Download completed." and the counts.
+    static void ReportCompleted(const QStringList &report);
 
     TMarivoNavEnv &FEnv;
     INavMsgGPSDevice *FDevice;
@@ -122,4 +125,6 @@ private:
     // Set while downloading: what to do once the device has returned.
     bool FCloseRequested = false;
     bool FErrorShown = false;
+    // The device reported the end of the transfer.
+    bool FTransferEnded = false;
 };

@@ -208,8 +208,7 @@ void TFormGPSDownload::Finish() {
     QStringList report;
     if (HasObjects() && !MergeSelection(report)) return;
     if (HasTracks() && !SaveTracks(report)) return;
-    MsgBox(LanguageText(SCompleted) + QLatin1Char('\n') + report.join(QString()), mtInformation,
-           MsgButtons({mbOK}));
+    ReportCompleted(report);
     done(QDialog::Accepted);
 }
 
@@ -236,5 +235,11 @@ void TFormGPSDownload::TimexFinish() {
             return;
         }
     }
+    ReportCompleted({CountLine(int32_t(sessions.size()), STracksUnit)});
     done(QDialog::Accepted);
+}
+
+void TFormGPSDownload::ReportCompleted(const QStringList &report) {
+    MsgBox(LanguageText(SCompleted) + QLatin1Char('\n') + report.join(QString()), mtInformation,
+           MsgButtons({mbOK}));
 }

@@ -66,6 +66,27 @@ inline const TLanguageStrings SNoData = {
     "Vom GPS wurden keine Daten empfangen.", "Aucune donnée n'a été reçue du GPS.", "",
     "Nessun dato ricevuto dal GPS.", "Der er ikke modtaget data fra GPS'en.",
     "Inga data har tagits emot från GPS:en."};
+// Some waypoint or route sentences were damaged or cut off; the rest is offered.
+inline const TLanguageStrings SDamaged = {
+    "Some of the data sent by the GPS arrived damaged or incomplete and has been left out. "
+    "The data received completely are listed.\n\nTo get the rest, send it from the GPS again.",
+    "Een deel van de gegevens van de GPS kwam beschadigd of onvolledig aan en is weggelaten. "
+    "De volledig ontvangen gegevens worden getoond.\n\nVerstuur de rest opnieuw vanaf de GPS.",
+    "Ein Teil der vom GPS gesendeten Daten kam beschädigt oder unvollständig an und wurde "
+    "ausgelassen. Die vollständig empfangenen Daten werden angezeigt.\n\nSenden Sie den Rest "
+    "erneut vom GPS.",
+    "Une partie des données envoyées par le GPS est arrivée endommagée ou incomplète et a été "
+    "ignorée. Les données reçues complètement sont affichées.\n\nPour obtenir le reste, "
+    "envoyez-le à nouveau depuis le GPS.",
+    "",
+    "Alcuni dati inviati dal GPS sono arrivati danneggiati o incompleti e sono stati omessi. "
+    "Sono elencati i dati ricevuti completamente.\n\nPer ottenere il resto, inviarlo di nuovo "
+    "dal GPS.",
+    "Nogle af de data, GPS'en sendte, kom beskadigede eller ufuldstændige frem og er udeladt. "
+    "De fuldstændigt modtagne data vises.\n\nSend resten fra GPS'en igen.",
+    "En del av de data som GPS:en skickade kom fram skadade eller ofullständiga och har "
+    "utelämnats. De data som tagits emot fullständigt visas.\n\nSkicka resten från GPS:en "
+    "igen."};
 // %1 the program's title.
 inline const TLanguageStrings SNotResponding = {
     "The GPS does not respond.\n\nPlease check the GPS settings in %1 and on the GPS.",

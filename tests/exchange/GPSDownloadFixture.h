@@ -10,12 +10,14 @@
 #include "base/waypoints/KvWaypoints.h"
 #include "exchange/FrmGPSDownload.h"
 #include "exchange/FrmMsgDuplicate.h"
+#include "exchange/FrmMsgDuplicateMultiple.h"
 
 #include <KvLibNav6/KvNavBoat.h>
 #include <KvLibNav6/KvProgress.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QRadioButton>
 #include <QTest>
 
 namespace exchangetest {
@@ -36,6 +38,7 @@ protected:
     }
     void TearDown() override {
         TFormMsgDuplicate::SetPrompter({});
+        TFormMsgDuplicateMultiple::SetPrompter({});
         TFormGPSDownload::SetPrompter({});
         if (Env) Env->StopNavigation(QString(), false);
         Env.reset();
@@ -90,6 +93,18 @@ protected:
             report();
             return status.Error;
         };
+    }
+
+    // Each duplicate question (one existing waypoint) is answered: add the downloaded one as
+    // well; asked counts them. A question with several candidates is cancelled.
+    static void KeepBothOnDuplicate(int &asked) {
+        TFormMsgDuplicate::SetPrompter([&asked](TFormMsgDuplicate &f) {
+            ++asked;
+            EXPECT_EQ(f.Kind(), dkWaypoint);
+            f.RadioButtonActionDuplicate->setChecked(true);
+            return int(QDialog::Accepted);
+        });
+        TFormMsgDuplicateMultiple::SetPrompter([](TFormMsgDuplicateMultiple &) { return int(QDialog::Rejected); });
     }
 
     static IWptWaypoint *AddWaypoint(IWptDatabase *db, const QString &name, double latDeg, double lonDeg) {

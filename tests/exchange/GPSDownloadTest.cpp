@@ -81,6 +81,7 @@ TEST_F(GPSDownloadWizard, TracksOnlySkipTheWaypointPageAndBecomeDistinctFiles) {
     form->ButtonNext->click();
     ASSERT_EQ(form->CurrentPage(), W::PageTracks);
     dataselecttest::Choose(form->FrameDataSelectOther->TrackSelect, {"ACTIVE LOG", "ACTIVE LOG 2"});
+    shelltest::SaveScreenshot(form.get(), "gps-download-tracks");
     const QStringList before = TrackFiles(Env->TracksFolder);
     form->ButtonNext->click();
     EXPECT_EQ(form->result(), QDialog::Accepted);
@@ -104,13 +105,7 @@ TEST_F(GPSDownloadWizard, FinishMergesWithTheDuplicateAnswerAndAppliesThePropert
         r->AddPointFromWaypoint(b, 0, 1, err);
     });
     int asked = 0;
-    TFormMsgDuplicate::SetPrompter([&asked](TFormMsgDuplicate &f) {
-        ++asked;
-        EXPECT_EQ(f.Kind(), dkWaypoint);
-        f.RadioButtonActionDuplicate->setChecked(true);
-        return int(QDialog::Accepted);
-    });
-    TFormMsgDuplicateMultiple::SetPrompter([](TFormMsgDuplicateMultiple &) { return int(QDialog::Rejected); });
+    KeepBothOnDuplicate(asked);
     auto form = Open();
     form->ButtonNext->click();
     ASSERT_EQ(form->CurrentPage(), W::PageWaypoints);

@@ -211,6 +211,7 @@ TEST(TransferProgressPage, VendorUSBPortShowsOnlyThatADownloadRuns) {
 }
 
 TEST(TransferGPSInfoPage, ScreenshotsByDayAndNight) {
+    const shelltest::TShellScope program;  // the pictures the program ships
     TFakeGPSDevice device;
     device.Brand = 3, device.Protocol = 1, device.UnitID = 3391234567u;
     device.SoftwareVersion = (3 << 24) | (60 << 16);
@@ -218,6 +219,10 @@ TEST(TransferGPSInfoPage, ScreenshotsByDayAndNight) {
     TFrameTransferGPSInfo page(2);
     page.ShowDeviceInfo(nullptr, &device, NavMsgTransfer::CanDownloadAny);
     SaveDayAndNight(&page, QStringLiteral("download-information"));
+    for (QLabel *image : {page.ImageWpt, page.ImagePrx, page.ImageRte, page.ImageTrk}) {
+        EXPECT_FALSE(image->pixmap().isNull()) << "each kind has its picture";
+        EXPECT_TRUE(image->isVisibleTo(&page));
+    }
     TFakePort port(0, "ttyUSB0", true);
     page.ShowPortError(&port, KvErr::PortRemoved, false);
     SaveDayAndNight(&page, QStringLiteral("download-information-error"));

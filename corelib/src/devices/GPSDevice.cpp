@@ -18,6 +18,13 @@ namespace kv {
 TGPSDevice::TGPSDevice(std::function<TSerialPort *(const QString &)> findPort)
     : FFindPort(std::move(findPort)), FContext(std::make_unique<QObject>()) {
     FParser.SetSentenceHook([this](const TNmeaSentence &s) { FCollected.Add(s); });
+    FParser.SetRejectHook([this](TNmeaResult why, std::string_view line) {
+        // Only what looks like a waypoint or a route was data; other noise is the line's.
+        const std::string_view type = line.size() >= 6 ? line.substr(3, 3) : std::string_view();
+        if (type != "WPL" && type != "RTE") return;
+        ++(type == "WPL" ? FDamagedWaypoints : FDamagedRoutes);
+        if (why == TNmeaResult::ChecksumError) FChecksumDamage = true;
+    });
 }
 
 TGPSDevice::~TGPSDevice() {
@@ -129,6 +136,8 @@ int32_t TGPSDevice::Download(IWptDatabase *db, INavTrackList *, uint32_t request
     FStop = false;
     FCollected.Clear();
     FParser.Reset();
+    FDamagedWaypoints = FDamagedRoutes = 0;
+    FChecksumDamage = false;
     TNavMsgTransferStatus status;
     status.WaypointCount = wantWaypoints ? 0 : -1;
     status.RouteCount = wantRoutes ? 0 : -1;
@@ -159,20 +168,44 @@ int32_t TGPSDevice::Download(IWptDatabase *db, INavTrackList *, uint32_t request
             received = now;
             quiet.restart();
         }
-        if (wantWaypoints) status.WaypointCount = int32_t(FCollected.Waypoints().size());
-        if (wantRoutes) {
-            status.RouteCount = int32_t(FCollected.Routes().size());
-            status.RoutePointCount = FCollected.RoutePointCount();
-            if (!FCollected.Routes().empty()) status.Stage = StageRoutes;
+        // The stage is the kind that just came in; a page shows a stage's counts only, so
+        // waypoints and routes arriving in one read are reported one after the other.
+        const int32_t waypoints = int32_t(FCollected.Waypoints().size());
+        const int32_t routes = int32_t(FCollected.Routes().size());
+        const int32_t routePoints = FCollected.RoutePointCount();
+        const bool newRoutes = wantRoutes && (routes != status.RouteCount || routePoints != status.RoutePointCount);
+        if (wantWaypoints && waypoints != status.WaypointCount) {
+            status.WaypointCount = waypoints;
+            status.Stage = StageWaypoints;
+            if (newRoutes) report();
+        }
+        if (newRoutes) {
+            status.RouteCount = routes;
+            status.RoutePointCount = routePoints;
+            status.Stage = StageRoutes;
         }
         report();
         if (quiet.elapsed() > (received == 0 ? FFirstQuietMs : FQuietMs)) break;
     }
+    // A sentence the receiver broke off is judged now rather than forgotten, and so is a
+    // route still waiting for its other messages.
+    FParser.Feed("\r\n", 2);
+    FCollected.Finish();
     if (status.Error == KvErr::Ok) status.Error = Store(db, requestFlags);
     status.Stage = StageFinished;
     report();
     FDownloading = false;
-    return status.Error;
+    return status.Error != KvErr::Ok ? status.Error : DamageResult(requestFlags);
+}
+
+int32_t TGPSDevice::DamageResult(uint32_t requestFlags) const {
+    using namespace NavMsgTransfer;
+    int lost = 0;
+    if (requestFlags & (RequestWaypoints | RequestProximityWaypoints))
+        lost += FDamagedWaypoints + FCollected.WaypointErrors();
+    if (requestFlags & RequestRoutes) lost += FDamagedRoutes + FCollected.RouteErrors();
+    if (lost == 0) return KvErr::Ok;
+    return FChecksumDamage ? KvErr::PortChecksum : KvErr::PortProtocol;
 }
 
 int32_t TGPSDevice::Store(IWptDatabase *db, uint32_t requestFlags) {

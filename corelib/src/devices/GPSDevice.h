@@ -43,6 +43,10 @@ public:
     uint32_t GetCapabilities(int32_t &err) override;
     uint32_t GetUnitID() override { return 0; }
     int32_t GetSoftwareVersion() override { return 0; }
+    // Stores what arrived complete and reports the end with stage 5. When some of the
+    // waypoint and route sentences were damaged (checksum, fields, cut off) or a route stayed
+    // incomplete, the stored data stand and the result says so afterwards: PortChecksum when
+    // a checksum was wrong, else PortProtocol.
     int32_t Download(IWptDatabase *db, INavTrackList *tracks, uint32_t requestFlags,
                      TProgressEx *progress) override;
     int32_t StopTransfer() override;
@@ -52,6 +56,8 @@ public:
 
 private:
     int32_t Store(IWptDatabase *db, uint32_t requestFlags);
+    // PortChecksum, PortProtocol or Ok for what the transfer lost of the kinds requested.
+    int32_t DamageResult(uint32_t requestFlags) const;
 
     std::function<TSerialPort *(const QString &)> FFindPort;
     QString FPortID;
@@ -64,6 +70,9 @@ private:
     std::unique_ptr<QObject> FContext;  // owns pending connection attempts
     bool FStop = false;
     bool FDownloading = false;
+    // Waypoint and route sentences of this transfer that the parser rejected.
+    int FDamagedWaypoints = 0, FDamagedRoutes = 0;
+    bool FChecksumDamage = false;
     int FFirstQuietMs = 120000;
     int FQuietMs = 5000;
 };

@@ -47,7 +47,7 @@ bool TNmeaTransferCollector::AddWaypoint(const TNmeaSentence &s) {
         !TNmeaParser::ParseLatitude(s.Field(0), s.Field(1), w.LatRad, why) ||
         !TNmeaParser::ParseLongitude(s.Field(2), s.Field(3), w.LonRad, why) ||
         !NmeaKnown(w.LatRad) || !NmeaKnown(w.LonRad)) {
-        ++FErrors;
+        ++FWaypointErrors;
         return false;
     }
     w.Name.assign(s.Field(4));
@@ -65,11 +65,11 @@ bool TNmeaTransferCollector::AddRoutePart(const TNmeaSentence &s) {
     int total = 0, number = 0;
     if (s.FieldCount < 4 || !SmallCount(s.Field(0), total) || !SmallCount(s.Field(1), number) ||
         total < 1 || number < 1 || number > total) {
-        ++FErrors;
+        ++FRouteErrors;
         return false;
     }
     if (number == 1) {
-        if (FPendingNext != 0) ++FErrors;  // the previous route never completed
+        if (FPendingNext != 0) ++FRouteErrors;  // the previous route never completed
         FPending = TNmeaRoute();
         FPending.ID.assign(s.Field(3));
         FPendingNext = 1;
@@ -79,7 +79,7 @@ bool TNmeaTransferCollector::AddRoutePart(const TNmeaSentence &s) {
         std::string_view(FPending.ID) != s.Field(3)) {
         // A lost message: the route would miss points, so none of it is kept.
         FPendingNext = 0;
-        ++FErrors;
+        ++FRouteErrors;
         return false;
     }
     for (int i = 4; i < s.FieldCount; ++i)

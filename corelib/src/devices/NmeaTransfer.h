@@ -33,7 +33,15 @@ public:
     const std::vector<TNmeaRoute> &Routes() const { return FRoutes; }
     const TNmeaWaypoint *FindWaypoint(const std::string &name) const;
     int RoutePointCount() const;
-    int Errors() const { return FErrors; }
+    int Errors() const { return FWaypointErrors + FRouteErrors; }
+    int WaypointErrors() const { return FWaypointErrors; }
+    int RouteErrors() const { return FRouteErrors; }
+    // The transfer is over: a route whose messages are still missing is counted as an error
+    // and forgotten.
+    void Finish() {
+        if (FPendingNext != 0) ++FRouteErrors;
+        FPendingNext = 0;
+    }
     void Clear() { *this = TNmeaTransferCollector(); }
 
 private:
@@ -45,7 +53,8 @@ private:
     TNmeaRoute FPending;  // a route whose messages are still arriving
     int FPendingNext = 0;  // number of the message expected next, 0 = none
     int FPendingTotal = 0;
-    int FErrors = 0;
+    int FWaypointErrors = 0;
+    int FRouteErrors = 0;
 };
 
 }  // namespace kv
