@@ -14,6 +14,7 @@ PACKAGES=(
   libgdal-dev gdal-bin libproj-dev proj-bin libgeographiclib-dev geographiclib-tools
   libsqlite3-dev sqlite3 zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libzip-dev unzip
   fonts-dejavu-core socat poppler-utils binutils python3
   xdg-utils xvfb
 )

@@ -101,5 +101,8 @@ void RegisterObjectDataHandlers(TServiceStub &stub, const QString &fixtureDir);
 void RegisterPusHandlers(TServiceStub &stub, const QString &fixtureDir);
 // The account with its chart-set offer, downloads and saved ships (StubAccountHandlers.cpp).
 void RegisterAccountHandlers(TServiceStub &stub, const QString &fixtureDir);
+// The Inland ENC chart sets, built from the test charts below testDataDir
+// (StubIENCHandlers.cpp).
+void RegisterIENCHandlers(TServiceStub &stub, const QString &testDataDir);
 
 }  // namespace servicestub

@@ -138,6 +138,7 @@ void RegisterStandardHandlers(TServiceStub &stub, const QString &fixtureDir) {
     RegisterUserReport(stub);
     RegisterPusHandlers(stub, fixtureDir);
     RegisterAccountHandlers(stub, fixtureDir);
+    RegisterIENCHandlers(stub, QStringLiteral(MARIVO_SERVICESTUB_TESTDATA));
 }
 
 }  // namespace servicestub

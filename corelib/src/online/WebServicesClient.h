@@ -29,6 +29,9 @@ public:
     // Ends a request that never reached the transport (bad arguments): err := error, the
     // answer is still posted, because callers wait for it rather than read err.
     void Refuse(int32_t error, int32_t &err, int32_t kind = 0);
+    // Ends a request answered here without the transport (a file already at hand): err and
+    // the posted answer carry result.
+    void Answer(int32_t result, int32_t &err, int32_t kind = 0) { Refuse(result, err, kind); }
 
     int32_t LastResult() const { return FLastResult; }
     bool Busy() const { return FPending > 0; }
