@@ -512,6 +512,12 @@ void TFormChartManager::Execute(IChartManager *manager, const QString &title, in
     changed = changed || form.Changed();
 }
 
+bool TFormChartManager::Execute(IChartManager *manager, int32_t viewerIndex, const QString &title, bool &baseMapOn) {
+    bool changed = false;
+    Execute(manager, title, viewerIndex, changed, baseMapOn, 0, {});
+    return changed;
+}
+
 void TFormChartManager::RestorePlacement() {
     const int width = RegReadIntegerDef(GetAppReg(), AppRegRoot::Product, Key, RegName(u"Width"), minimumWidth());
     const int height = RegReadIntegerDef(GetAppReg(), AppRegRoot::Product, Key, RegName(u"Height"), minimumHeight());

@@ -76,6 +76,9 @@ public:
                         bool &baseMapOn, int32_t mode, const TChartManagerServices &services,
                         bool openDownload = false);
 
+    // The same for a caller without the online services; returns changed.
+    static bool Execute(IChartManager *manager, int32_t viewerIndex, const QString &title, bool &baseMapOn);
+
     // The S-57 folder holding chartFolder: an exact match, else the deepest listed folder
     // whose every component equals the leading components of chartFolder.
     static TS57FolderHit FindS57Folder(IChartManager *manager, const QString &chartFolder);

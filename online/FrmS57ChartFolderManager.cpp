@@ -7,6 +7,7 @@
 #include "base/strings/KvStrUtils.h"
 #include "base/texts/KvLanguage.h"
 #include "base/texts/KvStr.h"
+#include "online/FrmS57DownloadManager.h"
 #include "shell/MarivoUtils.h"
 
 #include <KvLibNav6/KvAppReg.h>
@@ -237,8 +238,10 @@ void TFormS57ChartFolderManager::ButtonSubfoldersClick() {
 }
 
 void TFormS57ChartFolderManager::ButtonIENCDLManagerClick() {
-    if (!IENCExecute()) return;
-    IENCExecute()(FList, FAccount, FDispatcher);
+    if (IENCExecute())
+        IENCExecute()(FList, FAccount, FDispatcher);
+    else if (FAccount && FDispatcher)
+        TFormS57DownloadManager::Execute(FList, FAccount, FDispatcher, this);
     FillList();
     UpdateButtons();
 }

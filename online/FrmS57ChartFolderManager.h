@@ -27,8 +27,7 @@ public:
     using TPrompter = std::function<int(TFormS57ChartFolderManager &form)>;
     static TPrompter SetPrompter(TPrompter prompter);
 
-    // The Inland ENC download manager as the hidden button runs it (until it is part of the
-    // program the button has nothing to run).
+    // What the hidden button runs instead of the Inland ENC download manager (tests).
     using TIENCExecute =
         std::function<void(TS57ChartFolderList &list, IMRCChartCheck *account, INavMessageDispatcher *dispatcher)>;
     static TIENCExecute SetIENCExecute(TIENCExecute execute);
