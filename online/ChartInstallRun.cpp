@@ -57,6 +57,15 @@ const TLanguageStrings SPartial = {
     "Le carte selezionate sono state installate parzialmente. Alcuni elementi non sono stati installati. Verificare...",
     "De valgte s\u00F8kort er delvist installeret. Nogle elementer kunne ikke installeres. Kontroller venligst...",
     "De valda sj\u00F6korten har delvis installerats. Vissa delar kunde inte installeras. Kontrollera..."};
+const TLanguageStrings SNothing = {
+    "Nothing has been installed: the service sent none of the selected items.",
+    "Er is niets ge\u00EFnstalleerd: de dienst heeft geen van de geselecteerde onderdelen gestuurd.",
+    "Es wurde nichts installiert: Der Dienst hat keines der ausgew\u00E4hlten Elemente gesendet.",
+    "Rien n'a \u00E9t\u00E9 install\u00E9 : le service n'a envoy\u00E9 aucun des \u00E9l\u00E9ments s\u00E9lectionn\u00E9s.",
+    "No se ha instalado nada: el servicio no ha enviado ninguno de los elementos seleccionados.",
+    "Non \u00E8 stato installato nulla: il servizio non ha inviato nessuno degli elementi selezionati.",
+    "Intet er installeret: tjenesten sendte ingen af de valgte elementer.",
+    "Inget har installerats: tj\u00E4nsten skickade inget av de valda objekten."};
 const TLanguageStrings SSuccessCaption = {"Success", "Gelukt", "Erfolg", "Succ\u00E8s", "\u00C9xito", "Completato",
                                           "Udf\u00F8rt", "Klart"};
 const TLanguageStrings SFailedCaption = {"Failed", "Mislukt", "Fehlgeschlagen", "\u00C9chec", "Error", "Non riuscito",
@@ -117,6 +126,7 @@ TChartInstallRun::TOutcome TChartInstallRun::Count(IMRCChartCheck *account) {
         ++requested;
         done += r->IsDone();
     }
+    if (requested == 0) return TOutcome::Nothing;
     if (done == requested) return TOutcome::Success;
     return done == 0 ? TOutcome::Failed : TOutcome::Partial;
 }
@@ -243,18 +253,20 @@ void TChartInstallRun::StartFileDownload() {
     int32_t err = 0;
     // A refused start is answered like a finished one, with the error as its result.
     MRCChartCheckStartFileDownload(FAccount, record, FFile, folder, name, err);
-    FDoneBytes += FFileSize;
-    ShowTotal();
-    FProgress->SetTotalPosition(FProgress->GetTotalPosition() + 1);
 }
 
 void TChartInstallRun::FileFinished() {
     if (!FDownloading) return;
     FDownloading = false;
-    if (FAccount->GetLastResult() != MRCResult::Ok)
+    if (FAccount->GetLastResult() != MRCResult::Ok) {
         FFailed.insert(Current());
-    else
+    } else {
+        // Counted when it arrived: a started file may still fail.
+        FDoneBytes += FFileSize;
+        ShowTotal();
+        FProgress->SetTotalPosition(FProgress->GetTotalPosition() + 1);
         ++FFile;
+    }
     Advance();
 }
 
@@ -305,6 +317,9 @@ void TChartInstallRun::Finish() {
         break;
     case TOutcome::Partial:
         MsgBoxCaption(LanguageText(SPartialCaption), LanguageText(SPartial), mtWarning, MsgButtons({mbOK}));
+        break;
+    case TOutcome::Nothing:
+        MsgBoxCaption(LanguageText(SFailedCaption), LanguageText(SNothing), mtWarning, MsgButtons({mbOK}));
         break;
     }
     emit Finished(outcome);

@@ -25,7 +25,8 @@ class TFramePageProgress;
 class TChartInstallRun : public QObject {
     Q_OBJECT
 public:
-    enum class TOutcome { Success, Partial, Failed };
+    // Nothing: the answer held no requested record, so nothing could be installed.
+    enum class TOutcome { Success, Partial, Failed, Nothing };
     Q_ENUM(TOutcome)
 
     TChartInstallRun(IMRCChartCheck *account, IChartManager *manager, TFramePageProgress *progress,
@@ -49,7 +50,7 @@ public:
 
     // The record's folder below installFolder; empty when its names are not safe.
     static QString RecordFolder(const QString &installFolder, IMRCChartSetRecord *record);
-    // The outcome over the requested records of the last answer (none requested: success).
+    // The outcome over the requested records of the last answer.
     static TOutcome Count(IMRCChartCheck *account);
 
 signals:

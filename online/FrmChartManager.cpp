@@ -8,6 +8,9 @@
 #include "base/texts/KvStr.h"
 #include "base/units/KvUnitsTime.h"
 #include "chartview/ChartNames.h"
+#include "online/FrmS57ChartFolderManager.h"
+#include "online/FrmWizardInstallCharts.h"
+#include "online/S57FolderList.h"
 
 #include <KvLibNav6/KvAppReg.h>
 #include <KvLibNav6/KvLib.h>
@@ -21,7 +24,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QGuiApplication>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -66,6 +71,13 @@ const TLanguageStrings TextBSB = {"BSB charts", "BSB kaarten", "BSB Karten", "Ca
 const TLanguageStrings TextUser = {"MRC Builder charts", "MRC Builder kaarten", "MRC Builder Karten",
                                    "Cartes MRC Builder", "Cartas MRC Builder", "Carte MRC Builder",
                                    "MRC Builder-kort", "MRC Builder-sjökort"};
+
+const TLanguageStrings TextENCDownload = {
+    "Click for an overview of free to download ENC charts.", "Klik voor een overzicht van gratis te downloaden ENC-kaarten.",
+    "Klicken Sie f\u00FCr eine \u00DCbersicht kostenlos herunterladbarer ENC-Karten.",
+    "Cliquez pour un aper\u00E7u des cartes ENC t\u00E9l\u00E9chargeables gratuitement.",
+    "Haga clic para ver las cartas ENC de descarga gratuita.", "Fare clic per le carte ENC scaricabili gratuitamente.",
+    "Klik for en oversigt over gratis ENC-kort.", "Klicka f\u00F6r en \u00F6versikt \u00F6ver gratis ENC-sj\u00F6kort."};
 
 const QString BaseMapName = QStringLiteral("ESRI World Topo Map");
 const QString Attribution = QStringLiteral(
@@ -144,35 +156,23 @@ QString Wrapped(const QString &text, const QFontMetrics &metrics, int width) {
 }
 
 // The parts of a folder's real path: a folder listed as "a/../b" or through a link holds
-// the same charts as its real path.
+// the same charts as its real path. Compared part by part, "/x/A" never holds "/x/AB".
 QStringList FolderParts(const QString &folder) {
     static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
     const QString real = QFileInfo(folder).canonicalFilePath();
     return (real.isEmpty() ? QDir::cleanPath(folder) : real).split(separators, Qt::SkipEmptyParts);
 }
 
-// The S-57 folder of the chart manager that holds a chart folder: an exact match, else the
-// deepest listed folder above it. Index -1 when none holds it.
-struct TS57FolderHit {
-    int32_t Index = -1;
-    QString Folder;
-    bool Excluded = false;
-};
-
-TS57FolderHit FindS57Folder(IChartManager *manager, const QString &chartFolder) {
-    TS57FolderHit hit;
-    const QStringList chartParts = FolderParts(chartFolder);
-    qsizetype best = 0;
-    for (int32_t i = 0; i < manager->GetS57FolderCount(); ++i) {
-        QString folder;
-        bool excluded = false, withSubfolders = false;
-        ChartManagerGetS57Folder(manager, i, folder, excluded, withSubfolders);
-        const QStringList parts = FolderParts(folder);
-        if (parts == chartParts) return {i, folder, excluded};
-        if (parts.size() <= best || parts.size() > chartParts.size() || chartParts.mid(0, parts.size()) != parts) continue;
-        best = parts.size();
-        hit = {i, folder, excluded};
-    }
+TS57FolderHit FolderHit(IChartManager *manager, int32_t index, const QString &folder, bool excluded) {
+    TS57FolderHit hit{index, folder, excluded, false, {}};
+    QString cc, region, water;
+    ChartManagerGetS57FolderInfo(manager, index, cc, region, water);
+    hit.IsIENCSet = !cc.isEmpty();
+    if (!hit.IsIENCSet) return hit;
+    QStringList parts;
+    for (const QString &part : {cc, region, water})
+        if (!part.isEmpty()) parts << part;
+    hit.Identity = parts.join(QStringLiteral(", "));
     return hit;
 }
 
@@ -187,9 +187,27 @@ int ChildCharts(const QTreeWidgetItem *row) {
 
 }  // namespace
 
+TS57FolderHit TFormChartManager::FindS57Folder(IChartManager *manager, const QString &chartFolder) {
+    TS57FolderHit hit;
+    if (!manager) return hit;
+    const QStringList chartParts = FolderParts(chartFolder);
+    qsizetype best = 0;
+    for (int32_t i = 0; i < manager->GetS57FolderCount(); ++i) {
+        QString folder;
+        bool excluded = false, withSubfolders = false;
+        ChartManagerGetS57Folder(manager, i, folder, excluded, withSubfolders);
+        const QStringList parts = FolderParts(folder);
+        if (parts == chartParts) return FolderHit(manager, i, folder, excluded);
+        if (parts.size() <= best || parts.size() > chartParts.size() || chartParts.mid(0, parts.size()) != parts) continue;
+        best = parts.size();
+        hit = FolderHit(manager, i, folder, excluded);
+    }
+    return hit;
+}
+
 TFormChartManager::TFormChartManager(IChartManager *manager, int32_t viewerIndex, const QString &title,
-                                     bool baseMapOn, QWidget *owner)
-    : TFormScaled(owner), FManager(manager), FViewerIndex(viewerIndex), FTitle(title),
+                                     bool baseMapOn, QWidget *owner, const TChartManagerServices &services)
+    : TFormScaled(owner), FManager(manager), FServices(services), FViewerIndex(viewerIndex), FTitle(title),
       FSelectedCharts(SortedGUIDArrayCreate()), FNewlySelectedCharts(SortedGUIDArrayCreate()) {
     setObjectName(QStringLiteral("FormChartManager"));
     setMinimumSize(692, 498);
@@ -221,10 +239,13 @@ TFormChartManager::TFormChartManager(IChartManager *manager, int32_t viewerIndex
     ButtonDownload = new QPushButton(this);
     ButtonS57Folders = new QPushButton(this);
     ButtonClose = new QPushButton(this);
-    // The install wizard and the S-57 folder manager are not part of this dialog yet.
-    ButtonDownload->setEnabled(false);
-    ButtonS57Folders->setEnabled(false);
+    ButtonDownload->setObjectName(QStringLiteral("ButtonDownload"));
+    // The wizard needs the account; without one there is nothing to download from.
+    ButtonDownload->setEnabled(FManager && FServices.Account && FServices.Dispatcher);
+    ButtonS57Folders->setEnabled(FManager != nullptr);
     ButtonS57Folders->hide();
+    LabelENCDownload = new QLabel(this);
+    LabelENCDownload->hide();
     ButtonClose->setDefault(true);
     buttons->addWidget(ButtonHelp);
     buttons->addWidget(ButtonDownload);
@@ -236,13 +257,12 @@ TFormChartManager::TFormChartManager(IChartManager *manager, int32_t viewerIndex
     connect(f1, &QShortcut::activated, ButtonHelp, &QPushButton::click);
     connect(ButtonHelp, &QPushButton::clicked, this, [] { GetHTMLHelper().HelpContext(HelpContextChartManager); });
     connect(ButtonClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ButtonDownload, &QPushButton::clicked, this, &TFormChartManager::ButtonDownloadClick);
+    connect(ButtonS57Folders, &QPushButton::clicked, this, &TFormChartManager::ButtonS57FoldersClick);
     connect(ListViewCharts, &QTreeWidget::itemChanged, this, &TFormChartManager::ItemChanged);
+    if (FServices.Dispatcher) FServices.Dispatcher->Subscribe(&TFormChartManager::RepaintOnNotification, this);
     if (FManager) FManager->GetSelectedCharts(FSelectedCharts, FViewerIndex);
-    const int width = RegReadIntegerDef(GetAppReg(), AppRegRoot::Product, Key, RegName(u"Width"), minimumWidth());
-    const int height = RegReadIntegerDef(GetAppReg(), AppRegRoot::Product, Key, RegName(u"Height"), minimumHeight());
-    resize(width, height);
-    if (RegReadIntegerDef(GetAppReg(), AppRegRoot::Product, Key, RegName(u"State"), 0) == Qt::WindowMaximized)
-        setWindowState(Qt::WindowMaximized);
+    RestorePlacement();
     UpdateTexts();
     BuildTree();
     ApplyCheckStates(baseMapOn);
@@ -251,6 +271,7 @@ TFormChartManager::TFormChartManager(IChartManager *manager, int32_t viewerIndex
 }
 
 TFormChartManager::~TFormChartManager() {
+    if (FServices.Dispatcher) FServices.Dispatcher->Unsubscribe(&TFormChartManager::RepaintOnNotification, this);
     int32_t err = 0;
     RegWriteInteger(GetAppReg(), AppRegRoot::Product, Key, RegName(u"State"),
                     isMaximized() ? int(Qt::WindowMaximized) : 0, err);
@@ -266,6 +287,7 @@ void TFormChartManager::UpdateTexts() {
     ButtonS57Folders->setText(LanguageText(TextS57Folders));
     LabelChartsTotal->setText(LanguageText(TextTotal) + u':');
     LabelChartsSelected->setText(LanguageText(TextSelected) + u':');
+    LabelENCDownload->setText(LanguageText(TextENCDownload));
     ListViewCharts->setHeaderLabels({LanguageText(TextCharts), QStringLiteral("TC"), LanguageText(TextCount),
                                      LanguageText(TextScale), LanguageText(TextUpdated)});
 }
@@ -325,8 +347,9 @@ void TFormChartManager::AddProducts() {
                 row->setText(ChartManagerColumn::Scale, RasterChartInfoGetOriginalScale(raster->GetInfo()));
                 IRasterChartUpdateInfo *update = raster->GetUpdateInfo();
                 const TDateTime updated = update ? update->GetUpdateTime() : 0.0;
-                row->setText(ChartManagerColumn::Updated,
-                             DateText(updated != 0.0 ? GetLocalDateTime(updated) : entry->GetDate(), true));
+                const TDateTime shown = updated != 0.0 ? GetLocalDateTime(updated) : entry->GetDate();
+                // A chart without any date shows none rather than the calendar's day zero.
+                if (shown != 0.0) row->setText(ChartManagerColumn::Updated, DateText(shown, true));
             }
             if (setRow->childCount() == 0) {
                 delete setRow;
@@ -366,7 +389,8 @@ void TFormChartManager::AddS57Charts() {
             if (!hit.Excluded && (first || key != lastKey || !folderRow)) {
                 const QString shown = ShortenFileName(chartFolder, ListViewCharts->fontMetrics(), 270);
                 folderRow = AddRow<void>(group, ChartManagerRow::S57Folder, shown, nullptr);
-                folderRow->setToolTip(0, chartFolder);
+                folderRow->setToolTip(0, hit.IsIENCSet ? chartFolder + u'\n' + hit.Identity : chartFolder);
+                folderRow->setText(ChartManagerColumn::TC, hit.Identity);
                 MakeCheckable(folderRow, true);
             }
             folder = hit;
@@ -478,9 +502,61 @@ TFormChartManager::TPrompter TFormChartManager::SetPrompter(TPrompter prompter) 
 
 int TFormChartManager::Prompt(TFormChartManager &form) { return Prompter() ? Prompter()(form) : form.exec(); }
 
-bool TFormChartManager::Execute(IChartManager *manager, int32_t viewerIndex, const QString &title, bool &baseMapOn) {
-    TFormChartManager form(manager, viewerIndex, title, baseMapOn);
+void TFormChartManager::Execute(IChartManager *manager, const QString &title, int32_t viewerIndex, bool &changed,
+                                bool &baseMapOn, int32_t /*mode*/, const TChartManagerServices &services,
+                                bool openDownload) {
+    TFormChartManager form(manager, viewerIndex, title, baseMapOn, nullptr, services);
+    if (openDownload) form.ButtonDownloadClick();
     Prompt(form);
     baseMapOn = form.BaseMapOn();
-    return form.Changed();
+    changed = changed || form.Changed();
+}
+
+bool TFormChartManager::Execute(IChartManager *manager, int32_t viewerIndex, const QString &title, bool &baseMapOn) {
+    bool changed = false;
+    Execute(manager, title, viewerIndex, changed, baseMapOn, 0, {});
+    return changed;
+}
+
+void TFormChartManager::RestorePlacement() {
+    const int width = RegReadIntegerDef(GetAppReg(), AppRegRoot::Product, Key, RegName(u"Width"), minimumWidth());
+    const int height = RegReadIntegerDef(GetAppReg(), AppRegRoot::Product, Key, RegName(u"Height"), minimumHeight());
+    resize(qMax(width, minimumWidth()), qMax(height, minimumHeight()));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    // A dialog that opened minimised could not be seen: it comes back normal.
+    if (RegReadIntegerDef(GetAppReg(), AppRegRoot::Product, Key, RegName(u"State"), 0) == Qt::WindowMaximized)
+        setWindowState(Qt::WindowMaximized);
+}
+
+void TFormChartManager::RepaintOnNotification(void *data, TNavNotification *n) {
+    if (n->Code != NavNotify::AccountRequestDone) return;
+    static_cast<TFormChartManager *>(data)->ListViewCharts->viewport()->update();
+}
+
+void TFormChartManager::RebuildKeepingBaseMap() {
+    const bool baseMap = BaseMapOn();
+    if (FManager) FManager->GetSelectedCharts(FSelectedCharts, FViewerIndex);
+    BuildTree();
+    ApplyCheckStates(baseMap);
+}
+
+void TFormChartManager::ButtonDownloadClick() {
+    if (!ButtonDownload->isEnabled()) return;
+    TFormWizardInstallCharts::Execute(FManager, FServices.Account, FServices.Dispatcher);
+    // Sets may have come or gone: the viewer has to look again.
+    FChanged = true;
+    RebuildKeepingBaseMap();
+}
+
+void TFormChartManager::ButtonS57FoldersClick() {
+    if (!FManager) return;
+    TS57ChartFolderList list = S57FolderListFromManager(FManager);
+    TFormS57ChartFolderManager::Execute(list, FServices.Dispatcher, FServices.Account, FServices.SailingAreas);
+    setEnabled(false);
+    const bool changed = ApplyS57FolderList(FManager, list, FServices.S57Registrar, FServices.S52Library, this);
+    setEnabled(true);
+    if (!changed) return;
+    FChanged = true;
+    RebuildKeepingBaseMap();
 }

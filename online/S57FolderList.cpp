@@ -54,6 +54,12 @@ TS57ChartFolderList S57FolderListFromManager(IChartManager *manager) {
         TS57ChartFolder record;
         record.Folder = folder.toStdU16String();
         record.WithSubfolders = withSubfolders;
+        QString cc, region, water;
+        ChartManagerGetS57FolderInfo(manager, i, cc, region, water);
+        record.IsIENCSet = !cc.isEmpty();
+        record.CountryCode = cc.toStdU16String();
+        record.Region = region.toStdU16String();
+        record.Water = water.toStdU16String();
         list.push_back(std::move(record));
     }
     return list;

@@ -13,7 +13,8 @@ class QWidget;
 using TS57ChartFolderList = std::vector<TS57ChartFolder>;
 
 // One record per S-57 folder of the chart manager: its folder text and with-subfolders
-// flag; the Inland ENC fields stay empty.
+// flag; a folder with an Inland ENC identity carries IsIENCSet and that identity, so that
+// the download manager sees the sets installed before.
 TS57ChartFolderList S57FolderListFromManager(IChartManager *manager);
 
 // Makes the chart manager's S-57 folders equal to the list, touching only what differs: a

@@ -469,8 +469,10 @@ TMainFrameFactories ProgramFrameFactories() {
     TFrameViewer::SetWaypointEditExecute(
         [](TMarivoNavEnv &env, IWptWaypointList *list) { return TFormWaypointEdit::Execute(list, env); });
     TFrameViewer::SetChartManagerExecute([](TChartManagerCall &call) {
-        call.Changed =
-            TFormChartManager::Execute(call.ChartManager, call.ViewerIndex, call.Caption, call.OSMLayerEnabled);
+        const TChartManagerServices services{call.OnlineService, call.Dispatcher, call.SailingAreas, call.S52Library,
+                                             call.S57Registrar};
+        TFormChartManager::Execute(call.ChartManager, call.Caption, call.ViewerIndex, call.Changed, call.OSMLayerEnabled,
+                                   call.Mode, services);
     });
     f.Viewer = [](QWidget *host, TMarivoNavEnv &env) -> std::unique_ptr<IFrameViewer> {
         return std::make_unique<TViewerFrameAdapter>(host, env);

@@ -1,10 +1,15 @@
 // The chart manager dialog over a real chart manager: chart sets written by the test around
 // the shared BSB test chart, and the NOAA and S-58 test cells as one S-57 folder.
 #include "online/FrmChartManager.h"
+#include "online/FrmS57ChartFolderManager.h"
 
 #include "base/charts/KvCharts.h"
 #include "base/kvlib/KvStrings.h"
+#include "OnlineTestSupport.h"
 #include "TestSupport.h"
+#include "base/registry/KvRegistry.h"
+
+#include <KvLibNav6/KvAppReg.h>
 
 #include <KvLibNav6/KvLib.h>
 
@@ -65,6 +70,13 @@ int CountVisible(IChartManager *m, int viewer) {
     int n = 0;
     for (int i = 0; i < m->GetChartCount(); ++i) n += m->GetChart(i)->IsVisibleIn(1u << viewer) ? 1 : 0;
     return n;
+}
+
+// Runs the dialog for viewer 0 without services; returns whether it reports a change.
+bool RunDialog(IChartManager *m, bool &baseMap) {
+    bool changed = false;
+    TFormChartManager::Execute(m, {}, 0, changed, baseMap, 0, {});
+    return changed;
 }
 
 }  // namespace
@@ -163,7 +175,7 @@ TEST_F(ChartManagerDialog, CheckingChartsChangesTheViewersSelectionOnClose) {
         form.ButtonClose->click();
         return form.result();
     });
-    EXPECT_TRUE(TFormChartManager::Execute(Manager.get(), 0, {}, baseMap));
+    EXPECT_TRUE(RunDialog(Manager.get(), baseMap));
     EXPECT_FALSE(baseMap);
     EXPECT_EQ(Selected(0), 1);
     EXPECT_EQ(Selected(1), otherSelected);
@@ -179,7 +191,7 @@ TEST_F(ChartManagerDialog, CheckingChartsChangesTheViewersSelectionOnClose) {
         QTest::keyClick(&form, Qt::Key_Escape);
         return form.result();
     });
-    EXPECT_TRUE(TFormChartManager::Execute(Manager.get(), 0, {}, baseMap));
+    EXPECT_TRUE(RunDialog(Manager.get(), baseMap));
     EXPECT_EQ(Selected(0), 0);
 }
 
@@ -199,7 +211,7 @@ TEST_F(ChartManagerDialog, ClosingWithoutChecksChangesNothing) {
         form.reject();
         return form.result();
     });
-    EXPECT_FALSE(TFormChartManager::Execute(Manager.get(), 0, {}, baseMap));
+    EXPECT_FALSE(RunDialog(Manager.get(), baseMap));
     EXPECT_TRUE(baseMap);
     EXPECT_EQ(Selected(0), 0);
     EXPECT_EQ(CountVisible(Manager.get(), 0), 2);
@@ -214,4 +226,98 @@ TEST_F(ChartManagerDialog, Screenshot) {
     const QString dir = QStringLiteral(MARIVO_BINARY_DIR "/test-output");
     QDir().mkpath(dir);
     EXPECT_TRUE(form.grab().save(dir + "/ChartManagerDialog.png"));
+}
+
+TEST_F(ChartManagerDialog, FindS57FolderComparesWholeFolderNames) {
+    const QString r = Root + QStringLiteral("/s57");
+    const auto identity = [](const QString &folder, const QJsonObject &o) {
+        QDir().mkpath(folder);
+        QFile f(folder + QStringLiteral("/ienc.json"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(o).toJson());
+    };
+    for (const char *sub : {"Charts/A/deep", "Charts/AB", "Charts/A/other", "Fixed"}) QDir().mkpath(r + u'/' + QLatin1String(sub));
+    identity(r + "/IENC/NL/_all", {{"country", "NL"}});
+    identity(r + "/IENC/DE/Rhein/Km", {{"country", "DE"}, {"region", "Rhein"}, {"water", "Km 1"}});
+    identity(r + "/Fixed", {{"fixed", true}});
+    for (const QString &f : {r + "/Charts/A", r + "/Charts/", r + "/Charts/A/deep", r + "/IENC/NL/_all",
+                             r + "/IENC/DE/Rhein/Km", r + "/Fixed"})
+        ChartManagerAddS57Folder(Manager.get(), f, true, nullptr, nullptr);
+    int32_t err = 0;
+    Manager->LoadS57ChartInfo(nullptr, 0, 0, 1, err);
+    struct TCase {
+        QString ChartFolder, Folder;
+        bool Excluded;
+        QString Identity;
+    };
+    const std::vector<TCase> cases = {
+        {r + "/Charts/A", r + "/Charts/A", false, {}},
+        {r + "/Charts/A/", r + "/Charts/A", false, {}},
+        {r + "/Charts/AB", r + "/Charts/", false, {}},
+        {r + "/Charts/A/other", r + "/Charts/A", false, {}},
+        {r + "/Charts/A/deep/x", r + "/Charts/A/deep", false, {}},
+        {r + "/IENC/NL/_all", r + "/IENC/NL/_all", false, "NL"},
+        {r + "/IENC/DE/Rhein/Km/cells", r + "/IENC/DE/Rhein/Km", false, "DE, Rhein, Km 1"},
+        {r + "/Fixed", r + "/Fixed", true, {}},
+        {r + "/IENC", {}, false, {}},
+    };
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.ChartFolder.toStdString());
+        const TS57FolderHit hit = TFormChartManager::FindS57Folder(Manager.get(), c.ChartFolder);
+        EXPECT_EQ(hit.Folder, c.Folder);
+        EXPECT_EQ(hit.Index >= 0, !c.Folder.isEmpty());
+        EXPECT_EQ(hit.Excluded, c.Excluded);
+        EXPECT_EQ(hit.Identity, c.Identity);
+        EXPECT_EQ(hit.IsIENCSet, !c.Identity.isEmpty());
+    }
+}
+
+TEST_F(ChartManagerDialog, SizeAndStateComeBackInTheNextRun) {
+    {
+        TFormChartManager form(Manager.get(), 0, {}, false);
+        EXPECT_EQ(form.size(), QSize(692, 498)) << "the minimum the first time";
+        form.resize(800, 600);
+        form.accept();
+    }
+    {
+        TFormChartManager form(Manager.get(), 0, {}, false);
+        EXPECT_EQ(form.size(), QSize(800, 600));
+        EXPECT_FALSE(form.isMaximized());
+        form.setWindowState(Qt::WindowMaximized);
+    }
+    {
+        TFormChartManager form(Manager.get(), 0, {}, false);
+        EXPECT_TRUE(form.isMaximized());
+    }
+    int32_t err = 0;
+    RegWriteInteger(GetAppReg(), AppRegRoot::Product, QStringLiteral("Desktop\\ChartManager"), RegName(u"State"),
+                    int(Qt::WindowMinimized), err);
+    TFormChartManager form(Manager.get(), 0, {}, false);
+    EXPECT_FALSE(form.isMinimized());
+}
+
+TEST_F(ChartManagerDialog, S57FoldersAreEditedInTheFolderManagerAndApplied) {
+    bool baseMap = false;
+    TFormChartManager::SetPrompter([](TFormChartManager &form) {
+        EXPECT_FALSE(form.ButtonS57Folders->isVisible());
+        TFormS57ChartFolderManager::SetPrompter([](TFormS57ChartFolderManager &folders) {
+            EXPECT_EQ(folders.ListView->topLevelItemCount(), 1);
+            folders.ListView->selectAll();
+            onlinetest::TMessages answers(mrYes);
+            folders.ButtonDeleteClick();
+            return 1;
+        });
+        form.ButtonS57FoldersClick();
+        EXPECT_EQ(Row(form.ListViewCharts, ChartManagerRow::S57Group), nullptr);
+        EXPECT_EQ(form.LabelChartsTotalValue->text(), " 1 ");
+        // Nothing edited: nothing changes.
+        TFormS57ChartFolderManager::SetPrompter([](TFormS57ChartFolderManager &) { return 1; });
+        form.ButtonS57FoldersClick();
+        TFormS57ChartFolderManager::SetPrompter({});
+        form.accept();
+        return form.result();
+    });
+    EXPECT_TRUE(RunDialog(Manager.get(), baseMap));
+    EXPECT_EQ(Manager->GetS57FolderCount(), 0);
+    EXPECT_EQ(Manager->GetChartCount(), 0);
 }

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <memory>
 
 namespace {
@@ -73,7 +74,7 @@ protected:
     ManagerPtr Manager{nullptr, ObjectDelete};
 };
 
-TEST_F(S57FolderList, ListFromManagerCarriesFolderAndFlagOnly) {
+TEST_F(S57FolderList, ListFromManagerCarriesFolderFlagAndIdentity) {
     const TS57ChartFolderList list = S57FolderListFromManager(Manager.get());
     ASSERT_EQ(list.size(), 2u);
     for (const TS57ChartFolder &r : list) {
@@ -82,6 +83,22 @@ TEST_F(S57FolderList, ListFromManagerCarriesFolderAndFlagOnly) {
         EXPECT_TRUE(r.CountryCode.empty() && r.Region.empty() && r.Water.empty());
     }
     EXPECT_TRUE(S57FolderListFromManager(nullptr).empty());
+
+    // A downloaded set's folder keeps its identity in the list.
+    const QString set = testsupport::MakeTempDir(QStringLiteral("s57folderlist-set")) + QStringLiteral("/NL/_all");
+    QDir().mkpath(set);
+    QFile f(set + QStringLiteral("/ienc.json"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(R"({"country": "NL", "region": "", "water": "Maas"})");
+    f.close();
+    ChartManagerAddS57Folder(Manager.get(), set, true, nullptr, nullptr);
+    int32_t err = 0;
+    Manager->LoadS57ChartInfo(nullptr, 0, 0, 1, err);
+    const TS57ChartFolderList withSet = S57FolderListFromManager(Manager.get());
+    ASSERT_EQ(withSet.size(), 3u);
+    EXPECT_TRUE(withSet[2].IsIENCSet);
+    EXPECT_EQ(QString::fromStdU16String(withSet[2].CountryCode), "NL");
+    EXPECT_EQ(QString::fromStdU16String(withSet[2].Water), "Maas");
 }
 
 TEST_F(S57FolderList, AppliesOnlyTheDifferencesAndReloadsOnlyAfterAChange) {
