@@ -27,6 +27,7 @@
 #include "routes/FrmWaypointEdit.h"
 #include "routes/FrmWaypointTypeEdit.h"
 #include "online/FrmCheckUpdates.h"
+#include "online/FrmExtensionManager.h"
 #include "online/FrmNewsCenter.h"
 #include "online/FrmWizardStartup.h"
 
@@ -122,5 +123,6 @@ TMainDialogs ProgramDialogs() {
     d.StartupWizard = [](QWidget *owner, TMarivoNavEnv &env, bool &signUpChosen) {
         TFormWizardStartup::Execute(env, signUpChosen, owner);
     };
+    d.ExtensionManager = [](QWidget *owner, TMarivoNavEnv &env) { TFormExtensionManager::Execute(env, owner); };
     return d;
 }

@@ -4,14 +4,19 @@
 // file under its final name, nothing outside the installation folder.
 #include "online/ChartInstallRun.h"
 #include "online/FraPageProgress.h"
+#include "online/FraPageSelectCharts.h"
 
 #include "OnlineTestSupport.h"
 #include "base/charts/KvOnlineServices.h"
+#include "base/kvlib/KvStrings.h"
 
 #include <KvLibNav6/KvCharts.h>
 
 #include <QDirIterator>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QMap>
+#include <QSet>
 #include <QProgressBar>
 #include <QSignalSpy>
 
@@ -101,6 +106,15 @@ TEST_F(ChartInstallRunTest, InstallsTheOfferBelowTheFolderAndASecondRunFetchesNo
               QFileInfo(testsupport::TestDataPath("charts/bsb/NZ61401.KAP")).size());
     EXPECT_TRUE(HasChartSet(5001, 0)) << "the Vecht set (mask 1)";
     EXPECT_TRUE(HasChartSet(5001, 1)) << "the New Zealand set (mask 2)";
+    QSet<IChartSet *> sets;
+    for (int32_t p = 0; p < Env->ChartManager->GetProductCount(); ++p)
+        if (Env->ChartManager->GetProduct(p)->GetInfo()->GetProductNumber() == 5001)
+            for (int32_t i = 0; i < Env->ChartManager->GetProduct(p)->GetChartSetCount(); ++i)
+                sets.insert(Env->ChartManager->GetProduct(p)->GetChartSet(i));
+    int shown = 0;
+    for (int32_t i = 0; i < Env->ChartManager->GetCatalogueCount(); ++i)
+        shown += sets.contains(Env->ChartManager->GetCatalogueEntry(i)->GetChartSet());
+    EXPECT_EQ(shown, 2) << "both sets' charts are in the catalogue the viewers get, whatever their set number";
     EXPECT_EQ(Progress.ProgressBarTotal->value(), Progress.ProgressBarTotal->maximum());
 
     const int fetched = Downloads();
@@ -175,4 +189,62 @@ TEST_F(ChartInstallRunTest, AbortStopsAfterTheCurrentFile) {
     EXPECT_EQ(InstallAll(folder), TChartInstallRun::TOutcome::Partial);
     EXPECT_EQ(Downloads(), 1);
     EXPECT_FALSE(Run->Running());
+}
+
+// After an installation the account offers other editions: the selection page marks an
+// installed set with a newer edition offered as "update available", one with the same or an
+// older edition as "already installed", and what the chart manager does not have as new.
+TEST_F(ChartInstallRunTest, ANewerEditionOfAnInstalledSetShowsAsAnUpdate) {
+    const QString folder = Root + QStringLiteral("/Charts/");
+    ASSERT_EQ(InstallAll(folder), TChartInstallRun::TOutcome::Success);
+    struct Case {
+        const char *item;
+        int edition;  // offered; the records of the installation hold 1, 3, 2, 1
+        bool installed, update;
+        const char *status;
+    };
+    const Case cases[] = {
+        {"Route tools", 2, false, true, "new software"},
+        {"Vecht", 4, true, true, "update available"},
+        {"New Zealand approaches", 1, true, false, "already installed"},
+        {"Harbour guide", 1, false, false, "new software"},
+    };
+    QFile fixture(testsupport::SourcePath(QStringLiteral("tools/servicestub/fixtures/account/offer.json")));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    QJsonArray offer = QJsonDocument::fromJson(fixture.readAll()).object().value("chartsets").toArray();
+    for (qsizetype i = 0; i < offer.size(); ++i) {
+        QJsonObject row = offer[i].toObject();
+        for (const Case &c : cases)
+            if (row.value("item").toString() == QLatin1String(c.item)) row.insert("edition", c.edition);
+        offer[i] = row;
+    }
+    ASSERT_TRUE(FStub.Script(QStringLiteral("account/login"), 200, QJsonObject{{"result", 0}, {"chartsets", offer}}));
+    int32_t err = 0;
+    MRCChartCheckSetLogin(Env->OnlineService, onlinetest::StubEmail, onlinetest::StubPassword, false, err);
+    ASSERT_TRUE(WaitFor(NavNotify::AccountRequestDone));
+
+    IMRCChartCheck *account = Env->OnlineService;
+    TFramePageSelectCharts page(Env->ChartManager, account, folder, false);
+    for (int32_t i = 0; i < account->GetAvailableChartSetCount(); ++i) page.AddChartSet(account->GetAvailableChartSet(i));
+    page.Refresh();
+    QMap<QString, QString> status;
+    const QAbstractItemModel *m = page.Model();
+    for (int r = 0; r < m->rowCount(); ++r) {
+        const QModelIndex row = m->index(r, 0);
+        status.insert(row.data().toString(), row.siblingAtColumn(1).data().toString());
+        for (int c = 0; c < m->rowCount(row); ++c)
+            status.insert(m->index(c, 0, row).data().toString(), m->index(c, 1, row).data().toString());
+    }
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.item);
+        IMRCAvailableChartSet *item = nullptr;
+        for (int32_t i = 0; i < account->GetAvailableChartSetCount(); ++i)
+            if (StrWToWide(account->GetAvailableChartSet(i)->GetItemName()) == QLatin1String(c.item))
+                item = account->GetAvailableChartSet(i);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->GetEdition(), c.edition) << "the page reads the new offer";
+        EXPECT_EQ(item->IsInstalled(), c.installed);
+        EXPECT_EQ(item->IsUpdateAvailable(), c.update);
+        EXPECT_EQ(status.value(QString::fromLatin1(c.item)), QString::fromLatin1(c.status));
+    }
 }

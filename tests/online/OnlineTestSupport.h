@@ -56,19 +56,26 @@ namespace onlinetest {
 inline const QString StubEmail = QStringLiteral("zeiler@example.nl");
 inline const QString StubPassword = QStringLiteral("a&b = \u00E9");
 
+// Starts the services stand-in offering the demo chart of the data folder and the shared
+// test chart, and makes it the services' address in the settings store.
+inline bool StartStubWithCharts(testsupport::TServiceStubProcess &stub, const QString &data) {
+    qputenv("MARIVO_STUB_FILES", (data + QStringLiteral("/Charts/BSB:") +
+                                  testsupport::TestDataPath(QStringLiteral("charts/bsb")))
+                                     .toLocal8Bit());
+    if (!stub.Start()) return false;
+    int32_t err = 0;
+    RegWriteString(GetAppReg(), AppRegRoot::Product, QStringLiteral("Services"), RegName(u"BaseURL"),
+                   stub.BaseUrl(), err);
+    return err == 0;
+}
+
 // The navigation environment on the demo data, talking to the services stand-in, which
 // offers the demo chart and the shared test chart.
 class OnlineEnvFixture : public NavEnvFixture {
 protected:
     void SetUp() override {
         NavEnvFixture::SetUp();
-        qputenv("MARIVO_STUB_FILES", (FData + QStringLiteral("/Charts/BSB:") +
-                                      testsupport::TestDataPath(QStringLiteral("charts/bsb")))
-                                         .toLocal8Bit());
-        ASSERT_TRUE(FStub.Start());
-        int32_t err = 0;
-        RegWriteString(GetAppReg(), AppRegRoot::Product, QStringLiteral("Services"), RegName(u"BaseURL"),
-                       FStub.BaseUrl(), err);
+        ASSERT_TRUE(StartStubWithCharts(FStub, FData));
         Env = Make();
         ASSERT_TRUE(Env && Env->OnlineService && Env->ChartManager);
         Env->CoreEnv->GetDispatcher()->Subscribe(&OnlineEnvFixture::Record, this);

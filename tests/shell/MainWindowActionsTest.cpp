@@ -14,6 +14,7 @@
 #include "exchange/FrmGPSDownload.h"
 #include "online/FrmChartManager.h"
 #include "online/FrmCheckUpdates.h"
+#include "online/FrmExtensionManager.h"
 #include "online/FrmNewsCenter.h"
 #include "online/FrmWizardStartup.h"
 #include "routes/FrmRouteManager.h"
@@ -94,12 +95,14 @@ protected:
         FOldGPSDownload = TFormGPSDownload::SetPrompter(Cancel<TFormGPSDownload>);
         FOldSource = TFormMarivo6Main::SetPortSource([] { return QStringList(); });
         FOldStartupWizard = TFormWizardStartup::SetPrompter(Cancel<TFormWizardStartup>);
+        FOldExtensions = TFormExtensionManager::SetPrompter(Cancel<TFormExtensionManager>);
     }
     void TearDown() override {
         Main.reset();
         TFormMarivo6Main::SetFrameFactories(std::move(FOldFactories));
         TFormMarivo6Main::SetPortSource(std::move(FOldSource));
         TFormWizardStartup::SetPrompter(std::move(FOldStartupWizard));
+        TFormExtensionManager::SetPrompter(std::move(FOldExtensions));
         TFormSettingsLocale::SetPrompter(std::move(FOldLocale));
         TFormSettingsSailingArea::SetPrompter(std::move(FOldSailingArea));
         TFormSettingsViewS57::SetPrompter(std::move(FOldS57));
@@ -181,6 +184,7 @@ private:
     TFormTrackSettings::TPrompter FOldTrackSettings;
     TFormRoutePointSelect::TPrompter FOldPointSelect;
     TFormWizardStartup::TPrompter FOldStartupWizard;
+    TFormExtensionManager::TPrompter FOldExtensions;
     TFormWaypointTypeEdit::TPrompter FOldTypeEdit;
     TFormImport::TPrompter FOldImport;
     TFormZichtOpScheepvaart::TPrompter FOldSignUp;

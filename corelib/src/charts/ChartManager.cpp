@@ -598,10 +598,13 @@ void TChartManager::InstallChartSet(IMRCChartSetRecord *rec, const TStrWRec &cha
         m.ProductTitle = RecText(rec->GetProductName());
         m.SetCode = RecText(rec->GetFolderName());
         m.SetTitle = RecText(rec->GetName());
-        m.ModuleMask = rec->GetModuleMask() ? rec->GetModuleMask() : 1u;
-        // The set's number is the kind its mask names, so that the set is found again by
-        // the record's mask.
-        m.SetNumber = int32_t(std::countr_zero(m.ModuleMask));
+        // The record's mask names the set within its product (bit n: set number n), so
+        // that the set is found again by the record's mask. The kinds of charts shown are
+        // another matter: a set the user downloaded is of the first kind this program shows,
+        // or it would be installed and never drawn.
+        const uint32_t recordMask = rec->GetModuleMask() ? rec->GetModuleMask() : 1u;
+        m.SetNumber = int32_t(std::countr_zero(recordMask));
+        m.ModuleMask = FChartModules ? FChartModules & (~FChartModules + 1u) : 1u;
         m.Edition = rec->GetEdition();
         m.OwnInstallation = true;
         for (int32_t i = 0; i < rec->GetFileCount(); ++i) {
