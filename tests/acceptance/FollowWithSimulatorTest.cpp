@@ -31,6 +31,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QWheelEvent>
 #include <QtMath>
 
 namespace {
@@ -155,6 +156,8 @@ TEST(Acceptance, FollowingThePlannedRouteWithTheSimulatorAtSixKnots) {
                  EXPECT_GE(countdown.Distance.size(), 2);
                  EXPECT_GE(countdown.TimeToGo.size(), 3);
                  acceptance::Screenshot(&main, QStringLiteral("3-following"));
+                 acceptance::Screenshot(main.Panel(QStringLiteral("DockablePanelNavInfo")),
+                                        QStringLiteral("3-following-navigation-panel"));
              },
              60000);
     run.When(QStringLiteral("the waterway ahead shows the next bridge"),
@@ -182,7 +185,8 @@ TEST(Acceptance, FollowingThePlannedRouteWithTheSimulatorAtSixKnots) {
                  EXPECT_EQ(bridge->VHFChannel(), QStringLiteral("18"));
                  EXPECT_TRUE(bridge->VHFBox()->isVisible());
                  EXPECT_GT(acceptance::DrawnPixels(bridge->VHFBox()->grab().toImage()), 0) << "the VHF badge";
-                 acceptance::Screenshot(&main, QStringLiteral("3-waterway-ahead"));
+                 acceptance::Screenshot(main.Panel(QStringLiteral("DockablePanelNavInfo")),
+                                        QStringLiteral("3-waterway-ahead"));
              });
     TGeoPoint onRoute{};
     run.WhenReady(QStringLiteral("the ship pushed off the route"), [&onRoute](TFormMarivo6Main &main) {
@@ -219,7 +223,17 @@ TEST(Acceptance, FollowingThePlannedRouteWithTheSimulatorAtSixKnots) {
                  INavTrack *track = main.NavEnv()->Boat->GetTrack();
                  const uint32_t rgb = track->GetColor();  // red in the low byte
                  const QRgb colour = qRgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+                 // Two wheel notches in at the ship, to look at its wake.
                  TNavViewerControl *chart = acceptance::Chart(main);
+                 TGeoPoint ship{};
+                 ASSERT_TRUE(main.NavEnv()->Boat->GetPosition(ship));
+                 const QPointF at = acceptance::PixelOf(
+                     *chart, demo::TLonLat{qRadiansToDegrees(ship.Lon), qRadiansToDegrees(ship.Lat)});
+                 for (int i = 0; i < 2; ++i) {
+                     QWheelEvent wheel(at, chart->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                                       Qt::NoModifier, Qt::NoScrollPhase, false);
+                     QCoreApplication::sendEvent(chart, &wheel);
+                 }
                  EXPECT_GT(PixelsOfColour(chart->grab().toImage(), colour), 10) << "the track's line";
                  acceptance::Screenshot(&main, QStringLiteral("3-track-recorded"));
              });
