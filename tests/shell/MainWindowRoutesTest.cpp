@@ -23,6 +23,7 @@
 
 #include <KvLibNav6/KvGeodesy.h>
 #include <KvLibNav6/KvLanguage.h>
+#include <KvLibNav6/KvPlanner.h>
 #include <KvLibNav6/KvTracks.h>
 #include <KvLibNav6/KvViewer.h>
 #include <KvLibNav6/KvWWNetwork.h>
@@ -331,6 +332,58 @@ TEST_F(MainWindowRoutes, ALocationTheRouteCannotTakeIsReportedAndPostsNothing) {
     ASSERT_EQ(Messages.size(), 1);
     EXPECT_FALSE(Messages[0].isEmpty());
     EXPECT_EQ(Viewer()->GetCenterPosition()->Lat, before.Lat) << "the view stays";
+}
+
+// Points clicked on the chart while the route is edited are planned over the network at
+// once, and again when one is dragged elsewhere: the last point gets its arrival time.
+TEST_F(MainWindowRoutes, PointsClickedOnTheChartArePlannedAtOnce) {
+    MakeRunning();
+    A("ActionRouteNew")->trigger();
+    Flush();
+    IWptRoute *route = Env().EditedRoute;
+    ASSERT_NE(route, nullptr);
+    int32_t err = 0;
+    route->SetWaterBodyMask(route->GetWaterBodyMask() | (1u << WptWaterBody::InlandNetherlands), err);
+    ASSERT_EQ(err, 0);
+    if (!(Viewer()->GetRouteEditFlags() & 0x1)) A("ActionRouteEditAdd")->trigger();
+    IWWSection *section = Section(0);
+    const QPoint first = MouseOnSection(section, section->GetLength() / 2);
+    TDouble3 global{};
+    section->GetGlobalPositionAt(global, std::min(section->GetLength(), section->GetLength() / 2 + 150.0));
+    TGeoPoint geo{};
+    GlobalToGeo2(geo, global, ProgramGeodeticFrame());
+    TDouble2 px{};
+    Viewer()->GetCalibration()->GeoToPixel(px, geo);
+    const QPoint second(qRound(px.X), qRound(px.Y));
+    ASSERT_TRUE(Viewer()->rect().contains(second));
+    ASSERT_GT((second - first).manhattanLength(), 10);
+    for (const QPoint &at : {first, second}) {
+        Delivered.Items.clear();
+        MoveMouse(at);
+        QTest::mouseClick(Viewer(), Qt::LeftButton, {}, at);
+        Flush();
+        EXPECT_GE(Delivered.Count(NavNotify::RouteCalcEnd), 1) << "a click at " << at.x() << "," << at.y();
+    }
+    ASSERT_EQ(route->GetPointCount(), 2);
+    EXPECT_TRUE(route->GetPoint(1)->GetPlanPoint() != nullptr);
+    // A point dragged along the chart is planned again.
+    if (!(Viewer()->GetRouteEditFlags() & 0x4)) A("ActionRouteEditMove")->trigger();
+    // Where the point is drawn now: planning may have moved the view.
+    const TRoutePosition before = *route->GetPoint(1)->GetPosition();
+    Viewer()->GetCalibration()->GeoToPixel(px, TGeoPoint{before.Lat, before.Lon});
+    const QPoint from(qRound(px.X), qRound(px.Y)), moved = from + QPoint(0, 3);
+    ASSERT_TRUE(Viewer()->rect().contains(moved));
+    Delivered.Items.clear();
+    MoveMouse(from);
+    QTest::mousePress(Viewer(), Qt::LeftButton, {}, from);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(moved), QPointF(Viewer()->mapToGlobal(moved)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Viewer(), &drag);
+    QTest::mouseRelease(Viewer(), Qt::LeftButton, {}, moved);
+    Flush();
+    EXPECT_EQ(route->GetPointCount(), 2);
+    EXPECT_NE(route->GetPoint(1)->GetPosition()->Lat, before.Lat) << "the point moved";
+    EXPECT_GE(Delivered.Count(NavNotify::RouteCalcEnd), 1) << "the dragged point";
 }
 
 TEST_F(MainWindowRoutes, StatusTextsOfClockAndWaterway) {

@@ -58,6 +58,8 @@ double SegmentDistance(const QPointF &p, const QPointF &a, const QPointF &b) {
 }
 
 constexpr double HitRadius = 8.0;
+// How far beside a waterway, in pixels, a click still means that waterway.
+constexpr double RouteSnapPixels = 12.0;
 
 // One press, drag and release on an object the edit mode lets the mouse move; at most one
 // of the three is set.
@@ -858,6 +860,7 @@ protected:
             if (drag.Moved) PostPolygonsChanged();
         } else if (drag.RoutePoint) {
             RaiseObject(ObjectEventKind::RoutePoint, drag.RoutePoint);
+            if (drag.Moved) PostRouteObjectChanged(drag.RoutePoint);
         } else {
             RaiseObject(ObjectEventKind::Waypoint, drag.Waypoint);
         }
@@ -891,10 +894,11 @@ protected:
         switch (FEditMode) {
         case NavViewerEditMode::Routes:
             if (FEditRoute && (FRouteEditFlags & NavViewerRouteEditFlag::Add)) {
-                IWptRoutePoint *pt = FEditRoute->AddPointAtPosition(TRoutePosition{g.Lat, g.Lon, 0.0}, err);
+                IWptRoutePoint *pt = AddClickedRoutePoint(px, g, err);
                 if (err != KvErr::Ok) throw std::runtime_error("route point refused");
                 FSelectedPoint = pt;
                 RaiseObject(ObjectEventKind::RoutePoint, pt);
+                PostRouteObjectChanged(pt);
                 FCore.Invalidate();
                 return true;
             }
@@ -993,6 +997,30 @@ protected:
         FEditZone = zone;
         FSelectedZonePoint = zone->FPoints.back().get();
         PostPolygonsChanged();
+    }
+    // A click on or beside a waterway puts the point on the network, so that the planner takes
+    // the leg over the waterways; a click elsewhere makes a free point, reached directly.
+    IWptRoutePoint *AddClickedRoutePoint(const QPointF &px, const TGeoPoint &g, int32_t &err) {
+        if (FNetwork) {
+            IWWSection *section = nullptr;
+            double offset = 0.0, distance = 0.0;
+            FNetwork->NearestLocation(section, offset, distance, g, false, 0.0f, 0.0f, 0.0f, 0.0f);
+            if (section) {
+                TDouble3 global{};
+                section->GetGlobalPositionAt(global, offset);
+                TGeoPoint on{};
+                GlobalToGeo2(on, global, nullptr);
+                if (QLineF(FCore.View().PixelOf(on), px).length() <= RouteSnapPixels)
+                    return FEditRoute->AddNetworkPoint(section, offset, 0, err);
+            }
+        }
+        return FEditRoute->AddPointAtPosition(TRoutePosition{g.Lat, g.Lon, 0.0}, err);
+    }
+    // A point added or moved by the mouse changes the route's legs: the environment plans
+    // the route again on this notification.
+    void PostRouteObjectChanged(IWptRoutePoint *point) {
+        if (INavMessageDispatcher *d = FEnv ? FEnv->GetDispatcher() : nullptr)
+            d->Post(NavNotify::RouteObjectChanged, intptr_t(point), 0, 0, 0, 0, 0, 0);
     }
     void PostPolygonsChanged() {
         if (INavMessageDispatcher *d = FEnv ? FEnv->GetDispatcher() : nullptr)
