@@ -38,6 +38,11 @@ inline std::vector<std::string> LogFixes(const QString &file) {
     return fixes;
 }
 
+// A receiver's fixes along the longest waterway of the demo area, one second and 25 m apart,
+// its clock starting at the computer's. The program's clock follows the receiver's; it records
+// a track point every five seconds of that clock.
+std::vector<std::string> FixesAlongAWaterway(int count = 400, double spacingM = 25.0);
+
 class TReceiver {
 public:
     // The machine's serial ports while the receiver lives: its device path when plugged in.

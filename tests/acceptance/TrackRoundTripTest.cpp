@@ -48,33 +48,6 @@ using acceptance::TReceiver;
 using acceptance::TScenarioRun;
 using acceptance::UserAction;
 
-constexpr int FixCount = 400;
-constexpr double FixSpacingM = 25.0;
-
-// A receiver's fixes along the longest waterway of the demo area, one second and 25 m apart;
-// the program records a track point every five seconds of its clock, which the receiver's
-// time sets.
-std::vector<std::string> FixesAlongAWaterway() {
-    const demo::TNetwork network = demo::BuildDemoNetwork();
-    const demo::TSection *longest = &network.Sections.front();
-    for (const demo::TSection &s : network.Sections)
-        if (s.LengthM > longest->LengthM) longest = &s;
-    std::vector<std::string> fixes;
-    // The receiver's clock sets the program's: it starts at the computer's time.
-    const QDateTime start = QDateTime::currentDateTimeUtc();
-    for (int i = 0; i < FixCount; ++i) {
-        const demo::TLonLat here = demo::PolylinePoint(longest->Line, i * FixSpacingM);
-        const demo::TLonLat ahead = demo::PolylinePoint(longest->Line, (i + 1) * FixSpacingM);
-        testsupport::TNmeaFix fix;
-        fix.Position = TGeoPoint{qDegreesToRadians(here.Lat), qDegreesToRadians(here.Lon)};
-        fix.Course = std::atan2((ahead.Lon - here.Lon) * std::cos(qDegreesToRadians(here.Lat)), ahead.Lat - here.Lat);
-        fix.Knots = 6.0;
-        fix.UTC = start.addSecs(i);
-        fixes.push_back(testsupport::NmeaFix(fix));
-    }
-    return fixes;
-}
-
 struct TRecordedPoint {
     TDateTime Time;
     int32_t Lat, Lon;
@@ -184,7 +157,7 @@ TEST(Acceptance, ARecordedTrackIsReplayedAndComesBackWholeThroughAGPSExchangeFil
         auto oldLanguage = TFormLanguage::SetPrompter(acceptance::PickLanguage(QStringLiteral("English"), &asked));
         TScenarioRun run;
         run.When(QStringLiteral("the demo charts are drawn"), acceptance::ChartsDrawn,
-                 [&](TFormMarivo6Main &) { receiver.Plug(FixesAlongAWaterway()); });
+                 [&](TFormMarivo6Main &) { receiver.Plug(acceptance::FixesAlongAWaterway()); });
         run.When(QStringLiteral("a track is being recorded"),
                  [](TFormMarivo6Main &main) {
                      INavTrack *track = main.NavEnv()->Boat->GetTrack();
