@@ -13,6 +13,8 @@
 
 #include <KvLibNav6/KvErrorCodes.h>
 
+#include <QDebug>
+
 namespace {
 
 const QString UserDatabaseName = QStringLiteral("Marivo5 User Database");
@@ -139,6 +141,15 @@ void TMarivoNavEnv::CloseCurrentTrack() {
     Boat->AttachTrack(nullptr);
     const TNavNotification answer = Send(NavNotify::TrackClosed, intptr_t(track));
     const bool recorded = track->GetPointCount() > 1;
+    if (recorded) {
+        // A recording writes its file only every few hundred points: the ended one is
+        // written whole now, or a track kept in the list would be short on disk until the
+        // program ends, and lost to a crash, to the track manager and to a copy of the file.
+        int32_t err = 0;
+        NavTrackSaveToFile(track, NavTrackGetFileName(track), err);
+        if (err != KvErr::Ok)
+            qWarning().noquote() << QStringLiteral("%1: %2").arg(NavTrackGetFileName(track), ErrorToStrA(err));
+    }
     if (recorded && answer.Result != 0) {
         TrackList->Add(track);  // the list owns it from here
         Post(NavNotify::TrackListChanged, intptr_t(track));

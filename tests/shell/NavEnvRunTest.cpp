@@ -494,6 +494,11 @@ TEST_F(NavEnvRun, ClosedTrackIsShownOnlyWhenAskedAndNeverLosesARecording) {
         EXPECT_EQ(Env->Boat->GetTrack(), nullptr);
         EXPECT_EQ(Env->TrackList->GetCount(), listed + (c.listed ? 1 : 0));
         EXPECT_EQ(QFileInfo::exists(file), c.fileKept);
+        if (c.fileKept) {
+            TTrackFileInfo info;
+            NavTrackGetFileInfo(file, info, err);
+            EXPECT_EQ(info.PointCount, c.points) << "the file holds the whole recording at once";
+        }
     }
     Env->CoreEnv->GetDispatcher()->Unsubscribe(answerer, nullptr);
 }
