@@ -481,17 +481,8 @@ void TFormS57DownloadManager::ExecuteUpdate(uint16_t sailingArea, TFolderList &f
 }
 
 TFormS57DownloadManager::TFolderList TFormS57DownloadManager::FolderListFromChartManager(IChartManager *manager) {
-    TFolderList list = S57FolderListFromManager(manager);
-    for (size_t i = 0; i < list.size(); ++i) {
-        QString countryCode, region, water;
-        ChartManagerGetS57FolderInfo(manager, int32_t(i), countryCode, region, water);
-        if (countryCode.isEmpty()) continue;
-        list[i].IsIENCSet = true;
-        list[i].CountryCode = countryCode.toStdU16String();
-        list[i].Region = region.toStdU16String();
-        list[i].Water = water.toStdU16String();
-    }
-    return list;
+    // The shared list already carries each Inland ENC set's identity.
+    return S57FolderListFromManager(manager);
 }
 
 void TFormS57DownloadManager::UpdateChartManager(TMarivoNavEnv &env, QWidget *owner) {
