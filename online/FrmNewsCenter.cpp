@@ -12,6 +12,11 @@
 #include "base/registry/KvRegistry.h"
 #include "base/texts/KvLanguage.h"
 #include "base/web/KvWBContainer.h"
+#include "online/FraPageUserLogin.h"
+#include "online/FrmNewsCenterChartFetch.h"
+#include "online/KvPUSClientParser.h"
+#include "online/KvPUSClientTexts.h"
+#include "online/FrmUser.h"
 #include "shell/MarivoNavEnv.h"
 
 #include <KvLibNav6/KvAppReg.h>
@@ -290,7 +295,7 @@ void TFormNewsCenter::Notify(const TNavNotification &n) {
     // windows' requests with the same code.
     if (n.Code != NavNotify::AccountRequestDone || !FCheck.Checking()) return;
     if (n.P1 != reinterpret_cast<intptr_t>(FEnv.OnlineService)) return;
-    if (FCheck.Step()) BuildPage();
+    if (FCheck.Step(int32_t(n.P2))) BuildPage();
 }
 
 TNewsColours TFormNewsCenter::PageColours() {
@@ -344,10 +349,24 @@ void TFormNewsCenter::RunChartUpdate(bool baz) {
         return;
     }
     if (!OnChartUpdate) return;
+    if (!baz && !FetchChartUpdates()) return;
     FChartUpdateBaZ = baz;
     FChartUpdateRegular = !baz;
     OnChartUpdate();
     CheckAgain();
+}
+
+// The pending newer editions go into the chart-manager program's update folder first; its
+// update run then installs them. False when there is nothing to install after all (the user
+// cancelled, or not one set arrived whole).
+bool TFormNewsCenter::FetchChartUpdates() {
+    const QList<TChartUpdateFetch::TSet> sets = TChartUpdateFetch::PendingSets(FEnv.ObjectUpdateManager, FEnv.ChartManager);
+    if (sets.isEmpty()) return true;
+    TChartUpdateFetch fetch(FEnv.OnlineService, FEnv.CoreEnv ? FEnv.CoreEnv->GetDispatcher() : nullptr);
+    if (!TFormChartUpdateFetch::Execute(fetch, sets, ChartManagerUpdateFolder(FEnv.ChartManagerProgramFolder), this))
+        return false;
+    if (fetch.Failed() > 0 && Inform) Inform(PUSErrorText(PUSResult::Damaged, QString(), 0));
+    return fetch.Placed() > 0;
 }
 
 void TFormNewsCenter::RunUpdateProgram(bool help, bool network, bool images) {
@@ -356,6 +375,19 @@ void TFormNewsCenter::RunUpdateProgram(bool help, bool network, bool images) {
     FUpdateNetwork = network;
     FUpdateNetworkImages = images;
     OnRunUpdateProgram();
+    CheckAgain();
+}
+
+// The account's login as the user corrects it; the next check tells whether it works now.
+void TFormNewsCenter::ChangeLogin() {
+    IMRCChartCheck *account = FEnv.OnlineService;
+    if (!account) return;
+    TFormUser form(account, false, this);
+    if (form.Run() != TFormUser::ResultOk) return;
+    int code = 0;
+    form.GetChanges(code);
+    int32_t err = 0;
+    HandLoginToAccount(account, code, form.GetEmail(), form.GetPassword(), form.GetRememberMe(), false, err);
     CheckAgain();
 }
 
@@ -378,8 +410,8 @@ void TFormNewsCenter::RunLink(TNewsLink link) {
     case TNewsLink::ProgramUpdate:
         if (OnCheckUpdates) OnCheckUpdates(false);
         break;
-    // The login dialog and the Inland ENC download manager are not part of this program yet.
-    case TNewsLink::UserUpdate:
+    case TNewsLink::UserUpdate: ChangeLogin(); break;
+    // The Inland ENC download manager is not part of this program yet.
     case TNewsLink::S57Update:
         if (Inform) Inform(LanguageText(TextNotAvailable));
         break;

@@ -72,6 +72,8 @@ private:
     void RunLink(TNewsLink link);
     void RunUpdateProgram(bool help, bool network, bool images);
     void RunChartUpdate(bool baz);
+    void ChangeLogin();
+    bool FetchChartUpdates();
     void CheckAgain();
     TNewsCheckSettings CheckSettings() const;
 

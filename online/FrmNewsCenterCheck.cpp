@@ -4,6 +4,7 @@
 #include "base/texts/KvLanguage.h"
 
 #include <KvLibNav6/KvUnits.h>
+#include <KvLibNav6/KvWebServices.h>
 
 #include <QDateTime>
 #include <QDir>
@@ -119,8 +120,8 @@ void TNewsCheck::Start(bool waitForCharts) {
     }
 }
 
-bool TNewsCheck::Step() {
-    if (!FChecking) return false;
+bool TNewsCheck::Step(int32_t kind) {
+    if (!FChecking || kind != (FStage == 1 ? MRCRequestKind::News : MRCRequestKind::Charts)) return false;
     if (FStage == 1) {
         const bool answered = NewsStep();
         // A failed news fetch has no chart step to wait for.

@@ -1,7 +1,7 @@
 // The news centre's check cycle without a window: stage 1 asks the account for news,
 // content files and versions and compares the local help files; stage 0 weighs the pending
 // chart updates (below the automatic-update threshold they are applied without asking).
-// A failed news fetch ends the cycle: the account announces no chart step after it.
+// A failed news fetch ends the cycle: the account starts no chart step after it.
 // The account is reached through INewsAccount, so tests give it answers directly.
 // GUI thread.
 #pragma once
@@ -83,8 +83,11 @@ public:
     TNewsCheckSettings Settings;
 
     void Start(bool waitForCharts);
-    // The account's answer to this check's current step; True when a page is to be built.
-    bool Step();
+    // An account answer of request kind (MRCRequestKind): only the news answer while the
+    // news step waits, and the chart answer while the chart step waits, are this check's; the
+    // others (install runs, logins of other windows) change nothing. True when a page is to
+    // be built.
+    bool Step(int32_t kind);
     bool Checking() const { return FChecking; }
     int Stage() const { return FStage; }
 

@@ -13,11 +13,14 @@
 #include "shell/MarivoNavEnv.h"
 
 #include <KvLibNav6/KvErrorCodes.h>
+#include <KvLibNav6/KvNavBoat.h>
+#include <KvLibNav6/KvObjectUpdate.h>
 
 #include <QApplication>
 #include <QDockWidget>
 #include <QEvent>
 #include <QProgressBar>
+#include <QTimer>
 
 #include <cmath>
 
@@ -314,6 +317,16 @@ void TFormMarivo6Main::OnEnvEvent(int32_t number) {
         if (FViewer) FViewer->SetWaterwayNetwork(FNavEnv->WaterwayNetwork);
         InvalidateViewers();
         if (FRouteSettings) FRouteSettings->Reload();
+    } else if (number == ObjectUpdateEvent::ChartUpdatesReady) {
+        // Newer editions wait in the chart manager's update folder; while navigating they
+        // wait for the next chart update, which installs them as well.
+        QTimer::singleShot(0, this, [this] {
+            QAction *update = Action("ActionChartUpdate");
+            if (!FNavEnv || !update || !update->isEnabled() || FNavEnv->Boat->GetNavigationState() != 0) return;
+            FChartUpdateByNews = true;
+            ChartUpdate();
+            FChartUpdateByNews = false;
+        });
     }
 }
 

@@ -632,6 +632,9 @@ bool ReadMachineRegistryString(const QString &key, const QString &name, QString 
 // when it is not installed or its version cannot be read.
 void FindChartManagerProgram(QString &fileName, int32_t &flags);
 bool GetChartManagerProgramVersion(int32_t &version);
+// Where the chart-manager program's "-update" run finds newer editions (empty when it is
+// not installed).
+QString ChartManagerUpdateFolder(const QString &programFile);
 
 // The companions' locks: "{GUID}1" in the runtime folder, held while a companion runs.
 extern const TGUID ChartManagerProductGUID;

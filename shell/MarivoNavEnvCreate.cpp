@@ -339,6 +339,8 @@ void TMarivoNavEnv::CreateUpdateAndNotifications() {
     ObjectUpdateManager->SetOnlineService(OnlineService);
     ObjectUpdateSetFolder(ObjectUpdateManager, ObjectUpdateFolder::Network,
                           QFileInfo(WaterwayNetworkFile).absolutePath());
+    ObjectUpdateSetFolder(ObjectUpdateManager, ObjectUpdateFolder::ChartUpdates,
+                          ChartManagerUpdateFolder(ChartManagerProgramFolder));
     IAppReg *reg = GetAppReg();
     const QString updates = QStringLiteral("Updates");
     ObjectUpdateManager->SetNoUpdates(

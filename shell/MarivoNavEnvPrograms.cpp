@@ -11,9 +11,11 @@
 #include "base/platform/KvShell.h"
 #include "base/strings/KvStrUtils.h"
 #include "shell/MarivoNavEnvTexts.h"
+#include "chartview/ChartViewAdapters.h"
 
 #include <KvLibNav6/KvErrorCodes.h>
 #include <KvLibNav6/KvLanguage.h>
+#include <KvLibNav6/KvObjectUpdate.h>
 
 #include <QDebug>
 #include <QDir>
@@ -205,6 +207,16 @@ void OpenWebLink(WindowHandle window, TWebLink link) {
 
 void TMarivoNavEnv::FindChartManager() {
     FindChartManagerProgram(ChartManagerProgramFolder, ChartManagerProgramFlags);
+    if (ObjectUpdateManager)
+        ObjectUpdateSetFolder(ObjectUpdateManager, ObjectUpdateFolder::ChartUpdates,
+                              ChartManagerUpdateFolder(ChartManagerProgramFolder));
+}
+
+QString ChartManagerUpdateFolder(const QString &programFile) {
+    // The chart-manager program takes the same folder from its environment when it is set.
+    const QString named = qEnvironmentVariable("KORVANE_UPDATE_DIR");
+    if (!named.isEmpty()) return named;
+    return programFile.isEmpty() ? QString() : QFileInfo(programFile).absolutePath() + QStringLiteral("/Updates");
 }
 
 namespace {

@@ -2,7 +2,9 @@
 // answers, the page, and the window on the demo environment (read messages kept across
 // windows, "Update all", answers that are not the window's own).
 #include "online/FrmNewsCenter.h"
+#include "online/FrmUser.h"
 
+#include "base/charts/KvOnlineServices.h"
 #include "base/kvlib/KvProgInfo.h"
 #include "base/registry/KvRegistry.h"
 #include "base/strings/KvStrUtils.h"
@@ -20,6 +22,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QLineEdit>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -80,7 +84,8 @@ struct TCheckRun {
     int Run(bool waitForCharts) {
         Check.Start(waitForCharts);
         int pages = 0;
-        while (Check.Checking()) pages += Check.Step() ? 1 : 0;
+        while (Check.Checking())
+            pages += Check.Step(Check.Stage() == 1 ? MRCRequestKind::News : MRCRequestKind::Charts) ? 1 : 0;
         return pages;
     }
     QStringList Titles() {
@@ -296,9 +301,11 @@ protected:
         Env = Make();
         ASSERT_TRUE(Env);
         FOldPrompter = TFormNewsCenter::SetPrompter([](TFormNewsCenter &) { return 0; });
+        FOldUserPrompter = TFormUser::SetPrompter([](TFormUser &) { return int(TFormUser::ResultCancel); });
     }
     void TearDown() override {
         TFormNewsCenter::SetPrompter(std::move(FOldPrompter));
+        TFormUser::SetPrompter(std::move(FOldUserPrompter));
         Env.reset();
         NavEnvFixture::TearDown();
     }
@@ -315,9 +322,9 @@ protected:
         w->OpenExternal = [this](const QString &u) { Calls << "open " + u; };
         return w;
     }
-    void Answer() {
+    void Answer(int32_t kind) {
         Env->CoreEnv->GetDispatcher()->Send(NavNotify::AccountRequestDone,
-                                            reinterpret_cast<intptr_t>(Env->OnlineService), 0, 0, 0, 0, 0, 0);
+                                            reinterpret_cast<intptr_t>(Env->OnlineService), kind, 0, 0, 0, 0, 0);
     }
 
     std::unique_ptr<TMarivoNavEnv> Env;
@@ -326,6 +333,7 @@ protected:
 
 private:
     TFormNewsCenter::TPrompter FOldPrompter;
+    TFormUser::TPrompter FOldUserPrompter;
 };
 
 }  // namespace
@@ -336,7 +344,7 @@ TEST_F(NewsCenterWindow, OpenedMessagesStayReadInTheNextWindow) {
         auto w = Window(account);
         account->Messages = {{12, "Twelve", "<p>12</p>"}, {13, "Thirteen", "<p>13</p>"}};
         w->StartCheck(true, false);
-        Answer();
+        Answer(MRCRequestKind::News);
         ASSERT_EQ(Pages, QList<bool>{true});
         // Building a page marks nothing read; opening a message does.
         EXPECT_FALSE(w->ReadSet().Contains(12));
@@ -381,8 +389,8 @@ TEST_F(NewsCenterWindow, LinksAndUpdateAll) {
     auto w = Window(account);
     account->VersionList = {{ProgInfoGetProductGUID(), MakeVersion(99, 0, 0, 0)}};
     w->StartCheck(true, true);
-    Answer();
-    Answer();
+    Answer(MRCRequestKind::News);
+    Answer(MRCRequestKind::Charts);
     ASSERT_EQ(Pages.size(), 1);
     EXPECT_TRUE(w->ButtonUpdateAll->isEnabled());
     QTest::mouseClick(w->ButtonUpdateAll, Qt::LeftButton);
@@ -403,7 +411,7 @@ TEST_F(NewsCenterWindow, LinksAndUpdateAll) {
         {"https://example.org/x", 0, "open https://example.org/x"},
         {"helpupdate", 0, "update program"},
         {"mrcmanagerupdate", 0, "check manager"},
-        {"userupdate", 0, "inform: This update is not available in this version of the program."},
+        {"userupdate", 0, ""},
         {"databaseupdate", 0, ""},
     };
     for (const auto &l : links) {
@@ -423,16 +431,24 @@ TEST_F(NewsCenterWindow, AnswersWhileNoCheckWaitsChangeNothing) {
     TFakeAccount *account = nullptr;
     auto w = Window(account);
     account->Updates = {{1, 1, 0, 5}};
-    for (int i = 0; i < 3; ++i) Answer();
+    const int32_t others[] = {MRCRequestKind::File, MRCRequestKind::Records, MRCRequestKind::Login,
+                              MRCRequestKind::Charts, MRCRequestKind::News};
+    for (int32_t kind : others) Answer(kind);
     EXPECT_TRUE(Pages.isEmpty());
     EXPECT_EQ(account->AutoUpdates, 0);
     w->StartCheck(true, false);
-    Answer();
-    Answer();
+    // An install run's file answers and a login of another window while the check waits.
+    for (int32_t kind : {MRCRequestKind::File, MRCRequestKind::Charts}) Answer(kind);
+    EXPECT_TRUE(Pages.isEmpty());
+    Answer(MRCRequestKind::News);
+    for (int32_t kind : {MRCRequestKind::File, MRCRequestKind::Login, MRCRequestKind::News}) Answer(kind);
+    EXPECT_EQ(Pages.size(), 1);
+    EXPECT_EQ(account->AutoUpdates, 0);
+    Answer(MRCRequestKind::Charts);
     EXPECT_EQ(Pages.size(), 2);
     EXPECT_EQ(account->AutoUpdates, 1);
     // The cycle is over: later answers of the account are other windows' business.
-    Answer();
+    for (int32_t kind : others) Answer(kind);
     EXPECT_EQ(Pages.size(), 2);
     EXPECT_EQ(account->AutoUpdates, 1);
 }
@@ -461,15 +477,59 @@ TEST_F(NewsCenterWindow, NewsOfTheServiceStandInDayAndNight) {
         // Both steps answered: the page waited for the chart step.
         EXPECT_FALSE(w->IsChecking());
         EXPECT_EQ(Pages, QList<bool>{true});
-        const QString page = w->Page();
-        EXPECT_TRUE(page.contains("An new version (6.1.0.0) of ")) << page.toStdString();
-        EXPECT_TRUE(page.contains("id=\"newsmsg41-header\""));
-        EXPECT_TRUE(page.contains("Winter lock hours published"));
+        // Without a login the chart step is refused: the problem comes first, with "Change".
+        EXPECT_TRUE(w->Page().contains("The e-mail address and/or password you entered are incorrect."));
+        EXPECT_TRUE(w->Page().contains("href=\"userupdate\""));
+        EXPECT_TRUE(w->Page().contains("id=\"newsmsg41-header\""));
+        EXPECT_TRUE(w->Page().contains("Winter lock hours published"));
         EXPECT_TRUE(w->ButtonUpdateAll->isEnabled());
         w->Browser->HandleLinkClick(QUrl("newsitem:1"));
+        EXPECT_TRUE(w->Page().contains("An new version (6.1.0.0) of ")) << w->Page().toStdString();
         shelltest::SaveScreenshot(w.get(), night ? QStringLiteral("NewsCenterNight") : QStringLiteral("NewsCenterStub"));
     }
     NightScreen()->SetActive(false);
     EXPECT_EQ(stub.RequestsOf("account/news").size(), 2);
     RegWriteString(GetAppReg(), Root, "Services", RegName(u"BaseURL"), QString(), err);
+}
+
+TEST_F(NewsCenterWindow, TheChangeLinkHandsTheCorrectedLoginToTheAccountAndChecksAgain) {
+    TFakeAccount *account = nullptr;
+    auto w = Window(account);
+    QString stored;
+    const auto fetchesAfterLink = [&] {
+        const int before = account->Fetches;
+        w->Browser->HandleLinkClick(QUrl("userupdate"));
+        // The new check is posted, not started inside the link's handling.
+        EXPECT_EQ(account->Fetches, before);
+        QTest::qWait(0);
+        QCoreApplication::processEvents();
+        return account->Fetches - before;
+    };
+    EXPECT_EQ(fetchesAfterLink(), 0) << "Cancel changes nothing and checks nothing";
+    EXPECT_FALSE(MRCChartCheckGetStoredLogin(Env->OnlineService, stored));
+
+    const struct {
+        const char *name;
+        const char *email;
+        const char *password;
+        const char *stored;
+    } rows[] = {
+        {"both typed", "schipper@example.nl", "geheim;1", "schipper@example.nl"},
+        {"only the address changed", "kapitein@example.nl", nullptr, "kapitein@example.nl"},
+        {"only the password changed", nullptr, "anders", "kapitein@example.nl"},
+        {"nothing changed", nullptr, nullptr, "kapitein@example.nl"},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        TFormUser::SetPrompter([&r](TFormUser &f) {
+            if (r.email) f.Boxes.EditLoginEmail->setText(QString::fromUtf8(r.email));
+            if (r.password) f.Boxes.EditLoginPassword->setText(QString::fromUtf8(r.password));
+            f.Boxes.CheckBoxRememberMe->setChecked(true);
+            QTest::mouseClick(f.ButtonOk, Qt::LeftButton);
+            return f.result();
+        });
+        EXPECT_EQ(fetchesAfterLink(), 1);
+        ASSERT_TRUE(MRCChartCheckGetStoredLogin(Env->OnlineService, stored));
+        EXPECT_EQ(stored, QString::fromUtf8(r.stored));
+    }
 }

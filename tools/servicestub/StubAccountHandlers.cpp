@@ -24,6 +24,28 @@ struct TAccountState {
     QJsonArray Records;  // each with "files": [{"name", "source", "time", "addon"}]
     QJsonArray Ships;
     QStringList FileFolders;
+    // Sets the account knows as installed ("productNumber", "modules"): the fixture's
+    // "installed" and every set a file was downloaded of.
+    QJsonArray Installed;
+
+    // The records of the installed sets, as a login answers them.
+    QJsonArray InstalledRecords() const {
+        QJsonArray result;
+        for (const QJsonValue &r : Records)
+            for (const QJsonValue &i : Installed)
+                if (Matches(r.toObject(), i.toObject().value(QStringLiteral("productNumber")).toDouble(),
+                            i.toObject().value(QStringLiteral("modules")).toDouble())) {
+                    result.append(ClientRecord(r.toObject()));
+                    break;
+                }
+        return result;
+    }
+
+    void MarkInstalled(double product, double modules) {
+        for (const QJsonValue &i : Installed)
+            if (Matches(i.toObject(), product, modules)) return;
+        Installed.append(QJsonObject{{QStringLiteral("productNumber"), product}, {QStringLiteral("modules"), modules}});
+    }
 
     bool LoggedIn(const TStubRequest &request) const {
         return !Email.isEmpty() &&
@@ -84,7 +106,9 @@ struct TAccountState {
 
     TStubReply Login(const TStubRequest &request) const {
         if (!LoggedIn(request)) return Refused();
-        return TStubReply::Json({{QStringLiteral("result"), 0}, {QStringLiteral("chartsets"), ClientOffer()}});
+        return TStubReply::Json({{QStringLiteral("result"), 0},
+                                 {QStringLiteral("chartsets"), ClientOffer()},
+                                 {QStringLiteral("records"), InstalledRecords()}});
     }
 
     TStubReply Downloads(const TStubRequest &request) const {
@@ -110,7 +134,7 @@ struct TAccountState {
         return reply;
     }
 
-    TStubReply Download(const TStubRequest &request) const {
+    TStubReply Download(const TStubRequest &request) {
         if (!request.Fields.contains(QStringLiteral("product")))
             return PlainFile(request.Fields.value(QStringLiteral("file")).toString());
         if (!LoggedIn(request)) return TStubReply::Failure(403, QStringLiteral("Not logged in"));
@@ -123,6 +147,7 @@ struct TAccountState {
                 if (f.toObject().value(QStringLiteral("name")).toString() != name) continue;
                 TStubReply reply = PlainFile(f.toObject().value(QStringLiteral("source")).toString());
                 reply.FileName = QFileInfo(name).fileName();
+                if (reply.Status == 200) MarkInstalled(product, modules);
                 return reply;
             }
         }
@@ -164,6 +189,7 @@ void RegisterAccountHandlers(TServiceStub &stub, const QString &fixtureDir) {
     state->Offer = fixture.value(QStringLiteral("chartsets")).toArray();
     state->Records = fixture.value(QStringLiteral("records")).toArray();
     state->Ships = fixture.value(QStringLiteral("ships")).toArray();
+    state->Installed = fixture.value(QStringLiteral("installed")).toArray();
     state->FileFolders << QDir(fixtureDir).filePath(QStringLiteral("account/files"));
     for (const QString &folder : qEnvironmentVariable("MARIVO_STUB_FILES").split(QLatin1Char(':'), Qt::SkipEmptyParts))
         state->FileFolders << folder;

@@ -31,11 +31,16 @@ namespace ObjectUpdateEvent {
 inline constexpr int32_t RefreshRoutes = 4;
 inline constexpr int32_t ObjectsChanged = 13;
 inline constexpr int32_t NetworkDownloaded = 19;
+// StartAutoUpdate placed newer editions in the chart-update folder: the chart-manager
+// program's "-update" run installs them.
+inline constexpr int32_t ChartUpdatesReady = 20;
 }  // namespace ObjectUpdateEvent
 
 // Kinds of INavObjectUpdateManager::SetFolder.
 namespace ObjectUpdateFolder {
 inline constexpr int32_t Network = 1;
+// The chart-manager program's update folder, where StartAutoUpdate places newer editions.
+inline constexpr int32_t ChartUpdates = 2;
 }  // namespace ObjectUpdateFolder
 
 // The object a notice location or a water report refers to (a lock, a bridge, a stretch of
@@ -220,12 +225,16 @@ public:
     virtual void SetUpdateKind37(int32_t value) = 0;                                // slot 37
     // ObjectUpdateFolder kind.
     virtual void SetFolder(int32_t kind, const TStrWRec &folder) = 0;               // slot 38
-    // Pending chart updates.
+    // Pending chart updates: one per file of a newer edition the online service's records
+    // name for an installed chart set (read again on every call).
     virtual int32_t GetUpdateCount() = 0;                                           // slot —
-    // rec is owned by the manager; kind 1 or 2 = chart update; fileIndex within rec.
+    // rec is owned by the online service; kind 1 = chart-set file, 2 = add-on file;
+    // fileIndex within rec.
     virtual void GetUpdate(int32_t i, IMRCChartSetRecord *&rec, int32_t &kind,
                            int32_t &fileIndex) = 0;                                 // slot —
-    // Applies the pending updates without asking.
+    // Applies the pending updates without asking: their files are fetched, checked against
+    // the records' sizes, into the ChartUpdates folder (a set appears there only whole), then
+    // the event callback gets ObjectUpdateEvent::ChartUpdatesReady.
     virtual void StartAutoUpdate() = 0;                                             // slot —
     // Loads notices, water reports and weather stations from a local data file (demo data
     // and tests) in place of the service's; the event callback then gets

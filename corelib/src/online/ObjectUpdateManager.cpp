@@ -2,10 +2,12 @@
 // managers, online service, notification centre, folders, switches) so that the objects
 // stay attached the way the program expects. Notices, water reports and weather stations
 // come from the object-update service (asked on the first tick and then every quarter of an
-// hour, unless updates are switched off) or from a local file (online/ObjectData.h). No
-// chart update is ever pending.
+// hour, unless updates are switched off) or from a local file (online/ObjectData.h). Chart
+// updates are the newer editions the online service names for the installed sets
+// (online/ObjectUpdateCharts.h).
 #include "kernel/KvInternal.h"
 #include "online/ObjectData.h"
+#include "online/ObjectUpdateCharts.h"
 
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvObjectUpdate.h"
@@ -40,7 +42,7 @@ public:
     void SetLayerValue28(int32_t value) override { FValues[28] = value; }
     void SetLayerValue29(int32_t value) override { FValues[29] = value; }
     void SetWaterwayNetwork(IWWNetwork *network) override { FNetwork = network; }
-    void SetChartUpdates(bool on) override { FChartUpdates = on; }
+    void SetChartUpdates(bool on) override { FChartUpdatesOn = on; }
     void SetUpdateKind34(int32_t value) override { FValues[34] = value; }
     void SetUpdateKind35(int32_t value) override { FValues[35] = value; }
     void SetLayerValue36(int32_t value) override { FValues[36] = value; }
@@ -48,13 +50,23 @@ public:
     void SetFolder(int32_t kind, const TStrWRec &folder) override {
         FFolders[kind] = kv::ToQString(folder);
     }
-    int32_t GetUpdateCount() override { return 0; }
-    void GetUpdate(int32_t, IMRCChartSetRecord *&rec, int32_t &kind, int32_t &fileIndex) override {
-        rec = nullptr;
-        kind = 0;
-        fileIndex = -1;
+    int32_t GetUpdateCount() override {
+        FChartUpdates.Refresh(FChartUpdatesOn ? FCharts : nullptr, FService);
+        return FChartUpdates.Count();
     }
-    void StartAutoUpdate() override {}
+    void GetUpdate(int32_t i, IMRCChartSetRecord *&rec, int32_t &kind, int32_t &fileIndex) override {
+        const kv::TPendingChartUpdate *u = FChartUpdates.At(i);
+        rec = u ? u->Record : nullptr;
+        kind = u ? u->Kind : 0;
+        fileIndex = u ? u->FileIndex : -1;
+    }
+    void StartAutoUpdate() override {
+        if (FChartUpdates.Fetching()) return;
+        FChartUpdates.Refresh(FChartUpdatesOn ? FCharts : nullptr, FService);
+        FChartUpdates.Fetch(FService, FFolders[ObjectUpdateFolder::ChartUpdates], [this](int placed) {
+            if (placed > 0 && FEvent) FEvent(FEventData, ObjectUpdateEvent::ChartUpdatesReady);
+        });
+    }
     void LoadObjectData(const TStrWRec &file, int32_t &err) override {
         FObjects.LoadFile(kv::ToQString(file), err);
     }
@@ -91,7 +103,8 @@ private:
     IWWNetwork *FNetwork = nullptr;
     bool FFirstRun = false;
     bool FNoUpdates = false;
-    bool FChartUpdates = true;
+    bool FChartUpdatesOn = true;
+    kv::TChartUpdates FChartUpdates;
     std::map<int32_t, int32_t> FValues;
     std::map<int32_t, QString> FFolders;
 };

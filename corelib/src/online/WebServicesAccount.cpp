@@ -8,7 +8,7 @@
 
 #include "KvLibNav6/KvAppReg.h"
 
-#include <QTimer>
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
@@ -157,7 +157,7 @@ public:
         request.Fields.append({QStringLiteral("language"), ToQString(languageId)});
         FClient.Run(request, err, [this](const TWebAnswer &answer) {
             const int32_t result = FNewsLists.Read(answer.Body) ? answer.Result : KvErr::NetworkAnswer;
-            AnnounceChartStep();
+            if (result == MRCResult::Ok) StartChartStep();
             return result;
         });
     }
@@ -182,11 +182,7 @@ public:
             FClient.Refuse(KvErr::InvalidArgument, err, kind);
             return;
         }
-        TWebRequest request = Request(QStringLiteral("login"));
-        request.Kind = kind;
-        request.Fields.append({QStringLiteral("email"), FEmail});
-        request.Fields.append({QStringLiteral("password"), FPassword});
-        FClient.Run(request, err, [this](const TWebAnswer &answer) { return ReadOffer(answer); });
+        RunLogin(kind, err);
         if (err == KvErr::Ok) err = storeErr;
     }
 
@@ -331,17 +327,37 @@ private:
         if (err == KvErr::Ok) err = e;
     }
 
-    // The chart step of a news fetch follows the news answer: its own answer comes after the
-    // news one (posted from the next loop pass, so behind the news answer's notification).
-    // Its result is the news request's; the account's chart lists are read by their own
-    // requests.
-    void AnnounceChartStep() {
-        if (!FDispatcher) return;
+    // The chart step of a news fetch: the offer and the records of the sets the account
+    // knows as installed, with the login held, answered as a request of kind Charts. Its
+    // start waits until the news answer's notification has been delivered (the answer is
+    // posted after this call, so the step is queued twice): GetLastResult must still give
+    // the news result to whoever handles that notification. Without a login the account has
+    // no charts to tell of: the step is refused as a rejected login.
+    void StartChartStep() {
         const std::weak_ptr<bool> alive = FAlive;
-        QTimer::singleShot(0, [alive, disp = FDispatcher, self = static_cast<IMRCChartCheck *>(this)] {
+        const auto start = [alive, this] {
             if (alive.expired()) return;
-            disp->Post(NavNotify::AccountRequestDone, reinterpret_cast<intptr_t>(self), 0, 0, 0, 0, 0, 0);
-        });
+            int32_t err = KvErr::Ok;
+            if (FEmail.isEmpty()) {
+                FClient.Refuse(MRCResult::LoginFailed, err, MRCRequestKind::Charts);
+                return;
+            }
+            RunLogin(MRCRequestKind::Charts, err);
+        };
+        QCoreApplication *app = QCoreApplication::instance();
+        if (!app) return;
+        QMetaObject::invokeMethod(
+            app, [app, start] { QMetaObject::invokeMethod(app, start, Qt::QueuedConnection); },
+            Qt::QueuedConnection);
+    }
+
+    // The login held, answered by the offer and the installed-set records.
+    void RunLogin(int32_t kind, int32_t &err) {
+        TWebRequest request = Request(QStringLiteral("login"));
+        request.Kind = kind;
+        request.Fields.append({QStringLiteral("email"), FEmail});
+        request.Fields.append({QStringLiteral("password"), FPassword});
+        FClient.Run(request, err, [this](const TWebAnswer &answer) { return ReadOffer(answer); });
     }
 
     TWebClient FClient;
