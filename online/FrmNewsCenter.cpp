@@ -14,6 +14,7 @@
 #include "base/web/KvWBContainer.h"
 #include "online/FraPageUserLogin.h"
 #include "online/FrmNewsCenterChartFetch.h"
+#include "online/FrmS57DownloadManager.h"
 #include "online/KvPUSClientParser.h"
 #include "online/KvPUSClientTexts.h"
 #include "online/FrmUser.h"
@@ -57,10 +58,6 @@ const TLanguageStrings TextNeed150 = {
     "Das Aktualisieren von Karten ist zurzeit nicht möglich. Dazu müssen Sie MRC Manager Version 1.5.0.0 oder höher "
     "installieren.",
     "", "", "", "", ""};
-const TLanguageStrings TextNotAvailable = {
-    "This update is not available in this version of the program.",
-    "Deze update is in deze versie van het programma niet beschikbaar.",
-    "Dieses Update ist in dieser Programmversion nicht verfügbar.", "", "", "", "", ""};
 
 const QString Key = QStringLiteral("Desktop\\NewsCenter");
 constexpr int32_t Root = AppRegRoot::Product;
@@ -411,9 +408,9 @@ void TFormNewsCenter::RunLink(TNewsLink link) {
         if (OnCheckUpdates) OnCheckUpdates(false);
         break;
     case TNewsLink::UserUpdate: ChangeLogin(); break;
-    // The Inland ENC download manager is not part of this program yet.
     case TNewsLink::S57Update:
-        if (Inform) Inform(LanguageText(TextNotAvailable));
+        TFormS57DownloadManager::UpdateChartManager(FEnv, this);
+        CheckAgain();
         break;
     case TNewsLink::CovbiencUpdate:
     case TNewsLink::Cancel:

@@ -2,6 +2,7 @@
 // answers, the page, and the window on the demo environment (read messages kept across
 // windows, "Update all", answers that are not the window's own).
 #include "online/FrmNewsCenter.h"
+#include "online/FrmS57DownloadManager.h"
 #include "online/FrmUser.h"
 
 #include "base/charts/KvOnlineServices.h"
@@ -425,6 +426,23 @@ TEST_F(NewsCenterWindow, LinksAndUpdateAll) {
     EXPECT_TRUE(w->ChartUpdateRequested());
     EXPECT_TRUE(w->UpdateHelp());
     EXPECT_FALSE(w->UpdateNetwork() || w->UpdateNetworkImages());
+}
+
+TEST_F(NewsCenterWindow, TheInlandENCLinkUpdatesTheSailingAreasSetsAndChecksAgain) {
+    TFakeAccount *account = nullptr;
+    auto w = Window(account);
+    Env->SetSailingAreas(1 << 8);
+    int runs = 0;
+    auto previous = TFormS57DownloadManager::SetPrompter([&](TFormS57DownloadManager &form) {
+        ++runs;
+        EXPECT_TRUE(form.UpdateMode());
+        return int(QDialog::Accepted);
+    });
+    const int before = account->Fetches;
+    w->Browser->HandleLinkClick(QUrl("s57update"));
+    TFormS57DownloadManager::SetPrompter(previous);
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return account->Fetches > before; }, 5000)) << "a new check follows";
 }
 
 TEST_F(NewsCenterWindow, AnswersWhileNoCheckWaitsChangeNothing) {
