@@ -114,6 +114,8 @@ int PixelsOfColour(const QImage &image, QRgb colour) {
 
 TEST(Acceptance, FollowingThePlannedRouteWithTheSimulatorAtSixKnots) {
     TFirstStart machine(QStringLiteral("follow"));
+    // The day is planned and sailed in the opening hours of the bridges and locks.
+    testsupport::TWorkingMorningClock morning;
     ASSERT_FALSE(machine.Options.DataFolder.isEmpty());
     const demo::TNetwork network = demo::BuildDemoNetwork();
     const demo::TMarina &haven = acceptance::Marina(network, QStringLiteral("Saltmere Yacht Haven"));

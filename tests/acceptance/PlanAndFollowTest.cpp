@@ -27,6 +27,8 @@ QStringList StructureRows(const QStringList &rows) {
 
 TEST(Acceptance, ATallBoatsFastestRouteBetweenTheMarinasGoesRoundTheLowBridge) {
     TFirstStart machine(QStringLiteral("plan"));
+    // The day is planned and sailed in the opening hours of the bridges and locks.
+    testsupport::TWorkingMorningClock morning;
     ASSERT_FALSE(machine.Options.DataFolder.isEmpty());
     const demo::TNetwork network = demo::BuildDemoNetwork();
     const demo::TMarina &haven = acceptance::Marina(network, QStringLiteral("Saltmere Yacht Haven"));

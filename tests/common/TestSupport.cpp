@@ -2,11 +2,13 @@
 
 #include "base/kvlib/KvExceptions.h"
 #include "base/kvlib/KvStrings.h"
+#include "units/UnitsInternal.h"
 
 #include <KvLibNav6/KvAppReg.h>
 #include <KvLibNav6/KvLanguage.h>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -132,6 +134,22 @@ void WhenModalAppears(std::function<void(QWidget *)> act) {
         }
     });
     timer->start();
+}
+
+}  // namespace testsupport
+
+namespace testsupport {
+
+TWorkingMorningClock::TWorkingMorningClock() {
+    QDate day = QDateTime::currentDateTimeUtc().date().addDays(1);
+    while (day.dayOfWeek() > 5) day = day.addDays(1);
+    const QDateTime morning(day, QTime(9, 0), QTimeZone::utc());
+    FStart = kv::MSecsToDateTime(morning.toMSecsSinceEpoch());
+    kv::GPSClockSetReceiverTime(FStart);
+}
+
+TWorkingMorningClock::~TWorkingMorningClock() {
+    kv::GPSClockForgetReceiverTime();
 }
 
 }  // namespace testsupport

@@ -35,6 +35,22 @@ private:
     bool FOpened = false;
 };
 
+// While alive, the clock the boat sails by reads 09:00 UTC of the next working day (Monday to
+// Friday) and runs on from there, as if a receiver had delivered that time: plans then meet
+// the demo's bridges and locks in their opening hours, whatever the hour the test runs at.
+// Afterwards the clock runs on the computer's time again.
+class TWorkingMorningClock {
+public:
+    TWorkingMorningClock();
+    ~TWorkingMorningClock();
+    TWorkingMorningClock(const TWorkingMorningClock &) = delete;
+    TWorkingMorningClock &operator=(const TWorkingMorningClock &) = delete;
+    double StartUtc() const { return FStart; }  // the date and time set, in days (TDateTime)
+
+private:
+    double FStart = 0.0;
+};
+
 // While alive, reports to the exception handler are collected instead of failing the test.
 class TExpectReports {
 public:

@@ -337,16 +337,22 @@ TEST_F(MainWindowRoutes, ALocationTheRouteCannotTakeIsReportedAndPostsNothing) {
 // Points clicked on the chart while the route is edited are planned over the network at
 // once, and again when one is dragged elsewhere: the last point gets its arrival time.
 TEST_F(MainWindowRoutes, PointsClickedOnTheChartArePlannedAtOnce) {
+    // Planned in the opening hours of the network's bridges and locks.
+    testsupport::TWorkingMorningClock morning;
     MakeRunning();
     A("ActionRouteNew")->trigger();
     Flush();
     IWptRoute *route = Env().EditedRoute;
     ASSERT_NE(route, nullptr);
+    IWWSection *section = Section(0);
+    ASSERT_NE(section, nullptr);
+    // The planner keeps to the waters the route allows: those of the clicked waterway too.
     int32_t err = 0;
-    route->SetWaterBodyMask(route->GetWaterBodyMask() | (1u << WptWaterBody::InlandNetherlands), err);
+    route->SetWaterBodyMask(route->GetWaterBodyMask() | (1u << WptWaterBody::InlandNetherlands) |
+                                (1u << section->GetWaterBody()),
+                            err);
     ASSERT_EQ(err, 0);
     if (!(Viewer()->GetRouteEditFlags() & 0x1)) A("ActionRouteEditAdd")->trigger();
-    IWWSection *section = Section(0);
     const QPoint first = MouseOnSection(section, section->GetLength() / 2);
     TDouble3 global{};
     section->GetGlobalPositionAt(global, std::min(section->GetLength(), section->GetLength() / 2 + 150.0));
@@ -357,6 +363,11 @@ TEST_F(MainWindowRoutes, PointsClickedOnTheChartArePlannedAtOnce) {
     const QPoint second(qRound(px.X), qRound(px.Y));
     ASSERT_TRUE(Viewer()->rect().contains(second));
     ASSERT_GT((second - first).manhattanLength(), 10);
+    auto planned = [&] {
+        IWptRoutePoint *last = route->GetPointCount() ? route->GetPoint(route->GetPointCount() - 1) : nullptr;
+        IWptPlanPoint *plan = last ? last->GetPlanPoint() : nullptr;
+        return plan && plan->GetArrival() && plan->GetStatus() == WptPlanStatus::Planned;
+    };
     for (const QPoint &at : {first, second}) {
         Delivered.Items.clear();
         MoveMouse(at);
@@ -365,7 +376,7 @@ TEST_F(MainWindowRoutes, PointsClickedOnTheChartArePlannedAtOnce) {
         EXPECT_GE(Delivered.Count(NavNotify::RouteCalcEnd), 1) << "a click at " << at.x() << "," << at.y();
     }
     ASSERT_EQ(route->GetPointCount(), 2);
-    EXPECT_TRUE(route->GetPoint(1)->GetPlanPoint() != nullptr);
+    EXPECT_TRUE(planned());
     // A point dragged along the chart is planned again.
     if (!(Viewer()->GetRouteEditFlags() & 0x4)) A("ActionRouteEditMove")->trigger();
     // Where the point is drawn now: planning may have moved the view.
@@ -384,6 +395,7 @@ TEST_F(MainWindowRoutes, PointsClickedOnTheChartArePlannedAtOnce) {
     EXPECT_EQ(route->GetPointCount(), 2);
     EXPECT_NE(route->GetPoint(1)->GetPosition()->Lat, before.Lat) << "the point moved";
     EXPECT_GE(Delivered.Count(NavNotify::RouteCalcEnd), 1) << "the dragged point";
+    EXPECT_TRUE(planned());
 }
 
 TEST_F(MainWindowRoutes, StatusTextsOfClockAndWaterway) {

@@ -9,6 +9,7 @@
 #include "planner/PlanBuilder.h"
 #include "planner/PlannerEngine.h"
 #include "planner/PlanObjects.h"
+#include "units/UnitsInternal.h"
 #include "waypoints/WptModel.h"
 
 #include "KvLibNav6/KvCharts.h"
@@ -23,9 +24,10 @@ namespace kv::plan {
 
 namespace {
 
+// A route without a start time leaves now, by the clock the boat sails by: the receiver's
+// time where one delivers it, as for route start times everywhere else.
 TDateTime NowUtc() {
-    static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0), QTimeZone::utc());
-    return double(epoch.msecsTo(QDateTime::currentDateTimeUtc())) / 86400000.0;
+    return kv::TimeEngine().NowUTC();
 }
 
 class TWptPlanner final : public IWptPlanner {

@@ -27,6 +27,10 @@ void GPSClockForgetReceiverTime() {
     TimeEngine().ForgetGPSTime();
 }
 
+void GPSClockSetReceiverTime(TDateTime utc) {
+    TimeEngine().SetGPSDateTime(utc);
+}
+
 bool TTimeEngine::SetGPSTimeOfDay(double seconds) {
     const TDateTime system = SystemNowUTC();
     std::lock_guard lock(FLock);

@@ -132,5 +132,8 @@ TTimeEngine &TimeEngine();
 // Forgets the receiver's time, so the clock runs on the system clock again: a test that fed
 // a recorded log leaves its old fix time in the one clock of the process otherwise.
 KVLIB_TEST_API void GPSClockForgetReceiverTime();
+// As if a receiver had just delivered this date and time: the clock runs on from it. Lets a
+// test plan and sail at an hour of its choosing rather than the hour it happens to run at.
+KVLIB_TEST_API void GPSClockSetReceiverTime(TDateTime utc);
 
 }  // namespace kv
