@@ -379,6 +379,8 @@ private:
     void BuildLayout();
     void BuildActions();
     void LoadViewStates(const QString &key);
+    // As ApplyViewerState, the overview state applying the tracking given.
+    void ApplyViewerState(bool useBase, bool overviewTracking);
     void LoadScaleInfo(const QString &key);
     void LoadColours(const QString &key);
     void LoadDisplayValues(const QString &key);

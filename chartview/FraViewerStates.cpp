@@ -165,13 +165,17 @@ void TFrameViewer::ApplyPlotPosition() {
 }
 
 void TFrameViewer::ApplyViewerState(bool useBase) {
+    ApplyViewerState(useBase, FStates.at(size_t(FViewerState)).Tracking);
+}
+
+void TFrameViewer::ApplyViewerState(bool useBase, bool overviewTracking) {
     const TViewerState &rec = FStates.at(size_t(FViewerState));
     const bool overview = FViewerState == ViewerStateIndex::Overview;
     ApplyCourseLineFlag();
     if (!IsRouteExploreMode()) FViewer->SetOverviewMode(overview);
     FViewer->SetTrackingView(rec.TrackingMode, useBase ? rec.BaseScale : rec.CurrentScale);
     ApplyPlotPosition();
-    ApplyTrackingEnabled(overview ? rec.Tracking : true);
+    ApplyTrackingEnabled(overview ? overviewTracking : true);
     if (FViewer->GetTrackingEnabled()) FViewer->UpdateTrackingPosition();
     if (useBase) CaptureViewerState();
     RaiseStateChanged();
@@ -236,7 +240,10 @@ void TFrameViewer::RestoreView() {
     TNavPtr<IGeodeticCalibration> cal(GeodeticCalibrationCreate());
     if (cal && ReadStoredCalibration(cal.get())) {
         FViewer->SetCalibration(cal.get());
-        ApplyViewerState(false);
+        // Tracking goes on as the viewer was left. The overview record's flag can disagree
+        // (their defaults do, on a fresh store); applied here, it would move a view that was
+        // left still to the own ship, kilometres away.
+        ApplyViewerState(false, FViewer->GetTrackingEnabled());
         return;
     }
     if (FViewer->GetChartCount() > 0) {

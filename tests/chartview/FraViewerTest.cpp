@@ -585,3 +585,31 @@ TEST_F(FrameViewer, ViewerEventsReachTheFrameAndAFailingHandlerIsReported) {
     Frame->SetHomeAndWaterLevels(10.0, 10.0, 0.0f, 0.0f, 0.0f);
     EXPECT_EQ(reports.Count(), 1);
 }
+
+// The view of the last close comes back as it was left, the own ship elsewhere: left still
+// on a fresh store (the overview state's stored tracking flag is on by default, the viewer's
+// own off), it stays where it was; left following the ship, it is again on the ship.
+TEST_F(FrameViewer, AStoredViewComesBackAsItWasLeftWithTheShipElsewhere) {
+    for (const bool following : {false, true}) {
+        SCOPED_TRACE(following ? "left following the ship" : "left still");
+        MakeFrame();
+        TNavViewerControl &v = Viewer();
+        if (!following) {
+            ASSERT_FALSE(v.GetTrackingEnabled());
+            ASSERT_TRUE(Frame->ViewerStateRecord(ViewerStateIndex::Overview).Tracking);
+        }
+        v.Pan(-120, 60);
+        Env->Boat->SetPosition(GeoAt(v, 760, 40));
+        if (following) Frame->SetTrackingEnabled(true);
+        Frame->FlushCalibration();
+        const TGeoPoint centre = *v.GetCenterPosition();
+        const double scale = v.GetScale();
+
+        MakeFrame();
+        TNavViewerControl &back = Viewer();
+        EXPECT_EQ(back.GetTrackingEnabled(), following);
+        EXPECT_NEAR(back.GetCenterPosition()->Lat, centre.Lat, 1e-7);
+        EXPECT_NEAR(back.GetCenterPosition()->Lon, centre.Lon, 1e-7);
+        EXPECT_EQ(std::lround(back.GetScale()), std::lround(scale));
+    }
+}
