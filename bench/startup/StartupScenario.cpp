@@ -5,6 +5,7 @@
 // simulator. Three figures are printed: the main window's first paint and the demo charts'
 // first full drawing, both from the process start, and the resident memory after sailing.
 #include "StartupBench.h"
+#include "TestSupport.h"
 
 #include "FirstStart.h"
 #include "RoutePlanning.h"
@@ -111,6 +112,8 @@ void Print(const char *tag, double value) {
 
 TEST(StartupBench, ADemoDayUpToSailing) {
     ASSERT_FALSE(GData.isEmpty());
+    // Sailed in the opening hours of the bridges and locks, whatever the hour of the run.
+    testsupport::TWorkingMorningClock morning;
     TStartOptions options;
     options.DataFolder = GData;
     int asked = 0;
