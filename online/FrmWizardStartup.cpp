@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using namespace wizardtexts;
 
 namespace {
@@ -245,6 +247,7 @@ void TFormWizardStartup::NextOnLogin() {
     }
     SetBusy(true);
     FState = WaitingLogin;
+    FOfferAwaited = true;
     FUserData->RequestUserData(err);
     if (err != 0) {
         // The answer that follows carries the same error: shown once, here.
@@ -326,6 +329,7 @@ void TFormWizardStartup::AccountAnswered(int32_t kind) {
     switch (kind) {
     case MRCRequestKind::Login:
     case MRCRequestKind::Charts:
+        ReportOfferError();
         // The offer after a login; the tree is built when the selection page is shown.
         SelectFrame->SetChartManager(FEnv.ChartManager);
         FillSelection();
@@ -353,6 +357,13 @@ void TFormWizardStartup::AccountAnswered(int32_t kind) {
     case MRCRequestKind::File: FRun->FileFinished(); break;
     default: break;
     }
+}
+
+void TFormWizardStartup::ReportOfferError() {
+    if (!std::exchange(FOfferAwaited, false)) return;
+    // A refused login is told by the user-data answer to the same login.
+    const int32_t result = FAccount->GetLastResult();
+    if (result != MRCResult::Ok && result != MRCResult::LoginFailed) MsgBox(ErrorToStrA(result), mtError, MsgButtons({mbOK}));
 }
 
 void TFormWizardStartup::RunFinished() {

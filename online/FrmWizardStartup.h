@@ -82,6 +82,8 @@ private:
     void FillSelection();
     void ClearRequestList();
     void RunFinished();
+    // The answer to the wizard's own login, when the offer it should bring could not be had.
+    void ReportOfferError();
     // Abort with the question whether to stop; the run stops after its current file.
     void AskAbort();
 
@@ -97,6 +99,8 @@ private:
     bool FSignUp = false;
     bool FBusy = false;
     bool FAbortRequested = false;
+    // The login of the login page was sent and its answer has not come yet.
+    bool FOfferAwaited = false;
     // Answers whose request already reported its error at once: not reported again.
     int FIgnoreUserData = 0;
     int FIgnoreRecords = 0;

@@ -47,10 +47,21 @@ private:
 #include <KvLibNav6/KvNavEnv.h>
 #include <KvLibNav6/KvWebServices.h>
 
+#include <QAbstractItemModel>
 #include <QTest>
 #include <vector>
 
 namespace onlinetest {
+
+// Checks exactly the rows named (by their text), at any level of the model.
+inline void CheckRows(QAbstractItemModel *model, const QStringList &names, const QModelIndex &parent = {}) {
+    for (int r = 0; r < model->rowCount(parent); ++r) {
+        const QModelIndex index = model->index(r, 0, parent);
+        if ((model->flags(index) & Qt::ItemIsUserCheckable) && names.contains(index.data().toString()))
+            model->setData(index, Qt::Checked, Qt::CheckStateRole);
+        CheckRows(model, names, index);
+    }
+}
 
 // The account of the stand-in's fixture.
 inline const QString StubEmail = QStringLiteral("zeiler@example.nl");

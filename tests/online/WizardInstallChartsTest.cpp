@@ -77,16 +77,7 @@ protected:
         ASSERT_TRUE(WaitFor(TPage::Selection));
         ASSERT_TRUE(Wizard->SelectFrame->HasRows());
     }
-    // Checks exactly the rows named (chart-set and product rows by their text).
-    void Check(const QStringList &names, const QModelIndex &parent = {}) {
-        QAbstractItemModel *model = Wizard->SelectFrame->Model();
-        for (int r = 0; r < model->rowCount(parent); ++r) {
-            const QModelIndex index = model->index(r, 0, parent);
-            if ((model->flags(index) & Qt::ItemIsUserCheckable) && names.contains(index.data().toString()))
-                model->setData(index, Qt::Checked, Qt::CheckStateRole);
-            Check(names, index);
-        }
-    }
+    void Check(const QStringList &names) { onlinetest::CheckRows(Wizard->SelectFrame->Model(), names); }
     void Install(const QStringList &names) {
         Check(names);
         Click(Wizard->ButtonNext);

@@ -1,6 +1,7 @@
 // The start-up wizard on the demo environment against the services stand-in, driven as a
 // new user would: a wrong password, the right one, the account's saved ships, the selection
-// of the offer and its installation; the page order and the sign-up page that is never shown.
+// of the offer and its installation; the page order and the sign-up page that is never shown;
+// and what each of the service's bad answers leaves behind.
 #include "online/FraPageProgress.h"
 #include "online/FraPageSelectCharts.h"
 #include "online/FraStartupShipProperties.h"
@@ -10,12 +11,19 @@
 
 #include "OnlineTestSupport.h"
 #include "base/charts/KvOnlineServices.h"
+#include "base/kvlib/KvErrors.h"
+#include "online/WebServicesTransport.h"
 
 #include <KvLibNav6/KvBoatDef.h>
 #include <KvLibNav6/KvCharts.h>
+#include <KvLibNav6/KvErrorCodes.h>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,16 +37,22 @@ protected:
     void SetUp() override {
         OnlineEnvFixture::SetUp();
         if (HasFatalFailure()) return;
-        Folder = testsupport::MakeTempDir(QStringLiteral("wizardstartup")) + QStringLiteral("/Charts/");
+        NewWizard(testsupport::MakeTempDir(QStringLiteral("wizardstartup")) + QStringLiteral("/Charts/"));
+    }
+    void TearDown() override {
+        Wizard.reset();
+        kv::SetWebTransport(nullptr);
+        OnlineEnvFixture::TearDown();
+    }
+    // A wizard that installs below folder.
+    void NewWizard(const QString &folder) {
+        Wizard.reset();
+        Folder = folder;
         ASSERT_EQ(SetDefaultChartFolder(Folder), 0);
         Wizard = std::make_unique<TFormWizardStartup>(*Env);
         Wizard->resize(760, 560);
         Wizard->show();
         QApplication::setActiveWindow(Wizard.get());
-    }
-    void TearDown() override {
-        Wizard.reset();
-        OnlineEnvFixture::TearDown();
     }
     void Type(const QString &email, const QString &password) {
         Wizard->LoginFrame->Boxes().EditLoginEmail->setText(email);
@@ -55,9 +69,27 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return Wizard->CurrentPage() == TFormWizardStartup::TPage::Ship; }, 30000));
     }
 
+    // Every file below the folder, relative.
+    static QStringList Files(const QString &folder) {
+        QStringList out;
+        QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) out << QDir(folder).relativeFilePath(it.next());
+        return out;
+    }
+
     QString Folder;
     std::unique_ptr<TFormWizardStartup> Wizard;
 };
+
+// A download answer of one record of the route tools (the program the table selects) with
+// one file of this name.
+QJsonObject RecordsWithFile(const QString &folder, const QString &name) {
+    const QJsonObject record{{"name", "Route tools"}, {"productName", "Route tools"}, {"folder", folder},
+                             {"productFolder", "Programs"}, {"productNumber", 7001}, {"modules", 1},
+                             {"edition", 1}, {"result", 0},
+                             {"files", QJsonArray{QJsonObject{{"name", name}, {"size", 4}, {"time", 1}}}}};
+    return {{"path", "account/downloads"}, {"body", QJsonObject{{"result", 0}, {"records", QJsonArray{record}}}}};
+}
 
 }  // namespace
 
@@ -182,4 +214,83 @@ TEST_F(WizardStartup, TheSelectedOfferIsInstalledAndShownInTheChartManager) {
     EXPECT_TRUE(FindInstalledChartSet(Env->ChartManager, nz, set));
     EXPECT_TRUE(nz->IsInstalled()) << "the page shows it installed";
     EXPECT_EQ(Wizard->ButtonClose->text(), QStringLiteral("Close"));
+}
+
+// The service misbehaves once per row, while the user installs the route tools and the
+// harbour guide. A bad name fails the route tools' record before anything is fetched; a bad
+// transfer fails it at its only file (the first one fetched) and the harbour guide still
+// arrives. Each row: one message counting the records, the route tools not done, nothing
+// outside the installation folder, no file under its final name, and the wizard closes. A
+// garbage answer to the login itself is told once, and the wizard closes as well.
+TEST_F(WizardStartup, BadAnswersFromTheServiceFailTheirRecordAndTheWizardStillCloses) {
+    // A service that stops sending is given up after a second instead of ten.
+    kv::SetWebTransport(kv::MakeHttpTransport(FStub.BaseUrl(), 1000));
+    const QString file = QStringLiteral("account/download");
+    struct TRow {
+        const char *Name;
+        QJsonObject Reply;    // the next answer of its path
+        const char *Caption;  // of the run's message; nullptr: no run, the login answer fails
+    };
+    const TRow rows[] = {
+        {"name leaving the folder", RecordsWithFile("RouteTools", "../x"), "Failed"},
+        {"absolute name", RecordsWithFile("RouteTools", "/etc/x"), "Failed"},
+        {"backslash in a name", RecordsWithFile("RouteTools", "a\\b"), "Failed"},
+        {"folder leaving the product", RecordsWithFile("..", "x"), "Failed"},
+        {"file shorter than its record", {{"path", file}, {"text", "abc"}}, "Partial success"},
+        {"file longer than its record", {{"path", file}, {"text", QString(9000, 'x')}}, "Partial success"},
+        {"connection closed mid-file", {{"path", file}, {"text", "abc"}, {"declaredLength", 90000}}, "Partial success"},
+        {"service stops answering", {{"path", file}, {"hang", true}}, "Partial success"},
+        {"server error for one record", {{"path", file}, {"status", 500}, {"text", "broken"}}, "Partial success"},
+        {"garbage login answer", {{"path", "account/login"}, {"text", "<html>not an answer"}}, nullptr},
+    };
+    const QString root = testsupport::MakeTempDir(QStringLiteral("wizardbadanswers"));
+    for (const TRow &row : rows) {
+        SCOPED_TRACE(row.Name);
+        const QString rowFolder = root + u'/' + QString::fromLatin1(row.Name).replace(u' ', u'_');
+        NewWizard(rowFolder + QStringLiteral("/I/"));
+        ASSERT_TRUE(FStub.ScriptReply(row.Reply));
+        onlinetest::TMessages messages;
+        if (row.Caption) {
+            LogIn();
+            Click(Wizard->ButtonNext);
+            ASSERT_EQ(Wizard->CurrentPage(), TFormWizardStartup::TPage::Selection);
+            ASSERT_TRUE(QTest::qWaitFor([this] { return Wizard->SelectFrame->HasRows(); }, 30000));
+            onlinetest::CheckRows(Wizard->SelectFrame->Model(), {"Route tools", "Harbour guide"});
+            Click(Wizard->ButtonNext);
+            ASSERT_EQ(Wizard->CurrentPage(), TFormWizardStartup::TPage::Progress);
+            ASSERT_TRUE(QTest::qWaitFor(
+                [this] { return Wizard->CurrentPage() == TFormWizardStartup::TPage::Selection && !Wizard->Busy(); },
+                60000));
+            ASSERT_EQ(messages.Captions.size(), 1) << messages.Texts.join('|').toStdString();
+            EXPECT_EQ(messages.Captions[0], QString::fromLatin1(row.Caption)) << messages.Texts[0].toStdString();
+            IMRCChartSetRecord *record = Env->OnlineService->FindChartSetRecord(7001, 1);
+            ASSERT_NE(record, nullptr);
+            EXPECT_FALSE(record->IsDone());
+            EXPECT_FALSE(QFileInfo::exists(Folder + QStringLiteral("MRC2/Programs/RouteTools/readme.txt")));
+        } else {
+            const size_t sent = Notifications.size();
+            Type(onlinetest::StubEmail, onlinetest::StubPassword);
+            Click(Wizard->ButtonNext);
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] {
+                    for (size_t i = sent; i < Notifications.size(); ++i)
+                        if (Notifications[i].Code == NavNotify::AccountRequestDone &&
+                            (Notifications[i].P2 == MRCRequestKind::Login || Notifications[i].P2 == MRCRequestKind::Charts))
+                            return !Wizard->Busy();
+                    return false;
+                },
+                30000));
+            ASSERT_EQ(messages.Texts.size(), 1) << messages.Texts.join('|').toStdString();
+            EXPECT_EQ(messages.Texts[0], ErrorToStrA(KvErr::NetworkAnswer));
+        }
+        for (const QString &f : Files(rowFolder)) {
+            EXPECT_TRUE(f.startsWith(QStringLiteral("I/"))) << f.toStdString();
+            EXPECT_FALSE(f.endsWith(QStringLiteral(".part"))) << f.toStdString();
+            EXPECT_NE(QFileInfo(f).fileName(), QStringLiteral("x")) << f.toStdString();
+        }
+        EXPECT_EQ(Wizard->ButtonClose->text(), QStringLiteral("Close"));
+        Click(Wizard->ButtonClose);
+        EXPECT_FALSE(Wizard->isVisible());
+        EXPECT_EQ(Wizard->result(), TFormWizardStartup::ResultClose);
+    }
 }

@@ -130,9 +130,7 @@ public:
             return;
         }
         const QString target = QDir(ToQString(folder)).filePath(relName);
-        const QString part = target + QStringLiteral(".part");
         QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::remove(part);
         TWebRequest request = Request(QStringLiteral("download"));
         request.Kind = MRCRequestKind::File;
         request.Fields.append({QStringLiteral("email"), FEmail});
@@ -140,14 +138,10 @@ public:
         request.Fields.append({QStringLiteral("product"), QString::number(product->GetProductNumber())});
         request.Fields.append({QStringLiteral("modules"), QString::number(product->GetModuleMask())});
         request.Fields.append({QStringLiteral("file"), ToQString(*product->GetFileName(fileIndex))});
-        request.TargetFile = part;
-        const int64_t expected = product->GetFileSize(fileIndex);
-        FClient.Run(request, err, [part, target, expected](const TWebAnswer &answer) {
-            return PlaceDownload(part, target, expected, answer);
-        });
-        // A transfer that never reached the service wrote nothing, but may have opened the
-        // part file.
-        if (err != KvErr::Ok) QFile::remove(part);
+        // Written as "<target>.part" and renamed only when it holds exactly the record's bytes.
+        request.TargetFile = target;
+        request.ExpectedSize = product->GetFileSize(fileIndex);
+        FClient.Run(request, err);
     }
 
     void FetchNews(const TStrWRec &languageId, int32_t, int32_t &err) override {
@@ -291,27 +285,6 @@ private:
         FOldDownloads = std::move(FDownloads);
         FDownloads = ReadChartSetRecords(doc.value(QLatin1String("records")).toArray());
         return answer.Result;
-    }
-
-    // The part file becomes the target only when it holds exactly the record's bytes.
-    static int32_t PlaceDownload(const QString &part, const QString &target, int64_t expected,
-                                 const TWebAnswer &answer) {
-        if (answer.Error != KvErr::Ok || answer.Result != MRCResult::Ok ||
-            QFileInfo(part).size() != expected || !QFileInfo(part).isFile()) {
-            QFile::remove(part);
-            return answer.Error != KvErr::Ok ? answer.Error
-                   : answer.Result != MRCResult::Ok ? answer.Result
-                                                    : KvErr::NetworkAnswer;
-        }
-        if (QFileInfo::exists(target) && !QFile::remove(target)) {
-            QFile::remove(part);
-            return KvErr::WriteFailed;
-        }
-        if (!QFile::rename(part, target)) {
-            QFile::remove(part);
-            return KvErr::WriteFailed;
-        }
-        return MRCResult::Ok;
     }
 
     // Without remember the stored login is forgotten (the user unticked "remember me");

@@ -1,13 +1,13 @@
 // The HTTP transport of the online clients (protocol in WebServicesTransport.h). Requests
 // run on the GUI thread's event loop through one QNetworkAccessManager; the answer callbacks
-// are called from its signals, on that thread.
+// are called from its signals, on that thread. Downloads run on threads of their own
+// (WebServicesDownload.cpp) and answer on the GUI thread all the same.
 #include "kernel/KvInternal.h"
-#include "online/WebServicesTransport.h"
+#include "online/WebServicesHttp.h"
 
 #include "KvLibNav6/KvAppReg.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QFile>
 #include <QHttpMultiPart>
@@ -18,7 +18,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
-#include <QFile>
 
 #include <memory>
 
@@ -62,79 +61,23 @@ QHttpMultiPart *UploadBody(const TWebRequest &request) {
     return form;
 }
 
-// The file a download's bytes go to: TargetFile, or below it when it names a folder, under
-// the name the service gives.
-QString DownloadPath(const TWebRequest &request, QNetworkReply *reply) {
-    if (!request.TargetFile.endsWith(QLatin1Char('/')) && !QFileInfo(request.TargetFile).isDir())
-        return request.TargetFile;
-    const QString name = QFileInfo(reply->header(QNetworkRequest::ContentDispositionHeader)
-                                       .toString()
-                                       .section(QLatin1String("filename="), 1)
-                                       .remove(QLatin1Char('"')))
-                             .fileName();
-    return name.isEmpty() ? QString() : QDir(request.TargetFile).filePath(name);
+}  // namespace
+
+bool ReadReplyStatus(QNetworkReply *reply, TWebAnswer &answer) {
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid()) {
+        answer.Error = KvErr::NetworkFailed;
+        answer.StatusText = reply->errorString();
+        return false;
+    }
+    answer.HttpStatus = status.toInt();
+    return true;
 }
 
-// A download's bytes go to its file as they arrive, so that a large file neither waits in
-// memory nor stalls the event loop with one long write at the end.
-class TDownloadSink {
-public:
-    // False when the bytes cannot be stored (no name, the file cannot be written).
-    bool Write(const TWebRequest &request, QNetworkReply *reply) {
-        if (FFailed) {
-            reply->readAll();
-            return false;
-        }
-        if (!FFile.isOpen()) {
-            const QString path = DownloadPath(request, reply);
-            FFile.setFileName(path);
-            if (path.isEmpty() || !FFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-                FFailed = true;
-                reply->readAll();
-                return false;
-            }
-        }
-        const QByteArray bytes = reply->readAll();
-        if (FFile.write(bytes) != bytes.size()) FFailed = true;
-        return !FFailed;
-    }
-    // Ends the file; a failed or cut transfer leaves none behind.
-    bool Finish(bool complete) {
-        const bool opened = FFile.isOpen();
-        if (opened && !FFile.flush()) FFailed = true;
-        FFile.close();
-        const bool ok = complete && opened && !FFailed;
-        if (!ok && opened) FFile.remove();
-        return ok;
-    }
-
-private:
-    QFile FFile;
-    bool FFailed = false;
-};
-
-bool SuccessStatus(QNetworkReply *reply) {
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    return status >= 200 && status < 300;
-}
-
-// Reads a reply that came with an HTTP status.
-void ReadHttpAnswer(const TWebRequest &request, QNetworkReply *reply, TDownloadSink &sink,
-                    TWebAnswer &answer) {
-    const bool ok = answer.HttpStatus >= 200 && answer.HttpStatus < 300;
-    if (ok && !request.TargetFile.isEmpty()) {
-        sink.Write(request, reply);
-        // Qt reports a connection closed before the announced length as an error.
-        if (!sink.Finish(reply->error() == QNetworkReply::NoError)) {
-            answer.Error = KvErr::NetworkAnswer;
-            answer.StatusText = reply->errorString();
-        }
-        return;
-    }
-    sink.Finish(false);
+void ReadDocumentAnswer(QNetworkReply *reply, TWebAnswer &answer) {
     const QByteArray body = reply->readAll();
     const QJsonDocument doc = QJsonDocument::fromJson(body);
-    if (!ok) {
+    if (!SuccessStatus(answer)) {
         answer.Error = KvErr::NetworkAnswer;
         answer.StatusText = doc.isObject() ? doc.object().value(QLatin1String("message")).toString()
                                            : QString::fromUtf8(body).trimmed();
@@ -151,12 +94,15 @@ void ReadHttpAnswer(const TWebRequest &request, QNetworkReply *reply, TDownloadS
     answer.StatusText = doc.object().value(QLatin1String("message")).toString();
 }
 
+namespace {
+
 class THttpTransport final : public IWebTransport {
 public:
     THttpTransport(const QString &baseUrl, int timeoutMs) : FBase(baseUrl), FTimeoutMs(timeoutMs) {
         while (FBase.endsWith(QLatin1Char('/'))) FBase.chop(1);
     }
     ~THttpTransport() override {
+        StopDownloads(this);
         // The application owns the manager when it ends first.
         delete FManager.data();
     }
@@ -166,50 +112,44 @@ public:
                                   request.Operation));
         http.setRawHeader(WebProtocolHeader, WebProtocolVersion);
         http.setTransferTimeout(FTimeoutMs);
-        QNetworkReply *reply = nullptr;
-        if (!request.UploadFile.isEmpty()) {
-            QHttpMultiPart *form = UploadBody(request);
-            if (!form) {
-                TWebAnswer answer;
-                answer.Error = KvErr::NotFound;
-                if (done) done(answer);
+        if (request.UploadFile.isEmpty()) {
+            http.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+            if (!request.TargetFile.isEmpty()) {
+                StartDownload(this, http, RequestBody(request), request, std::move(progress), std::move(done));
                 return;
             }
-            reply = Manager()->post(http, form);
-            form->setParent(reply);
-        } else {
-            http.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-            reply = Manager()->post(http, RequestBody(request));
         }
-        auto sink = std::make_shared<TDownloadSink>();
-        if (!request.TargetFile.isEmpty()) {
-            QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, request, sink]() {
-                if (SuccessStatus(reply)) sink->Write(request, reply);
-            });
+        QNetworkReply *reply = Post(http, request);
+        if (!reply) {
+            TWebAnswer answer;
+            answer.Error = KvErr::NotFound;
+            if (done) done(answer);
+            return;
         }
         if (progress) {
             QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
                              [progress](qint64 received, qint64) { progress(received); });
         }
-        QObject::connect(reply, &QNetworkReply::finished, reply,
-                         [reply, request, sink, done = std::move(done)]() {
-                             reply->deleteLater();
-                             TWebAnswer answer;
-                             const QVariant status =
-                                 reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-                             if (!status.isValid()) {
-                                 sink->Finish(false);
-                                 answer.Error = KvErr::NetworkFailed;
-                                 answer.StatusText = reply->errorString();
-                             } else {
-                                 answer.HttpStatus = status.toInt();
-                                 ReadHttpAnswer(request, reply, *sink, answer);
-                             }
-                             if (done) done(answer);
-                         });
+        QObject::connect(reply, &QNetworkReply::finished, reply, [reply, done = std::move(done)]() {
+            reply->deleteLater();
+            TWebAnswer answer;
+            if (ReadReplyStatus(reply, answer)) ReadDocumentAnswer(reply, answer);
+            if (done) done(answer);
+        });
     }
 
 private:
+    // The request's JSON document, or its form with the file; nullptr when the file cannot
+    // be read.
+    QNetworkReply *Post(const QNetworkRequest &http, const TWebRequest &request) {
+        if (request.UploadFile.isEmpty()) return Manager()->post(http, RequestBody(request));
+        QHttpMultiPart *form = UploadBody(request);
+        if (!form) return nullptr;
+        QNetworkReply *reply = Manager()->post(http, form);
+        form->setParent(reply);
+        return reply;
+    }
+
     QNetworkAccessManager *Manager() {
         if (!FManager) FManager = new QNetworkAccessManager(QCoreApplication::instance());
         return FManager.data();

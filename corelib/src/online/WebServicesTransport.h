@@ -35,6 +35,10 @@ struct TWebRequest {
     QList<QPair<QString, QString>> Fields;
     // Downloads only: the file the answer's content is written to, as it arrives.
     QString TargetFile;
+    // Downloads only, when not negative: the content goes to "<TargetFile>.part", which takes
+    // the name TargetFile only when the transfer is complete and of exactly this size. A
+    // failed, cut or wrong-sized transfer leaves no file and an older TargetFile as it was.
+    int64_t ExpectedSize = -1;
     // Uploads only: a file sent with the fields, under this field name. Such a request goes
     // as one multipart/form-data POST (a text part per field, then the file's part) instead
     // of a JSON object.
@@ -67,7 +71,8 @@ public:
     virtual ~IWebTransport() = default;
     // Starts the request and returns without waiting. done is called exactly once, on the
     // GUI thread, possibly before Start returns; progress (may be empty) any number of
-    // times before it. A client that goes away before done must find the callbacks
+    // times before it, also on the GUI thread. A download's file is written and put in
+    // place before done is called. A client that goes away before done must find the callbacks
     // harmless: they hold no owning reference to it.
     virtual void Start(const TWebRequest &request, TProgress progress, TDone done) = 0;
 };
