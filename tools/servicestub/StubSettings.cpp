@@ -31,22 +31,45 @@ void LeaveLanguageToTheProgram(int32_t *, bool *cancelled) {
 // first run (the language declined above); the store is open either way, and each write
 // reports when it is not.
 IAppReg *ProgramSettings() {
-    static const bool opened = [] {
+    static IAppReg *const reg = [] {
         static const TGUID none;
         KvLibInitialize(&none, Rec(u"KvLibNav6.dll"));
         InitApplication(239, 0, &none, Rec(ProductSubPath), 1, 1, 2024, 2024, 1, 1, LeaveLanguageToTheProgram,
                         nullptr, nullptr, nullptr, Rec(u"marivo-servicestub"), 9);
-        return true;
+        return GetAppReg();
     }();
-    return opened ? GetAppReg() : nullptr;
+    return reg;
+}
+
+// What the settings named before the stand-in: given back when it goes.
+QString &EarlierBaseUrl() {
+    static QString earlier;
+    return earlier;
+}
+
+QString StoredBaseUrl(IAppReg *reg) {
+    const std::unique_ptr<IStrW, void (*)(IStrW *)> stored(StrWCreate(u"", 0), StrWDelete);
+    reg->ReadStringDef(AppRegRoot::Product, Rec(ServicesKey), ValueName(Rec(BaseUrlName)), TStrWRec(), stored.get());
+    const TStrWRec *text = stored->GetRec();
+    return QString::fromUtf16(text->Text, text->Length);
+}
+
+int32_t StoreBaseUrl(IAppReg *reg, const QString &baseUrl) {
+    const std::u16string url = baseUrl.toStdU16String();
+    int32_t err = 0;
+    if (baseUrl.isEmpty())
+        reg->DeleteValue(AppRegRoot::Product, Rec(ServicesKey), ValueName(Rec(BaseUrlName)), err);
+    else
+        reg->WriteString(AppRegRoot::Product, Rec(ServicesKey), ValueName(Rec(BaseUrlName)), Rec(url), err);
+    return err;
 }
 
 }  // namespace
 
 bool NameInProgramSettings(const QString &baseUrl, QString &problem) {
-    const std::u16string url = baseUrl.toStdU16String();
-    int32_t err = 0;
-    ProgramSettings()->WriteString(AppRegRoot::Product, Rec(ServicesKey), ValueName(Rec(BaseUrlName)), Rec(url), err);
+    IAppReg *reg = ProgramSettings();
+    EarlierBaseUrl() = StoredBaseUrl(reg);
+    const int32_t err = StoreBaseUrl(reg, baseUrl);
     if (err == 0) return true;
     const TStrWRec *text = ErrorToStr(err);
     problem = QString::fromUtf16(text->Text, text->Length);
@@ -55,13 +78,8 @@ bool NameInProgramSettings(const QString &baseUrl, QString &problem) {
 
 void ForgetInProgramSettings(const QString &baseUrl) {
     IAppReg *reg = ProgramSettings();
-    const std::unique_ptr<IStrW, void (*)(IStrW *)> stored(StrWCreate(u"", 0), StrWDelete);
-    reg->ReadStringDef(AppRegRoot::Product, Rec(ServicesKey), ValueName(Rec(BaseUrlName)), TStrWRec(), stored.get());
-    const TStrWRec *now = stored->GetRec();
     // A stand-in started since keeps its own address.
-    if (QString::fromUtf16(now->Text, now->Length) != baseUrl) return;
-    int32_t err = 0;
-    reg->DeleteValue(AppRegRoot::Product, Rec(ServicesKey), ValueName(Rec(BaseUrlName)), err);
+    if (StoredBaseUrl(reg) == baseUrl) StoreBaseUrl(reg, EarlierBaseUrl());
 }
 
 }  // namespace servicestub

@@ -11,8 +11,8 @@ namespace servicestub {
 // Stores baseUrl in this user's settings of the program (the folder XDG_CONFIG_HOME
 // names); false with the reason when the store cannot take it.
 bool NameInProgramSettings(const QString &baseUrl, QString &problem);
-// Takes the value out again, if it still names baseUrl: the program is not left pointing
-// at a stand-in that is gone.
+// Gives back what the settings named before (nothing, mostly), if they still name baseUrl:
+// the program is not left pointing at a stand-in that is gone.
 void ForgetInProgramSettings(const QString &baseUrl);
 
 }  // namespace servicestub
