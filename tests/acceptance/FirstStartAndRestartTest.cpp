@@ -6,6 +6,7 @@
 #include "ScenarioRun.h"
 
 #include "base/kvlib/KvStrings.h"
+#include "base/registry/KvRegistry.h"
 #include "online/FrmWizardStartup.h"
 
 #include "chartview/NavViewerControl.h"
@@ -17,6 +18,7 @@
 
 #include <KvLibNav6/KvLanguage.h>
 #include <KvLibNav6/KvTypes.h>
+#include <KvLibNav6/KvAppReg.h>
 #include <KvLibNav6/KvCharts.h>
 
 #include <gtest/gtest.h>
@@ -68,6 +70,13 @@ QStringList ChartFiles(TNavViewerControl &chart) {
     return files;
 }
 
+// The services' address the settings store names.
+QString ServicesBaseUrl() {
+    QString url;
+    RegReadStringDef(GetAppReg(), AppRegRoot::Product, QStringLiteral("Services"), RegName(u"BaseURL"), QString(), url);
+    return url;
+}
+
 }  // namespace
 
 TEST(Acceptance, FirstStartInDutchThroughTheStartUpWizardThenEnglishWithTheDemoChartsShown) {
@@ -92,7 +101,7 @@ TEST(Acceptance, FirstStartInDutchThroughTheStartUpWizardThenEnglishWithTheDemoC
             EXPECT_EQ(disclaimersBefore, 1) << "the disclaimer is accepted first";
             EXPECT_TRUE(main.isVisible());
         },
-        120000);
+        60000);
     run.WhenReady(QStringLiteral("the window speaks Dutch"), [](TFormMarivo6Main &main) {
         EXPECT_EQ(Caption(main, "ActionFilePropertiesLocale"), QStringLiteral("Landinstellingen..."));
     });
@@ -113,8 +122,13 @@ TEST(Acceptance, FirstStartInDutchThroughTheStartUpWizardThenEnglishWithTheDemoC
     TFormWizardStartup::SetPrompter(std::move(oldWizard));
     TFormLanguage::SetPrompter(std::move(oldLanguage));
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(run.Messages, QStringList({QStringLiteral("De geselecteerde kaarten zijn met succes ge\u00EFnstalleerd!"),
-                                         QStringLiteral("Are you sure you want to close Marivo?")}));
+    EXPECT_EQ(run.Messages.join(QLatin1Char('\n')).toStdString(),
+              "De geselecteerde kaarten zijn met succes ge\u00EFnstalleerd!\n"
+              "Are you sure you want to close Marivo?");
+    // The stand-in named itself as the services for this run only.
+    EXPECT_EQ(ServicesBaseUrl(), services.BaseUrl());
+    services.Stop();
+    EXPECT_EQ(ServicesBaseUrl(), QString()) << "the setting is given back when the stand-in goes";
 }
 
 TEST(Acceptance, ASecondStartBringsBackTheLanguageAndTheView) {

@@ -22,6 +22,10 @@ public:
     TServicesStandIn(const TServicesStandIn &) = delete;
     TServicesStandIn &operator=(const TServicesStandIn &) = delete;
     bool Started() const { return FPort != 0; }
+    // "http://127.0.0.1:<port>".
+    QString BaseUrl() const;
+    // Ends it as the run script does (SIGTERM) and waits for it.
+    void Stop();
 
 private:
     std::unique_ptr<QProcess> FProcess;
