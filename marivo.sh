@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test on Debian 12.
-#   ./marivo.sh run    install what is missing, build, and start the program on the demo data
+#   ./marivo.sh run    install what is missing, build, and start the program on the demo data,
+#                      with the online services' loopback stand-in while it runs
 #   ./marivo.sh test   install what is missing, build, and run every test
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -40,6 +41,46 @@ build() {
   cmake --build "$BUILD" -j"$(nproc)"
 }
 
+# The shared test charts lie beside the checkout, or beside the main checkout of a worktree.
+testdata_dir() {
+  local dir="$ROOT/../shared/testdata" common
+  if [ ! -d "$dir" ] && common=$(git -C "$ROOT" rev-parse --path-format=absolute --git-common-dir 2>/dev/null); then
+    dir="$common/../../shared/testdata"
+  fi
+  echo "$dir"
+}
+
+# The loopback stand-in for the online services, offering the demo chart and a test chart.
+# It names itself as the program's services in the user's settings once it listens (it then
+# prints its port) and gives the setting back when it is ended.
+STUB_PID=""
+start_services() {
+  local stub="$BUILD/tools/servicestub/marivo-servicestub" port_file
+  [ -x "$stub" ] || return 0
+  port_file=$(mktemp)
+  MARIVO_STUB_FILES="$1/Charts/BSB:$(testdata_dir)/charts/bsb" "$stub" --port 0 --settings >"$port_file" &
+  STUB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$port_file" ] && break
+    kill -0 "$STUB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ -s "$port_file" ]; then
+    echo "Online services stand-in: http://127.0.0.1:$(head -1 "$port_file")"
+  else
+    echo "The online services stand-in did not start; the program runs without it." >&2
+    stop_services
+  fi
+  rm -f "$port_file"
+}
+
+stop_services() {
+  [ -n "$STUB_PID" ] || return 0
+  kill -TERM "$STUB_PID" 2>/dev/null || true
+  wait "$STUB_PID" 2>/dev/null || true
+  STUB_PID=""
+}
+
 case "${1:-}" in
   run)
     install_missing
@@ -50,7 +91,16 @@ case "${1:-}" in
     fi
     # The chart manager's installation is found through the build's machine-wide settings.
     export KORVANE_MACHINE_REGISTRY="$BUILD/machine-registry.ini"
-    exec "$BUILD/bin/marivo" --data "$DATA" "${@:2}"
+    trap stop_services EXIT
+    start_services "$DATA"
+    "$BUILD/bin/marivo" --data "$DATA" "${@:2}" &
+    MARIVO_PID=$!
+    # Ctrl+C or SIGTERM closes the program in order; the stand-in goes once it has ended.
+    trap 'kill -TERM "$MARIVO_PID" 2>/dev/null || true' INT TERM
+    while kill -0 "$MARIVO_PID" 2>/dev/null; do wait "$MARIVO_PID" || true; done
+    status=0
+    wait "$MARIVO_PID" || status=$?
+    exit "$status"
     ;;
   test)
     install_missing

@@ -1,5 +1,6 @@
 // A machine where the program never ran: an empty settings store, a fresh copy of the demo
-// data, the program folder of the build, and the machine-wide settings the run script names.
+// data, the program folder of the build, the machine-wide settings the run script names, and
+// a documents folder of its own (where installed chart sets go by default).
 #pragma once
 
 #include "tests/shell/ShellTestSupport.h"
@@ -10,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -18,11 +21,20 @@ namespace acceptance {
 class TFirstStart {
 public:
     explicit TFirstStart(const QString &name) : FOldConfig(qgetenv("XDG_CONFIG_HOME")) {
-        qputenv("XDG_CONFIG_HOME", (testsupport::MakeTempDir(name) + QStringLiteral("/config")).toLocal8Bit());
+        const QString home = testsupport::MakeTempDir(name);
+        const QString config = home + QStringLiteral("/config");
+        qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+        Documents = home + QStringLiteral("/Documents");
+        QDir().mkpath(Documents);
+        // The desktop's folders are named in the configuration folder.
+        QFile dirs(config + QStringLiteral("/user-dirs.dirs"));
+        if (QDir().mkpath(config) && dirs.open(QIODevice::WriteOnly))
+            dirs.write("XDG_DOCUMENTS_DIR=\"" + Documents.toLocal8Bit() + "\"\n");
         qputenv("KORVANE_MACHINE_REGISTRY", QByteArray(MARIVO_BINARY_DIR "/machine-registry.ini"));
         Options.DataFolder = shelltest::FreshDemoData(name);
         // The disclaimer is read and accepted with its own button.
-        FOldDisclaimer = TFormMsgDisclaimer::SetPrompter([](TFormMsgDisclaimer &form) {
+        FOldDisclaimer = TFormMsgDisclaimer::SetPrompter([this](TFormMsgDisclaimer &form) {
+            ++Disclaimers;
             form.ButtonOk->click();
             return form.result();
         });
@@ -32,6 +44,8 @@ public:
         qputenv("XDG_CONFIG_HOME", FOldConfig);
     }
     TStartOptions Options;
+    QString Documents;
+    int Disclaimers = 0;
 
 private:
     QByteArray FOldConfig;
