@@ -289,6 +289,8 @@ TEST(AcceptanceChild, DISABLED_FollowsTheRouteUntilKilled) {
     int asked = 0;
     auto oldLanguage = TFormLanguage::SetPrompter(acceptance::PickLanguage(QStringLiteral("English"), &asked));
     TScenarioRun run;
+    // Word to the parent as the start goes on: it waits for a child that keeps talking.
+    run.When(QStringLiteral("the charts drawn"), ChartsDrawn, [](TFormMarivo6Main &) { Tell("started", "yes"); });
     acceptance::PlanTheDayAndSail(run);
     run.WhenReady(QStringLiteral("the routes told"),
                   [](TFormMarivo6Main &main) { Tell("routes", Routes(main).join(QLatin1Char('/'))); });
