@@ -23,6 +23,15 @@ QString Line(const TLanguageStrings &text, const QString &value) {
     return LanguageText(text).arg(value);
 }
 
+// A recording's file written whole; a failure is logged and the recording goes on (its
+// journal still keeps the points).
+void WriteTrackFile(INavTrack *track) {
+    int32_t err = 0;
+    const QString file = NavTrackGetFileName(track);
+    NavTrackSaveToFile(track, file, err);
+    if (err != KvErr::Ok) qWarning().noquote() << QStringLiteral("%1: %2").arg(file, ErrorToStrA(err));
+}
+
 // The messages after opening the user database; renamedTo is empty when the file was not
 // put aside.
 void ReportUserDatabaseLoad(int32_t loadError, const QString &renamedTo, int32_t backupNotice) {
@@ -131,6 +140,9 @@ void TMarivoNavEnv::StartNewTrack() {
     INavTrack *track = NavTrackCreateNew(file, TrackCompression);
     track->SetColor(TrackDefaultColor);
     track->SetWidth(TrackWidth);
+    // The file has its colour and width before the first point: a recording cut short by a
+    // killed program comes back from its journal as it was drawn.
+    WriteTrackFile(track);
     Boat->AttachTrack(track);
     Post(NavNotify::TrackStarted, intptr_t(track));
 }
@@ -142,13 +154,10 @@ void TMarivoNavEnv::CloseCurrentTrack() {
     const TNavNotification answer = Send(NavNotify::TrackClosed, intptr_t(track));
     const bool recorded = track->GetPointCount() > 1;
     if (recorded) {
-        // A recording writes its file only every few hundred points: the ended one is
-        // written whole now, or a track kept in the list would be short on disk until the
-        // program ends, and lost to a crash, to the track manager and to a copy of the file.
-        int32_t err = 0;
-        NavTrackSaveToFile(track, NavTrackGetFileName(track), err);
-        if (err != KvErr::Ok)
-            qWarning().noquote() << QStringLiteral("%1: %2").arg(NavTrackGetFileName(track), ErrorToStrA(err));
+        // A recording writes its file whole only every few hundred points, its journal
+        // keeps the rest: the ended one is written whole now, or a copy of the file would
+        // be short of the points since.
+        WriteTrackFile(track);
     }
     if (recorded && answer.Result != 0) {
         TrackList->Add(track);  // the list owns it from here

@@ -2,6 +2,7 @@
 // next point, the waterway-ahead block shows the next bridge, a ship pushed off the route
 // raises the cross-track alarm, and the track being recorded is drawn on the chart.
 #include "FirstStart.h"
+#include "Following.h"
 #include "RoutePlanning.h"
 #include "ScenarioRun.h"
 
@@ -27,7 +28,6 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QImage>
-#include <QMenu>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -39,32 +39,9 @@ namespace {
 using acceptance::TFirstStart;
 using acceptance::TScenarioRun;
 
-constexpr float SixKnots = 6.0f * 1852.0f / 3600.0f;
-
 TFrameNavInfo *NavInfo(TFormMarivo6Main &main) {
     QDockWidget *panel = main.Panel(QStringLiteral("DockablePanelNavInfo"));
     return panel ? panel->findChild<TFrameNavInfo *>() : nullptr;
-}
-
-// The chart's context menu at a position, opened with the right button; the item reached
-// through its sub-menu, as the user points at them.
-QAction *ContextMenuItem(TFormMarivo6Main &main, const QPoint &at, const QString &subMenu, const QString &item) {
-    TNavViewerControl *chart = acceptance::Chart(main);
-    QTest::mouseMove(chart, at);
-    QTest::mouseClick(chart, Qt::RightButton, {}, at);
-    for (QMenu *menu : main.findChildren<QMenu *>()) {
-        if (!menu->isVisible()) continue;
-        for (QAction *a : menu->actions()) {
-            if (a->text() != subMenu || !a->menu()) continue;
-            for (QAction *b : a->menu()->actions())
-                if (b->text() == item) {
-                    menu->hide();
-                    return b;
-                }
-        }
-    }
-    ADD_FAILURE() << "no item " << item.toStdString() << " in the chart's menu";
-    return nullptr;
 }
 
 // What the navigation panel shows of the route being followed, sampled on every poll.
@@ -117,35 +94,10 @@ TEST(Acceptance, FollowingThePlannedRouteWithTheSimulatorAtSixKnots) {
     // The day is planned and sailed in the opening hours of the bridges and locks.
     testsupport::TWorkingMorningClock morning;
     ASSERT_FALSE(machine.Options.DataFolder.isEmpty());
-    const demo::TNetwork network = demo::BuildDemoNetwork();
-    const demo::TMarina &haven = acceptance::Marina(network, QStringLiteral("Saltmere Yacht Haven"));
-    const demo::TMarina &dunmeer = acceptance::Marina(network, QStringLiteral("Dunmeer Marina"));
     int asked = 0;
     auto oldLanguage = TFormLanguage::SetPrompter(acceptance::PickLanguage(QStringLiteral("English"), &asked));
     TScenarioRun run;
-    acceptance::MakeRouteOnTheChart(run, QStringLiteral("3.0"), haven, dunmeer);
-    run.When(QStringLiteral("the own ship set at the yacht haven"), acceptance::RouteTablePlanned,
-             [&haven](TFormMarivo6Main &main) {
-                 const QPoint at = acceptance::PixelOf(*acceptance::Chart(main), haven.Pos);
-                 QAction *set = ContextMenuItem(main, at, QStringLiteral("GPS"), QStringLiteral("Set GPS position"));
-                 ASSERT_NE(set, nullptr);
-                 ASSERT_TRUE(set->isEnabled());
-                 set->trigger();
-                 EXPECT_TRUE(main.NavEnv()->Boat->HasPosition());
-             });
-    run.WhenReady(QStringLiteral("start the route, sail with the simulator"), [](TFormMarivo6Main &main) {
-        if (!main.PanelShown(QStringLiteral("DockablePanelNavInfo")))
-            acceptance::UserAction(main, "ActionNavigationInformation")->trigger();
-        acceptance::UserAction(main, "ActionRouteStart")->trigger();
-        TMarivoNavEnv &env = *main.NavEnv();
-        ASSERT_NE(env.GetActiveRoute(), nullptr);
-        // Past the user interface: the program keeps its simulator's command hidden, and has
-        // no control for the simulated speed.
-        ASSERT_TRUE(env.StartNavigation(true));
-        const TVector sixKnots{SixKnots, 0.0f};
-        env.Boat->GetState()->SetState(&sixKnots, nullptr, nullptr, nullptr, NAN, NAN, NAN, false, false, 0);
-        EXPECT_TRUE(env.Boat->IsSimulating());
-    });
+    acceptance::PlanTheDayAndSail(run);
     TCountdown countdown;
     run.When(QStringLiteral("the navigation panel counts down"),
              [&countdown](TFormMarivo6Main &main) {

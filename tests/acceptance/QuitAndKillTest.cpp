@@ -1,8 +1,10 @@
 // A skipper's day that ends twice: once by quitting, after which the next start shows the same
 // window, chart view, language, route and track; once by the program being killed while it
 // sails, after which the next start says the last run did not end well and loses nothing that
-// was saved before.
+// was saved before. And a day killed while the planned route is followed with the simulator:
+// the next start reports it, with the route and the track recorded up to the kill.
 #include "FirstStart.h"
+#include "Following.h"
 #include "Receiver.h"
 #include "ScenarioRun.h"
 
@@ -34,6 +36,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -96,12 +99,14 @@ QStringList Routes(TFormMarivo6Main &main) {
     return routes;
 }
 
-// The rows of the track manager: name | file | points; then Close.
-QStringList Tracks(TFormMarivo6Main &main) {
+// The rows of the track manager: name | file | points; then Close. The manager as shown
+// goes to the screenshot named, if one is.
+QStringList Tracks(TFormMarivo6Main &main, const QString &screenshot = QString()) {
     QStringList rows;
     auto old = TFormTrackManager::SetPrompter([&](TFormTrackManager &form) {
         for (const auto &row : form.Model()->Rows())
             rows << QStringLiteral("%1|%2|%3").arg(row->Name, row->FileName).arg(row->PointCount);
+        if (!screenshot.isEmpty()) acceptance::Screenshot(&form, screenshot);
         form.ButtonClose->click();
         return form.result();
     });
@@ -133,6 +138,42 @@ TDay Observe(TFormMarivo6Main &main) {
     day.Caption = main.Action("ActionFilePropertiesLocale")->text();
     return day;
 }
+
+// The value of the line "<name>: <value>" the child process printed.
+QString Told(const QByteArray &output, const char *name) {
+    const QByteArray start = QByteArray(name) + ": ";
+    for (const QByteArray &line : output.split('\n'))
+        if (line.startsWith(start)) return QString::fromUtf8(line.mid(start.size()));
+    ADD_FAILURE() << "the child never said " << name << ":\n" << output.constData();
+    return QString();
+}
+
+void Tell(const char *name, const QString &value) {
+    testsupport::TellParent((QByteArray(name) + ": " + value.toUtf8()).constData());
+}
+
+// The unclean end of the last run reported: the dialog's texts, answered with its OK button.
+class TCloseErrorAnswer {
+public:
+    explicit TCloseErrorAnswer(const QString &screenshot) {
+        FOld = TFormMsgCloseError::SetPrompter([this, screenshot](TFormMsgCloseError &form) {
+            ++Reported;
+            Told = form.LabelMsgTitle->text() + QLatin1Char('\n') + form.LabelMsg->text();
+            form.resize(560, 260);
+            acceptance::Screenshot(&form, screenshot);
+            form.ButtonOk->click();
+            return form.result();
+        });
+    }
+    ~TCloseErrorAnswer() { TFormMsgCloseError::SetPrompter(std::move(FOld)); }
+    TCloseErrorAnswer(const TCloseErrorAnswer &) = delete;
+    TCloseErrorAnswer &operator=(const TCloseErrorAnswer &) = delete;
+    int Reported = 0;
+    QString Told;
+
+private:
+    TFormMsgCloseError::TPrompter FOld;
+};
 
 void ExpectSameDay(const TDay &now, const TDay &before) {
     EXPECT_EQ(now.Routes, before.Routes);
@@ -217,16 +258,7 @@ TEST(Acceptance, QuittingKeepsTheDayAndAKilledRunIsReportedWithNothingSavedLost)
     EXPECT_EQ(program.exitStatus(), QProcess::CrashExit);
     receiver.Unplug();
 
-    int reported = 0;
-    QString told;
-    auto oldCloseError = TFormMsgCloseError::SetPrompter([&](TFormMsgCloseError &form) {
-        ++reported;
-        told = form.LabelMsgTitle->text() + QLatin1Char('\n') + form.LabelMsg->text();
-        form.resize(560, 260);
-        acceptance::Screenshot(&form, QStringLiteral("6-unclean-exit-reported"));
-        form.ButtonOk->click();
-        return form.result();
-    });
+    TCloseErrorAnswer closeError(QStringLiteral("6-unclean-exit-reported"));
     {
         TScenarioRun third;
         third.When(QStringLiteral("the charts are drawn after the kill"), ChartsDrawn, [&](TFormMarivo6Main &main) {
@@ -239,8 +271,83 @@ TEST(Acceptance, QuittingKeepsTheDayAndAKilledRunIsReportedWithNothingSavedLost)
         third.Close();
         EXPECT_EQ(third.Run(machine.Options), 0);
     }
-    TFormMsgCloseError::SetPrompter(std::move(oldCloseError));
-    EXPECT_EQ(reported, 1);
-    EXPECT_FALSE(told.isEmpty());
+    EXPECT_EQ(closeError.Reported, 1);
+    EXPECT_FALSE(closeError.Told.isEmpty());
     EXPECT_EQ(asked, 1);
+}
+
+// The other process of the kill while following: the program's first start, a route planned
+// from the yacht haven to the other marina and sailed with the simulator at six knots. Once
+// the track being recorded has a few points it says so, and sails on until it is killed.
+TEST(AcceptanceChild, DISABLED_FollowsTheRouteUntilKilled) {
+    const QString data = qEnvironmentVariable("MARIVO_KILLED_CHILD_DATA");
+    if (data.isEmpty()) GTEST_SKIP() << "runs only as the child process of the kill test";
+    // The settings store of the parent's machine, in place of the one of this test program.
+    qputenv("XDG_CONFIG_HOME", qgetenv("MARIVO_KILLED_CHILD_CONFIG"));
+    shelltest::TShellScope shell;
+    testsupport::TWorkingMorningClock morning;
+    int asked = 0;
+    auto oldLanguage = TFormLanguage::SetPrompter(acceptance::PickLanguage(QStringLiteral("English"), &asked));
+    TScenarioRun run;
+    // Word to the parent as the start goes on: it waits for a child that keeps talking.
+    run.When(QStringLiteral("the charts drawn"), ChartsDrawn, [](TFormMarivo6Main &) { Tell("started", "yes"); });
+    acceptance::PlanTheDayAndSail(run);
+    run.WhenReady(QStringLiteral("the routes told"),
+                  [](TFormMarivo6Main &main) { Tell("routes", Routes(main).join(QLatin1Char('/'))); });
+    run.When(QStringLiteral("a few points of the track recorded"),
+             [](TFormMarivo6Main &main) {
+                 INavTrack *track = main.NavEnv()->Boat->GetTrack();
+                 return track && track->GetPointCount() >= 4;
+             },
+             [](TFormMarivo6Main &main) {
+                 acceptance::Screenshot(&main, QStringLiteral("6-following-before-the-kill"));
+                 Tell("points", QString::number(main.NavEnv()->Boat->GetTrack()->GetPointCount()));
+                 testsupport::TellParent("recorded");
+             });
+    run.When(QStringLiteral("killed while sailing"), [](TFormMarivo6Main &) { return false; },
+             [](TFormMarivo6Main &) {}, 120000);
+    TStartOptions options;
+    options.DataFolder = data;
+    run.Run(options);
+    TFormLanguage::SetPrompter(std::move(oldLanguage));
+}
+
+TEST(Acceptance, KilledWhileFollowingTheRouteTheNextStartReportsItWithTheRouteAndTheTrack) {
+    TFirstStart machine(QStringLiteral("killed-following"));
+    ASSERT_FALSE(machine.Options.DataFolder.isEmpty());
+    QByteArray said;
+    {
+        testsupport::TChildProcess child(QStringLiteral("AcceptanceChild.DISABLED_FollowsTheRouteUntilKilled"),
+                                         {{QStringLiteral("MARIVO_KILLED_CHILD_DATA"), machine.Options.DataFolder},
+                                          {QStringLiteral("MARIVO_KILLED_CHILD_CONFIG"),
+                                           qEnvironmentVariable("XDG_CONFIG_HOME")}});
+        ASSERT_TRUE(child.WaitForLine("recorded")) << child.Output().constData();
+        // The ship sails on a moment: the kill comes in the middle of the recording.
+        QTest::qWait(1000);
+        ASSERT_TRUE(child.Kill()) << "the child stopped on its own:\n" << child.Output().constData();
+        said = child.Output();
+    }
+    const QString routes = Told(said, "routes");
+    const int points = Told(said, "points").toInt();
+    ASSERT_GE(points, 4);
+
+    TCloseErrorAnswer closeError(QStringLiteral("6-killed-while-following-reported"));
+    int asked = 0;  // the language was chosen at the first start
+    auto oldLanguage = TFormLanguage::SetPrompter(acceptance::PickLanguage(QStringLiteral("English"), &asked));
+    TScenarioRun run;
+    run.When(QStringLiteral("the charts are drawn after the kill"), ChartsDrawn, [&](TFormMarivo6Main &main) {
+        EXPECT_EQ(Routes(main).join(QLatin1Char('/')), routes);
+        // The track recorded up to the kill, with at least the points it had a moment
+        // before: the track manager lists it.
+        const QStringList tracks = Tracks(main, QStringLiteral("6-killed-while-following-tracks"));
+        ASSERT_EQ(tracks.size(), 1) << tracks.join(QLatin1Char('\n')).toStdString();
+        EXPECT_GE(tracks.front().section(QLatin1Char('|'), 2).toInt(), points) << tracks.front().toStdString();
+        acceptance::Screenshot(&main, QStringLiteral("6-after-the-kill-while-following"));
+    });
+    run.Close();
+    EXPECT_EQ(run.Run(machine.Options), 0);
+    TFormLanguage::SetPrompter(std::move(oldLanguage));
+    EXPECT_EQ(closeError.Reported, 1);
+    EXPECT_FALSE(closeError.Told.isEmpty());
+    EXPECT_EQ(asked, 0);
 }

@@ -759,7 +759,12 @@ void TNavBoat::ApplyFix(TGeoPoint pos, double sog, double cog, bool sogCogValid,
 void TNavBoat::RecordTrack(TDateTime now) {
     if (!FTrack) return;
     if (FTrackHasPoint) {
-        if ((now - FTrackLastTime) * SecondsPerDay < FGPS.TrackIntervalSec - 1e-3) return;
+        // Paced by the receiver's clock. A clock that went back (the receiver's time taking
+        // over from the computer's, a log played again) leaves the last point in its future:
+        // the next point comes by distance alone and the pacing starts again from it, where
+        // waiting for that time to come round would stop the recording.
+        const double since = (now - FTrackLastTime) * SecondsPerDay;
+        if (since >= 0.0 && since < FGPS.TrackIntervalSec - 1e-3) return;
         if (geodesy::GeodesicDistance(FTrackLast, FPosition) < FTrackDistanceM) return;
     }
     int32_t err = KvErr::Ok;

@@ -3,13 +3,17 @@
 #include "KvLibNav6/KvErrorCodes.h"
 #include "KvLibNav6/KvTracks.h"
 #include "tracks/TrackFile.h"
+#include "tracks/TrackJournal.h"
 #include "waypoints/WptLists.h"
 
 #include <GeographicLib/Geodesic.hpp>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <algorithm>
 #include <memory>
 #include <cmath>
+
+Q_LOGGING_CATEGORY(LogTrack, "marivo.tracks")
 
 namespace kv::trk {
 
@@ -17,8 +21,8 @@ namespace {
 
 constexpr double SecondsPerDay = 86400.0;
 constexpr double Deg = 180.0 / M_PI;
-// A recording track is written to its file every this many new points, so a crash loses
-// at most that many (ten minutes at one point a second).
+// A recording track is written whole every this many new points (ten minutes at one point a
+// second); its journal holds the points in between.
 constexpr int32_t FlushEvery = 600;
 
 double ToRad(int32_t units) {
@@ -50,6 +54,8 @@ public:
         // A recording track keeps what it recorded since the last flush.
         if (FRecording && FDirty) Flush();
     }
+    TNavTrack(const TNavTrack &) = delete;
+    TNavTrack &operator=(const TNavTrack &) = delete;
 
     const TStrWRec *GetFileName() override { return FFileName.Get(); }
     const TStrWRec *GetName() override { return FName.Get(); }
@@ -65,6 +71,7 @@ public:
         // A track that cannot be packed leaves its file as it was.
         if (err == KvErr::Ok) err = WriteFileAtomic(target, image);
         if (err == KvErr::Ok) {
+            if (FRecording) FJournal.Discard(kv::ToQString(*FFileName.Get()));
             FFileName.Set(target);
             FDirty = false;
         }
@@ -96,7 +103,14 @@ public:
         if (!FPoints.empty() && FDistanceKnown) FDistance += LegMetres(FPoints.back(), p);
         FPoints.push_back(p);
         FDirty = true;
-        if (FRecording && FPoints.size() % FlushEvery == 0) Flush();
+        if (!FRecording) return;
+        const QString file = kv::ToQString(*FFileName.Get());
+        if (!FJournal.Append(file, GetPointCount() - 1, p) && !FJournalFailed) {
+            // Recording goes on; the points reach the file with the next flush.
+            FJournalFailed = true;
+            qCWarning(LogTrack, "%s: points not journaled", qUtf8Printable(file));
+        }
+        if (FPoints.size() % FlushEvery == 0) Flush();
     }
     const TTrackPoint *GetPoint(int32_t i) override {
         return i >= 0 && i < GetPointCount() ? &FPoints[size_t(i)] : nullptr;
@@ -170,7 +184,32 @@ public:
     kv::TOwnedText FFileName, FName;
     bool FRecording = false;
     bool FDirty = false;
+    TJournalWriter FJournal;
+    bool FJournalFailed = false;
 };
+
+// The track of a ".trk" file with the points of its journal, if a recording was cut short.
+// They go into the file and the journal goes; a file that cannot be written keeps its
+// journal for the next reader, and the points come back all the same.
+std::unique_ptr<TNavTrack> Load(const QString &path, int32_t &err) {
+    auto t = std::make_unique<TNavTrack>();
+    err = ReadFile(path, t->FHeader, t->FPoints);
+    if (err != KvErr::Ok) return nullptr;
+    t->FName.Set(t->FHeader.Name);
+    t->FFileName.Set(path);
+    t->FDistanceKnown = false;  // the stored distance is not trusted; computed when needed
+    const TJournal journal = ReadJournal(path, t->GetPointCount());
+    if (!journal.Exists) return t;
+    t->FPoints.insert(t->FPoints.end(), journal.Points.begin(), journal.Points.end());
+    if (journal.Live) return t;
+    int32_t saved = KvErr::Ok;
+    if (!journal.Points.empty()) t->SaveToFile(TStrWRec{}, saved);
+    if (saved == KvErr::Ok)
+        RemoveJournal(path);
+    else
+        qCWarning(LogTrack, "%s: journal not taken in (%#x)", qUtf8Printable(path), unsigned(saved));
+    return t;
+}
 
 float TrackWidth(INavTrack &track) {
     auto *own = dynamic_cast<TNavTrack *>(&track);
@@ -198,16 +237,7 @@ INavTrack *NavTrackCreate2(const TStrWRec &file, bool compress) {
 }
 
 INavTrack *NavTrackCreate3(const TStrWRec &file, int32_t &err) {
-    const QString path = kv::ToQString(file);
-    auto t = std::make_unique<TNavTrack>();
-    kv::trk::THeader h;
-    err = kv::trk::ReadFile(path, h, t->FPoints);
-    if (err != KvErr::Ok) return nullptr;
-    t->FHeader = h;
-    t->FName.Set(h.Name);
-    t->FFileName.Set(path);
-    t->FDistanceKnown = false;  // the stored distance is not trusted; computed when needed
-    return t.release();
+    return kv::trk::Load(kv::ToQString(file), err).release();
 }
 
 INavTrackList *NavTrackListCreate(int32_t) {
@@ -218,8 +248,15 @@ void NavTrackGetInfoFromFile(const TStrWRec &file, IStrW *nameOut, bool &hasTime
                              TDateTime &start, TDateTime &end, int32_t &pointCount,
                              double &distanceM, uint32_t &colour, float &width, int32_t &extra,
                              int32_t &err) {
+    const QString path = kv::ToQString(file);
     kv::trk::THeader h;
-    err = kv::trk::ReadHeader(kv::ToQString(file), h);
+    // A journal beside the file: a recording cut short, read whole so its points count.
+    if (QFileInfo::exists(kv::trk::JournalName(path))) {
+        const auto track = kv::trk::Load(path, err);
+        if (track) h = track->Header();
+    } else {
+        err = kv::trk::ReadHeader(path, h);
+    }
     if (err != KvErr::Ok) return;
     kv::SetStrW(nameOut, h.Name);
     hasTimes = h.HasTimes;

@@ -109,14 +109,14 @@ int32_t ParseHeader(TReader &r, const QByteArray &data, THeader &h, uint32_t &he
     return KvErr::Ok;
 }
 
+}  // namespace
+
 bool ValidPoint(const TTrackPoint &p) {
     constexpr double maxLat = M_PI / 2 * TrackPointUnitsPerRadian + 1;
     constexpr double maxLon = M_PI * TrackPointUnitsPerRadian + 1;
     return std::isfinite(p.Time) && std::fabs(double(p.Lat)) <= maxLat &&
            std::fabs(double(p.Lon)) <= maxLon;
 }
-
-}  // namespace
 
 int32_t Parse(const QByteArray &data, THeader &h, std::vector<TTrackPoint> *points) {
     TReader r(data);

@@ -43,6 +43,8 @@ int32_t ReadFile(const QString &file, THeader &h, std::vector<TTrackPoint> &poin
 int32_t Parse(const QByteArray &data, THeader &h, std::vector<TTrackPoint> *points);
 // The file image of the track; an error (out empty) when the points cannot be packed.
 int32_t Serialise(const THeader &h, const std::vector<TTrackPoint> &points, QByteArray &out);
+// A finite time and a position on the globe.
+bool ValidPoint(const TTrackPoint &p);
 // Written to "<file>.saving", synced and renamed over file.
 int32_t WriteFileAtomic(const QString &file, const QByteArray &image);
 

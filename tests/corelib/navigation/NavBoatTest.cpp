@@ -380,6 +380,46 @@ TEST_F(OwnShip, ActiveTrackRecordsAtTheIntervalAndDistance) {
     }
 }
 
+// The receiver's clock taking over from the computer's, or a log played again, sets the
+// clock back: the recording goes on at its pace by the new time instead of waiting for the
+// old one to come round.
+TEST_F(OwnShip, ActiveTrackRecordsOnWhenTheReceiverClockGoesBack) {
+    const struct Case {
+        const char *name;
+        double back;  // seconds
+    } cases[] = {{"behind the last point", 10.0}, {"an hour back", 3600.0}, {"a year back", 365 * 86400.0}};
+    Make(nullptr);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TOwned<INavTrack> track(NavTrackCreate2(R(FDir + "/" + c.name + ".trk"), false));
+        kv::NavBoatSetTrackRecording(FBoat.get(), 5.0f, 10.0f);
+        FBoat->SetPosition(TGeoPoint{52.0 / Deg, 5.0 / Deg});
+        const TVector v{5.0f, float(std::numbers::pi / 2)};
+        FBoat->GetState()->SetState(&v, nullptr, nullptr, nullptr, 0, 0, 0, true, true, 8);
+        FBoat->Start(true);
+        FBoat->AttachTrack(track.get());
+        auto sail = [&](int seconds) {
+            for (int i = 0; i < seconds; ++i) {
+                FTime += 1.0 / 86400;
+                uint32_t flags = 0;
+                FBoat->UpdateSecond(TLoopRecord{1.0f, FTime}, 0, 0, nullptr, flags);
+            }
+        };
+        sail(18);  // points at seconds 1, 6, 11, 16
+        ASSERT_EQ(track->GetPointCount(), 4);
+        FTime -= c.back / 86400;
+        const TDateTime stepped = FTime;
+        sail(20);  // 10 m sailed since the last point: one at once, then every 5 s
+        FBoat->AttachTrack(nullptr);
+        FBoat->Stop();
+        ASSERT_EQ(track->GetPointCount(), 8);
+        // The points after the step carry the receiver's time, at the recording's pace.
+        EXPECT_NEAR((track->GetPoint(4)->Time - stepped) * 86400, 1.0, 1e-3);
+        for (int i = 5; i < 8; ++i)
+            EXPECT_NEAR((track->GetPoint(i)->Time - track->GetPoint(i - 1)->Time) * 86400, 5.0, 1e-3) << i;
+    }
+}
+
 TEST_F(OwnShip, LogbookRecordingFollowsTheOwnShipAndContextCarriesItsState) {
     Make(nullptr);
     const QString file = FDir + "/log.txt";

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QThread>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -266,6 +267,136 @@ TEST_F(Track, KillDuringSaveLeavesACompleteTrack) {
     ASSERT_EQ(err, KvErr::Ok);
     EXPECT_GE(back->GetPointCount(), 200000);
     EXPECT_EQ(GetInfo(file).Count, back->GetPointCount());
+}
+
+// The point a recording gets as its i-th, as MakeTrack makes them.
+TGeoPoint3 PointAt(int i) {
+    return TGeoPoint3{0.91 + 1e-7 * std::sin(i * 0.01), 0.08 + i * 1.2e-6, 0.0};
+}
+
+// The other process of the recording kill test: records a point a millisecond, and says so
+// once the track file has been written whole once and a good many points stand in the
+// journal only.
+TEST(TrackChild, DISABLED_RecordsUntilKilled) {
+    const QString file = qEnvironmentVariable("MARIVO_TRACK_CHILD_FILE");
+    if (file.isEmpty()) GTEST_SKIP() << "runs only as the child process of the kill test";
+    TrackPtr t(NavTrackCreate2(R(file), false));
+    for (int i = 0; i < 60000; ++i) {  // ends by itself should its parent be gone
+        int32_t err = -1;
+        t->AddPoint(kStart + i * kSecond, PointAt(i), err);
+        ASSERT_EQ(err, KvErr::Ok);
+        if (i == 1000) testsupport::TellParent("recorded");
+        QThread::usleep(1000);
+    }
+}
+
+// Every point of a recording killed mid-way comes back with the track file, in order, and
+// the file takes them in for good.
+TEST_F(Track, KillDuringRecordingKeepsEveryRecordedPoint) {
+    const QString file = File("recording.trk");
+    testsupport::TChildProcess child(QStringLiteral("TrackChild.DISABLED_RecordsUntilKilled"),
+                                     {{QStringLiteral("MARIVO_TRACK_CHILD_FILE"), file}});
+    ASSERT_TRUE(child.WaitForLine("recorded")) << child.Output().constData();
+    ASSERT_TRUE(child.Kill()) << "the child stopped on its own:\n" << child.Output().constData();
+    const Info info = GetInfo(file);  // as the track list reads it at the next start
+    ASSERT_EQ(info.Err, KvErr::Ok);
+    EXPECT_GT(info.Count, 1000);
+    EXPECT_FALSE(QFileInfo::exists(file + QStringLiteral(".journal")));
+    int32_t err = -1;
+    TrackPtr back(NavTrackCreate3(R(file), err));
+    ASSERT_EQ(err, KvErr::Ok);
+    ASSERT_EQ(back->GetPointCount(), info.Count);
+    for (int32_t i = 0; i < back->GetPointCount(); ++i) {
+        const TTrackPoint *p = back->GetPoint(i);
+        ASSERT_EQ(p->Lon, std::lround(PointAt(i).Lon * TrackPointUnitsPerRadian)) << i;
+        ASSERT_DOUBLE_EQ(p->Time, kStart + i * kSecond) << i;
+    }
+    EXPECT_DOUBLE_EQ(info.End, back->GetEndTime());
+}
+
+// A journal as a kill leaves it, damaged in the ways a kill or a crash can: the points it
+// holds come back up to the first line that does not read, and the track still opens.
+TEST_F(Track, DamagedJournalsGiveThePointsBeforeTheDamage) {
+    const QString recording = File("live.trk");
+    TrackPtr live(NavTrackCreate2(R(recording), true));
+    for (int i = 0; i < 10; ++i) {
+        int32_t err = -1;
+        live->AddPoint(kStart + i * kSecond, PointAt(i), err);
+        ASSERT_EQ(err, KvErr::Ok);
+    }
+    // A reader meets the journal of a live recording: it counts the points, leaves the
+    // journal in place, and the recorder goes on with it.
+    const QString journal = recording + QStringLiteral(".journal");
+    EXPECT_EQ(GetInfo(recording).Count, 10);
+    ASSERT_TRUE(QFileInfo::exists(journal));
+    const QByteArray trk = ReadAll(recording), lines = ReadAll(journal);
+    ASSERT_EQ(lines.count('\n'), 10);
+    const qsizetype third = lines.indexOf('\n', lines.indexOf('\n', lines.indexOf('\n') + 1) + 1) + 1;
+    QByteArray gap = lines;
+    gap.replace(third, gap.indexOf('\n', third) + 1 - third, QByteArray());
+
+    struct Case {
+        const char *name;
+        QByteArray journal;
+        int32_t points;
+    };
+    const Case cases[] = {
+        {"whole", lines, 10},
+        {"last line cut", lines.left(lines.size() - 7), 9},
+        {"last line without its end", lines.chopped(1), 9},
+        {"nothing but a cut line", lines.left(5), 0},
+        {"empty", QByteArray(), 0},
+        {"zeros after the lines", lines + QByteArray(30, '\0') + "\n", 10},
+        {"garbage in the fourth line", lines.left(third) + "7 x\n" + lines.mid(third), 3},
+        {"the fourth point missing", gap, 3},
+        {"a line twice", lines.left(third) + lines.mid(lines.indexOf('\n') + 1), 10},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = File("cut.trk");
+        WriteAll(file, trk);
+        WriteAll(file + QStringLiteral(".journal"), c.journal);
+        int32_t err = -1;
+        TrackPtr back(NavTrackCreate3(R(file), err));
+        ASSERT_EQ(err, KvErr::Ok);
+        ASSERT_EQ(back->GetPointCount(), c.points);
+        for (int32_t i = 0; i < c.points; ++i)
+            EXPECT_EQ(std::memcmp(back->GetPoint(i), live->GetPoint(i), sizeof(TTrackPoint)), 0) << i;
+        EXPECT_FALSE(QFileInfo::exists(file + QStringLiteral(".journal")));
+        EXPECT_EQ(GetInfo(file).Count, c.points);
+        EXPECT_EQ(Q(back->GetName()), QStringLiteral("live"));
+    }
+    // The live recording was not disturbed: its journal goes once the file holds every point.
+    int32_t err = -1;
+    live->AddPoint(kStart + 10 * kSecond, PointAt(10), err);
+    EXPECT_EQ(ReadAll(journal).count('\n'), 11);
+    live->SaveToFile(TStrWRec{}, err);
+    ASSERT_EQ(err, KvErr::Ok);
+    EXPECT_FALSE(QFileInfo::exists(journal));
+    EXPECT_EQ(GetInfo(recording).Count, 11);
+}
+
+// A recording written whole leaves no journal behind, and a new recording under the name of
+// a gone one does not take up what its journal held.
+TEST_F(Track, ARecordingsJournalGoesWithItsTrack) {
+    const QString file = File("reused.trk");
+    const QString journal = file + QStringLiteral(".journal");
+    WriteAll(journal, "0 45000.5 58000000 5100000\n1 45000.6 58000000 5100100\n");
+    {
+        TrackPtr t(NavTrackCreate2(R(file), false));
+        EXPECT_FALSE(QFileInfo::exists(journal));
+        for (int i = 0; i < 3; ++i) {
+            int32_t err = -1;
+            t->AddPoint(kStart + i * kSecond, PointAt(i), err);
+        }
+        EXPECT_TRUE(QFileInfo::exists(journal));
+    }
+    EXPECT_FALSE(QFileInfo::exists(journal));
+    int32_t err = -1;
+    TrackPtr back(NavTrackCreate3(R(file), err));
+    ASSERT_EQ(err, KvErr::Ok);
+    ASSERT_EQ(back->GetPointCount(), 3);
+    EXPECT_DOUBLE_EQ(back->GetStartTime(), kStart);
 }
 
 TEST_F(Track, ASeasonOfPointsLoads) {
