@@ -145,6 +145,47 @@ TEST_F(WizardStartup, AWrongPasswordKeepsTheLoginPageAndTheRightOneShowsTheSaved
     EXPECT_EQ(Wizard->CurrentPage(), TFormWizardStartup::TPage::Ship);
 }
 
+// "<default>" puts back the page's own values only when the user picks it; a rebuilt list
+// leaves the boat alone; without a name nothing can be uploaded.
+TEST_F(WizardStartup, TheDefaultEntryAppliesOnlyWhenPickedAndAnUnnamedShipIsNotUploaded) {
+    LogIn();
+    ILPBoatDef *boat = Env->ActiveBoatDef;
+    const float unstepped = boat->GetHeightUnstepped();
+    const float margin = boat->GetHeightSafeMargin();
+    const TFloat2 gps = *boat->GetGPSPosition();
+    QComboBox *ships = Wizard->ShipFrame->ComboSavedShips;
+    ships->setCurrentIndex(2);
+    emit ships->activated(2);
+    ASSERT_FLOAT_EQ(boat->GetLength(), 12.0f);
+
+    const int uploads = FStub.FieldsOf(QStringLiteral("userdata/uploadship")).size();
+    Click(Wizard->ShipFrame->ButtonUpload);
+    // The same name again: the account keeps one record, and the list is rebuilt unchosen.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ships->currentIndex() == -1; }, 30000));
+    EXPECT_EQ(ships->count(), 3);
+    EXPECT_FLOAT_EQ(boat->GetLength(), 12.0f) << "a rebuilt list must not apply the default";
+    EXPECT_FLOAT_EQ(boat->GetHeightStepped(), 14.0f);
+
+    ships->setCurrentIndex(0);
+    emit ships->activated(0);
+    EXPECT_FLOAT_EQ(boat->GetLength(), 10.0f);
+    EXPECT_FLOAT_EQ(boat->GetWidth(), 3.0f);
+    EXPECT_FLOAT_EQ(boat->GetDraught(), 1.0f);
+    EXPECT_FLOAT_EQ(boat->GetHeightStepped(), 3.3f);
+    EXPECT_FLOAT_EQ(boat->GetHeightUnstepped(), unstepped);
+    EXPECT_FLOAT_EQ(boat->GetHeightSafeMargin(), margin);
+    EXPECT_FLOAT_EQ(boat->GetGPSPosition()->X, gps.X);
+    EXPECT_FLOAT_EQ(boat->GetGPSPosition()->Y, gps.Y);
+    EXPECT_TRUE(Wizard->ShipFrame->EditShipName->text().isEmpty());
+    EXPECT_FALSE(Wizard->ShipFrame->ButtonRemove->isEnabled());
+
+    // Without a name there is nothing to save under: Upload is off and a click sends nothing.
+    EXPECT_FALSE(Wizard->ShipFrame->ButtonUpload->isEnabled());
+    Click(Wizard->ShipFrame->ButtonUpload);
+    QTest::qWait(200);
+    EXPECT_EQ(FStub.FieldsOf(QStringLiteral("userdata/uploadship")).size(), uploads + 1);
+}
+
 TEST_F(WizardStartup, PageOrderPassesTheSignUpPageBy) {
     LogIn();
     Click(Wizard->ButtonNext);
