@@ -11,11 +11,7 @@
 #include <QUrl>
 #include <array>
 #include <atomic>
-#include <fcntl.h>
 #include <sqlite3.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kv {
 
@@ -251,27 +247,35 @@ private:
 };
 
 // Sees a commit of any connection without a system call: every commit rewrites the header
-// of the WAL index, the "-shm" file that SQLite's unix VFS maps into each process using the
-// store (its layout is in SQLite's "WAL-mode file format" document). PRAGMA data_version
-// tells the same but takes two file locks per call, more than a whole cached read may cost.
+// of the WAL index, the "-shm" file shared by every process using the store (its layout is
+// in SQLite's "WAL-mode file format" document). PRAGMA data_version tells the same but takes
+// two file locks per call, more than a whole cached read may cost.
+//
+// The header is read through the mapping SQLite's own connection holds, never through a
+// descriptor of our own: closing any descriptor of the file drops every POSIX lock this
+// process holds on it, SQLite's "someone uses this index" lock among them. A process opening
+// the store next then takes itself for the only user and truncates and rebuilds the index
+// under the mappings of this one: a bus error in the middle of a commit or a read.
 class TSettingsStore::TWalIndexWatch {
 public:
-    // nullptr when the file cannot be mapped or is not a WAL index of the known version.
-    static std::unique_ptr<TWalIndexWatch> Open(const QByteArray &shmFile) {
-        const int fd = ::open(shmFile.constData(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return nullptr;
-        struct stat st {};
-        void *map = MAP_FAILED;
-        if (::fstat(fd, &st) == 0 && st.st_size >= off_t(HeaderBytes))
-            map = ::mmap(nullptr, HeaderBytes, PROT_READ, MAP_SHARED, fd, 0);
-        ::close(fd);
-        if (map == MAP_FAILED) return nullptr;
+    // nullptr when the index is not mapped or is not a WAL index of the known version.
+    static std::unique_ptr<TWalIndexWatch> Open(sqlite3 *db) {
+        sqlite3_file *file = nullptr;
+        if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK ||
+            !file || !file->pMethods || file->pMethods->iVersion < 2 ||
+            !file->pMethods->xShmMap)
+            return nullptr;
+        // The region stays mapped, at this address, until the connection closes.
+        volatile void *region = nullptr;
+        sqlite3_mutex_enter(sqlite3_db_mutex(db));
+        const int rc = file->pMethods->xShmMap(file, 0, RegionBytes, 0, &region);
+        sqlite3_mutex_leave(sqlite3_db_mutex(db));
+        if (rc != SQLITE_OK || !region) return nullptr;
         std::unique_ptr<TWalIndexWatch> watch(
-            new TWalIndexWatch(static_cast<const volatile uint32_t *>(map)));
+            new TWalIndexWatch(static_cast<const volatile uint32_t *>(region)));
         if (watch->FHeader[0] != Version) return nullptr;
         return watch;
     }
-    ~TWalIndexWatch() { ::munmap(const_cast<uint32_t *>(FHeader), HeaderBytes); }
 
     // True on the first call and whenever the header differs from the one seen last, also
     // while a commit is halfway through rewriting it.
@@ -294,7 +298,7 @@ public:
 private:
     static constexpr uint32_t Version = 3007000;  // the first word of every header so far
     static constexpr size_t Words = 12;           // one copy of the 48-byte header
-    static constexpr size_t HeaderBytes = 2 * Words * sizeof(uint32_t);
+    static constexpr int RegionBytes = 32768;     // SQLite maps the index in regions of this size
     using THeader = std::array<uint32_t, Words>;
 
     explicit TWalIndexWatch(const volatile uint32_t *header) : FHeader(header) {}
@@ -310,7 +314,7 @@ TSettingsStore::TSettingsStore(sqlite3 *db, const QString &file, bool readOnly)
     QString mode;
     if (db && !readOnly && QueryText(db, "PRAGMA journal_mode", mode) == SQLITE_OK &&
         mode == QLatin1String("wal"))
-        FWalIndex = TWalIndexWatch::Open(QByteArray(sqlite3_db_filename(db, "main")) + "-shm");
+        FWalIndex = TWalIndexWatch::Open(db);
 }
 
 TSettingsStore::~TSettingsStore() {

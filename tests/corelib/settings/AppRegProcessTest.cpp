@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -166,6 +167,10 @@ TEST(AppRegChild, DISABLED_Role) {
             ASSERT_EQ(err, 0) << "write " << i;
         }
         std::printf("done\n");
+    } else if (role.startsWith(QLatin1String("visit-"))) {
+        const std::u16string name = role.toStdU16String();
+        r->WriteInteger(1, R(u"Visits"), N(name), 1, err);
+        ASSERT_EQ(err, 0);
     }
     std::fflush(stdout);
 }
@@ -260,6 +265,45 @@ TEST_F(AppRegFile, ConcurrentWritersLoseNothing) {
             EXPECT_EQ(r->ReadIntegerDef(1, R(u"Race"), N(name), -1), i);
         }
     }
+}
+
+// Every program that comes and goes (a companion, the services stand-in) opens the file while
+// this one may be committing: the opening must leave the shared index alone, never reset it
+// under this process.
+TEST_F(AppRegFile, ProgramsComingAndGoingDisturbNoWriter) {
+    IAppReg *r = GetAppReg();
+    constexpr int Visitors = 24;
+    int32_t err = 0;
+    int written = 0;
+    for (int v = 0; v < Visitors; ++v) {
+        auto child = StartChild(QStringLiteral("visit-%1").arg(v));
+        // Reads without pause (the index is looked at for each), a write every few
+        // milliseconds: often enough to commit while the visitor opens, rare enough to
+        // leave it the lock.
+        QElapsedTimer sinceWrite;
+        sinceWrite.start();
+        while (child->state() != QProcess::NotRunning) {
+            EXPECT_EQ(r->ReadIntegerDef(1, R(u"Visits"), N(u"Host0"), 0), 0);
+            if (sinceWrite.elapsed() < 3) continue;
+            const std::u16string name = u"Host" + QString::number(written).toStdU16String();
+            r->WriteInteger(1, R(u"Visits"), N(name), written, err);
+            ASSERT_EQ(err, 0) << "write " << written;
+            ++written;
+            child->waitForFinished(0);
+            sinceWrite.restart();
+        }
+        ASSERT_EQ(child->exitStatus(), QProcess::NormalExit) << "visitor " << v;
+        ASSERT_EQ(child->exitCode(), 0)
+            << "visitor " << v << child->readAllStandardOutput().constData();
+    }
+    std::unique_ptr<IStrWList, NavDeleter> names(StrWListCreate());
+    r->GetValueNames(1, R(u"Visits"), names.get(), err);
+    EXPECT_EQ(StrWListGetCount(names.get()), written + Visitors);
+    for (int v = 0; v < Visitors; ++v) {
+        const std::u16string name = QStringLiteral("visit-%1").arg(v).toStdU16String();
+        EXPECT_EQ(r->ReadIntegerDef(1, R(u"Visits"), N(name), -1), 1) << "visitor " << v;
+    }
+    EXPECT_EQ(r->ReadIntegerDef(1, R(u"Visits"), N(u"Host0"), -1), 0);
 }
 
 TEST_F(AppRegFile, UnreadableFileIsMovedAsideAndAFreshStoreUsed) {
