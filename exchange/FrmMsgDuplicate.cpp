@@ -1,13 +1,8 @@
 #include "exchange/FrmMsgDuplicate.h"
 
-#include "base/dialogs/KvMsgBox.h"
-#include "base/dialogs/KvMsgIcons.h"
-#include "base/graphics/KvNightScreen.h"
-#include "base/texts/KvStr.h"
 #include "exchange/FrmMsgDuplicateTexts.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,19 +31,13 @@ TFormMsgDuplicate::TPrompter &ThePrompter() {
 
 TFormMsgDuplicate::TFormMsgDuplicate(TDuplicateKind kind, const TDuplicateItem &existing,
                                      const TDuplicateItem &newItem, TMarivoNavEnv *env)
-    : TFormScaled(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      FKind(kind), FExisting(existing), FNew(newItem), FEnv(env) {
+    : TFormMsgDuplicateBase(kind, env), FExisting(existing), FNew(newItem) {
     PageControl = new QTabWidget(this);
     PageControl->tabBar()->hide();
     TabSheet = new QWidget(PageControl);
     PageControl->addTab(TabSheet, QString());
 
-    ImageInformation = new QLabel(TabSheet);
-    ImageInformation->setPixmap(MsgIconLoad(mtInformation, true, 32));
-    ImageInformation->setAlignment(Qt::AlignTop);
-    LabelMessage = new QLabel(TabSheet);
-    LabelMessage->setWordWrap(true);
+    BuildMessage(TabSheet);
 
     auto *items = new QWidget(TabSheet);
     auto *itemsRow = new QHBoxLayout(items);
@@ -69,14 +58,7 @@ TFormMsgDuplicate::TFormMsgDuplicate(TDuplicateKind kind, const TDuplicateItem &
     static_cast<TDuplicateIconBox *>(PaintBoxExisting)->Icon = DuplicateItemIcon(kind, existing);
     static_cast<TDuplicateIconBox *>(PaintBoxNew)->Icon = DuplicateItemIcon(kind, newItem);
 
-    const TDuplicateAnswers answers = MakeDuplicateAnswers(this, TabSheet, 0);
-    LabelAction = answers.LabelAction;
-    RadioButtonActionKeep = answers.Keep;
-    RadioButtonActionOverwrite = answers.Overwrite;
-    RadioButtonActionDuplicate = answers.Duplicate;
-    CheckBoxAction = answers.CheckBox;
-    ButtonOk = answers.Ok;
-    ButtonCancel = answers.Cancel;
+    const TAnswerLayouts answers = BuildAnswers(TabSheet, 0);
 
     auto *content = new QVBoxLayout;
     content->addWidget(LabelMessage);
@@ -112,13 +94,12 @@ TFormMsgDuplicate::TFormMsgDuplicate(TDuplicateKind kind, const TDuplicateItem &
     default:
         break;
     }
-    NightScreenAddImage(NightScreen(), ImageInformation);
     UpdateTexts();
     resize(ScaleValue(ClientWidth, ScreenDpi()), ScaleValue(ClientHeight, ScreenDpi()));
     ScaleConstraints();
 }
 
-TFormMsgDuplicate::~TFormMsgDuplicate() { NightScreenRemoveImage(NightScreen(), ImageInformation); }
+TFormMsgDuplicate::~TFormMsgDuplicate() = default;
 
 void TFormMsgDuplicate::SetLineWidth(int width) {
     for (QLabel *line : FExistingLines) line->setFixedWidth(width);
@@ -146,22 +127,11 @@ void TFormMsgDuplicate::UpdateTexts() {
         FExistingLines[i]->setText(existing.value(i));
         FNewLines[i]->setText(added.value(i));
     }
-    LabelAction->setText(LanguageText(SAction));
+    UpdateAnswerTexts();
     RadioButtonActionKeep->setText(LanguageText(t.Keep));
     RadioButtonActionOverwrite->setText(LanguageText(t.Overwrite));
     RadioButtonActionDuplicate->setText(DuplicateFormat(LanguageText(t.Duplicate), plural.toLower()));
     CheckBoxAction->setText(DuplicateFormat(LanguageText(SApplyAll), plural.toLower()));
-    ButtonOk->setText(LanguageText(KvStr::BtnOK));
-    ButtonCancel->setText(LanguageText(KvStr::BtnCancel));
-}
-
-void TFormMsgDuplicate::changeEvent(QEvent *event) {
-    if (event->type() == QEvent::LanguageChange) UpdateTexts();
-    TFormScaled::changeEvent(event);
-}
-
-TDuplicateAction TFormMsgDuplicate::Action() const {
-    return DuplicateAnswer({LabelAction, RadioButtonActionKeep, RadioButtonActionOverwrite, RadioButtonActionDuplicate});
 }
 
 bool TFormMsgDuplicate::ApplyAll() const { return CheckBoxAction->isChecked(); }

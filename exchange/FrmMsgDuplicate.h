@@ -4,20 +4,16 @@
 // remembers the apply-to-all flag. GUI thread only.
 #pragma once
 
-#include "base/forms/KvForms.h"
-#include "exchange/FrmMsgDuplicateItems.h"
+#include "exchange/FrmMsgDuplicateBase.h"
 
 #include <functional>
 
-class QCheckBox;
 class QFrame;
 class QLabel;
-class QPushButton;
-class QRadioButton;
 class QTabWidget;
 class QWidget;
 
-class TFormMsgDuplicate : public TFormScaled {
+class TFormMsgDuplicate : public TFormMsgDuplicateBase {
     Q_OBJECT
 public:
     TFormMsgDuplicate(TDuplicateKind kind, const TDuplicateItem &existing, const TDuplicateItem &newItem,
@@ -38,36 +34,23 @@ public:
     using TPrompter = std::function<int(TFormMsgDuplicate &form)>;
     static TPrompter SetPrompter(TPrompter prompter);
 
-    TDuplicateKind Kind() const { return FKind; }
-    // The answer the controls show.
-    TDuplicateAction Action() const;
     bool ApplyAll() const;
     // Hides both icon boxes and moves the lines to the left edge of their side.
     void HideIcons();
-    void UpdateTexts();
+    void UpdateTexts() override;
 
     QTabWidget *PageControl;
     QWidget *TabSheet;
-    QLabel *ImageInformation, *LabelMessage;
     QLabel *LabelExistingTitle, *LabelNewTitle;
     QFrame *PanelExisting, *PanelNew;
     QWidget *PaintBoxExisting, *PaintBoxNew;
     QLabel *LabelExistingLine01, *LabelExistingLine02, *LabelExistingLine03;
     QLabel *LabelNewLine01, *LabelNewLine02, *LabelNewLine03;
-    QLabel *LabelAction;
-    QRadioButton *RadioButtonActionKeep, *RadioButtonActionOverwrite, *RadioButtonActionDuplicate;
-    QCheckBox *CheckBoxAction;
-    QPushButton *ButtonOk, *ButtonCancel;
-
-protected:
-    void changeEvent(QEvent *event) override;
 
 private:
     static bool Run(TFormMsgDuplicate &form, TDuplicateAction &action, bool &applyAll);
     void SetLineWidth(int width);
 
-    TDuplicateKind FKind;
     TDuplicateItem FExisting, FNew;
-    TMarivoNavEnv *FEnv;
     QLabel *FExistingLines[3], *FNewLines[3];
 };

@@ -15,15 +15,11 @@
 
 #include <KvLibNav6/KvUnits.h>
 
-#include <QCheckBox>
-#include <QDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -215,48 +211,4 @@ QWidget *MakeDuplicateItemPanel(QWidget *parent, int width, int lineWidth, QLabe
     column->addWidget(title);
     column->addLayout(row);
     return panel;
-}
-
-TDuplicateAnswers MakeDuplicateAnswers(QDialog *dialog, QWidget *parent, int checkIndent) {
-    TDuplicateAnswers a;
-    auto *bevel = new QFrame(parent);
-    bevel->setFrameShape(QFrame::HLine);
-    bevel->setFrameShadow(QFrame::Sunken);
-    a.LabelAction = new QLabel(parent);
-    a.Keep = new QRadioButton(parent);
-    a.Overwrite = new QRadioButton(parent);
-    a.Duplicate = new QRadioButton(parent);
-    a.Keep->setChecked(true);
-    a.CheckBox = new QCheckBox(parent);
-    auto *checkRow = new QHBoxLayout;
-    checkRow->addSpacing(checkIndent);
-    checkRow->addWidget(a.CheckBox, 1);
-    auto *block = new QVBoxLayout;
-    block->setContentsMargins(0, 0, 0, 0);
-    block->addWidget(bevel);
-    block->addWidget(a.LabelAction);
-    block->addWidget(a.Keep);
-    block->addWidget(a.Overwrite);
-    block->addWidget(a.Duplicate);
-    block->addSpacing(4);
-    block->addLayout(checkRow);
-    a.Block = block;
-
-    a.Ok = new QPushButton(dialog);
-    a.Cancel = new QPushButton(dialog);
-    a.Ok->setDefault(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(a.Ok);
-    buttons->addWidget(a.Cancel);
-    a.Buttons = buttons;
-    QObject::connect(a.Ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(a.Cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    return a;
-}
-
-TDuplicateAction DuplicateAnswer(const TDuplicateAnswers &answers) {
-    if (answers.Keep->isChecked()) return daKeep;
-    if (answers.Overwrite->isChecked()) return daOverwrite;
-    return daDuplicate;
 }

@@ -13,14 +13,9 @@
 
 class IBmp32;
 class NavObject;
-class QCheckBox;
-class QDialog;
 class QFrame;
 class QLabel;
-class QLayout;
 class QPainter;
-class QPushButton;
-class QRadioButton;
 class TMarivoNavEnv;
 
 // The kind of item a duplicate question asks about.
@@ -82,18 +77,3 @@ protected:
 // given) beside the line labels of lineWidth, 20 pixels high, cut with an ellipsis.
 QWidget *MakeDuplicateItemPanel(QWidget *parent, int width, int lineWidth, QLabel *&title, QFrame **iconPanel,
                                 QWidget **paintBox, std::initializer_list<QLabel **> lines);
-
-// The answer part both questions share: a bevel, the action label, keep (checked),
-// overwrite and duplicate one under the other, the apply-to-all box indented by
-// checkIndent; and the OK and Cancel buttons that accept and reject the dialog.
-struct TDuplicateAnswers {
-    QLabel *LabelAction = nullptr;
-    QRadioButton *Keep = nullptr, *Overwrite = nullptr, *Duplicate = nullptr;
-    QCheckBox *CheckBox = nullptr;
-    QPushButton *Ok = nullptr, *Cancel = nullptr;
-    QLayout *Block = nullptr;    // bevel to check box
-    QLayout *Buttons = nullptr;  // right-aligned OK and Cancel
-};
-TDuplicateAnswers MakeDuplicateAnswers(QDialog *dialog, QWidget *parent, int checkIndent);
-// The answer the three buttons show.
-TDuplicateAction DuplicateAnswer(const TDuplicateAnswers &answers);

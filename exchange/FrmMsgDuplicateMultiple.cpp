@@ -1,16 +1,12 @@
 #include "exchange/FrmMsgDuplicateMultiple.h"
 
-#include "base/dialogs/KvMsgBox.h"
-#include "base/dialogs/KvMsgIcons.h"
 #include "base/graphics/KvNightScreen.h"
-#include "base/texts/KvStr.h"
 #include "exchange/FrmMsgDuplicateTexts.h"
 #include "shell/MarivoDraw.h"
 
 #include <KvLibNav6/KvWaypoints.h>
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -239,13 +235,8 @@ void TDuplicateCandidateTree::keyPressEvent(QKeyEvent *event) {
 
 TFormMsgDuplicateMultiple::TFormMsgDuplicateMultiple(TDuplicateKind kind, IWptObjectList *candidates,
                                                      NavObject *newObject, TMarivoNavEnv *env)
-    : TFormScaled(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      FKind(kind), FNew(newObject), FEnv(env) {
-    ImageInformation = new QLabel(this);
-    ImageInformation->setPixmap(MsgIconLoad(mtInformation, true, 32));
-    LabelMessage = new QLabel(this);
-    LabelMessage->setWordWrap(true);
+    : TFormMsgDuplicateBase(kind, env), FNew(newObject) {
+    BuildMessage(this);
     LabelTypeExisting = new QLabel(this);
     QFont bold = LabelTypeExisting->font();
     bold.setBold(true);
@@ -281,14 +272,7 @@ TFormMsgDuplicateMultiple::TFormMsgDuplicateMultiple(TDuplicateKind kind, IWptOb
     itemsRow->addLayout(newColumn);
     itemsRow->addStretch();
 
-    const TDuplicateAnswers answers = MakeDuplicateAnswers(this, this, 20);
-    LabelAction = answers.LabelAction;
-    RadioButtonActionKeep = answers.Keep;
-    RadioButtonActionOverwrite = answers.Overwrite;
-    RadioButtonActionDuplicate = answers.Duplicate;
-    CheckBoxAction = answers.CheckBox;
-    ButtonOk = answers.Ok;
-    ButtonCancel = answers.Cancel;
+    const TAnswerLayouts answers = BuildAnswers(this, 20);
 
     auto *content = new QVBoxLayout;
     content->addWidget(LabelMessage);
@@ -316,14 +300,11 @@ TFormMsgDuplicateMultiple::TFormMsgDuplicateMultiple(TDuplicateKind kind, IWptOb
     ButtonOk->setEnabled(GetSelectedIndex() >= 0);
     UpdateTexts();
     ActionClicked();
-    NightScreenAddImage(NightScreen(), ImageInformation);
     resize(ScaleValue(ClientWidth, ScreenDpi()), ScaleValue(ClientHeight, ScreenDpi()));
     ScaleConstraints();
 }
 
-TFormMsgDuplicateMultiple::~TFormMsgDuplicateMultiple() {
-    NightScreenRemoveImage(NightScreen(), ImageInformation);
-}
+TFormMsgDuplicateMultiple::~TFormMsgDuplicateMultiple() = default;
 
 QWidget *TFormMsgDuplicateMultiple::KindPanel() const {
     switch (FKind) {
@@ -366,18 +347,11 @@ void TFormMsgDuplicateMultiple::UpdateTexts() {
                                   : std::vector<QLabel *>{LabelWaypointNewName, LabelWaypointNewSubName,
                                                           LabelWaypointNewPosition};
     for (size_t i = 0; i < kindLines.size(); ++i) kindLines[i]->setText(lines.value(int(i)));
-    LabelAction->setText(LanguageText(SAction));
+    UpdateAnswerTexts();
     RadioButtonActionKeep->setText(LanguageText(texts->Keep));
     RadioButtonActionOverwrite->setText(LanguageText(texts->Overwrite));
     RadioButtonActionDuplicate->setText(LanguageText(single.Duplicate));
     CheckBoxAction->setText(DuplicateFormat(LanguageText(SApplyEvery), plural));
-    ButtonOk->setText(LanguageText(KvStr::BtnOK));
-    ButtonCancel->setText(LanguageText(KvStr::BtnCancel));
-}
-
-void TFormMsgDuplicateMultiple::changeEvent(QEvent *event) {
-    if (event->type() == QEvent::LanguageChange) UpdateTexts();
-    TFormScaled::changeEvent(event);
 }
 
 void TFormMsgDuplicateMultiple::ActionClicked() {
@@ -389,10 +363,6 @@ void TFormMsgDuplicateMultiple::ActionClicked() {
 }
 
 int TFormMsgDuplicateMultiple::GetSelectedIndex() const { return FModel->Checked(); }
-
-TDuplicateAction TFormMsgDuplicateMultiple::Action() const {
-    return DuplicateAnswer({LabelAction, RadioButtonActionKeep, RadioButtonActionOverwrite, RadioButtonActionDuplicate});
-}
 
 bool TFormMsgDuplicateMultiple::ApplyAll() const { return CheckBoxAction->isEnabled() && CheckBoxAction->isChecked(); }
 

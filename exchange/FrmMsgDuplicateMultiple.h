@@ -4,8 +4,7 @@
 // box that applies the answer to the rest of the run. It only asks. GUI thread only.
 #pragma once
 
-#include "base/forms/KvForms.h"
-#include "exchange/FrmMsgDuplicateItems.h"
+#include "exchange/FrmMsgDuplicateBase.h"
 
 #include <QAbstractItemModel>
 #include <QTreeView>
@@ -14,11 +13,8 @@
 #include <vector>
 
 class IWptObjectList;
-class QCheckBox;
 class QFrame;
 class QLabel;
-class QPushButton;
-class QRadioButton;
 
 // The record behind a row of the candidate tree: a candidate row holds its object and
 // caption, a detail row its lines and icon.
@@ -86,7 +82,7 @@ private:
     int FDetailLines;
 };
 
-class TFormMsgDuplicateMultiple : public TFormScaled {
+class TFormMsgDuplicateMultiple : public TFormMsgDuplicateBase {
     Q_OBJECT
 public:
     TFormMsgDuplicateMultiple(TDuplicateKind kind, IWptObjectList *candidates, NavObject *newObject,
@@ -101,15 +97,13 @@ public:
     using TPrompter = std::function<int(TFormMsgDuplicateMultiple &form)>;
     static TPrompter SetPrompter(TPrompter prompter);
 
-    TDuplicateKind Kind() const { return FKind; }
     // The checked candidate; -1 when none is (OK is disabled then).
     int GetSelectedIndex() const;
-    TDuplicateAction Action() const;
     // The box counts only while it is enabled, i.e. while the duplicate answer is chosen.
     bool ApplyAll() const;
-    void UpdateTexts();
+    void UpdateTexts() override;
 
-    QLabel *ImageInformation, *LabelMessage, *LabelTypeExisting;
+    QLabel *LabelTypeExisting;
     TDuplicateCandidateTree *ListView;
     QWidget *PanelTypeGroup, *PanelTypeRoute, *PanelTypeType, *PanelTypeWaypoint;
     QLabel *LabelGroupNew, *LabelGroupNewName, *LabelGroupNewWaypoints;
@@ -120,13 +114,6 @@ public:
     QLabel *LabelWaypointNew, *LabelWaypointNewName, *LabelWaypointNewSubName, *LabelWaypointNewPosition;
     QFrame *PanelWaypointNew;
     QWidget *PaintBoxWaypointNew;
-    QLabel *LabelAction;
-    QRadioButton *RadioButtonActionKeep, *RadioButtonActionOverwrite, *RadioButtonActionDuplicate;
-    QCheckBox *CheckBoxAction;
-    QPushButton *ButtonOk, *ButtonCancel;
-
-protected:
-    void changeEvent(QEvent *event) override;
 
 private:
     void AddCandidates(IWptObjectList *candidates);
@@ -134,9 +121,7 @@ private:
     // The new item's panel of the kind, nil for another kind.
     QWidget *KindPanel() const;
 
-    TDuplicateKind FKind;
     NavObject *FNew;
-    TMarivoNavEnv *FEnv;
     TDuplicateCandidateModel *FModel;
     std::vector<QLabel *> FNewLines;
 };

@@ -27,25 +27,17 @@
 #include <KvLibNav6/KvWWNetwork.h>
 #include <KvLibNav6/KvWaypoints.h>
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
-#include <QHBoxLayout>
-#include <QHelpEvent>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QToolTip>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <utility>
@@ -85,11 +77,6 @@ QString NightColours(const QString &page) {
     return out + page.mid(last);
 }
 
-// A link's text as the page wrote it: a local file as its path.
-QString SourceText(const QUrl &url) {
-    return url.isLocalFile() ? url.toLocalFile() : url.toString();
-}
-
 // Attachments are paths or file URLs; anything with another scheme is a link.
 bool IsAttachment(const QString &link, QString &file) {
     // An anchor of the page itself is no file.
@@ -106,70 +93,10 @@ bool IsAttachment(const QString &link, QString &file) {
 
 }  // namespace
 
-// ---- the view -------------------------------------------------------------------------
-
-TLinkDetailsView::TLinkDetailsView(QWidget *parent) : TWBContainer(parent) {}
-
-QVariant TLinkDetailsView::loadResource(int type, const QUrl &name) {
-    if (type == QTextDocument::ImageResource && OnPicture) {
-        try {
-            const QImage image = OnPicture(SourceText(name));
-            return image.isNull() ? QVariant() : QVariant(image);
-        } catch (...) {
-            ReportCurrentException();
-            return QVariant();
-        }
-    }
-    return TWBContainer::loadResource(type, name);
-}
-
-QString TLinkDetailsView::PictureAt(const QPoint &viewportPos) const {
-    const QPointF docPos = viewportPos + QPointF(horizontalScrollBar()->value(),
-                                                  verticalScrollBar()->value());
-    const int at = document()->documentLayout()->hitTest(docPos, Qt::FuzzyHit);
-    if (at < 0) return QString();
-    // The character on either side of the hit, whichever is a picture that covers the point.
-    for (int pos : {at, at - 1}) {
-        if (pos < 0) continue;
-        QTextCursor c(document());
-        c.setPosition(pos);
-        c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-        const QTextCharFormat f = c.charFormat();
-        if (!f.isImageFormat()) continue;
-        const QRect r = cursorRect(c);
-        QTextCursor start(document());
-        start.setPosition(pos);
-        const int left = cursorRect(start).left();
-        const int right = cursorRect(c).right();
-        const QTextImageFormat image = f.toImageFormat();
-        if (viewportPos.x() >= std::min(left, right) - 1 && viewportPos.x() <= std::max(left, right) + 1 &&
-            viewportPos.y() >= r.bottom() - int(image.height() > 0 ? image.height() : r.height()) - 2 &&
-            viewportPos.y() <= r.bottom() + 2)
-            return image.name();
-    }
-    return QString();
-}
-
-bool TLinkDetailsView::viewportEvent(QEvent *event) {
-    if (event->type() == QEvent::ToolTip && OnPictureTitle) {
-        auto *help = static_cast<QHelpEvent *>(event);
-        const QString source = PictureAt(help->pos());
-        const QString title = source.isEmpty() ? QString() : OnPictureTitle(source);
-        if (title.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), title, viewport());
-        return true;
-    }
-    return TWBContainer::viewportEvent(event);
-}
-
 // ---- the panel ------------------------------------------------------------------------
 
 TFrameLinkDetails::TFrameLinkDetails(QWidget *dockPanel, TMarivoNavEnv &env)
-    : TFrameScaled(nullptr), FEnv(env) {
-    setObjectName(QStringLiteral("FrameLinkDetails"));
-    if (dockPanel) setParent(dockPanel);
+    : TFrameLinkDetailsBase(dockPanel, env, QStringLiteral("FrameLinkDetails")) {
     BuildLayout();
     NavigateToObject = [this](const TGeoPoint &position, IWptWaypoint *waypoint,
                               IWWSection *section, double sectionPosition) {
@@ -178,73 +105,14 @@ TFrameLinkDetails::TFrameLinkDetails(QWidget *dockPanel, TMarivoNavEnv &env)
     OnShowDocument = [this](const QString &caption, const QString &page) {
         TFormHTMLViewer::Execute(&FEnv, caption, page);
     };
-    if (INightScreen *ns = NightScreen()) ns->AddModeCallback(&NightModeChanged, this);
     UpdateTexts();
     ScaleToScreen();
 }
 
-TFrameLinkDetails::~TFrameLinkDetails() {
-    if (INightScreen *ns = NightScreen()) ns->RemoveModeCallback(&NightModeChanged, this);
-}
-
-void BuildDetailsPanelLayout(QWidget *frame, TLinkDetailsView *view, TDetailsPanelParts &parts) {
-    auto *outer = new QVBoxLayout(frame);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    parts.AlignmentPanelHTML = new QWidget(frame);
-    parts.AlignmentPanelHTML->setObjectName(QStringLiteral("AlignmentPanelHTML"));
-    auto *alignLayout = new QVBoxLayout(parts.AlignmentPanelHTML);
-    alignLayout->setContentsMargins(10, 10, 10, 10);
-    parts.PanelHTML = new QFrame(parts.AlignmentPanelHTML);
-    parts.PanelHTML->setObjectName(QStringLiteral("PanelHTML"));
-    parts.PanelHTML->setFrameShape(QFrame::Box);
-    parts.PanelHTML->setBackgroundRole(QPalette::Base);
-    parts.PanelHTML->setAutoFillBackground(true);
-    auto *panelLayout = new QVBoxLayout(parts.PanelHTML);
-    panelLayout->setContentsMargins(1, 1, 1, 1);
-    view->setParent(parts.PanelHTML);
-    view->setObjectName(QStringLiteral("HTMLViewer"));
-    view->SetShow3DBorder(false);
-    view->SetAllowTextSelection(true);
-    panelLayout->addWidget(view);
-    alignLayout->addWidget(parts.PanelHTML);
-    outer->addWidget(parts.AlignmentPanelHTML, 1);
-
-    parts.AlignmentPanelHelp = new QWidget(frame);
-    parts.AlignmentPanelHelp->setObjectName(QStringLiteral("AlignmentPanelHelp"));
-    parts.AlignmentPanelHelp->setFixedHeight(35);
-    auto *buttons = new QHBoxLayout(parts.AlignmentPanelHelp);
-    buttons->setContentsMargins(10, 0, 10, 10);
-    parts.ButtonHelp = new QPushButton(parts.AlignmentPanelHelp);
-    parts.ButtonHelp->setObjectName(QStringLiteral("ButtonHelp"));
-    parts.ButtonHelp->setFixedSize(100, 25);
-    parts.ButtonHelp->setEnabled(false);
-    parts.ButtonNavigateTo = new QPushButton(parts.AlignmentPanelHelp);
-    parts.ButtonNavigateTo->setObjectName(QStringLiteral("ButtonNavigateTo"));
-    parts.ButtonNavigateTo->setFixedSize(100, 25);
-    parts.ButtonNavigateTo->setVisible(false);
-    buttons->addWidget(parts.ButtonHelp);
-    buttons->addStretch(1);
-    buttons->addWidget(parts.ButtonNavigateTo);
-    outer->addWidget(parts.AlignmentPanelHelp);
-    // Ctrl+C copies the selection (the view's own shortcut covers focus in the view; this
-    // one the buttons).
-    auto *copy = new QAction(frame);
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(copy, &QAction::triggered, view, [view] { view->copy(); });
-    frame->addAction(copy);
-}
+TFrameLinkDetails::~TFrameLinkDetails() = default;
 
 void TFrameLinkDetails::BuildLayout() {
-    HTMLViewer = new TLinkDetailsView(this);
-    TDetailsPanelParts parts;
-    BuildDetailsPanelLayout(this, HTMLViewer, parts);
-    AlignmentPanelHTML = parts.AlignmentPanelHTML;
-    PanelHTML = parts.PanelHTML;
-    AlignmentPanelHelp = parts.AlignmentPanelHelp;
-    ButtonHelp = parts.ButtonHelp;
-    ButtonNavigateTo = parts.ButtonNavigateTo;
+    BuildPanel(new TLinkDetailsView(this));
     HTMLViewer->OnLinkClick = [this](const QUrl &url) { return HandleLink(url.toString()); };
     HTMLViewer->OnPicture = [this](const QString &source) { return PictureFor(source); };
     HTMLViewer->OnPictureTitle = [this](const QString &source) {
@@ -683,24 +551,7 @@ void TFrameLinkDetails::ButtonHelpClick() {
     if (FHelpContext > 0) GetHTMLHelper().HelpContext(FHelpContext);
 }
 
-void TFrameLinkDetails::NightModeChanged(void *data, int32_t, int32_t) {
-    // Pictures are converted when they are loaded: load the page again.
-    auto *self = static_cast<TFrameLinkDetails *>(data);
-    try {
-        self->LoadPage(self->FPage, self->HTMLViewer->verticalScrollBar()->value());
-    } catch (...) {
-        ReportCurrentException();
-    }
-}
-
 // ---- as the main window hosts it -------------------------------------------------------
-
-TLinkDetailsFrameAdapter::TLinkDetailsFrameAdapter(QWidget *host, TMarivoNavEnv &env)
-    : FFrame(new TFrameLinkDetails(host, env)) {}
-
-TLinkDetailsFrameAdapter::~TLinkDetailsFrameAdapter() { delete FFrame.data(); }
-
-QWidget *TLinkDetailsFrameAdapter::Widget() { return FFrame; }
 
 int TLinkDetailsFrameAdapter::ContentType() {
     if (!FFrame) return LinkContent::Nothing;

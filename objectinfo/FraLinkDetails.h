@@ -10,8 +10,7 @@
 // freed them: network reload, object updates, a new user database). GUI thread only.
 #pragma once
 
-#include "base/forms/KvFrameScaled.h"
-#include "base/web/KvWBContainer.h"
+#include "objectinfo/FraLinkDetailsBase.h"
 #include "objectinfo/SectionPage.h"
 #include "shell/MarivoFrames.h"
 
@@ -54,36 +53,7 @@ inline constexpr int Waypoint = 11;
 inline constexpr int WaterReport = 12;
 }  // namespace LinkContent
 
-// The panel's HTML view: pictures are asked of the owner before the view looks for them.
-class TLinkDetailsView : public TWBContainer {
-    Q_OBJECT
-public:
-    explicit TLinkDetailsView(QWidget *parent);
-    // A null image: the view shows no picture.
-    std::function<QImage(const QString &source)> OnPicture;
-    // The title of a picture by its source, for hints; empty = no hint.
-    std::function<QString(const QString &source)> OnPictureTitle;
-    // The source of the picture at a point of the viewport; empty over anything else.
-    QString PictureAt(const QPoint &viewportPos) const;
-
-protected:
-    QVariant loadResource(int type, const QUrl &name) override;
-    bool viewportEvent(QEvent *event) override;
-};
-
-// The widgets of a details panel around its view: the view in a bordered panel with 10 px
-// margins above a 35 px strip with the help and navigate-to buttons (help disabled,
-// navigate-to hidden), and Ctrl+C for the view's selection. Built into frame.
-struct TDetailsPanelParts {
-    QWidget *AlignmentPanelHTML = nullptr;
-    QFrame *PanelHTML = nullptr;
-    QWidget *AlignmentPanelHelp = nullptr;
-    QPushButton *ButtonHelp = nullptr;
-    QPushButton *ButtonNavigateTo = nullptr;
-};
-void BuildDetailsPanelLayout(QWidget *frame, TLinkDetailsView *view, TDetailsPanelParts &parts);
-
-class TFrameLinkDetails : public TFrameScaled {
+class TFrameLinkDetails : public TFrameLinkDetailsBase {
     Q_OBJECT
 public:
     TFrameLinkDetails(QWidget *dockPanel, TMarivoNavEnv &env);
@@ -92,9 +62,8 @@ public:
     void UpdateTexts();
     // Rebuilds the page of the current content; False when none is shown.
     bool RefreshPage();
-    void LoadPage(const QString &page, int scrollPosition);
+    void LoadPage(const QString &page, int scrollPosition) override;
     int ContentType() const { return FContentType; }
-    QString CurrentPage() const { return FPage; }
 
     // attachmentFolders: the folders of the charts the page describes; links of the page to
     // files in them open in the document viewer, other files are refused.
@@ -140,13 +109,6 @@ public:
                        double sectionPosition)>
         NavigateToObject;
 
-    QWidget *AlignmentPanelHTML = nullptr;
-    QFrame *PanelHTML = nullptr;
-    TLinkDetailsView *HTMLViewer = nullptr;
-    QWidget *AlignmentPanelHelp = nullptr;
-    QPushButton *ButtonHelp = nullptr;
-    QPushButton *ButtonNavigateTo = nullptr;
-
 private:
     void BuildLayout();
     void SetCaption(const QString &caption);
@@ -161,11 +123,8 @@ private:
     QImage GeoAddPicture();
     QImage FilePicture(const QString &file);
     void ButtonHelpClick();
-    static void NightModeChanged(void *data, int32_t value, int32_t kind);
 
-    TMarivoNavEnv &FEnv;
     int FContentType = LinkContent::Nothing;
-    QString FPage;
     QString FLinkText;
     int32_t FHelpContext = -1;
     IGeoAddsEntry *FGeoAdd = nullptr;
@@ -190,18 +149,12 @@ private:
 };
 
 // The panel as the main window hosts it.
-class TLinkDetailsFrameAdapter : public IFrameLinkDetails {
+class TLinkDetailsFrameAdapter : public TLinkDetailsAdapterBase<IFrameLinkDetails, TFrameLinkDetails> {
 public:
-    TLinkDetailsFrameAdapter(QWidget *host, TMarivoNavEnv &env);
-    ~TLinkDetailsFrameAdapter() override;
-    QWidget *Widget() override;
+    using TLinkDetailsAdapterBase::TLinkDetailsAdapterBase;
     // Pages that follow object updates report 7.
     int ContentType() override;
     void RefreshPage() override;
-    TFrameLinkDetails *Frame() const { return FFrame; }
-
-private:
-    QPointer<TFrameLinkDetails> FFrame;
 };
 
 std::unique_ptr<IFrameLinkDetails> CreateFrameLinkDetails(QWidget *host, TMarivoNavEnv &env);

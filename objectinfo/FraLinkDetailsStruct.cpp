@@ -97,34 +97,22 @@ protected:
 }  // namespace
 
 TFrameLinkDetailsStruct::TFrameLinkDetailsStruct(QWidget *dockPanel, TMarivoNavEnv &env)
-    : TFrameScaled(nullptr), FEnv(env) {
-    setObjectName(QStringLiteral("FrameLinkDetailsStruct"));
-    if (dockPanel) setParent(dockPanel);
+    : TFrameLinkDetailsBase(dockPanel, env, QStringLiteral("FrameLinkDetailsStruct")) {
     BuildLayout();
     NavigateToObject = [this](IWWSection *section, double sectionPosition) {
         FEnv.NavigateToObject(TGeoPoint{0.0, 0.0}, nullptr, section, sectionPosition, -1.0, true);
     };
     OnRefreshRoutes = [this] { FEnv.RefreshRoutes(true, true, true, false); };
-    if (INightScreen *ns = NightScreen()) ns->AddModeCallback(&NightModeChanged, this);
     UpdateTexts();
     ScaleToScreen();
 }
 
-TFrameLinkDetailsStruct::~TFrameLinkDetailsStruct() {
-    if (INightScreen *ns = NightScreen()) ns->RemoveModeCallback(&NightModeChanged, this);
-}
+TFrameLinkDetailsStruct::~TFrameLinkDetailsStruct() = default;
 
 void TFrameLinkDetailsStruct::BuildLayout() {
     auto *view = new TStructDetailsView(this);
     view->OnRawLink = [this](const QString &link) { return HandleLink(link); };
-    HTMLViewer = view;
-    TDetailsPanelParts parts;
-    BuildDetailsPanelLayout(this, HTMLViewer, parts);
-    AlignmentPanelHTML = parts.AlignmentPanelHTML;
-    PanelHTML = parts.PanelHTML;
-    AlignmentPanelHelp = parts.AlignmentPanelHelp;
-    ButtonHelp = parts.ButtonHelp;
-    ButtonNavigateTo = parts.ButtonNavigateTo;
+    BuildPanel(view);
     HTMLViewer->OnLinkClick = [this](const QUrl &url) { return HandleLink(url.toString()); };
     HTMLViewer->OnPicture = [this](const QString &source) { return PictureFor(source); };
     // This panel has no help page of its own.
@@ -301,24 +289,7 @@ QImage TFrameLinkDetailsStruct::PictureFor(const QString &source) {
     return image;
 }
 
-void TFrameLinkDetailsStruct::NightModeChanged(void *data, int32_t, int32_t) {
-    // Pictures are converted as they load: load the page again.
-    auto *self = static_cast<TFrameLinkDetailsStruct *>(data);
-    try {
-        self->LoadPage(self->FPage, self->HTMLViewer->verticalScrollBar()->value());
-    } catch (...) {
-        ReportCurrentException();
-    }
-}
-
 // ---- as the main window hosts it -------------------------------------------------------
-
-TLinkDetailsStructAdapter::TLinkDetailsStructAdapter(QWidget *host, TMarivoNavEnv &env)
-    : FFrame(new TFrameLinkDetailsStruct(host, env)) {}
-
-TLinkDetailsStructAdapter::~TLinkDetailsStructAdapter() { delete FFrame.data(); }
-
-QWidget *TLinkDetailsStructAdapter::Widget() { return FFrame; }
 
 void TLinkDetailsStructAdapter::UpdateTexts() {
     if (FFrame) FFrame->UpdateTexts();

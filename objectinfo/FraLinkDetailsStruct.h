@@ -8,7 +8,7 @@
 // GUI thread only.
 #pragma once
 
-#include "base/forms/KvFrameScaled.h"
+#include "objectinfo/FraLinkDetailsBase.h"
 #include "objectinfo/StructDetailsPage.h"
 #include "shell/MarivoFrames.h"
 
@@ -27,7 +27,7 @@ class QPushButton;
 class TLinkDetailsView;
 class TMarivoNavEnv;
 
-class TFrameLinkDetailsStruct : public TFrameScaled {
+class TFrameLinkDetailsStruct : public TFrameLinkDetailsBase {
     Q_OBJECT
 public:
     TFrameLinkDetailsStruct(QWidget *dockPanel, TMarivoNavEnv &env);
@@ -45,7 +45,7 @@ public:
     // does not know (the page is then empty and the caller hides the panel).
     bool ShowStructLink(const QString &link, IGeodeticCalibration *calibration);
     void UpdateTexts();
-    void LoadPage(const QString &text, int position);
+    void LoadPage(const QString &text, int position) override;
     void ForgetObjects();
 
     // The panel's reaction to a clicked link: True when it acted, False when the view's
@@ -56,7 +56,6 @@ public:
     void EditWaitingTime(IWWStruct *structure);
 
     IWWStruct *Structure() const { return FStruct; }
-    QString CurrentPage() const { return FPage; }
     bool ManagerOpen() const { return FOptions.ManagerOpen; }
 
     // (sender, link after "ftm://"); unset: such links are only swallowed.
@@ -66,12 +65,6 @@ public:
     // Default: the environment refreshes its active, edited and selected routes.
     std::function<void()> OnRefreshRoutes;
 
-    QWidget *AlignmentPanelHTML = nullptr;
-    QFrame *PanelHTML = nullptr;
-    TLinkDetailsView *HTMLViewer = nullptr;
-    QWidget *AlignmentPanelHelp = nullptr;
-    QPushButton *ButtonHelp = nullptr;
-    QPushButton *ButtonNavigateTo = nullptr;
     QPushButton *Button1 = nullptr;
 
 private:
@@ -81,29 +74,21 @@ private:
     QString BuildPage() const;
     void Rebuild(int position);
     QImage PictureFor(const QString &source);
-    static void NightModeChanged(void *data, int32_t value, int32_t kind);
 
-    TMarivoNavEnv &FEnv;
     IWWStruct *FStruct = nullptr;
     IGeodeticCalibration *FCalibration = nullptr;
     // The structures of the page shown: one, or the selection of a page with an index.
     std::vector<IWWStruct *> FShown;
     QString FLink;
-    QString FPage;
     TStructPageOptions FOptions;
 };
 
 // The panel as the main window hosts it.
-class TLinkDetailsStructAdapter : public IFrameLinkDetailsStruct {
+class TLinkDetailsStructAdapter
+    : public TLinkDetailsAdapterBase<IFrameLinkDetailsStruct, TFrameLinkDetailsStruct> {
 public:
-    TLinkDetailsStructAdapter(QWidget *host, TMarivoNavEnv &env);
-    ~TLinkDetailsStructAdapter() override;
-    QWidget *Widget() override;
+    using TLinkDetailsAdapterBase::TLinkDetailsAdapterBase;
     void UpdateTexts() override;
     bool ShowStructLink(const QString &link) override;
     bool ShowStruct(IWWStruct *structure, IGeodeticCalibration *calibration) override;
-    TFrameLinkDetailsStruct *Frame() const { return FFrame; }
-
-private:
-    QPointer<TFrameLinkDetailsStruct> FFrame;
 };

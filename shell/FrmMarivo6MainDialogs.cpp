@@ -96,6 +96,13 @@ void TFormMarivo6Main::ShowGPSSettings(bool fromErrorBox) {
 void TFormMarivo6Main::ShowLocaleSettings() {
     if (!FDialogs.SettingsLocale(this, *FNavEnv)) return;
     if (FNavCurrent) FNavCurrent->UpdateAll();
+    // Every frame that shows a distance, speed, depth or position shows it again now, not
+    // at its next change.
+    for (IMarivoFrame *frame :
+         {static_cast<IMarivoFrame *>(FNavInfo.get()), static_cast<IMarivoFrame *>(FNavRoute.get()),
+          static_cast<IMarivoFrame *>(FRoutes.get()), static_cast<IMarivoFrame *>(FTrackReplay.get()),
+          static_cast<IMarivoFrame *>(FViewer.get())})
+        if (frame) frame->ApplyUnitSettings();
     if (FRouteSettings) FRouteSettings->Reload();
     InvalidateViewers();
     LoadLanguage();

@@ -108,6 +108,9 @@ public:
     void UpdateTexts() override {
         if (FFrame) FFrame->SetLanguage();
     }
+    void ApplyUnitSettings() override {
+        if (FFrame) FFrame->ApplyUnitSettings();
+    }
     void SetPlannerValues(float waterLevel, float value400, float value401) override {
         if (!V()) return;
         V()->SetNAPWaterLevel(waterLevel);
@@ -158,6 +161,12 @@ public:
     }
     void UpdateValues(const TLoopRecord &) override {
         if (FFrame) FFrame->UpdateValues();
+    }
+    // The rows keep the texts they were built with: they are built again.
+    void ApplyUnitSettings() override {
+        if (!FFrame) return;
+        FFrame->RebuildRows();
+        FFrame->InvalidateTable();
     }
 
 private:
@@ -268,6 +277,9 @@ public:
     void SetRoute(IWptRoute *) override {
         if (FFrame) FFrame->RouteSelected();
     }
+    void ApplyUnitSettings() override {
+        if (FFrame) FFrame->ApplyUnitSettings();
+    }
 
 private:
     QPointer<TFrameNavInfo> FFrame;  // the dock panel's client; deleted with the adapter
@@ -294,6 +306,9 @@ public:
     }
     void UpdateValues() override {
         if (FFrame) FFrame->UpdateValues();
+    }
+    void ApplyUnitSettings() override {
+        if (FFrame) FFrame->ApplyUnitSettings();
     }
 
 private:

@@ -42,6 +42,9 @@ public:
     virtual QWidget *Widget() = 0;
     // Its texts in the current language (frames without texts of their own ignore it).
     virtual void UpdateTexts() {}
+    // Its values again in the environment's units and formats, after the regional settings
+    // changed them (frames that show no units ignore it).
+    virtual void ApplyUnitSettings() {}
 };
 
 // The chart viewer frame with the viewer-control operations the main window uses.

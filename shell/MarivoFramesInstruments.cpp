@@ -69,6 +69,9 @@ public:
     void SetDrawComplete(bool complete) override {
         if (FFrame) FFrame->SetDrawComplete(complete);
     }
+    void ApplyUnitSettings() override {
+        if (FFrame) FFrame->ApplySettings();
+    }
     INavTrack *CurrentTrack() override { return FFrame ? FFrame->SelectedTrack() : nullptr; }
     void SetReplay(INavTrack *track, TDateTime time) override {
         if (!FFrame) return;

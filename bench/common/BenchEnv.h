@@ -58,8 +58,11 @@ inline bool InitProgram() {
 }
 
 // The whole of a benchmark program's main on the program's set-up; prepare (if given) runs
-// once the program is set up, before the first benchmark.
-inline int RunBenchmarks(int argc, char **argv, const std::function<void()> &prepare = {}) {
+// once the program is set up, before the first benchmark; finish (if given) after the last
+// one, while the application still exists: windows the benchmarks kept go there, as
+// static storage outlives the application.
+inline int RunBenchmarks(int argc, char **argv, const std::function<void()> &prepare = {},
+                         const std::function<void()> &finish = {}) {
     QTemporaryDir config;
     PrepareProcess(config);
     QApplication app(argc, argv);
@@ -68,6 +71,7 @@ inline int RunBenchmarks(int argc, char **argv, const std::function<void()> &pre
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (finish) finish();
     return 0;
 }
 

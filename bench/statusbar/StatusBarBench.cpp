@@ -25,12 +25,20 @@ namespace {
 
 using benchenv::DemoData;
 
-// The demo main window, shown, started and centred at 100 % on a network section.
+// The demo data and the main window on it; freed by main before the application goes.
+std::unique_ptr<QTemporaryDir> TheData;
+std::unique_ptr<TFormMarivo6Main> TheWindow;
+bool TheWindowTried = false;
+
+// The demo main window, shown, started and centred at 100 % on a network section; made by
+// the first benchmark that asks for it.
 TFormMarivo6Main *MainWindow() {
-    static QTemporaryDir tmp;
-    static std::unique_ptr<TFormMarivo6Main> main = []() -> std::unique_ptr<TFormMarivo6Main> {
+    if (TheWindowTried) return TheWindow.get();
+    TheWindowTried = true;
+    TheData = std::make_unique<QTemporaryDir>();
+    TheWindow = []() -> std::unique_ptr<TFormMarivo6Main> {
         TStartOptions options;
-        options.DataFolder = DemoData(tmp);
+        options.DataFolder = DemoData(*TheData);
         if (options.DataFolder.isEmpty()) return nullptr;
         auto window = std::make_unique<TFormMarivo6Main>(options);
         if (!window->NavEnv() || !window->NavEnv()->WaterwayNetwork) return nullptr;
@@ -53,7 +61,7 @@ TFormMarivo6Main *MainWindow() {
         viewer->Zoom100At(&geo, &centre);
         return window;
     }();
-    return main.get();
+    return TheWindow.get();
 }
 
 // Moves between two pixels on the section so that every move is a real change.
@@ -99,8 +107,14 @@ BENCHMARK(BM_PositionAndWaterwayPanels)->Arg(0)->Arg(3)->Arg(4)->Unit(benchmark:
 }  // namespace
 
 int main(int argc, char **argv) {
-    return benchenv::RunBenchmarks(argc, argv, [] {
-        TFormMsgDisclaimer::SetPrompter([](TFormMsgDisclaimer &) { return int(QDialog::Accepted); });
-        SetMsgBoxPrompter([](TMessageForm &) { return int(mrNo); });
-    });
+    return benchenv::RunBenchmarks(
+        argc, argv,
+        [] {
+            TFormMsgDisclaimer::SetPrompter([](TFormMsgDisclaimer &) { return int(QDialog::Accepted); });
+            SetMsgBoxPrompter([](TMessageForm &) { return int(mrNo); });
+        },
+        [] {
+            TheWindow.reset();
+            TheData.reset();
+        });
 }

@@ -10,6 +10,7 @@
 #include "base/kvlib/KvProgInfo.h"
 #include "base/registry/KvRegistry.h"
 #include "base/settings/KvRegBoat.h"
+#include "base/units/KvUnitsTime.h"
 #include "base/waypoints/KvWaypoints.h"
 #include "chartview/FraNavInfo.h"
 #include "chartview/FraNavRoute.h"
@@ -18,6 +19,7 @@
 #include "objectinfo/FraLinkDetails.h"
 #include "objectinfo/KvWWNetwork.h"
 #include "routes/FrmRoutePointSelect.h"
+#include "shell/FrmSettingsLocale.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -25,6 +27,7 @@
 #include <KvLibNav6/KvLanguage.h>
 #include <KvLibNav6/KvPlanner.h>
 #include <KvLibNav6/KvTracks.h>
+#include <KvLibNav6/KvUnits.h>
 #include <KvLibNav6/KvViewer.h>
 #include <KvLibNav6/KvWWNetwork.h>
 
@@ -652,4 +655,91 @@ TEST_F(MainWindowRoutes, NavigationFramesOpenTheDetailsOfTheStructuresTheyList) 
     route->OnShowObjectDetails(nullptr, structure, true, true, 0, nullptr, 0, 0, false);
     EXPECT_EQ(Pages, QStringList{expected});
     EXPECT_TRUE(main.PanelShown(QStringLiteral("DockablePanelLinkDetails")));
+}
+
+namespace {
+
+// The texts of the labels a dock panel shows, one list.
+QStringList ShownLabels(QDockWidget *panel) {
+    QStringList texts;
+    if (!panel) return texts;
+    for (QLabel *label : panel->findChildren<QLabel *>())
+        if (label->isVisible() && !label->text().isEmpty()) texts << label->text().trimmed();
+    return texts;
+}
+
+// The route table's texts of one column, row by row.
+QStringList TableColumn(QDockWidget *panel, int column) {
+    QStringList texts;
+    auto *tree = panel ? panel->findChild<QTreeView *>() : nullptr;
+    if (!tree || !tree->model()) return texts;
+    for (int row = 0; row < tree->model()->rowCount(); ++row)
+        texts << tree->model()->index(row, column).data(Qt::DisplayRole).toString();
+    return texts;
+}
+
+}  // namespace
+
+// The skipper picks a unit preset in the regional settings: after OK the route-navigation
+// window, the navigation panel and the route table show the new units at once.
+TEST_F(MainWindowRoutes, RegionalSettingsChangeTheUnitsOfTheOpenPanelsAtOnce) {
+    // Planned in the opening hours of the network's bridges and locks.
+    testsupport::TWorkingMorningClock morning;
+    TFormMarivo6Main &main = MakeRunning();
+    IWptRoute *route = NetworkRoute(0, 4);
+    int32_t err = 0;
+    route->SetWaterBodyMask(route->GetWaterBodyMask() | (1u << WptWaterBody::InlandNetherlands) |
+                                (1u << Section(0)->GetWaterBody()),
+                            err);
+    Env().RecalculateRoute(route, false);
+    Flush();
+    main.SelectRoute(route);
+    A("ActionRouteStart")->trigger();
+    ASSERT_EQ(Env().GetActiveRoute(), route);
+    for (const char *name : {"DockablePanelNavInfoRoute", "DockablePanelNavInfo", "DockablePanelRoute"})
+        main.SetPanelVisible(QString::fromLatin1(name), true);
+    Flush();
+    auto choose = [&](QPushButton *TFormSettingsLocale::*preset) {
+        auto previous = TFormSettingsLocale::SetPrompter([preset](TFormSettingsLocale &form) {
+            QTest::mouseClick(form.*preset, Qt::LeftButton);
+            form.accept();
+            return int(QDialog::Accepted);
+        });
+        A("ActionFilePropertiesLocale")->trigger();
+        TFormSettingsLocale::SetPrompter(std::move(previous));
+        Flush();
+    };
+    QDockWidget *navRoute = main.Panel(QStringLiteral("DockablePanelNavInfoRoute"));
+    QDockWidget *navInfo = main.Panel(QStringLiteral("DockablePanelNavInfo"));
+    QDockWidget *routes = main.Panel(QStringLiteral("DockablePanelRoute"));
+    const QString kmh = UnitToStr(KvUnit::KilometrePerHour), knots = UnitToStr(KvUnit::Knot);
+
+    choose(&TFormSettingsLocale::ButtonPresetMetric);
+    ASSERT_EQ(Env().UnitSpeed, KvUnit::KilometrePerHour);
+    EXPECT_TRUE(ShownLabels(navRoute).contains(kmh)) << ShownLabels(navRoute).join(u'|').toStdString();
+    EXPECT_TRUE(ShownLabels(navInfo).contains(kmh)) << ShownLabels(navInfo).join(u'|').toStdString();
+    const QStringList metricLegs = TableColumn(routes, 6);
+
+    choose(&TFormSettingsLocale::ButtonPresetNautical);
+    ASSERT_EQ(Env().UnitSpeed, KvUnit::Knot);
+    ASSERT_EQ(Env().UnitDistanceLarge, KvUnit::NauticalMile);
+    for (QDockWidget *panel : {navRoute, navInfo}) {
+        const QStringList shown = ShownLabels(panel);
+        EXPECT_TRUE(shown.contains(knots)) << shown.join(u'|').toStdString();
+        EXPECT_FALSE(shown.contains(kmh)) << shown.join(u'|').toStdString();
+    }
+    shelltest::SaveScreenshot(navRoute->grab().toImage(), QStringLiteral("regional-navroute-nautical"));
+    shelltest::SaveScreenshot(navInfo->grab().toImage(), QStringLiteral("regional-navinfo-nautical"));
+    // The distances along the route are written again in nautical miles (one decimal).
+    const QStringList nauticalLegs = TableColumn(routes, 6);
+    ASSERT_EQ(nauticalLegs.size(), metricLegs.size());
+    int compared = 0;
+    for (int i = 0; i < metricLegs.size(); ++i) {
+        bool okKm = false, okNm = false;
+        const double km = metricLegs[i].toDouble(&okKm), nm = nauticalLegs[i].toDouble(&okNm);
+        if (!okKm || !okNm || km < 1.0) continue;
+        EXPECT_NEAR(nm, km / 1.852, 0.1) << metricLegs[i].toStdString() << " / " << nauticalLegs[i].toStdString();
+        ++compared;
+    }
+    EXPECT_GT(compared, 0) << metricLegs.join(u'|').toStdString();
 }
