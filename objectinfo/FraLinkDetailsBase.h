@@ -71,6 +71,9 @@ public:
     TLinkDetailsAdapterBase(QWidget *host, TMarivoNavEnv &env) : FFrame(new Panel(host, env)) {}
     ~TLinkDetailsAdapterBase() override { delete FFrame.data(); }
     QWidget *Widget() override { return FFrame; }
+    void UpdateTexts() override {
+        if (FFrame) FFrame->UpdateTexts();
+    }
     Panel *Frame() const { return FFrame; }
 
 protected:

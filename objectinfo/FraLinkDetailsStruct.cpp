@@ -291,10 +291,6 @@ QImage TFrameLinkDetailsStruct::PictureFor(const QString &source) {
 
 // ---- as the main window hosts it -------------------------------------------------------
 
-void TLinkDetailsStructAdapter::UpdateTexts() {
-    if (FFrame) FFrame->UpdateTexts();
-}
-
 bool TLinkDetailsStructAdapter::ShowStructLink(const QString &link) {
     return FFrame && FFrame->ShowStructLink(link, nullptr);
 }

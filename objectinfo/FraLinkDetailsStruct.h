@@ -88,7 +88,6 @@ class TLinkDetailsStructAdapter
     : public TLinkDetailsAdapterBase<IFrameLinkDetailsStruct, TFrameLinkDetailsStruct> {
 public:
     using TLinkDetailsAdapterBase::TLinkDetailsAdapterBase;
-    void UpdateTexts() override;
     bool ShowStructLink(const QString &link) override;
     bool ShowStruct(IWWStruct *structure, IGeodeticCalibration *calibration) override;
 };

@@ -14,6 +14,8 @@
 #include "base/waypoints/KvWaypoints.h"
 
 
+#include <KvLibNav6/KvLanguage.h>
+
 #include <gtest/gtest.h>
 
 #include <QDockWidget>
@@ -100,6 +102,21 @@ TEST_F(LinkDetailsPanel, FreshPanelShowsNothingAndRefreshingKeepsItEmpty) {
     EXPECT_FALSE(Panel->RefreshPage());
     Panel->UpdateTexts();
     EXPECT_TRUE(Panel->HTMLViewer->toPlainText().isEmpty());
+}
+
+// The main window relabels its panels through their adapters when the language changes.
+TEST_F(LinkDetailsPanel, TheHostedPanelFollowsALanguageSwitch) {
+    QWidget host;
+    const std::unique_ptr<IFrameLinkDetails> hosted = CreateFrameLinkDetails(&host, *Env);
+    auto *panel = qobject_cast<TFrameLinkDetails *>(hosted->Widget());
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->ButtonNavigateTo->text(), QStringLiteral("Navigate to"));
+    SetCurrentLanguage(KvLang::Dutch);
+    hosted->UpdateTexts();
+    EXPECT_EQ(panel->ButtonNavigateTo->text(), QStringLiteral("Navigeer naar"));
+    SetCurrentLanguage(KvLang::English);
+    hosted->UpdateTexts();
+    EXPECT_EQ(panel->ButtonNavigateTo->text(), QStringLiteral("Navigate to"));
 }
 
 TEST_F(LinkDetailsPanel, ShowOperationsSetTypeCaptionAndButtons) {
