@@ -5,7 +5,7 @@
 // whole window with every frame present (menus, actions, panels, frames, owned windows),
 // alternating Dutch and English. Goal: under 150 ms per switch.
 #include "base/dialogs/KvMsgBox.h"
-#include "bench/common/BenchEnv.h"
+#include "bench/common/BenchMainWindow.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/FrmMsgDisclaimer.h"
 #include "shell/FrmSplash.h"
@@ -28,21 +28,27 @@ namespace {
 
 using benchenv::DemoData;
 
+// The demo data and the main window on it; freed by main while the application still exists,
+// as static storage would outlive it.
+std::unique_ptr<QTemporaryDir> TheData;
+std::unique_ptr<TFormMarivo6Main> TheWindow;
+bool TheWindowTried = false;
+
 // The demo main window, shown and started once for every benchmark.
 TFormMarivo6Main *MainWindow() {
-    static QTemporaryDir tmp;
-    static std::unique_ptr<TFormMarivo6Main> main = [] {
-        TStartOptions options;
-        options.DataFolder = DemoData(tmp);
-        if (options.DataFolder.isEmpty()) return std::unique_ptr<TFormMarivo6Main>();
-        auto window = std::make_unique<TFormMarivo6Main>(options);
-        if (!window->NavEnv()) return std::unique_ptr<TFormMarivo6Main>();
-        window->setGeometry(0, 0, 1280, 800);
-        window->show();
-        window->WMDeferredStart();
-        return window;
-    }();
-    return main.get();
+    if (TheWindowTried) return TheWindow.get();
+    TheWindowTried = true;
+    TheData = std::make_unique<QTemporaryDir>();
+    TStartOptions options;
+    options.DataFolder = DemoData(*TheData);
+    if (options.DataFolder.isEmpty()) return nullptr;
+    auto window = std::make_unique<TFormMarivo6Main>(options);
+    if (!window->NavEnv()) return nullptr;
+    window->setGeometry(0, 0, 1280, 800);
+    window->show();
+    window->WMDeferredStart();
+    TheWindow = std::move(window);
+    return TheWindow.get();
 }
 
 void BM_UpdateActionStates(benchmark::State &state) {
@@ -89,8 +95,5 @@ BENCHMARK(BM_LanguageSwitch)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char **argv) {
-    return benchenv::RunBenchmarks(argc, argv, [] {
-        TFormMsgDisclaimer::SetPrompter([](TFormMsgDisclaimer &) { return int(QDialog::Accepted); });
-        SetMsgBoxPrompter([](TMessageForm &) { return int(mrNo); });
-    });
+    return benchenv::RunMainWindowBenchmarks(argc, argv, TheWindow, TheData);
 }

@@ -2,7 +2,7 @@
 // handling of the move, then the position and waterway panels of the status bar. It runs
 // for every mouse move over the chart. Goal: under 0.2 ms per move.
 #include "base/dialogs/KvMsgBox.h"
-#include "bench/common/BenchEnv.h"
+#include "bench/common/BenchMainWindow.h"
 #include "chartview/NavViewerControl.h"
 #include "shell/FrmMarivo6Main.h"
 #include "shell/FrmMsgDisclaimer.h"
@@ -107,14 +107,5 @@ BENCHMARK(BM_PositionAndWaterwayPanels)->Arg(0)->Arg(3)->Arg(4)->Unit(benchmark:
 }  // namespace
 
 int main(int argc, char **argv) {
-    return benchenv::RunBenchmarks(
-        argc, argv,
-        [] {
-            TFormMsgDisclaimer::SetPrompter([](TFormMsgDisclaimer &) { return int(QDialog::Accepted); });
-            SetMsgBoxPrompter([](TMessageForm &) { return int(mrNo); });
-        },
-        [] {
-            TheWindow.reset();
-            TheData.reset();
-        });
+    return benchenv::RunMainWindowBenchmarks(argc, argv, TheWindow, TheData);
 }
