@@ -248,11 +248,9 @@ void TFormMsgCloseError::ShowSolution() {
     PlaceOnScreen(ExpandedHeight);
     for (QWidget *w : std::initializer_list<QWidget *>{LabelProblemInfo, LabelClear,
                                                         CheckBoxClearRegistry,
-                                                        CheckBoxClearDeviceSettings})
+                                                        CheckBoxClearDeviceSettings, LabelUpdate,
+                                                        ButtonUpdate})
         w->show();
-    // Until the program has its update dialog there is no update to offer here.
-    LabelUpdate->hide();
-    ButtonUpdate->hide();
     SetLinkHot(false);
     QFont f = LabelProblemSolve->font();
     f.setBold(true);

@@ -100,6 +100,13 @@ void OnTerminationSignal() {
         ApplicationTerminate();  // nothing to close yet: "ExecState" stays as it is
 }
 
+// The close-error dialog's "Find": the program's update dialog, from the same slot the Help
+// menu's update command uses (the program ends after it either way).
+bool CheckForUpdate(QString &updateFile, bool option, bool noStart) {
+    const TMainDialogs dialogs = ProgramDialogs();
+    return dialogs.CheckUpdates && dialogs.CheckUpdates(nullptr, updateFile, option ? 1 : 0, noStart);
+}
+
 QIcon ApplicationIcon() {
     QPixmap pixmap(64, 64);
     pixmap.fill(Qt::transparent);
@@ -194,8 +201,7 @@ int StartUp(uint16_t day, uint16_t month, uint16_t year, const TStartOptions &op
         if (!InitApplicationA(identity, day, month, year)) return 0;
         QCoreApplication::setApplicationName(ProgInfoGetTitle());
         ChooseHelpFile(GetCurrentLanguage(), StartDataFolder(options));
-        // The close-error dialog offers no update yet, so no update check can be asked for.
-        if (!CheckPreviousRun(nullptr)) return 0;
+        if (!CheckPreviousRun(CheckForUpdate)) return 0;
 
         TFormMarivo6Main main(options);
         if (!main.StartFailed()) main.show();

@@ -20,7 +20,9 @@
 #include "base/txtformat/KvTxtFormat.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <KvLibNav6/KvGeodesy.h>
 #include <KvLibNav6/KvTxtFormat.h>
+#include <KvLibNav6/KvViewer.h>
 
 #include <QCheckBox>
 #include <QTabBar>
@@ -352,6 +354,63 @@ namespace {
 
 using namespace testsupport;
 
+// A navigation viewer over one waypoint database, as the chart shows it: an alarm zone is
+// drawn by clicks in the alarm-zone mode, and the mouse over a zone hits it.
+class TZoneViewer {
+public:
+    TZoneViewer(IWptDatabase *database, IWptPolygon *shown = nullptr)
+        : FViewer(NavViewerCreate(nullptr, nullptr, nullptr, 0, nullptr, nullptr, nullptr, nullptr)),
+          FShown(WptPolygonListCreate(0)) {
+        FViewer->SetViewRect(0, 0, Size, Size);
+        FViewer->SetNavObjects(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                               nullptr, nullptr, nullptr, nullptr, database);
+        if (shown) FShown->Add(shown);
+        FViewer->SetPolygonList(FShown.get());
+        const TDouble2 middle{Size / 2.0, Size / 2.0};
+        FViewer->Zoom100At(&Centre, &middle);
+    }
+    // The corner of the zone at i (0..3), a quarter turn apart around the centre; scale 1 is
+    // the corner itself, less lies inside the zone, more outside.
+    static TGeoPoint Corner(int i, double scale = 1.0) {
+        const double lat[] = {1, 1, -1, -1}, lon[] = {-1, 1, 1, -1};
+        return {Centre.Lat + scale * lat[i] * HalfLat, Centre.Lon + scale * lon[i] * HalfLon};
+    }
+    void DrawZone() {
+        FViewer->SetEditMode(NavViewerEditMode::AlarmZones);
+        for (int i = 0; i < 4; ++i) Click(Corner(i));
+        FViewer->SetEditMode(NavViewerEditMode::None);
+    }
+    IWptPolygon *ZoneAt(const TGeoPoint &where) {
+        const TDouble2 p = PixelOf(where);
+        int32_t err = 0;
+        FViewer->MouseMove(0, int(p.X), int(p.Y), err);
+        EXPECT_EQ(err, 0);
+        return FViewer->GetAlarmZoneAtMouse();
+    }
+
+private:
+    static constexpr int Size = 400;
+    static constexpr double Deg = M_PI / 180.0, HalfLat = 0.006 * Deg, HalfLon = 0.01 * Deg;
+    static constexpr TGeoPoint Centre{52.60 * Deg, 5.10 * Deg};
+
+    TDouble2 PixelOf(const TGeoPoint &g) {
+        TDouble2 p;
+        FViewer->GetCalibration()->GeoToPixel(p, g);
+        return p;
+    }
+    void Click(const TGeoPoint &where) {
+        const TDouble2 p = PixelOf(where);
+        int32_t err = 0;
+        FViewer->MouseMove(0, int(p.X), int(p.Y), err);
+        FViewer->MouseDown(ViewerMouseButton::Left, 0, int(p.X), int(p.Y), err);
+        FViewer->MouseUp(ViewerMouseButton::Left, 0, int(p.X), int(p.Y), err);
+        EXPECT_EQ(err, 0);
+    }
+
+    TNavPtr<INavViewer> FViewer;
+    TNavPtr<IWptPolygonList> FShown;
+};
+
 class ImportDataFileWizard : public ImportWizard {
 protected:
     void SetUp() override {
@@ -516,6 +575,11 @@ TEST_F(ImportDataFileWizard, ADataFileOfTheDemoDataComesBackIntoAnEmptyUserDatab
     ASSERT_EQ(err, 0);
     ASSERT_EQ(route->GetPointCount(), 3);
     ASSERT_EQ(group->GetWaypointCount(), 3);
+    // And an alarm zone drawn on the chart.
+    TZoneViewer(user).DrawZone();
+    ASSERT_EQ(user->GetPolygonCount(), 1);
+    WptObjectSetName(user->GetPolygon(0), QStringLiteral("Harbour"), err);
+    ASSERT_EQ(err, 0);
     const QStringList demo = Contents(user);
     const QString file = WriteDataFile({{BackupDatabase, "Waypoints", UserDatabaseBytes()},
                                         {BackupRouteProfile, "Tabs", ProfileEntryJson("Tabs", u'\t')},
@@ -527,12 +591,13 @@ TEST_F(ImportDataFileWizard, ADataFileOfTheDemoDataComesBackIntoAnEmptyUserDatab
     ASSERT_EQ(err, 0);
     ASSERT_EQ(user->GetObjectCount(), 0);
     ASSERT_EQ(user->GetRouteCount(), 0);
+    ASSERT_EQ(user->GetPolygonCount(), 0);
 
     ReadDataFile(file);
     ASSERT_EQ(Wizard->CurrentPage(), ImportDataFilePage::Objects);
     TFrameDataSelect *objects = Run().ObjectFrame;
-    for (TFrameDataSelectItems *picker :
-         {objects->WaypointSelect, objects->GroupSelect, objects->TypeSelect, objects->RouteSelect})
+    for (TFrameDataSelectItems *picker : {objects->WaypointSelect, objects->GroupSelect, objects->TypeSelect,
+                                          objects->RouteSelect, objects->PolygonSelect})
         ChooseAll(picker);
     Wizard->ButtonNext->click();
     ASSERT_EQ(Wizard->CurrentPage(), ImportDataFilePage::Items);
@@ -549,7 +614,8 @@ TEST_F(ImportDataFileWizard, ADataFileOfTheDemoDataComesBackIntoAnEmptyUserDatab
     for (const QString line : {QStringLiteral("\n\r %1 waypoint(s) imported.").arg(demo[0].count(u',') + 1),
                                QStringLiteral("\n\r 1 waypointgroup(s) imported."),
                                QStringLiteral("\n\r 1 waypoint type(s) imported."),
-                               QStringLiteral("\n\r 1 route(s) imported.")})
+                               QStringLiteral("\n\r 1 route(s) imported."),
+                               QStringLiteral("\n\r 1 Alarm zone(s) imported.")})
         EXPECT_TRUE(report.contains(line)) << line.toStdString() << " in " << report.toStdString();
     EXPECT_EQ(Wizard->result(), QDialog::Accepted);
     EXPECT_EQ(MultipleAsked, 0);
@@ -566,6 +632,17 @@ TEST_F(ImportDataFileWizard, ADataFileOfTheDemoDataComesBackIntoAnEmptyUserDatab
     ASSERT_EQ(err, 0);
     ASSERT_TRUE(reopened);
     EXPECT_EQ(Contents(reopened), demo);
+    // The zone keeps its corners: near each inside it, beyond each outside.
+    ASSERT_EQ(reopened->GetPolygonCount(), 1);
+    IWptPolygon *zone = reopened->GetPolygon(0);
+    EXPECT_EQ(WptObjectGetName(zone), QStringLiteral("Harbour"));
+    EXPECT_TRUE(zone->IsComplete());
+    TZoneViewer chart(reopened, zone);
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(chart.ZoneAt(TZoneViewer::Corner(i, 0.8)), zone);
+        EXPECT_EQ(chart.ZoneAt(TZoneViewer::Corner(i, 1.2)), nullptr);
+    }
     reopened->Close();
     for (auto [manager, names] : {std::pair{Env->RouteProfiles, QStringList{"Tabs", "Commas"}},
                                   std::pair{Env->WaypointProfiles, QStringList{"Points"}}}) {

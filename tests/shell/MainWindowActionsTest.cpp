@@ -49,6 +49,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -578,4 +579,32 @@ TEST_F(MainWindowActions, SignUpCommandsReachTheBridgeAndLockSignUp) {
     EXPECT_NE(main.PanelShown(panel), shown);
     A("ActionNavigationZoSShow")->trigger();
     EXPECT_EQ(main.PanelShown(panel), shown);
+}
+
+TEST_F(MainWindowActions, GPSDownloadCommandOpensTheWizardAlsoWithoutAMenuItem) {
+    TFormMarivo6Main &main = MakeRunning();
+    QAction *download = A("ActionInstrumentsGPSDownload");
+    ASSERT_NE(download, nullptr);
+    for (QMenu *menu : main.menuBar()->findChildren<QMenu *>())
+        EXPECT_FALSE(menu->actions().contains(download)) << "no menu offers it in this edition";
+    ASSERT_TRUE(download->isEnabled());
+    Answer = mrYes;  // a running GPS is stopped for the download
+    int opened = 0, result = -1;
+    QWidget *owner = nullptr;
+    QString title;
+    TFormGPSDownload::SetPrompter([&](TFormGPSDownload &form) {
+        ++opened;
+        owner = form.parentWidget();
+        title = form.windowTitle();
+        // Closed before its first page reaches for a receiver: no port of the machine is opened.
+        form.show();
+        form.ButtonClose->click();
+        result = form.result();
+        return result;
+    });
+    download->trigger();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(owner, &main);
+    EXPECT_EQ(title, QStringLiteral("Download"));
+    EXPECT_EQ(result, int(QDialog::Rejected)) << "Close ends the wizard";
 }

@@ -1,12 +1,15 @@
-// The whole start in this process: identity, crash check, main window, deferred start,
-// message loop and the end of the run, on the demo data with the real core library.
+// The whole start in this process: identity, crash check (and the update check it may lead
+// to), main window, deferred start, message loop and the end of the run, on the demo data with
+// the real core library.
 #include "ShellTestSupport.h"
 #include "TestSupport.h"
 #include "base/dialogs/KvMsgBox.h"
 #include "base/files/KvFiles.h"
 #include "base/registry/KvRegistry.h"
+#include "online/FrmCheckUpdates.h"
 #include "shell/FrmLanguage.h"
 #include "shell/FrmMarivo6Main.h"
+#include "shell/FrmMsgCloseError.h"
 #include "shell/KvAppInit.h"
 #include "shell/MarivoNavEnv.h"
 
@@ -15,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -147,4 +152,41 @@ TEST_F(MainWindowStartUp, CancelledFirstLanguageChoiceEndsSilently) {
     EXPECT_TRUE(Messages.isEmpty());
     EXPECT_EQ(StoredExecState(), -1) << "nothing written";
     qputenv("XDG_CONFIG_HOME", oldConfig);
+}
+
+TEST_F(MainWindowStartUp, FindInTheCloseErrorDialogShowsTheUpdateCheckAndStartsNothing) {
+    int32_t err = 0;
+    RegWriteInteger(GetAppReg(), AppRegRoot::Product, QString(), RegName(u"ExecState"), 1, err);
+    ASSERT_EQ(err, 0);
+    bool findShown = false;
+    auto oldCloseError = TFormMsgCloseError::SetPrompter([&](TFormMsgCloseError &form) {
+        form.show();
+        QTest::mouseClick(form.LabelProblemSolve, Qt::LeftButton);
+        findShown = form.LabelUpdate->isVisible() && form.ButtonUpdate->isVisible();
+        form.ButtonUpdate->click();
+        return form.result();
+    });
+    int checks = 0;
+    QString header;
+    bool checkWaits = false;
+    auto oldCheck = TFormCheckUpdates::SetPrompter([&](TFormCheckUpdates &form) {
+        ++checks;
+        header = form.LabelHeader->text();
+        // Not the automatic check: the dialog waits for the user's Check.
+        checkWaits = form.ButtonDownload->isEnabled();
+        EXPECT_EQ(TFormMarivo6Main::Current(), nullptr) << "asked before any main window";
+        return int(QDialog::Rejected);
+    });
+    const int exitCode = StartUp(21, 3, 2024, Options);
+    TFormCheckUpdates::SetPrompter(std::move(oldCheck));
+    TFormMsgCloseError::SetPrompter(std::move(oldCloseError));
+    EXPECT_TRUE(findShown) << "the update row belongs to the possible solution";
+    EXPECT_EQ(checks, 1);
+    EXPECT_TRUE(header.contains(QStringLiteral("Marivo Ostrel"))) << "the program's own update: "
+                                                                    << header.toStdString();
+    EXPECT_TRUE(checkWaits);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(TFormMarivo6Main::Current(), nullptr);
+    EXPECT_TRUE(Messages.isEmpty()) << "no close question: nothing started";
+    EXPECT_EQ(StoredExecState(), 1) << "the next start asks again";
 }

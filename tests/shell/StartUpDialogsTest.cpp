@@ -212,7 +212,10 @@ TEST(CloseErrorDialog, ClosingItOrLookingForAnUpdateStartsNothing) {
     EXPECT_TRUE(form.CheckBoxClearRegistry->isVisible());
     EXPECT_TRUE(form.LabelProblemInfo->text().contains(QStringLiteral("@korvane.example")));
     EXPECT_FALSE(form.CheckBoxClearGRIBFiles->isVisible());
-    EXPECT_FALSE(form.ButtonUpdate->isVisible()) << "no update dialog to lead to yet";
+    EXPECT_TRUE(form.LabelUpdate->isVisible());
+    EXPECT_TRUE(form.ButtonUpdate->isVisible());
+    EXPECT_EQ(form.LabelUpdate->text(), QStringLiteral("Install an update"));
+    EXPECT_EQ(form.ButtonUpdate->text(), QStringLiteral("Find"));
     EXPECT_EQ(form.LabelProblemSolve->text(), QStringLiteral("More information"));
     shelltest::SaveScreenshot(&form, QStringLiteral("close-error-expanded"));
 
