@@ -70,7 +70,6 @@ TFrameRoutes::TFrameRoutes(QWidget *panel, TMarivoNavEnv &env) : TFrameScaled(pa
     BuildMenu();
     LoadColumns();
     UpdateTexts();
-    FillRouteList();
     RebuildRows();
     UpdateStatusBar();
     if (FEnv.CoreEnv) FEnv.CoreEnv->GetDispatcher()->Subscribe(&TFrameRoutes::Notify, this);
@@ -291,7 +290,8 @@ void TFrameRoutes::UpdateTexts() {
     FontAction(10)->setText(LanguageText(RouteText::BiggerFont));
     FontAction(12)->setText(LanguageText(RouteText::BigFont));
     FHeader->viewport()->update();
-    UpdateControls();
+    // A route without a name is listed by a text of the language.
+    FillRouteList();
     UpdateStatusBar();
 }
 
@@ -332,7 +332,10 @@ void TFrameRoutes::FillRouteList() {
     std::vector<TEntry> entries;
     if (IWptManager *m = FEnv.WaypointManager)
         for (int32_t i = m->GetRouteCount() - 1; i >= 0; --i)
-            if (IWptRoute *r = m->GetRoute(i)) entries.push_back({WptObjectGetName(r), r});
+            if (IWptRoute *r = m->GetRoute(i)) {
+                const QString name = WptObjectGetName(r);
+                entries.push_back({name.isEmpty() ? LanguageText(RouteText::NoName) : name, r});
+            }
     std::stable_sort(entries.begin(), entries.end(),
                      [](const TEntry &a, const TEntry &b) { return a.Name.localeAwareCompare(b.Name) < 0; });
     IWptRoute *shown = Route();

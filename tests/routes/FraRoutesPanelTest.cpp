@@ -5,6 +5,7 @@
 #include "base/registry/KvRegistry.h"
 
 #include <KvLibNav6/KvAppReg.h>
+#include <KvLibNav6/KvLanguage.h>
 #include <KvLibNav6/KvNavEnv.h>
 #include <KvLibNav6/KvWaypoints.h>
 
@@ -155,6 +156,31 @@ TEST_F(RoutesFixture, ShownRouteIsStoredAndRestored) {
     h.FillRouteList();
     h.RestoreRoute();
     EXPECT_EQ(h.Route(), nullptr);
+}
+
+TEST_F(RoutesFixture, ARouteWithoutANameIsListedAsNoneInTheLanguageShown) {
+    StartRun();
+    IWptRoute *named = MarinaToMarina();
+    IWptRoute *unnamed = Env->UserDatabase->NewRoute(45000.0);
+    ASSERT_TRUE(named && unnamed);
+    ASSERT_TRUE(WptObjectGetName(unnamed).isEmpty());
+    TFrameRoutes &f = MakeFrame();
+    f.FillRouteList();
+    f.SetRoute(unnamed);
+    QComboBox *choice = f.RouteCombo();
+    ASSERT_EQ(choice->count(), 2);
+    EXPECT_EQ(choice->currentText(), "<none>");
+    EXPECT_EQ(choice->itemText(choice->findData(QVariant::fromValue(static_cast<void *>(named)))), "Haven to Dunmeer");
+
+    // The main window hands a language switch to the panel's texts.
+    struct TEnglishAgain {
+        ~TEnglishAgain() { SetCurrentLanguage(KvLang::English); }
+    } english;
+    SetCurrentLanguage(KvLang::Dutch);
+    f.UpdateTexts();
+    EXPECT_EQ(f.Route(), unnamed) << "the route shown stays";
+    EXPECT_EQ(choice->currentText(), "<geen>");
+    EXPECT_EQ(choice->itemText(choice->findData(QVariant::fromValue(static_cast<void *>(named)))), "Haven to Dunmeer");
 }
 
 TEST_F(RoutesFixture, FilterIsStoredAndReadBackAtCreation) {

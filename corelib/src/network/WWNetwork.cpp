@@ -79,6 +79,28 @@ TDouble3 TWWSectionImpl::GetPointAt(double position) {
     return Lerp(FPoints[i - 1], FPoints[i], seg > 0 ? (position - FCum[i - 1]) / seg : 0.0);
 }
 
+std::vector<TGeoPoint> TWWSectionImpl::GeoLine(double from, double to) const {
+    // Geographic points between corners are close enough for a line on the chart: the
+    // stretch between two corners is interpolated in latitude and longitude.
+    auto at = [this](double position) {
+        if (!(position > 0.0)) return FGeo.front();
+        if (position >= FLength) return FGeo.back();
+        const size_t i = size_t(std::upper_bound(FCum.begin(), FCum.end(), position) - FCum.begin());
+        const double seg = FCum[i] - FCum[i - 1];
+        const double t = seg > 0 ? (position - FCum[i - 1]) / seg : 0.0;
+        return TGeoPoint{FGeo[i - 1].Lat + t * (FGeo[i].Lat - FGeo[i - 1].Lat),
+                         FGeo[i - 1].Lon + t * (FGeo[i].Lon - FGeo[i - 1].Lon)};
+    };
+    const double lo = std::clamp(std::min(from, to), 0.0, FLength);
+    const double hi = std::clamp(std::max(from, to), 0.0, FLength);
+    std::vector<TGeoPoint> line{at(lo)};
+    for (size_t i = 0; i < FCum.size(); ++i)
+        if (FCum[i] > lo && FCum[i] < hi) line.push_back(FGeo[i]);
+    line.push_back(at(hi));
+    if (from > to) std::reverse(line.begin(), line.end());
+    return line;
+}
+
 void TWWSectionImpl::Nearest(const TDouble3 &p, double &position, double &distance) const {
     distance = std::numeric_limits<double>::infinity();
     position = 0.0;

@@ -82,6 +82,10 @@ public:
     void Nearest(const TDouble3 &p, double &position, double &distance) const;
     // Lower bound of the distance from p to any point of the section.
     double BoundDistance(const TDouble3 &p) const;
+    // The line of the stretch from one position to another, in sailing order (from > to runs
+    // against the section): the polyline's corners between them, the ends interpolated. Ends
+    // are clamped to the section.
+    std::vector<TGeoPoint> GeoLine(double from, double to) const;
 
     void GetGlobalPositionAt(TDouble3 &out, double offset) override { out = GetPointAt(offset); }
     IWWSectionGeometry *GetGeometry() override { return &FGeometry; }

@@ -190,6 +190,7 @@ TBuilder::TState TBuilder::NetworkLeg(const TPathResult &r, TObjectListImpl *lis
         leg->Position = st.From;
         leg->EndPosition = st.To;
         leg->Forward = st.To >= st.From;
+        list->Stretches.push_back(leg);
         const double dir = leg->Forward ? 1.0 : -1.0;
         const double waits = std::accumulate(st.Passages.begin(), st.Passages.end(), 0.0,
                                              [](double acc, const TPassagePlan &p) { return acc + (p.EndSec - p.ArriveSec); });
@@ -387,6 +388,7 @@ void TBuilder::Run() {
         TPlanPointImpl *pp = FPlan.Make(FPlan.Points);
         pp->Index = int32_t(i);
         pp->Name.Set(p.Name());
+        pp->Planned = TGeoPoint{p.FPos.Lat, p.FPos.Lon};
         loc[i] = Locate(p);
         where[i] = loc[i] ? FCtx.Net->Section(loc[i]->Section)->GetPointAt(loc[i]->Position)
                           : ToGlobal(TGeoPoint{p.FPos.Lat, p.FPos.Lon});

@@ -136,6 +136,9 @@ public:
     bool IsOpenLeg() override { return Open; }
 
     std::vector<TRouteObjectImpl *> Items;  // owned by the plan
+    // The stretches of waterway the leg into End is sailed along, in sailing order; empty
+    // for a leg sailed straight (direct, or no way over the network).
+    std::vector<TRouteLegImpl *> Stretches;  // owned by the plan
     float Course = 0.0f;
     TPlanPointImpl *End = nullptr;
     bool Open = false;
@@ -160,6 +163,9 @@ public:
     TTimePointImpl *Arrival = nullptr;
     TTimePointImpl *Departure = nullptr;
     TPlanStop Stop;
+    // Where the route point stood when the plan was made: a point moved since then makes the
+    // plan of its legs out of date.
+    TGeoPoint Planned{GeoPointNoPosition, GeoPointNoPosition};
 };
 
 // One moment of the planned voyage for route explore; the boat moves in a straight line

@@ -22,6 +22,7 @@ class INavBoat;
 class INavNotificationCenter;
 class INavTrack;
 class IWptPolygon;
+class IWptRoute;
 class IWWNetwork;
 
 namespace kv::ww {
@@ -75,6 +76,14 @@ std::vector<kv::ww::TWWStructImpl *> NetworkStructsAt(const TViewState &v, kv::w
                                                       const TNetworkStyle &style, const QPointF &pixel);
 // Where a structure stands (radians).
 TGeoPoint StructPosition(kv::ww::TWWStructImpl &s);
+
+// ---- routes ----
+
+// The line of each leg of a route in pixels, leg i running from route point i to i + 1: along
+// the waterway stretches its plan sails, or straight where the leg has no plan over the
+// network (a direct leg, a route not planned yet, a point moved since). network: the one the
+// viewer shows; a plan made over another is not used.
+std::vector<QPolygonF> RouteLegLines(const QTransform &toPixel, IWptRoute &route, IWWNetwork *network);
 
 // ---- alarm zones ----
 

@@ -420,8 +420,8 @@ public:
         if (!painter || !ViewFromCalibrationOf(pageCal, pageCal ? pageCal->GetWidth() : 0,
                                                 pageCal ? pageCal->GetHeight() : 0, v))
             return;
-        if (tracks) DrawTracks(*painter, v);
         if (routes) DrawRoutes(*painter, v);
+        if (tracks) DrawTracks(*painter, v);
         if (waypoints) DrawWaypoints(*painter, v);
     }
 
@@ -433,8 +433,9 @@ protected:
         p.setRenderHint(QPainter::Antialiasing, true);
         if (auto *net = NetworkImpl(FNetwork)) DrawNetwork(p, v, *net, NetworkStyle(), FSelectedStructs);
         DrawAlarmZones(p, v);
-        DrawTracks(p, v);
+        // A track sailed along a route lies on top of it: the route would hide it.
         DrawRoutes(p, v);
+        DrawTracks(p, v);
         DrawWaypoints(p, v);
         DrawDistance(p, v);
         DrawMarker(p, v, FHome, QColor(0, 120, 0), GeoPointNoHome);
@@ -609,28 +610,46 @@ protected:
         return toPixel.map(GeoToMercator({pos->Lat, pos->Lon}));
     }
 
+    // The route the own ship follows, nullptr when none.
+    IWptRoute *FollowedRoute() const {
+        INavRouteNavigation *rn = FBoat ? FBoat->GetRouteNavigation() : nullptr;
+        return rn ? rn->GetRoute() : nullptr;
+    }
+    uint32_t RouteColour(IWptRoute *r, IWptRoute *followed) const {
+        if (r == FEditRoute) return FColorLegEditMotoring;
+        if (r == followed) return FColorLegActiveMotoring;
+        if (r == FSelectedRoute || r == FHighlight) return FColorLegSelectedMotoring;
+        return FColorLegMotoring;
+    }
+    // The whole route as one line: its legs joined at the route points.
+    static QPolygonF RouteLine(const std::vector<QPolygonF> &legs) {
+        QPolygonF line;
+        for (const QPolygonF &leg : legs)
+            for (qsizetype i = line.isEmpty() ? 0 : 1; i < leg.size(); ++i) line << leg[i];
+        return line;
+    }
+
     void DrawRoutes(QPainter &p, const TViewState &v) {
         const QTransform toPixel = v.ToPixel();
+        IWptRoute *followed = FollowedRoute();
         for (IWptRoute *r : Routes()) {
-            const uint32_t colour = r == FEditRoute ? FColorLegEditMotoring
-                                    : (r == FSelectedRoute || r == FHighlight) ? FColorLegSelectedMotoring
-                                                                               : FColorLegMotoring;
-            QPolygonF line;
-            for (int i = 0; i < r->GetPointCount(); ++i) line << PointPixel(r->GetPoint(i), toPixel);
+            const uint32_t colour = RouteColour(r, followed);
+            const QPolygonF line = RouteLine(RouteLegLines(toPixel, *r, FNetwork));
             p.setPen(QPen(Argb(FColorLegBack), FLegWidth + 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPolyline(line);
             p.setPen(QPen(Argb(colour), FLegWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPolyline(line);
             for (int i = 0; i < r->GetPointCount(); ++i) {
                 IWptRoutePoint *pt = r->GetPoint(i);
+                const QPointF at = PointPixel(pt, toPixel);
                 const bool selected = pt == FSelectedPoint;
                 p.setPen(QPen(Argb(colour), 1.5));
                 p.setBrush(selected ? Argb(colour) : QColor(Qt::white));
-                p.drawEllipse(line[i], selected ? 6 : 4, selected ? 6 : 4);
+                p.drawEllipse(at, selected ? 6 : 4, selected ? 6 : 4);
                 if (FRouteFlags & NavViewerRouteFlag::PointNameLabels) {
                     QString name = kv::ToQString(*pt->GetDisplayName());
                     if (name.isEmpty()) name = QString::number(i + 1);
-                    DrawLabel(p, line[i] + QPointF(7, -7), name, LabelOpacity());
+                    DrawLabel(p, at + QPointF(7, -7), name, LabelOpacity());
                 }
             }
             if ((FRouteFlags & NavViewerRouteFlag::NameLabels) && !line.isEmpty()) {
@@ -780,11 +799,11 @@ protected:
     IWptRoute *RouteAt(const QPointF &px) const {
         const QTransform toPixel = FCore.View().ToPixel();
         const auto routes = Routes();
-        for (auto it = routes.rbegin(); it != routes.rend(); ++it)
-            for (int i = 1; i < (*it)->GetPointCount(); ++i)
-                if (SegmentDistance(px, PointPixel((*it)->GetPoint(i - 1), toPixel), PointPixel((*it)->GetPoint(i), toPixel)) <=
-                    FLegWidth / 2.0 + 3)
-                    return *it;
+        for (auto it = routes.rbegin(); it != routes.rend(); ++it) {
+            const QPolygonF line = RouteLine(RouteLegLines(toPixel, **it, FNetwork));
+            for (qsizetype i = 1; i < line.size(); ++i)
+                if (SegmentDistance(px, line[i - 1], line[i]) <= FLegWidth / 2.0 + 3) return *it;
+        }
         return nullptr;
     }
 
