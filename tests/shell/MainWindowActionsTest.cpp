@@ -523,6 +523,12 @@ TEST_F(MainWindowActions, SailingAreaWithoutTheServiceKeepsTheStoredAreas) {
 }
 
 TEST_F(MainWindowActions, EveryVisibleEnabledCommandRunsWithTheQuestionsAnsweredNo) {
+    // The communication command opens the GPS port: a line of the test's own, as the machine's
+    // serial ports may be held by another program or test at that moment.
+    const QString dir = testsupport::MakeTempDir(QStringLiteral("sweep-gps"));
+    shelltest::TPty line(dir + QStringLiteral("/ttySweep"));
+    ASSERT_TRUE(line.Opened());
+    shelltest::TPortList ports({line.Link()});
     TFormMarivo6Main &main = MakeRunning();
     ASSERT_TRUE(WaitForChart());
     const TCompanionRunner old = SetCompanionRunner(
