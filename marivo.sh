@@ -17,7 +17,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libzip-dev unzip
   fonts-dejavu-core socat poppler-utils binutils python3
-  xdg-utils xvfb
+  xdg-utils xvfb locales
 )
 
 install_missing() {

@@ -6,6 +6,7 @@
 #include <KvLibNav6/KvLib.h>
 
 #include <QThread>
+#include <clocale>
 #include <csignal>
 #include <cstdlib>
 #include <cxxabi.h>
@@ -116,6 +117,12 @@ void UninstallExceptionReporting() {
         sigaction(FatalSignals[i], &PreviousActions[i], nullptr);
     std::set_terminate(PreviousTerminate);
     PreviousTerminate = nullptr;
+}
+
+TReportingApplication::TReportingApplication(int &argc, char **argv) : QApplication(argc, argv) {
+    // QApplication took the whole locale from the environment; a decimal comma there would
+    // turn "52.5" into "52,5" in every printf and make strtod stop at the point.
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 bool TReportingApplication::notify(QObject *receiver, QEvent *event) {

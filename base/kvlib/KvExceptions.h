@@ -22,9 +22,11 @@ void ReportException(const QString &className, const QString &message) noexcept;
 using TExceptionListener = std::function<void(const QString &className, const QString &message)>;
 TExceptionListener SetExceptionListener(TExceptionListener listener);
 
-// The application object of the program: no exception leaves an event handler.
+// The application object of the program: no exception leaves an event handler, and numbers
+// the C library formats or reads (NMEA sentences, projection strings, journals) keep their
+// decimal point whatever the user's locale; Qt's own formatting still follows the locale.
 class TReportingApplication : public QApplication {
 public:
-    using QApplication::QApplication;
+    TReportingApplication(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
 };

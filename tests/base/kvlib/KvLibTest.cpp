@@ -12,7 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+
 #include <QApplication>
+#include <QLocale>
+#include <QProcess>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -218,4 +224,28 @@ TEST(KvFileVersionInfo, NameIsEmptiedWhenTheProgramIsMissing) {
                                       name, version, err);
     EXPECT_EQ(err, KvErr::NotFound);
     EXPECT_TRUE(name.isEmpty());
+}
+
+// A skipper whose desktop writes numbers with a decimal comma (Dutch, German, French): the
+// C library's numbers keep their point, the texts the program shows keep the comma.
+TEST(KvLibLocale, ADecimalCommaLocaleLeavesTheCLibrarysNumbersAlone) {
+    const QString dir = testsupport::MakeTempDir(QStringLiteral("locale"));
+    QProcess localedef;
+    localedef.start(QStringLiteral("localedef"), {QStringLiteral("-i"), QStringLiteral("nl_NL"), QStringLiteral("-f"),
+                                                  QStringLiteral("UTF-8"), dir + QStringLiteral("/nl_NL.UTF-8")});
+    ASSERT_TRUE(localedef.waitForFinished(60000));
+    ASSERT_EQ(localedef.exitCode(), 0) << localedef.readAllStandardError().constData();
+    testsupport::TChildProcess child(QStringLiteral("KvLibLocale.DISABLED_Child"),
+                                     {{QStringLiteral("LOCPATH"), dir}, {QStringLiteral("LC_ALL"), QStringLiteral("nl_NL.UTF-8")}});
+    EXPECT_TRUE(child.WaitForLine("shown 52,5")) << child.Output().constData();
+    EXPECT_TRUE(child.WaitForLine("printf 52.5 strtod 52.25")) << child.Output().constData();
+}
+
+TEST(KvLibLocale, DISABLED_Child) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.1f", 52.5);
+    const QByteArray shown = "shown " + QLocale::system().toString(52.5, 'f', 1).toUtf8();
+    testsupport::TellParent(shown.constData());
+    const QByteArray c = QByteArray("printf ") + buf + " strtod " + QByteArray::number(std::strtod("52.25", nullptr));
+    testsupport::TellParent(c.constData());
 }
